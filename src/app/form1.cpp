@@ -1,0 +1,161 @@
+#include "app/form1.h"
+
+#include "panel/change_handlers.h"
+#include "panel/run_button.h"
+#include "support/fault.h"
+
+#include <new>
+#include <utility>
+
+namespace karnoth {
+namespace {
+
+const char* kindName(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Label: return "label";
+    case ControlKind::TextBox: return "text box";
+    case ControlKind::CheckBox: return "check box";
+    case ControlKind::CommandButton: return "command button";
+    case ControlKind::HScrollBar:
+    case ControlKind::VScrollBar: return "scroll bar";
+    case ControlKind::PictureBox: return "picture box";
+    case ControlKind::Line: return "line";
+    }
+    return "control";
+}
+
+}  // namespace
+
+Form1::Form1(std::filesystem::path directory) : directory_(std::move(directory))
+{
+    for (const ControlSpec& spec : formLayout()) {
+        byName_.emplace(std::string(spec.name), controls_.size());
+        controls_.push_back(Control{&spec, std::string(spec.text), spec.value});
+    }
+}
+
+const Control& Form1::control(std::string_view name) const
+{
+    const auto it = byName_.find(name);
+    if (it == byName_.end()) throw ControlError("Form1 has no control named " + std::string(name));
+    return controls_[it->second];
+}
+
+const Control& Form1::find(std::string_view name, ControlKind kind, ControlKind orKind) const
+{
+    const Control& found = control(name);
+    if (found.spec->kind != kind && found.spec->kind != orKind)
+        throw ControlError(std::string(name) + " is a " + kindName(found.spec->kind) + ", not a " +
+                           kindName(kind));
+    return found;
+}
+
+Control& Form1::find(std::string_view name, ControlKind kind, ControlKind orKind)
+{
+    return const_cast<Control&>(std::as_const(*this).find(name, kind, orKind));
+}
+
+const std::string& Form1::caption(std::string_view label) const
+{
+    return find(label, ControlKind::Label, ControlKind::Label).text;
+}
+
+std::string Form1::text(std::string_view textBox) const
+{
+    return find(textBox, ControlKind::TextBox, ControlKind::TextBox).text;
+}
+
+std::int16_t Form1::value(std::string_view scrollBar) const
+{
+    return static_cast<std::int16_t>(find(scrollBar, ControlKind::HScrollBar, ControlKind::VScrollBar).value);
+}
+
+bool Form1::isChecked(std::string_view checkBox) const
+{
+    return find(checkBox, ControlKind::CheckBox, ControlKind::CheckBox).value == 1;
+}
+
+void Form1::setCaption(std::string_view label, std::string caption)
+{
+    Control& target = find(label, ControlKind::Label, ControlKind::Label);
+    if (target.text == caption) return;
+    target.text = std::move(caption);
+    changed(target);
+}
+
+void Form1::setText(std::string_view textBox, std::string text)
+{
+    Control& box = find(textBox, ControlKind::TextBox, ControlKind::TextBox);
+    if (box.text == text) return;  // no change, no notification
+    box.text = std::move(text);
+    changed(box);
+    asEvent([this, textBox] { raiseChange(*this, textBox); });
+}
+
+void Form1::typeText(std::string_view textBox, std::string text) { setText(textBox, std::move(text)); }
+
+void Form1::setScrollValue(std::string_view scrollBar, int value)
+{
+    Control& bar = find(scrollBar, ControlKind::HScrollBar, ControlKind::VScrollBar);
+    const ScrollRange& range = *bar.spec->range;
+    if (value < range.lowest() || value > range.highest())
+        throw ControlError(std::string(scrollBar) + " takes values from " + std::to_string(range.lowest()) +
+                           " to " + std::to_string(range.highest()) + ", not " + std::to_string(value));
+    if (bar.value == value) return;
+    bar.value = value;
+    changed(bar);
+    asEvent([this, scrollBar] { raiseChange(*this, scrollBar); });
+}
+
+void Form1::setCheckValue(std::string_view checkBox, int value)
+{
+    Control& box = find(checkBox, ControlKind::CheckBox, ControlKind::CheckBox);
+    if (value != 0 && value != 1)
+        throw ControlError(std::string(checkBox) + " takes 0 (unchecked) or 1 (checked), not " +
+                           std::to_string(value));
+    if (box.value == value) return;
+    box.value = value;
+    changed(box);
+}
+
+void Form1::click(std::string_view button)
+{
+    find(button, ControlKind::CommandButton, ControlKind::CommandButton);
+    asEvent([this] { cmdRun_Click(*this); });
+}
+
+void Form1::runCompleted()
+{
+    currentFault_.clear();
+    if (listener_) listener_->runCompleted();
+}
+
+void Form1::asEvent(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const Fault& fault) {
+        report(fault.what());
+    } catch (const std::bad_alloc&) {
+        report("out of memory: the handler was stopped");
+    }
+    if (listener_ && canvas_.revision() != chartRevision_) {
+        chartRevision_ = canvas_.revision();
+        listener_->chartChanged();
+    }
+}
+
+void Form1::report(const std::string& message)
+{
+    faults_.push_back(message);
+    currentFault_ = message;
+    if (listener_) listener_->faultReported(message);
+}
+
+void Form1::changed(const Control& control)
+{
+    if (listener_) listener_->controlChanged(control);
+}
+
+}  // namespace karnoth

@@ -1,0 +1,111 @@
+#pragma once
+// The window Form1 without a window: every control of the layout by name, the form-level values,
+// the picture area's display list, and the faults reported so far. Each user action is one window
+// event; a fault stops the handler in which it happens, is reported here, and the window stays
+// usable. A front end (the CLI, the Qt window) drives it and listens to it.
+
+#include "app/layout.h"
+#include "chart/recording_canvas.h"
+#include "model/run_series.h"
+#include "panel/panel_controls.h"
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace karnoth {
+
+// A caller's mistake, not a fault of the model: an unknown control, a control of another kind, a
+// scroll-bar value outside its range, Label1(9).
+class ControlError : public std::invalid_argument {
+public:
+    using std::invalid_argument::invalid_argument;
+};
+
+struct Control {
+    const ControlSpec* spec;
+    std::string text;  // caption of a label, text of a text box, caption of a button or check box
+    int value = 0;     // a scroll bar's value, a check box's state (0 or 1)
+};
+
+class FormListener {
+public:
+    virtual ~FormListener() = default;
+    virtual void controlChanged(const Control& control) = 0;  // caption, text or value
+    virtual void chartChanged() = 0;
+    virtual void faultReported(const std::string& message) = 0;
+    virtual void runCompleted() = 0;
+};
+
+class Form1 final : public PanelControls {
+public:
+    // `directory` holds "karnoth.ini" and "killed.txt"; the window's own is the current directory.
+    explicit Form1(std::filesystem::path directory = ".");
+
+    // Window events. Each catches and reports the faults of the handlers it raises.
+    void Form_Load();
+    void Form_Unload();
+    void typeText(std::string_view textBox, std::string text);  // a user edit
+    void setScrollValue(std::string_view scrollBar, int value);  // ControlError outside the range
+    void setCheckValue(std::string_view checkBox, int value);    // 0 or 1; no handler
+    void click(std::string_view button);                         // cmdRun
+
+    // The window's state.
+    const std::vector<Control>& controls() const { return controls_; }
+    const Control& control(std::string_view name) const;  // ControlError for an unknown name
+    const std::string& caption(std::string_view label) const;
+    float pupsPerYearling() const { return pupsPerYearling_; }
+    float firstYearSurvival() const { return firstYearSurvival_; }
+    const std::vector<std::string>& faults() const { return faults_; }
+    // The last fault since the last run that drew its chart; empty when that run came after it.
+    const std::string& currentFault() const { return currentFault_; }
+    // The series of the last run that finished its projection, before any log transform.
+    const std::optional<RunSeries>& lastSeries() const { return lastSeries_; }
+    const RecordingCanvas& canvas() const { return canvas_; }
+    const std::filesystem::path& directory() const { return directory_; }
+    void setListener(FormListener* listener) { listener_ = listener; }
+
+    // PanelControls: what the handlers see.
+    std::string text(std::string_view textBox) const override;
+    void setText(std::string_view textBox, std::string text) override;
+    std::int16_t value(std::string_view scrollBar) const override;
+    bool isChecked(std::string_view checkBox) const override;
+    void setCaption(std::string_view label, std::string caption) override;
+    bool formReady() const override { return formReady_; }
+    Canvas& picPlot() override { return canvas_; }
+    ChartScale& chartScale() override { return chartScale_; }
+    std::filesystem::path killedFilePath() const override { return directory_ / "killed.txt"; }
+    void setPupsPerYearling(float value) override { pupsPerYearling_ = value; }
+    void setFirstYearSurvival(float value) override { firstYearSurvival_ = value; }
+    void projectionFinished(const RunSeries& series) override { lastSeries_ = series; }
+    void runCompleted() override;
+
+private:
+    Control& find(std::string_view name, ControlKind kind, ControlKind orKind);
+    const Control& find(std::string_view name, ControlKind kind, ControlKind orKind) const;
+    // Runs one handler as a window event: its fault is reported, never passed on.
+    void asEvent(const std::function<void()>& handler);
+    void report(const std::string& message);
+    void changed(const Control& control);
+    void loadSettings();
+
+    std::filesystem::path directory_;
+    std::vector<Control> controls_;
+    std::map<std::string, std::size_t, std::less<>> byName_;
+    bool formReady_ = false;
+    float pupsPerYearling_ = 0;
+    float firstYearSurvival_ = 0;
+    RecordingCanvas canvas_;
+    ChartScale chartScale_;
+    unsigned long chartRevision_ = 0;
+    std::optional<RunSeries> lastSeries_;
+    std::vector<std::string> faults_;
+    std::string currentFault_;
+    FormListener* listener_ = nullptr;
+};
+
+}  // namespace karnoth

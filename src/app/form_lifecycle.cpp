@@ -1,0 +1,64 @@
+// Start-up and shutdown of Form1: the settings file, the indicators, the first run.
+
+#include "app/form1.h"
+#include "app/settings_file.h"
+#include "panel/change_handlers.h"
+#include "panel/indicators.h"
+#include "panel/run_button.h"
+#include "support/fault.h"
+#include "support/text_file.h"
+
+namespace karnoth {
+namespace {
+
+std::pair<int, int> layoutScrollRange(std::string_view control)
+{
+    for (const ControlSpec& spec : formLayout())
+        if (spec.name == control && spec.range) return {spec.range->lowest(), spec.range->highest()};
+    return {-32768, 32767};
+}
+
+}  // namespace
+
+void Form1::loadSettings()
+{
+    const LoadedSettings loaded = readSettingsFile(directory_ / "karnoth.ini", layoutScrollRange);
+    if (loaded.problem) report(*loaded.problem);
+    // Each assignment that changes a control notifies its handler as a user edit does; the
+    // window is not ready yet, so none of them starts a run.
+    for (std::size_t i = 0; i < kSettingsFields.size(); ++i) {
+        if (!loaded.fields[i]) continue;
+        const SettingsField& field = kSettingsFields[i];
+        if (field.type == SettingsType::ScrollValue) setScrollValue(field.control, loaded.fields[i]->value);
+        else setText(field.control, loaded.fields[i]->text);
+    }
+}
+
+void Form1::Form_Load()
+{
+    loadSettings();
+    setCaption("Label4", sterilisationRateCaption(value("hscSterilise")));
+    // A fault in the indicators is reported and start-up goes on, so that the window is ready
+    // and its scroll bars live even when the saved figures cannot be computed.
+    asEvent([this] { ShowLifespans(*this); });
+    asEvent([this] { ShowJuvThreshold(*this); });
+    formReady_ = true;
+    asEvent([this] { cmdRun_Click(*this); });
+}
+
+void Form1::Form_Unload()
+{
+    std::array<std::string, 11> fields;
+    for (std::size_t i = 0; i < kSettingsFields.size(); ++i) {
+        const SettingsField& field = kSettingsFields[i];
+        if (field.type == SettingsType::ScrollValue) {
+            const int v = value(field.control);
+            fields[i] = (v >= 0 ? " " : "") + std::to_string(v);
+        } else {
+            fields[i] = text(field.control);
+        }
+    }
+    asEvent([this, &fields] { replaceWholeFile(directory_ / "karnoth.ini", formatSettings(fields), "karnoth.ini"); });
+}
+
+}  // namespace karnoth

@@ -1,0 +1,133 @@
+#include "app/layout.h"
+
+#include <array>
+
+namespace karnoth {
+namespace {
+
+using K = ControlKind;
+
+constexpr ControlSpec label(std::string_view name, std::string_view text, int l, int t, int w, int h, int tab)
+{
+    return {K::Label, name, text, l, t, w, h, tab};
+}
+
+constexpr ControlSpec heading(std::string_view name, std::string_view text, int l, int t, int w, int h, int tab)
+{
+    ControlSpec spec = label(name, text, l, t, w, h, tab);
+    spec.heading = true;
+    return spec;
+}
+
+constexpr ControlSpec textBox(std::string_view name, std::string_view text, int l, int t, int w, int h, int tab)
+{
+    return {K::TextBox, name, text, l, t, w, h, tab};
+}
+
+constexpr ControlSpec scrollBar(K kind, std::string_view name, int l, int t, int w, int h, int tab,
+                                ScrollRange range, int value)
+{
+    return {kind, name, "", l, t, w, h, tab, value, range};
+}
+
+constexpr ControlSpec line(std::string_view name, int x1, int y1, int x2, int y2)
+{
+    ControlSpec spec{K::Line, name, "", x1, y1, 0, 0, -1};
+    spec.x2 = x2;
+    spec.y2 = y2;
+    return spec;
+}
+
+constexpr ControlSpec withColour(ControlSpec spec, Rgb colour)
+{
+    spec.foreColor = colour;
+    return spec;
+}
+
+constexpr ControlSpec wrapping(ControlSpec spec)
+{
+    spec.wraps = true;
+    return spec;
+}
+
+constexpr auto kLayout = std::to_array<ControlSpec>({
+    // Owned-dogs panel.
+    heading("Label15", "owned dogs", 2000, 195, 1215, 210, 39),
+    label("Label1(8)", "% owned dogs sterilised", 240, 240, 1215, 495, 33),
+    textBox("txtCurrentOwnedSteril", "50", 1440, 240, 375, 285, 32),
+    label("Label6", "Label6", 240, 840, 1335, 375, 34),
+    scrollBar(K::VScrollBar, "vscGainLoss", 240, 1320, 255, 1455, 18, {30000, 1, 10, 1000}, 4000),
+    label("Label2", "Label2", 600, 1560, 855, 975, 28),
+    // Life-history parameters, headed "street dogs".
+    heading("Label13", "street dogs", 3360, 420, 975, 225, 37),
+    label("Label1(0)", "adult survival", 2280, 840, 1575, 255, 2),
+    textBox("txtAdultSurv", "0.9", 4080, 840, 615, 285, 1),
+    label("Label1(1)", "juvenile survival", 2280, 1170, 1575, 255, 4),
+    textBox("txtJuvSurv", ".1", 4080, 1170, 615, 285, 3),
+    label("Label1(2)", "age at first litter", 2280, 1515, 1575, 255, 6),
+    textBox("txtRecruit", "1", 4080, 1515, 615, 285, 5),
+    label("Label1(3)", "age at last litter", 2280, 1845, 1575, 255, 8),
+    textBox("txtSenile", "7", 4080, 1845, 615, 285, 7),
+    label("Label1(4)", "female pups per litter", 2280, 2190, 1575, 255, 10),
+    textBox("txtLitter", "2", 4080, 2190, 615, 285, 9),
+    label("Label1(7)", "prob. pregnant", 2280, 2520, 1575, 255, 16),
+    textBox("txtFecundity", "0.75", 4080, 2520, 615, 285, 15),
+    // Derived results.
+    label("Label11", "these parameters give", 5040, 1320, 855, 855, 27),
+    label("Label10", "Label10", 6240, 1320, 4215, 255, 26),
+    label("Label9", "Label9", 6240, 1560, 4215, 255, 25),
+    label("Label14", "Label14", 6240, 1800, 4215, 255, 38),
+    // Survey.
+    heading("Label16", "survey", 4650, 195, 550, 195, 40),
+    label("Label3", "Label3", 5400, 240, 5775, 615, 19),
+    // Control panel: culling and the programme.
+    heading("Label17", "control", 10800, 1155, 615, 255, 41),
+    label("Label18", "dogs killed from", 11760, 360, 1095, 255, 42),
+    textBox("txtFrom", "1990", 12960, 360, 495, 285, 29),
+    label("Label8", "to", 13560, 360, 135, 255, 31),
+    textBox("txtTo", "2005", 13800, 360, 495, 285, 30),
+    label("Label1(5)", "sterilising starts in", 11640, 840, 855, 375, 13),
+    textBox("txtStart", "2005", 12480, 960, 495, 285, 12),
+    ControlSpec{K::CheckBox, "chkSterilise", "only 1-year olds", 13080, 960, 1455, 255, 14, 0},
+    label("Label1(6)", "times", 12720, 1320, 375, 255, 23),
+    textBox("txtTimes", "1", 13200, 1305, 375, 285, 22),
+    label("Label1(10)", "in first year", 13680, 1320, 855, 255, 24),
+    scrollBar(K::HScrollBar, "hscSterilise", 11640, 1800, 2295, 255, 11, {0, 1000, 1, 10}, 252),
+    withColour(label("Label4", "Label4", 11640, 2160, 2295, 615, 21), Rgb{0, 0, 192}),
+    scrollBar(K::VScrollBar, "vscTarget", 14040, 1800, 255, 975, 36, {100, 0, 1, 1}, 50),
+    wrapping(label("Label7", "owned      target      street", 14400, 1800, 495, 975, 35)),
+    // Run row and chart.
+    ControlSpec{K::CommandButton, "cmdRun", "Run", 7080, 2520, 855, 375, 0},
+    ControlSpec{K::CheckBox, "chkLog", "log scale", 8160, 2520, 975, 255, 20, 0},
+    ControlSpec{K::PictureBox, "picPlot", "", 120, 3000, 14895, 7335, 17},
+    // The box diagram. Rectangles go top, right, bottom, left; a tab omits the side it shares
+    // with its panel.
+    line("Line18", 120, 120, 1920, 120), line("Line19", 1920, 120, 1920, 2880),
+    line("Line20", 120, 2880, 1920, 2880), line("Line21", 120, 120, 120, 2880),
+    line("Line22", 1920, 120, 3120, 120), line("Line23", 3120, 120, 3120, 480),
+    line("Line24", 1920, 480, 3120, 480),
+    line("Line1", 2160, 720, 4800, 720), line("Line2", 4800, 720, 4800, 2880),
+    line("Line3", 2160, 2880, 4800, 2880), line("Line10", 2160, 720, 2160, 2880),
+    line("Line15", 3240, 360, 3240, 720), line("Line16", 3240, 360, 4440, 360),
+    line("Line17", 4440, 360, 4440, 720),
+    line("Line4", 4800, 1680, 4920, 1680),
+    line("Line5", 4920, 1200, 6000, 1200), line("Line6", 6000, 1200, 6000, 2160),
+    line("Line7", 4920, 2160, 6000, 2160), line("Line8", 4920, 1200, 4920, 2160),
+    line("Line9", 6000, 1680, 6120, 1680),
+    line("Line11", 6120, 1200, 10560, 1200), line("Line12", 10560, 1200, 10560, 2160),
+    line("Line13", 6120, 2160, 10560, 2160), line("Line14", 6120, 1200, 6120, 2160),
+    line("Line25", 5280, 120, 11280, 120), line("Line26", 11280, 120, 11280, 960),
+    line("Line27", 5280, 960, 11280, 960), line("Line28", 5280, 120, 5280, 960),
+    line("Line29", 4560, 120, 5280, 120), line("Line30", 5280, 120, 5280, 480),
+    line("Line31", 4560, 480, 5280, 480), line("Line32", 4560, 120, 4560, 480),
+    line("Line33", 11520, 120, 15000, 120), line("Line34", 15000, 120, 15000, 2880),
+    line("Line35", 11520, 2880, 15000, 2880), line("Line36", 11520, 120, 11520, 2880),
+    line("Line37", 10680, 1080, 11520, 1080), line("Line38", 10680, 1080, 10680, 1440),
+    line("Line39", 10680, 1440, 11520, 1440),
+});
+
+}  // namespace
+
+std::span<const ControlSpec> formLayout() { return kLayout; }
+
+}  // namespace karnoth

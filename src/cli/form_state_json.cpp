@@ -1,0 +1,78 @@
+#include "cli/form_state_json.h"
+
+#include "app/yearly_csv.h"
+#include "chart/color.h"
+
+#include <cstdlib>
+
+namespace karnoth {
+namespace {
+
+// A single as a JSON number with exactly the digits of "%.9g": the double nearest to those
+// digits prints back as them.
+nlohmann::json single(float value) { return std::strtod(singleText(value).c_str(), nullptr); }
+
+nlohmann::json seriesJson(const YearlySeries& series)
+{
+    nlohmann::json values = nlohmann::json::array();
+    for (float v : series.values()) values.push_back(single(v));
+    return values;
+}
+
+nlohmann::json opJson(const DrawOp& op)
+{
+    switch (op.kind) {
+    case DrawOp::Kind::Cls:
+        return {{"op", "cls"}};
+    case DrawOp::Kind::Line:
+        return {{"op", "line"}, {"x1", single(op.x1)}, {"y1", single(op.y1)}, {"x2", single(op.x2)},
+                {"y2", single(op.y2)}, {"color", toHex(op.colour)}};
+    case DrawOp::Kind::Print:
+        break;
+    }
+    return {{"op", "print"}, {"x", single(op.x1)}, {"y", single(op.y1)}, {"text", op.text}, {"color", toHex(op.colour)}};
+}
+
+}  // namespace
+
+nlohmann::json formStateJson(const Form1& form)
+{
+    nlohmann::json captions = nlohmann::json::object();
+    nlohmann::json texts = nlohmann::json::object();
+    nlohmann::json values = nlohmann::json::object();
+    for (const Control& control : form.controls()) {
+        const std::string name(control.spec->name);
+        switch (control.spec->kind) {
+        case ControlKind::Label: captions[name] = control.text; break;
+        case ControlKind::TextBox: texts[name] = control.text; break;
+        case ControlKind::HScrollBar:
+        case ControlKind::VScrollBar:
+        case ControlKind::CheckBox: values[name] = control.value; break;
+        default: break;
+        }
+    }
+    nlohmann::json state;
+    state["captions"] = captions;
+    state["texts"] = texts;
+    state["values"] = values;
+    state["formReady"] = form.formReady();
+    state["pupsPerYearling"] = single(form.pupsPerYearling());
+    state["firstYearSurvival"] = single(form.firstYearSurvival());
+    state["errors"] = form.faults();
+    if (const auto& series = form.lastSeries()) {
+        state["series"] = {{"streetTotal", seriesJson(series->streetTotal)},
+                           {"streetBreeders", seriesJson(series->streetBreeders)},
+                           {"extraSterilisations", seriesJson(series->extraSterilisations)},
+                           {"ownedBreeders", seriesJson(series->ownedBreeders)}};
+    } else {
+        state["series"] = nullptr;
+    }
+    nlohmann::json ops = nlohmann::json::array();
+    for (const DrawOp& op : form.canvas().ops()) ops.push_back(opJson(op));
+    state["chart"] = {{"width", single(form.canvas().ScaleWidth())},
+                      {"height", single(form.canvas().ScaleHeight())},
+                      {"ops", ops}};
+    return state;
+}
+
+}  // namespace karnoth

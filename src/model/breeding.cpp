@@ -1,0 +1,39 @@
+#include "model/breeding.h"
+
+#include "support/checked_math.h"
+#include "support/fault.h"
+
+namespace karnoth {
+
+float breedingYears(double S, double R, double L)
+{
+    constexpr const char* what =
+        "the breeding years (S^(R-1) - S^L) / (1 - S) from adult survival, age at first litter and "
+        "age at last litter";
+    if (1.0 - S == 0.0)
+        throw Fault(FaultKind::DivisionByZero,
+                    "adult survival must differ from 1: the breeding years divide by 1 - adult survival");
+    const double early = checkedPower(S, R - 1.0, what);
+    const double late = checkedPower(S, L, what);
+    return toSingle(checkedDivide(checkedResult(early - late, what), 1.0 - S, what), what);
+}
+
+float pupsFromBreedingYears(float breedingYears, double P, double Lit)
+{
+    constexpr const char* what =
+        "the pups per yearling, female pups per litter x prob. pregnant x breeding years";
+    return toSingle(checkedResult(Lit * checkedResult(P * breedingYears, what), what), what);
+}
+
+float firstYearSurvivalFor(float pupsPerYearling)
+{
+    if (pupsPerYearling == 0.0f)
+        throw Fault(FaultKind::DivisionByZero,
+                    "the pups per yearling are 0, so the first-year survival 1 / (0.3 x pups per "
+                    "yearling) divides by zero: check age at first litter, age at last litter, "
+                    "prob. pregnant and female pups per litter");
+    return toSingle(checkedDivide(1.0, 0.3 * pupsPerYearling, "the first-year survival of owned pups"),
+                    "the first-year survival of owned pups");
+}
+
+}  // namespace karnoth

@@ -1,0 +1,45 @@
+#include "model/report_texts.h"
+
+#include "support/checked_math.h"
+#include "support/fault.h"
+#include "support/number_masks.h"
+
+namespace karnoth {
+
+std::string doublingTimeLine(double doublingTime, float firstYearSurvival)
+{
+    return "intrinsic doubling time " + formatFixed(doublingTime) + " years, 1st year survival " +
+           formatFixed(firstYearSurvival);
+}
+
+std::string currentlySterilisedLine(float unsterilisedShare, float ownedYearlingsFertile)
+{
+    constexpr const char* what = "the owned yearlings currently sterilised per year";
+    const double sterilised =
+        checkedDivide((1.0 - unsterilisedShare) * ownedYearlingsFertile, unsterilisedShare, what);
+    return formatGrouped(sterilised) + " currently sterilised per year";
+}
+
+std::string firstYearSentence(float extraInStart, float ownedExtra, float streetExtra, double H, double T)
+{
+    return formatGrouped(extraInStart) + " extra sterilisations in first year, " + formatGrouped(ownedExtra) +
+           " in owned (" + formatWholeOrEmpty(H / 10.0 * T / 100.0) + "%), " + formatGrouped(streetExtra) +
+           " in street population (" + formatWholeOrEmpty((1.0 - T / 100.0) * (H / 10.0)) + "%)";
+}
+
+std::string summarySentence(float streetTotal2005, float streetTotal2000, float abandonedShare2005)
+{
+    if (streetTotal2000 == 0)
+        throw Fault(FaultKind::DivisionByZero,
+                    "the street population of 2000 is 0, so the 2005 population cannot be given as "
+                    "a per cent of it");
+    const double percentOf2000 = checkedDivide(streetTotal2005 * 100.0, streetTotal2000,
+                                               "the 2005 street population as a per cent of 2000");
+    return "The simulation suggests " + formatGrouped(streetTotal2005) +
+           " females in the 2005 street population, of which " +
+           formatWholeOrEmpty(abandonedShare2005 * 100.0) + "% were surviving abandoned dogs" +
+           ", and that the year 2005 population was " + formatWholeOrEmpty(percentOf2000) +
+           "% of the year 2000 population";
+}
+
+}  // namespace karnoth

@@ -1,0 +1,24 @@
+#pragma once
+// The report sentences a run writes into the window's labels.
+
+#include <string>
+
+namespace karnoth {
+
+// Label14: "intrinsic doubling time 1.65 years, 1st year survival 0.43" (both "fixed").
+std::string doublingTimeLine(double doublingTime, float firstYearSurvival);
+
+// Label6: the owned yearlings owners sterilise each year at equilibrium,
+// (1 - unsterilisedShare) * ownedFertile[1] / unsterilisedShare in "##,##0".
+std::string currentlySterilisedLine(float unsterilisedShare, float ownedYearlingsFertile);
+
+// Label4 in the programme's first year: its sterilisations, owned and street, with the yearly
+// per cent of each part ("###"). H is in tenths of a per cent, T the per cent aimed at owned dogs.
+std::string firstYearSentence(float extraInStart, float ownedExtra, float streetExtra, double H, double T);
+
+// Label3: the 2005 street population, the share of surviving abandoned dogs in its yearlings, and
+// 2005 against 2000 (years fixed, whatever the programme's start). Faults when the 2000 street
+// population is 0.
+std::string summarySentence(float streetTotal2005, float streetTotal2000, float abandonedShare2005);
+
+}  // namespace karnoth

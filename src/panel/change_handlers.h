@@ -1,0 +1,28 @@
+#pragma once
+// The change handlers of the parameter panel, each called after its control's value changed.
+// Text boxes keep the indicators current and never start a run; scroll bars update their caption
+// and, once the window is ready, rerun the model.
+
+#include "panel/panel_controls.h"
+
+#include <string_view>
+
+namespace karnoth {
+
+void txtAdultSurv_Change(PanelControls& form);  // lifespans, then threshold
+void txtJuvSurv_Change(PanelControls& form);    // lifespans
+void txtRecruit_Change(PanelControls& form);    // below 1 becomes "1"; threshold
+void txtSenile_Change(PanelControls& form);     // threshold
+void txtFecundity_Change(PanelControls& form);  // threshold
+void txtLitter_Change(PanelControls& form);     // threshold
+void hscSterilise_Change(PanelControls& form);  // once ready: Label4 "25.2% sterilised per year", run
+void vscGainLoss_Change(PanelControls& form);   // once ready: run; then Label2 in any case
+void vscTarget_Change(PanelControls& form);     // once ready: run
+
+// Label4's rate caption: value / 10 in its shortest plain form, then "% sterilised per year".
+std::string sterilisationRateCaption(int hscSteriliseValue);
+
+// Calls the change handler of the control named; a control without one is left alone.
+void raiseChange(PanelControls& form, std::string_view control);
+
+}  // namespace karnoth

@@ -1,0 +1,28 @@
+#pragma once
+// A fault stops the handler in which it happens; the window reports it and stays usable.
+// Every fault names what went wrong and the input at fault in plain words.
+
+#include <stdexcept>
+#include <string>
+
+namespace karnoth {
+
+enum class FaultKind {
+    NotANumber,      // a text that is not a number where a number is needed
+    DivisionByZero,
+    Overflow,        // also a double too large for a single, or a text too large for a 16-bit integer
+    InvalidOperation,  // negative number to a fractional power, logarithm of zero or less, NaN
+    Subscript,       // a year or age outside its table
+    File,            // a file that exists but cannot be read or written, or holds a bad record
+};
+
+class Fault : public std::runtime_error {
+public:
+    Fault(FaultKind kind, const std::string& message) : std::runtime_error(message), kind_(kind) {}
+    FaultKind kind() const { return kind_; }
+
+private:
+    FaultKind kind_;
+};
+
+}  // namespace karnoth
