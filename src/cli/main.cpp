@@ -34,6 +34,7 @@ void printReport(const karnoth::Form1& form)
 // nothing.
 void validate(const karnoth::Form1& form, const CliEvent& event)
 {
+    if (event.kind == CliEvent::Kind::Close) return;
     const Control& control = form.control(event.control);
     const ControlKind kind = control.spec->kind;
     switch (event.kind) {

@@ -47,8 +47,14 @@ std::vector<Field> splitFields(std::string_view text)
                     }
                     i = j;
                 }
+                // A comma that ends a line only separates; between two commas a field is empty.
+                if (comma == std::string_view::npos) {
+                    if (!any && start == 0) fields.push_back({std::string_view(), line});
+                    if (!any && start > 0 && row.find_first_not_of(" \t\r\f\v", start) != std::string_view::npos)
+                        fields.push_back({std::string_view(), line});
+                    break;
+                }
                 if (!any) fields.push_back({std::string_view(), line});
-                if (comma == std::string_view::npos) break;
                 start = comma + 1;
             }
         }

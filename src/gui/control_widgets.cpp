@@ -1,0 +1,90 @@
+#include "gui/control_widgets.h"
+
+#include "gui/chart_painter.h"
+#include "gui/form_fonts.h"
+#include "gui/scroll_mapping.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace karnoth::gui {
+namespace {
+
+QWidget* createLabel(const Control& control, QWidget* parent)
+{
+    const ControlSpec& spec = *control.spec;
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    // Captions wrap at word boundaries inside their box, as the designed captions expect.
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setText(QString::fromStdString(control.text));
+    if (spec.heading) label->setFont(headingFont());
+    if (spec.foreColor) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, toQColor(*spec.foreColor));
+        label->setPalette(palette);
+    }
+    return label;
+}
+
+QWidget* createTextBox(const Control& control, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setText(QString::fromStdString(control.text));
+    edit->setTextMargins(0, 0, 0, 0);
+    return edit;
+}
+
+QWidget* createCheckBox(const Control& control, QWidget* parent)
+{
+    auto* box = new QCheckBox(QString::fromStdString(control.text), parent);
+    box->setChecked(control.value == 1);
+    return box;
+}
+
+QWidget* createButton(const Control& control, QWidget* parent)
+{
+    auto* button = new QPushButton(QString::fromStdString(control.text), parent);
+    button->setAutoDefault(false);  // Enter is the window's, see FormWindow
+    return button;
+}
+
+QWidget* createScrollBar(const Control& control, QWidget* parent)
+{
+    const ControlSpec& spec = *control.spec;
+    const ScrollMapping mapping(*spec.range);
+    auto* bar = new QScrollBar(spec.kind == ControlKind::VScrollBar ? Qt::Vertical : Qt::Horizontal, parent);
+    bar->setRange(mapping.widgetMinimum(), mapping.widgetMaximum());
+    bar->setSingleStep(mapping.singleStep());
+    bar->setPageStep(mapping.pageStep());
+    bar->setValue(mapping.toWidget(control.value));
+    // Scroll bars take part in the keyboard order like every other input.
+    bar->setFocusPolicy(Qt::StrongFocus);
+    return bar;
+}
+
+}  // namespace
+
+QWidget* createControlWidget(const Control& control, const TwipsScale& scale, QWidget* parent)
+{
+    QWidget* widget = nullptr;
+    switch (control.spec->kind) {
+    case ControlKind::Label: widget = createLabel(control, parent); break;
+    case ControlKind::TextBox: widget = createTextBox(control, parent); break;
+    case ControlKind::CheckBox: widget = createCheckBox(control, parent); break;
+    case ControlKind::CommandButton: widget = createButton(control, parent); break;
+    case ControlKind::HScrollBar:
+    case ControlKind::VScrollBar: widget = createScrollBar(control, parent); break;
+    case ControlKind::PictureBox:
+    case ControlKind::Line: return nullptr;
+    }
+    widget->setObjectName(QString::fromUtf8(control.spec->name.data(), static_cast<qsizetype>(control.spec->name.size())));
+    widget->setGeometry(scale.rect(*control.spec));
+    return widget;
+}
+
+}  // namespace karnoth::gui

@@ -1,0 +1,96 @@
+#include "app/form1.h"
+
+#include "form_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace karnoth {
+namespace {
+
+using testing::FormTest;
+
+class CountingListener : public FormListener {
+public:
+    void controlChanged(const Control& control) override { changed.emplace_back(control.spec->name); }
+    void chartChanged() override { ++charts; }
+    void faultReported(const std::string&) override { ++faults; }
+    void runCompleted() override { ++runs; }
+    std::vector<std::string> changed;
+    int charts = 0, faults = 0, runs = 0;
+};
+
+TEST_F(FormTest, StartsWithTheLayoutsCaptionsAndValues)
+{
+    EXPECT_EQ(form().caption("Label2"), "Label2");
+    EXPECT_EQ(form().caption("Label1(8)"), "% owned dogs sterilised");
+    EXPECT_EQ(form().text("txtJuvSurv"), ".1");
+    EXPECT_EQ(form().value("vscGainLoss"), 4000);
+    EXPECT_FALSE(form().formReady());
+    EXPECT_FALSE(form().lastSeries());
+}
+
+TEST_F(FormTest, CallersMistakesAreControlErrorsNotFaults)
+{
+    EXPECT_THROW(form().caption("Label1(9)"), ControlError);
+    EXPECT_THROW(form().typeText("Label3", "x"), ControlError);
+    EXPECT_THROW(form().setScrollValue("vscGainLoss", 0), ControlError);
+    EXPECT_THROW(form().setScrollValue("hscSterilise", 1001), ControlError);
+    EXPECT_THROW(form().setCheckValue("chkLog", 2), ControlError);
+    EXPECT_THROW(form().click("txtStart"), ControlError);
+    EXPECT_TRUE(form().faults().empty());
+}
+
+TEST_F(FormTest, OnlyARealChangeNotifies)
+{
+    CountingListener listener;
+    loaded().setListener(&listener);
+    form().setScrollValue("vscTarget", 50);
+    form().typeText("txtAdultSurv", "0.9");
+    EXPECT_TRUE(listener.changed.empty());
+    EXPECT_EQ(listener.runs, 0);
+    form().setScrollValue("vscTarget", 49);
+    EXPECT_EQ(listener.runs, 1);
+    EXPECT_EQ(listener.charts, 1);
+    EXPECT_EQ(listener.changed.front(), "vscTarget");
+}
+
+TEST_F(FormTest, AFaultIsReportedAndTheNextRunClearsIt)
+{
+    expectFaults();
+    CountingListener listener;
+    loaded().setListener(&listener);
+    form().typeText("txtAdultSurv", "1");
+    ASSERT_EQ(form().faults().size(), 1u) << "lifespans are set, then the threshold faults";
+    EXPECT_NE(form().currentFault().find("adult survival must differ from 1"), std::string::npos);
+    EXPECT_EQ(form().caption("Label10"), "expected lifespan at one year = 11.0");
+    EXPECT_EQ(form().caption("Label1(1)"), "juv survival, < 0.13") << "the threshold keeps its caption";
+
+    form().setScrollValue("vscTarget", 40);  // the run faults too
+    EXPECT_EQ(form().faults().size(), 2u);
+    form().typeText("txtAdultSurv", "0.8");
+    form().setScrollValue("vscTarget", 30);
+    EXPECT_TRUE(form().currentFault().empty());
+    EXPECT_EQ(listener.faults, 2);
+}
+
+TEST_F(FormTest, CheckBoxesAreReadByTheNextRun)
+{
+    loaded();
+    auto redTopLabel = [this] {
+        const auto& ops = form().canvas().ops();
+        return std::find_if(ops.begin(), ops.end(), [](const DrawOp& op) {
+                   return op.kind == DrawOp::Kind::Print && op.colour == kRed;
+               })[1].text;
+    };
+    const unsigned long revision = form().canvas().revision();
+    EXPECT_EQ(redTopLabel(), "119,813");
+    form().setCheckValue("chkLog", 1);
+    EXPECT_EQ(form().canvas().revision(), revision) << "no handler, no run";
+    form().click("cmdRun");
+    EXPECT_EQ(redTopLabel(), "12") << "ln(119,813 + 1)";
+}
+
+}  // namespace
+}  // namespace karnoth

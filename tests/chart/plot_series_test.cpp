@@ -1,0 +1,122 @@
+#include "chart/plot_series.h"
+#include "chart/recording_canvas.h"
+#include "support/fault.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace karnoth {
+namespace {
+
+using Kind = DrawOp::Kind;
+
+std::vector<DrawOp> opsOf(const RecordingCanvas& canvas, Kind kind, Rgb colour)
+{
+    std::vector<DrawOp> out;
+    std::copy_if(canvas.ops().begin(), canvas.ops().end(), std::back_inserter(out),
+                 [&](const DrawOp& op) { return op.kind == kind && op.colour == colour; });
+    return out;
+}
+
+YearlySeries singleYear(int year, float value)
+{
+    YearlySeries series;
+    series[year] = value;
+    return series;
+}
+
+class PlotSeriesTest : public ::testing::Test {
+protected:
+    void SetUp() override { canvas.Cls(); }
+    RecordingCanvas canvas{14895, 7335};
+    ChartScale scale;
+};
+
+TEST_F(PlotSeriesTest, YearsSpanTheMiddleEightyPerCentAndValuesFromNinetyToTenPerCent)
+{
+    PlotSeries(canvas, scale, singleYear(2000, 500), kRed, true);
+    const auto red = opsOf(canvas, Kind::Line, kRed);
+    ASSERT_EQ(red.size(), 101u);
+    EXPECT_EQ(red.front().x1, red.front().x2) << "the first pass joins 1950 to itself";
+    EXPECT_NEAR(red.front().x2, 0.1 * 14895, 0.01);
+    EXPECT_NEAR(red.back().x2, 0.9 * 14895, 0.01);
+    EXPECT_NEAR(red.front().y2, 0.9 * 7335, 0.01) << "value 0 at 90 % of the height";
+    EXPECT_NEAR(red[50].y2, 0.1 * 7335, 0.01) << "the top value at 10 %";
+    EXPECT_EQ(scale.topValue, 500);
+    EXPECT_FLOAT_EQ(scale.horizontalFactor, 14895.0f / 100 * 0.8f);
+}
+
+TEST_F(PlotSeriesTest, TicksForEveryYearAndLabelsEveryTen)
+{
+    PlotSeries(canvas, scale, singleYear(1960, 1), kGreen, true);
+    const auto black = opsOf(canvas, Kind::Line, kBlack);
+    ASSERT_EQ(black.size(), 101u + 11u);
+    EXPECT_EQ(black[0].y1, 7335 - 20);
+    EXPECT_EQ(black[0].y2, 7335 - 30);
+    EXPECT_EQ(black[1].y2, 7335 - 35) << "the long tick of 1950 follows its short one";
+    const auto years = opsOf(canvas, Kind::Print, kBlack);
+    ASSERT_EQ(years.size(), 11u);
+    EXPECT_EQ(years.front().text, " 1950 ");
+    EXPECT_EQ(years.back().text, " 2050 ");
+    EXPECT_FLOAT_EQ(years.front().x1, black[0].x1 - 15);
+    EXPECT_EQ(years.front().y1, 7335 - 15);
+    EXPECT_TRUE(opsOf(canvas, Kind::Print, kGreen).empty()) << "green gets no labels";
+}
+
+TEST_F(PlotSeriesTest, RedAndBlueLabelTheirScalesOnOppositeSides)
+{
+    const struct {
+        Rgb colour;
+        float x;
+        float captionX;
+        const char* caption;
+    } cases[] = {{kRed, 0, 0, "female pop. >= 1 year (fecund in green)"},
+                 {kBlue, 14895 - 50, 14895 - 100, "sterilisations per year"}};
+    for (const auto& c : cases) {
+        canvas.Cls();
+        PlotSeries(canvas, scale, singleYear(1990, 12345.6f), c.colour, true);
+        const auto labels = opsOf(canvas, Kind::Print, c.colour);
+        ASSERT_EQ(labels.size(), 4u);
+        EXPECT_EQ(labels[0].text, "0");
+        EXPECT_EQ(labels[1].text, "12,346");
+        EXPECT_EQ(labels[2].text, "6,173");
+        EXPECT_EQ(labels[3].text, c.caption);
+        EXPECT_EQ(labels[0].x1, c.x);
+        EXPECT_NEAR(labels[0].y1, 0.9 * 7335 - 5, 0.01);
+        EXPECT_NEAR(labels[1].y1, 0.1 * 7335 - 5, 0.01);
+        EXPECT_EQ(labels[2].y1, 7335 / 2.0f - 5);
+        EXPECT_EQ(labels[3].x1, c.captionX);
+        EXPECT_EQ(labels[3].y1, 15);
+    }
+}
+
+TEST_F(PlotSeriesTest, AZeroTopDrawsNothingAndGreenKeepsTheRedScale)
+{
+    PlotSeries(canvas, scale, YearlySeries{}, kRed, true);
+    PlotSeries(canvas, scale, singleYear(2000, 5), kGreen, false);
+    EXPECT_EQ(canvas.ops().size(), 1u) << "only the Cls";
+    PlotSeries(canvas, scale, singleYear(2000, 10), kRed, true);
+    PlotSeries(canvas, scale, singleYear(2000, 20), kGreen, false);
+    const auto green = opsOf(canvas, Kind::Line, kGreen);
+    EXPECT_EQ(scale.topValue, 10);
+    EXPECT_LT(green[50].y2, 0.1 * 7335) << "above the red maximum the green line leaves the top";
+}
+
+TEST_F(PlotSeriesTest, FarPointsAreNotJoined)
+{
+    PlotSeries(canvas, scale, singleYear(2000, 1), kRed, true);
+    PlotSeries(canvas, scale, singleYear(2000, 1e6f), kGreen, false);  // y far beyond 1e8
+    const auto green = opsOf(canvas, Kind::Line, kGreen);
+    EXPECT_EQ(green.size(), 100u);
+    EXPECT_LT(green[50].y1, -1e8) << "the line of 2001 resumes from the far point of 2000";
+}
+
+TEST_F(PlotSeriesTest, ScaleOverflowIsAFault)
+{
+    EXPECT_THROW(PlotSeries(canvas, scale, singleYear(2000, 1e-44f), kRed, true), Fault);
+}
+
+}  // namespace
+}  // namespace karnoth
