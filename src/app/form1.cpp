@@ -139,6 +139,11 @@ void Form1::asEvent(const std::function<void()>& handler)
         report(fault.what());
     } catch (const std::bad_alloc&) {
         report("out of memory: the handler was stopped");
+    } catch (const ControlError&) {
+        throw;  // a caller's mistake, for the caller
+    } catch (const std::exception& error) {
+        // Nothing in the handlers should get here; if it does, the window still must not close.
+        report(std::string("internal error, the handler was stopped: ") + error.what());
     }
     if (listener_ && canvas_.revision() != chartRevision_) {
         chartRevision_ = canvas_.revision();

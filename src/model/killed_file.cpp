@@ -18,48 +18,34 @@ struct Field {
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; }
 
-// Splits the text into fields: commas and line ends separate fields, and so do runs of blanks.
-// Two commas with nothing between them, or a comma that ends a line, leave an empty field.
+// Splits the text into fields: commas, blanks and line ends separate fields. A comma with no
+// field before it on its line (a leading comma, or two commas in a row) leaves an empty field,
+// which is no whole number; a comma that ends a line only separates.
 std::vector<Field> splitFields(std::string_view text)
 {
     std::vector<Field> fields;
     int line = 1;
-    std::size_t pos = 0;
-    while (pos <= text.size()) {
-        std::size_t eol = text.find('\n', pos);
-        if (eol == std::string_view::npos) eol = text.size();
-        const std::string_view row = text.substr(pos, eol - pos);
-        if (row.find_first_not_of(" \t\r\f\v") != std::string_view::npos) {
-            std::size_t start = 0;
-            while (true) {
-                std::size_t comma = row.find(',', start);
-                const std::string_view piece =
-                    row.substr(start, comma == std::string_view::npos ? row.size() - start : comma - start);
-                std::size_t i = 0;
-                bool any = false;
-                while (i < piece.size()) {
-                    while (i < piece.size() && isSpace(piece[i])) ++i;
-                    std::size_t j = i;
-                    while (j < piece.size() && !isSpace(piece[j])) ++j;
-                    if (j > i) {
-                        fields.push_back({piece.substr(i, j - i), line});
-                        any = true;
-                    }
-                    i = j;
-                }
-                // A comma that ends a line only separates; between two commas a field is empty.
-                if (comma == std::string_view::npos) {
-                    if (!any && start == 0) fields.push_back({std::string_view(), line});
-                    if (!any && start > 0 && row.find_first_not_of(" \t\r\f\v", start) != std::string_view::npos)
-                        fields.push_back({std::string_view(), line});
-                    break;
-                }
-                if (!any) fields.push_back({std::string_view(), line});
-                start = comma + 1;
-            }
+    bool fieldSinceComma = false;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const char c = text[i];
+        if (c == '\n') {
+            ++line;
+            fieldSinceComma = false;
+            ++i;
+        } else if (c == ',') {
+            if (!fieldSinceComma) fields.push_back({std::string_view(), line});
+            fieldSinceComma = false;
+            ++i;
+        } else if (isSpace(c)) {
+            ++i;
+        } else {
+            std::size_t j = i;
+            while (j < text.size() && text[j] != ',' && text[j] != '\n' && !isSpace(text[j])) ++j;
+            fields.push_back({text.substr(i, j - i), line});
+            fieldSinceComma = true;
+            i = j;
         }
-        ++line;
-        pos = eol + 1;
     }
     return fields;
 }
