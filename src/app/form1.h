@@ -91,7 +91,8 @@ private:
     void asEvent(const std::function<void()>& handler);
     void report(const std::string& message);
     void changed(const Control& control);
-    void loadSettings();
+    // Applies the settings file; returns its problem, if any, already reported.
+    std::optional<std::string> loadSettings();
 
     std::filesystem::path directory_;
     std::vector<Control> controls_;

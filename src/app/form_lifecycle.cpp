@@ -20,7 +20,7 @@ std::pair<int, int> layoutScrollRange(std::string_view control)
 
 }  // namespace
 
-void Form1::loadSettings()
+std::optional<std::string> Form1::loadSettings()
 {
     const LoadedSettings loaded = readSettingsFile(directory_ / "karnoth.ini", layoutScrollRange);
     if (loaded.problem) report(*loaded.problem);
@@ -32,11 +32,12 @@ void Form1::loadSettings()
         if (field.type == SettingsType::ScrollValue) setScrollValue(field.control, loaded.fields[i]->value);
         else setText(field.control, loaded.fields[i]->text);
     }
+    return loaded.problem;
 }
 
 void Form1::Form_Load()
 {
-    loadSettings();
+    const std::optional<std::string> settingsProblem = loadSettings();
     setCaption("Label4", sterilisationRateCaption(value("hscSterilise")));
     // A fault in the indicators is reported and start-up goes on, so that the window is ready
     // and its scroll bars live even when the saved figures cannot be computed.
@@ -44,6 +45,9 @@ void Form1::Form_Load()
     asEvent([this] { ShowJuvThreshold(*this); });
     formReady_ = true;
     asEvent([this] { cmdRun_Click(*this); });
+    // The first run succeeds whatever the file held; its problem stays in view until the user's
+    // own next run does.
+    if (settingsProblem && currentFault_.empty()) currentFault_ = *settingsProblem;
 }
 
 void Form1::Form_Unload()

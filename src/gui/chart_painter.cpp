@@ -12,8 +12,9 @@ void paintChart(QPainter& painter, const std::vector<DrawOp>& ops, const ChartGe
                 const QFont& font, const QColor& background)
 {
     painter.save();
-    painter.fillRect(geometry.target, background);
-    painter.setClipRect(geometry.target);
+    const QRectF paper = geometry.paper.isEmpty() ? geometry.target : geometry.paper;
+    painter.fillRect(paper, background);
+    painter.setClipRect(paper);
     painter.setFont(font);
 
     const bool hasScale = geometry.scaleWidth > 0 && geometry.scaleHeight > 0;
@@ -45,6 +46,28 @@ void paintChart(QPainter& painter, const std::vector<DrawOp>& ops, const ChartGe
         }
     }
     painter.restore();
+}
+
+QRectF targetLeavingRoomForTexts(const std::vector<DrawOp>& ops, const QRectF& paper, double scaleWidth,
+                                 double scaleHeight, const QFont& font, QPaintDevice* device)
+{
+    if (scaleWidth <= 0 || scaleHeight <= 0) return paper;
+    const QFontMetricsF metrics(font, device);
+    const double sx = paper.width() / scaleWidth;
+    const double sy = paper.height() / scaleHeight;
+    double right = 0;
+    double bottom = 0;
+    for (const DrawOp& op : ops) {
+        if (op.kind != DrawOp::Kind::Print) continue;
+        const double x = op.x1 * sx + metrics.horizontalAdvance(QString::fromStdString(op.text));
+        const double y = op.y1 * sy + metrics.height();
+        if (x > right && x < 4 * paper.width()) right = x;
+        if (y > bottom && y < 4 * paper.height()) bottom = y;
+    }
+    QRectF target = paper;
+    target.setWidth(paper.width() - qMax(0.0, right - paper.width()));
+    target.setHeight(paper.height() - qMax(0.0, bottom - paper.height()));
+    return target.width() > paper.width() / 2 && target.height() > paper.height() / 2 ? target : paper;
 }
 
 }  // namespace karnoth::gui

@@ -18,10 +18,12 @@ namespace {
 
 const QColor kChartBackground = Qt::white;
 
-void paintInto(QPainter& painter, const Form1& form, QRectF target, const QFont& font)
+void paintInto(QPainter& painter, const Form1& form, QRectF paper, const QFont& font)
 {
     const RecordingCanvas& canvas = form.canvas();
-    paintChart(painter, canvas.ops(), ChartGeometry{target, canvas.ScaleWidth(), canvas.ScaleHeight()}, font,
+    const QRectF target = targetLeavingRoomForTexts(canvas.ops(), paper, canvas.ScaleWidth(), canvas.ScaleHeight(),
+                                                    font, painter.device());
+    paintChart(painter, canvas.ops(), ChartGeometry{target, canvas.ScaleWidth(), canvas.ScaleHeight(), paper}, font,
                kChartBackground);
 }
 

@@ -2,13 +2,13 @@
 
 #include "gui/chart_painter.h"
 #include "gui/form_fonts.h"
+#include "gui/form_scroll_bar.h"
 #include "gui/scroll_mapping.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 
 namespace karnoth::gui {
 namespace {
@@ -57,7 +57,7 @@ QWidget* createScrollBar(const Control& control, QWidget* parent)
 {
     const ControlSpec& spec = *control.spec;
     const ScrollMapping mapping(*spec.range);
-    auto* bar = new QScrollBar(spec.kind == ControlKind::VScrollBar ? Qt::Vertical : Qt::Horizontal, parent);
+    auto* bar = new FormScrollBar(spec.kind == ControlKind::VScrollBar ? Qt::Vertical : Qt::Horizontal, parent);
     bar->setRange(mapping.widgetMinimum(), mapping.widgetMaximum());
     bar->setSingleStep(mapping.singleStep());
     bar->setPageStep(mapping.pageStep());

@@ -118,7 +118,8 @@ void FormWindow::setTabOrder()
 void FormWindow::showMessage(const QString& message)
 {
     // One line: a long message is cut at the window's edge; the whole of it is in the tool tip.
-    faultLine_->setText(faultLine_->fontMetrics().elidedText(message, Qt::ElideRight, faultLine_->width()));
+    const QString oneLine = message.simplified();
+    faultLine_->setText(faultLine_->fontMetrics().elidedText(oneLine, Qt::ElideRight, faultLine_->width()));
     faultLine_->setToolTip(message);
 }
 

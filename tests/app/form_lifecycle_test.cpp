@@ -108,6 +108,9 @@ TEST_F(FormTest, AMalformedSettingsFileKeepsTheDefaultsOfItsBadFields)
     EXPECT_EQ(form().text("txtJuvSurv"), "0.1");
     ASSERT_EQ(form().faults().size(), 1u);
     EXPECT_NE(form().faults()[0].find("line 2 (txtAdultSurv)"), std::string::npos);
+    EXPECT_EQ(form().currentFault(), form().faults()[0]) << "the start-up run does not hide it";
+    form().click("cmdRun");
+    EXPECT_TRUE(form().currentFault().empty());
 }
 
 TEST_F(FormTest, ShutdownThatCannotWriteKeepsTheOldFile)

@@ -1,0 +1,95 @@
+// The real window, offscreen: one scroll-bar change through the widget tree (its handler, the
+// run it starts and the repaint of the chart), and start-up to the first painted chart.
+
+#include "gui/chart_view.h"
+#include "gui/form_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+namespace {
+
+using karnoth::gui::FormWindow;
+
+// Counts the paint events a widget receives, so the figures show that the chart really was painted.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+// One step of hscSterilise as the user's arrow makes it, then the chart painted at once.
+void scrollBarChange(benchmark::State& state)
+{
+    FormWindow window;
+    window.show();
+    QApplication::processEvents();
+    auto* bar = qobject_cast<QScrollBar*>(window.controlWidget(QStringLiteral("hscSterilise")));
+    PaintCounter counter(window.chart());
+    bool up = true;
+    for (auto _ : state) {
+        bar->triggerAction(up ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
+        window.chart().repaint();
+        up = !up;
+    }
+    state.counters["chartPaints"] = benchmark::Counter(counter.paints, benchmark::Counter::kAvgIterations);
+    benchmark::DoNotOptimize(window.form().canvas().revision());
+}
+BENCHMARK(scrollBarChange)->Unit(benchmark::kMillisecond);
+
+// Window made, model started (settings, indicators, first run), shown and its chart painted.
+void startUpToFirstChart(benchmark::State& state)
+{
+    int paints = 0;
+    for (auto _ : state) {
+        FormWindow window;
+        PaintCounter counter(window.chart());
+        window.show();
+        // Showing lets the platform expose and paint the window; the chart is then repainted at once,
+        // so a painted chart is counted even where the platform exposes the window later.
+        QApplication::processEvents();
+        window.chart().repaint();
+        paints += counter.paints;
+        benchmark::DoNotOptimize(window.form().canvas().revision());
+    }
+    state.counters["chartPaints"] = benchmark::Counter(paints, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(startUpToFirstChart)->Unit(benchmark::kMillisecond);
+
+// The offscreen platform warns on every window shown; the warnings would drown the figures.
+void quietWarnings(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtWarningMsg || type == QtInfoMsg || type == QtDebugMsg) return;
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qInstallMessageHandler(quietWarnings);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // The window reads and writes its files in the current directory: keep them out of the way.
+    QTemporaryDir scratch;
+    if (!scratch.isValid() || !QDir::setCurrent(scratch.path())) return 1;
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

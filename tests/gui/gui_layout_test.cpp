@@ -1,0 +1,175 @@
+// The window's controls against the layout table: existence, geometry in pixels, scroll-bar
+// ranges, fonts and colours, the diagram lines, and the keyboard order.
+
+#include "gui/chart_view.h"
+#include "gui/diagram_surface.h"
+#include "gui/twips_scale.h"
+#include "gui_fixture.h"
+
+#include <QLabel>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <vector>
+
+using namespace karnoth;
+using namespace karnoth::gui;
+using namespace karnoth::gui::testing;
+
+namespace {
+
+QString nameOf(const ControlSpec& spec) { return QString::fromUtf8(spec.name.data(), spec.name.size()); }
+
+const char* expectedClass(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Label: return "QLabel";
+    case ControlKind::TextBox: return "QLineEdit";
+    case ControlKind::CheckBox: return "QCheckBox";
+    case ControlKind::CommandButton: return "QPushButton";
+    case ControlKind::HScrollBar:
+    case ControlKind::VScrollBar: return "QScrollBar";
+    case ControlKind::PictureBox: return "karnoth::gui::ChartView";
+    case ControlKind::Line: return "";
+    }
+    return "";
+}
+
+}  // namespace
+
+class GuiLayoutTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ScratchDirectory> scratch_;
+    std::unique_ptr<FormWindow> window_;
+
+private slots:
+    void init()
+    {
+        scratch_ = std::make_unique<ScratchDirectory>();
+        window_ = startWindow();
+        QVERIFY(window_);
+    }
+    void cleanup()
+    {
+        window_.reset();
+        scratch_.reset();
+    }
+
+    void everyControlExistsAtItsGeometry()
+    {
+        const TwipsScale scale = TwipsScale::ofPrimaryScreen();
+        int checked = 0;
+        for (const ControlSpec& spec : formLayout()) {
+            if (spec.kind == ControlKind::Line) continue;
+            QWidget* widget = window_->controlWidget(nameOf(spec));
+            QVERIFY2(widget, qPrintable(nameOf(spec)));
+            QCOMPARE(widget->objectName(), nameOf(spec));
+            QVERIFY2(widget->inherits(expectedClass(spec.kind)), widget->metaObject()->className());
+            QCOMPARE(widget->geometry(), scale.rect(spec));
+            QCOMPARE(widget->parentWidget(), &window_->surface());
+            ++checked;
+        }
+        QCOMPARE(checked, 43);
+    }
+
+    void label1IsAnArrayWithoutElementNine()
+    {
+        for (int index : {0, 1, 2, 3, 4, 5, 6, 7, 8, 10})
+            QVERIFY(widgetOf<QLabel>(*window_, qPrintable(QStringLiteral("Label1(%1)").arg(index))));
+        QVERIFY(!window_->controlWidget(QStringLiteral("Label1(9)")));
+    }
+
+    void wholeLayoutShowsWithoutScrolling()
+    {
+        const TwipsScale scale = TwipsScale::ofPrimaryScreen();
+        QVERIFY(window_->surface().width() >= scale.toPixels(kLayoutRight));
+        QVERIFY(window_->surface().height() >= scale.toPixels(kLayoutBottom));
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Form1"));
+    }
+
+    void diagramLinesAreTheTables()
+    {
+        const TwipsScale scale = TwipsScale::ofPrimaryScreen();
+        QVector<QLine> expected;
+        for (const ControlSpec& spec : formLayout())
+            if (spec.kind == ControlKind::Line) expected << scale.line(spec);
+        QCOMPARE(expected.size(), 39);
+        QCOMPARE(window_->surface().lines(), expected);
+    }
+
+    void scrollBarsHaveTheTablesRanges_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Qt::Orientation>("orientation");
+        QTest::addColumn<int>("minimum");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<int>("singleStep");
+        QTest::addColumn<int>("pageStep");
+        QTest::addColumn<int>("widgetValue");  // the model's value, mirrored on the vertical bars
+        QTest::newRow("vscGainLoss") << "vscGainLoss" << Qt::Vertical << 1 << 30000 << 10 << 1000 << 30001 - 4000;
+        QTest::newRow("hscSterilise") << "hscSterilise" << Qt::Horizontal << 0 << 1000 << 1 << 10 << 252;
+        QTest::newRow("vscTarget") << "vscTarget" << Qt::Vertical << 0 << 100 << 1 << 1 << 50;
+    }
+    void scrollBarsHaveTheTablesRanges()
+    {
+        QFETCH(QString, name);
+        QFETCH(Qt::Orientation, orientation);
+        QFETCH(int, minimum);
+        QFETCH(int, maximum);
+        QFETCH(int, singleStep);
+        QFETCH(int, pageStep);
+        QFETCH(int, widgetValue);
+        auto* bar = qobject_cast<QScrollBar*>(window_->controlWidget(name));
+        QVERIFY(bar);
+        QCOMPARE(bar->orientation(), orientation);
+        QCOMPARE(bar->minimum(), minimum);
+        QCOMPARE(bar->maximum(), maximum);
+        QCOMPARE(bar->singleStep(), singleStep);
+        QCOMPARE(bar->pageStep(), pageStep);
+        QCOMPARE(bar->value(), widgetValue);
+        QVERIFY(bar->focusPolicy() & Qt::TabFocus);
+    }
+
+    void headingsAreBoldAndLabel4DarkBlue()
+    {
+        for (const char* heading : {"Label15", "Label13", "Label16", "Label17"}) {
+            auto* label = widgetOf<QLabel>(*window_, heading);
+            QVERIFY(label);
+            QCOMPARE(label->font().weight(), QFont::Bold);
+        }
+        QCOMPARE(widgetOf<QLabel>(*window_, "Label1(0)")->font().weight(), QFont::Normal);
+        QCOMPARE(widgetOf<QLabel>(*window_, "Label4")->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+    }
+
+    void label7WrapsToThreeLines()
+    {
+        auto* label = widgetOf<QLabel>(*window_, "Label7");
+        QVERIFY(label->wordWrap());
+        const QFontMetrics metrics(label->font());
+        const QRect text = metrics.boundingRect(QRect(0, 0, label->width(), 1000), Qt::TextWordWrap, label->text());
+        QCOMPARE(text.height() / metrics.lineSpacing(), 3);
+        QVERIFY(text.height() <= label->height());
+    }
+
+    void tabOrderFollowsTheTable()
+    {
+        std::vector<const ControlSpec*> inputs;
+        for (const ControlSpec& spec : formLayout())
+            if (spec.kind != ControlKind::Label && spec.kind != ControlKind::Line) inputs.push_back(&spec);
+        std::sort(inputs.begin(), inputs.end(), [](auto* a, auto* b) { return a->tab < b->tab; });
+        QCOMPARE(nameOf(*inputs.front()), QStringLiteral("cmdRun"));
+        QCOMPARE(window_->focusWidget(), window_->controlWidget(QStringLiteral("cmdRun")));
+
+        QWidget* current = window_->controlWidget(QStringLiteral("cmdRun"));
+        for (std::size_t i = 1; i < inputs.size(); ++i) {
+            do {
+                current = current->nextInFocusChain();
+            } while (!(current->focusPolicy() & Qt::TabFocus));
+            QCOMPARE(current->objectName(), nameOf(*inputs[i]));
+        }
+    }
+};
+
+QTEST_MAIN(GuiLayoutTest)
+#include "gui_layout_test.moc"
