@@ -66,10 +66,14 @@ bool parseWhole(std::string_view text, double& value)
     return true;
 }
 
+// A field as a fault message quotes it: at most 30 characters, control characters (a binary file's
+// bytes, a NUL that would end the message early) as "?".
 std::string shown(std::string_view text)
 {
     constexpr std::size_t most = 30;
-    return "\"" + std::string(text.substr(0, most)) + (text.size() > most ? "...\"" : "\"");
+    std::string out;
+    for (char c : text.substr(0, most)) out += static_cast<unsigned char>(c) < 32 ? '?' : c;
+    return "\"" + out + (text.size() > most ? "...\"" : "\"");
 }
 
 }  // namespace

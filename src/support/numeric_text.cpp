@@ -14,11 +14,12 @@ namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Control characters are shown as "?": a NUL would end the message early.
 std::string quoted(std::string_view text)
 {
     constexpr std::size_t shown = 40;  // a 10,000-character text is not repeated in full
     std::string out = "\"";
-    out.append(text.substr(0, shown));
+    for (char c : text.substr(0, shown)) out += static_cast<unsigned char>(c) < 32 ? '?' : c;
     if (text.size() > shown) out += "...";
     out += '"';
     return out;
