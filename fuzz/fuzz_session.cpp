@@ -1,0 +1,341 @@
+// A user session on the window model: the input decodes to a sequence of events (typing into any
+// text box, moving any scroll bar within its range, check boxes, Run, writing or removing
+// killed.txt, closing and starting again). After every event the window must be alive and
+// consistent:
+//   - no caption and no printed chart text holds "nan" or "inf", and every chart point is finite;
+//   - no caption still holds its layout placeholder unless a fault explains it: after start-up the
+//     indicator and report captions are set unless a handler faulted, Label4 is always set, and
+//     Label2 is set as soon as vscGainLoss changed in an event that did not fault (or while
+//     loading), and never before;
+//   - closing writes the eleven values exactly, and starting again restores each of them as the
+//     settings reader reads the file, or keeps the default and reports why.
+// Any violation aborts, so libFuzzer keeps the input.
+
+#include "app/form1.h"
+#include "app/layout.h"
+#include "app/settings_file.h"
+#include "support/numeric_text.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cctype>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using karnoth::Control;
+using karnoth::ControlKind;
+using karnoth::ControlSpec;
+using karnoth::Form1;
+
+std::string eventLog;  // printed when an invariant fails, so a crash input explains itself
+
+[[noreturn]] void violated(const std::string& what)
+{
+    std::fprintf(stderr, "events:\n%s\ninvariant violated: %s\n", eventLog.c_str(), what.c_str());
+    std::abort();
+}
+
+std::vector<const ControlSpec*> controlsOfKind(ControlKind kind, ControlKind orKind)
+{
+    std::vector<const ControlSpec*> found;
+    for (const ControlSpec& spec : karnoth::formLayout())
+        if (spec.kind == kind || spec.kind == orKind) found.push_back(&spec);
+    return found;
+}
+
+const std::vector<const ControlSpec*>& textBoxes()
+{
+    static const auto boxes = controlsOfKind(ControlKind::TextBox, ControlKind::TextBox);
+    return boxes;
+}
+
+const std::vector<const ControlSpec*>& scrollBars()
+{
+    static const auto bars = controlsOfKind(ControlKind::HScrollBar, ControlKind::VScrollBar);
+    return bars;
+}
+
+const std::vector<const ControlSpec*>& checkBoxes()
+{
+    static const auto boxes = controlsOfKind(ControlKind::CheckBox, ControlKind::CheckBox);
+    return boxes;
+}
+
+const ControlSpec& spec(std::string_view name)
+{
+    for (const ControlSpec& s : karnoth::formLayout())
+        if (s.name == name) return s;
+    violated("no control " + std::string(name));
+}
+
+std::pair<int, int> scrollRange(std::string_view control)
+{
+    const ControlSpec& s = spec(control);
+    return s.range ? std::pair{s.range->lowest(), s.range->highest()} : std::pair{-32768, 32767};
+}
+
+// "nan" or "inf" as a word of its own, in any case ("NaN", "-inf", "Infinity", "1.#INF").
+bool holdsNonNumber(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (std::string_view word : {"nan", "inf"}) {
+        for (std::size_t at = lower.find(word); at != std::string::npos; at = lower.find(word, at + 1)) {
+            const bool startsWord = at == 0 || !std::isalpha(static_cast<unsigned char>(lower[at - 1]));
+            const std::size_t after = at + word.size();
+            const bool endsWord = after == lower.size() || !std::isalpha(static_cast<unsigned char>(lower[after])) ||
+                                  lower.compare(at, 8, "infinity") == 0;
+            if (startsWord && endsWord) return true;
+        }
+    }
+    return false;
+}
+
+// Tracks, for one window, whether vscGainLoss changed during the current event.
+class GainLossWatch : public karnoth::FormListener {
+public:
+    void controlChanged(const Control& control) override
+    {
+        if (control.spec->name == "vscGainLoss") changedInEvent = true;
+    }
+    void chartChanged() override {}
+    void faultReported(const std::string&) override {}
+    void runCompleted() override {}
+    bool changedInEvent = false;
+};
+
+// Texts worth typing besides random ones: the defaults, edges of every field, and non-numbers.
+constexpr std::string_view kTexts[] = {
+    "",     " ",     "-",   ".",     "0",    "1",      "0.5",  "0.9",   "1.0", "2",    "7",    "10",
+    "11",   "-1",    "1e400", "-1e400", "1e-400", "nan", "inf", "1,5",  "0x10", "  7  ", "50",  "100",
+    "1949", "1950",  "2005", "2050", "2051", "32767", "32768", "-32769", "1e38", "3.5e38", "1E+07", ".1",
+    "0.75", "1990", "0.3", "1d2", "+.5", "5.", "0.99999", "1.5", "0.0001", "99999999"};
+
+class Session {
+public:
+    Session(const fs::path& dir, FuzzedDataProvider& input) : dir_(dir), input_(input) {}
+
+    void run()
+    {
+        startWindow();
+        for (int events = 0; events < 40 && input_.remaining_bytes() > 0; ++events) step();
+    }
+
+private:
+    void startWindow()
+    {
+        form_ = std::make_unique<Form1>(dir_);
+        watch_ = GainLossWatch{};
+        form_->setListener(&watch_);
+        labelTwoSet_ = false;
+        form_->Form_Load();
+        if (watch_.changedInEvent) labelTwoSet_ = true;  // loading sets the caption with no run first
+        watch_.changedInEvent = false;
+        eventLog += "Form_Load\n";
+        check();
+    }
+
+    void step()
+    {
+        const std::size_t faultsBefore = form_->faults().size();
+        watch_.changedInEvent = false;
+        bool gainLossEvent = false;
+        switch (input_.ConsumeIntegralInRange(0, 7)) {
+        case 0:
+        case 1: {
+            const ControlSpec& box = *textBoxes()[input_.ConsumeIntegralInRange<std::size_t>(0, textBoxes().size() - 1)];
+            std::string text = input_.ConsumeBool()
+                                   ? std::string(kTexts[input_.ConsumeIntegralInRange<std::size_t>(0, std::size(kTexts) - 1)])
+                                   : input_.ConsumeRandomLengthString(40);
+            eventLog += "type " + std::string(box.name) + " \"" + text + "\"\n";
+            form_->typeText(box.name, std::move(text));
+            break;
+        }
+        case 2: {
+            const ControlSpec& bar = *scrollBars()[input_.ConsumeIntegralInRange<std::size_t>(0, scrollBars().size() - 1)];
+            const int value = input_.ConsumeIntegralInRange(bar.range->lowest(), bar.range->highest());
+            eventLog += "scroll " + std::string(bar.name) + " " + std::to_string(value) + "\n";
+            gainLossEvent = bar.name == "vscGainLoss";
+            form_->setScrollValue(bar.name, value);
+            break;
+        }
+        case 3: {
+            const ControlSpec& box = *checkBoxes()[input_.ConsumeIntegralInRange<std::size_t>(0, checkBoxes().size() - 1)];
+            const int value = input_.ConsumeBool() ? 1 : 0;
+            eventLog += "check " + std::string(box.name) + " " + std::to_string(value) + "\n";
+            form_->setCheckValue(box.name, value);
+            break;
+        }
+        case 4:
+            eventLog += "Run\n";
+            form_->click("cmdRun");
+            break;
+        case 5:
+            closeAndReload();
+            return;
+        case 6:
+            writeKilledFile();
+            break;
+        default:
+            eventLog += "remove killed.txt\n";
+            fs::remove(dir_ / "killed.txt");
+            break;
+        }
+        if (gainLossEvent && watch_.changedInEvent && form_->faults().size() == faultsBefore) labelTwoSet_ = true;
+        check();
+    }
+
+    void writeKilledFile()
+    {
+        std::string text;
+        const int records = input_.ConsumeIntegralInRange(0, 6);
+        for (int i = 0; i < records; ++i) {
+            const int year = input_.ConsumeIntegralInRange(1940, 2060);
+            const long long count = input_.ConsumeIntegralInRange<long long>(-100, 1000000);
+            text += std::to_string(year) + (input_.ConsumeBool() ? "," : " ") + std::to_string(count) + "\r\n";
+        }
+        eventLog += "killed.txt \"" + text + "\"\n";
+        std::ofstream(dir_ / "killed.txt", std::ios::binary) << text;
+    }
+
+    void closeAndReload()
+    {
+        std::array<std::string, 11> saved;
+        for (std::size_t i = 0; i < karnoth::kSettingsFields.size(); ++i) {
+            const karnoth::SettingsField& field = karnoth::kSettingsFields[i];
+            if (field.type == karnoth::SettingsType::ScrollValue) {
+                const int v = form_->value(field.control);
+                saved[i] = (v >= 0 ? " " : "") + std::to_string(v);
+            } else {
+                saved[i] = form_->text(field.control);
+            }
+        }
+        const std::size_t faultsBefore = form_->faults().size();
+        eventLog += "close and reload\n";
+        form_->Form_Unload();
+        if (form_->faults().size() != faultsBefore) violated("closing faulted: " + form_->faults().back());
+        std::ifstream in(dir_ / "karnoth.ini", std::ios::binary);
+        const std::string file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        if (file != karnoth::formatSettings(saved)) violated("karnoth.ini does not hold the eleven values");
+        const karnoth::LoadedSettings expected = karnoth::parseSettings(file, scrollRange);
+
+        startWindow();
+        for (std::size_t i = 0; i < karnoth::kSettingsFields.size(); ++i) checkRestored(i, saved[i], expected);
+        for (std::string_view unsaved : {"txtCurrentOwnedSteril", "txtStart", "txtTimes"})
+            if (form_->text(unsaved) != spec(unsaved).text) violated(std::string(unsaved) + " was not reset");
+        for (std::string_view unsaved : {"chkSterilise", "chkLog"})
+            if (form_->isChecked(unsaved)) violated(std::string(unsaved) + " was not reset");
+    }
+
+    void checkRestored(std::size_t i, const std::string& saved, const karnoth::LoadedSettings& expected)
+    {
+        const karnoth::SettingsField& field = karnoth::kSettingsFields[i];
+        const std::string name(field.control);
+        const bool scroll = field.type == karnoth::SettingsType::ScrollValue;
+        const auto& value = expected.fields[i];
+        if (!value) {
+            if (form_->faults().empty()) violated(name + " was not restored and nothing was reported");
+            const bool isDefault = scroll ? form_->value(name) == spec(name).value : form_->text(name) == spec(name).text;
+            if (!isDefault) violated(name + " was not restored and does not hold its default");
+            return;
+        }
+        if (scroll) {
+            if (form_->value(name) != value->value) violated(name + " lost its value " + saved);
+            return;
+        }
+        std::string restored = value->text;
+        // Age at first litter has a floor of 1 that its change handler applies to every new text.
+        if (name == "txtRecruit" && karnoth::parseNumber(restored).value < 1.0) restored = "1";
+        if (form_->text(name) != restored) violated(name + " reads \"" + form_->text(name) + "\", not \"" + restored + "\"");
+        // Independently of the reader: a saved number comes back as the same number of its type, a
+        // single to the seven significant digits its text keeps.
+        const karnoth::ParsedNumber typed = karnoth::parseNumber(saved);
+        const karnoth::ParsedNumber back = karnoth::parseNumber(form_->text(name));
+        if (typed.status != karnoth::ParseStatus::Ok || back.status != karnoth::ParseStatus::Ok) return;
+        if (field.type == karnoth::SettingsType::SingleText) {
+            const double want = static_cast<float>(typed.value);
+            if (std::fabs(back.value - want) > std::fabs(want) * 6e-7)
+                violated(name + " saved as " + saved + " came back as " + form_->text(name));
+            return;
+        }
+        const double want = std::nearbyint(typed.value);
+        if (back.value != want && !(name == "txtRecruit" && want < 1.0 && back.value == 1.0))
+            violated(name + " saved as " + saved + " came back as " + form_->text(name));
+    }
+
+    void check()
+    {
+        const bool faulted = !form_->faults().empty();
+        for (const Control& control : form_->controls()) {
+            if (control.spec->kind != ControlKind::Label) continue;
+            if (holdsNonNumber(control.text))
+                violated(std::string(control.spec->name) + " reads \"" + control.text + "\"");
+        }
+        for (std::string_view label : {"Label1(1)", "Label9", "Label10", "Label14", "Label6", "Label3"})
+            if (form_->caption(label) == spec(label).text && !faulted)
+                violated(std::string(label) + " still holds its placeholder and no fault was reported");
+        if (form_->caption("Label4") == "Label4") violated("Label4 still holds its placeholder after start-up");
+        const bool labelTwoPlaceholder = form_->caption("Label2") == "Label2";
+        if (labelTwoSet_ == labelTwoPlaceholder)
+            violated(labelTwoSet_ ? "Label2 was not set after vscGainLoss changed"
+                                  : "Label2 was set although vscGainLoss never changed without a fault");
+        for (const karnoth::DrawOp& op : form_->canvas().ops()) {
+            if (!std::isfinite(op.x1) || !std::isfinite(op.y1) || !std::isfinite(op.x2) || !std::isfinite(op.y2))
+                violated("a chart point is not finite");
+            if (holdsNonNumber(op.text)) violated("the chart prints \"" + op.text + "\"");
+        }
+    }
+
+    fs::path dir_;
+    FuzzedDataProvider& input_;
+    std::unique_ptr<Form1> form_;
+    GainLossWatch watch_;
+    bool labelTwoSet_ = false;
+};
+
+// One directory for the whole fuzzing process, emptied before each input and removed at exit.
+class SessionDirectory {
+public:
+    SessionDirectory()
+    {
+        std::string pattern = (fs::temp_directory_path() / "karnoth-fuzz-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) violated("no temporary directory");
+        path_ = pattern;
+    }
+    ~SessionDirectory()
+    {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    const fs::path& emptied() const
+    {
+        for (const auto& entry : fs::directory_iterator(path_)) fs::remove_all(entry.path());
+        return path_;
+    }
+
+private:
+    fs::path path_;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const SessionDirectory directory;
+    const fs::path& dir = directory.emptied();
+    eventLog.clear();
+    FuzzedDataProvider input(data, size);
+    Session(dir, input).run();
+    return 0;
+}
