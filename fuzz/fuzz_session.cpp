@@ -35,7 +35,7 @@ namespace {
 namespace fs = std::filesystem;
 using karnoth::Control;
 using karnoth::ControlKind;
-using karnoth::ControlSpec;
+using karnoth::LayoutRow;
 using karnoth::Form1;
 
 std::string eventLog;  // printed when an invariant fails, so a crash input explains itself
@@ -46,42 +46,42 @@ std::string eventLog;  // printed when an invariant fails, so a crash input expl
     std::abort();
 }
 
-std::vector<const ControlSpec*> controlsOfKind(ControlKind kind, ControlKind orKind)
+std::vector<const LayoutRow*> controlsOfKind(ControlKind kind, ControlKind orKind)
 {
-    std::vector<const ControlSpec*> found;
-    for (const ControlSpec& spec : karnoth::formLayout())
-        if (spec.kind == kind || spec.kind == orKind) found.push_back(&spec);
+    std::vector<const LayoutRow*> found;
+    for (const LayoutRow& row : karnoth::formLayout())
+        if (row.kind == kind || row.kind == orKind) found.push_back(&row);
     return found;
 }
 
-const std::vector<const ControlSpec*>& textBoxes()
+const std::vector<const LayoutRow*>& textBoxes()
 {
     static const auto boxes = controlsOfKind(ControlKind::TextBox, ControlKind::TextBox);
     return boxes;
 }
 
-const std::vector<const ControlSpec*>& scrollBars()
+const std::vector<const LayoutRow*>& scrollBars()
 {
     static const auto bars = controlsOfKind(ControlKind::HScrollBar, ControlKind::VScrollBar);
     return bars;
 }
 
-const std::vector<const ControlSpec*>& checkBoxes()
+const std::vector<const LayoutRow*>& checkBoxes()
 {
     static const auto boxes = controlsOfKind(ControlKind::CheckBox, ControlKind::CheckBox);
     return boxes;
 }
 
-const ControlSpec& spec(std::string_view name)
+const LayoutRow& layoutRow(std::string_view name)
 {
-    for (const ControlSpec& s : karnoth::formLayout())
+    for (const LayoutRow& s : karnoth::formLayout())
         if (s.name == name) return s;
     violated("no control " + std::string(name));
 }
 
 std::pair<int, int> scrollRange(std::string_view control)
 {
-    const ControlSpec& s = spec(control);
+    const LayoutRow& s = layoutRow(control);
     return s.range ? std::pair{s.range->lowest(), s.range->highest()} : std::pair{-32768, 32767};
 }
 
@@ -107,7 +107,7 @@ class GainLossWatch : public karnoth::FormListener {
 public:
     void controlChanged(const Control& control) override
     {
-        if (control.spec->name == "vscGainLoss") changedInEvent = true;
+        if (control.row->name == "vscGainLoss") changedInEvent = true;
     }
     void chartChanged() override {}
     void faultReported(const std::string&) override {}
@@ -154,7 +154,7 @@ private:
         switch (input_.ConsumeIntegralInRange(0, 7)) {
         case 0:
         case 1: {
-            const ControlSpec& box = *textBoxes()[input_.ConsumeIntegralInRange<std::size_t>(0, textBoxes().size() - 1)];
+            const LayoutRow& box = *textBoxes()[input_.ConsumeIntegralInRange<std::size_t>(0, textBoxes().size() - 1)];
             std::string text = input_.ConsumeBool()
                                    ? std::string(kTexts[input_.ConsumeIntegralInRange<std::size_t>(0, std::size(kTexts) - 1)])
                                    : input_.ConsumeRandomLengthString(40);
@@ -163,7 +163,7 @@ private:
             break;
         }
         case 2: {
-            const ControlSpec& bar = *scrollBars()[input_.ConsumeIntegralInRange<std::size_t>(0, scrollBars().size() - 1)];
+            const LayoutRow& bar = *scrollBars()[input_.ConsumeIntegralInRange<std::size_t>(0, scrollBars().size() - 1)];
             const int value = input_.ConsumeIntegralInRange(bar.range->lowest(), bar.range->highest());
             eventLog += "scroll " + std::string(bar.name) + " " + std::to_string(value) + "\n";
             gainLossEvent = bar.name == "vscGainLoss";
@@ -171,7 +171,7 @@ private:
             break;
         }
         case 3: {
-            const ControlSpec& box = *checkBoxes()[input_.ConsumeIntegralInRange<std::size_t>(0, checkBoxes().size() - 1)];
+            const LayoutRow& box = *checkBoxes()[input_.ConsumeIntegralInRange<std::size_t>(0, checkBoxes().size() - 1)];
             const int value = input_.ConsumeBool() ? 1 : 0;
             eventLog += "check " + std::string(box.name) + " " + std::to_string(value) + "\n";
             form_->setCheckValue(box.name, value);
@@ -233,7 +233,7 @@ private:
         startWindow();
         for (std::size_t i = 0; i < karnoth::kSettingsFields.size(); ++i) checkRestored(i, saved[i], expected);
         for (std::string_view unsaved : {"txtCurrentOwnedSteril", "txtStart", "txtTimes"})
-            if (form_->text(unsaved) != spec(unsaved).text) violated(std::string(unsaved) + " was not reset");
+            if (form_->text(unsaved) != layoutRow(unsaved).text) violated(std::string(unsaved) + " was not reset");
         for (std::string_view unsaved : {"chkSterilise", "chkLog"})
             if (form_->isChecked(unsaved)) violated(std::string(unsaved) + " was not reset");
     }
@@ -246,7 +246,7 @@ private:
         const auto& value = expected.fields[i];
         if (!value) {
             if (form_->faults().empty()) violated(name + " was not restored and nothing was reported");
-            const bool isDefault = scroll ? form_->value(name) == spec(name).value : form_->text(name) == spec(name).text;
+            const bool isDefault = scroll ? form_->value(name) == layoutRow(name).value : form_->text(name) == layoutRow(name).text;
             if (!isDefault) violated(name + " was not restored and does not hold its default");
             return;
         }
@@ -278,12 +278,12 @@ private:
     {
         const bool faulted = !form_->faults().empty();
         for (const Control& control : form_->controls()) {
-            if (control.spec->kind != ControlKind::Label) continue;
+            if (control.row->kind != ControlKind::Label) continue;
             if (holdsNonNumber(control.text))
-                violated(std::string(control.spec->name) + " reads \"" + control.text + "\"");
+                violated(std::string(control.row->name) + " reads \"" + control.text + "\"");
         }
         for (std::string_view label : {"Label1(1)", "Label9", "Label10", "Label14", "Label6", "Label3"})
-            if (form_->caption(label) == spec(label).text && !faulted)
+            if (form_->caption(label) == layoutRow(label).text && !faulted)
                 violated(std::string(label) + " still holds its placeholder and no fault was reported");
         if (form_->caption("Label4") == "Label4") violated("Label4 still holds its placeholder after start-up");
         const bool labelTwoPlaceholder = form_->caption("Label2") == "Label2";

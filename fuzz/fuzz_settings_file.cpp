@@ -26,8 +26,8 @@ using karnoth::SettingsType;
 
 std::pair<int, int> scrollRange(std::string_view control)
 {
-    for (const karnoth::ControlSpec& spec : karnoth::formLayout())
-        if (spec.name == control && spec.range) return {spec.range->lowest(), spec.range->highest()};
+    for (const karnoth::LayoutRow& row : karnoth::formLayout())
+        if (row.name == control && row.range) return {row.range->lowest(), row.range->highest()};
     return {-32768, 32767};
 }
 

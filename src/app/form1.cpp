@@ -29,9 +29,9 @@ const char* kindName(ControlKind kind)
 
 Form1::Form1(std::filesystem::path directory) : directory_(std::move(directory))
 {
-    for (const ControlSpec& spec : formLayout()) {
-        byName_.emplace(std::string(spec.name), controls_.size());
-        controls_.push_back(Control{&spec, std::string(spec.text), spec.value});
+    for (const LayoutRow& row : formLayout()) {
+        byName_.emplace(std::string(row.name), controls_.size());
+        controls_.push_back(Control{&row, std::string(row.text), row.value});
     }
 }
 
@@ -45,8 +45,8 @@ const Control& Form1::control(std::string_view name) const
 const Control& Form1::find(std::string_view name, ControlKind kind, ControlKind orKind) const
 {
     const Control& found = control(name);
-    if (found.spec->kind != kind && found.spec->kind != orKind)
-        throw ControlError(std::string(name) + " is a " + kindName(found.spec->kind) + ", not a " +
+    if (found.row->kind != kind && found.row->kind != orKind)
+        throw ControlError(std::string(name) + " is a " + kindName(found.row->kind) + ", not a " +
                            kindName(kind));
     return found;
 }
@@ -98,7 +98,7 @@ void Form1::typeText(std::string_view textBox, std::string text) { setText(textB
 void Form1::setScrollValue(std::string_view scrollBar, int value)
 {
     Control& bar = find(scrollBar, ControlKind::HScrollBar, ControlKind::VScrollBar);
-    const ScrollRange& range = *bar.spec->range;
+    const ScrollRange& range = *bar.row->range;
     if (value < range.lowest() || value > range.highest())
         throw ControlError(std::string(scrollBar) + " takes values from " + std::to_string(range.lowest()) +
                            " to " + std::to_string(range.highest()) + ", not " + std::to_string(value));

@@ -27,7 +27,7 @@ public:
 };
 
 struct Control {
-    const ControlSpec* spec;
+    const LayoutRow* row;
     std::string text;  // caption of a label, text of a text box, caption of a button or check box
     int value = 0;     // a scroll bar's value, a check box's state (0 or 1)
 };

@@ -13,8 +13,8 @@ namespace {
 
 std::pair<int, int> layoutScrollRange(std::string_view control)
 {
-    for (const ControlSpec& spec : formLayout())
-        if (spec.name == control && spec.range) return {spec.range->lowest(), spec.range->highest()};
+    for (const LayoutRow& row : formLayout())
+        if (row.name == control && row.range) return {row.range->lowest(), row.range->highest()};
     return {-32768, 32767};
 }
 

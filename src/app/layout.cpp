@@ -7,50 +7,50 @@ namespace {
 
 using K = ControlKind;
 
-constexpr ControlSpec label(std::string_view name, std::string_view text, int l, int t, int w, int h, int tab)
+constexpr LayoutRow label(std::string_view name, std::string_view text, int l, int t, int w, int h, int tab)
 {
     return {K::Label, name, text, l, t, w, h, tab};
 }
 
-constexpr ControlSpec heading(std::string_view name, std::string_view text, int l, int t, int w, int h, int tab)
+constexpr LayoutRow heading(std::string_view name, std::string_view text, int l, int t, int w, int h, int tab)
 {
-    ControlSpec spec = label(name, text, l, t, w, h, tab);
-    spec.heading = true;
-    return spec;
+    LayoutRow row = label(name, text, l, t, w, h, tab);
+    row.heading = true;
+    return row;
 }
 
-constexpr ControlSpec textBox(std::string_view name, std::string_view text, int l, int t, int w, int h, int tab)
+constexpr LayoutRow textBox(std::string_view name, std::string_view text, int l, int t, int w, int h, int tab)
 {
     return {K::TextBox, name, text, l, t, w, h, tab};
 }
 
-constexpr ControlSpec scrollBar(K kind, std::string_view name, int l, int t, int w, int h, int tab,
+constexpr LayoutRow scrollBar(K kind, std::string_view name, int l, int t, int w, int h, int tab,
                                 ScrollRange range, int value)
 {
     return {kind, name, "", l, t, w, h, tab, value, range};
 }
 
-constexpr ControlSpec line(std::string_view name, int x1, int y1, int x2, int y2)
+constexpr LayoutRow line(std::string_view name, int x1, int y1, int x2, int y2)
 {
-    ControlSpec spec{K::Line, name, "", x1, y1, 0, 0, -1};
-    spec.x2 = x2;
-    spec.y2 = y2;
-    return spec;
+    LayoutRow row{K::Line, name, "", x1, y1, 0, 0, -1};
+    row.x2 = x2;
+    row.y2 = y2;
+    return row;
 }
 
-constexpr ControlSpec withColour(ControlSpec spec, Rgb colour)
+constexpr LayoutRow withColour(LayoutRow row, Rgb colour)
 {
-    spec.foreColor = colour;
-    return spec;
+    row.foreColor = colour;
+    return row;
 }
 
-constexpr ControlSpec wrapping(ControlSpec spec)
+constexpr LayoutRow wrapping(LayoutRow row)
 {
-    spec.wraps = true;
-    return spec;
+    row.wraps = true;
+    return row;
 }
 
-constexpr auto kLayout = std::to_array<ControlSpec>({
+constexpr auto kLayout = std::to_array<LayoutRow>({
     // Owned-dogs panel.
     heading("Label15", "owned dogs", 2000, 195, 1215, 210, 39),
     label("Label1(8)", "% owned dogs sterilised", 240, 240, 1215, 495, 33),
@@ -88,7 +88,7 @@ constexpr auto kLayout = std::to_array<ControlSpec>({
     textBox("txtTo", "2005", 13800, 360, 495, 285, 30),
     label("Label1(5)", "sterilising starts in", 11640, 840, 855, 375, 13),
     textBox("txtStart", "2005", 12480, 960, 495, 285, 12),
-    ControlSpec{K::CheckBox, "chkSterilise", "only 1-year olds", 13080, 960, 1455, 255, 14, 0},
+    LayoutRow{K::CheckBox, "chkSterilise", "only 1-year olds", 13080, 960, 1455, 255, 14, 0},
     label("Label1(6)", "times", 12720, 1320, 375, 255, 23),
     textBox("txtTimes", "1", 13200, 1305, 375, 285, 22),
     label("Label1(10)", "in first year", 13680, 1320, 855, 255, 24),
@@ -97,9 +97,9 @@ constexpr auto kLayout = std::to_array<ControlSpec>({
     scrollBar(K::VScrollBar, "vscTarget", 14040, 1800, 255, 975, 36, {100, 0, 1, 1}, 50),
     wrapping(label("Label7", "owned      target      street", 14400, 1800, 495, 975, 35)),
     // Run row and chart.
-    ControlSpec{K::CommandButton, "cmdRun", "Run", 7080, 2520, 855, 375, 0},
-    ControlSpec{K::CheckBox, "chkLog", "log scale", 8160, 2520, 975, 255, 20, 0},
-    ControlSpec{K::PictureBox, "picPlot", "", 120, 3000, 14895, 7335, 17},
+    LayoutRow{K::CommandButton, "cmdRun", "Run", 7080, 2520, 855, 375, 0},
+    LayoutRow{K::CheckBox, "chkLog", "log scale", 8160, 2520, 975, 255, 20, 0},
+    LayoutRow{K::PictureBox, "picPlot", "", 120, 3000, 14895, 7335, 17},
     // The box diagram. Rectangles go top, right, bottom, left; a tab omits the side it shares
     // with its panel.
     line("Line18", 120, 120, 1920, 120), line("Line19", 1920, 120, 1920, 2880),
@@ -128,6 +128,6 @@ constexpr auto kLayout = std::to_array<ControlSpec>({
 
 }  // namespace
 
-std::span<const ControlSpec> formLayout() { return kLayout; }
+std::span<const LayoutRow> formLayout() { return kLayout; }
 
 }  // namespace karnoth

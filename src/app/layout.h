@@ -22,7 +22,8 @@ struct ScrollRange {
     int highest() const { return firstEnd < secondEnd ? secondEnd : firstEnd; }
 };
 
-struct ControlSpec {
+// One row of the layout table: a control, where it stands and how it starts.
+struct LayoutRow {
     ControlKind kind;
     std::string_view name;  // "Label1(8)" for an element of the Label1 array
     std::string_view text;  // caption, text box text or button caption
@@ -37,7 +38,7 @@ struct ControlSpec {
 };
 
 // Every control, lines last.
-std::span<const ControlSpec> formLayout();
+std::span<const LayoutRow> formLayout();
 
 inline constexpr std::string_view kFormTitle = "Form1";
 inline constexpr int kDesignClientWidth = 11655;   // twips, as designed

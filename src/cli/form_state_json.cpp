@@ -41,8 +41,8 @@ nlohmann::json formStateJson(const Form1& form)
     nlohmann::json texts = nlohmann::json::object();
     nlohmann::json values = nlohmann::json::object();
     for (const Control& control : form.controls()) {
-        const std::string name(control.spec->name);
-        switch (control.spec->kind) {
+        const std::string name(control.row->name);
+        switch (control.row->kind) {
         case ControlKind::Label: captions[name] = control.text; break;
         case ControlKind::TextBox: texts[name] = control.text; break;
         case ControlKind::HScrollBar:

@@ -36,7 +36,7 @@ void validate(const karnoth::Form1& form, const CliEvent& event)
 {
     if (event.kind == CliEvent::Kind::Close) return;
     const Control& control = form.control(event.control);
-    const ControlKind kind = control.spec->kind;
+    const ControlKind kind = control.row->kind;
     switch (event.kind) {
     case CliEvent::Kind::Text:
         if (kind != ControlKind::TextBox) throw karnoth::ControlError(event.control + " is not a text box");
@@ -46,7 +46,7 @@ void validate(const karnoth::Form1& form, const CliEvent& event)
             if (event.value != 0 && event.value != 1)
                 throw karnoth::ControlError(event.control + " takes 0 or 1");
         } else if (kind == ControlKind::HScrollBar || kind == ControlKind::VScrollBar) {
-            const auto& range = *control.spec->range;
+            const auto& range = *control.row->range;
             if (event.value < range.lowest() || event.value > range.highest())
                 throw karnoth::ControlError(event.control + " takes values from " + std::to_string(range.lowest()) +
                                             " to " + std::to_string(range.highest()) + ", not " +
@@ -68,7 +68,7 @@ void apply(karnoth::Form1& form, const CliEvent& event)
     switch (event.kind) {
     case CliEvent::Kind::Text: form.typeText(event.control, event.text); break;
     case CliEvent::Kind::Value:
-        if (form.control(event.control).spec->kind == ControlKind::CheckBox)
+        if (form.control(event.control).row->kind == ControlKind::CheckBox)
             form.setCheckValue(event.control, event.value);
         else
             form.setScrollValue(event.control, event.value);

@@ -15,17 +15,17 @@ namespace {
 
 QWidget* createLabel(const Control& control, QWidget* parent)
 {
-    const ControlSpec& spec = *control.spec;
+    const LayoutRow& row = *control.row;
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     // Captions wrap at word boundaries inside their box, as the designed captions expect.
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setText(QString::fromStdString(control.text));
-    if (spec.heading) label->setFont(headingFont());
-    if (spec.foreColor) {
+    if (row.heading) label->setFont(headingFont());
+    if (row.foreColor) {
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, toQColor(*spec.foreColor));
+        palette.setColor(QPalette::WindowText, toQColor(*row.foreColor));
         label->setPalette(palette);
     }
     return label;
@@ -55,9 +55,9 @@ QWidget* createButton(const Control& control, QWidget* parent)
 
 QWidget* createScrollBar(const Control& control, QWidget* parent)
 {
-    const ControlSpec& spec = *control.spec;
-    const ScrollMapping mapping(*spec.range);
-    auto* bar = new FormScrollBar(spec.kind == ControlKind::VScrollBar ? Qt::Vertical : Qt::Horizontal, parent);
+    const LayoutRow& row = *control.row;
+    const ScrollMapping mapping(*row.range);
+    auto* bar = new FormScrollBar(row.kind == ControlKind::VScrollBar ? Qt::Vertical : Qt::Horizontal, parent);
     bar->setRange(mapping.widgetMinimum(), mapping.widgetMaximum());
     bar->setSingleStep(mapping.singleStep());
     bar->setPageStep(mapping.pageStep());
@@ -72,7 +72,7 @@ QWidget* createScrollBar(const Control& control, QWidget* parent)
 QWidget* createControlWidget(const Control& control, const TwipsScale& scale, QWidget* parent)
 {
     QWidget* widget = nullptr;
-    switch (control.spec->kind) {
+    switch (control.row->kind) {
     case ControlKind::Label: widget = createLabel(control, parent); break;
     case ControlKind::TextBox: widget = createTextBox(control, parent); break;
     case ControlKind::CheckBox: widget = createCheckBox(control, parent); break;
@@ -82,8 +82,8 @@ QWidget* createControlWidget(const Control& control, const TwipsScale& scale, QW
     case ControlKind::PictureBox:
     case ControlKind::Line: return nullptr;
     }
-    widget->setObjectName(QString::fromUtf8(control.spec->name.data(), static_cast<qsizetype>(control.spec->name.size())));
-    widget->setGeometry(scale.rect(*control.spec));
+    widget->setObjectName(QString::fromUtf8(control.row->name.data(), static_cast<qsizetype>(control.row->name.size())));
+    widget->setGeometry(scale.rect(*control.row));
     return widget;
 }
 

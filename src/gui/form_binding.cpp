@@ -16,7 +16,7 @@ namespace {
 
 QString nameOf(const Control& control)
 {
-    return QString::fromUtf8(control.spec->name.data(), static_cast<qsizetype>(control.spec->name.size()));
+    return QString::fromUtf8(control.row->name.data(), static_cast<qsizetype>(control.row->name.size()));
 }
 
 }  // namespace
@@ -39,9 +39,9 @@ void FormBinding::raise(const std::function<void()>& event)
 
 void FormBinding::bind(const Control& control, QWidget* widget)
 {
-    const std::string name(control.spec->name);
+    const std::string name(control.row->name);
     widgets_.insert(nameOf(control), widget);
-    switch (control.spec->kind) {
+    switch (control.row->kind) {
     case ControlKind::TextBox:
         // textEdited comes from the user only; a set from Form1 does not raise it.
         connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this,
@@ -49,7 +49,7 @@ void FormBinding::bind(const Control& control, QWidget* widget)
         break;
     case ControlKind::HScrollBar:
     case ControlKind::VScrollBar: {
-        const ScrollMapping mapping(*control.spec->range);
+        const ScrollMapping mapping(*control.row->range);
         connect(static_cast<QScrollBar*>(widget), &QScrollBar::valueChanged, this, [this, name, mapping](int value) {
             raise([&] { form_.setScrollValue(name, mapping.toModel(value)); });
         });
@@ -76,7 +76,7 @@ void FormBinding::controlChanged(const Control& control)
     const QString text = QString::fromStdString(control.text);
     if (QWidget* widget = widgets_.value(name)) {
         const QSignalBlocker blocker(widget);
-        switch (control.spec->kind) {
+        switch (control.row->kind) {
         case ControlKind::Label: static_cast<QLabel*>(widget)->setText(text); break;
         case ControlKind::TextBox: {
             auto* edit = static_cast<QLineEdit*>(widget);
@@ -88,7 +88,7 @@ void FormBinding::controlChanged(const Control& control)
         case ControlKind::CommandButton: static_cast<QPushButton*>(widget)->setText(text); break;
         case ControlKind::HScrollBar:
         case ControlKind::VScrollBar:
-            static_cast<QScrollBar*>(widget)->setValue(ScrollMapping(*control.spec->range).toWidget(control.value));
+            static_cast<QScrollBar*>(widget)->setValue(ScrollMapping(*control.row->range).toWidget(control.value));
             break;
         case ControlKind::PictureBox:
         case ControlKind::Line: break;

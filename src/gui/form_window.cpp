@@ -30,8 +30,8 @@ constexpr int kClientHeight = kFaultLineTop + kFaultLineHeight + kMargin;
 QVector<QLine> diagramLines(const TwipsScale& scale)
 {
     QVector<QLine> lines;
-    for (const ControlSpec& spec : formLayout())
-        if (spec.kind == ControlKind::Line) lines.push_back(scale.line(spec));
+    for (const LayoutRow& row : formLayout())
+        if (row.kind == ControlKind::Line) lines.push_back(scale.line(row));
     return lines;
 }
 
@@ -85,11 +85,11 @@ void FormWindow::buildControls()
 {
     const TwipsScale scale = TwipsScale::ofPrimaryScreen();
     for (const Control& control : form_.controls()) {
-        if (control.spec->kind == ControlKind::PictureBox) {
+        if (control.row->kind == ControlKind::PictureBox) {
             chart_ = new ChartView(form_, surface_);
-            chart_->setObjectName(QString::fromUtf8(control.spec->name.data(),
-                                                    static_cast<qsizetype>(control.spec->name.size())));
-            chart_->setGeometry(scale.rect(*control.spec));
+            chart_->setObjectName(QString::fromUtf8(control.row->name.data(),
+                                                    static_cast<qsizetype>(control.row->name.size())));
+            chart_->setGeometry(scale.rect(*control.row));
             continue;
         }
         if (QWidget* widget = createControlWidget(control, scale, surface_)) binding_->bind(control, widget);
@@ -106,10 +106,10 @@ void FormWindow::setTabOrder()
 {
     std::vector<std::pair<int, QWidget*>> order;
     for (const Control& control : form_.controls()) {
-        const ControlSpec& spec = *control.spec;
-        if (spec.kind == ControlKind::Label || spec.kind == ControlKind::Line) continue;
-        QWidget* widget = controlWidget(QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size())));
-        if (widget) order.emplace_back(spec.tab, widget);
+        const LayoutRow& row = *control.row;
+        if (row.kind == ControlKind::Label || row.kind == ControlKind::Line) continue;
+        QWidget* widget = controlWidget(QString::fromUtf8(row.name.data(), static_cast<qsizetype>(row.name.size())));
+        if (widget) order.emplace_back(row.tab, widget);
     }
     std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1].second, order[i].second);

@@ -30,14 +30,14 @@ QRect TwipsScale::rect(int left, int top, int width, int height) const
     return QRect(x, y, toPixels(left + width) - x, toPixels(top + height) - y);
 }
 
-QRect TwipsScale::rect(const ControlSpec& spec) const
+QRect TwipsScale::rect(const LayoutRow& row) const
 {
-    return rect(spec.left, spec.top, spec.width, spec.height);
+    return rect(row.left, row.top, row.width, row.height);
 }
 
-QLine TwipsScale::line(const ControlSpec& spec) const
+QLine TwipsScale::line(const LayoutRow& row) const
 {
-    return QLine(toPixels(spec.left), toPixels(spec.top), toPixels(spec.x2), toPixels(spec.y2));
+    return QLine(toPixels(row.left), toPixels(row.top), toPixels(row.x2), toPixels(row.y2));
 }
 
 }  // namespace karnoth::gui

@@ -22,8 +22,8 @@ public:
     int toPixels(int twips) const;
     // Both edges are rounded, so neighbouring controls that touch in twips touch in pixels.
     QRect rect(int left, int top, int width, int height) const;
-    QRect rect(const ControlSpec& spec) const;
-    QLine line(const ControlSpec& spec) const;  // a Line control's two ends
+    QRect rect(const LayoutRow& row) const;
+    QLine line(const LayoutRow& row) const;  // a Line control's two ends
 
 private:
     double dpi_;

@@ -60,18 +60,18 @@ std::string binaryGarbage(std::size_t size)
     return text;
 }
 
-const ControlSpec& layoutSpec(std::string_view name)
+const LayoutRow& layoutRow(std::string_view name)
 {
-    for (const ControlSpec& spec : formLayout())
-        if (spec.name == name) return spec;
+    for (const LayoutRow& row : formLayout())
+        if (row.name == name) return row;
     throw std::invalid_argument("no control " + std::string(name));
 }
 
 std::vector<std::string_view> namesOf(ControlKind kind, ControlKind orKind)
 {
     std::vector<std::string_view> names;
-    for (const ControlSpec& spec : formLayout())
-        if (spec.kind == kind || spec.kind == orKind) names.push_back(spec.name);
+    for (const LayoutRow& row : formLayout())
+        if (row.kind == kind || row.kind == orKind) names.push_back(row.name);
     return names;
 }
 
@@ -79,13 +79,13 @@ std::vector<std::string_view> namesOf(ControlKind kind, ControlKind orKind)
 std::string shownValue(const Form1& form, std::string_view control)
 {
     const Control& c = form.control(control);
-    return c.spec->kind == ControlKind::TextBox ? c.text : std::to_string(c.value);
+    return c.row->kind == ControlKind::TextBox ? c.text : std::to_string(c.value);
 }
 
 std::string defaultValue(std::string_view control)
 {
-    const ControlSpec& spec = layoutSpec(control);
-    return spec.kind == ControlKind::TextBox ? std::string(spec.text) : std::to_string(spec.value);
+    const LayoutRow& row = layoutRow(control);
+    return row.kind == ControlKind::TextBox ? std::string(row.text) : std::to_string(row.value);
 }
 
 // "nan" or "inf" as a word of its own, in any case.
@@ -151,8 +151,8 @@ protected:
     void expectNoNonNumberCaption()
     {
         for (const Control& control : form().controls()) {
-            if (control.spec->kind == ControlKind::Label) {
-                EXPECT_FALSE(holdsNonNumber(control.text)) << control.spec->name << ": " << control.text;
+            if (control.row->kind == ControlKind::Label) {
+                EXPECT_FALSE(holdsNonNumber(control.text)) << control.row->name << ": " << control.text;
             }
         }
     }
@@ -164,11 +164,11 @@ protected:
         std::error_code ignored;
         fs::remove_all(dir.file("killed.txt"), ignored);
         for (std::string_view box : namesOf(ControlKind::TextBox, ControlKind::TextBox))
-            form().typeText(box, std::string(layoutSpec(box).text));
+            form().typeText(box, std::string(layoutRow(box).text));
         for (std::string_view box : namesOf(ControlKind::CheckBox, ControlKind::CheckBox))
-            form().setCheckValue(box, layoutSpec(box).value);
+            form().setCheckValue(box, layoutRow(box).value);
         for (std::string_view bar : namesOf(ControlKind::HScrollBar, ControlKind::VScrollBar))
-            form().setScrollValue(bar, layoutSpec(bar).value);
+            form().setScrollValue(bar, layoutRow(bar).value);
         const std::size_t before = form().faults().size();
         form().click("cmdRun");
         EXPECT_EQ(form().faults().size(), before) << allFaults(before);
@@ -286,7 +286,7 @@ class ScrollEndTest : public BadInputTest, public ::testing::WithParamInterface<
 TEST_P(ScrollEndTest, RunsWithoutFaultAndTheWindowGoesOn)
 {
     const ScrollEnd& end = GetParam();
-    const ScrollRange& range = *layoutSpec(end.bar).range;
+    const ScrollRange& range = *layoutRow(end.bar).range;
     const int value = end.highest ? range.highest() : range.lowest();
     loaded();
     form().setCheckValue("chkLog", end.logScale ? 1 : 0);

@@ -13,7 +13,7 @@ using testing::FormTest;
 
 class CountingListener : public FormListener {
 public:
-    void controlChanged(const Control& control) override { changed.emplace_back(control.spec->name); }
+    void controlChanged(const Control& control) override { changed.emplace_back(control.row->name); }
     void chartChanged() override { ++charts; }
     void faultReported(const std::string&) override { ++faults; }
     void runCompleted() override { ++runs; }

@@ -15,24 +15,24 @@ TEST(Layout, EveryControlOnceWithAUniqueKeyboardOrder)
     std::set<int> tabs;
     int lines = 0;
     int labelArray = 0;
-    for (const ControlSpec& spec : formLayout()) {
-        EXPECT_TRUE(names.insert(std::string(spec.name)).second) << spec.name;
-        if (spec.kind == ControlKind::Line) {
+    for (const LayoutRow& row : formLayout()) {
+        EXPECT_TRUE(names.insert(std::string(row.name)).second) << row.name;
+        if (row.kind == ControlKind::Line) {
             ++lines;
-            EXPECT_TRUE(spec.left == spec.x2 || spec.top == spec.y2) << spec.name << " is straight and level";
+            EXPECT_TRUE(row.left == row.x2 || row.top == row.y2) << row.name << " is straight and level";
             continue;
         }
-        EXPECT_TRUE(tabs.insert(spec.tab).second) << spec.name;
-        EXPECT_LE(spec.left + spec.width, kLayoutRight) << spec.name;
-        EXPECT_LE(spec.top + spec.height, kLayoutBottom) << spec.name;
-        if (spec.name.starts_with("Label1(")) ++labelArray;
+        EXPECT_TRUE(tabs.insert(row.tab).second) << row.name;
+        EXPECT_LE(row.left + row.width, kLayoutRight) << row.name;
+        EXPECT_LE(row.top + row.height, kLayoutBottom) << row.name;
+        if (row.name.starts_with("Label1(")) ++labelArray;
     }
     EXPECT_EQ(lines, 39);
     EXPECT_EQ(labelArray, 10) << "elements 0 to 8 and 10";
     EXPECT_EQ(names.count("Label1(9)"), 0u);
     EXPECT_EQ(*tabs.begin(), 0);
     const auto first = std::find_if(formLayout().begin(), formLayout().end(),
-                                    [](const ControlSpec& s) { return s.tab == 0; });
+                                    [](const LayoutRow& s) { return s.tab == 0; });
     EXPECT_EQ(first->name, "cmdRun");
 }
 
@@ -45,25 +45,29 @@ TEST(Layout, ScrollBarsKeepTheirRangesTopFirst)
                  {"hscSterilise", 0, 1000, 1, 10, 252},
                  {"vscTarget", 100, 0, 1, 1, 50}};
     for (const auto& c : cases) {
-        const auto spec = std::find_if(formLayout().begin(), formLayout().end(),
-                                       [&](const ControlSpec& s) { return s.name == c.name; });
-        ASSERT_NE(spec, formLayout().end());
-        ASSERT_TRUE(spec->range);
-        EXPECT_EQ(spec->range->firstEnd, c.first);
-        EXPECT_EQ(spec->range->secondEnd, c.second);
-        EXPECT_EQ(spec->range->smallStep, c.small);
-        EXPECT_EQ(spec->range->largeStep, c.large);
-        EXPECT_EQ(spec->value, c.value);
+        const auto row = std::find_if(formLayout().begin(), formLayout().end(),
+                                       [&](const LayoutRow& s) { return s.name == c.name; });
+        ASSERT_NE(row, formLayout().end());
+        ASSERT_TRUE(row->range);
+        EXPECT_EQ(row->range->firstEnd, c.first);
+        EXPECT_EQ(row->range->secondEnd, c.second);
+        EXPECT_EQ(row->range->smallStep, c.small);
+        EXPECT_EQ(row->range->largeStep, c.large);
+        EXPECT_EQ(row->value, c.value);
     }
 }
 
 TEST(Layout, HeadingsAndColours)
 {
     int headings = 0;
-    for (const ControlSpec& spec : formLayout()) {
-        if (spec.heading) ++headings;
-        if (spec.name == "Label4") EXPECT_EQ(spec.foreColor, (Rgb{0, 0, 192}));
-        if (spec.name == "Label7") EXPECT_TRUE(spec.wraps);
+    for (const LayoutRow& row : formLayout()) {
+        if (row.heading) ++headings;
+        if (row.name == "Label4") {
+            EXPECT_EQ(row.foreColor, (Rgb{0, 0, 192}));
+        }
+        if (row.name == "Label7") {
+            EXPECT_TRUE(row.wraps);
+        }
     }
     EXPECT_EQ(headings, 4);
 }

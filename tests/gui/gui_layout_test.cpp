@@ -18,7 +18,7 @@ using namespace karnoth::gui::testing;
 
 namespace {
 
-QString nameOf(const ControlSpec& spec) { return QString::fromUtf8(spec.name.data(), spec.name.size()); }
+QString nameOf(const LayoutRow& row) { return QString::fromUtf8(row.name.data(), row.name.size()); }
 
 const char* expectedClass(ControlKind kind)
 {
@@ -60,13 +60,13 @@ private slots:
     {
         const TwipsScale scale = TwipsScale::ofPrimaryScreen();
         int checked = 0;
-        for (const ControlSpec& spec : formLayout()) {
-            if (spec.kind == ControlKind::Line) continue;
-            QWidget* widget = window_->controlWidget(nameOf(spec));
-            QVERIFY2(widget, qPrintable(nameOf(spec)));
-            QCOMPARE(widget->objectName(), nameOf(spec));
-            QVERIFY2(widget->inherits(expectedClass(spec.kind)), widget->metaObject()->className());
-            QCOMPARE(widget->geometry(), scale.rect(spec));
+        for (const LayoutRow& row : formLayout()) {
+            if (row.kind == ControlKind::Line) continue;
+            QWidget* widget = window_->controlWidget(nameOf(row));
+            QVERIFY2(widget, qPrintable(nameOf(row)));
+            QCOMPARE(widget->objectName(), nameOf(row));
+            QVERIFY2(widget->inherits(expectedClass(row.kind)), widget->metaObject()->className());
+            QCOMPARE(widget->geometry(), scale.rect(row));
             QCOMPARE(widget->parentWidget(), &window_->surface());
             ++checked;
         }
@@ -92,8 +92,8 @@ private slots:
     {
         const TwipsScale scale = TwipsScale::ofPrimaryScreen();
         QVector<QLine> expected;
-        for (const ControlSpec& spec : formLayout())
-            if (spec.kind == ControlKind::Line) expected << scale.line(spec);
+        for (const LayoutRow& row : formLayout())
+            if (row.kind == ControlKind::Line) expected << scale.line(row);
         QCOMPARE(expected.size(), 39);
         QCOMPARE(window_->surface().lines(), expected);
     }
@@ -154,9 +154,9 @@ private slots:
 
     void tabOrderFollowsTheTable()
     {
-        std::vector<const ControlSpec*> inputs;
-        for (const ControlSpec& spec : formLayout())
-            if (spec.kind != ControlKind::Label && spec.kind != ControlKind::Line) inputs.push_back(&spec);
+        std::vector<const LayoutRow*> inputs;
+        for (const LayoutRow& row : formLayout())
+            if (row.kind != ControlKind::Label && row.kind != ControlKind::Line) inputs.push_back(&row);
         std::sort(inputs.begin(), inputs.end(), [](auto* a, auto* b) { return a->tab < b->tab; });
         QCOMPARE(nameOf(*inputs.front()), QStringLiteral("cmdRun"));
         QCOMPARE(window_->focusWidget(), window_->controlWidget(QStringLiteral("cmdRun")));
