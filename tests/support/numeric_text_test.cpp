@@ -22,7 +22,9 @@ TEST_P(ParseNumberTest, ReadsTheNumberOrSaysWhyNot)
     const ParseCase& c = GetParam();
     const ParsedNumber parsed = parseNumber(c.text);
     EXPECT_EQ(parsed.status, c.status) << '"' << c.text << '"';
-    if (c.status == ParseStatus::Ok) EXPECT_DOUBLE_EQ(parsed.value, c.value) << '"' << c.text << '"';
+    if (c.status == ParseStatus::Ok) {
+        EXPECT_DOUBLE_EQ(parsed.value, c.value) << '"' << c.text << '"';
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
