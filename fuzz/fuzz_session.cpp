@@ -74,15 +74,9 @@ const std::vector<const LayoutRow*>& checkBoxes()
 
 const LayoutRow& layoutRow(std::string_view name)
 {
-    for (const LayoutRow& s : karnoth::formLayout())
-        if (s.name == name) return s;
-    violated("no control " + std::string(name));
-}
-
-std::pair<int, int> scrollRange(std::string_view control)
-{
-    const LayoutRow& s = layoutRow(control);
-    return s.range ? std::pair{s.range->lowest(), s.range->highest()} : std::pair{-32768, 32767};
+    const LayoutRow* row = karnoth::findLayoutRow(name);
+    if (row == nullptr) violated("no control " + std::string(name));
+    return *row;
 }
 
 // "nan" or "inf" as a word of its own, in any case ("NaN", "-inf", "Infinity", "1.#INF").
@@ -228,7 +222,7 @@ private:
         std::ifstream in(dir_ / "karnoth.ini", std::ios::binary);
         const std::string file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
         if (file != karnoth::formatSettings(saved)) violated("karnoth.ini does not hold the eleven values");
-        const karnoth::LoadedSettings expected = karnoth::parseSettings(file, scrollRange);
+        const karnoth::LoadedSettings expected = karnoth::parseSettings(file, karnoth::layoutScrollRange);
 
         startWindow();
         for (std::size_t i = 0; i < karnoth::kSettingsFields.size(); ++i) checkRestored(i, saved[i], expected);

@@ -24,12 +24,7 @@ using karnoth::SettingsType;
     std::abort();
 }
 
-std::pair<int, int> scrollRange(std::string_view control)
-{
-    for (const karnoth::LayoutRow& row : karnoth::formLayout())
-        if (row.name == control && row.range) return {row.range->lowest(), row.range->highest()};
-    return {-32768, 32767};
-}
+constexpr auto scrollRange = karnoth::layoutScrollRange;
 
 }  // namespace
 

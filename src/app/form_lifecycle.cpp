@@ -9,16 +9,6 @@
 #include "support/text_file.h"
 
 namespace karnoth {
-namespace {
-
-std::pair<int, int> layoutScrollRange(std::string_view control)
-{
-    for (const LayoutRow& row : formLayout())
-        if (row.name == control && row.range) return {row.range->lowest(), row.range->highest()};
-    return {-32768, 32767};
-}
-
-}  // namespace
 
 std::optional<std::string> Form1::loadSettings()
 {

@@ -130,4 +130,18 @@ constexpr auto kLayout = std::to_array<LayoutRow>({
 
 std::span<const LayoutRow> formLayout() { return kLayout; }
 
+const LayoutRow* findLayoutRow(std::string_view name)
+{
+    for (const LayoutRow& row : kLayout)
+        if (row.name == name) return &row;
+    return nullptr;
+}
+
+std::pair<int, int> layoutScrollRange(std::string_view control)
+{
+    const LayoutRow* row = findLayoutRow(control);
+    if (row && row->range) return {row->range->lowest(), row->range->highest()};
+    return {-32768, 32767};
+}
+
 }  // namespace karnoth

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <span>
+#include <utility>
 #include <string_view>
 
 namespace karnoth {
@@ -39,6 +40,13 @@ struct LayoutRow {
 
 // Every control, lines last.
 std::span<const LayoutRow> formLayout();
+
+// The row of the control `name` ("Label1(8)" for an element of an array); nullptr when none.
+const LayoutRow* findLayoutRow(std::string_view name);
+
+// A scroll bar's lowest and highest value; the whole 16-bit range for any other name, since the
+// settings file checks only that such a field fits an Integer.
+std::pair<int, int> layoutScrollRange(std::string_view control);
 
 inline constexpr std::string_view kFormTitle = "Form1";
 inline constexpr int kDesignClientWidth = 11655;   // twips, as designed

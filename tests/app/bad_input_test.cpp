@@ -62,9 +62,9 @@ std::string binaryGarbage(std::size_t size)
 
 const LayoutRow& layoutRow(std::string_view name)
 {
-    for (const LayoutRow& row : formLayout())
-        if (row.name == name) return row;
-    throw std::invalid_argument("no control " + std::string(name));
+    const LayoutRow* row = findLayoutRow(name);
+    if (row == nullptr) throw std::invalid_argument("no control " + std::string(name));
+    return *row;
 }
 
 std::vector<std::string_view> namesOf(ControlKind kind, ControlKind orKind)

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <utility>
 
 namespace karnoth {
 namespace {
@@ -45,16 +46,20 @@ TEST(Layout, ScrollBarsKeepTheirRangesTopFirst)
                  {"hscSterilise", 0, 1000, 1, 10, 252},
                  {"vscTarget", 100, 0, 1, 1, 50}};
     for (const auto& c : cases) {
-        const auto row = std::find_if(formLayout().begin(), formLayout().end(),
-                                       [&](const LayoutRow& s) { return s.name == c.name; });
-        ASSERT_NE(row, formLayout().end());
+        const LayoutRow* row = findLayoutRow(c.name);
+        ASSERT_NE(row, nullptr) << c.name;
         ASSERT_TRUE(row->range);
         EXPECT_EQ(row->range->firstEnd, c.first);
         EXPECT_EQ(row->range->secondEnd, c.second);
         EXPECT_EQ(row->range->smallStep, c.small);
         EXPECT_EQ(row->range->largeStep, c.large);
         EXPECT_EQ(row->value, c.value);
+        EXPECT_EQ(layoutScrollRange(c.name), std::make_pair(std::min(c.first, c.second), std::max(c.first, c.second)))
+            << c.name;
     }
+    // Any other field of the settings file need only fit an Integer.
+    EXPECT_EQ(layoutScrollRange("txtFrom"), std::make_pair(-32768, 32767));
+    EXPECT_EQ(findLayoutRow("Label1(9)"), nullptr);
 }
 
 TEST(Layout, HeadingsAndColours)
