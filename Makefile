@@ -46,4 +46,4 @@ fuzz: deps
 	cd $(FUZZ_BUILD) && ctest --output-on-failure -L fuzz
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
