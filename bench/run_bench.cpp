@@ -1,24 +1,56 @@
-// How long the model takes: one complete Run with its chart, and the projection alone.
+// How long the model takes: one engine call, a grid of them through the batch runner, one complete
+// Run with its chart, a scroll-bar change, and the projection alone.
 
+#include "analysis/batch_runner.h"
 #include "app/form1.h"
-#include "chart/recording_canvas.h"
-#include "model/equilibrium.h"
+#include "model/engine.h"
 #include "model/projection.h"
-#include "model/run_inputs.h"
-#include "model/run_parameters.h"
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <vector>
 
 namespace {
 
-struct NullWriter : karnoth::RunWriter {
-    void setPupsPerYearling(float) override {}
-    void setFirstYearSurvival(float) override {}
-    void writeCaption(std::string_view, std::string) override {}
-    void projectionFinished(const karnoth::RunSeries&) override {}
-};
+void BM_ModelRun(benchmark::State& state)
+{
+    const karnoth::ModelInputs inputs;
+    const karnoth::YearlySeries noCulling;
+    karnoth::ModelResult result;
+    for (auto _ : state) {
+        auto fault = karnoth::runModelInto(inputs, noCulling, result);
+        benchmark::DoNotOptimize(fault);
+        benchmark::DoNotOptimize(result.series.streetTotal.values().data());
+    }
+}
+BENCHMARK(BM_ModelRun);
+
+// The planner's grid: every programme rate 0..1000 (tenths of a per cent) for every owned share
+// 0, 5, ..., 100, each cell keeping the street total of 2030.
+void BM_PlannerGrid(benchmark::State& state)
+{
+    const karnoth::BatchRunner runner;
+    constexpr std::size_t kRates = 1001;
+    constexpr std::size_t kShares = 21;
+    std::vector<float> streetIn2030(kRates * kShares);
+    const karnoth::YearlySeries noCulling;
+    for (auto _ : state) {
+        runner.forEachRange(kRates * kShares, [&](std::size_t begin, std::size_t end) {
+            karnoth::ModelInputs inputs;
+            karnoth::ModelResult result;
+            for (std::size_t cell = begin; cell < end; ++cell) {
+                inputs.programmeRate = static_cast<double>(cell % kRates);
+                inputs.ownedShare = static_cast<double>(cell / kRates * 5);
+                const bool faulted = karnoth::runModelInto(inputs, noCulling, result).has_value();
+                streetIn2030[cell] = faulted ? -1 : result.series.streetTotal[2030];
+            }
+        });
+        benchmark::DoNotOptimize(streetIn2030.data());
+    }
+    state.counters["threads"] = runner.threads();
+}
+BENCHMARK(BM_PlannerGrid)->Unit(benchmark::kMillisecond);
 
 void BM_RunWithChart(benchmark::State& state)
 {
@@ -49,19 +81,26 @@ BENCHMARK(BM_ScrollBarChange);
 
 void BM_ProjectionAlone(benchmark::State& state)
 {
-    karnoth::RunInputs inputs;
-    const karnoth::RunParameters p(inputs);
-    karnoth::PopulationState start;
-    start.unsterilisedShare = 0.5f;
-    start.pupsPerYearling = 7.82554626f;
-    start.firstYearSurvival = 0.425955355f;
-    karnoth::setEquilibrium(start, p);
-    const karnoth::YearlySeries killed;
-    NullWriter writer;
+    karnoth::ModelResult equilibrium;
+    karnoth::runModelInto(karnoth::ModelInputs{}, {}, equilibrium);
+    karnoth::ProjectionSettings settings;
+    settings.adultSurvival = 0.9;
+    settings.streetJuvenileSurvival = 0.1;
+    settings.probPregnant = 0.75;
+    settings.femalePupsPerLitter = 2;
+    settings.programmeRate = 252;
+    settings.ownedShare = 50;
+    settings.programmeStart = 2005;
+    settings.cullFrom = 1990;
+    settings.cullTo = 2005;
+    settings.firstBreedingAge = 1;
+    settings.lastBreedingAge = 7;
+    const karnoth::YearlySeries noCulling;
+    karnoth::ProjectionRecord record;
     for (auto _ : state) {
-        karnoth::PopulationState s = start;
-        auto result = karnoth::project(s, p, killed, writer);
-        benchmark::DoNotOptimize(result);
+        karnoth::PopulationState s = equilibrium.equilibrium;
+        karnoth::project(s, settings, noCulling, record);
+        benchmark::DoNotOptimize(record.series.streetTotal.values().data());
     }
 }
 BENCHMARK(BM_ProjectionAlone);

@@ -1,7 +1,6 @@
 #include "app/form1.h"
 
 #include "panel/change_handlers.h"
-#include "panel/run_button.h"
 #include "support/fault.h"
 
 #include <new>
@@ -95,13 +94,34 @@ void Form1::setText(std::string_view textBox, std::string text)
 
 void Form1::typeText(std::string_view textBox, std::string text) { setText(textBox, std::move(text)); }
 
-void Form1::setScrollValue(std::string_view scrollBar, int value)
+void Form1::checkTyping(std::string_view textBox) const { find(textBox, ControlKind::TextBox, ControlKind::TextBox); }
+
+void Form1::checkScrollValue(std::string_view scrollBar, int value) const
 {
-    Control& bar = find(scrollBar, ControlKind::HScrollBar, ControlKind::VScrollBar);
+    const Control& bar = find(scrollBar, ControlKind::HScrollBar, ControlKind::VScrollBar);
     const ScrollRange& range = *bar.row->range;
     if (value < range.lowest() || value > range.highest())
         throw ControlError(std::string(scrollBar) + " takes values from " + std::to_string(range.lowest()) +
                            " to " + std::to_string(range.highest()) + ", not " + std::to_string(value));
+}
+
+void Form1::checkCheckValue(std::string_view checkBox, int value) const
+{
+    find(checkBox, ControlKind::CheckBox, ControlKind::CheckBox);
+    if (value != 0 && value != 1)
+        throw ControlError(std::string(checkBox) + " takes 0 (unchecked) or 1 (checked), not " +
+                           std::to_string(value));
+}
+
+void Form1::checkClick(std::string_view button) const
+{
+    find(button, ControlKind::CommandButton, ControlKind::CommandButton);
+}
+
+void Form1::setScrollValue(std::string_view scrollBar, int value)
+{
+    checkScrollValue(scrollBar, value);
+    Control& bar = find(scrollBar, ControlKind::HScrollBar, ControlKind::VScrollBar);
     if (bar.value == value) return;
     bar.value = value;
     changed(bar);
@@ -110,10 +130,8 @@ void Form1::setScrollValue(std::string_view scrollBar, int value)
 
 void Form1::setCheckValue(std::string_view checkBox, int value)
 {
+    checkCheckValue(checkBox, value);
     Control& box = find(checkBox, ControlKind::CheckBox, ControlKind::CheckBox);
-    if (value != 0 && value != 1)
-        throw ControlError(std::string(checkBox) + " takes 0 (unchecked) or 1 (checked), not " +
-                           std::to_string(value));
     if (box.value == value) return;
     box.value = value;
     changed(box);
@@ -121,8 +139,8 @@ void Form1::setCheckValue(std::string_view checkBox, int value)
 
 void Form1::click(std::string_view button)
 {
-    find(button, ControlKind::CommandButton, ControlKind::CommandButton);
-    asEvent([this] { cmdRun_Click(*this); });
+    checkClick(button);
+    asEvent([this, button] { raiseClick(*this, button); });
 }
 
 void Form1::runCompleted()

@@ -54,6 +54,14 @@ public:
     void setCheckValue(std::string_view checkBox, int value);    // 0 or 1; no handler
     void click(std::string_view button);                         // cmdRun
 
+    // Whether an event could be made, checked before it is: a ControlError says why not (an
+    // unknown control, one of another kind, a value outside a scroll bar's range or not 0 or 1 for a
+    // check box). The events above make the same checks.
+    void checkTyping(std::string_view textBox) const;
+    void checkScrollValue(std::string_view scrollBar, int value) const;
+    void checkCheckValue(std::string_view checkBox, int value) const;
+    void checkClick(std::string_view button) const;
+
     // The window's state.
     const std::vector<Control>& controls() const { return controls_; }
     const Control& control(std::string_view name) const;  // ControlError for an unknown name
@@ -77,7 +85,6 @@ public:
     void setCaption(std::string_view label, std::string caption) override;
     bool formReady() const override { return formReady_; }
     Canvas& picPlot() override { return canvas_; }
-    ChartScale& chartScale() override { return chartScale_; }
     std::filesystem::path killedFilePath() const override { return directory_ / "killed.txt"; }
     void setPupsPerYearling(float value) override { pupsPerYearling_ = value; }
     void setFirstYearSurvival(float value) override { firstYearSurvival_ = value; }
@@ -101,7 +108,6 @@ private:
     float pupsPerYearling_ = 0;
     float firstYearSurvival_ = 0;
     RecordingCanvas canvas_;
-    ChartScale chartScale_;
     unsigned long chartRevision_ = 0;
     std::optional<RunSeries> lastSeries_;
     std::vector<std::string> faults_;

@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "app/settings_file.h"
 #include "panel/change_handlers.h"
+#include "panel/control_names.h"
 #include "panel/indicators.h"
 #include "panel/run_button.h"
 #include "support/fault.h"
@@ -28,7 +29,8 @@ std::optional<std::string> Form1::loadSettings()
 void Form1::Form_Load()
 {
     const std::optional<std::string> settingsProblem = loadSettings();
-    setCaption("Label4", sterilisationRateCaption(value("hscSterilise")));
+    setCaption(control::Label4, sterilisationRateCaption(value(control::hscSterilise)));
+    setCaption(control::Label2, abandonedCaption(value(control::vscGainLoss)));
     // A fault in the indicators is reported and start-up goes on, so that the window is ready
     // and its scroll bars live even when the saved figures cannot be computed.
     asEvent([this] { ShowLifespans(*this); });
@@ -42,15 +44,11 @@ void Form1::Form_Load()
 
 void Form1::Form_Unload()
 {
-    std::array<std::string, 11> fields;
+    std::array<SettingsValue, 11> fields;
     for (std::size_t i = 0; i < kSettingsFields.size(); ++i) {
         const SettingsField& field = kSettingsFields[i];
-        if (field.type == SettingsType::ScrollValue) {
-            const int v = value(field.control);
-            fields[i] = (v >= 0 ? " " : "") + std::to_string(v);
-        } else {
-            fields[i] = text(field.control);
-        }
+        if (field.type == SettingsType::ScrollValue) fields[i].value = value(field.control);
+        else fields[i].text = text(field.control);
     }
     asEvent([this, &fields] { replaceWholeFile(directory_ / "karnoth.ini", formatSettings(fields), "karnoth.ini"); });
 }

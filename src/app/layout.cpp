@@ -1,5 +1,8 @@
 #include "app/layout.h"
 
+#include "model/default_inputs.h"
+#include "panel/control_names.h"
+
 #include <array>
 
 namespace karnoth {
@@ -10,6 +13,12 @@ using K = ControlKind;
 constexpr LayoutRow label(std::string_view name, std::string_view text, int l, int t, int w, int h, int tab)
 {
     return {K::Label, name, text, l, t, w, h, tab};
+}
+
+// A label whose caption a handler or a run sets; it starts empty rather than showing its name.
+constexpr LayoutRow placeholder(std::string_view name, int l, int t, int w, int h, int tab)
+{
+    return label(name, "", l, t, w, h, tab);
 }
 
 constexpr LayoutRow heading(std::string_view name, std::string_view text, int l, int t, int w, int h, int tab)
@@ -54,52 +63,54 @@ constexpr auto kLayout = std::to_array<LayoutRow>({
     // Owned-dogs panel.
     heading("Label15", "owned dogs", 2000, 195, 1215, 210, 39),
     label("Label1(8)", "% owned dogs sterilised", 240, 240, 1215, 495, 33),
-    textBox("txtCurrentOwnedSteril", "50", 1440, 240, 375, 285, 32),
-    label("Label6", "Label6", 240, 840, 1335, 375, 34),
-    scrollBar(K::VScrollBar, "vscGainLoss", 240, 1320, 255, 1455, 18, {30000, 1, 10, 1000}, 4000),
-    label("Label2", "Label2", 600, 1560, 855, 975, 28),
+    textBox(control::txtCurrentOwnedSteril, kDefaultOwnedSterilisedPercent.text, 1440, 240, 375, 285, 32),
+    placeholder(control::Label6, 240, 840, 1335, 375, 34),
+    scrollBar(K::VScrollBar, control::vscGainLoss, 240, 1320, 255, 1455, 18, {30000, 1, 10, 1000},
+              kDefaultAbandonedPerYear),
+    placeholder(control::Label2, 600, 1560, 855, 975, 28),
     // Life-history parameters, headed "street dogs".
     heading("Label13", "street dogs", 3360, 420, 975, 225, 37),
     label("Label1(0)", "adult survival", 2280, 840, 1575, 255, 2),
-    textBox("txtAdultSurv", "0.9", 4080, 840, 615, 285, 1),
-    label("Label1(1)", "juvenile survival", 2280, 1170, 1575, 255, 4),
-    textBox("txtJuvSurv", ".1", 4080, 1170, 615, 285, 3),
+    textBox(control::txtAdultSurv, kDefaultAdultSurvival.text, 4080, 840, 615, 285, 1),
+    label(control::Label1_1, "juvenile survival", 2280, 1170, 1575, 255, 4),
+    textBox(control::txtJuvSurv, kDefaultStreetJuvenileSurvival.text, 4080, 1170, 615, 285, 3),
     label("Label1(2)", "age at first litter", 2280, 1515, 1575, 255, 6),
-    textBox("txtRecruit", "1", 4080, 1515, 615, 285, 5),
+    textBox(control::txtRecruit, kDefaultAgeAtFirstLitter.text, 4080, 1515, 615, 285, 5),
     label("Label1(3)", "age at last litter", 2280, 1845, 1575, 255, 8),
-    textBox("txtSenile", "7", 4080, 1845, 615, 285, 7),
+    textBox(control::txtSenile, kDefaultAgeAtLastLitter.text, 4080, 1845, 615, 285, 7),
     label("Label1(4)", "female pups per litter", 2280, 2190, 1575, 255, 10),
-    textBox("txtLitter", "2", 4080, 2190, 615, 285, 9),
+    textBox(control::txtLitter, kDefaultFemalePupsPerLitter.text, 4080, 2190, 615, 285, 9),
     label("Label1(7)", "prob. pregnant", 2280, 2520, 1575, 255, 16),
-    textBox("txtFecundity", "0.75", 4080, 2520, 615, 285, 15),
+    textBox(control::txtFecundity, kDefaultProbPregnant.text, 4080, 2520, 615, 285, 15),
     // Derived results.
     label("Label11", "these parameters give", 5040, 1320, 855, 855, 27),
-    label("Label10", "Label10", 6240, 1320, 4215, 255, 26),
-    label("Label9", "Label9", 6240, 1560, 4215, 255, 25),
-    label("Label14", "Label14", 6240, 1800, 4215, 255, 38),
+    placeholder(control::Label10, 6240, 1320, 4215, 255, 26),
+    placeholder(control::Label9, 6240, 1560, 4215, 255, 25),
+    placeholder(control::Label14, 6240, 1800, 4215, 255, 38),
     // Survey.
     heading("Label16", "survey", 4650, 195, 550, 195, 40),
-    label("Label3", "Label3", 5400, 240, 5775, 615, 19),
+    placeholder(control::Label3, 5400, 240, 5775, 615, 19),
     // Control panel: culling and the programme.
     heading("Label17", "control", 10800, 1155, 615, 255, 41),
     label("Label18", "dogs killed from", 11760, 360, 1095, 255, 42),
-    textBox("txtFrom", "1990", 12960, 360, 495, 285, 29),
+    textBox(control::txtFrom, kDefaultCullFrom.text, 12960, 360, 495, 285, 29),
     label("Label8", "to", 13560, 360, 135, 255, 31),
-    textBox("txtTo", "2005", 13800, 360, 495, 285, 30),
+    textBox(control::txtTo, kDefaultCullTo.text, 13800, 360, 495, 285, 30),
     label("Label1(5)", "sterilising starts in", 11640, 840, 855, 375, 13),
-    textBox("txtStart", "2005", 12480, 960, 495, 285, 12),
-    LayoutRow{K::CheckBox, "chkSterilise", "only 1-year olds", 13080, 960, 1455, 255, 14, 0},
+    textBox(control::txtStart, kDefaultProgrammeStart.text, 12480, 960, 495, 285, 12),
+    LayoutRow{K::CheckBox, control::chkSterilise, "only 1-year olds", 13080, 960, 1455, 255, 14, 0},
     label("Label1(6)", "times", 12720, 1320, 375, 255, 23),
-    textBox("txtTimes", "1", 13200, 1305, 375, 285, 22),
+    textBox(control::txtTimes, kDefaultFirstYearMultiplier.text, 13200, 1305, 375, 285, 22),
     label("Label1(10)", "in first year", 13680, 1320, 855, 255, 24),
-    scrollBar(K::HScrollBar, "hscSterilise", 11640, 1800, 2295, 255, 11, {0, 1000, 1, 10}, 252),
-    withColour(label("Label4", "Label4", 11640, 2160, 2295, 615, 21), Rgb{0, 0, 192}),
-    scrollBar(K::VScrollBar, "vscTarget", 14040, 1800, 255, 975, 36, {100, 0, 1, 1}, 50),
+    scrollBar(K::HScrollBar, control::hscSterilise, 11640, 1800, 2295, 255, 11, {0, 1000, 1, 10},
+              kDefaultProgrammeRate),
+    withColour(placeholder(control::Label4, 11640, 2160, 2295, 615, 21), Rgb{0, 0, 192}),
+    scrollBar(K::VScrollBar, control::vscTarget, 14040, 1800, 255, 975, 36, {100, 0, 1, 1}, kDefaultOwnedShare),
     wrapping(label("Label7", "owned      target      street", 14400, 1800, 495, 975, 35)),
     // Run row and chart.
-    LayoutRow{K::CommandButton, "cmdRun", "Run", 7080, 2520, 855, 375, 0},
-    LayoutRow{K::CheckBox, "chkLog", "log scale", 8160, 2520, 975, 255, 20, 0},
-    LayoutRow{K::PictureBox, "picPlot", "", 120, 3000, 14895, 7335, 17},
+    LayoutRow{K::CommandButton, control::cmdRun, "Run", 7080, 2520, 855, 375, 0},
+    LayoutRow{K::CheckBox, control::chkLog, "log scale", 8160, 2520, 975, 255, 20, 0},
+    LayoutRow{K::PictureBox, control::picPlot, "", 120, 3000, 14895, 7335, 17},
     // The box diagram. Rectangles go top, right, bottom, left; a tab omits the side it shares
     // with its panel.
     line("Line18", 120, 120, 1920, 120), line("Line19", 1920, 120, 1920, 2880),

@@ -4,6 +4,7 @@
 #include "support/fault.h"
 #include "support/number_masks.h"
 #include "support/numeric_text.h"
+#include "support/quoted_text.h"
 #include "support/text_file.h"
 
 #include <cmath>
@@ -14,13 +15,9 @@ namespace {
 
 constexpr std::string_view kFileName = "karnoth.ini";
 
-std::string shown(std::string_view text)
-{
-    constexpr std::size_t most = 30;
-    std::string out;
-    for (char c : text.substr(0, most)) out += (static_cast<unsigned char>(c) < 32 ? '?' : c);
-    return "\"" + out + (text.size() > most ? "...\"" : "\"");
-}
+std::string shown(std::string_view text) { return quotedForMessage(text, 30); }
+
+std::string captionOf(const SettingsField& field) { return std::string(fieldCaption(field.field)); }
 
 // The field's value, or why it is bad.
 std::optional<SettingsValue> parseField(std::string_view line, const SettingsField& field,
@@ -41,12 +38,12 @@ std::optional<SettingsValue> parseField(std::string_view line, const SettingsFie
         out.text = formatSingleGeneral(single);
         return out;
     }
-    const double whole = std::nearbyint(parsed.value);  // halves to even
-    if (!(whole >= -32768 && whole <= 32767)) {
-        why = shown(line) + " lies outside the whole numbers -32768 to 32767";
+    const std::optional<std::int16_t> whole = nearestInteger16(parsed.value);  // halves to even
+    if (!whole) {
+        why = shown(line) + " lies outside " + kInteger16Range;
         return std::nullopt;
     }
-    out.value = static_cast<int>(whole);
+    out.value = *whole;
     if (field.type == SettingsType::ScrollValue) {
         const auto [lowest, highest] = scrollRange(field.control);
         if (out.value < lowest || out.value > highest) {
@@ -81,12 +78,12 @@ LoadedSettings parseSettings(std::string_view text, ScrollRangeOf scrollRange)
         std::string why;
         loaded.fields[i] = parseField(lines[i], kSettingsFields[i], scrollRange, why);
         if (!loaded.fields[i])
-            note("line " + std::to_string(i + 1) + " (" + std::string(kSettingsFields[i].control) + ") " + why);
+            note("line " + std::to_string(i + 1) + " (" + captionOf(kSettingsFields[i]) + ") " + why);
     }
     if (lines.size() < kSettingsFields.size()) {
         std::string missing;
         for (std::size_t i = lines.size(); i < kSettingsFields.size(); ++i)
-            missing += (missing.empty() ? "" : ", ") + std::string(kSettingsFields[i].control);
+            missing += (missing.empty() ? "" : ", ") + captionOf(kSettingsFields[i]);
         const std::size_t first = lines.size() + 1;
         note((first == kSettingsFields.size() ? "line " + std::to_string(first)
                                                : "lines " + std::to_string(first) + " to 11") +
@@ -112,12 +109,16 @@ LoadedSettings readSettingsFile(const std::filesystem::path& path, ScrollRangeOf
     return parseSettings(*text, scrollRange);
 }
 
-std::string formatSettings(const std::array<std::string, 11>& fields)
+std::string formatSettings(const std::array<SettingsValue, 11>& fields)
 {
     std::string text;
-    for (const std::string& field : fields) {
-        // A line break inside a text would shift every later field; a box holds one line.
-        for (char c : field) text += (c == '\r' || c == '\n') ? ' ' : c;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (kSettingsFields[i].type == SettingsType::ScrollValue) {
+            const int value = fields[i].value;
+            text += (value >= 0 ? " " : "") + std::to_string(value);
+        } else {
+            for (char c : fields[i].text) text += (c == '\r' || c == '\n') ? ' ' : c;
+        }
         text += "\r\n";
     }
     return text;

@@ -3,6 +3,9 @@
 // order of kSettingsFields. A scroll bar's value is written as a decimal integer with a blank
 // before a non-negative number (" 4000"); a text box's text exactly as typed.
 
+#include "model/input_field.h"
+#include "panel/control_names.h"
+
 #include <array>
 #include <filesystem>
 #include <optional>
@@ -16,24 +19,25 @@ enum class SettingsType { ScrollValue, SingleText, IntegerText };
 struct SettingsField {
     std::string_view control;
     SettingsType type;
+    InputField field;  // reports name a line by its field's caption
 };
 
 inline constexpr std::array<SettingsField, 11> kSettingsFields{{
-    {"vscGainLoss", SettingsType::ScrollValue},
-    {"txtAdultSurv", SettingsType::SingleText},
-    {"txtJuvSurv", SettingsType::SingleText},
-    {"txtRecruit", SettingsType::IntegerText},
-    {"txtSenile", SettingsType::IntegerText},
-    {"txtFrom", SettingsType::IntegerText},
-    {"txtTo", SettingsType::IntegerText},
-    {"txtFecundity", SettingsType::SingleText},
-    {"txtLitter", SettingsType::SingleText},
-    {"hscSterilise", SettingsType::ScrollValue},
-    {"vscTarget", SettingsType::ScrollValue},
+    {control::vscGainLoss, SettingsType::ScrollValue, InputField::abandonedPerYear},
+    {control::txtAdultSurv, SettingsType::SingleText, InputField::adultSurvival},
+    {control::txtJuvSurv, SettingsType::SingleText, InputField::streetJuvenileSurvival},
+    {control::txtRecruit, SettingsType::IntegerText, InputField::ageAtFirstLitter},
+    {control::txtSenile, SettingsType::IntegerText, InputField::ageAtLastLitter},
+    {control::txtFrom, SettingsType::IntegerText, InputField::cullFrom},
+    {control::txtTo, SettingsType::IntegerText, InputField::cullTo},
+    {control::txtFecundity, SettingsType::SingleText, InputField::probPregnant},
+    {control::txtLitter, SettingsType::SingleText, InputField::femalePupsPerLitter},
+    {control::hscSterilise, SettingsType::ScrollValue, InputField::programmeRate},
+    {control::vscTarget, SettingsType::ScrollValue, InputField::ownedShare},
 }};
 
-// A field as read: a scroll bar's value, or the text to put back into a box (the number in its
-// shortest general form: ".1" comes back as "0.1", "0.90" as "0.9").
+// A field: a scroll bar's value, or a box's text. As read, the text is the number in its shortest
+// general form (".1" comes back as "0.1", "0.90" as "0.9"); as written, the text as typed.
 struct SettingsValue {
     int value = 0;
     std::string text;
@@ -53,7 +57,9 @@ using ScrollRangeOf = std::pair<int, int> (*)(std::string_view control);
 LoadedSettings readSettingsFile(const std::filesystem::path& path, ScrollRangeOf scrollRange);
 LoadedSettings parseSettings(std::string_view text, ScrollRangeOf scrollRange);
 
-// The file's text for the eleven values as the window holds them (texts or values as text).
-std::string formatSettings(const std::array<std::string, 11>& fields);
+// The file's text for the eleven values as the window holds them: a scroll bar's value as a
+// decimal integer, with a blank before a non-negative one (" 4000"); a text as typed, except that a
+// line break in it becomes a blank, since it would shift every later field.
+std::string formatSettings(const std::array<SettingsValue, 11>& fields);
 
 }  // namespace karnoth

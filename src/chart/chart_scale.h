@@ -1,20 +1,23 @@
 #pragma once
-// The chart's scale, kept from one PlotSeries call to the next for as long as the window lives: a
-// call without rescale draws on the top value the previous call left. All single precision.
+// The values a series is drawn against: from 0 at the bottom to topValue. The caller chooses the
+// scale of every series explicitly: the street females fit one to themselves, the fertile breeders
+// are drawn on theirs, the programme's sterilisations fit one of their own.
+
+#include "support/yearly_series.h"
 
 namespace karnoth {
 
 struct ChartScale {
-    float lowYear = 1950;
-    float highYear = 2050;
-    float bottomValue = 0;
-    float topValue = 0;           // the largest value of the last series plotted with rescale
-    float middleYear = 2000;      // (lowYear + highYear) / 2
-    float middleValue = 0;        // topValue / 2
-    float horizontalFactor = 0;   // width / (highYear - lowYear) * 0.8, canvas units per year
-    float verticalFactor = 0;     // height / (topValue - bottomValue) * 0.8, canvas units per dog
-    float previousX = 0;          // the polyline's previous point, canvas units
-    float previousY = 0;
+    float topValue = 0;  // single precision, in the series' own units (dogs, or ln(dogs + 1))
+
+    // The series' largest value, found from -1e20 upwards (ties keep the earlier year).
+    static ChartScale fittedTo(const YearlySeries& series)
+    {
+        ChartScale scale{-1e20f};
+        for (float v : series.values())
+            if (v > scale.topValue) scale.topValue = v;
+        return scale;
+    }
 };
 
 }  // namespace karnoth

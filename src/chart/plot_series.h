@@ -8,13 +8,15 @@
 
 namespace karnoth {
 
-// A year t and value v map to x = (t - middleYear) * horizontalFactor + width / 2 and
-// y = (middleValue - v) * verticalFactor + height / 2: the years span the middle 80 % of the width,
-// the values 0..top the middle 80 % of the height. With `rescale` the top value becomes the
-// series' maximum; otherwise the previous call's top stays. A top value of 0 draws nothing. A
-// point with |y| >= 1e8 is not joined to its neighbours. Red gets its labels at the left with the
-// caption "female pop. >= 1 year (fecund in green)", blue at the right with "sterilisations per
-// year", any other colour none. Faults: overflow or division by zero in the scale arithmetic.
-void PlotSeries(Canvas& canvas, ChartScale& scale, const YearlySeries& series, Rgb colour, bool rescale);
+// With the scale's top value, the middle year 2000 and the middle value top / 2, a year t and a
+// value v map to x = (t - 2000) * horizontalFactor + width / 2 and
+// y = (top / 2 - v) * verticalFactor + height / 2, where horizontalFactor = width / 100 * 0.8 and
+// verticalFactor = height / top * 0.8 (canvas units per year and per unit of value): the years span
+// the middle 80 % of the width, the values 0..top the middle 80 % of the height. A top value of 0
+// draws nothing. A point with |y| >= 1e8 is not joined to its neighbours. Red gets its labels at
+// the left with the caption "female pop. >= 1 year (fecund in green)", blue at the right with
+// "sterilisations per year", any other colour none. Faults: overflow or division by zero in the
+// scale arithmetic.
+void PlotSeries(Canvas& canvas, const YearlySeries& series, Rgb colour, const ChartScale& scale);
 
 }  // namespace karnoth

@@ -6,6 +6,7 @@
 #include "app/yearly_csv.h"
 #include "cli/cli_events.h"
 #include "cli/form_state_json.h"
+#include "panel/control_names.h"
 #include "support/fault.h"
 #include "support/text_file.h"
 
@@ -24,7 +25,9 @@ using karnoth::ControlKind;
 void printReport(const karnoth::Form1& form)
 {
     std::cout << "formReady: " << (form.formReady() ? "true" : "false") << "\n";
-    for (const char* label : {"Label14", "Label6", "Label4", "Label3", "Label2", "Label1(1)", "Label9", "Label10"})
+    namespace control = karnoth::control;
+    for (std::string_view label : {control::Label14, control::Label6, control::Label4, control::Label3, control::Label2,
+                                   control::Label1_1, control::Label9, control::Label10})
         std::cout << label << ": " << form.caption(label) << "\n";
     std::cout << "faults: " << form.faults().size() << "\n";
     for (const std::string& fault : form.faults()) std::cout << "  " << fault << "\n";
@@ -34,32 +37,16 @@ void printReport(const karnoth::Form1& form)
 // nothing.
 void validate(const karnoth::Form1& form, const CliEvent& event)
 {
-    if (event.kind == CliEvent::Kind::Close) return;
-    const Control& control = form.control(event.control);
-    const ControlKind kind = control.row->kind;
     switch (event.kind) {
-    case CliEvent::Kind::Text:
-        if (kind != ControlKind::TextBox) throw karnoth::ControlError(event.control + " is not a text box");
-        break;
+    case CliEvent::Kind::Text: form.checkTyping(event.control); break;
     case CliEvent::Kind::Value:
-        if (kind == ControlKind::CheckBox) {
-            if (event.value != 0 && event.value != 1)
-                throw karnoth::ControlError(event.control + " takes 0 or 1");
-        } else if (kind == ControlKind::HScrollBar || kind == ControlKind::VScrollBar) {
-            const auto& range = *control.row->range;
-            if (event.value < range.lowest() || event.value > range.highest())
-                throw karnoth::ControlError(event.control + " takes values from " + std::to_string(range.lowest()) +
-                                            " to " + std::to_string(range.highest()) + ", not " +
-                                            std::to_string(event.value));
-        } else {
-            throw karnoth::ControlError(event.control + " is neither a scroll bar nor a check box");
-        }
+        if (form.control(event.control).row->kind == ControlKind::CheckBox)
+            form.checkCheckValue(event.control, event.value);
+        else
+            form.checkScrollValue(event.control, event.value);
         break;
-    case CliEvent::Kind::Click:
-        if (kind != ControlKind::CommandButton) throw karnoth::ControlError(event.control + " is not a button");
-        break;
-    case CliEvent::Kind::Close:
-        break;
+    case CliEvent::Kind::Click: form.checkClick(event.control); break;
+    case CliEvent::Kind::Close: break;
     }
 }
 

@@ -3,7 +3,14 @@
 #include "support/checked_math.h"
 #include "support/fault.h"
 
+#include <string>
+
 namespace karnoth {
+
+float unsterilisedShareFor(double ownedSterilisedPercent)
+{
+    return toSingle(1.0 - ownedSterilisedPercent / 100.0, "the unsterilised share 1 - % owned dogs sterilised / 100");
+}
 
 float breedingYears(double S, double R, double L)
 {
@@ -25,14 +32,20 @@ float pupsFromBreedingYears(float breedingYears, double P, double Lit)
     return toSingle(checkedResult(Lit * checkedResult(P * breedingYears, what), what), what);
 }
 
+void requireSomePups(float pupsPerYearling, std::string_view consequence)
+{
+    if (pupsPerYearling != 0.0f) [[likely]]
+        return;
+    throw Fault(FaultKind::DivisionByZero,
+                "the pups per yearling are 0, so " + std::string(consequence) +
+                    " divides by zero: check age at first litter, age at last litter, prob. pregnant and "
+                    "female pups per litter");
+}
+
 float firstYearSurvivalFor(float pupsPerYearling)
 {
-    if (pupsPerYearling == 0.0f)
-        throw Fault(FaultKind::DivisionByZero,
-                    "the pups per yearling are 0, so the first-year survival 1 / (0.3 x pups per "
-                    "yearling) divides by zero: check age at first litter, age at last litter, "
-                    "prob. pregnant and female pups per litter");
-    return toSingle(checkedDivide(1.0, 0.3 * pupsPerYearling, "the first-year survival of owned pups"),
+    requireSomePups(pupsPerYearling, "the first-year survival 1 / (0.3 x pups per yearling)");
+    return toSingle(checkedDivide(1.0, kOwnedReplacementShare * pupsPerYearling, "the first-year survival of owned pups"),
                     "the first-year survival of owned pups");
 }
 

@@ -1,45 +1,91 @@
 #include "model/equilibrium.h"
 
+#include "model/breeding.h"
 #include "support/checked_math.h"
 #include "support/fault.h"
+#include "support/number_masks.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
 
 namespace karnoth {
+namespace {
 
-void setEquilibrium(PopulationState& s, const RunParameters& p)
+constexpr const char* kOwned =
+    "the owned equilibrium from first-year survival, % owned dogs sterilised and the 1-year old "
+    "females abandoned per year";
+constexpr const char* kStreet =
+    "the street equilibrium from pups per yearling, juvenile survival and the 1-year old "
+    "females abandoned per year";
+
+// `value` with the fewest significant digits (at least 3) that tell it apart from `other`.
+std::string distinguishable(double value, double other)
 {
-    constexpr const char* owned =
-        "the owned equilibrium from first-year survival, % owned dogs sterilised and the 1-year old "
-        "females abandoned per year";
-    constexpr const char* street =
-        "the street equilibrium from pups per yearling, juvenile survival and the 1-year old "
-        "females abandoned per year";
-    const double G = p.G();
-
-    const double ownedDenominator =
-        s.firstYearSurvival - checkedDivide(1.0, double(s.unsterilisedShare) * s.pupsPerYearling, owned);
-    if (ownedDenominator == 0.0)
-        throw Fault(FaultKind::DivisionByZero,
-                    "no owned equilibrium: the first-year survival equals 1 / (unsterilised share x "
-                    "pups per yearling); change % owned dogs sterilised or the life-history figures");
-    s.ownedFertile[0] = toSingle(checkedDivide(G, ownedDenominator, owned), owned);
-    s.retainedYearlings = toSingle(checkedResult(double(s.firstYearSurvival) * s.ownedFertile[0] - G, owned), owned);
-    s.ownedFertile[1] = toSingle(double(s.retainedYearlings) * s.unsterilisedShare, owned);
-    s.ownedSterile[1] = toSingle(double(s.retainedYearlings) * (1.0 - s.unsterilisedShare), owned);
-    for (int a = 2; a <= kOldestAge; ++a) {
-        s.ownedFertile[a] = toSingle(p.S() * s.ownedFertile[a - 1], owned);
-        s.ownedSterile[a] = toSingle(p.S() * s.ownedSterile[a - 1], owned);
+    char buffer[64];
+    for (int digits = 3;; ++digits) {
+        std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
+        if (digits >= 9 || std::strtod(buffer, nullptr) != other) return buffer;
     }
+}
 
-    const double streetDenominator = checkedDivide(1.0, s.pupsPerYearling, street) - p.Sj();
-    if (streetDenominator == 0.0)
-        throw Fault(FaultKind::DivisionByZero,
-                    "no street equilibrium: juvenile survival equals 1 / pups per yearling, the "
-                    "juvenile-survival threshold");
-    s.streetFertile[0] = toSingle(checkedDivide(G, streetDenominator, street), street);
-    s.streetFertile[1] = toSingle(checkedResult(p.Sj() * s.streetFertile[0] + G, street), street);
-    for (int a = 2; a <= kOldestAge; ++a)
-        s.streetFertile[a] = toSingle(p.S() * s.streetFertile[a - 1], street);
+}  // namespace
+
+void requireOwnedSteadyState(const PopulationState& s, double ownedSterilisedPercent)
+{
+    const double unsterilisedPups = double(s.unsterilisedShare) * s.pupsPerYearling;
+    if (unsterilisedPups != 0.0 &&
+        s.firstYearSurvival - 1.0 / unsterilisedPups > 1e-6 * s.firstYearSurvival) [[likely]]
+        return;
+    const double limit = 100.0 * (1.0 - kOwnedReplacementShare);
+    throw Fault(FaultKind::ImpossibleState,
+                "With " + formatPlain(ownedSterilisedPercent, NumberLocale{}) +
+                    "% of owned yearlings sterilised by their owners, owned dogs cannot replace themselves, "
+                    "so there is no steady state to start from. Keep it below " +
+                    formatPlain(limit, NumberLocale{}) + "%.");
+}
+
+void setOwnedEquilibrium(PopulationState& s, double S, double G)
+{
+    const double ownedDenominator =
+        s.firstYearSurvival - checkedDivide(1.0, double(s.unsterilisedShare) * s.pupsPerYearling, kOwned);
+    s.ownedFertile[0] = toSingle(checkedDivide(G, ownedDenominator, kOwned), kOwned);
+    s.retainedYearlings = toSingle(checkedResult(double(s.firstYearSurvival) * s.ownedFertile[0] - G, kOwned), kOwned);
+    s.ownedFertile[1] = toSingle(double(s.retainedYearlings) * s.unsterilisedShare, kOwned);
+    s.ownedSterile[1] = toSingle(double(s.retainedYearlings) * (1.0 - s.unsterilisedShare), kOwned);
+    for (int a = 2; a <= kOldestAge; ++a) {
+        s.ownedFertile[a] = toSingle(S * s.ownedFertile[a - 1], kOwned);
+        s.ownedSterile[a] = toSingle(S * s.ownedSterile[a - 1], kOwned);
+    }
+}
+
+void requireStreetSteadyState(const PopulationState& s, double Sj)
+{
+    const double threshold = 1.0 / s.pupsPerYearling;
+    if (threshold - Sj > 1e-6 / s.pupsPerYearling) [[likely]]
+        return;
+    const std::string shown = distinguishable(threshold, Sj);
+    throw Fault(FaultKind::ImpossibleState,
+                "juvenile survival " + formatPlain(Sj, NumberLocale{}) +
+                    " is at or above the threshold 1 / pups per yearling = " + shown +
+                    ": street pups would more than replace themselves, so there is no steady state to start "
+                    "from. Keep it below " +
+                    shown + ".");
+}
+
+void setStreetEquilibrium(PopulationState& s, double S, double Sj, double G)
+{
+    const double streetDenominator = checkedDivide(1.0, s.pupsPerYearling, kStreet) - Sj;
+    s.streetFertile[0] = toSingle(checkedDivide(G, streetDenominator, kStreet), kStreet);
+    s.streetFertile[1] = toSingle(checkedResult(Sj * s.streetFertile[0] + G, kStreet), kStreet);
+    for (int a = 2; a <= kOldestAge; ++a) s.streetFertile[a] = toSingle(S * s.streetFertile[a - 1], kStreet);
     s.streetSterile.fill(0.0f);
+}
+
+double currentlySterilisedPerYear(const PopulationState& s)
+{
+    return checkedDivide((1.0 - s.unsterilisedShare) * s.ownedFertile[1], s.unsterilisedShare,
+                         "the owned yearlings currently sterilised per year");
 }
 
 }  // namespace karnoth

@@ -1,6 +1,8 @@
 #include "model/killed_file.h"
 
 #include "support/fault.h"
+#include "support/numeric_text.h"
+#include "support/quoted_text.h"
 #include "support/text_file.h"
 
 #include <optional>
@@ -66,15 +68,8 @@ bool parseWhole(std::string_view text, double& value)
     return true;
 }
 
-// A field as a fault message quotes it: at most 30 characters, control characters (a binary file's
-// bytes, a NUL that would end the message early) as "?".
-std::string shown(std::string_view text)
-{
-    constexpr std::size_t most = 30;
-    std::string out;
-    for (char c : text.substr(0, most)) out += static_cast<unsigned char>(c) < 32 ? '?' : c;
-    return "\"" + out + (text.size() > most ? "...\"" : "\"");
-}
+// A field as a fault message quotes it: at most 30 characters.
+std::string shown(std::string_view text) { return quotedForMessage(text, 30); }
 
 }  // namespace
 
@@ -98,14 +93,16 @@ YearlySeries parseKilledRecords(std::string_view text, std::string_view fileName
         if (!parseWhole(fields[i + 1].text, count))
             throw Fault(FaultKind::File, where + ": the number killed " + shown(fields[i + 1].text) +
                                              " is not a whole number");
-        if (year < -32768 || year > 32767)
-            throw Fault(FaultKind::Overflow, where + ": the year " + shown(fields[i].text) +
-                                                 " lies outside the whole numbers -32768 to 32767");
+        if (!nearestInteger16(year))
+            throw Fault(FaultKind::Overflow,
+                        where + ": the year " + shown(fields[i].text) + " lies outside " + kInteger16Range);
         if (year < kFirstYear || year > kLastYear)
             throw Fault(FaultKind::Subscript, where + ": the year " + shown(fields[i].text) +
                                                   " lies outside the years 1950 to 2050");
-        if (count < -3.4e38 || count > 3.4e38)
-            throw Fault(FaultKind::Overflow, where + ": the number killed is too large");
+        if (count < 0)
+            throw Fault(FaultKind::File, where + ": the number killed " + shown(fields[i + 1].text) +
+                                             " is negative; a count of dogs is 0 or more");
+        if (count > 3.4e38) throw Fault(FaultKind::Overflow, where + ": the number killed is too large");
         killed[static_cast<int>(year)] = static_cast<float>(count);
     }
     return killed;

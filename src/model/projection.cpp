@@ -1,9 +1,11 @@
 #include "model/projection.h"
 
-#include "model/report_texts.h"
 #include "support/checked_math.h"
 #include "support/fault.h"
+#include "support/number_masks.h"
 
+#include <bit>
+#include <cstdint>
 #include <string>
 
 namespace karnoth {
@@ -12,97 +14,133 @@ namespace {
 constexpr const char* kOwnedStep = "the owned population's year";
 constexpr const char* kStreetStep = "the street population's year";
 
-// The breeding ages R..L index the age classes 0..10; a bound outside them is a subscript fault.
-void checkBreedingAges(int R, int L)
+// How a step stores its double result into a single. The checked stores raise the fault that names
+// the step; the fast ones only round. A projection runs fast and checks each year's state once at
+// its end; only when something went wrong does it run again checked, to find and word the fault.
+// Both give the same singles, since they round the same doubles.
+struct CheckedStores {
+    static constexpr bool fast = false;
+    static float single(double value, const char* what) { return toSingle(value, what); }
+    static double result(double value, const char* what) { return checkedResult(value, what); }
+};
+
+struct FastStores {
+    static constexpr bool fast = true;
+    static float single(double value, const char*) { return static_cast<float>(value); }
+    static double result(double value, const char*) { return value; }
+};
+
+// Thrown by the fast pass when a year ends with a value that is not finite.
+struct NotFinite {};
+
+// True when no single is infinite or NaN (all exponent bits set); branch-free, so it vectorises.
+template <std::size_t N>
+bool allFinite(const std::array<float, N>& values)
 {
-    if (R > L) return;  // an empty range reads no class
-    if (R < 0)
-        throw Fault(FaultKind::Subscript, "age at first litter " + std::to_string(R) +
-                                              " lies below the youngest age class 0");
-    if (L > kOldestAge)
-        throw Fault(FaultKind::Subscript, "age at last litter " + std::to_string(L) +
-                                              " lies beyond the oldest age class 10");
+    std::uint32_t bad = 0;
+    for (float v : values) bad |= (std::bit_cast<std::uint32_t>(v) & 0x7f800000u) == 0x7f800000u;
+    return bad == 0;
 }
 
+bool finiteSingle(float v) { return (std::bit_cast<std::uint32_t>(v) & 0x7f800000u) != 0x7f800000u; }
+
 // A sum stored in a single after every addition.
+template <class Stores>
 float sumSingle(const std::array<float, kOldestAge + 1>& classes, int from, int to, const char* what)
 {
     float sum = 0;
-    for (int a = from; a <= to; ++a) sum = toSingle(double(sum) + classes[a], what);
+    for (int a = from; a <= to; ++a) sum = Stores::single(double(sum) + classes[a], what);
     return sum;
 }
 
-}  // namespace
+std::string grouped(double value) { return formatGrouped(value, NumberLocale{}); }
 
-ProjectionResult project(PopulationState& s, const RunParameters& p, const YearlySeries& killedByYear,
-                         RunWriter& writer)
+[[noreturn]] void raiseTooManyRemoved(const std::string& what)
 {
-    ProjectionResult result;
-    RunSeries& series = result.series;
+    throw Fault(FaultKind::ImpossibleState, what);
+}
+
+template <class Stores>
+void projectYears(PopulationState& s, const ProjectionSettings& in, const YearlySeries& killedByYear,
+                  ProjectionRecord& record)
+{
+    RunSeries& series = record.series;
     auto& of = s.ownedFertile;
     auto& os = s.ownedSterile;
     auto& sf = s.streetFertile;
     auto& ss = s.streetSterile;
-    const double H = p.H();
-    const double T = p.T();
+    const double S = in.adultSurvival;
+    const double Sj = in.streetJuvenileSurvival;
+    const double P = in.probPregnant;
+    const double Lit = in.femalePupsPerLitter;
+    const double H = in.programmeRate;
+    const double T = in.ownedShare;
+    const int R = in.firstBreedingAge;
+    const int L = in.lastBreedingAge;
     float firstYearOwnedExtra = 0;
 
     for (int Y = kFirstYear; Y <= kLastYear; ++Y) {
         const int offset = Y - kFirstYear;
+        const bool programmeRuns = Y >= in.programmeStart;
+        const bool startYear = Y == in.programmeStart;
 
         // 1. Ageing of owned dogs, downwards so each class is used before it is overwritten.
         for (int a = kOldestAge; a >= 2; --a) {
-            of[a] = toSingle(p.S() * of[a - 1], kOwnedStep);
-            os[a] = toSingle(p.S() * os[a - 1], kOwnedStep);
+            of[a] = Stores::single(S * of[a - 1], kOwnedStep);
+            os[a] = Stores::single(S * os[a - 1], kOwnedStep);
         }
         // 2. Owned recruits survive their first year at firstYearSurvival.
-        of[1] = toSingle(double(s.firstYearSurvival) * of[0], kOwnedStep);
+        of[1] = Stores::single(double(s.firstYearSurvival) * of[0], kOwnedStep);
         // 3. Owners keep at most retainedYearlings a year; the surplus goes to the street.
-        float abandonedThisYear = toSingle(double(of[1]) - s.retainedYearlings, kOwnedStep);
+        float abandonedThisYear = Stores::single(double(of[1]) - s.retainedYearlings, kOwnedStep);
         if (!(abandonedThisYear >= 0)) abandonedThisYear = 0;
-        of[1] = toSingle(double(of[1]) - abandonedThisYear, kOwnedStep);
+        of[1] = Stores::single(double(of[1]) - abandonedThisYear, kOwnedStep);
         // 4. Owners sterilise their share of the yearlings they keep.
-        const float C = toSingle((1.0 - s.unsterilisedShare) * of[1], kOwnedStep);
-        of[1] = toSingle(double(of[1]) - C, kOwnedStep);
-        os[1] = C;
+        const float ownersSterilise = Stores::single((1.0 - s.unsterilisedShare) * of[1], kOwnedStep);
+        of[1] = Stores::single(double(of[1]) - ownersSterilise, kOwnedStep);
+        os[1] = ownersSterilise;
         // 5. The programme treats owned yearlings only, from the start year on.
-        if (Y >= p.Start()) {
-            float X = toSingle(H * of[1] / 1000.0 * T / 100.0, kOwnedStep);
-            if (Y == p.Start()) X = toSingle(X * p.Times(), kOwnedStep);
-            of[1] = toSingle(double(of[1]) - X, kOwnedStep);
-            os[1] = toSingle(double(os[1]) + X, kOwnedStep);
+        if (programmeRuns) {
+            float X = Stores::single(H * of[1] / 1000.0 * T / 100.0, kOwnedStep);
+            if (startYear) X = Stores::single(X * in.firstYearMultiplier, kOwnedStep);
+            const float before = of[1];
+            of[1] = Stores::single(double(of[1]) - X, kOwnedStep);
+            if (!(of[1] >= -0.5f)) [[unlikely]] {
+                if constexpr (Stores::fast) throw NotFinite{};
+                raiseTooManyRemoved("in " + std::to_string(Y) + " the programme sterilises " + grouped(X) +
+                                    " owned yearlings, more than there are (" + grouped(before) + ")");
+            }
+            os[1] = Stores::single(double(os[1]) + X, kOwnedStep);
             series.extraSterilisations.at1950Plus(offset) = X;
-            if (Y == p.Start()) firstYearOwnedExtra = X;
+            record.programmeOwned.at1950Plus(offset) = X;
+            if (startYear) firstYearOwnedExtra = X;
         }
         // 6. Owned births.
-        const int R = p.wholeR();
-        const int L = p.wholeL();
-        checkBreedingAges(R, L);
-        series.ownedBreeders.at1950Plus(offset) = sumSingle(of, R, L, kOwnedStep);
-        of[0] = toSingle(p.Lit() * (p.P() * series.ownedBreeders.at1950Plus(offset)), kOwnedStep);
+        series.ownedBreeders.at1950Plus(offset) = sumSingle<Stores>(of, R, L, kOwnedStep);
+        of[0] = Stores::single(Lit * (P * series.ownedBreeders.at1950Plus(offset)), kOwnedStep);
 
         // 7. Ageing of street dogs.
         for (int a = kOldestAge; a >= 2; --a) {
-            sf[a] = toSingle(p.S() * sf[a - 1], kStreetStep);
-            ss[a] = toSingle(p.S() * ss[a - 1], kStreetStep);
+            sf[a] = Stores::single(S * sf[a - 1], kStreetStep);
+            ss[a] = Stores::single(S * ss[a - 1], kStreetStep);
         }
         // 8. Street recruits: surviving street pups and this year's abandoned owned yearlings.
-        sf[1] = toSingle(checkedResult(p.Sj() * sf[0] + abandonedThisYear, kStreetStep), kStreetStep);
-        // 9.
+        sf[1] = Stores::single(Stores::result(Sj * sf[0] + abandonedThisYear, kStreetStep), kStreetStep);
+        // 9. The share of abandoned dogs among the 2005 street yearlings, for the survey sentence.
         if (Y == 2005) {
             if (sf[1] == 0)
                 throw Fault(FaultKind::DivisionByZero,
                             "there are no street yearlings in 2005, so the share of abandoned dogs "
                             "among them divides by zero");
-            result.abandonedShare2005 = toSingle(abandonedThisYear / double(sf[1]), kStreetStep);
+            record.abandonedShare2005 = Stores::single(abandonedThisYear / double(sf[1]), kStreetStep);
         }
         // 10. New street yearlings are all fertile.
         ss[1] = 0;
         // 11. Culling: last year's count, spread over the fertile street classes 1..10 in
         // proportion to their size before the cull. Sterilised dogs and newborns are spared.
-        if (p.From() <= Y && Y <= p.To()) {
+        if (in.cullFrom <= Y && Y <= in.cullTo) {
             float& total = series.streetTotal.at1950Plus(offset);
-            total = sumSingle(sf, 1, kOldestAge, kStreetStep);
+            total = sumSingle<Stores>(sf, 1, kOldestAge, kStreetStep);
             if (Y - 1 < kFirstYear)
                 throw Fault(FaultKind::Subscript,
                             "culling in " + std::to_string(Y) + " needs the dogs killed in " +
@@ -113,36 +151,96 @@ ProjectionResult project(PopulationState& s, const RunParameters& p, const Yearl
                 throw Fault(FaultKind::DivisionByZero,
                             "no fertile street dogs are left to cull in " + std::to_string(Y) +
                                 ": the cull divides by a street total of 0");
-            for (int a = 1; a <= kOldestAge; ++a)
-                sf[a] = toSingle(checkedResult(sf[a] - sf[a] * killed / total, kStreetStep), kStreetStep);
+            for (int a = 1; a <= kOldestAge; ++a) {
+                sf[a] = Stores::single(Stores::result(sf[a] - sf[a] * killed / total, kStreetStep), kStreetStep);
+                if (!(sf[a] >= -0.5f)) [[unlikely]] {
+                    if constexpr (Stores::fast) throw NotFinite{};
+                    raiseTooManyRemoved("in " + std::to_string(Y) + " the culling recorded for " +
+                                        std::to_string(Y - 1) + " (" + grouped(killed) +
+                                        ") removes more street females than there are (" + grouped(total) + ")");
+                }
+            }
         }
         // 12. The street programme, from the start year on.
-        if (Y >= p.Start()) {
-            const int treated = p.onlyYearlings() ? 1 : kOldestAge;
+        if (programmeRuns) {
+            const int treated = in.onlyYearlings ? 1 : kOldestAge;
             float streetExtraThisYear = 0;
             for (int a = 1; a <= treated; ++a) {
-                float X = toSingle((1.0 - T / 100.0) * (H * sf[a] / 1000.0), kStreetStep);
-                if (Y == p.Start()) X = toSingle(X * p.Times(), kStreetStep);
-                sf[a] = toSingle(double(sf[a]) - X, kStreetStep);
-                ss[a] = toSingle(double(ss[a]) + X, kStreetStep);
-                streetExtraThisYear = toSingle(double(streetExtraThisYear) + X, kStreetStep);
+                float X = Stores::single((1.0 - T / 100.0) * (H * sf[a] / 1000.0), kStreetStep);
+                if (startYear) X = Stores::single(X * in.firstYearMultiplier, kStreetStep);
+                const float before = sf[a];
+                sf[a] = Stores::single(double(sf[a]) - X, kStreetStep);
+                if (!(sf[a] >= -0.5f)) [[unlikely]] {
+                    if constexpr (Stores::fast) throw NotFinite{};
+                    raiseTooManyRemoved("in " + std::to_string(Y) + " the programme sterilises " + grouped(X) +
+                                        " fertile street females aged " + std::to_string(a) +
+                                        ", more than there are (" + grouped(before) + ")");
+                }
+                ss[a] = Stores::single(double(ss[a]) + X, kStreetStep);
+                streetExtraThisYear = Stores::single(double(streetExtraThisYear) + X, kStreetStep);
             }
             float& extra = series.extraSterilisations.at1950Plus(offset);
-            extra = toSingle(double(extra) + streetExtraThisYear, kStreetStep);
-            if (Y == p.Start())
-                writer.writeCaption("Label4", firstYearSentence(extra, firstYearOwnedExtra,
-                                                                streetExtraThisYear, H, T));
+            extra = Stores::single(double(extra) + streetExtraThisYear, kStreetStep);
+            record.programmeStreet.at1950Plus(offset) = streetExtraThisYear;
+            if (startYear) record.firstYear = FirstYearNumbers{extra, firstYearOwnedExtra, streetExtraThisYear};
         }
         // 13. Street births.
-        series.streetBreeders.at1950Plus(offset) = sumSingle(sf, R, L, kStreetStep);
-        sf[0] = toSingle(p.Lit() * (p.P() * series.streetBreeders.at1950Plus(offset)), kStreetStep);
+        series.streetBreeders.at1950Plus(offset) = sumSingle<Stores>(sf, R, L, kStreetStep);
+        sf[0] = Stores::single(Lit * (P * series.streetBreeders.at1950Plus(offset)), kStreetStep);
         // 14. Street females aged 1 to 10, fertile and sterilised (overwrites the cull's total).
         float total = 0;
         for (int a = 1; a <= kOldestAge; ++a)
-            total = toSingle(double(total) + (double(sf[a]) + ss[a]), kStreetStep);
+            total = Stores::single(double(total) + (double(sf[a]) + ss[a]), kStreetStep);
         series.streetTotal.at1950Plus(offset) = total;
+
+        if constexpr (Stores::fast) {
+            const bool finite = allFinite(of) && allFinite(os) && allFinite(sf) && allFinite(ss) &&
+                                finiteSingle(series.ownedBreeders.at1950Plus(offset)) &&
+                                finiteSingle(series.extraSterilisations.at1950Plus(offset)) &&
+                                finiteSingle(series.streetBreeders.at1950Plus(offset)) && finiteSingle(total) &&
+                                finiteSingle(record.abandonedShare2005);
+            if (!finite) [[unlikely]]
+                throw NotFinite{};
+        }
     }
-    return result;
+}
+
+}  // namespace
+
+void requireBreedingAgesInTable(int firstBreedingAge, int lastBreedingAge)
+{
+    if (firstBreedingAge > lastBreedingAge) return;  // an empty range reads no class
+    if (firstBreedingAge < 0)
+        throw Fault(FaultKind::Subscript, "age at first litter " + std::to_string(firstBreedingAge) +
+                                              " lies below the youngest age class 0",
+                    "age at first litter");
+    if (lastBreedingAge > kOldestAge)
+        throw Fault(FaultKind::Subscript, "age at last litter " + std::to_string(lastBreedingAge) +
+                                              " lies beyond the oldest age class 10",
+                    "age at last litter");
+}
+
+void project(PopulationState& state, const ProjectionSettings& settings, const YearlySeries& killedByYear,
+             ProjectionRecord& record)
+{
+    const PopulationState start = state;
+    try {
+        projectYears<FastStores>(state, settings, killedByYear, record);
+        return;
+    } catch (const NotFinite&) {
+    } catch (const Fault&) {
+    }
+    // Something went wrong: the checked pass finds the step and words its fault, leaving the record
+    // as it stood at that step.
+    state = start;
+    record = ProjectionRecord{};
+    projectCheckingEveryStore(state, settings, killedByYear, record);
+}
+
+void projectCheckingEveryStore(PopulationState& state, const ProjectionSettings& settings,
+                               const YearlySeries& killedByYear, ProjectionRecord& record)
+{
+    projectYears<CheckedStores>(state, settings, killedByYear, record);
 }
 
 }  // namespace karnoth

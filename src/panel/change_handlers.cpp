@@ -1,6 +1,7 @@
 #include "panel/change_handlers.h"
 
-#include "model/input_names.h"
+#include "model/input_field.h"
+#include "panel/control_names.h"
 #include "panel/indicators.h"
 #include "panel/run_button.h"
 #include "support/number_masks.h"
@@ -10,41 +11,42 @@ namespace karnoth {
 
 void txtAdultSurv_Change(PanelControls& form)
 {
-    if (form.text("txtAdultSurv").empty()) return;
+    if (form.text(control::txtAdultSurv).empty()) return;
     ShowLifespans(form);
     ShowJuvThreshold(form);
 }
 
 void txtJuvSurv_Change(PanelControls& form)
 {
-    if (form.text("txtJuvSurv").empty()) return;
+    if (form.text(control::txtJuvSurv).empty()) return;
     ShowLifespans(form);
 }
 
 void txtRecruit_Change(PanelControls& form)
 {
-    if (form.text("txtRecruit").empty()) return;
+    if (form.text(control::txtRecruit).empty()) return;
     // No litter before age one. Setting the text raises this handler again, nested, before the
     // outer call goes on to compute the threshold a second time.
-    if (textToDouble(form.text("txtRecruit"), input_name::recruit) < 1.0) form.setText("txtRecruit", "1");
+    const double typed = textToDouble(form.text(control::txtRecruit), fieldCaption(InputField::ageAtFirstLitter));
+    if (typed < 1.0) form.setText(control::txtRecruit, "1");
     ShowJuvThreshold(form);
 }
 
 void txtSenile_Change(PanelControls& form)
 {
-    if (form.text("txtSenile").empty()) return;
+    if (form.text(control::txtSenile).empty()) return;
     ShowJuvThreshold(form);
 }
 
 void txtFecundity_Change(PanelControls& form)
 {
-    if (form.text("txtFecundity").empty()) return;
+    if (form.text(control::txtFecundity).empty()) return;
     ShowJuvThreshold(form);
 }
 
 void txtLitter_Change(PanelControls& form)
 {
-    if (form.text("txtLitter").empty()) return;
+    if (form.text(control::txtLitter).empty()) return;
     ShowJuvThreshold(form);
 }
 
@@ -53,10 +55,15 @@ std::string sterilisationRateCaption(int hscSteriliseValue)
     return formatPlain(hscSteriliseValue / 10.0) + "% sterilised per year";
 }
 
+std::string abandonedCaption(int vscGainLossValue)
+{
+    return formatGrouped(vscGainLossValue) + " 1-year old females abandoned per year";
+}
+
 void hscSterilise_Change(PanelControls& form)
 {
     if (!form.formReady()) return;
-    form.setCaption("Label4", sterilisationRateCaption(form.value("hscSterilise")));
+    form.setCaption(control::Label4, sterilisationRateCaption(form.value(control::hscSterilise)));
     cmdRun_Click(form);
 }
 
@@ -64,7 +71,7 @@ void vscGainLoss_Change(PanelControls& form)
 {
     // The run comes first: a run that faults stops this handler before the caption.
     if (form.formReady()) cmdRun_Click(form);
-    form.setCaption("Label2", formatGrouped(form.value("vscGainLoss")) + " 1-year old females abandoned per year");
+    form.setCaption(control::Label2, abandonedCaption(form.value(control::vscGainLoss)));
 }
 
 void vscTarget_Change(PanelControls& form)
@@ -80,14 +87,26 @@ void raiseChange(PanelControls& form, std::string_view control)
         Handler handler;
     };
     static constexpr Entry handlers[] = {
-        {"txtAdultSurv", txtAdultSurv_Change}, {"txtJuvSurv", txtJuvSurv_Change},
-        {"txtRecruit", txtRecruit_Change},     {"txtSenile", txtSenile_Change},
-        {"txtFecundity", txtFecundity_Change}, {"txtLitter", txtLitter_Change},
-        {"hscSterilise", hscSterilise_Change}, {"vscGainLoss", vscGainLoss_Change},
-        {"vscTarget", vscTarget_Change},
+        {control::txtAdultSurv, txtAdultSurv_Change}, {control::txtJuvSurv, txtJuvSurv_Change},
+        {control::txtRecruit, txtRecruit_Change},     {control::txtSenile, txtSenile_Change},
+        {control::txtFecundity, txtFecundity_Change}, {control::txtLitter, txtLitter_Change},
+        {control::hscSterilise, hscSterilise_Change}, {control::vscGainLoss, vscGainLoss_Change},
+        {control::vscTarget, vscTarget_Change},
     };
     for (const Entry& entry : handlers)
         if (entry.control == control) return entry.handler(form);
+}
+
+void raiseClick(PanelControls& form, std::string_view button)
+{
+    using Handler = void (*)(PanelControls&);
+    struct Entry {
+        std::string_view button;
+        Handler handler;
+    };
+    static constexpr Entry handlers[] = {{control::cmdRun, cmdRun_Click}};
+    for (const Entry& entry : handlers)
+        if (entry.button == button) return entry.handler(form);
 }
 
 }  // namespace karnoth

@@ -5,6 +5,7 @@
 
 #include "panel/panel_controls.h"
 
+#include <string>
 #include <string_view>
 
 namespace karnoth {
@@ -22,7 +23,14 @@ void vscTarget_Change(PanelControls& form);     // once ready: run
 // Label4's rate caption: value / 10 in its shortest plain form, then "% sterilised per year".
 std::string sterilisationRateCaption(int hscSteriliseValue);
 
+// Label2's caption: the value in "##,##0", then " 1-year old females abandoned per year".
+std::string abandonedCaption(int vscGainLossValue);
+
 // Calls the change handler of the control named; a control without one is left alone.
 void raiseChange(PanelControls& form, std::string_view control);
+
+// Calls the click handler of the button named (cmdRun_Click for cmdRun); a button without one is
+// left alone.
+void raiseClick(PanelControls& form, std::string_view button);
 
 }  // namespace karnoth

@@ -3,8 +3,7 @@
 // the picture area. The window model implements it; the handlers know nothing else of the window.
 
 #include "chart/canvas.h"
-#include "chart/chart_scale.h"
-#include "model/run_writer.h"
+#include "model/run_series.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -13,8 +12,10 @@
 
 namespace karnoth {
 
-class PanelControls : public RunWriter {
+class PanelControls {
 public:
+    virtual ~PanelControls() = default;
+
     virtual std::string text(std::string_view textBox) const = 0;
     // Sets a text box's text; a text that differs raises the box's change handler at once, nested
     // inside the caller.
@@ -24,17 +25,16 @@ public:
     virtual void setCaption(std::string_view label, std::string caption) = 0;
     virtual bool formReady() const = 0;
     virtual Canvas& picPlot() = 0;
-    virtual ChartScale& chartScale() = 0;
     // Where the run looks for "killed.txt".
     virtual std::filesystem::path killedFilePath() const = 0;
-    // Called when a run has drawn its chart: everything it had to do succeeded.
-    virtual void runCompleted() {}
 
-    // A run writes its report texts straight into the labels.
-    void writeCaption(std::string_view label, std::string caption) override
-    {
-        setCaption(label, std::move(caption));
-    }
+    // The form-level values a run overwrites (and ShowJuvThreshold, for pupsPerYearling).
+    virtual void setPupsPerYearling(float value) = 0;
+    virtual void setFirstYearSurvival(float value) = 0;
+    // The projection has filled every year of the series.
+    virtual void projectionFinished(const RunSeries& series) = 0;
+    // A run has drawn its chart: everything it had to do succeeded.
+    virtual void runCompleted() {}
 };
 
 }  // namespace karnoth

@@ -1,40 +1,85 @@
 #include "panel/run_button.h"
 
 #include "chart/plot_series.h"
-#include "model/simulation.h"
+#include "panel/control_names.h"
+#include "panel/form_inputs.h"
+#include "panel/report_texts.h"
+#include "support/checked_math.h"
+#include "support/fault.h"
+#include "support/number_masks.h"
+
+#include <string>
 
 namespace karnoth {
+namespace {
+
+// Writes what the run finds into the window as soon as it is known.
+class CaptionWriter final : public RunObserver {
+public:
+    explicit CaptionWriter(PanelControls& form) : form_(form) {}
+
+    void pupsPerYearlingStored(float value) override { form_.setPupsPerYearling(value); }
+    void firstYearSurvivalStored(float value) override { form_.setFirstYearSurvival(value); }
+    void growthRateFound(const ModelResult& run) override
+    {
+        form_.setCaption(control::Label14, doublingTimeLine(run.doublingTime, run.firstYearSurvival));
+    }
+    void equilibriumSet(const ModelResult& run) override
+    {
+        form_.setCaption(control::Label6, currentlySterilisedLine(run.currentlySterilisedPerYear));
+    }
+    void programmeStarted(const FirstYearNumbers& first, const ProjectionSettings& settings) override
+    {
+        form_.setCaption(control::Label4, firstYearSentence(first.total, first.owned, first.street,
+                                                            settings.programmeRate, settings.ownedShare));
+    }
+    void projectionFinished(const ModelResult& run) override { form_.projectionFinished(run.series); }
+
+private:
+    PanelControls& form_;
+};
+
+}  // namespace
 
 void cmdRun_Click(PanelControls& form)
 {
-    RunInputs inputs;
-    inputs.adultSurv = form.text("txtAdultSurv");
-    inputs.juvSurv = form.text("txtJuvSurv");
-    inputs.recruit = form.text("txtRecruit");
-    inputs.senile = form.text("txtSenile");
-    inputs.fecundity = form.text("txtFecundity");
-    inputs.litter = form.text("txtLitter");
-    inputs.currentOwnedSteril = form.text("txtCurrentOwnedSteril");
-    inputs.start = form.text("txtStart");
-    inputs.times = form.text("txtTimes");
-    inputs.from = form.text("txtFrom");
-    inputs.to = form.text("txtTo");
-    inputs.gainLoss = form.value("vscGainLoss");
-    inputs.sterilise = form.value("hscSterilise");
-    inputs.target = form.value("vscTarget");
-    inputs.onlyYearlings = form.isChecked("chkSterilise");
-    inputs.logScale = form.isChecked("chkLog");
-    inputs.killedFile = form.killedFilePath();
-
-    RunSeries series = runSimulation(inputs, form);
+    FormInputs inputs(form);
+    CaptionWriter writer(form);
+    ModelResult run;
+    runSteps(inputs, writer, run);
+    RunSeries& series = run.series;
+    form.setCaption(control::Label3, summarySentence(series.streetTotal[2005], series.streetTotal[2000],
+                                                     run.abandonedShare2005));
 
     Canvas& picPlot = form.picPlot();
     picPlot.Cls();
-    if (inputs.logScale) toLogScale(series);
-    PlotSeries(picPlot, form.chartScale(), series.streetTotal, kRed, true);
-    PlotSeries(picPlot, form.chartScale(), series.streetBreeders, kGreen, false);
-    PlotSeries(picPlot, form.chartScale(), series.extraSterilisations, kBlue, true);
+    if (form.isChecked(control::chkLog)) toLogScale(series);
+    const ChartScale streetScale = ChartScale::fittedTo(series.streetTotal);
+    PlotSeries(picPlot, series.streetTotal, kRed, streetScale);
+    PlotSeries(picPlot, series.streetBreeders, kGreen, streetScale);
+    PlotSeries(picPlot, series.extraSterilisations, kBlue, ChartScale::fittedTo(series.extraSterilisations));
     form.runCompleted();
+}
+
+void toLogScale(RunSeries& series)
+{
+    struct Named {
+        YearlySeries* values;
+        const char* name;
+    };
+    const Named charted[] = {{&series.streetTotal, "the street females"},
+                             {&series.streetBreeders, "the fertile street breeders"},
+                             {&series.extraSterilisations, "the programme sterilisations"}};
+    for (int year = kFirstYear; year <= kLastYear; ++year) {
+        for (const Named& s : charted) {
+            float& v = s.values->at1950Plus(year - kFirstYear);
+            if (!(double(v) + 1.0 > 0.0))
+                throw Fault(FaultKind::InvalidOperation,
+                            "log scale: " + std::string(s.name) + " in " + std::to_string(year) + " are " +
+                                formatPlain(v) + ", and ln(v + 1) needs a value above -1");
+            v = toSingle(checkedLog(double(v) + 1.0, "the log scale"), "the log scale");
+        }
+    }
 }
 
 }  // namespace karnoth

@@ -2,14 +2,22 @@
 // The Run button's action, also made at the end of start-up and by every scroll-bar change once
 // the window is ready.
 
+#include "model/run_series.h"
 #include "panel/panel_controls.h"
 
 namespace karnoth {
 
-// Reads every parameter control afresh, runs the model (report texts into the labels as it goes),
-// then clears picPlot, takes ln(v + 1) of the series when chkLog is checked, and plots
-// streetTotal (red, rescaled), streetBreeders (green, on the red scale) and extraSterilisations
-// (blue, rescaled). A fault propagates to the handler that called it.
+// Runs the model on the window's inputs, each text converted right before the step that first
+// needs it, writing the report texts into the labels as they become known: Label14 after the
+// growth rate, Label6 after the equilibrium, Label4 in the programme's start year, Label3 after
+// the projection. Then clears picPlot, takes ln(v + 1) of the series when chkLog is checked, and
+// plots streetTotal (red, on a scale fitted to it), streetBreeders (green, on the red scale) and
+// extraSterilisations (blue, on a scale of its own). A fault propagates to the handler that called
+// it; what the run wrote until then stays.
 void cmdRun_Click(PanelControls& form);
+
+// The chart's log scale: every entry of the three charted series becomes ln(v + 1), a single.
+// Faults on an entry of -1 or less.
+void toLogScale(RunSeries& series);
 
 }  // namespace karnoth

@@ -31,7 +31,7 @@ std::string roundedDigits(double value, int decimals)
     return buffer;
 }
 
-std::string withDecimals(double value, int decimals)
+std::string withDecimals(double value, int decimals, const NumberLocale& locale)
 {
     requireFinite(value);
     std::string digits = roundedDigits(value, decimals);
@@ -41,18 +41,18 @@ std::string withDecimals(double value, int decimals)
     if (value < 0 && !zero) out += '-';
     out.append(digits, 0, digits.size() - decimals);
     if (decimals > 0) {
-        out += numberLocale().decimalSeparator;
+        out += locale.decimalSeparator;
         out.append(digits, digits.size() - decimals, decimals);
     }
     return out;
 }
 
-std::string grouped(const std::string& digits)
+std::string grouped(const std::string& digits, char separator)
 {
     std::string out;
     const std::size_t n = digits.size();
     for (std::size_t i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0) out += numberLocale().thousandsSeparator;
+        if (i > 0 && (n - i) % 3 == 0) out += separator;
         out += digits[i];
     }
     return out;
@@ -60,15 +60,15 @@ std::string grouped(const std::string& digits)
 
 }  // namespace
 
-std::string formatGrouped(double value)
+std::string formatGrouped(double value, const NumberLocale& locale)
 {
     requireFinite(value);
     const std::string digits = roundedDigits(value, 0);
     const bool zero = digits == "0";
-    return (value < 0 && !zero ? "-" : "") + grouped(digits);
+    return (value < 0 && !zero ? "-" : "") + grouped(digits, locale.thousandsSeparator);
 }
 
-std::string formatWholeOrEmpty(double value)
+std::string formatWholeOrEmpty(double value, const NumberLocale&)
 {
     requireFinite(value);
     const std::string digits = roundedDigits(value, 0);
@@ -76,11 +76,11 @@ std::string formatWholeOrEmpty(double value)
     return (value < 0 ? "-" : "") + digits;
 }
 
-std::string formatFixed(double value) { return withDecimals(value, 2); }
+std::string formatFixed(double value, const NumberLocale& locale) { return withDecimals(value, 2, locale); }
 
-std::string formatOneDecimal(double value) { return withDecimals(value, 1); }
+std::string formatOneDecimal(double value, const NumberLocale& locale) { return withDecimals(value, 1, locale); }
 
-std::string formatPlain(double value)
+std::string formatPlain(double value, const NumberLocale& locale)
 {
     requireFinite(value);
     if (value == 0) return "0";
@@ -89,11 +89,11 @@ std::string formatPlain(double value)
     std::string text(buffer, result.ptr);
     // to_chars in fixed form gives the shortest digits that read back exactly.
     for (char& c : text)
-        if (c == '.') c = numberLocale().decimalSeparator;
+        if (c == '.') c = locale.decimalSeparator;
     return text;
 }
 
-std::string formatSingleGeneral(float value)
+std::string formatSingleGeneral(float value, const NumberLocale& locale)
 {
     requireFinite(value);
     if (value == 0) return "0";
@@ -104,10 +104,17 @@ std::string formatSingleGeneral(float value)
     // to_chars already drops trailing zeros; "%g" exponents read "1e-05", shown here as "1E-05".
     for (char& c : text) {
         if (c == 'e') c = 'E';
-        else if (c == '.') c = numberLocale().decimalSeparator;
+        else if (c == '.') c = locale.decimalSeparator;
     }
     return text;
 }
+
+std::string formatGrouped(double value) { return formatGrouped(value, numberLocale()); }
+std::string formatWholeOrEmpty(double value) { return formatWholeOrEmpty(value, numberLocale()); }
+std::string formatFixed(double value) { return formatFixed(value, numberLocale()); }
+std::string formatOneDecimal(double value) { return formatOneDecimal(value, numberLocale()); }
+std::string formatPlain(double value) { return formatPlain(value, numberLocale()); }
+std::string formatSingleGeneral(float value) { return formatSingleGeneral(value, numberLocale()); }
 
 std::string formatPrintNumber(double value)
 {

@@ -3,6 +3,7 @@
 #include "support/fault.h"
 #include "support/number_locale.h"
 #include "support/number_masks.h"
+#include "support/quoted_text.h"
 
 #include <charconv>
 #include <cmath>
@@ -14,16 +15,8 @@ namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Control characters are shown as "?": a NUL would end the message early.
-std::string quoted(std::string_view text)
-{
-    constexpr std::size_t shown = 40;  // a 10,000-character text is not repeated in full
-    std::string out = "\"";
-    for (char c : text.substr(0, shown)) out += static_cast<unsigned char>(c) < 32 ? '?' : c;
-    if (text.size() > shown) out += "...";
-    out += '"';
-    return out;
-}
+// A 10,000-character text is not repeated in full.
+std::string quoted(std::string_view text) { return quotedForMessage(text, 40); }
 
 }  // namespace
 
@@ -107,21 +100,31 @@ double textToDouble(std::string_view text, std::string_view inputName)
     case ParseStatus::Ok:
         return parsed.value;
     case ParseStatus::Overflow:
-        throw Fault(FaultKind::Overflow,
-                    std::string(inputName) + ": " + quoted(text) + " is too large a number");
+        throw Fault(FaultKind::Overflow, std::string(inputName) + ": " + quoted(text) + " is too large a number",
+                    std::string(inputName));
     case ParseStatus::NotANumber:
         break;
     }
-    throw Fault(FaultKind::NotANumber, std::string(inputName) + ": " + quoted(text) + " is not a number");
+    throw Fault(FaultKind::NotANumber, std::string(inputName) + ": " + quoted(text) + " is not a number",
+                std::string(inputName));
+}
+
+std::optional<std::int16_t> nearestInteger16(double value)
+{
+    const double whole = std::nearbyint(value);  // the default rounding mode: nearest, halves to even
+    if (!(whole >= -32768.0 && whole <= 32767.0)) return std::nullopt;
+    return static_cast<std::int16_t>(whole);
 }
 
 std::int16_t toInteger16(double value, std::string_view inputName)
 {
-    const double whole = std::nearbyint(value);  // the default rounding mode: nearest, halves to even
-    if (!(whole >= -32768.0 && whole <= 32767.0))
-        throw Fault(FaultKind::Overflow, std::string(inputName) + ": " + formatPlain(value) +
-                                             " lies outside the whole numbers -32768 to 32767");
-    return static_cast<std::int16_t>(whole);
+    const std::optional<std::int16_t> whole = nearestInteger16(value);
+    if (!whole)
+        throw Fault(FaultKind::Overflow,
+                    std::string(inputName) + ": " + formatPlain(value, NumberLocale{}) + " lies outside " +
+                        kInteger16Range,
+                    std::string(inputName));
+    return *whole;
 }
 
 std::int16_t textToInteger16(std::string_view text, std::string_view inputName)

@@ -7,6 +7,7 @@
 // ("1e400") is an overflow; one below it ("1e-400") is 0.
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace karnoth {
@@ -22,6 +23,12 @@ ParsedNumber parseNumber(std::string_view text);
 
 // The number a text stands for; a Fault (NotANumber or Overflow) that names `inputName` otherwise.
 double textToDouble(std::string_view text, std::string_view inputName);
+
+// The range of a 16-bit whole number, as messages name it.
+inline constexpr const char* kInteger16Range = "the whole numbers -32768 to 32767";
+
+// The nearest whole number, halves to even, when it fits 16 bits; nullopt otherwise (NaN too).
+std::optional<std::int16_t> nearestInteger16(double value);
 
 // Rounds to the nearest whole number, halves to even, as a 16-bit signed integer; a Fault
 // (Overflow) naming `inputName` outside -32768..32767.

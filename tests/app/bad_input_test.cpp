@@ -8,7 +8,6 @@
 #include "app/layout.h"
 #include "app/settings_file.h"
 #include "form_fixture.h"
-#include "model/input_names.h"
 
 #include <gtest/gtest.h>
 
@@ -188,17 +187,17 @@ struct TextBoxInput {
 };
 
 constexpr TextBoxInput kTextBoxes[] = {
-    {"txtAdultSurv", input_name::adultSurv},
-    {"txtJuvSurv", input_name::juvSurv},
-    {"txtRecruit", input_name::recruit},
-    {"txtSenile", input_name::senile},
-    {"txtFecundity", input_name::fecundity},
-    {"txtLitter", input_name::litter},
-    {"txtCurrentOwnedSteril", input_name::currentOwnedSteril},
-    {"txtStart", input_name::start},
-    {"txtTimes", input_name::times},
-    {"txtFrom", input_name::from},
-    {"txtTo", input_name::to},
+    {"txtAdultSurv", "adult survival"},
+    {"txtJuvSurv", "juvenile survival"},
+    {"txtRecruit", "age at first litter"},
+    {"txtSenile", "age at last litter"},
+    {"txtFecundity", "prob. pregnant"},
+    {"txtLitter", "female pups per litter"},
+    {"txtCurrentOwnedSteril", "% owned dogs sterilised"},
+    {"txtStart", "sterilising starts in"},
+    {"txtTimes", "times in first year"},
+    {"txtFrom", "dogs killed from"},
+    {"txtTo", "dogs killed to"},
 };
 
 struct TypedText {
@@ -469,8 +468,9 @@ std::vector<KilledCase> killedCases()
     cases.push_back({"Year2051", killedFile(2) + "2051,10\r\n", {"killed.txt", "record 3", "line 3", "2051"}, ""});
     cases.push_back({"YearMinus32769", "-32769,10\r\n", {"killed.txt", "record 1", "-32769"}, ""});
     cases.push_back({"DuplicateYearsLaterWins", "2000,5\r\n2000,700\r\n", {}, "2000,700\r\n"});
-    cases.push_back({"NegativeCount", "2000,-50\r\n", {}, ""});
-    cases.push_back({"CountBeyondTheStreetPopulation", "1995,100000000\r\n", {}, ""});
+    cases.push_back({"NegativeCount", "2000,-50\r\n", {"killed.txt", "record 1", "\"-50\" is negative"}, ""});
+    cases.push_back({"CountBeyondTheStreetPopulation", "1995,100000000\r\n",
+                     {"in 1996 the culling recorded for 1995 (100,000,000) removes more street females"}, ""});
     cases.push_back({"CountBeyondSingle", "1995,1" + std::string(40, '0') + "\r\n", {"killed.txt", "record 1"}, ""});
     cases.push_back({"DecimalCount", "1995,1.5\r\n", {"killed.txt", "record 1", "1.5"}, ""});
     cases.push_back({"MissingCount", "1995,,10\r\n", {"killed.txt", "record 1"}, ""});

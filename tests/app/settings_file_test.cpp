@@ -47,12 +47,12 @@ TEST(SettingsFile, BadFieldsKeepTheirDefaultsAndOneReportNamesThem)
         std::vector<std::size_t> bad;  // field indexes that keep their defaults
         std::vector<std::string> mentions;
     } cases[] = {
-        {"empty", "", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {"lines 1 to 11", "vscGainLoss", "vscTarget"}},
-        {"truncated", " 4000\r\n0.9\r\n.1", {3, 4, 5, 6, 7, 8, 9, 10}, {"lines 4 to 11", "txtRecruit"}},
-        {"last line missing", " 4000\n0.9\n.1\n1\n7\n1990\n2005\n0.75\n2\n 252\n", {10}, {"line 11 (vscTarget)"}},
-        {"not a number", " 4000\nabc\n.1\n1\n7\n1990\n2005\n0.75\n2\n 252\n 50\n", {1}, {"line 2 (txtAdultSurv)", "abc"}},
+        {"empty", "", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {"lines 1 to 11", "abandoned per year", "share aimed at owned dogs (%)"}},
+        {"truncated", " 4000\r\n0.9\r\n.1", {3, 4, 5, 6, 7, 8, 9, 10}, {"lines 4 to 11 (age at first litter, age at last litter"}},
+        {"last line missing", " 4000\n0.9\n.1\n1\n7\n1990\n2005\n0.75\n2\n 252\n", {10}, {"line 11 (share aimed at owned dogs (%)) missing"}},
+        {"not a number", " 4000\nabc\n.1\n1\n7\n1990\n2005\n0.75\n2\n 252\n 50\n", {1}, {"line 2 (adult survival) \"abc\" is not a number"}},
         {"comma", " 4000\n0,9\n.1\n1\n7\n1990\n2005\n0.75\n2\n 252\n 50\n", {1}, {"line 2"}},
-        {"beyond 16 bits", " 4000\n0.9\n.1\n1\n7\n40000\n2005\n0.75\n2\n 252\n 50\n", {5}, {"line 6 (txtFrom)"}},
+        {"beyond 16 bits", " 4000\n0.9\n.1\n1\n7\n40000\n2005\n0.75\n2\n 252\n 50\n", {5}, {"line 6 (dogs killed from)"}},
         {"outside the bar", " 0\n0.9\n.1\n1\n7\n1990\n2005\n0.75\n2\n 1001\n 50\n", {0, 9}, {"line 1", "line 10"}},
         {"beyond a single", " 4000\n1e39\n.1\n1\n7\n1990\n2005\n0.75\n2\n 252\n 50\n", {1}, {"line 2"}},
         {"binary", std::string("\x00\xff\x01\n\x80", 5), {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {"line 1", "line 2"}},
@@ -81,9 +81,12 @@ TEST(SettingsFile, IntegerFieldsRoundHalvesToEven)
 
 TEST(SettingsFile, WritesOneLineAFieldWithCrLf)
 {
-    std::array<std::string, 11> fields{" 4000", "0.9", ".1", "1", "7", "1990", "2005", "0.75", "2", " 252", " 50"};
-    EXPECT_EQ(formatSettings(fields), kDefaults);
-    fields[1] = "0.\n9";  // a line break would shift every later field
+    std::array<SettingsValue, 11> fields{{{4000, ""}, {0, "0.9"}, {0, ".1"}, {0, "1"}, {0, "7"}, {0, "1990"},
+                                          {0, "2005"}, {0, "0.75"}, {0, "2"}, {252, ""}, {50, ""}}};
+    EXPECT_EQ(formatSettings(fields), kDefaults) << "a blank before a scroll bar's value that is not negative";
+    fields[10].value = -3;
+    EXPECT_NE(formatSettings(fields).find("\r\n-3\r\n"), std::string::npos);
+    fields[1].text = "0.\n9";  // a line break would shift every later field
     EXPECT_EQ(parseSettings(formatSettings(fields), ranges).fields[2]->text, "0.1");
 }
 

@@ -30,13 +30,19 @@ YearlySeries singleYear(int year, float value)
 class PlotSeriesTest : public ::testing::Test {
 protected:
     void SetUp() override { canvas.Cls(); }
+    // Plots on a scale fitted to the series, kept for the next series as the run keeps the red one.
+    void plotFitted(const YearlySeries& series, Rgb colour)
+    {
+        scale = ChartScale::fittedTo(series);
+        PlotSeries(canvas, series, colour, scale);
+    }
     RecordingCanvas canvas{14895, 7335};
     ChartScale scale;
 };
 
 TEST_F(PlotSeriesTest, YearsSpanTheMiddleEightyPerCentAndValuesFromNinetyToTenPerCent)
 {
-    PlotSeries(canvas, scale, singleYear(2000, 500), kRed, true);
+    plotFitted(singleYear(2000, 500), kRed);
     const auto red = opsOf(canvas, Kind::Line, kRed);
     ASSERT_EQ(red.size(), 101u);
     EXPECT_EQ(red.front().x1, red.front().x2) << "the first pass joins 1950 to itself";
@@ -45,12 +51,12 @@ TEST_F(PlotSeriesTest, YearsSpanTheMiddleEightyPerCentAndValuesFromNinetyToTenPe
     EXPECT_NEAR(red.front().y2, 0.9 * 7335, 0.01) << "value 0 at 90 % of the height";
     EXPECT_NEAR(red[50].y2, 0.1 * 7335, 0.01) << "the top value at 10 %";
     EXPECT_EQ(scale.topValue, 500);
-    EXPECT_FLOAT_EQ(scale.horizontalFactor, 14895.0f / 100 * 0.8f);
+    EXPECT_NEAR(red[1].x2 - red[0].x2, 14895.0 / 100 * 0.8, 0.01) << "canvas units per year";
 }
 
 TEST_F(PlotSeriesTest, TicksForEveryYearAndLabelsEveryTen)
 {
-    PlotSeries(canvas, scale, singleYear(1960, 1), kGreen, true);
+    plotFitted(singleYear(1960, 1), kGreen);
     const auto black = opsOf(canvas, Kind::Line, kBlack);
     ASSERT_EQ(black.size(), 101u + 11u);
     EXPECT_EQ(black[0].y1, 7335 - 20);
@@ -76,7 +82,7 @@ TEST_F(PlotSeriesTest, RedAndBlueLabelTheirScalesOnOppositeSides)
                  {kBlue, 14895 - 50, 14895 - 100, "sterilisations per year"}};
     for (const auto& c : cases) {
         canvas.Cls();
-        PlotSeries(canvas, scale, singleYear(1990, 12345.6f), c.colour, true);
+        plotFitted(singleYear(1990, 12345.6f), c.colour);
         const auto labels = opsOf(canvas, Kind::Print, c.colour);
         ASSERT_EQ(labels.size(), 4u);
         EXPECT_EQ(labels[0].text, "0");
@@ -92,13 +98,23 @@ TEST_F(PlotSeriesTest, RedAndBlueLabelTheirScalesOnOppositeSides)
     }
 }
 
+TEST_F(PlotSeriesTest, AFittedScaleTopsAtTheMaximumFromBelowMinusOneE20)
+{
+    EXPECT_EQ(ChartScale::fittedTo(singleYear(1990, 7)).topValue, 7);
+    YearlySeries negative;
+    negative.values().fill(-3);
+    negative[2000] = -1;
+    EXPECT_EQ(ChartScale::fittedTo(negative).topValue, -1);
+    EXPECT_EQ(ChartScale::fittedTo(YearlySeries{}).topValue, 0);
+}
+
 TEST_F(PlotSeriesTest, AZeroTopDrawsNothingAndGreenKeepsTheRedScale)
 {
-    PlotSeries(canvas, scale, YearlySeries{}, kRed, true);
-    PlotSeries(canvas, scale, singleYear(2000, 5), kGreen, false);
+    plotFitted(YearlySeries{}, kRed);
+    PlotSeries(canvas, singleYear(2000, 5), kGreen, scale);
     EXPECT_EQ(canvas.ops().size(), 1u) << "only the Cls";
-    PlotSeries(canvas, scale, singleYear(2000, 10), kRed, true);
-    PlotSeries(canvas, scale, singleYear(2000, 20), kGreen, false);
+    plotFitted(singleYear(2000, 10), kRed);
+    PlotSeries(canvas, singleYear(2000, 20), kGreen, scale);
     const auto green = opsOf(canvas, Kind::Line, kGreen);
     EXPECT_EQ(scale.topValue, 10);
     EXPECT_LT(green[50].y2, 0.1 * 7335) << "above the red maximum the green line leaves the top";
@@ -106,8 +122,8 @@ TEST_F(PlotSeriesTest, AZeroTopDrawsNothingAndGreenKeepsTheRedScale)
 
 TEST_F(PlotSeriesTest, FarPointsAreNotJoined)
 {
-    PlotSeries(canvas, scale, singleYear(2000, 1), kRed, true);
-    PlotSeries(canvas, scale, singleYear(2000, 1e6f), kGreen, false);  // y far beyond 1e8
+    plotFitted(singleYear(2000, 1), kRed);
+    PlotSeries(canvas, singleYear(2000, 1e6f), kGreen, scale);  // y far beyond 1e8
     const auto green = opsOf(canvas, Kind::Line, kGreen);
     EXPECT_EQ(green.size(), 100u);
     EXPECT_LT(green[50].y1, -1e8) << "the line of 2001 resumes from the far point of 2000";
@@ -115,7 +131,7 @@ TEST_F(PlotSeriesTest, FarPointsAreNotJoined)
 
 TEST_F(PlotSeriesTest, ScaleOverflowIsAFault)
 {
-    EXPECT_THROW(PlotSeries(canvas, scale, singleYear(2000, 1e-44f), kRed, true), Fault);
+    EXPECT_THROW(plotFitted(singleYear(2000, 1e-44f), kRed), Fault);
 }
 
 }  // namespace

@@ -9,10 +9,10 @@ namespace {
 
 TEST(KilledFile, RecordsSetTheirYearsAndLaterOnesWin)
 {
-    const YearlySeries killed = parseKilledRecords("1990, 100\n1991,200\r\n\n1990 300\n2050,-5\n", "killed.txt");
+    const YearlySeries killed = parseKilledRecords("1990, 100\n1991,200\r\n\n1990 300\n2050,+5\n", "killed.txt");
     EXPECT_EQ(killed[1990], 300);
     EXPECT_EQ(killed[1991], 200);
-    EXPECT_EQ(killed[2050], -5);
+    EXPECT_EQ(killed[2050], 5);
     EXPECT_EQ(killed[1992], 0);
 }
 
@@ -40,6 +40,7 @@ TEST(KilledFile, BadRecordsNameTheFileAndTheRecord)
         {"1990.5,1", FaultKind::File, "whole number"},
         {"1990,,1", FaultKind::File, "record 1"},
         {"\x01\x02\xff,1", FaultKind::File, "record 1"},
+        {"1995,10\n2001,-5", FaultKind::File, "record 2 (line 2): the number killed \"-5\" is negative"},
     };
     for (const auto& c : cases) {
         try {

@@ -7,6 +7,8 @@
 #include "support/fault.h"
 
 #include <map>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -21,12 +23,14 @@ public:
     std::map<std::string, std::int16_t, std::less<>> values{
         {"vscGainLoss", 4000}, {"hscSterilise", 252}, {"vscTarget", 50}};
     std::map<std::string, std::string, std::less<>> captions;
+    std::set<std::string> checked;  // the check boxes that are checked
     std::vector<std::string> log;  // "caption Label4", "text txtRecruit", "fault ...", "run"
     bool ready = false;
     float pups = 0;
+    float firstYearSurvival = 0;
+    std::optional<RunSeries> series;  // of the last projection that finished
     std::filesystem::path killed = "/nonexistent/killed.txt";
     RecordingCanvas canvas;
-    ChartScale scale;
 
     // A change event as the window raises it: the handler's fault is caught and logged.
     void change(std::string_view control)
@@ -57,7 +61,7 @@ public:
         change(box);
     }
     std::int16_t value(std::string_view bar) const override { return values.find(bar)->second; }
-    bool isChecked(std::string_view) const override { return false; }
+    bool isChecked(std::string_view box) const override { return checked.count(std::string(box)) > 0; }
     void setCaption(std::string_view label, std::string caption) override
     {
         log.push_back("caption " + std::string(label));
@@ -65,11 +69,14 @@ public:
     }
     bool formReady() const override { return ready; }
     Canvas& picPlot() override { return canvas; }
-    ChartScale& chartScale() override { return scale; }
     std::filesystem::path killedFilePath() const override { return killed; }
     void setPupsPerYearling(float value) override { pups = value; }
-    void setFirstYearSurvival(float) override {}
-    void projectionFinished(const RunSeries&) override {}
+    void setFirstYearSurvival(float value) override { firstYearSurvival = value; }
+    void projectionFinished(const RunSeries& s) override
+    {
+        log.push_back("projection");
+        series = s;
+    }
     void runCompleted() override { log.push_back("run"); }
 };
 

@@ -1,4 +1,4 @@
-#include "model/report_texts.h"
+#include "panel/report_texts.h"
 
 #include "support/checked_math.h"
 #include "support/fault.h"
@@ -12,12 +12,9 @@ std::string doublingTimeLine(double doublingTime, float firstYearSurvival)
            formatFixed(firstYearSurvival);
 }
 
-std::string currentlySterilisedLine(float unsterilisedShare, float ownedYearlingsFertile)
+std::string currentlySterilisedLine(double sterilisedPerYear)
 {
-    constexpr const char* what = "the owned yearlings currently sterilised per year";
-    const double sterilised =
-        checkedDivide((1.0 - unsterilisedShare) * ownedYearlingsFertile, unsterilisedShare, what);
-    return formatGrouped(sterilised) + " currently sterilised per year";
+    return formatGrouped(sterilisedPerYear) + " currently sterilised per year";
 }
 
 std::string firstYearSentence(float extraInStart, float ownedExtra, float streetExtra, double H, double T)

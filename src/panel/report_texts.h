@@ -1,5 +1,5 @@
 #pragma once
-// The report sentences a run writes into the window's labels.
+// The report sentences a run writes into the window's labels, in the window's number locale.
 
 #include <string>
 
@@ -8,9 +8,9 @@ namespace karnoth {
 // Label14: "intrinsic doubling time 1.65 years, 1st year survival 0.43" (both "fixed").
 std::string doublingTimeLine(double doublingTime, float firstYearSurvival);
 
-// Label6: the owned yearlings owners sterilise each year at equilibrium,
-// (1 - unsterilisedShare) * ownedFertile[1] / unsterilisedShare in "##,##0".
-std::string currentlySterilisedLine(float unsterilisedShare, float ownedYearlingsFertile);
+// Label6: the owned yearlings owners sterilise each year at equilibrium in "##,##0", then
+// " currently sterilised per year".
+std::string currentlySterilisedLine(double sterilisedPerYear);
 
 // Label4 in the programme's first year: its sterilisations, owned and street, with the yearly
 // per cent of each part ("###"). H is in tenths of a per cent, T the per cent aimed at owned dogs.

@@ -1,0 +1,93 @@
+#include "model/input_field.h"
+
+#include "support/fault.h"
+#include "support/number_masks.h"
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace karnoth {
+namespace {
+
+struct Range {
+    double lowest;
+    double highest;        // infinity: no upper bound
+    bool highestIncluded;  // adult survival stops short of 1
+    const char* words;
+};
+
+constexpr double kNoBound = std::numeric_limits<double>::infinity();
+constexpr Range kAtLeastZero{0, kNoBound, false, "at least 0"};
+constexpr Range kShare{0, 1, true, "0 to 1"};
+constexpr Range kPercent{0, 100, true, "0 to 100"};
+
+struct FieldInfo {
+    std::string_view caption;
+    const Range* range;  // nullptr for a year
+};
+
+FieldInfo info(InputField field)
+{
+    static constexpr Range kSurvival{0, 1, false, "at least 0 and below 1"};
+    static constexpr Range kRate{0, 1000, true, "0 to 1000"};
+    switch (field) {
+    case InputField::adultSurvival: return {"adult survival", &kSurvival};
+    case InputField::streetJuvenileSurvival: return {"juvenile survival", &kShare};
+    case InputField::ageAtFirstLitter: return {"age at first litter", &kAtLeastZero};
+    case InputField::ageAtLastLitter: return {"age at last litter", &kAtLeastZero};
+    case InputField::probPregnant: return {"prob. pregnant", &kShare};
+    case InputField::femalePupsPerLitter: return {"female pups per litter", &kAtLeastZero};
+    case InputField::ownedSterilisedPercent: return {"% owned dogs sterilised", &kPercent};
+    case InputField::firstYearMultiplier: return {"times in first year", &kAtLeastZero};
+    case InputField::abandonedPerYear: return {"abandoned per year", &kAtLeastZero};
+    case InputField::programmeRate: return {"sterilisation rate (tenths of a %)", &kRate};
+    case InputField::ownedShare: return {"share aimed at owned dogs (%)", &kPercent};
+    case InputField::programmeStart: return {"sterilising starts in", nullptr};
+    case InputField::cullFrom: return {"dogs killed from", nullptr};
+    case InputField::cullTo: return {"dogs killed to", nullptr};
+    }
+    return {"an input", nullptr};
+}
+
+bool inside(const Range& range, double value)
+{
+    if (!std::isfinite(value) || value < range.lowest) return false;
+    return range.highestIncluded ? value <= range.highest : value < range.highest;
+}
+
+// A value as a message shows it: the shortest plain form, or its name when it is not finite.
+std::string shownValue(double value)
+{
+    if (std::isnan(value)) return "NaN";
+    if (std::isinf(value)) return value > 0 ? "infinity" : "-infinity";
+    return formatPlain(value, NumberLocale{});
+}
+
+}  // namespace
+
+std::string_view fieldCaption(InputField field) { return info(field).caption; }
+
+void requireInRange(InputField field, double value)
+{
+    const FieldInfo about = info(field);
+    if (!about.range || inside(*about.range, value)) [[likely]]
+        return;
+    throw Fault(FaultKind::OutsideRange,
+                std::string(about.caption) + " " + shownValue(value) + " is outside its range: " +
+                    about.range->words,
+                std::string(about.caption));
+}
+
+void requireLastLitterNotBeforeFirst(double ageAtLastLitter, double ageAtFirstLitter)
+{
+    if (ageAtLastLitter >= ageAtFirstLitter) [[likely]]
+        return;
+    const std::string caption(fieldCaption(InputField::ageAtLastLitter));
+    throw Fault(FaultKind::OutsideRange,
+                caption + " " + shownValue(ageAtLastLitter) + " is outside its range: not below the age at first litter (" +
+                    shownValue(ageAtFirstLitter) + ")",
+                caption);
+}
+
+}  // namespace karnoth

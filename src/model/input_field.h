@@ -1,0 +1,38 @@
+#pragma once
+// The model's inputs as the user knows them: each by the caption beside its box or bar, and the
+// values it can take. A value outside them is an OutsideRange fault naming the caption and the
+// range ("adult survival 1.5 is outside its range: at least 0 and below 1"). Years have no range of
+// their own: a year outside the table faults where the projection needs it.
+
+#include <string_view>
+
+namespace karnoth {
+
+enum class InputField {
+    adultSurvival,           // "adult survival", 0 <= S < 1
+    streetJuvenileSurvival,  // "juvenile survival", 0..1
+    ageAtFirstLitter,        // "age at first litter", >= 0
+    ageAtLastLitter,         // "age at last litter", >= 0 and not below the age at first litter
+    probPregnant,            // "prob. pregnant", 0..1
+    femalePupsPerLitter,     // "female pups per litter", >= 0
+    ownedSterilisedPercent,  // "% owned dogs sterilised", 0..100
+    firstYearMultiplier,     // "times in first year", >= 0
+    abandonedPerYear,        // "abandoned per year", >= 0
+    programmeRate,           // "sterilisation rate (tenths of a %)", 0..1000
+    ownedShare,              // "share aimed at owned dogs (%)", 0..100
+    programmeStart,          // "sterilising starts in"
+    cullFrom,                // "dogs killed from"
+    cullTo,                  // "dogs killed to"
+};
+
+// The caption a message names the field by.
+std::string_view fieldCaption(InputField field);
+
+// Raises the OutsideRange fault when `value` is outside the field's range (or not finite). Year
+// fields take any value.
+void requireInRange(InputField field, double value);
+
+// The age at last litter must not lie below the age at first litter (OutsideRange).
+void requireLastLitterNotBeforeFirst(double ageAtLastLitter, double ageAtFirstLitter);
+
+}  // namespace karnoth
