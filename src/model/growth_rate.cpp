@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <optional>
 
 namespace karnoth {
 namespace {
@@ -32,6 +33,43 @@ struct GrowthCondition {
         return checkedResult(Lit * (P * B) * firstYearSurvival, kWhat);
     }
 };
+
+// h(g) = rightSide(g) - g and its slope, for 0 < q = S / g < 1 and R >= 1. With
+// B(q) = (q^(R-1) - q^L) / (1 - q), dB/dq = (((R-1) q^(R-2) - L q^(L-1)) (1 - q) + q^(R-1) - q^L) / (1 - q)^2
+// and dq/dg = -q / g.
+struct ExcessAndSlope {
+    double excess;
+    double slope;
+};
+
+ExcessAndSlope excessAndSlope(const GrowthCondition& c, double g)
+{
+    const double q = c.S / g;
+    const double early = std::pow(q, c.R - 1.0);  // q^(R-1)
+    const double late = std::pow(q, c.L);          // q^L
+    const double gap = 1.0 - q;
+    const double B = (early - late) / gap;
+    const double dBdq = (((c.R - 1.0) * early - c.L * late) / q * gap + (early - late)) / (gap * gap);
+    const double factor = c.Lit * c.P * c.firstYearSurvival;
+    return {factor * B - g, factor * dBdq * (-q / g) - 1.0};
+}
+
+// Newton's method from g = 1. The right side is a sum of terms S^(a-1) g^(1-a), each convex and
+// falling in g, so h is convex and falling: from the left of the root, every tangent meets zero
+// at or before the root, and the steps climb to it without overshooting, quadratically at the
+// end (about six steps). A step that leaves [low, high] or is not finite gives up (nullopt).
+std::optional<double> newtonFromTheLeft(const GrowthCondition& condition, double low, double high)
+{
+    double g = low;
+    for (int step = 0; step < 60; ++step) {
+        const ExcessAndSlope h = excessAndSlope(condition, g);
+        const double next = g - h.excess / h.slope;
+        if (!std::isfinite(next) || next < low || next > high) return std::nullopt;
+        if (std::fabs(next - g) <= 1e-14 * next) return next;
+        g = next;
+    }
+    return std::nullopt;
+}
 
 double dampedSteps(const GrowthCondition& condition)
 {
@@ -103,9 +141,11 @@ double growthRateFor(double S, double R, double L, double P, double Lit, float f
 {
     const GrowthCondition condition{S, R, L, P, Lit, firstYearSurvival};
     if (!(R >= 1.0)) return dampedSteps(condition);
-    const auto excess = [&](double g) { return condition.rightSide(g) - g; };
     constexpr double kLow = 1.0;
     constexpr double kHigh = 4.0;
+    if (S > 0 && S < 1)
+        if (const std::optional<double> root = newtonFromTheLeft(condition, kLow, kHigh)) return *root;
+    const auto excess = [&](double g) { return condition.rightSide(g) - g; };
     const double atLow = excess(kLow);
     const double atHigh = excess(kHigh);
     // The bracket holds whenever firstYearSurvival x pupsPerYearling is near 10/3, as a run makes

@@ -5,6 +5,7 @@
 #include "support/number_masks.h"
 
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -18,39 +19,70 @@ constexpr const char* kStreetStep = "the street population's year";
 // the step; the fast ones only round. A projection runs fast and checks each year's state once at
 // its end; only when something went wrong does it run again checked, to find and word the fault.
 // Both give the same singles, since they round the same doubles.
+//
+// A sum, difference or product of two singles formed in double and stored as a single equals the
+// same operation done in single precision (a double has more than twice a single's digits, so the
+// second rounding never changes the first), so those steps work on singles directly.
 struct CheckedStores {
     static constexpr bool fast = false;
     static float single(double value, const char* what) { return toSingle(value, what); }
     static double result(double value, const char* what) { return checkedResult(value, what); }
+    static float checked(float value, const char* what)
+    {
+        if (!std::isfinite(value)) [[unlikely]] {
+            if (std::isnan(value)) raiseInvalid(what);
+            raiseOverflow(what);
+        }
+        return value;
+    }
+    static float add(float a, float b, const char* what) { return checked(a + b, what); }
+    static float subtract(float a, float b, const char* what) { return checked(a - b, what); }
+    static float multiply(float a, float b, const char* what) { return checked(a * b, what); }
 };
 
 struct FastStores {
     static constexpr bool fast = true;
     static float single(double value, const char*) { return static_cast<float>(value); }
     static double result(double value, const char*) { return value; }
+    static float add(float a, float b, const char*) { return a + b; }
+    static float subtract(float a, float b, const char*) { return a - b; }
+    static float multiply(float a, float b, const char*) { return a * b; }
 };
 
 // Thrown by the fast pass when a year ends with a value that is not finite.
 struct NotFinite {};
 
 // True when no single is infinite or NaN (all exponent bits set); branch-free, so it vectorises.
-template <std::size_t N>
-bool allFinite(const std::array<float, N>& values)
+bool allFinite(const float* values, std::size_t count)
 {
     std::uint32_t bad = 0;
-    for (float v : values) bad |= (std::bit_cast<std::uint32_t>(v) & 0x7f800000u) == 0x7f800000u;
+    for (std::size_t i = 0; i < count; ++i)
+        bad |= (std::bit_cast<std::uint32_t>(values[i]) & 0x7f800000u) == 0x7f800000u;
     return bad == 0;
 }
 
-bool finiteSingle(float v) { return (std::bit_cast<std::uint32_t>(v) & 0x7f800000u) != 0x7f800000u; }
+template <std::size_t N>
+bool allFinite(const std::array<float, N>& values)
+{
+    return allFinite(values.data(), N);
+}
 
 // A sum stored in a single after every addition.
 template <class Stores>
 float sumSingle(const std::array<float, kOldestAge + 1>& classes, int from, int to, const char* what)
 {
     float sum = 0;
-    for (int a = from; a <= to; ++a) sum = Stores::single(double(sum) + classes[a], what);
+    for (int a = from; a <= to; ++a) sum = Stores::add(sum, classes[a], what);
     return sum;
+}
+
+// Ages 2..10 become S times last year's class below; the old oldest class leaves the model. Every
+// class is read before it is overwritten (from a copy, so the loop vectorises).
+template <class Stores>
+void ageClasses(std::array<float, kOldestAge + 1>& classes, double S, const char* what)
+{
+    const std::array<float, kOldestAge + 1> lastYear = classes;
+    for (int a = 2; a <= kOldestAge; ++a) classes[a] = Stores::single(S * lastYear[a - 1], what);
 }
 
 std::string grouped(double value) { return formatGrouped(value, NumberLocale{}); }
@@ -78,39 +110,39 @@ void projectYears(PopulationState& s, const ProjectionSettings& in, const Yearly
     const int R = in.firstBreedingAge;
     const int L = in.lastBreedingAge;
     float firstYearOwnedExtra = 0;
+    // Fast pass: each year's fertile plus sterilised street females of each age 1..10, in double.
+    std::array<std::array<double, kYearCount>, kOldestAge> streetClasses;
 
     for (int Y = kFirstYear; Y <= kLastYear; ++Y) {
         const int offset = Y - kFirstYear;
         const bool programmeRuns = Y >= in.programmeStart;
         const bool startYear = Y == in.programmeStart;
 
-        // 1. Ageing of owned dogs, downwards so each class is used before it is overwritten.
-        for (int a = kOldestAge; a >= 2; --a) {
-            of[a] = Stores::single(S * of[a - 1], kOwnedStep);
-            os[a] = Stores::single(S * os[a - 1], kOwnedStep);
-        }
+        // 1. Ageing of owned dogs: each class from last year's class below it.
+        ageClasses<Stores>(of, S, kOwnedStep);
+        ageClasses<Stores>(os, S, kOwnedStep);
         // 2. Owned recruits survive their first year at firstYearSurvival.
-        of[1] = Stores::single(double(s.firstYearSurvival) * of[0], kOwnedStep);
+        of[1] = Stores::multiply(s.firstYearSurvival, of[0], kOwnedStep);
         // 3. Owners keep at most retainedYearlings a year; the surplus goes to the street.
-        float abandonedThisYear = Stores::single(double(of[1]) - s.retainedYearlings, kOwnedStep);
+        float abandonedThisYear = Stores::subtract(of[1], s.retainedYearlings, kOwnedStep);
         if (!(abandonedThisYear >= 0)) abandonedThisYear = 0;
-        of[1] = Stores::single(double(of[1]) - abandonedThisYear, kOwnedStep);
+        of[1] = Stores::subtract(of[1], abandonedThisYear, kOwnedStep);
         // 4. Owners sterilise their share of the yearlings they keep.
         const float ownersSterilise = Stores::single((1.0 - s.unsterilisedShare) * of[1], kOwnedStep);
-        of[1] = Stores::single(double(of[1]) - ownersSterilise, kOwnedStep);
+        of[1] = Stores::subtract(of[1], ownersSterilise, kOwnedStep);
         os[1] = ownersSterilise;
         // 5. The programme treats owned yearlings only, from the start year on.
         if (programmeRuns) {
             float X = Stores::single(H * of[1] / 1000.0 * T / 100.0, kOwnedStep);
             if (startYear) X = Stores::single(X * in.firstYearMultiplier, kOwnedStep);
             const float before = of[1];
-            of[1] = Stores::single(double(of[1]) - X, kOwnedStep);
+            of[1] = Stores::subtract(of[1], X, kOwnedStep);
             if (!(of[1] >= -0.5f)) [[unlikely]] {
                 if constexpr (Stores::fast) throw NotFinite{};
                 raiseTooManyRemoved("in " + std::to_string(Y) + " the programme sterilises " + grouped(X) +
                                     " owned yearlings, more than there are (" + grouped(before) + ")");
             }
-            os[1] = Stores::single(double(os[1]) + X, kOwnedStep);
+            os[1] = Stores::add(os[1], X, kOwnedStep);
             series.extraSterilisations.at1950Plus(offset) = X;
             record.programmeOwned.at1950Plus(offset) = X;
             if (startYear) firstYearOwnedExtra = X;
@@ -120,10 +152,8 @@ void projectYears(PopulationState& s, const ProjectionSettings& in, const Yearly
         of[0] = Stores::single(Lit * (P * series.ownedBreeders.at1950Plus(offset)), kOwnedStep);
 
         // 7. Ageing of street dogs.
-        for (int a = kOldestAge; a >= 2; --a) {
-            sf[a] = Stores::single(S * sf[a - 1], kStreetStep);
-            ss[a] = Stores::single(S * ss[a - 1], kStreetStep);
-        }
+        ageClasses<Stores>(sf, S, kStreetStep);
+        ageClasses<Stores>(ss, S, kStreetStep);
         // 8. Street recruits: surviving street pups and this year's abandoned owned yearlings.
         sf[1] = Stores::single(Stores::result(Sj * sf[0] + abandonedThisYear, kStreetStep), kStreetStep);
         // 9. The share of abandoned dogs among the 2005 street yearlings, for the survey sentence.
@@ -169,39 +199,54 @@ void projectYears(PopulationState& s, const ProjectionSettings& in, const Yearly
                 float X = Stores::single((1.0 - T / 100.0) * (H * sf[a] / 1000.0), kStreetStep);
                 if (startYear) X = Stores::single(X * in.firstYearMultiplier, kStreetStep);
                 const float before = sf[a];
-                sf[a] = Stores::single(double(sf[a]) - X, kStreetStep);
+                sf[a] = Stores::subtract(sf[a], X, kStreetStep);
                 if (!(sf[a] >= -0.5f)) [[unlikely]] {
                     if constexpr (Stores::fast) throw NotFinite{};
                     raiseTooManyRemoved("in " + std::to_string(Y) + " the programme sterilises " + grouped(X) +
                                         " fertile street females aged " + std::to_string(a) +
                                         ", more than there are (" + grouped(before) + ")");
                 }
-                ss[a] = Stores::single(double(ss[a]) + X, kStreetStep);
-                streetExtraThisYear = Stores::single(double(streetExtraThisYear) + X, kStreetStep);
+                ss[a] = Stores::add(ss[a], X, kStreetStep);
+                streetExtraThisYear = Stores::add(streetExtraThisYear, X, kStreetStep);
             }
             float& extra = series.extraSterilisations.at1950Plus(offset);
-            extra = Stores::single(double(extra) + streetExtraThisYear, kStreetStep);
+            extra = Stores::add(extra, streetExtraThisYear, kStreetStep);
             record.programmeStreet.at1950Plus(offset) = streetExtraThisYear;
             if (startYear) record.firstYear = FirstYearNumbers{extra, firstYearOwnedExtra, streetExtraThisYear};
         }
         // 13. Street births.
         series.streetBreeders.at1950Plus(offset) = sumSingle<Stores>(sf, R, L, kStreetStep);
         sf[0] = Stores::single(Lit * (P * series.streetBreeders.at1950Plus(offset)), kStreetStep);
-        // 14. Street females aged 1 to 10, fertile and sterilised (overwrites the cull's total).
-        float total = 0;
-        for (int a = 1; a <= kOldestAge; ++a)
-            total = Stores::single(double(total) + (double(sf[a]) + ss[a]), kStreetStep);
-        series.streetTotal.at1950Plus(offset) = total;
-
+        // 14. Street females aged 1 to 10, fertile and sterilised (overwrites the cull's total). The
+        // fast pass adds them up after the last year, every year at once, since this chain of
+        // additions would otherwise hold up each year; the order of additions is the same.
         if constexpr (Stores::fast) {
-            const bool finite = allFinite(of) && allFinite(os) && allFinite(sf) && allFinite(ss) &&
-                                finiteSingle(series.ownedBreeders.at1950Plus(offset)) &&
-                                finiteSingle(series.extraSterilisations.at1950Plus(offset)) &&
-                                finiteSingle(series.streetBreeders.at1950Plus(offset)) && finiteSingle(total) &&
-                                finiteSingle(record.abandonedShare2005);
-            if (!finite) [[unlikely]]
+            for (int a = 1; a <= kOldestAge; ++a) streetClasses[a - 1][offset] = double(sf[a]) + ss[a];
+            // A value that is not finite stays so in whatever it feeds (or fails a count check on
+            // its way), and the fast pass checks the series and the state once, at the end. The
+            // sterilised owned yearlings feed nothing and age out, so they are checked here.
+            if (!std::isfinite(os[1])) [[unlikely]]
                 throw NotFinite{};
+        } else {
+            float total = 0;
+            for (int a = 1; a <= kOldestAge; ++a)
+                total = Stores::single(double(total) + (double(sf[a]) + ss[a]), kStreetStep);
+            series.streetTotal.at1950Plus(offset) = total;
         }
+    }
+    if constexpr (Stores::fast) {
+        std::array<float, kYearCount>& totals = series.streetTotal.values();
+        totals.fill(0);
+        for (const auto& classSums : streetClasses)
+            for (int offset = 0; offset < kYearCount; ++offset)
+                totals[offset] = static_cast<float>(double(totals[offset]) + classSums[offset]);
+        const bool finite = allFinite(totals) && allFinite(series.streetBreeders.values()) &&
+                            allFinite(series.extraSterilisations.values()) &&
+                            allFinite(series.ownedBreeders.values()) && allFinite(record.programmeOwned.values()) &&
+                            allFinite(record.programmeStreet.values()) && allFinite(of) && allFinite(os) &&
+                            allFinite(sf) && allFinite(ss) && std::isfinite(record.abandonedShare2005);
+        if (!finite) [[unlikely]]
+            throw NotFinite{};
     }
 }
 
