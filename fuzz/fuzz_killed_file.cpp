@@ -45,6 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const float count = killed[year];
         if (!std::isfinite(count)) violated("a count that is not finite");
         if (count != std::nearbyint(count)) violated("a count that is not whole");
+        if (count < 0) violated("a negative count");
         if (count != 0) {
             char line[80];
             std::snprintf(line, sizeof line, "%d,%.0f\n", year, static_cast<double>(count));

@@ -34,22 +34,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const karnoth::LoadedSettings loaded = karnoth::parseSettings(text, scrollRange);
     if (!loaded.present) violated("a file that is there reads as absent", 0);
 
-    std::array<std::string, 11> saved;
+    std::array<karnoth::SettingsValue, 11> saved;
     bool anyMissing = false;
     for (std::size_t i = 0; i < karnoth::kSettingsFields.size(); ++i) {
         const karnoth::SettingsField& field = karnoth::kSettingsFields[i];
         const auto& value = loaded.fields[i];
         if (!value) {
             anyMissing = true;
-            if (!loaded.problem || loaded.problem->find(std::string(field.control)) == std::string::npos)
+            if (!loaded.problem || loaded.problem->find(std::string(karnoth::fieldCaption(field.field))) == std::string::npos)
                 violated("a field kept its default without a report naming it", i);
-            saved[i] = "x";  // any text the next load reports; not compared below
+            saved[i].text = "x";  // any text the next load reports; not compared below
             continue;
         }
         if (field.type == SettingsType::ScrollValue) {
             const auto [lowest, highest] = scrollRange(field.control);
             if (value->value < lowest || value->value > highest) violated("a scroll value outside its range", i);
-            saved[i] = (value->value >= 0 ? " " : "") + std::to_string(value->value);
+            saved[i].value = value->value;
             continue;
         }
         const karnoth::ParsedNumber number = karnoth::parseNumber(value->text);
@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             violated("an integer box text that is not a 16-bit whole number", i);
         if (field.type == SettingsType::SingleText && !std::isfinite(static_cast<float>(number.value)))
             violated("a single box text beyond the single range", i);
-        saved[i] = value->text;
+        saved[i].text = value->text;
     }
     if (!anyMissing && loaded.problem) violated("a report although every field was read", 0);
     if (loaded.problem && loaded.problem->rfind("karnoth.ini: ", 0) != 0) violated("a report that does not name the file", 0);

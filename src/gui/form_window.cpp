@@ -6,6 +6,7 @@
 #include "gui/form_binding.h"
 #include "gui/form_fonts.h"
 #include "gui/twips_scale.h"
+#include "panel/control_names.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -26,6 +27,8 @@ constexpr int kFaultLineTop = kLayoutBottom + 60;
 constexpr int kFaultLineHeight = 285;
 constexpr int kClientWidth = kLayoutRight + kMargin;
 constexpr int kClientHeight = kFaultLineTop + kFaultLineHeight + kMargin;
+
+QString qtName(std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); }
 
 QVector<QLine> diagramLines(const TwipsScale& scale)
 {
@@ -76,7 +79,7 @@ FormWindow::FormWindow(std::filesystem::path directory, QWidget* parent)
     setTabOrder();
     form_.Form_Load();
     showCurrentFault();
-    if (QWidget* run = controlWidget(QStringLiteral("cmdRun"))) run->setFocus();
+    if (QWidget* run = controlWidget(qtName(control::cmdRun))) run->setFocus();
 }
 
 FormWindow::~FormWindow() = default;
@@ -138,7 +141,7 @@ void FormWindow::keyPressEvent(QKeyEvent* event)
 {
     // Enter presses Run wherever the focus is: the inputs pass Enter on to their window.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto* run = qobject_cast<QPushButton*>(controlWidget(QStringLiteral("cmdRun")))) {
+        if (auto* run = qobject_cast<QPushButton*>(controlWidget(qtName(control::cmdRun)))) {
             run->click();
             event->accept();
             return;
