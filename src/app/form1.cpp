@@ -143,6 +143,13 @@ void Form1::click(std::string_view button)
     asEvent([this, button] { raiseClick(*this, button); });
 }
 
+void Form1::runInputsRead(const WindowInputs* read)
+{
+    if (read) lastRunInputs_ = *read;
+    else lastRunInputs_.reset();
+    runEnded_ = true;  // told when the event is over, after the chart
+}
+
 void Form1::runCompleted()
 {
     currentFault_.clear();
@@ -166,6 +173,10 @@ void Form1::asEvent(const std::function<void()>& handler)
     if (listener_ && canvas_.revision() != chartRevision_) {
         chartRevision_ = canvas_.revision();
         listener_->chartChanged();
+    }
+    if (runEnded_) {
+        runEnded_ = false;
+        if (listener_) listener_->runEnded();
     }
 }
 

@@ -8,6 +8,7 @@
 #include "chart/recording_canvas.h"
 #include "model/run_series.h"
 #include "panel/panel_controls.h"
+#include "panel/window_inputs.h"
 
 #include <filesystem>
 #include <functional>
@@ -39,6 +40,8 @@ public:
     virtual void chartChanged() = 0;
     virtual void faultReported(const std::string& message) = 0;
     virtual void runCompleted() = 0;
+    // An event that made a run is over: lastRunInputs() tells what the run read.
+    virtual void runEnded() {}
 };
 
 class Form1 final : public PanelControls {
@@ -73,6 +76,9 @@ public:
     const std::string& currentFault() const { return currentFault_; }
     // The series of the last run that finished its projection, before any log transform.
     const std::optional<RunSeries>& lastSeries() const { return lastSeries_; }
+    // What the last run read of the window, typed (what the analyses run the model on); nullopt
+    // before the first run and after a run that stopped before it had read every input.
+    const std::optional<WindowInputs>& lastRunInputs() const { return lastRunInputs_; }
     const RecordingCanvas& canvas() const { return canvas_; }
     const std::filesystem::path& directory() const { return directory_; }
     void setListener(FormListener* listener) { listener_ = listener; }
@@ -89,6 +95,7 @@ public:
     void setPupsPerYearling(float value) override { pupsPerYearling_ = value; }
     void setFirstYearSurvival(float value) override { firstYearSurvival_ = value; }
     void projectionFinished(const RunSeries& series) override { lastSeries_ = series; }
+    void runInputsRead(const WindowInputs* read) override;
     void runCompleted() override;
 
 private:
@@ -110,6 +117,8 @@ private:
     RecordingCanvas canvas_;
     unsigned long chartRevision_ = 0;
     std::optional<RunSeries> lastSeries_;
+    std::optional<WindowInputs> lastRunInputs_;
+    bool runEnded_ = false;
     std::vector<std::string> faults_;
     std::string currentFault_;
     FormListener* listener_ = nullptr;

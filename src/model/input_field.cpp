@@ -68,6 +68,12 @@ std::string shownValue(double value)
 
 std::string_view fieldCaption(InputField field) { return info(field).caption; }
 
+std::string_view fieldRangeWords(InputField field)
+{
+    const Range* range = info(field).range;
+    return range ? range->words : std::string_view();
+}
+
 void requireInRange(InputField field, double value)
 {
     const FieldInfo about = info(field);

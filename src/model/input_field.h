@@ -28,6 +28,9 @@ enum class InputField {
 // The caption a message names the field by.
 std::string_view fieldCaption(InputField field);
 
+// The values a field takes, in words ("0 to 1", "at least 0 and below 1"); empty for a year.
+std::string_view fieldRangeWords(InputField field);
+
 // Raises the OutsideRange fault when `value` is outside the field's range (or not finite). Year
 // fields take any value.
 void requireInRange(InputField field, double value);

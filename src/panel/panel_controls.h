@@ -3,7 +3,9 @@
 // the picture area. The window model implements it; the handlers know nothing else of the window.
 
 #include "chart/canvas.h"
+#include "model/model_inputs.h"
 #include "model/run_series.h"
+#include "support/yearly_series.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -11,6 +13,8 @@
 #include <string_view>
 
 namespace karnoth {
+
+struct WindowInputs;
 
 class PanelControls {
 public:
@@ -33,6 +37,9 @@ public:
     virtual void setFirstYearSurvival(float value) = 0;
     // The projection has filled every year of the series.
     virtual void projectionFinished(const RunSeries& series) = 0;
+    // A run has ended, with or without a fault: what it read of the window, typed, when it got as
+    // far as reading every input, or nullptr when it stopped before.
+    virtual void runInputsRead(const WindowInputs* read) { (void)read; }
     // A run has drawn its chart: everything it had to do succeeded.
     virtual void runCompleted() {}
 };

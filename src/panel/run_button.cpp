@@ -2,7 +2,7 @@
 
 #include "chart/plot_series.h"
 #include "panel/control_names.h"
-#include "panel/form_inputs.h"
+#include "panel/window_inputs.h"
 #include "panel/report_texts.h"
 #include "support/checked_math.h"
 #include "support/fault.h"
@@ -43,10 +43,18 @@ private:
 
 void cmdRun_Click(PanelControls& form)
 {
-    FormInputs inputs(form);
+    RecordingInputs inputs(form);
     CaptionWriter writer(form);
     ModelResult run;
-    runSteps(inputs, writer, run);
+    try {
+        runSteps(inputs, writer, run);
+    } catch (...) {
+        const WindowInputs read = inputs.read();
+        form.runInputsRead(inputs.complete() ? &read : nullptr);
+        throw;
+    }
+    const WindowInputs read = inputs.read();
+    form.runInputsRead(&read);
     RunSeries& series = run.series;
     form.setCaption(control::Label3, summarySentence(series.streetTotal[2005], series.streetTotal[2000],
                                                      run.abandonedShare2005));

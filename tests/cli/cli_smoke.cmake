@@ -92,6 +92,25 @@ elseif(CASE STREQUAL "csv")
     message(FATAL_ERROR "series.csv: ${count} rows, header ${header}")
   endif()
 
+  run_cli(stdout_csv --csv -)
+  string(REGEX MATCHALL "\n" lines "${stdout_csv}")
+  list(LENGTH lines count)
+  string(FIND "${stdout_csv}" "year,streetTotal" header_at)
+  string(FIND "${stdout_csv}" "formReady" report_at)
+  if(NOT count EQUAL 102 OR NOT header_at EQUAL 0 OR NOT report_at EQUAL -1)
+    message(FATAL_ERROR "--csv - printed ${count} lines, header at ${header_at}, report at ${report_at}")
+  endif()
+  if(EXISTS "${work}/-")
+    message(FATAL_ERROR "--csv - created a file named -")
+  endif()
+
+elseif(CASE STREQUAL "help")
+  run_cli(help --help)
+  foreach(part "txtAdultSurv" "adult survival" "text box (--text)" "a number, at least 0 and below 1"
+          "vscGainLoss" "1 to 30000" "chkLog" "0 or 1" "cmdRun")
+    expect_contains("${help}" "${part}")
+  endforeach()
+
 elseif(CASE STREQUAL "killed")
   run_cli(before --json)
   file(COPY "${DATA}/killed.txt" DESTINATION "${work}")
@@ -110,7 +129,7 @@ elseif(CASE STREQUAL "killed")
 
 elseif(CASE STREQUAL "usage")
   foreach(args "--text;txtNope=1" "--value;vscTarget" "--value;vscTarget=101" "--click;Label3" "--value;chkLog=2"
-          "--bogus")
+          "--bogus" "--csv;-;--json")
     execute_process(COMMAND "${CLI}" ${args} WORKING_DIRECTORY "${work}"
                     OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE code)
     if(NOT code EQUAL 2 OR err STREQUAL "")

@@ -1,0 +1,166 @@
+#include "cli/window_options.h"
+
+#include "app/yearly_csv.h"
+#include "panel/form_inputs.h"
+#include "support/fault.h"
+#include "support/text_file.h"
+
+#include <charconv>
+#include <cstdio>
+#include <iostream>
+
+namespace karnoth {
+namespace {
+
+// The caption a user knows an input control by: the field's for a text box or scroll bar (they
+// match the labels beside them), the control's own for a check box or button.
+std::string captionOf(const LayoutRow& row)
+{
+    for (int i = 0; i <= static_cast<int>(InputField::cullTo); ++i) {
+        const auto field = static_cast<InputField>(i);
+        if (controlOf(field) == row.name) return std::string(fieldCaption(field));
+    }
+    return std::string(row.text);
+}
+
+std::string valuesOf(const LayoutRow& row)
+{
+    switch (row.kind) {
+    case ControlKind::TextBox:
+        for (int i = 0; i <= static_cast<int>(InputField::cullTo); ++i) {
+            const auto field = static_cast<InputField>(i);
+            if (controlOf(field) == row.name) {
+                const std::string_view range = fieldRangeWords(field);
+                return range.empty() ? "a year" : "a number, " + std::string(range);
+            }
+        }
+        return "text";
+    case ControlKind::HScrollBar:
+    case ControlKind::VScrollBar:
+        return std::to_string(row.range->lowest()) + " to " + std::to_string(row.range->highest());
+    case ControlKind::CheckBox: return "0 or 1";
+    default: return "";
+    }
+}
+
+const char* kindOf(const LayoutRow& row)
+{
+    switch (row.kind) {
+    case ControlKind::TextBox: return "text box (--text)";
+    case ControlKind::HScrollBar:
+    case ControlKind::VScrollBar: return "scroll bar (--value)";
+    case ControlKind::CheckBox: return "check box (--value)";
+    case ControlKind::CommandButton: return "button (--click)";
+    default: return "";
+    }
+}
+
+int parseWhole(const std::string& argument, const std::string& text)
+{
+    int value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size())
+        throw std::invalid_argument("--value " + argument + ": " + text + " is not a whole number");
+    return value;
+}
+
+}  // namespace
+
+std::string controlsHelp()
+{
+    std::string help = "CONTROLS:\n";
+    for (const LayoutRow& row : formLayout()) {
+        const char* kind = kindOf(row);
+        if (*kind == '\0') continue;
+        char line[200];
+        std::snprintf(line, sizeof line, "  %-22s %-36s %-21s %s\n", std::string(row.name).c_str(),
+                      captionOf(row).c_str(), kind, valuesOf(row).c_str());
+        help += line;
+    }
+    return help;
+}
+
+void addWindowOptions(CLI::App& app, CliSession& session)
+{
+    app.add_option("--dir", session.directory, "the directory with karnoth.ini and killed.txt")
+        ->check(CLI::ExistingDirectory);
+    app.add_option_function<std::string>(
+           "--text",
+           [&session](const std::string& argument) {
+               try {
+                   auto [name, text] = splitAssignment(argument);
+                   session.events.push_back({[name](const Form1& form) { form.checkTyping(name); },
+                                             [name, text](Form1& form) { form.typeText(name, text); }});
+               } catch (const std::invalid_argument& error) {
+                   session.usageError(error.what());
+               }
+           },
+           "type TEXT into text box NAME (its change handler runs when the text differs)")
+        ->type_name("NAME=TEXT")->trigger_on_parse()->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    app.add_option_function<std::string>(
+           "--value",
+           [&session](const std::string& argument) {
+               try {
+                   auto [name, text] = splitAssignment(argument);
+                   const int value = parseWhole(argument, text);
+                   const auto isCheckBox = [name](const Form1& form) {
+                       return form.control(name).row->kind == ControlKind::CheckBox;
+                   };
+                   session.events.push_back({[=](const Form1& form) {
+                                                 if (isCheckBox(form)) form.checkCheckValue(name, value);
+                                                 else form.checkScrollValue(name, value);
+                                             },
+                                             [=](Form1& form) {
+                                                 if (isCheckBox(form)) form.setCheckValue(name, value);
+                                                 else form.setScrollValue(name, value);
+                                             }});
+               } catch (const std::invalid_argument& error) {
+                   session.usageError(error.what());
+               }
+           },
+           "set scroll bar or check box NAME to N (outside a bar's range: exit 2)")
+        ->type_name("NAME=N")->trigger_on_parse()->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    app.add_option_function<std::string>(
+           "--click",
+           [&session](const std::string& name) {
+               session.events.push_back(
+                   {[name](const Form1& form) { form.checkClick(name); }, [name](Form1& form) { form.click(name); }});
+           },
+           "press a button (cmdRun)")
+        ->type_name("cmdRun")->trigger_on_parse()->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    app.add_flag_callback(
+           "--close",
+           [&session] { session.events.push_back({[](const Form1&) {}, [](Form1& form) { form.Form_Unload(); }}); },
+           "close the window: karnoth.ini is written")
+        ->trigger_on_parse()->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    app.add_flag("--json", session.json, "print the window's state as one JSON object");
+    app.add_option_function<std::string>(
+           "--csv",
+           [&session](const std::string& file) {
+               if (file == "-") session.standardOutputTakenBy.push_back("--csv -");
+               session.fileOutputs.push_back([file](Form1& form) {
+                   if (!form.lastSeries()) {
+                       std::cerr << "karnoth-cli: no run finished its projection, so there are no yearly series to write to "
+                                 << file << "\n";
+                       return 1;
+                   }
+                   const std::string csv = yearlyCsv(*form.lastSeries());
+                   if (file == "-") {
+                       std::cout << csv;
+                       return std::cout ? 0 : 1;
+                   }
+                   try {
+                       replaceWholeFile(file, csv, file);
+                   } catch (const Fault& fault) {
+                       std::cerr << "karnoth-cli: " << fault.what() << "\n";
+                       return 1;
+                   }
+                   return 0;
+               });
+           },
+           "write the last run's yearly series to FILE, or to standard output for -")
+        ->type_name("FILE");
+    app.footer(controlsHelp());
+}
+
+}  // namespace karnoth
