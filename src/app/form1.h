@@ -56,6 +56,10 @@ public:
     void setScrollValue(std::string_view scrollBar, int value);  // ControlError outside the range
     void setCheckValue(std::string_view checkBox, int value);    // 0 or 1; no handler
     void click(std::string_view button);                         // cmdRun
+    // Any other action of the user (a calibration, opening a scenario) as one window event: a
+    // fault it raises is reported like a handler's, and listeners hear about the chart and the run
+    // when it is over.
+    void userEvent(const std::function<void()>& action) { asEvent(action); }
 
     // Whether an event could be made, checked before it is: a ControlError says why not (an
     // unknown control, one of another kind, a value outside a scroll bar's range or not 0 or 1 for a
