@@ -89,7 +89,7 @@ void Form1::setText(std::string_view textBox, std::string text)
     if (box.text == text) return;  // no change, no notification
     box.text = std::move(text);
     changed(box);
-    asEvent([this, textBox] { raiseChange(*this, textBox); });
+    if (!holdingChangeEvents_) asEvent([this, textBox] { raiseChange(*this, textBox); });
 }
 
 void Form1::typeText(std::string_view textBox, std::string text) { setText(textBox, std::move(text)); }
@@ -125,7 +125,7 @@ void Form1::setScrollValue(std::string_view scrollBar, int value)
     if (bar.value == value) return;
     bar.value = value;
     changed(bar);
-    asEvent([this, scrollBar] { raiseChange(*this, scrollBar); });
+    if (!holdingChangeEvents_) asEvent([this, scrollBar] { raiseChange(*this, scrollBar); });
 }
 
 void Form1::setCheckValue(std::string_view checkBox, int value)

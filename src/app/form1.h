@@ -5,6 +5,7 @@
 // usable. A front end (the CLI, the Qt window) drives it and listens to it.
 
 #include "app/layout.h"
+#include "app/scenario_file.h"
 #include "chart/recording_canvas.h"
 #include "model/run_series.h"
 #include "panel/panel_controls.h"
@@ -56,6 +57,15 @@ public:
     void setScrollValue(std::string_view scrollBar, int value);  // ControlError outside the range
     void setCheckValue(std::string_view checkBox, int value);    // 0 or 1; no handler
     void click(std::string_view button);                         // cmdRun
+    // Opening a scenario: every input set with the change events held back, then the bars'
+    // captions and the indicators as start-up sets them, and exactly one run. The age at first
+    // litter keeps its floor of 1. Returns a notice when killed.txt's yearly counts differ from the
+    // scenario's records (the run uses killed.txt's), also kept in notices(). Never writes a file.
+    std::optional<std::string> openScenario(const Scenario& scenario);
+    // The window as a scenario under `name`: every text as typed, every bar and check box, and
+    // killed.txt's records (a Fault when it cannot be read or holds a bad record).
+    Scenario currentScenario(const std::string& name) const;
+
     // Any other action of the user (a calibration, opening a scenario) as one window event: a
     // fault it raises is reported like a handler's, and listeners hear about the chart and the run
     // when it is over.
@@ -76,6 +86,9 @@ public:
     float pupsPerYearling() const { return pupsPerYearling_; }
     float firstYearSurvival() const { return firstYearSurvival_; }
     const std::vector<std::string>& faults() const { return faults_; }
+    // Things the user should know that are not faults (a scenario whose culling records differ
+    // from killed.txt), in order.
+    const std::vector<std::string>& notices() const { return notices_; }
     // The last fault since the last run that drew its chart; empty when that run came after it.
     const std::string& currentFault() const { return currentFault_; }
     // The series of the last run that finished its projection, before any log transform.
@@ -124,6 +137,8 @@ private:
     std::optional<WindowInputs> lastRunInputs_;
     bool runEnded_ = false;
     std::vector<std::string> faults_;
+    std::vector<std::string> notices_;
+    bool holdingChangeEvents_ = false;  // while a scenario is opened
     std::string currentFault_;
     FormListener* listener_ = nullptr;
 };

@@ -12,13 +12,6 @@ namespace {
 // digits prints back as them.
 nlohmann::json single(float value) { return std::strtod(singleText(value).c_str(), nullptr); }
 
-nlohmann::json seriesJson(const YearlySeries& series)
-{
-    nlohmann::json values = nlohmann::json::array();
-    for (float v : series.values()) values.push_back(single(v));
-    return values;
-}
-
 nlohmann::json opJson(const DrawOp& op)
 {
     switch (op.kind) {
@@ -34,6 +27,21 @@ nlohmann::json opJson(const DrawOp& op)
 }
 
 }  // namespace
+
+nlohmann::json seriesJson(const YearlySeries& series)
+{
+    nlohmann::json values = nlohmann::json::array();
+    for (float v : series.values()) values.push_back(single(v));
+    return values;
+}
+
+nlohmann::json runSeriesJson(const RunSeries& series)
+{
+    return {{"streetTotal", seriesJson(series.streetTotal)},
+            {"streetBreeders", seriesJson(series.streetBreeders)},
+            {"extraSterilisations", seriesJson(series.extraSterilisations)},
+            {"ownedBreeders", seriesJson(series.ownedBreeders)}};
+}
 
 nlohmann::json formStateJson(const Form1& form)
 {
@@ -59,11 +67,9 @@ nlohmann::json formStateJson(const Form1& form)
     state["pupsPerYearling"] = single(form.pupsPerYearling());
     state["firstYearSurvival"] = single(form.firstYearSurvival());
     state["errors"] = form.faults();
+    state["notices"] = form.notices();
     if (const auto& series = form.lastSeries()) {
-        state["series"] = {{"streetTotal", seriesJson(series->streetTotal)},
-                           {"streetBreeders", seriesJson(series->streetBreeders)},
-                           {"extraSterilisations", seriesJson(series->extraSterilisations)},
-                           {"ownedBreeders", seriesJson(series->ownedBreeders)}};
+        state["series"] = runSeriesJson(*series);
     } else {
         state["series"] = nullptr;
     }

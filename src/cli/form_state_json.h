@@ -10,4 +10,10 @@ namespace karnoth {
 
 nlohmann::json formStateJson(const Form1& form);
 
+// A yearly series as 101 numbers, each single with the digits of "%.9g".
+nlohmann::json seriesJson(const YearlySeries& series);
+
+// The four yearly series of a run: streetTotal, streetBreeders, extraSterilisations, ownedBreeders.
+nlohmann::json runSeriesJson(const RunSeries& series);
+
 }  // namespace karnoth

@@ -5,8 +5,9 @@
 #include "support/quoted_text.h"
 #include "support/text_file.h"
 
-#include <optional>
+#include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -73,9 +74,26 @@ std::string shown(std::string_view text) { return quotedForMessage(text, 30); }
 
 }  // namespace
 
-YearlySeries parseKilledRecords(std::string_view text, std::string_view fileName)
+void checkKilledRecord(double year, double count, const std::string& where, const std::string& yearText,
+                       const std::string& countText)
 {
-    YearlySeries killed;
+    if (year != std::trunc(year))
+        throw Fault(FaultKind::File, where + ": the year " + yearText + " is not a whole number");
+    if (count != std::trunc(count))
+        throw Fault(FaultKind::File, where + ": the number killed " + countText + " is not a whole number");
+    if (!nearestInteger16(year))
+        throw Fault(FaultKind::Overflow, where + ": the year " + yearText + " lies outside " + kInteger16Range);
+    if (year < kFirstYear || year > kLastYear)
+        throw Fault(FaultKind::Subscript, where + ": the year " + yearText + " lies outside the years 1950 to 2050");
+    if (count < 0)
+        throw Fault(FaultKind::File,
+                    where + ": the number killed " + countText + " is negative; a count of dogs is 0 or more");
+    if (count > 3.4e38) throw Fault(FaultKind::Overflow, where + ": the number killed is too large");
+}
+
+std::vector<KilledRecord> parseKilledRecordList(std::string_view text, std::string_view fileName)
+{
+    std::vector<KilledRecord> records;
     const std::vector<Field> fields = splitFields(text);
     const std::string file(fileName);
     for (std::size_t i = 0; i < fields.size(); i += 2) {
@@ -93,19 +111,29 @@ YearlySeries parseKilledRecords(std::string_view text, std::string_view fileName
         if (!parseWhole(fields[i + 1].text, count))
             throw Fault(FaultKind::File, where + ": the number killed " + shown(fields[i + 1].text) +
                                              " is not a whole number");
-        if (!nearestInteger16(year))
-            throw Fault(FaultKind::Overflow,
-                        where + ": the year " + shown(fields[i].text) + " lies outside " + kInteger16Range);
-        if (year < kFirstYear || year > kLastYear)
-            throw Fault(FaultKind::Subscript, where + ": the year " + shown(fields[i].text) +
-                                                  " lies outside the years 1950 to 2050");
-        if (count < 0)
-            throw Fault(FaultKind::File, where + ": the number killed " + shown(fields[i + 1].text) +
-                                             " is negative; a count of dogs is 0 or more");
-        if (count > 3.4e38) throw Fault(FaultKind::Overflow, where + ": the number killed is too large");
-        killed[static_cast<int>(year)] = static_cast<float>(count);
+        checkKilledRecord(year, count, where, shown(fields[i].text), shown(fields[i + 1].text));
+        records.push_back({static_cast<int>(year), static_cast<float>(count)});
     }
+    return records;
+}
+
+YearlySeries killedByYearOf(const std::vector<KilledRecord>& records)
+{
+    YearlySeries killed;
+    for (const KilledRecord& record : records) killed[record.year] = record.count;
     return killed;
+}
+
+YearlySeries parseKilledRecords(std::string_view text, std::string_view fileName)
+{
+    return killedByYearOf(parseKilledRecordList(text, fileName));
+}
+
+std::optional<std::vector<KilledRecord>> readKilledRecordList(const std::filesystem::path& path)
+{
+    const std::optional<std::string> text = readWholeFile(path, "killed.txt");
+    if (!text) return std::nullopt;
+    return parseKilledRecordList(*text, "killed.txt");
 }
 
 YearlySeries readKilledFile(const std::filesystem::path& path)

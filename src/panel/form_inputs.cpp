@@ -1,6 +1,5 @@
 #include "panel/form_inputs.h"
 
-#include "model/killed_file.h"
 #include "panel/control_names.h"
 #include "support/numeric_text.h"
 
@@ -64,7 +63,7 @@ int FormInputs::year(InputField field) { return textToInteger16(form_.text(contr
 
 const YearlySeries& FormInputs::killedByYear()
 {
-    if (!killedByYear_) killedByYear_ = readKilledFile(form_.killedFilePath());
+    if (!killedByYear_) killedByYear_ = form_.killedByYear();
     return *killedByYear_;
 }
 

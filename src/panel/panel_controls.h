@@ -3,6 +3,7 @@
 // the picture area. The window model implements it; the handlers know nothing else of the window.
 
 #include "chart/canvas.h"
+#include "model/killed_file.h"
 #include "model/model_inputs.h"
 #include "model/run_series.h"
 #include "support/yearly_series.h"
@@ -31,6 +32,9 @@ public:
     virtual Canvas& picPlot() = 0;
     // Where the run looks for "killed.txt".
     virtual std::filesystem::path killedFilePath() const = 0;
+    // The culling counts a run uses: those of killed.txt (none when there is no file). A Fault
+    // names the file and record when it cannot be read or holds a bad record.
+    virtual YearlySeries killedByYear() const { return readKilledFile(killedFilePath()); }
 
     // The form-level values a run overwrites (and ShowJuvThreshold, for pupsPerYearling).
     virtual void setPupsPerYearling(float value) = 0;

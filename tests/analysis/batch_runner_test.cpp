@@ -26,7 +26,8 @@ TEST(BatchRunner, ResultsAreTheSameWhateverTheThreadCount)
         const std::vector<ModelOutcome> outcomes = BatchRunner(threads).run(inputs, {});
         ASSERT_EQ(outcomes.size(), inputs.size());
         std::vector<float> totals;
-        for (const ModelOutcome& outcome : outcomes) totals.push_back(outcome.ok() ? outcome.result().series.streetTotal[2040] : -1);
+        for (const ModelOutcome& outcome : outcomes)
+            totals.push_back(outcome.ok() ? outcome.result().series.streetTotal[2040] : -1);
         byThreads.push_back(totals);
     }
     EXPECT_EQ(byThreads[0], byThreads[1]);
@@ -35,7 +36,9 @@ TEST(BatchRunner, ResultsAreTheSameWhateverTheThreadCount)
     for (std::size_t i : {0u, 7u, 350u, 699u}) {
         const ModelOutcome alone = runModel(inputs[i]);
         EXPECT_EQ(alone.ok(), byThreads[0][i] != -1) << i;
-        if (alone.ok()) EXPECT_EQ(alone.result().series.streetTotal[2040], byThreads[0][i]) << i;
+        if (alone.ok()) {
+            EXPECT_EQ(alone.result().series.streetTotal[2040], byThreads[0][i]) << i;
+        }
     }
 }
 

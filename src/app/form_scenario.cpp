@@ -1,0 +1,71 @@
+// Opening a scenario in Form1, and the window as a scenario.
+
+#include "app/form1.h"
+#include "panel/change_handlers.h"
+#include "panel/control_names.h"
+#include "panel/indicators.h"
+#include "panel/run_button.h"
+#include "support/fault.h"
+#include "support/numeric_text.h"
+
+namespace karnoth {
+
+std::optional<std::string> Form1::openScenario(const Scenario& scenario)
+{
+    holdingChangeEvents_ = true;
+    try {
+        for (const auto& [box, text] : scenario.texts) setText(box, text);
+        for (const auto& [name, value] : scenario.values) {
+            if (control(name).row->kind == ControlKind::CheckBox) setCheckValue(name, value);
+            else setScrollValue(name, value);
+        }
+        // The floor the age-at-first-litter handler applies to anything typed.
+        const ParsedNumber recruit = parseNumber(text(control::txtRecruit));
+        if (recruit.status == ParseStatus::Ok && recruit.value < 1.0) setText(control::txtRecruit, "1");
+    } catch (...) {
+        holdingChangeEvents_ = false;
+        throw;
+    }
+    holdingChangeEvents_ = false;
+
+    // As start-up: the bars' captions, the indicators, one run.
+    setCaption(control::Label4, sterilisationRateCaption(value(control::hscSterilise)));
+    setCaption(control::Label2, abandonedCaption(value(control::vscGainLoss)));
+    asEvent([this] { ShowLifespans(*this); });
+    asEvent([this] { ShowJuvThreshold(*this); });
+    asEvent([this] { cmdRun_Click(*this); });
+
+    // The run read killed.txt; the scenario's own records are only a record of what it was.
+    std::optional<YearlySeries> fileCounts;
+    try {
+        fileCounts = killedByYear();
+    } catch (const Fault&) {
+        return std::nullopt;  // the run has reported it
+    }
+    if (fileCounts->values() == killedByYearOf(scenario.killed).values()) return std::nullopt;
+    const std::string notice = "The culling records of \"" + scenario.name +
+                               "\" differ from killed.txt; the run uses the records of killed.txt.";
+    notices_.push_back(notice);
+    return notice;
+}
+
+Scenario Form1::currentScenario(const std::string& name) const
+{
+    Scenario scenario;
+    scenario.name = name;
+    for (const Control& c : controls_) {
+        const std::string controlName(c.row->name);
+        switch (c.row->kind) {
+        case ControlKind::TextBox: scenario.texts[controlName] = c.text; break;
+        case ControlKind::HScrollBar:
+        case ControlKind::VScrollBar:
+        case ControlKind::CheckBox: scenario.values[controlName] = c.value; break;
+        default: break;
+        }
+    }
+    if (std::optional<std::vector<KilledRecord>> records = readKilledRecordList(killedFilePath()))
+        scenario.killed = std::move(*records);
+    return scenario;
+}
+
+}  // namespace karnoth

@@ -1,0 +1,64 @@
+#pragma once
+// A scenario: every input of the window under a name, with the culling records and the planner's
+// target and costs, kept as a JSON file (suggested extension .karnoth):
+//
+//   {"format": "karnoth-scenario", "version": 1, "name": "20% from 2026", "notes": "...",
+//    "saved": "2026-12-08T10:00:00Z",
+//    "inputs": {"txtAdultSurv": "0.9", ..., "vscGainLoss": 4000, "hscSterilise": 200, "vscTarget": 50,
+//               "chkSterilise": 0, "chkLog": 0},
+//    "killed": [[1995, 1200], [1996, 1500]],
+//    "planner": {"targetYear": 2036, "targetPercent": 50, "costOwned": 30, "costStreet": 55}}
+//
+// `inputs` holds every text box (its text exactly as typed), scroll bar and check box by control
+// name. name, notes, saved, killed and planner are optional; the name defaults to the file's base
+// name; unknown top-level keys are ignored.
+
+#include "model/killed_file.h"
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace karnoth {
+
+// The planner's target and costs as a scenario keeps them.
+struct PlannerSettings {
+    int targetYear = 0;
+    double targetPercent = 50;  // per cent of the baseline, above 0
+    double costOwned = 1;       // per sterilisation, in whatever currency the user thinks in; >= 0
+    double costStreet = 1;
+    friend bool operator==(const PlannerSettings&, const PlannerSettings&) = default;
+};
+
+struct Scenario {
+    std::string name;
+    std::string notes;
+    std::string saved;                         // when it was saved, ISO 8601 in UTC; may be empty
+    std::map<std::string, std::string> texts;  // every text box by control name, as typed
+    std::map<std::string, int> values;         // every scroll bar and check box by control name
+    std::vector<KilledRecord> killed;          // killed.txt's records when it was saved, in order
+    std::optional<PlannerSettings> planner;
+    friend bool operator==(const Scenario&, const Scenario&) = default;
+};
+
+// Reads and checks the whole file. Anything wrong is a File Fault naming the file and the field:
+// not JSON; another format or a version other than 1; a missing or unknown control; a text that is
+// not a string, a bar value that is not a whole number or lies outside its bar's range, a check
+// box other than 0 or 1; a killed record that killed.txt itself would reject; a planner value of
+// the wrong kind. `shownName` names the file in messages; the name defaults to `baseName`.
+Scenario parseScenario(std::string_view json, std::string_view shownName, std::string_view baseName);
+Scenario readScenarioFile(const std::filesystem::path& path);
+
+// The file's text: two-space indented JSON, keys in the order above.
+std::string formatScenario(const Scenario& scenario);
+
+// Writes through a temporary file and a rename, so a failed write never destroys an older file.
+void writeScenarioFile(const std::filesystem::path& path, const Scenario& scenario);
+
+// The current time as the "saved" field writes it: 2026-12-08T10:00:00Z.
+std::string currentUtcTime();
+
+}  // namespace karnoth

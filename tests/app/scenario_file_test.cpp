@@ -1,0 +1,196 @@
+#include "app/scenario_file.h"
+
+#include "app/scenario_inputs.h"
+#include "form_fixture.h"
+#include "model/engine.h"
+#include "support/fault.h"
+
+#include <gtest/gtest.h>
+
+namespace karnoth {
+namespace {
+
+using testing::FormTest;
+
+// Every input of the window as a JSON object, the defaults unless `changes` say otherwise.
+std::string inputsJson(const std::map<std::string, std::string>& changes = {})
+{
+    std::map<std::string, std::string> inputs = {
+        {"txtCurrentOwnedSteril", "\"50\""}, {"vscGainLoss", "4000"}, {"txtAdultSurv", "\"0.9\""},
+        {"txtJuvSurv", "\".1\""},           {"txtRecruit", "\"1\""},   {"txtSenile", "\"7\""},
+        {"txtLitter", "\"2\""},             {"txtFecundity", "\"0.75\""}, {"txtFrom", "\"1990\""},
+        {"txtTo", "\"2005\""},              {"txtStart", "\"2005\""},  {"chkSterilise", "0"},
+        {"txtTimes", "\"1\""},              {"hscSterilise", "252"},   {"vscTarget", "50"},
+        {"chkLog", "0"}};
+    for (const auto& [name, value] : changes) {
+        if (value == "<missing>") inputs.erase(name);
+        else inputs[name] = value;
+    }
+    std::string json = "{";
+    for (const auto& [name, value] : inputs) json += (json.size() > 1 ? ", \"" : "\"") + name + "\": " + value;
+    return json + "}";
+}
+
+std::string scenarioJson(const std::string& inputs, const std::string& more = "")
+{
+    return R"({"format": "karnoth-scenario", "version": 1, "inputs": )" + inputs + more + "}";
+}
+
+TEST_F(FormTest, SaveThenOpenInAFreshWindowGivesTheSameState)
+{
+    dir.write("killed.txt", "1995,1200\n1996 1500\n");
+    loaded().typeText("txtJuvSurv", ".05");
+    form().typeText("txtStart", " 2010 ");  // kept exactly as typed
+    form().typeText("txtRecruit", "2");
+    form().setCheckValue("chkSterilise", 1);
+    form().setScrollValue("hscSterilise", 377);
+    form().setScrollValue("vscGainLoss", 1234);
+    Scenario saved = form().currentScenario("twenty from 2010");
+    saved.notes = "with \"quotes\" and a line\nbreak";
+    saved.planner = PlannerSettings{2030, 40, 30, 55.5};
+    EXPECT_EQ(saved.killed, (std::vector<KilledRecord>{{1995, 1200}, {1996, 1500}}));
+    writeScenarioFile(dir.file("option.karnoth"), saved);
+
+    Form1 fresh(dir.path());
+    fresh.Form_Load();
+    const Scenario read = readScenarioFile(dir.file("option.karnoth"));
+    EXPECT_EQ(read, saved);
+    EXPECT_FALSE(fresh.openScenario(read)) << "killed.txt holds the scenario's records: no notice";
+    for (const Control& control : form().controls()) {
+        EXPECT_EQ(fresh.control(control.row->name).text, control.text) << control.row->name;
+        EXPECT_EQ(fresh.control(control.row->name).value, control.value) << control.row->name;
+    }
+    EXPECT_EQ(fresh.text("txtStart"), " 2010 ");
+    EXPECT_EQ(fresh.lastSeries()->streetTotal.values(), form().lastSeries()->streetTotal.values());
+    EXPECT_TRUE(fresh.faults().empty());
+}
+
+TEST_F(FormTest, OpeningMakesExactlyOneRunWithTheEventsHeldBack)
+{
+    struct Counter : FormListener {
+        void controlChanged(const Control&) override {}
+        void chartChanged() override {}
+        void faultReported(const std::string&) override {}
+        void runCompleted() override { ++runs; }
+        int runs = 0;
+    } counter;
+    loaded().setListener(&counter);
+    Scenario scenario = form().currentScenario("other");
+    scenario.values["hscSterilise"] = 10;
+    scenario.values["vscGainLoss"] = 200;
+    scenario.values["vscTarget"] = 0;
+    scenario.texts["txtRecruit"] = "0.5";  // below the floor of 1
+    scenario.texts["txtAdultSurv"] = "0.8";
+    form().openScenario(scenario);
+    EXPECT_EQ(counter.runs, 1);
+    EXPECT_EQ(form().caption("Label2"), "200 1-year old females abandoned per year");
+    EXPECT_EQ(form().text("txtRecruit"), "1");
+    EXPECT_EQ(form().caption("Label1(1)"), "juv survival, < 0.17") << "the threshold of adult survival 0.8";
+    EXPECT_EQ(form().caption("Label4").rfind("1 extra", 0), std::string::npos) << form().caption("Label4");
+}
+
+TEST_F(FormTest, OpeningTellsWhenKilledTxtDiffersAndNeverWritesIt)
+{
+    dir.write("killed.txt", "1995,1200\n");
+    loaded();
+    Scenario scenario = form().currentScenario("culled");
+    scenario.killed = {{1995, 999}};
+    const std::optional<std::string> notice = form().openScenario(scenario);
+    ASSERT_TRUE(notice);
+    EXPECT_NE(notice->find("uses the records of killed.txt"), std::string::npos);
+    EXPECT_EQ(form().notices().size(), 1u);
+    EXPECT_EQ(dir.read("killed.txt"), "1995,1200\n");
+    // Later records for a year replace earlier ones before the counts are compared.
+    scenario.killed = {{1995, 5}, {1995, 1200}};
+    EXPECT_FALSE(form().openScenario(scenario));
+}
+
+TEST(ScenarioFile, NameDefaultsToTheBaseNameAndUnknownKeysAreIgnored)
+{
+    const Scenario scenario = parseScenario(scenarioJson(inputsJson(), R"(, "comment": [1, 2], "killed": [])"),
+                                            "plan.karnoth", "plan");
+    EXPECT_EQ(scenario.name, "plan");
+    EXPECT_EQ(scenario.texts.at("txtJuvSurv"), ".1");
+    EXPECT_EQ(scenario.values.at("vscGainLoss"), 4000);
+    EXPECT_FALSE(scenario.planner);
+}
+
+struct BadScenario {
+    const char* name;
+    std::string json;
+    const char* mentions;
+};
+
+class BadScenarioTest : public FormTest, public ::testing::WithParamInterface<BadScenario> {};
+
+TEST_P(BadScenarioTest, IsReportedWithTheFieldAndChangesNothing)
+{
+    const BadScenario& c = GetParam();
+    dir.write("bad.karnoth", c.json);
+    loaded().setScrollValue("hscSterilise", 300);
+    const auto before = form().controls();
+    try {
+        form().openScenario(readScenarioFile(dir.file("bad.karnoth")));
+        ADD_FAILURE() << "no fault";
+    } catch (const Fault& fault) {
+        EXPECT_EQ(std::string(fault.what()).rfind("bad.karnoth", 0), 0u) << fault.what();
+        EXPECT_NE(std::string(fault.what()).find(c.mentions), std::string::npos) << fault.what();
+    }
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(form().controls()[i].text, before[i].text) << before[i].row->name;
+        EXPECT_EQ(form().controls()[i].value, before[i].value) << before[i].row->name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKind, BadScenarioTest,
+    ::testing::Values(
+        BadScenario{"NotJson", "{\"format\": ", "is not JSON"},
+        BadScenario{"NotAnObject", "[1, 2]", "is not a JSON object"},
+        BadScenario{"AnotherFormat", R"({"format": "karnoth-settings", "version": 1, "inputs": {}})", "\"format\""},
+        BadScenario{"NoFormat", R"({"version": 1, "inputs": {}})", "not a Karnoth scenario"},
+        BadScenario{"Version2", R"({"format": "karnoth-scenario", "version": 2, "inputs": {}})", "version 1"},
+        BadScenario{"NoInputs", R"({"format": "karnoth-scenario", "version": 1})", "\"inputs\" is missing"},
+        BadScenario{"MissingControl", scenarioJson(inputsJson({{"txtTimes", "<missing>"}})),
+                    "inputs \"txtTimes\" is missing"},
+        BadScenario{"UnknownControl", scenarioJson(inputsJson({{"txtNope", "\"1\""}})), "\"txtNope\" is not a control"},
+        BadScenario{"ALabel", scenarioJson(inputsJson({{"Label3", "\"x\""}})), "\"Label3\" is not an input"},
+        BadScenario{"TextNotAString", scenarioJson(inputsJson({{"txtAdultSurv", "0.9"}})),
+                    "\"txtAdultSurv\" 0.9 is not a text"},
+        BadScenario{"BarNotWhole", scenarioJson(inputsJson({{"hscSterilise", "252.5"}})), "is not a whole number"},
+        BadScenario{"BarAsText", scenarioJson(inputsJson({{"vscTarget", "\"50\""}})), "is not a whole number"},
+        BadScenario{"BarOutsideItsRange", scenarioJson(inputsJson({{"vscGainLoss", "0"}})),
+                    "lies outside the scroll bar's range 1 to 30000"},
+        BadScenario{"CheckBoxTwo", scenarioJson(inputsJson({{"chkLog", "2"}})), "not 0 (unchecked) or 1"},
+        BadScenario{"KilledYear1949", scenarioJson(inputsJson(), R"(, "killed": [[1949, 10]])"),
+                    "killed record 1: the year 1949 lies outside the years 1950 to 2050"},
+        BadScenario{"KilledNegative", scenarioJson(inputsJson(), R"(, "killed": [[1995, 10], [1996, -5]])"),
+                    "killed record 2: the number killed -5 is negative"},
+        BadScenario{"KilledFraction", scenarioJson(inputsJson(), R"(, "killed": [[1995, 1.5]])"), "not a whole number"},
+        BadScenario{"KilledNotAPair", scenarioJson(inputsJson(), R"(, "killed": [[1995]])"), "is not a pair"},
+        BadScenario{"PlannerPercentZero",
+                    scenarioJson(inputsJson(),
+                                 R"(, "planner": {"targetYear": 2030, "targetPercent": 0, "costOwned": 1, "costStreet": 1})"),
+                    "\"targetPercent\" must be above 0"},
+        BadScenario{"PlannerYearAsText",
+                    scenarioJson(inputsJson(),
+                                 R"(, "planner": {"targetYear": "2030", "targetPercent": 5, "costOwned": 1, "costStreet": 1})"),
+                    "\"targetYear\""},
+        BadScenario{"NameNotText", scenarioJson(inputsJson(), R"(, "name": 5)"), "\"name\" 5 is not a text"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ScenarioInputs, AreTheInputsARunWouldRead)
+{
+    Scenario scenario = parseScenario(scenarioJson(inputsJson({{"hscSterilise", "400"}, {"txtStart", "\"2010\""}}),
+                                                   R"(, "killed": [[1995, 1200]])"),
+                                      "s.karnoth", "s");
+    const WindowInputs read = scenarioInputs(scenario);
+    EXPECT_EQ(read.inputs.programmeRate, 400);
+    EXPECT_EQ(read.inputs.programmeStart, 2010);
+    EXPECT_EQ(read.killedByYear[1995], 1200);
+    scenario.texts["txtAdultSurv"] = "1.5";
+    EXPECT_THROW(scenarioInputs(scenario), Fault);
+}
+
+}  // namespace
+}  // namespace karnoth
