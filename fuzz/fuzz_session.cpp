@@ -9,11 +9,14 @@
 //   - no run leaves negative dogs: every yearly count of the last projection is above -10 (ten
 //     age classes, each kept down to -0.5 as rounding);
 //   - closing writes the eleven values exactly, and starting again restores each of them as the
-//     settings reader reads the file, or keeps the default and reports why.
+//     settings reader reads the file, or keeps the default and reports why;
+//   - opening a scenario file (the window's own, saved and then mutated, or random bytes) either
+//     sets every input as the file says, or reports a fault naming the file and changes nothing.
 // Any violation aborts, so libFuzzer keeps the input.
 
 #include "app/form1.h"
 #include "app/layout.h"
+#include "app/scenario_file.h"
 #include "app/settings_file.h"
 #include "panel/change_handlers.h"
 #include "support/numeric_text.h"
@@ -28,6 +31,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -146,7 +150,7 @@ private:
         const std::size_t faultsBefore = form_->faults().size();
         watch_.changedInEvent = false;
         bool gainLossEvent = false;
-        switch (input_.ConsumeIntegralInRange(0, 7)) {
+        switch (input_.ConsumeIntegralInRange(0, 8)) {
         case 0:
         case 1: {
             const LayoutRow& box = *textBoxes()[input_.ConsumeIntegralInRange<std::size_t>(0, textBoxes().size() - 1)];
@@ -182,6 +186,9 @@ private:
         case 6:
             writeKilledFile();
             break;
+        case 7:
+            openScenario();
+            break;
         default:
             eventLog += "remove killed.txt\n";
             fs::remove(dir_ / "killed.txt");
@@ -189,6 +196,54 @@ private:
         }
         if (gainLossEvent && watch_.changedInEvent) labelTwoCurrent_ = form_->faults().size() == faultsBefore;
         check();
+    }
+
+    // The window's own scenario with a few bytes changed, or random bytes; opened as the user would.
+    void openScenario()
+    {
+        std::string text;
+        if (input_.ConsumeBool()) {
+            try {
+                text = karnoth::formatScenario(form_->currentScenario("fuzzed"));
+            } catch (const karnoth::Fault&) {
+                text = "{}";  // killed.txt cannot be read: no scenario of the window's own
+            }
+            for (int changes = input_.ConsumeIntegralInRange(0, 4); changes > 0 && !text.empty(); --changes)
+                text[input_.ConsumeIntegralInRange<std::size_t>(0, text.size() - 1)] =
+                    static_cast<char>(input_.ConsumeIntegral<std::uint8_t>());
+        } else {
+            text = input_.ConsumeRandomLengthString(300);
+        }
+        const fs::path file = dir_ / "fuzzed.karnoth";
+        std::ofstream(file, std::ios::binary) << text;
+        eventLog += "open scenario " + std::to_string(text.size()) + " bytes\n";
+
+        const std::vector<Control> before = form_->controls();
+        const std::size_t faultsBefore = form_->faults().size();
+        std::optional<karnoth::Scenario> scenario;
+        form_->userEvent([&] {
+            scenario = karnoth::readScenarioFile(file);
+            form_->openScenario(*scenario);
+        });
+        if (!scenario) {
+            if (form_->faults().size() != faultsBefore + 1) violated("a bad scenario was not reported once");
+            if (form_->faults().back().rfind("fuzzed.karnoth", 0) != 0)
+                violated("a bad scenario's fault does not name the file: " + form_->faults().back());
+            for (std::size_t i = 0; i < before.size(); ++i)
+                if (form_->controls()[i].text != before[i].text || form_->controls()[i].value != before[i].value)
+                    if (before[i].row->kind != ControlKind::Label)
+                        violated("a bad scenario changed " + std::string(before[i].row->name));
+            return;
+        }
+        for (const auto& [box, typed] : scenario->texts) {
+            const bool floored = box == "txtRecruit" && form_->text(box) == "1" &&
+                                 karnoth::parseNumber(typed).status == karnoth::ParseStatus::Ok &&
+                                 karnoth::parseNumber(typed).value < 1;
+            if (form_->text(box) != typed && !floored) violated("the scenario's " + box + " was not set");
+        }
+        for (const auto& [name, value] : scenario->values)
+            if (form_->control(name).value != value) violated("the scenario's " + name + " was not set");
+        labelTwoCurrent_ = true;  // opening sets it from the bar, as start-up does
     }
 
     void writeKilledFile()
