@@ -140,7 +140,7 @@ void printPlan(const Plan& plan, std::ostream& out)
         out << "  no plan: " << *plan.fault << "\n";
         return;
     }
-    out << "  baseline: " << twoDecimals(*plan.baseline) << " street females aged one and over in "
+    out << "  baseline: " << jsonNumber(*plan.baseline).dump() << " street females aged one and over in "
         << *plan.baselineYear << "\n";
     char line[160];
     std::snprintf(line, sizeof line, "  %11s %12s %14s %16s %17s %14s\n", "owned share", "minimal rate", "street total",
