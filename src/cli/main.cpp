@@ -3,6 +3,7 @@
 // order and prints the window's state, with what each analysis asked for adds to it.
 
 #include "cli/cli_session.h"
+#include "cli/plan_options.h"
 #include "cli/scenario_options.h"
 #include "cli/window_options.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv)
                  "indicators, first run), applies the events in their order, prints the window's state."};
     karnoth::CliSession session;
     karnoth::addWindowOptions(app, session);
+    karnoth::addPlanOptions(app, session);
     karnoth::addScenarioOptions(app, session);
     try {
         app.parse(argc, argv);

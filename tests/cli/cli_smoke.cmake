@@ -28,6 +28,13 @@ function(expect_length json expected)
   endif()
 endfunction()
 
+function(expect_type json expected)
+  string(JSON actual TYPE "${json}" ${ARGN})
+  if(NOT actual STREQUAL expected)
+    message(FATAL_ERROR "${ARGN}: expected a ${expected}, got a ${actual}")
+  endif()
+endfunction()
+
 function(expect_contains text part)
   string(FIND "${text}" "${part}" at)
   if(at EQUAL -1)
@@ -160,13 +167,116 @@ elseif(CASE STREQUAL "scenarios")
 
 elseif(CASE STREQUAL "usage")
   foreach(args "--text;txtNope=1" "--value;vscTarget" "--value;vscTarget=101" "--click;Label3" "--value;chkLog=2"
-          "--bogus" "--csv;-;--json")
+          "--bogus" "--csv;-;--json"
+          "--plan;2030" "--plan;2030:abc" "--plan;abc:50" "--plan;2030:0" "--plan;2030:50;--split-step;7"
+          "--plan;2030:50;--split-step;0" "--plan;2030:50;--cost;-1:1" "--plan;2030:50;--cost;1"
+          "--split-step;5" "--cost;1:1" "--plan-grid;grid.csv" "--plan;2030:50;--plan-grid;-;--json"
+          "--plan;2030:50;--plan-grid;-;--csv;-" "--calibrate;1950:5000" "--calibrate;2051:5000"
+          "--calibrate;2005:0" "--calibrate;2005:-3" "--calibrate;2005" "--calibrate;x:5000")
     execute_process(COMMAND "${CLI}" ${args} WORKING_DIRECTORY "${work}"
                     OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE code)
     if(NOT code EQUAL 2 OR err STREQUAL "")
       message(FATAL_ERROR "karnoth-cli ${args}: exit ${code} (want 2 with a message), stderr: ${err}")
     endif()
   endforeach()
+elseif(CASE STREQUAL "plan")
+  # Every figure in full; the rounded ones below are those a reader checks.
+  run_cli(json --plan 2030:50 --split-step 50 --json)
+  foreach(part "\"baseline\": 119813.375," "\"baselineYear\": 2004," "\"targetPercent\": 50,"
+          "\"costOwned\": 1," "\"ownedShareStep\": 50," "\"fault\": null")
+    expect_contains("${json}" "${part}")
+  endforeach()
+  expect_length("${json}" 3 plan rows)
+  foreach(row "0;99" "1;136" "2;272")
+    list(GET row 0 index)
+    list(GET row 1 rate)
+    expect_json("${json}" "${rate}" plan rows ${index} minimalRate)
+  endforeach()
+  foreach(part "\"streetTotal\": 59745.07" "\"sterilisedStreet\": 156391.939" "\"cost\": 156391.939"
+          "\"streetTotal\": 59877.54" "\"sterilisedOwned\": 5304," "\"sterilisedStreet\": 120378.098"
+          "\"cost\": 125682.098" "\"streetTotal\": 59764.91" "\"sterilisedOwned\": 21216," "\"cost\": 21216,"
+          "\"cost\": 14691.39")
+    expect_contains("${json}" "${part}")
+  endforeach()
+  expect_json("${json}" "100" plan cheapest ownedShare)
+  expect_json("${json}" "1000" plan cheapest rate)
+
+  run_cli(text --plan 2030:50 --split-step 50 --cost 2:0.5)
+  expect_contains("${text}" "plan: street total in 2030 at most 50% of the baseline; costs 2 (owned), 0.5 (street)")
+  expect_contains("${text}" "50%        13.6%       59877.55          5304.00         120378.10       70797.05")
+  expect_contains("${text}" "faults: 0")
+
+  # A target no programme reaches: no minimal rate, the figures at 100 %, no cheapest cell.
+  run_cli(never --plan 2010:1 --split-step 100 --json)
+  expect_type("${never}" NULL plan rows 0 minimalRate)
+  expect_type("${never}" NUMBER plan rows 0 streetTotal)
+  expect_type("${never}" NULL plan cheapest)
+
+  # Why no plan can be made, first reason first.
+  foreach(case "txtStart=abc;2030;is not a number" "txtStart=1950;2030;lies outside 1951..2050"
+          "txtStart=2005;2004;the target year 2004" "txtStart=1950;1900;start year 1950 lies outside"
+          "txtAdultSurv=1.5;2030;the run at programme rate 0 faults: adult survival 1.5")
+    list(GET case 0 typed)
+    list(GET case 1 year)
+    list(GET case 2 reason)
+    run_cli(unmade --text ${typed} --plan ${year}:50 --json)
+    string(JSON fault GET "${unmade}" plan fault)
+    expect_contains("${fault}" "${reason}")
+    expect_length("${unmade}" 0 plan rows)
+    expect_type("${unmade}" NULL plan baseline)
+    expect_type("${unmade}" NULL plan baselineYear)
+    expect_type("${unmade}" NULL plan cheapest)
+  endforeach()
+
+elseif(CASE STREQUAL "plan_grid")
+  run_cli(ignored --plan 2030:50 --plan-grid grid.csv)
+  file(STRINGS "${work}/grid.csv" rows)
+  list(LENGTH rows count)
+  list(GET rows 0 header)
+  list(GET rows 1 first)
+  if(NOT count EQUAL 21022 OR NOT header STREQUAL
+     "ownedShare,rate,valid,streetTotal,percentOfBaseline,sterilisedOwned,sterilisedStreet,cost,meetsTarget")
+    message(FATAL_ERROR "grid.csv: ${count} rows, header ${header}")
+  endif()
+  if(NOT first STREQUAL "0,0,1,119813.375,100,0,0,0,0")
+    message(FATAL_ERROR "grid.csv, first cell: ${first}")
+  endif()
+  # Four times the effort in the first year: the highest rates remove more dogs than there are.
+  run_cli(stdout_grid --text txtTimes=4 --plan 2030:50 --split-step 100 --plan-grid -)
+  string(FIND "${stdout_grid}" "formReady" report_at)
+  string(FIND "${stdout_grid}" "ownedShare,rate," header_at)
+  string(FIND "${stdout_grid}" "\n100,1000,0,,,,,,0\n" invalid_at)
+  if(NOT report_at EQUAL -1 OR NOT header_at EQUAL 0 OR invalid_at EQUAL -1)
+    message(FATAL_ERROR "--plan-grid -: report at ${report_at}, header at ${header_at}, invalid cell at ${invalid_at}")
+  endif()
+
+elseif(CASE STREQUAL "calibrate")
+  # An event in order with the others: the bar moves, a run follows, a later event still applies.
+  run_cli(json --calibrate 2005:100000 --json)
+  expect_json("${json}" "3339" calibration vscGainLoss)
+  expect_json("${json}" "3339" values vscGainLoss)
+  expect_json("${json}" "ON" calibration reached)
+  expect_json("${json}" "100000" calibration count)
+  expect_json("${json}" "2005" calibration year)
+  expect_contains("${json}" "\"streetTotal\": 100014.2265625")
+  expect_contains("${json}" "\"difference\": 14.2265625")
+  expect_json("${json}" "3,339 1-year old females abandoned per year" captions Label2)
+  run_cli(later --calibrate 2005:100000 --value vscGainLoss=4000 --json)
+  expect_json("${later}" "4000" values vscGainLoss)
+  expect_json("${later}" "3339" calibration vscGainLoss)
+  run_cli(beyond --calibrate 2005:1e9 --json)
+  expect_json("${beyond}" "30000" values vscGainLoss)
+  expect_json("${beyond}" "OFF" calibration reached)
+  # Inputs a run cannot read: the fault is reported like a handler's and nothing is set.
+  run_cli(faulty --text txtAdultSurv=abc --calibrate 2005:100000 --json)
+  expect_length("${faulty}" 2 errors)  # the typing's indicators, then the calibration
+  string(JSON fault GET "${faulty}" errors 1)
+  expect_contains("${fault}" "adult survival")
+  expect_type("${faulty}" NULL calibration vscGainLoss)
+  expect_json("${faulty}" "4000" values vscGainLoss)
+  run_cli(text --calibrate 2005:100000)
+  expect_contains("${text}" "calibration: a count of 100000 in 2005: vscGainLoss 3339 gives 100014.23")
+
 else()
   message(FATAL_ERROR "unknown CASE ${CASE}")
 endif()

@@ -1,0 +1,169 @@
+#include "analysis/planner.h"
+
+#include "analysis/shortest_text.h"
+#include "model/engine.h"
+#include "support/fault.h"
+
+#include <cmath>
+#include <stdexcept>
+#include <tuple>
+
+namespace karnoth {
+namespace {
+
+constexpr int kAllShares = 100;  // per cent: the grid's owned shares run 0..100
+
+std::size_t rowCount(int ownedShareStep) { return static_cast<std::size_t>(kAllShares / ownedShareStep + 1); }
+
+// The figures of one run that ended without a fault.
+PlanFigures figuresOf(const ModelResult& result, const PlanSettings& settings, int startYear, double baseline)
+{
+    PlanFigures figures;
+    figures.streetTotal = result.series.streetTotal[settings.targetYear];
+    figures.percentOfBaseline = 100.0 * figures.streetTotal / baseline;
+    for (int year = startYear; year <= settings.targetYear; ++year) {
+        figures.sterilisedOwned += result.programmeOwned[year];
+        figures.sterilisedStreet += result.programmeStreet[year];
+    }
+    figures.cost = settings.costOwned * figures.sterilisedOwned + settings.costStreet * figures.sterilisedStreet;
+    return figures;
+}
+
+bool meetsTarget(double streetTotal, double baseline, double targetPercent)
+{
+    return streetTotal <= baseline * targetPercent / 100;
+}
+
+// One row per owned share: the first rate that meets the target, else the figures at rate 1000.
+std::vector<PlanRow> rowsOf(const std::vector<PlanCell>& cells, int ownedShareStep)
+{
+    std::vector<PlanRow> rows(rowCount(ownedShareStep));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        PlanRow& row = rows[r];
+        row.ownedShare = static_cast<int>(r) * ownedShareStep;
+        const PlanCell* rowCells = &cells[r * kPlanRateCount];
+        for (int rate = kLowestProgrammeRate; rate <= kHighestProgrammeRate; ++rate) {
+            if (rowCells[rate].meetsTarget) {
+                row.minimalRate = rate;
+                row.figures = rowCells[rate].figures;
+                break;
+            }
+        }
+        if (!row.minimalRate && rowCells[kHighestProgrammeRate].valid) row.figures = rowCells[kHighestProgrammeRate].figures;
+    }
+    return rows;
+}
+
+// The valid cell of least cost that meets the target; ties to the lower rate, then the lower share.
+std::optional<PlanCheapest> cheapestOf(const std::vector<PlanCell>& cells)
+{
+    const PlanCell* best = nullptr;
+    for (const PlanCell& cell : cells) {
+        if (!cell.meetsTarget) continue;
+        if (!best || std::tie(cell.figures.cost, cell.rate, cell.ownedShare) <
+                         std::tie(best->figures.cost, best->rate, best->ownedShare))
+            best = &cell;
+    }
+    if (!best) return std::nullopt;
+    return PlanCheapest{best->ownedShare, best->rate, best->figures};
+}
+
+}  // namespace
+
+const PlanCell& Plan::cell(int ownedShare, int rate) const
+{
+    const int step = settings.ownedShareStep;
+    if (cells.empty() || step <= 0 || ownedShare < 0 || ownedShare > kAllShares || ownedShare % step != 0 ||
+        rate < kLowestProgrammeRate || rate > kHighestProgrammeRate)
+        throw std::out_of_range("the plan has no cell at owned share " + std::to_string(ownedShare) + " and rate " +
+                                std::to_string(rate));
+    return cells[static_cast<std::size_t>(ownedShare / step) * kPlanRateCount + static_cast<std::size_t>(rate)];
+}
+
+std::optional<std::string> planSettingsProblem(const PlanSettings& settings)
+{
+    if (!std::isfinite(settings.targetPercent) || settings.targetPercent <= 0)
+        return "the target percent " + shortestText(settings.targetPercent) + " is not a number above 0";
+    if (!std::isfinite(settings.costOwned) || settings.costOwned < 0)
+        return "the cost of an owned sterilisation " + shortestText(settings.costOwned) + " is not a number of 0 or more";
+    if (!std::isfinite(settings.costStreet) || settings.costStreet < 0)
+        return "the cost of a street sterilisation " + shortestText(settings.costStreet) + " is not a number of 0 or more";
+    if (settings.ownedShareStep <= 0 || kAllShares % settings.ownedShareStep != 0)
+        return "the owned-share step " + std::to_string(settings.ownedShareStep) +
+               " does not divide 100 (it may be 1, 2, 4, 5, 10, 20, 25, 50 or 100)";
+    return std::nullopt;
+}
+
+std::optional<std::string> planYearsProblem(int startYear, int targetYear)
+{
+    if (startYear < kFirstPlannableStart || startYear > kLastYear)
+        return "the programme's start year " + std::to_string(startYear) + " lies outside " +
+               std::to_string(kFirstPlannableStart) + ".." + std::to_string(kLastYear);
+    if (targetYear < startYear || targetYear > kLastYear)
+        return "the target year " + std::to_string(targetYear) + " lies outside the programme's years " +
+               std::to_string(startYear) + ".." + std::to_string(kLastYear);
+    return std::nullopt;
+}
+
+Plan unmadePlan(const PlanSettings& settings, std::string fault)
+{
+    Plan plan;
+    plan.settings = settings;
+    plan.fault = std::move(fault);
+    return plan;
+}
+
+std::optional<Plan> makePlan(const PlanRequest& request, const BatchRunner& runner, const BatchControl& control)
+{
+    const PlanSettings& settings = request.settings;
+    if (std::optional<std::string> problem = planSettingsProblem(settings)) throw std::invalid_argument(*problem);
+    const int startYear = request.inputs.programmeStart;
+    if (std::optional<std::string> problem = planYearsProblem(startYear, settings.targetYear))
+        return unmadePlan(settings, *problem);
+
+    ModelInputs atRateZero = request.inputs;
+    atRateZero.programmeRate = kLowestProgrammeRate;
+    ModelResult baselineRun;
+    if (std::optional<Fault> fault = runModelInto(atRateZero, request.killedByYear, baselineRun))
+        return unmadePlan(settings, std::string("the run at programme rate 0 faults: ") + fault->what());
+    const int baselineYear = startYear - 1;
+    const double baseline = baselineRun.series.streetTotal[baselineYear];
+    if (!(baseline > 0))
+        return unmadePlan(settings, "the baseline, the street total in " + std::to_string(baselineYear) +
+                                        " at programme rate 0, is " + shortestText(baseline) + ", not above 0");
+
+    Plan plan;
+    plan.settings = settings;
+    plan.baselineYear = baselineYear;
+    plan.baseline = baseline;
+    const int step = settings.ownedShareStep;
+    plan.cells.resize(rowCount(step) * kPlanRateCount);
+    // Each range keeps its own inputs and result, so a cell allocates nothing unless its run faults.
+    const bool finished = runner.forEachRange(
+        plan.cells.size(),
+        [&](std::size_t begin, std::size_t end) {
+            ModelInputs inputs = request.inputs;
+            ModelResult result;
+            for (std::size_t i = begin; i < end; ++i) {
+                PlanCell& cell = plan.cells[i];
+                cell.ownedShare = static_cast<int>(i / kPlanRateCount) * step;
+                cell.rate = static_cast<int>(i % kPlanRateCount);
+                inputs.programmeRate = cell.rate;
+                inputs.ownedShare = cell.ownedShare;
+                if (std::optional<Fault> fault = runModelInto(inputs, request.killedByYear, result)) {
+                    cell.fault = fault->what();
+                    continue;
+                }
+                cell.valid = true;
+                cell.figures = figuresOf(result, settings, startYear, baseline);
+                cell.meetsTarget = meetsTarget(cell.figures.streetTotal, baseline, settings.targetPercent);
+            }
+        },
+        control);
+    if (!finished) return std::nullopt;
+    plan.rows = rowsOf(plan.cells, step);
+    plan.cheapest = cheapestOf(plan.cells);
+    return plan;
+}
+
+}  // namespace karnoth

@@ -1,0 +1,110 @@
+#pragma once
+// Which programme reaches a target, and at what cost. The model runs once for every programme rate
+// 0..1000 (tenths of a per cent a year) and every owned share 0, step, 2 x step, ..., 100 (per
+// cent), at the window's inputs with only those two replaced; each run is a cell of the grid.
+//
+//   baseline        = streetTotal[start - 1] of the run at rate 0 (start = the programme's first year)
+//   a cell meets    : streetTotal[targetYear] <= baseline * P / 100          (double precision)
+//   sterilisations  = programmeOwned and programmeStreet, each summed over start..targetYear
+//   cost            = costOwned * owned sterilisations + costStreet * street sterilisations
+//
+// A cell whose run faults is invalid and never meets the target. For each owned share the minimal
+// rate is the smallest rate whose cell meets the target, found by trying every rate (the street
+// total need not fall as the rate rises). The cheapest cell is the valid one of least cost that
+// meets the target, ties to the lower rate, then to the lower share.
+
+#include "analysis/batch_runner.h"
+#include "model/model_inputs.h"
+#include "support/yearly_series.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace karnoth {
+
+inline constexpr int kLowestProgrammeRate = 0;     // tenths of a per cent a year: the rate bar's ends
+inline constexpr int kHighestProgrammeRate = 1000;
+inline constexpr int kPlanRateCount = kHighestProgrammeRate - kLowestProgrammeRate + 1;
+// The programme's first year: its baseline, the year before, must lie in the yearly table.
+inline constexpr int kFirstPlannableStart = kFirstYear + 1;  // 1951
+
+// What a plan aims at and what one operation costs.
+struct PlanSettings {
+    int targetYear = 0;          // the year the street total is judged in; start..2050
+    double targetPercent = 50;   // P, per cent of the baseline; above 0 (100 or more allowed)
+    double costOwned = 1;        // one owned sterilisation; 0 or more (1 and 1 count operations)
+    double costStreet = 1;       // one street sterilisation; 0 or more
+    int ownedShareStep = 5;      // per cent between the grid's owned shares; divides 100
+};
+
+struct PlanRequest {
+    ModelInputs inputs;  // the window's inputs as its last run read them
+    YearlySeries killedByYear;
+    PlanSettings settings;
+};
+
+// What one run gives a plan. Street total and sterilisations are female dogs, cost in the caller's
+// unit.
+struct PlanFigures {
+    double streetTotal = 0;        // streetTotal[targetYear]
+    double percentOfBaseline = 0;  // 100 * streetTotal / baseline
+    double sterilisedOwned = 0;    // programme sterilisations start..targetYear
+    double sterilisedStreet = 0;
+    double cost = 0;
+};
+
+struct PlanCell {
+    int ownedShare = 0;  // per cent
+    int rate = 0;        // tenths of a per cent a year
+    bool valid = false;  // the run ended without a fault; the figures mean nothing otherwise
+    std::string fault;   // why the run faulted, when it did
+    PlanFigures figures;
+    bool meetsTarget = false;
+};
+
+struct PlanRow {
+    int ownedShare = 0;
+    std::optional<int> minimalRate;  // nullopt: no rate meets the target
+    // The figures at the minimal rate, or at rate 1000 when no rate meets the target; nullopt when
+    // that run faults.
+    std::optional<PlanFigures> figures;
+};
+
+struct PlanCheapest {
+    int ownedShare = 0;
+    int rate = 0;
+    PlanFigures figures;
+};
+
+struct Plan {
+    PlanSettings settings;
+    std::optional<int> baselineYear;  // start - 1
+    std::optional<double> baseline;   // street total in baselineYear, at rate 0
+    std::vector<PlanRow> rows;        // one per owned share, 0 upwards
+    std::optional<PlanCheapest> cheapest;
+    std::vector<PlanCell> cells;      // by owned share, then rate 0..1000
+    std::optional<std::string> fault;  // why no plan could be made: then rows and cells are empty
+
+    // The cell at an owned share of the grid (a multiple of the step) and a rate 0..1000.
+    const PlanCell& cell(int ownedShare, int rate) const;
+};
+
+// Why these settings make no request, for the caller to show: a target percent not above 0, a
+// cost below 0 (or either not finite), a step that does not divide 100. nullopt when they are fine.
+std::optional<std::string> planSettingsProblem(const PlanSettings& settings);
+
+// Why no plan can be made for these years, in the order they are checked: a start year outside
+// 1951..2050, then a target year before the start or after 2050. nullopt when they are fine.
+std::optional<std::string> planYearsProblem(int startYear, int targetYear);
+
+// A plan that could not be made: the settings, the reason, nothing else.
+Plan unmadePlan(const PlanSettings& settings, std::string fault);
+
+// The plan: the years checked first (planYearsProblem), then the run at rate 0 (its fault, or a
+// baseline not above 0, makes an unmade plan), then the grid through the batch runner, whose
+// control can stop it and hears its progress. nullopt only when stopped; std::invalid_argument
+// when planSettingsProblem finds a problem.
+std::optional<Plan> makePlan(const PlanRequest& request, const BatchRunner& runner, const BatchControl& control = {});
+
+}  // namespace karnoth

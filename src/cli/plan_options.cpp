@@ -1,0 +1,350 @@
+#include "cli/plan_options.h"
+
+#include "analysis/calibration.h"
+#include "analysis/plan_csv.h"
+#include "panel/control_names.h"
+#include "panel/window_inputs.h"
+#include "support/fault.h"
+#include "support/numeric_text.h"
+#include "support/quoted_text.h"
+#include "support/text_file.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace karnoth {
+namespace {
+
+// What the options asked for, shared by the callbacks that parse them and those that report.
+struct PlanOptions {
+    bool planned = false;
+    bool stepGiven = false;
+    bool costGiven = false;
+    std::optional<std::string> gridFile;
+    PlanSettings settings;
+    std::optional<Plan> plan;  // made once, when first reported
+
+    struct CalibrationEvent {
+        int year = 0;
+        double count = 0;
+        std::optional<Calibration> result;  // nullopt when it faulted
+    };
+    std::optional<CalibrationEvent> calibration;  // the last --calibrate applied
+
+    BatchRunner runner;
+
+    const Plan& planFor(Form1& form)
+    {
+        if (!plan) plan = planAtWindow(form, settings, runner);
+        return *plan;
+    }
+};
+
+// "A:B" split at the first ":"; std::invalid_argument naming the option and its form otherwise.
+std::pair<std::string, std::string> splitPair(const std::string& option, const std::string& form,
+                                              const std::string& argument)
+{
+    const std::size_t colon = argument.find(':');
+    if (colon == std::string::npos)
+        throw std::invalid_argument(option + " " + argument + ": expected " + form);
+    return {argument.substr(0, colon), argument.substr(colon + 1)};
+}
+
+int wholeNumber(const std::string& option, const std::string& what, const std::string& text)
+{
+    int value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size())
+        throw std::invalid_argument(option + ": " + what + " " + quotedForMessage(text, 40) + " is not a whole number");
+    return value;
+}
+
+double realNumber(const std::string& option, const std::string& what, const std::string& text)
+{
+    const ParsedNumber parsed = parseNumber(text);
+    if (parsed.status != ParseStatus::Ok || !std::isfinite(parsed.value))
+        throw std::invalid_argument(option + ": " + what + " " + quotedForMessage(text, 40) + " is not a number");
+    return parsed.value;
+}
+
+// A double as a JSON number; a whole one is written without a fraction (50, not 50.0).
+nlohmann::json jsonNumber(double value)
+{
+    constexpr double kExactWholes = 9007199254740992.0;  // 2^53: every whole double below is exact
+    if (std::abs(value) < kExactWholes && value == std::trunc(value)) return static_cast<long long>(value);
+    return value;
+}
+
+nlohmann::json figuresJson(int ownedShare, const std::optional<int>& minimalRate,
+                           const std::optional<PlanFigures>& figures)
+{
+    nlohmann::json row;
+    row["ownedShare"] = ownedShare;
+    row["minimalRate"] = minimalRate ? nlohmann::json(*minimalRate) : nlohmann::json(nullptr);
+    row["streetTotal"] = figures ? jsonNumber(figures->streetTotal) : nlohmann::json(nullptr);
+    row["sterilisedOwned"] = figures ? jsonNumber(figures->sterilisedOwned) : nlohmann::json(nullptr);
+    row["sterilisedStreet"] = figures ? jsonNumber(figures->sterilisedStreet) : nlohmann::json(nullptr);
+    row["cost"] = figures ? jsonNumber(figures->cost) : nlohmann::json(nullptr);
+    return row;
+}
+
+nlohmann::json planJson(const Plan& plan)
+{
+    nlohmann::json json;
+    json["targetYear"] = plan.settings.targetYear;
+    json["targetPercent"] = jsonNumber(plan.settings.targetPercent);
+    json["baselineYear"] = plan.baselineYear ? nlohmann::json(*plan.baselineYear) : nlohmann::json(nullptr);
+    json["baseline"] = plan.baseline ? jsonNumber(*plan.baseline) : nlohmann::json(nullptr);
+    json["costOwned"] = jsonNumber(plan.settings.costOwned);
+    json["costStreet"] = jsonNumber(plan.settings.costStreet);
+    json["ownedShareStep"] = plan.settings.ownedShareStep;
+    json["rows"] = nlohmann::json::array();
+    for (const PlanRow& row : plan.rows) json["rows"].push_back(figuresJson(row.ownedShare, row.minimalRate, row.figures));
+    if (plan.cheapest)
+        json["cheapest"] = {{"ownedShare", plan.cheapest->ownedShare},
+                            {"rate", plan.cheapest->rate},
+                            {"cost", jsonNumber(plan.cheapest->figures.cost)}};
+    else
+        json["cheapest"] = nullptr;
+    json["fault"] = plan.fault ? nlohmann::json(*plan.fault) : nlohmann::json(nullptr);
+    return json;
+}
+
+// A rate in tenths of a per cent as a per cent ("9.9%").
+std::string ratePercent(int rate)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%d.%d%%", rate / 10, rate % 10);
+    return text;
+}
+
+std::string twoDecimals(double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    return text;
+}
+
+void printPlan(const Plan& plan, std::ostream& out)
+{
+    const PlanSettings& settings = plan.settings;
+    out << "plan: street total in " << settings.targetYear << " at most " << jsonNumber(settings.targetPercent).dump()
+        << "% of the baseline; costs " << jsonNumber(settings.costOwned).dump() << " (owned), "
+        << jsonNumber(settings.costStreet).dump() << " (street)\n";
+    if (plan.fault) {
+        out << "  no plan: " << *plan.fault << "\n";
+        return;
+    }
+    out << "  baseline: " << jsonNumber(*plan.baseline).dump() << " street females aged one and over in "
+        << *plan.baselineYear << "\n";
+    char line[160];
+    std::snprintf(line, sizeof line, "  %11s %12s %14s %16s %17s %14s\n", "owned share", "minimal rate", "street total",
+                  "sterilised owned", "sterilised street", "cost");
+    out << line;
+    for (const PlanRow& row : plan.rows) {
+        const std::string share = std::to_string(row.ownedShare) + "%";
+        const std::string rate = row.minimalRate ? ratePercent(*row.minimalRate) : "none";
+        if (row.figures)
+            std::snprintf(line, sizeof line, "  %11s %12s %14s %16s %17s %14s\n", share.c_str(), rate.c_str(),
+                          twoDecimals(row.figures->streetTotal).c_str(), twoDecimals(row.figures->sterilisedOwned).c_str(),
+                          twoDecimals(row.figures->sterilisedStreet).c_str(), twoDecimals(row.figures->cost).c_str());
+        else
+            std::snprintf(line, sizeof line, "  %11s %12s   (the run at rate 100.0%% faults)\n", share.c_str(),
+                          rate.c_str());
+        out << line;
+    }
+    if (plan.cheapest)
+        out << "  cheapest: owned share " << plan.cheapest->ownedShare << "%, rate " << ratePercent(plan.cheapest->rate)
+            << ", cost " << twoDecimals(plan.cheapest->figures.cost) << "\n";
+    else
+        out << "  cheapest: no programme meets the target\n";
+}
+
+nlohmann::json calibrationJson(const PlanOptions::CalibrationEvent& event)
+{
+    nlohmann::json json;
+    json["year"] = event.year;
+    json["count"] = jsonNumber(event.count);
+    const std::optional<Calibration>& result = event.result;
+    json["vscGainLoss"] = result ? nlohmann::json(result->abandonedPerYear) : nlohmann::json(nullptr);
+    json["streetTotal"] = result ? jsonNumber(result->streetTotal) : nlohmann::json(nullptr);
+    json["difference"] = result ? jsonNumber(result->difference) : nlohmann::json(nullptr);
+    json["reached"] = result ? nlohmann::json(result->reached) : nlohmann::json(nullptr);
+    return json;
+}
+
+void printCalibration(const PlanOptions::CalibrationEvent& event, std::ostream& out)
+{
+    out << "calibration: a count of " << jsonNumber(event.count).dump() << " in " << event.year;
+    if (!event.result) {
+        out << ": not made (see the faults)\n";
+        return;
+    }
+    out << ": vscGainLoss " << event.result->abandonedPerYear << " gives " << twoDecimals(event.result->streetTotal)
+        << ", a difference of " << twoDecimals(event.result->difference)
+        << (event.result->reached ? "" : "; the bar cannot reach the count") << "\n";
+}
+
+int writeGrid(const Plan& plan, const std::string& file)
+{
+    const std::string csv = planGridCsv(plan);
+    if (file == "-") {
+        if (plan.fault) std::cerr << "karnoth-cli: no plan: " << *plan.fault << "\n";
+        std::cout << csv;
+        return std::cout ? 0 : 1;
+    }
+    try {
+        replaceWholeFile(file, csv, file);
+    } catch (const Fault& fault) {
+        std::cerr << "karnoth-cli: " << fault.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+void addCalibrateEvent(CliSession& session, const std::shared_ptr<PlanOptions>& options, const std::string& argument)
+{
+    const auto [yearText, countText] = splitPair("--calibrate", "YEAR:COUNT", argument);
+    const int year = wholeNumber("--calibrate", "the survey year", yearText);
+    const double count = realNumber("--calibrate", "the count", countText);
+    if (year < kFirstSurveyYear || year > kLastYear)
+        throw std::invalid_argument("--calibrate: the survey year " + yearText + " lies outside " +
+                                    std::to_string(kFirstSurveyYear) + ".." + std::to_string(kLastYear));
+    if (!(count > 0)) throw std::invalid_argument("--calibrate: the count " + countText + " is not above 0");
+    session.events.push_back({[](const Form1&) {},
+                              [options, year, count](Form1& form) {
+                                  options->calibration = PlanOptions::CalibrationEvent{year, count, std::nullopt};
+                                  form.userEvent([&] {
+                                      const WindowInputs window = readWindowInputs(form);
+                                      const Calibration result = matchCount(
+                                          {window.inputs, window.killedByYear, year, count}, options->runner);
+                                      options->calibration->result = result;
+                                      form.setScrollValue(control::vscGainLoss, result.abandonedPerYear);
+                                  });
+                              }});
+}
+
+}  // namespace
+
+Plan planAtWindow(Form1& form, const PlanSettings& settings, const BatchRunner& runner)
+{
+    const std::string startText = form.text(control::txtStart);
+    const ParsedNumber start = parseNumber(startText);
+    if (start.status == ParseStatus::NotANumber)
+        return unmadePlan(settings, "the programme's start year " + quotedForMessage(startText, 40) + " is not a number");
+    const std::optional<std::int16_t> startYear =
+        start.status == ParseStatus::Ok ? nearestInteger16(start.value) : std::nullopt;
+    if (!startYear)
+        return unmadePlan(settings, "the programme's start year " + quotedForMessage(startText, 40) + " lies outside " +
+                                        std::to_string(kFirstPlannableStart) + ".." + std::to_string(kLastYear));
+    if (std::optional<std::string> problem = planYearsProblem(*startYear, settings.targetYear))
+        return unmadePlan(settings, *problem);
+    WindowInputs window;
+    try {
+        window = readWindowInputs(form);
+    } catch (const Fault& fault) {
+        return unmadePlan(settings, std::string("the run at programme rate 0 faults: ") + fault.what());
+    }
+    // Nothing stops this batch, so a plan always comes back.
+    return *makePlan({window.inputs, window.killedByYear, settings}, runner);
+}
+
+void addPlanOptions(CLI::App& app, CliSession& session)
+{
+    auto options = std::make_shared<PlanOptions>();
+    app.add_option_function<std::string>(
+           "--plan",
+           [&session, options](const std::string& argument) {
+               try {
+                   const auto [yearText, percentText] = splitPair("--plan", "YEAR:PERCENT", argument);
+                   options->settings.targetYear = wholeNumber("--plan", "the target year", yearText);
+                   options->settings.targetPercent = realNumber("--plan", "the target percent", percentText);
+                   if (!(options->settings.targetPercent > 0))
+                       throw std::invalid_argument("--plan: the target percent " + percentText + " is not above 0");
+                   options->planned = true;
+               } catch (const std::invalid_argument& error) {
+                   session.usageError(error.what());
+               }
+           },
+           "plan a programme: the street total in YEAR at most PERCENT % of the year before the programme starts")
+        ->type_name("YEAR:PERCENT");
+    app.add_option_function<std::string>(
+           "--split-step",
+           [&session, options](const std::string& argument) {
+               try {
+                   const int step = wholeNumber("--split-step", "the owned-share step", argument);
+                   if (step <= 0 || 100 % step != 0)
+                       throw std::invalid_argument("--split-step " + argument +
+                                                   ": the owned-share step must divide 100 (1, 2, 4, 5, 10, 20, 25, 50 "
+                                                   "or 100)");
+                   options->settings.ownedShareStep = step;
+                   options->stepGiven = true;
+               } catch (const std::invalid_argument& error) {
+                   session.usageError(error.what());
+               }
+           },
+           "the plan's owned shares 0, N, 2N, ..., 100 per cent (N divides 100; default 5)")
+        ->type_name("N");
+    app.add_option_function<std::string>(
+           "--cost",
+           [&session, options](const std::string& argument) {
+               try {
+                   const auto [ownedText, streetText] = splitPair("--cost", "OWNED:STREET", argument);
+                   const double owned = realNumber("--cost", "the owned cost", ownedText);
+                   const double street = realNumber("--cost", "the street cost", streetText);
+                   if (owned < 0 || street < 0)
+                       throw std::invalid_argument("--cost " + argument + ": a cost may not be below 0");
+                   options->settings.costOwned = owned;
+                   options->settings.costStreet = street;
+                   options->costGiven = true;
+               } catch (const std::invalid_argument& error) {
+                   session.usageError(error.what());
+               }
+           },
+           "the cost of one owned and of one street sterilisation (default 1:1, a count of operations)")
+        ->type_name("OWNED:STREET");
+    app.add_option_function<std::string>(
+           "--plan-grid",
+           [&session, options](const std::string& file) {
+               options->gridFile = file;
+               if (file == "-") session.standardOutputTakenBy.push_back("--plan-grid -");
+               session.fileOutputs.push_back(
+                   [options, file](Form1& form) { return writeGrid(options->planFor(form), file); });
+           },
+           "write every cell of the plan's grid as CSV to FILE, or to standard output for -")
+        ->type_name("FILE");
+    app.add_option_function<std::string>(
+           "--calibrate",
+           [&session, options](const std::string& argument) {
+               try {
+                   addCalibrateEvent(session, options, argument);
+               } catch (const std::invalid_argument& error) {
+                   session.usageError(error.what());
+               }
+           },
+           "event: set vscGainLoss so that the street total in YEAR (1951..2050) comes nearest to COUNT (above 0)")
+        ->type_name("YEAR:COUNT")->trigger_on_parse()->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+
+    session.usageChecks.push_back([options]() -> std::optional<std::string> {
+        if (options->planned) return std::nullopt;
+        if (options->stepGiven) return "--split-step needs --plan";
+        if (options->costGiven) return "--cost needs --plan";
+        if (options->gridFile) return "--plan-grid needs --plan";
+        return std::nullopt;
+    });
+    session.sections.push_back({[options](Form1& form, nlohmann::json& state) {
+                                    if (options->planned) state["plan"] = planJson(options->planFor(form));
+                                    if (options->calibration) state["calibration"] = calibrationJson(*options->calibration);
+                                },
+                                [options](Form1& form, std::ostream& out) {
+                                    if (options->calibration) printCalibration(*options->calibration, out);
+                                    if (options->planned) printPlan(options->planFor(form), out);
+                                }});
+}
+
+}  // namespace karnoth
