@@ -3,6 +3,7 @@
 // order and prints the window's state, with what each analysis asked for adds to it.
 
 #include "cli/cli_session.h"
+#include "cli/uncertainty_options.h"
 #include "cli/window_options.h"
 
 #include <CLI/CLI.hpp>
@@ -15,6 +16,8 @@ int main(int argc, char** argv)
                  "indicators, first run), applies the events in their order, prints the window's state."};
     karnoth::CliSession session;
     karnoth::addWindowOptions(app, session);
+    karnoth::addSensitivityOptions(app, session);
+    karnoth::addUncertaintyOptions(app, session);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
