@@ -78,44 +78,27 @@ TEST(StochasticProjection, WithoutChanceItIsTheModelsOwnProjection)
 
 TEST(StochasticProjection, FaultsWhereTheModelFaults)
 {
-    const auto outsideRange = [] {
-        ModelInputs in;
-        in.probPregnant = 1.2;
-        return in;
+    struct Faulting {
+        const char* name;
+        void (*change)(ModelInputs&);
     };
-    const auto aboveThreshold = [] {
-        ModelInputs in;
-        in.streetJuvenileSurvival = 0.13;
-        return in;
+    const Faulting cases[] = {
+        {"prob. pregnant 1.2", [](ModelInputs& in) { in.probPregnant = 1.2; }},
+        {"juvenile survival above its threshold", [](ModelInputs& in) { in.streetJuvenileSurvival = 0.13; }},
+        {"culling from 1950", [](ModelInputs& in) { in.cullFrom = 1950; }},
+        {"twenty times the effort", [](ModelInputs& in) { in.firstYearMultiplier = 20; }},
+        {"no dogs in 2005", [](ModelInputs& in) { in.abandonedPerYear = 0; }},
     };
-    const auto cullIn1950 = [] {
-        ModelInputs in;
-        in.cullFrom = 1950;
-        return in;
-    };
-    const auto tooMuchEffort = [] {
-        ModelInputs in;
-        in.firstYearMultiplier = 20;
-        return in;
-    };
-    const auto emptyTown = [] {
-        ModelInputs in;
-        in.abandonedPerYear = 0;
-        return in;
-    };
-    const Scenario faulting[] = {{"prob. pregnant 1.2", outsideRange(), {}},
-                                 {"juvenile survival above its threshold", aboveThreshold(), {}},
-                                 {"culling from 1950", cullIn1950(), {}},
-                                 {"twenty times the effort", tooMuchEffort(), {}},
-                                 {"no dogs in 2005", emptyTown(), {}}};
-    for (const Scenario& scenario : faulting) {
-        const ModelOutcome model = runModel(scenario.inputs, scenario.killed);
-        ASSERT_FALSE(model.ok()) << scenario.name;
+    for (const Faulting& c : cases) {
+        Scenario scenario{c.name, ModelInputs{}, {}};
+        c.change(scenario.inputs);
+        const ModelOutcome model = runModel(scenario.inputs);
+        ASSERT_FALSE(model.ok()) << c.name;
         try {
             projected(scenario, YearlyChance{});
-            ADD_FAILURE() << scenario.name << " did not fault";
+            ADD_FAILURE() << c.name << " did not fault";
         } catch (const Fault& fault) {
-            EXPECT_EQ(fault.kind(), model.fault().kind()) << scenario.name << ": " << fault.what();
+            EXPECT_EQ(fault.kind(), model.fault().kind()) << c.name << ": " << fault.what();
         }
     }
 }

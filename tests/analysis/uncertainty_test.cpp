@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <functional>
 #include <stdexcept>
 
 namespace karnoth {
@@ -186,30 +187,22 @@ TEST(Uncertainty, WholeDogMediansFollowTheDeterministicRun)
 
 TEST(Uncertainty, MalformedRequestsAreRefused)
 {
-    const BatchRunner runner(1);
-    const auto refused = [&](const UncertaintyRequest& request) {
-        EXPECT_THROW(runUncertainty(request, runner), std::invalid_argument);
+    const std::function<void(UncertaintyRequest&)> malformed[] = {
+        [](UncertaintyRequest& r) { r.replicates = 0; },
+        [](UncertaintyRequest& r) { r.replicates = kMostReplicates + 1; },
+        [](UncertaintyRequest& r) { r.ranges = {{InputField::programmeStart, 2000, 2010}}; },
+        [](UncertaintyRequest& r) { r.ranges = {{InputField::adultSurvival, 0.9, 0.8}}; },
+        [](UncertaintyRequest& r) { r.ranges = {{InputField::adultSurvival, 0.8, INFINITY}}; },
+        [](UncertaintyRequest& r) { r.ranges = {{InputField::ownedShare, 0, 9}, {InputField::ownedShare, 0, 9}}; },
+        [](UncertaintyRequest& r) { r.chance.yearToYearSd = -0.1; },
+        [](UncertaintyRequest& r) { r.killedByYear[1990] = -1; },
     };
-    UncertaintyRequest request;
-    request.replicates = 0;
-    refused(request);
-    request.replicates = kMostReplicates + 1;
-    refused(request);
-    request.replicates = 10;
-    request.ranges = {{InputField::programmeStart, 2000, 2010}};
-    refused(request);
-    request.ranges = {{InputField::adultSurvival, 0.9, 0.8}};
-    refused(request);
-    request.ranges = {{InputField::adultSurvival, 0.8, INFINITY}};
-    refused(request);
-    request.ranges = {{InputField::adultSurvival, 0.8, 0.9}, {InputField::adultSurvival, 0.8, 0.9}};
-    refused(request);
-    request.ranges.clear();
-    request.chance.yearToYearSd = -0.1;
-    refused(request);
-    request.chance.yearToYearSd = 0;
-    request.killedByYear[1990] = -1;
-    refused(request);
+    for (std::size_t i = 0; i < std::size(malformed); ++i) {
+        UncertaintyRequest request;
+        request.replicates = 10;
+        malformed[i](request);
+        EXPECT_THROW(runUncertainty(request, BatchRunner(1)), std::invalid_argument) << i;
+    }
 }
 
 TEST(Uncertainty, ProgressCountsReplicatesAndAStopGivesNothing)
