@@ -5,6 +5,7 @@
 #include "cli/cli_session.h"
 #include "cli/plan_options.h"
 #include "cli/scenario_options.h"
+#include "cli/uncertainty_options.h"
 #include "cli/window_options.h"
 
 #include <CLI/CLI.hpp>
@@ -18,6 +19,8 @@ int main(int argc, char** argv)
     karnoth::CliSession session;
     karnoth::addWindowOptions(app, session);
     karnoth::addPlanOptions(app, session);
+    karnoth::addSensitivityOptions(app, session);
+    karnoth::addUncertaintyOptions(app, session);
     karnoth::addScenarioOptions(app, session);
     try {
         app.parse(argc, argv);

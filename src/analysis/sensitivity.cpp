@@ -1,0 +1,112 @@
+#include "analysis/sensitivity.h"
+
+#include "analysis/varied_inputs.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace karnoth {
+namespace {
+
+void requireValid(const SensitivityRequest& request)
+{
+    if (request.year < kFirstYear || request.year > kLastYear)
+        throw std::invalid_argument("the sensitivity year " + std::to_string(request.year) +
+                                    " lies outside 1950..2050");
+    if (!(request.deltaPercent > 0) || !std::isfinite(request.deltaPercent))
+        throw std::invalid_argument("the sensitivity delta must be a per cent above 0");
+    for (const BarRange* range : {&request.abandonedRange, &request.rateRange, &request.shareRange})
+        if (!(range->lowest <= range->highest))
+            throw std::invalid_argument("a scroll bar's range must not end below its start");
+}
+
+double clamp(double value, double lowest, double highest) { return std::min(std::max(value, lowest), highest); }
+
+// The outcome of a run, or its fault.
+struct EndOutcome {
+    std::optional<double> outcome;
+    std::optional<std::string> fault;
+};
+
+EndOutcome outcomeOf(const ModelOutcome& run, int year)
+{
+    if (!run.ok()) return {std::nullopt, std::string(run.fault().what())};
+    return {double(run.result().series.streetTotal[year]), std::nullopt};
+}
+
+}  // namespace
+
+double SensitivityRow::swing() const
+{
+    if (!outcomeLow || !outcomeHigh) return 0;
+    return std::abs(*outcomeHigh - *outcomeLow);
+}
+
+double clampedEnd(const SensitivityRequest& request, InputField field, double moved)
+{
+    switch (field) {
+    case InputField::streetJuvenileSurvival:
+    case InputField::probPregnant: return clamp(moved, 0, 1);
+    case InputField::ownedSterilisedPercent: return clamp(moved, 0, 100);
+    case InputField::abandonedPerYear: return clamp(moved, request.abandonedRange.lowest, request.abandonedRange.highest);
+    case InputField::programmeRate: return clamp(moved, request.rateRange.lowest, request.rateRange.highest);
+    case InputField::ownedShare: return clamp(moved, request.shareRange.lowest, request.shareRange.highest);
+    default: return std::max(moved, 0.0);  // adult survival's range is open above: an end at 1 faults
+    }
+}
+
+std::optional<SensitivityResult> runSensitivity(const SensitivityRequest& request, const BatchRunner& runner,
+                                                const BatchControl& control)
+{
+    requireValid(request);
+    const double delta = request.deltaPercent;
+
+    // Run 0 is the inputs as given; runs 2i + 1 and 2i + 2 are the low and high ends of input i.
+    std::vector<SensitivityRow> rows;
+    std::vector<ModelInputs> runs{request.inputs};
+    for (InputField field : kVariedInputs) {
+        SensitivityRow row;
+        row.field = field;
+        row.value = inputValue(request.inputs, field);
+        row.low = clampedEnd(request, field, row.value * (1 - delta / 100));
+        row.high = clampedEnd(request, field, row.value * (1 + delta / 100));
+        for (double end : {row.low, row.high}) {
+            runs.push_back(request.inputs);
+            setInputValue(runs.back(), field, end);
+        }
+        rows.push_back(row);
+    }
+    const std::vector<ModelOutcome> outcomes = runner.run(runs, request.killedByYear, control);
+    if (outcomes.empty()) return std::nullopt;
+
+    SensitivityResult result;
+    result.year = request.year;
+    result.deltaPercent = delta;
+    const EndOutcome base = outcomeOf(outcomes[0], request.year);
+    result.outcome = base.outcome;
+    result.fault = base.fault;
+    if (base.fault) return result;
+
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        SensitivityRow& row = rows[i];
+        const EndOutcome low = outcomeOf(outcomes[2 * i + 1], request.year);
+        const EndOutcome high = outcomeOf(outcomes[2 * i + 2], request.year);
+        row.outcomeLow = low.outcome;
+        row.faultLow = low.fault;
+        row.outcomeHigh = high.outcome;
+        row.faultHigh = high.fault;
+        if (!row.faulted() && row.value != 0 && *result.outcome != 0 && row.high != row.low)
+            row.elasticity = ((*row.outcomeHigh - *row.outcomeLow) / *result.outcome) / ((row.high - row.low) / row.value);
+    }
+    // Largest swing first, ties in list order; faulted rows last, in list order.
+    std::stable_sort(rows.begin(), rows.end(), [](const SensitivityRow& a, const SensitivityRow& b) {
+        if (a.faulted() != b.faulted()) return b.faulted();
+        if (a.faulted()) return false;
+        return a.swing() > b.swing();
+    });
+    result.rows = std::move(rows);
+    return result;
+}
+
+}  // namespace karnoth

@@ -1,0 +1,60 @@
+#pragma once
+// A run of the model with chance in it, for the uncertainty bands: the same set-up (ranges,
+// breeding quantities, growth rate, equilibrium) and the same fourteen yearly steps as the model's
+// projection, with two kinds of chance that can be switched on alone or together.
+//
+// - Year-to-year variation (SD s > 0): each year draws one factor f from a normal distribution of
+//   mean 1 and SD s; that year's adult survival, street juvenile survival and owned first-year
+//   survival are multiplied by f and clipped to [0, 1]. The owned first-year survival lies above 1
+//   when pups per yearling fall below 1 / 0.3 (it is then yearlings per pup, not a chance); it is
+//   only kept from falling below 0, so that a small s changes the run by little.
+// - Whole dogs: every count is a whole number of animals. The equilibrium is rounded to the
+//   nearest dog in each class; the survivors of each class are binomial, pups Poisson with the
+//   model's mean; owners' sterilisation, the cull (share = that year's killed count / the street
+//   total) and the programme take dogs binomially from the group they act on, with the model's
+//   share as the probability capped at 1; abandonment stays the surplus of owned yearlings above
+//   the retained number, rounded. A first-year survival p above 1 gives n x floor(p) plus
+//   Binomial(n, p - floor(p)) yearlings, n x p on average.
+//
+// With neither, the projection is the model's own, single for single.
+
+#include "analysis/random_stream.h"
+#include "model/model_inputs.h"
+#include "model/population_state.h"
+#include "model/projection.h"
+#include "model/run_series.h"
+#include "support/yearly_series.h"
+
+namespace karnoth {
+
+struct YearlyChance {
+    double yearToYearSd = 0;  // SD of the yearly survival factor; 0 is none
+    bool wholeDogs = false;
+    bool any() const { return yearToYearSd > 0 || wholeDogs; }
+};
+
+// What the projection starts from: the equilibrium (with the breeding quantities and the retained
+// yearlings) and the projection's settings.
+struct RunStart {
+    PopulationState equilibrium;
+    ProjectionSettings settings;
+};
+
+// The steps of a run before its projection, for typed inputs, with the model's faults: every input
+// against its range, the breeding quantities, the growth rate and doubling time, the owned and
+// street steady state and equilibrium, the breeding ages as whole classes.
+RunStart prepareRun(const ModelInputs& inputs);
+
+// Whole-dog counts above this are an Overflow fault: beyond it a double no longer counts every dog.
+inline constexpr double kMostWholeDogs = 1e15;
+
+// Projects from `start` through 1950..2050 into `series`, drawing from `stream` in a fixed order
+// (each year: the factor, then the whole-dog draws step by step). Faults as the model's projection:
+// culling in 1950, a cull with no fertile street dogs, no street yearlings in 2005, a step that
+// removes more dogs than there are (only without whole dogs: their shares are capped), numbers
+// too large for a single, or whole-dog counts above kMostWholeDogs. `killedByYear` holds no
+// negative count.
+void projectWithChance(const RunStart& start, const YearlySeries& killedByYear, const YearlyChance& chance,
+                       RandomStream& stream, RunSeries& series);
+
+}  // namespace karnoth

@@ -1,0 +1,94 @@
+#pragma once
+// How wide the range of outcomes is: N replicates of the projection 1950..2050 from the window's
+// inputs, each with its own draw of the uncertain inputs and, optionally, chance from year to year
+// and in whole dogs (stochastic_projection.h). Each replicate starts from the equilibrium of its own
+// inputs, as a run does.
+//
+// - Ranges: an input given a uniform range LOW..HIGH is sampled by Latin hypercube
+//   (latin_hypercube.h): its strata permuted with a stream from the seed and its position in
+//   kVariedInputs, the offset u drawn from the replicate's own stream. A range may cross the
+//   input's domain; the replicates that fall outside fault.
+// - Streams: replicate k draws only from the stream (seed, replicate, k), its offsets first (in
+//   list order), then its years. The same seed gives the same result whatever the thread count.
+// - Faulted replicates are counted and left out of the bands.
+// - Bands: per year, the percentiles 5, 25, 50, 75 and 95 (percentiles.h) of streetTotal,
+//   streetBreeders and extraSterilisations over the valid replicates; none without one. With no
+//   range and no chance, every percentile is the model's own run.
+// - Target: the share of valid replicates whose street total in the target year is at most
+//   percent % of their own street total in the year before the programme starts, in double
+//   precision.
+
+#include "analysis/batch_runner.h"
+#include "analysis/percentiles.h"
+#include "analysis/stochastic_projection.h"
+#include "model/input_field.h"
+#include "model/model_inputs.h"
+#include "support/yearly_series.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace karnoth {
+
+// An uncertain input: uniform over low..high, in the control's own units.
+struct ParameterRange {
+    InputField field{};
+    double low = 0;
+    double high = 0;
+};
+
+// "Street total in `year` at most `percent` % of the year before the programme starts."
+struct TargetRequest {
+    int year = 0;
+    double percent = 0;  // above 0
+};
+
+// The most replicates a request may ask for (each keeps about 1.2 kB until the bands are made).
+inline constexpr std::size_t kMostReplicates = 100000;
+
+struct UncertaintyRequest {
+    ModelInputs inputs;         // the window's inputs as a run reads them
+    YearlySeries killedByYear;  // culling counts, none negative
+    std::size_t replicates = 1000;
+    std::uint64_t seed = 1;
+    std::vector<ParameterRange> ranges;  // at most one per input, in any order
+    YearlyChance chance;                 // year-to-year SD and whole dogs, default none
+    std::optional<TargetRequest> target;
+};
+
+// One series' percentiles: bands[i][year - 1950] is the kBandPercentiles[i]-th percentile.
+struct SeriesBands {
+    std::array<std::array<double, kYearCount>, kBandPercentiles.size()> bands{};
+};
+
+struct TargetChance {
+    int year = 0;
+    double percent = 0;
+    std::optional<double> probability;  // none when it cannot be told, `fault` says why
+    std::optional<std::string> fault;
+};
+
+struct UncertaintyResult {
+    std::size_t replicates = 0;
+    std::size_t valid = 0;
+    std::size_t faulted = 0;
+    std::uint64_t seed = 0;
+    // None when no replicate is valid.
+    std::optional<SeriesBands> streetTotal;
+    std::optional<SeriesBands> streetBreeders;
+    std::optional<SeriesBands> extraSterilisations;
+    std::optional<TargetChance> target;      // when the request had one
+    std::optional<std::string> firstFault;  // the fault of the lowest-numbered faulted replicate
+};
+
+// std::invalid_argument for a malformed request: replicates outside 1..kMostReplicates, a range on
+// a year or given twice, a range with low above high or not finite, a negative or non-finite SD, a
+// negative or non-finite culling count. Progress counts replicates; nothing (nullopt) when stopped.
+std::optional<UncertaintyResult> runUncertainty(const UncertaintyRequest& request, const BatchRunner& runner,
+                                                const BatchControl& control = {});
+
+}  // namespace karnoth

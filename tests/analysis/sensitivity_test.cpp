@@ -1,0 +1,184 @@
+#include "analysis/sensitivity.h"
+
+#include "analysis/varied_inputs.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace karnoth {
+namespace {
+
+SensitivityResult analysed(const SensitivityRequest& request)
+{
+    const std::optional<SensitivityResult> result = runSensitivity(request, BatchRunner(2));
+    EXPECT_TRUE(result.has_value());
+    return result.value_or(SensitivityResult{});
+}
+
+const SensitivityRow& rowOf(const SensitivityResult& result, InputField field)
+{
+    for (const SensitivityRow& row : result.rows)
+        if (row.field == field) return row;
+    throw std::logic_error("no row for " + std::string(fieldCaption(field)));
+}
+
+struct ClampCase {
+    InputField field;
+    double moved;
+    double expected;
+};
+
+TEST(Sensitivity, EndsAreClampedToEachInputsClosedRange)
+{
+    SensitivityRequest request;
+    request.shareRange = {10, 90};  // a narrower owned-share bar than the window's
+    const ClampCase cases[] = {
+        {InputField::streetJuvenileSurvival, -0.05, 0},  {InputField::streetJuvenileSurvival, 1.2, 1},
+        {InputField::streetJuvenileSurvival, 0.5, 0.5},  {InputField::probPregnant, 1.1, 1},
+        {InputField::ownedSterilisedPercent, 105, 100},  {InputField::ownedSterilisedPercent, -1, 0},
+        {InputField::ownedShare, 95, 90},                {InputField::ownedShare, 5, 10},
+        {InputField::abandonedPerYear, 0.9, 1},          {InputField::abandonedPerYear, 33000, 30000},
+        {InputField::programmeRate, 1100, 1000},         {InputField::programmeRate, 226.8, 226.8},
+        {InputField::adultSurvival, 1.045, 1.045},       {InputField::adultSurvival, -0.1, 0},
+        {InputField::ageAtFirstLitter, -1, 0},           {InputField::ageAtLastLitter, 50, 50},
+        {InputField::femalePupsPerLitter, 30, 30},       {InputField::firstYearMultiplier, -2, 0},
+    };
+    for (const ClampCase& c : cases)
+        EXPECT_EQ(clampedEnd(request, c.field, c.moved), c.expected) << fieldCaption(c.field) << " " << c.moved;
+}
+
+TEST(Sensitivity, RowsCarryTheEndsAsTheFormulaGivesThemInControlUnits)
+{
+    SensitivityRequest request;
+    request.inputs.abandonedPerYear = 1;  // the bar's lowest value: the low end stays at 1
+    request.inputs.adultSurvival = 0.95;  // the high end passes 1 and faults
+    request.deltaPercent = 10;
+    const SensitivityResult result = analysed(request);
+    ASSERT_EQ(result.rows.size(), kVariedInputs.size());
+
+    const SensitivityRow& rate = rowOf(result, InputField::programmeRate);
+    EXPECT_EQ(rate.value, 252);
+    EXPECT_EQ(rate.low, 252 * (1 - 10.0 / 100));  // tenths of a per cent, not rounded
+    EXPECT_EQ(rate.high, 252 * (1 + 10.0 / 100));
+
+    const SensitivityRow& abandoned = rowOf(result, InputField::abandonedPerYear);
+    EXPECT_EQ(abandoned.low, 1);
+    EXPECT_DOUBLE_EQ(abandoned.high, 1.1);
+
+    const SensitivityRow& adult = rowOf(result, InputField::adultSurvival);
+    EXPECT_DOUBLE_EQ(adult.high, 1.045);
+    ASSERT_TRUE(adult.faultHigh.has_value());
+    EXPECT_NE(adult.faultHigh->find("adult survival"), std::string::npos) << *adult.faultHigh;
+    EXPECT_FALSE(adult.outcomeHigh.has_value());
+    EXPECT_FALSE(adult.elasticity.has_value());
+}
+
+// Before the programme starts the street is at its equilibrium (no killed.txt, so culling takes
+// nothing): with p pups per yearling, the street yearlings are Sj G / (1/p - Sj) + G and each older
+// class 0.9 of the one below, so the street total is G / (1 - Sj p) x (1 - 0.9^10) / 0.1.
+//  - It is proportional to G: the elasticity of abandoned per year is 1, also when the low end is
+//    clamped (G = 1, delta 50: ends 1 and 1.5).
+//  - For juvenile survival Sj = 0.1 moved 10 %: ((1/(1 - 0.11p) - 1/(1 - 0.09p)) (1 - 0.1p)) / 0.2.
+//  - The programme's rate, share and first-year multiplier change nothing yet: elasticity 0.
+TEST(Sensitivity, ElasticitiesMatchTheEquilibriumWorkedByHand)
+{
+    const double p = 1.5 * (1 - std::pow(0.9, 7)) / 0.1;
+    SensitivityRequest request;
+    request.year = 2000;
+    const SensitivityResult result = analysed(request);
+    ASSERT_FALSE(result.fault.has_value());
+    const double total = 4000 / (1 - 0.1 * p) * (1 - std::pow(0.9, 10)) / 0.1;
+    EXPECT_NEAR(*result.outcome, total, 1e-5 * total);
+
+    EXPECT_NEAR(*rowOf(result, InputField::abandonedPerYear).elasticity, 1, 1e-5);
+    const double juvenile = (1 / (1 - 0.11 * p) - 1 / (1 - 0.09 * p)) * (1 - 0.1 * p) / 0.2;
+    EXPECT_NEAR(*rowOf(result, InputField::streetJuvenileSurvival).elasticity, juvenile, 1e-4 * juvenile);
+    for (InputField idle : {InputField::programmeRate, InputField::ownedShare, InputField::firstYearMultiplier})
+        EXPECT_EQ(*rowOf(result, idle).elasticity, 0) << fieldCaption(idle);
+
+    request.inputs.abandonedPerYear = 1;
+    request.deltaPercent = 50;
+    const SensitivityRow clamped = rowOf(analysed(request), InputField::abandonedPerYear);
+    EXPECT_EQ(clamped.low, 1);
+    EXPECT_EQ(clamped.high, 1.5);
+    EXPECT_NEAR(*clamped.elasticity, 1, 1e-5);
+}
+
+TEST(Sensitivity, ElasticityIsNoneForAZeroValue)
+{
+    SensitivityRequest request;
+    request.inputs.programmeRate = 0;  // both ends 0
+    const SensitivityRow rate = rowOf(analysed(request), InputField::programmeRate);
+    EXPECT_EQ(rate.low, 0);
+    EXPECT_EQ(rate.high, 0);
+    EXPECT_FALSE(rate.elasticity.has_value());
+    EXPECT_EQ(rate.swing(), 0);
+}
+
+// Rows by swing, largest first; equal swings and faulted rows in list order, faulted rows last.
+TEST(Sensitivity, RowsAreOrderedBySwingWithFaultsLast)
+{
+    SensitivityRequest request;
+    request.inputs.streetJuvenileSurvival = 0.12;  // close below its threshold 0.1278: several highs fault
+    request.inputs.programmeStart = 2100;          // rate, share and multiplier have no effect: equal swings
+    request.year = 2030;
+    const SensitivityResult result = analysed(request);
+    ASSERT_EQ(result.rows.size(), kVariedInputs.size());
+
+    std::size_t firstFaulted = result.rows.size();
+    for (std::size_t i = 0; i < result.rows.size(); ++i)
+        if (result.rows[i].faulted() && firstFaulted == result.rows.size()) firstFaulted = i;
+    ASSERT_LT(firstFaulted, result.rows.size());
+    for (std::size_t i = 0; i < result.rows.size(); ++i) {
+        const SensitivityRow& row = result.rows[i];
+        EXPECT_EQ(row.faulted(), i >= firstFaulted) << i;
+        if (i == 0) continue;
+        const SensitivityRow& before = result.rows[i - 1];
+        const std::size_t position = *variedPosition(row.field);
+        const std::size_t positionBefore = *variedPosition(before.field);
+        if (row.faulted() != before.faulted()) continue;
+        if (row.faulted() || before.swing() == row.swing()) EXPECT_GT(position, positionBefore) << i;
+        else EXPECT_GT(before.swing(), row.swing()) << i;
+    }
+    // The three idle inputs close the unfaulted rows, in list order.
+    EXPECT_EQ(result.rows[firstFaulted - 3].field, InputField::firstYearMultiplier);
+    EXPECT_EQ(result.rows[firstFaulted - 2].field, InputField::programmeRate);
+    EXPECT_EQ(result.rows[firstFaulted - 1].field, InputField::ownedShare);
+    EXPECT_EQ(rowOf(result, InputField::streetJuvenileSurvival).faultHigh.has_value(), true);
+}
+
+TEST(Sensitivity, AFaultAtTheInputsAsGivenLeavesNoTable)
+{
+    SensitivityRequest request;
+    request.inputs.cullFrom = 1950;  // culling in 1950 needs a count for 1949
+    const SensitivityResult result = analysed(request);
+    ASSERT_TRUE(result.fault.has_value());
+    EXPECT_NE(result.fault->find("1949"), std::string::npos) << *result.fault;
+    EXPECT_FALSE(result.outcome.has_value());
+    EXPECT_TRUE(result.rows.empty());
+}
+
+TEST(Sensitivity, MalformedRequestsAndStopping)
+{
+    const BatchRunner runner(1);
+    SensitivityRequest request;
+    request.year = 1949;
+    EXPECT_THROW(runSensitivity(request, runner), std::invalid_argument);
+    request.year = 2020;
+    for (double delta : {0.0, -5.0, std::nan("")}) {
+        request.deltaPercent = delta;
+        EXPECT_THROW(runSensitivity(request, runner), std::invalid_argument) << delta;
+    }
+    request.deltaPercent = 10;
+    request.rateRange = {1000, 0};
+    EXPECT_THROW(runSensitivity(request, runner), std::invalid_argument);
+
+    std::stop_source stop;
+    stop.request_stop();
+    EXPECT_FALSE(runSensitivity(SensitivityRequest{}, runner, {stop.get_token(), {}}).has_value());
+}
+
+}  // namespace
+}  // namespace karnoth
