@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -36,7 +37,7 @@ BarValueBox::BarValueBox(const BarValueBoxRow& row, const ScrollRange& range, in
     setSingleStep(double(range.smallStep) / barUnitsPerShown_);
     setSuffix(qtText(row.suffix));
     setKeyboardTracking(false);  // only a commit changes the value
-    setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);  // text that is no number
     setAccelerated(true);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     showBarValue(barValue);
@@ -90,6 +91,12 @@ QValidator::State BarValueBox::validate(QString& input, int&) const
     const double decimalsFactor = std::pow(10.0, decimals());
     if (std::fabs(std::round(*value * decimalsFactor) - *value * decimalsFactor) > 1e-9) return QValidator::Invalid;
     return *value >= minimum() && *value <= maximum() ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
+void BarValueBox::fixup(QString& input) const
+{
+    if (const std::optional<double> value = parse(input))
+        input = textFromValue(std::clamp(*value, minimum(), maximum())) + suffix();
 }
 
 void BarValueBox::keyPressEvent(QKeyEvent* event)

@@ -4,7 +4,8 @@
 // of a per cent, so 252 shows as 25.2 %), the per cent of the programme aimed at owned dogs. A
 // typed value is committed by Enter, by leaving the box or by a step (arrow, key, wheel); typing
 // digits alone commits nothing. Numbers are shown and read with the window's separators
-// ("4,000", "25.2"). A value outside the bar's range is brought to its nearest end.
+// ("4,000", "25.2"). A value outside the bar's range is brought to its nearest end; a text that is
+// no number goes back to the value shown.
 
 #include "app/layout.h"
 
@@ -49,6 +50,8 @@ protected:
     QString textFromValue(double value) const override;
     double valueFromText(const QString& text) const override;
     QValidator::State validate(QString& input, int& pos) const override;
+    // A number outside the range becomes its nearest end; anything else reverts to the value shown.
+    void fixup(QString& input) const override;
     // Enter commits a changed value and ends there; with nothing to commit it goes on to the window
     // (which presses Run).
     void keyPressEvent(QKeyEvent* event) override;
