@@ -185,7 +185,7 @@ QStringList footerLines(const std::optional<WindowInputs>& run, const QDate& dat
         lines << programme;
     }
     QString signature = QStringLiteral("Karnoth, %1").arg(date.toString(Qt::ISODate));
-    if (logScale) signature += translated(", log scale (counts as ln(dogs + 1))");
+    if (logScale) signature += translated(", log scale: the axes show ln(dogs + 1)");
     lines << signature;
     return lines;
 }
