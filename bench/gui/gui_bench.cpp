@@ -1,5 +1,6 @@
 // The real window, offscreen: one scroll-bar change through the widget tree (its handler, the
-// run it starts and the repaint of the chart), and start-up to the first painted chart.
+// run it starts and the repaint of the chart), start-up to the first painted chart, the pointer
+// moving over the chart with its readout, and the chart exported as SVG.
 
 #include "gui/chart_view.h"
 #include "gui/form_window.h"
@@ -7,6 +8,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTemporaryDir>
 
@@ -69,6 +72,42 @@ void startUpToFirstChart(benchmark::State& state)
     state.counters["chartPaints"] = benchmark::Counter(paints, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(startUpToFirstChart)->Unit(benchmark::kMillisecond);
+
+// The pointer moved to another year over the chart, and the chart repainted with its cursor line and
+// readout (and the legend, as on screen).
+void hoverReadout(benchmark::State& state)
+{
+    FormWindow window;
+    window.resize(window.layoutSize());
+    window.show();
+    QApplication::processEvents();
+    karnoth::gui::ChartView& chart = window.chart();
+    const QRect area = chart.chartRect();
+    int step = 0;
+    for (auto _ : state) {
+        const QPointF at(area.left() + (step++ * 37) % area.width(), area.center().y());
+        QMouseEvent move(QEvent::MouseMove, at, chart.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&chart, &move);
+        chart.repaint();
+    }
+    benchmark::DoNotOptimize(chart.hoverReadout());
+}
+BENCHMARK(hoverReadout)->Unit(benchmark::kMillisecond);
+
+// "Export chart as SVG" at the layout's size: the chart, its legend and the footer.
+void exportSvg(benchmark::State& state)
+{
+    FormWindow window;
+    window.resize(window.layoutSize());
+    window.show();
+    QApplication::processEvents();
+    const QString path = QDir::current().filePath(QStringLiteral("chart.svg"));
+    QString error;
+    for (auto _ : state)
+        if (!window.chart().saveSvg(path, error)) state.SkipWithError(qPrintable(error));
+    state.counters["bytes"] = static_cast<double>(QFileInfo(path).size());
+}
+BENCHMARK(exportSvg)->Unit(benchmark::kMillisecond);
 
 // The offscreen platform warns on every window shown; the warnings would drown the figures.
 void quietWarnings(QtMsgType type, const QMessageLogContext&, const QString& message)

@@ -153,6 +153,7 @@ void Form1::runInputsRead(const WindowInputs* read)
 void Form1::runCompleted()
 {
     currentFault_.clear();
+    currentFaultField_.clear();
     if (listener_) listener_->runCompleted();
 }
 
@@ -161,7 +162,7 @@ void Form1::asEvent(const std::function<void()>& handler)
     try {
         handler();
     } catch (const Fault& fault) {
-        report(fault.what());
+        report(fault.what(), fault.field());
     } catch (const std::bad_alloc&) {
         report("out of memory: the handler was stopped");
     } catch (const ControlError&) {
@@ -180,10 +181,11 @@ void Form1::asEvent(const std::function<void()>& handler)
     }
 }
 
-void Form1::report(const std::string& message)
+void Form1::report(const std::string& message, const std::string& field)
 {
     faults_.push_back(message);
     currentFault_ = message;
+    currentFaultField_ = field;
     if (listener_) listener_->faultReported(message);
 }
 

@@ -91,6 +91,9 @@ public:
     const std::vector<std::string>& notices() const { return notices_; }
     // The last fault since the last run that drew its chart; empty when that run came after it.
     const std::string& currentFault() const { return currentFault_; }
+    // The caption of the one input the current fault belongs to ("adult survival"); empty when it
+    // belongs to no single input (no steady state, a culling year, killed.txt) or there is none.
+    const std::string& currentFaultField() const { return currentFaultField_; }
     // The series of the last run that finished its projection, before any log transform.
     const std::optional<RunSeries>& lastSeries() const { return lastSeries_; }
     // What the last run read of the window, typed (what the analyses run the model on); nullopt
@@ -120,7 +123,7 @@ private:
     const Control& find(std::string_view name, ControlKind kind, ControlKind orKind) const;
     // Runs one handler as a window event: its fault is reported, never passed on.
     void asEvent(const std::function<void()>& handler);
-    void report(const std::string& message);
+    void report(const std::string& message, const std::string& field = {});
     void changed(const Control& control);
     // Applies the settings file; returns its problem, if any, already reported.
     std::optional<std::string> loadSettings();
@@ -140,6 +143,7 @@ private:
     std::vector<std::string> notices_;
     bool holdingChangeEvents_ = false;  // while a scenario is opened
     std::string currentFault_;
+    std::string currentFaultField_;
     FormListener* listener_ = nullptr;
 };
 

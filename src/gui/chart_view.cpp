@@ -2,14 +2,17 @@
 
 #include "app/form1.h"
 #include "app/yearly_csv.h"
-#include "gui/chart_painter.h"
+#include "gui/chart_years.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDate>
 #include <QFileDialog>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSvgGenerator>
 
@@ -18,39 +21,144 @@ namespace {
 
 const QColor kChartBackground = Qt::white;
 
-void paintInto(QPainter& painter, const Form1& form, QRectF paper, const QFont& font)
-{
-    const RecordingCanvas& canvas = form.canvas();
-    const QRectF target = targetLeavingRoomForTexts(canvas.ops(), paper, canvas.ScaleWidth(), canvas.ScaleHeight(),
-                                                    font, painter.device());
-    paintChart(painter, canvas.ops(), ChartGeometry{target, canvas.ScaleWidth(), canvas.ScaleHeight(), paper}, font,
-               kChartBackground);
-}
-
 }  // namespace
 
 ChartView::ChartView(const Form1& form, QWidget* parent) : QFrame(parent), form_(form)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
-    setFocusPolicy(Qt::StrongFocus);
+    // The chart shows no focus, so a tab stop on it would seem to vanish; the File menu and the
+    // context menu reach its actions.
+    setFocusPolicy(Qt::NoFocus);
     setContextMenuPolicy(Qt::DefaultContextMenu);
+    setMouseTracking(true);
+}
+
+QFont ChartView::chartFont() const
+{
+    QFont resolved(QFontInfo(font()).family());
+    resolved.setPointSizeF(font().pointSizeF());
+    return resolved;
+}
+
+ChartGeometry ChartView::geometryIn(const QRectF& paper, QPaintDevice* device) const
+{
+    const RecordingCanvas& canvas = form_.canvas();
+    const QRectF target = targetLeavingRoomForTexts(canvas.ops(), paper, canvas.ScaleWidth(), canvas.ScaleHeight(),
+                                                    chartFont(), device);
+    return ChartGeometry{target, canvas.ScaleWidth(), canvas.ScaleHeight(), paper};
+}
+
+ChartGeometry ChartView::chartGeometry() const { return geometryIn(QRectF(chartRect()), const_cast<ChartView*>(this)); }
+
+void ChartView::showRun(const RunSeries& series, const std::optional<WindowInputs>& inputs, bool logScale)
+{
+    shownSeries_ = series;
+    shownInputs_ = inputs;
+    shownLogScale_ = logScale;
+    update();
+}
+
+void ChartView::forgetRun()
+{
+    shownSeries_.reset();
+    shownInputs_.reset();
+    shownLogScale_ = false;
+    update();
+}
+
+std::optional<HoverReadout> ChartView::readoutAt(const QPoint& pos) const
+{
+    if (!shownSeries_ || !chartRect().contains(pos)) return std::nullopt;
+    const ChartGeometry mapping = chartGeometry();
+    const std::optional<int> year = nearestYear(mapping.toCanvasX(pos.x()), mapping.scaleWidth);
+    if (!year) return std::nullopt;
+    return readoutOf(*shownSeries_, *year);
+}
+
+std::optional<HoverReadout> ChartView::hoverReadout() const
+{
+    return pointer_ ? readoutAt(*pointer_) : std::nullopt;
+}
+
+void ChartView::setStale(bool stale)
+{
+    if (stale_ == stale) return;
+    stale_ = stale;
+    update();
+}
+
+void ChartView::setGridlines(bool shown)
+{
+    gridlines_ = shown;
+    update();
+}
+
+void ChartView::setLegendShown(bool shown)
+{
+    legendShown_ = shown;
+    update();
 }
 
 void ChartView::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    paintInto(painter, form_, chartRect(), font());
+    const QFont font = chartFont();
+    const ChartGeometry mapping = geometryIn(QRectF(chartRect()), this);
+    paintChart(painter, form_.canvas().ops(), mapping, font, kChartBackground, gridlines_);
+    painter.setClipRect(chartRect());
+    if (legendShown_) paintLegend(painter, mapping.target, font);
+    if (stale_) paintStaleBanner(painter, mapping.target, font);
+    if (const std::optional<HoverReadout> readout = hoverReadout()) {
+        const double x = mapping.toPixels(yearToCanvasX(readout->year, mapping.scaleWidth), 0).x();
+        paintReadout(painter, mapping.target, x, *readout, font);
+    }
+}
+
+void ChartView::mouseMoveEvent(QMouseEvent* event)
+{
+    pointer_ = event->position().toPoint();
+    update();
+    QFrame::mouseMoveEvent(event);
+}
+
+void ChartView::leaveEvent(QEvent* event)
+{
+    pointer_.reset();
+    update();
+    QFrame::leaveEvent(event);
+}
+
+QSize ChartView::exportSize() const
+{
+    const QSize chart = chartRect().size();
+    const QStringList footer = footerLines(shownInputs_, QDate::currentDate(), shownLogScale_);
+    const int footerPixels =
+        static_cast<int>(footerHeight(footer, chart.width(), chartFont(), const_cast<ChartView*>(this)));
+    return QSize(chart.width(), chart.height() + footerPixels);
+}
+
+void ChartView::paintExport(QPainter& painter, QSize size) const
+{
+    const QFont font = chartFont();
+    const QSize chart = chartRect().size();
+    const ChartGeometry mapping = geometryIn(QRectF(QPointF(0, 0), chart), painter.device());
+    painter.setFont(font);  // from the first element on, so that an SVG names no other font
+    painter.fillRect(QRect(QPoint(0, 0), size), kChartBackground);
+    paintChart(painter, form_.canvas().ops(), mapping, font, kChartBackground, gridlines_);
+    paintLegend(painter, mapping.target, font);
+    const QRectF footer(0, chart.height(), size.width(), size.height() - chart.height());
+    paintFooter(painter, footer, footerLines(shownInputs_, QDate::currentDate(), shownLogScale_), font);
 }
 
 bool ChartView::savePng(const QString& path, QString& error) const
 {
-    // The chart alone, at its size on screen, without the frame.
-    QImage image(chartRect().size() * devicePixelRatioF(), QImage::Format_RGB32);
+    const QSize size = exportSize();
+    QImage image(size * devicePixelRatioF(), QImage::Format_RGB32);
     image.setDevicePixelRatio(devicePixelRatioF());
     QPainter painter(&image);
-    paintInto(painter, form_, QRectF(QPointF(0, 0), chartRect().size()), font());
+    paintExport(painter, size);
     painter.end();
     if (!image.save(path, "PNG")) {
         error = tr("The chart could not be saved as %1.").arg(path);
@@ -61,19 +169,20 @@ bool ChartView::savePng(const QString& path, QString& error) const
 
 bool ChartView::saveSvg(const QString& path, QString& error) const
 {
-    const QSize size = chartRect().size();
+    const QSize size = exportSize();
     QSvgGenerator generator;
     generator.setFileName(path);
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
     generator.setResolution(logicalDpiX());
     generator.setTitle(tr("Karnoth chart"));
+    generator.setDescription(footerLines(shownInputs_, QDate::currentDate(), shownLogScale_).join('\n'));
     QPainter painter;
     if (!painter.begin(&generator)) {
         error = tr("The chart could not be saved as %1.").arg(path);
         return false;
     }
-    paintInto(painter, form_, QRectF(QPointF(0, 0), size), font());
+    paintExport(painter, size);
     painter.end();
     return true;
 }
@@ -104,19 +213,28 @@ void ChartView::askAndSave(const QString& title, const QString& filter, const QS
     if (!(this->*save)(path, error)) emit actionFailed(error);
 }
 
+void ChartView::exportPng()
+{
+    askAndSave(tr("Export chart as PNG"), tr("PNG images (*.png)"), QStringLiteral(".png"), &ChartView::savePng);
+}
+
+void ChartView::exportSvg()
+{
+    askAndSave(tr("Export chart as SVG"), tr("SVG drawings (*.svg)"), QStringLiteral(".svg"), &ChartView::saveSvg);
+}
+
+void ChartView::copyYearlyDataToClipboard()
+{
+    QString error;
+    if (!copyYearlyData(error)) emit actionFailed(error);
+}
+
 void ChartView::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    menu.addAction(tr("Save chart as PNG..."), this, [this] {
-        askAndSave(tr("Save chart as PNG"), tr("PNG images (*.png)"), QStringLiteral(".png"), &ChartView::savePng);
-    });
-    menu.addAction(tr("Save chart as SVG..."), this, [this] {
-        askAndSave(tr("Save chart as SVG"), tr("SVG drawings (*.svg)"), QStringLiteral(".svg"), &ChartView::saveSvg);
-    });
-    QAction* copy = menu.addAction(tr("Copy yearly data"), this, [this] {
-        QString error;
-        if (!copyYearlyData(error)) emit actionFailed(error);
-    });
+    menu.addAction(tr("Export chart as PNG..."), this, &ChartView::exportPng);
+    menu.addAction(tr("Export chart as SVG..."), this, &ChartView::exportSvg);
+    QAction* copy = menu.addAction(tr("Copy yearly data"), this, &ChartView::copyYearlyDataToClipboard);
     copy->setEnabled(form_.lastSeries().has_value());
     menu.exec(event->globalPos());
 }

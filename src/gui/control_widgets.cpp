@@ -1,9 +1,12 @@
 #include "gui/control_widgets.h"
 
+#include "gui/caption_label.h"
 #include "gui/chart_painter.h"
 #include "gui/form_fonts.h"
 #include "gui/form_scroll_bar.h"
+#include "gui/input_help.h"
 #include "gui/scroll_mapping.h"
+#include "panel/control_names.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -16,12 +19,13 @@ namespace {
 QWidget* createLabel(const Control& control, QWidget* parent)
 {
     const LayoutRow& row = *control.row;
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    // Captions wrap at word boundaries inside their box, as the designed captions expect.
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setText(QString::fromStdString(control.text));
+    // Captions wrap at word boundaries inside their box, as the designed captions expect; one that
+    // does not fit ends in "…" and shows whole in its tool tip.
+    auto* label = new CaptionLabel(parent);
+    // The run's sentences grow with large numbers: their tool tip always holds them whole.
+    const std::string_view name = row.name;
+    label->setAlwaysTipsCaption(name == control::Label3 || name == control::Label4 || name == control::Label6);
+    label->setCaption(QString::fromStdString(control.text));
     if (row.heading) label->setFont(headingFont());
     if (row.foreColor) {
         QPalette palette = label->palette();
@@ -84,6 +88,7 @@ QWidget* createControlWidget(const Control& control, const TwipsScale& scale, QW
     }
     widget->setObjectName(QString::fromUtf8(control.row->name.data(), static_cast<qsizetype>(control.row->name.size())));
     widget->setGeometry(scale.rect(*control.row));
+    if (control.row->kind != ControlKind::Label) widget->setToolTip(inputToolTip(control.row->name));
     return widget;
 }
 

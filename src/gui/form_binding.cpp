@@ -1,5 +1,7 @@
 #include "gui/form_binding.h"
 
+#include "gui/bar_value_box.h"
+#include "gui/caption_label.h"
 #include "gui/scroll_mapping.h"
 
 #include <QCheckBox>
@@ -40,24 +42,33 @@ void FormBinding::raise(const std::function<void()>& event)
 void FormBinding::bind(const Control& control, QWidget* widget)
 {
     const std::string name(control.row->name);
-    widgets_.insert(nameOf(control), widget);
+    const QString qtName = nameOf(control);
+    widgets_.insert(qtName, widget);
     switch (control.row->kind) {
-    case ControlKind::TextBox:
+    case ControlKind::TextBox: {
+        auto* edit = static_cast<QLineEdit*>(widget);
         // textEdited comes from the user only; a set from Form1 does not raise it.
-        connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this,
+        connect(edit, &QLineEdit::textEdited, this,
                 [this, name](const QString& text) { raise([&] { form_.typeText(name, text.toStdString()); }); });
+        connect(edit, &QLineEdit::editingFinished, this, [this, qtName] { emit committed(qtName); });
         break;
+    }
     case ControlKind::HScrollBar:
     case ControlKind::VScrollBar: {
+        auto* bar = static_cast<QScrollBar*>(widget);
         const ScrollMapping mapping(*control.row->range);
-        connect(static_cast<QScrollBar*>(widget), &QScrollBar::valueChanged, this, [this, name, mapping](int value) {
+        connect(bar, &QScrollBar::valueChanged, this, [this, name, qtName, mapping, bar](int value) {
             raise([&] { form_.setScrollValue(name, mapping.toModel(value)); });
+            if (!bar->isSliderDown()) emit committed(qtName);  // a drag is one change, ending on release
         });
+        connect(bar, &QScrollBar::sliderReleased, this, [this, qtName] { emit committed(qtName); });
         break;
     }
     case ControlKind::CheckBox:
-        connect(static_cast<QCheckBox*>(widget), &QCheckBox::toggled, this,
-                [this, name](bool checked) { raise([&] { form_.setCheckValue(name, checked ? 1 : 0); }); });
+        connect(static_cast<QCheckBox*>(widget), &QCheckBox::toggled, this, [this, name, qtName](bool checked) {
+            raise([&] { form_.setCheckValue(name, checked ? 1 : 0); });
+            emit committed(qtName);
+        });
         break;
     case ControlKind::CommandButton:
         connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
@@ -70,6 +81,27 @@ void FormBinding::bind(const Control& control, QWidget* widget)
     }
 }
 
+void FormBinding::bindValueBox(const Control& bar, BarValueBox* box)
+{
+    const std::string name(bar.row->name);
+    const QString qtName = nameOf(bar);
+    valueBoxes_.insert(qtName, box);
+    connect(box, &BarValueBox::committed, this, [this, name, qtName](int value) {
+        raise([&] { form_.setScrollValue(name, value); });
+        emit committed(qtName);
+    });
+}
+
+void FormBinding::apply(const ControlValue& value)
+{
+    raise([&] {
+        const Control& control = form_.control(value.name);
+        if (const auto* text = std::get_if<std::string>(&value.setting)) form_.typeText(value.name, *text);
+        else if (control.row->kind == ControlKind::CheckBox) form_.setCheckValue(value.name, std::get<int>(value.setting));
+        else form_.setScrollValue(value.name, std::get<int>(value.setting));
+    });
+}
+
 void FormBinding::controlChanged(const Control& control)
 {
     const QString name = nameOf(control);
@@ -77,7 +109,10 @@ void FormBinding::controlChanged(const Control& control)
     if (QWidget* widget = widgets_.value(name)) {
         const QSignalBlocker blocker(widget);
         switch (control.row->kind) {
-        case ControlKind::Label: static_cast<QLabel*>(widget)->setText(text); break;
+        case ControlKind::Label:
+            if (auto* caption = qobject_cast<CaptionLabel*>(widget)) caption->setCaption(text);
+            else static_cast<QLabel*>(widget)->setText(text);
+            break;
         case ControlKind::TextBox: {
             auto* edit = static_cast<QLineEdit*>(widget);
             // The user's own edit comes back unchanged: leave the cursor and undo history alone.
@@ -94,6 +129,7 @@ void FormBinding::controlChanged(const Control& control)
         case ControlKind::Line: break;
         }
     }
+    if (BarValueBox* box = valueBoxes_.value(name)) box->showBarValue(control.value);
     emit controlUpdated(name, text, control.value);
 }
 
@@ -102,5 +138,7 @@ void FormBinding::chartChanged() { emit chartUpdated(); }
 void FormBinding::faultReported(const std::string& message) { emit faultShown(QString::fromStdString(message)); }
 
 void FormBinding::runCompleted() { emit runFinished(); }
+
+void FormBinding::runEnded() { emit runOver(); }
 
 }  // namespace karnoth::gui

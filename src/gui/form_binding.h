@@ -1,11 +1,12 @@
 #pragma once
-// Binds the widgets to the window model Form1 both ways. A user edit, scroll, toggle or click
-// becomes exactly one Form1 event per change of value. A change Form1 makes (a caption, the
-// txtRecruit floor, the settings loaded at start-up) is put into its widget with the widget's
-// signals blocked, so it never comes back as a second event. Form1's notifications are passed
-// on as Qt signals for whoever else wants them.
+// Binds the widgets to the window model Form1 both ways. A user edit, scroll, toggle, click or
+// typed bar value becomes exactly one Form1 event per change of value. A change Form1 makes (a
+// caption, the txtRecruit floor, the settings loaded at start-up, an undone value) is put into its
+// widgets with their signals blocked, so it never comes back as a second event. Form1's
+// notifications are passed on as Qt signals for whoever else wants them.
 
 #include "app/form1.h"
+#include "gui/control_value.h"
 
 #include <QHash>
 #include <QObject>
@@ -16,6 +17,8 @@
 class QWidget;
 
 namespace karnoth::gui {
+
+class BarValueBox;
 
 class FormBinding : public QObject, public FormListener {
     Q_OBJECT
@@ -29,19 +32,33 @@ public:
 
     // Connects the widget made for `control` (see createControlWidget) to its Form1 events.
     void bind(const Control& control, QWidget* widget);
+    // Connects the value box of the scroll bar `bar`: a committed value moves the bar.
+    void bindValueBox(const Control& bar, BarValueBox* box);
     QWidget* widget(const QString& name) const { return widgets_.value(name); }
+    BarValueBox* valueBox(const QString& bar) const { return valueBoxes_.value(bar); }
+
+    // Sets a control as the user would, as one ordinary Form1 event: typing a text, moving a bar,
+    // ticking a check box. A caller's error is shown like a fault.
+    void apply(const ControlValue& value);
 
     // FormListener
     void controlChanged(const Control& control) override;
     void chartChanged() override;
     void faultReported(const std::string& message) override;
     void runCompleted() override;
+    void runEnded() override;
 
 signals:
     void controlUpdated(const QString& name, const QString& text, int value);
     void chartUpdated();
     void faultShown(const QString& message);
+    // A run drew its chart: everything it had to do succeeded.
     void runFinished();
+    // A run is over, with or without a fault; Form1::lastRunInputs() tells what it read.
+    void runOver();
+    // The user has finished a change of the control `name`: a text box was left or Enter pressed
+    // in it, a bar stepped or released after a drag, a box ticked, a bar's value typed.
+    void committed(const QString& name);
 
 private:
     // Raises one Form1 event. A caller's error (which the layout's own ranges rule out) is shown
@@ -50,6 +67,7 @@ private:
 
     Form1& form_;
     QHash<QString, QWidget*> widgets_;
+    QHash<QString, BarValueBox*> valueBoxes_;
 };
 
 }  // namespace karnoth::gui

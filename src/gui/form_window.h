@@ -1,23 +1,35 @@
 #pragma once
-// The window Form1: the layout's controls on the diagram surface, the chart, and a one-line fault
-// message under the chart. It owns the window model and starts it up when it is made; closing
-// the window runs the model's shutdown. All behaviour is the model's; this only adapts it.
+// The window Form1: a main window with a menu bar (File, Edit, View, Analysis, Help), the layout's
+// box diagram in a scroll area, the chart below it taking every extra pixel, and a status bar with
+// the current fault. It owns the window model and starts it up when it is made; closing the window
+// runs the model's shutdown. All behaviour is the model's; this only adapts it, and adds around it:
+// a spin box beside each bar, a red frame on the input at fault, a sign on Run and the chart when
+// they show a run of earlier inputs, undo and redo of every input change, and help.
 
 #include "app/form1.h"
+#include "gui/caption_label.h"
+#include "gui/control_value.h"
+#include "gui/input_history.h"
 
-#include <QWidget>
+#include <QMainWindow>
 
 #include <filesystem>
+#include <vector>
 
-class QLabel;
+class QMenu;
+class QUndoStack;
 
 namespace karnoth::gui {
 
+class BarValueBox;
 class ChartView;
+class DiagramScrollArea;
 class DiagramSurface;
+class FaultFrame;
 class FormBinding;
+class HelpDialog;
 
-class FormWindow : public QWidget {
+class FormWindow : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -29,26 +41,77 @@ public:
     FormBinding& binding() const { return *binding_; }
     ChartView& chart() const { return *chart_; }
     DiagramSurface& surface() const { return *surface_; }
+    DiagramScrollArea& diagramArea() const { return *diagramArea_; }
+    // The status bar's message: the current fault, whole in its tool tip.
     QLabel& faultLine() const { return *faultLine_; }
     // The widget of a control by its layout name ("txtAdultSurv", "Label1(8)"); nullptr if none.
     QWidget* controlWidget(const QString& name) const;
+    // The spin box beside the scroll bar `bar`; nullptr for any other name.
+    BarValueBox* valueBox(const QString& bar) const;
+    // The input framed in red for the current fault, nullptr when none is.
+    QWidget* faultFrameTarget() const;
+    // An input changed since the last run, and no run followed.
+    bool resultsStale() const { return resultsStale_; }
+
+    // The window's size when the diagram and the chart both have their layout size.
+    QSize layoutSize() const;
+
+    QUndoStack& undoStack() const { return *undoStack_; }
+    InputHistory& history() const { return *history_; }
+    // Sets several inputs as ONE undoable step, each as an ordinary change event (see InputHistory).
+    void applyControlValues(const QString& stepName, const std::vector<ControlValue>& values,
+                            const ControlApplier& applier = {});
+
+    QMenu* fileMenu() const { return fileMenu_; }
+    // Where the analyses' views add their actions.
+    QMenu* analysisMenu() const { return analysisMenu_; }
+
+public slots:
+    void showModelHelp();
+    void undo();
+    void redo();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void buildCentralArea();
     void buildControls();
+    void buildValueBoxes();
+    void buildStatusBar();
+    void buildMenus();
+    void buildFileMenu();
     void setTabOrder();
+    void connectSignals();
     void showMessage(const QString& message);
     void showCurrentFault();
+    void setResultsStale(bool stale);
+    void refreshUndoActions();
+    // Keeps the whole window, frame included, on the screen it opens on.
+    void fitIntoScreen();
 
     Form1 form_;
     FormBinding* binding_ = nullptr;
     DiagramSurface* surface_ = nullptr;
+    DiagramScrollArea* diagramArea_ = nullptr;
+    QWidget* chartHolder_ = nullptr;
     ChartView* chart_ = nullptr;
-    QLabel* faultLine_ = nullptr;
+    CaptionLabel* faultLine_ = nullptr;
+    FaultFrame* faultFrame_ = nullptr;
+    QUndoStack* undoStack_ = nullptr;
+    InputHistory* history_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* analysisMenu_ = nullptr;
+    HelpDialog* help_ = nullptr;
+    // The revision of the chart the last completed run drew.
+    unsigned long completedChartRevision_ = 0;
+    bool resultsStale_ = false;
     bool unloaded_ = false;
+    bool fitted_ = false;
 };
 
 }  // namespace karnoth::gui

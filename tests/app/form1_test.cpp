@@ -78,6 +78,33 @@ TEST_F(FormTest, AFaultIsReportedAndTheNextRunClearsIt)
     EXPECT_EQ(listener.faults, 2);
 }
 
+TEST_F(FormTest, TheCurrentFaultKeepsTheCaptionOfTheFieldAtFault)
+{
+    expectFaults();
+    loaded();
+    struct Case {
+        const char* textBox;
+        const char* text;
+        const char* field;  // "" for a fault of no single input
+    };
+    const Case cases[] = {
+        {"txtJuvSurv", "x", "juvenile survival"},            // not a number, from the indicators
+        {"txtAdultSurv", "1", "adult survival"},             // outside its range
+        {"txtSenile", "0.5", "age at last litter"},          // below the age at first litter
+        {"txtCurrentOwnedSteril", "70", ""},                 // the run finds no steady state
+    };
+    for (const Case& c : cases) {
+        const std::string before = form().text(c.textBox);
+        form().typeText(c.textBox, c.text);
+        form().click("cmdRun");
+        EXPECT_FALSE(form().currentFault().empty()) << c.textBox;
+        EXPECT_EQ(form().currentFaultField(), c.field) << c.textBox;
+        form().typeText(c.textBox, before);
+        form().click("cmdRun");
+        EXPECT_EQ(form().currentFaultField(), "") << "a completed run clears it";
+    }
+}
+
 TEST_F(FormTest, CheckBoxesAreReadByTheNextRun)
 {
     loaded();

@@ -1,15 +1,24 @@
 // The chart's painting from the display list (canvas units stretched onto pixels, texts hanging
-// from CurrentY) and its context-menu actions.
+// from CurrentY, year labels centred on their ticks, gridlines), its hover readout, and its exports
+// (legend and footer, one path per series) and context-menu actions.
 
 #include "gui/chart_painter.h"
 #include "gui/chart_view.h"
 #include "gui_fixture.h"
 
+#include <QCheckBox>
 #include <QClipboard>
+#include <QDate>
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+
+#include <cmath>
 
 using namespace karnoth;
 using namespace karnoth::gui;
@@ -46,6 +55,45 @@ QImage paint(const std::vector<DrawOp>& ops)
     QPainter painter(&image);
     paintChart(painter, ops, ChartGeometry{QRectF(0, 0, 200, 100), 1000, 500}, QFont(), Qt::white);
     return image;
+}
+
+int pixelsOf(const QImage& image, QRgb colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xffffff) == (colour & 0xffffff)) ++count;
+    return count;
+}
+
+// The longest horizontal run of `colour` in any row.
+int longestRunOf(const QImage& image, QRgb colour)
+{
+    int longest = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0, run = 0; x < image.width(); ++x) {
+            run = (image.pixel(x, y) & 0xffffff) == (colour & 0xffffff) ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    return longest;
+}
+
+// Pixels of black text, antialiased.
+int darkPixelsOf(const QImage& image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() < 100 && c.green() < 100 && c.blue() < 100) ++count;
+        }
+    return count;
+}
+
+QString readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 bool rowHasInk(const QImage& image, int y)
@@ -107,27 +155,168 @@ private slots:
         QVERIFY(inked);
     }
 
-    void savesThePngAtTheChartsSize()
+    void yearLabelsAreCentredOnTheirTicks()
     {
-        QString error;
-        const QString path = scratch_->file(QStringLiteral("chart.png"));
-        QVERIFY(window_->chart().savePng(path, error));
-        const QImage image(path);
-        QCOMPARE(image.size(), window_->chart().chartRect().size());
-        QCOMPARE(image.pixelColor(0, 0), QColor(Qt::white));
+        // On 1000 canvas units the year 2000 lies at 500 (5 units a pixel: pixel 100); the plotter
+        // prints its label from 15 units to the left. A text that is no year label stays put.
+        const QImage image = paint({printOp(485, 450, " 2000 "), printOp(100, 50, " 2000 ")});
+        int first = -1, last = -1;
+        for (int x = 0; x < image.width(); ++x)
+            for (int y = 90; y < image.height(); ++y)
+                if (image.pixel(x, y) != qRgb(255, 255, 255)) {
+                    if (first < 0) first = x;
+                    last = x;
+                }
+        QVERIFY(first >= 0);
+        QVERIFY2(std::abs((first + last) / 2.0 - 100.0) <= 1.5, qPrintable(QStringLiteral("%1..%2").arg(first).arg(last)));
+        // The other starts at its CurrentX (pixel 20) with the blank the number begins with.
+        int start = -1;
+        for (int x = 0; x < image.width() && start < 0; ++x)
+            for (int y = 10; y < 30; ++y)
+                if (image.pixel(x, y) != qRgb(255, 255, 255)) start = x;
+        QVERIFY(start > 20 && start < 30);
     }
 
-    void savesTheSvg()
+    void gridlinesAreDrawnOnlyWhenAsked()
+    {
+        const QColor grid(0xe4, 0xe4, 0xe4);
+        const auto gridPixels = [&] {
+            const QImage image = window_->chart().grab().toImage();
+            return pixelsOf(image, grid.rgb());
+        };
+        const int without = gridPixels();
+        window_->chart().setGridlines(true);
+        // Eleven year lines and three value lines, each at least half the chart long.
+        QVERIFY(gridPixels() - without > 11 * window_->chart().height() / 3);
+    }
+
+    void exportsCarryTheLegendAndAFooter()
+    {
+        window_->resize(window_->layoutSize());  // room for the legend in one row
+        QVERIFY(QTest::qWaitFor([this] { return window_->size() == window_->layoutSize(); }));
+        QString error;
+        const QString png = scratch_->file(QStringLiteral("chart.png"));
+        QVERIFY(window_->chart().savePng(png, error));
+        const QImage image(png);
+        const QSize chart = window_->chart().chartRect().size();
+        QCOMPARE(image.size(), window_->chart().exportSize());
+        QCOMPARE(image.width(), chart.width());
+        const int footer = image.height() - chart.height();
+        QVERIFY(footer >= 3 * QFontMetrics(window_->chart().chartFont()).height());
+        QCOMPARE(image.pixelColor(0, 0), QColor(Qt::white));
+        // The footer's text is black; the chart's own texts are coloured and its lines are not black
+        // below the year labels.
+        QVERIFY(darkPixelsOf(image.copy(0, chart.height(), chart.width(), footer)) > 100);
+        // The legend's short lines in red, green and blue, above the series' top (10 % down).
+        const QImage top = image.copy(0, 0, chart.width(), chart.height() * 8 / 100);
+        for (QRgb colour : {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)}) QVERIFY(longestRunOf(top, colour) >= 10);
+
+        const QString svgPath = scratch_->file(QStringLiteral("chart.svg"));
+        QVERIFY(window_->chart().saveSvg(svgPath, error));
+        const QString svg = readAll(svgPath);
+        QVERIFY(svg.contains(QStringLiteral("street females aged one and over")));
+        QVERIFY(svg.contains(QStringLiteral("fertile street females")));
+        QVERIFY(svg.contains(QStringLiteral("sterilisations per year (right scale)")));
+        QVERIFY(svg.contains(QStringLiteral("adult survival 0.9, juvenile survival 0.1")));
+        QVERIFY(svg.contains(QStringLiteral("4,000 one-year-old females abandoned per year; programme 25.2 % a year from 2005")));
+        QVERIFY(svg.contains(QStringLiteral("Karnoth, ") + QDate::currentDate().toString(Qt::ISODate)));
+    }
+
+    void theSvgDrawsEachSeriesAsOnePathInARealFont()
     {
         QString error;
         const QString path = scratch_->file(QStringLiteral("chart.svg"));
         QVERIFY(window_->chart().saveSvg(path, error));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray svg = file.readAll();
+        const QString svg = readAll(path);
         QVERIFY(svg.contains("<svg"));
-        QVERIFY(svg.contains("#ff0000"));
         QVERIFY(svg.contains("female pop."));
+        // A tenth of the 231 KB that a line element per display-list line took.
+        QVERIFY2(svg.size() < 23 * 1024, qPrintable(QString::number(svg.size())));
+        // Each series colour strokes one path: the display list's hundred lines, joined (the legend
+        // draws its short lines in its own, thicker pen).
+        const QStringList groups = svg.split(QStringLiteral("<g "));
+        for (const char* colour : {"#ff0000", "#00ff00", "#0000ff"}) {
+            int shapes = 0;
+            for (const QString& group : groups)
+                if (group.contains(QStringLiteral("stroke=\"%1\"").arg(colour)) && group.contains("stroke-width=\"1\""))
+                    shapes += group.count(QStringLiteral("<path")) + group.count(QStringLiteral("<polyline"));
+            QCOMPARE(shapes, 1);
+        }
+        // No line elements at all: ticks are joined too.
+        QCOMPARE(svg.count(QStringLiteral("<line")), 0);
+        const QStringList installed = QFontDatabase::families();
+        const QRegularExpression family(QStringLiteral("font-family=\"([^\"]*)\""));
+        int fonts = 0;
+        for (auto it = family.globalMatch(svg); it.hasNext(); ++fonts) {
+            const QString name = it.next().captured(1);
+            QVERIFY2(installed.contains(name), qPrintable(name));
+        }
+        QVERIFY(fonts > 0);
+        QVERIFY(!svg.contains(QStringLiteral("MS Sans Serif")));
+    }
+
+    void theHoverReadoutShowsTheYearAndItsCounts_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<bool>("logScale");
+        for (const bool log : {false, true})
+            for (const int year : {1950, 1999, 2005, 2010, 2050})
+                QTest::addRow("%d %s", year, log ? "log" : "linear") << year << log;
+    }
+    void theHoverReadoutShowsTheYearAndItsCounts()
+    {
+        QFETCH(int, year);
+        QFETCH(bool, logScale);
+        if (logScale) {
+            QTest::mouseClick(widgetOf<QCheckBox>(*window_, "chkLog"), Qt::LeftButton);
+            QTest::mouseClick(widgetOf<QPushButton>(*window_, "cmdRun"), Qt::LeftButton);
+            QVERIFY(window_->form().caption("Label3").find("119,813") != std::string::npos);
+        }
+        ChartView& chart = window_->chart();
+        // Year t lies at (t - 2000) * 0.8 / 100 of the canvas width right of its middle; the target
+        // rectangle is where the canvas is stretched to.
+        const QRectF target = chart.chartGeometry().target;
+        const double x = target.left() + target.width() * (0.5 + (year - 2000) * 0.008);
+        QTest::mouseMove(&chart, QPoint(static_cast<int>(std::lround(x)), chart.height() / 2));
+        // On a real display the pointer's move arrives through the event loop.
+        QTRY_VERIFY(chart.hoverReadout() && chart.hoverReadout()->year == year);
+        const auto readout = chart.hoverReadout();
+        const RunSeries& series = *window_->form().lastSeries();  // dog counts, before any log
+        QCOMPARE(readout->streetTotal, series.streetTotal[year]);
+        QCOMPARE(readout->streetBreeders, series.streetBreeders[year]);
+        QCOMPARE(readout->extraSterilisations, series.extraSterilisations[year]);
+        if (year == 2005) {
+            // Worked apart from the view: the survey sentence's 2005 street females.
+            QCOMPARE(readoutLines(*readout).join('\n').contains(QStringLiteral(": 119,813")), true);
+            QVERIFY(readout->extraSterilisations > 15000);  // 15,474 in the programme's first year
+        }
+        if (year < 2005) QCOMPARE(readout->extraSterilisations, 0.0f);
+        // Half a year beside the chart's years there is nothing to read.
+        const double beyond = target.left() + target.width() * (0.5 + (year < 2000 ? -51 : 51) * 0.008);
+        QTest::mouseMove(&chart, QPoint(static_cast<int>(std::lround(beyond)), chart.height() / 2));
+        QTRY_VERIFY(!chart.hoverReadout());
+    }
+
+    void aFaultingRunLeavesTheReadoutOnTheChartItLeft()
+    {
+        ChartView& chart = window_->chart();
+        const float before = window_->form().lastSeries()->streetTotal[2010];
+        auto* owned = widgetOf<QLineEdit>(*window_, "txtCurrentOwnedSteril");
+        owned->selectAll();
+        QTest::keyClicks(owned, QStringLiteral("70"));  // no steady state
+        QTest::mouseClick(widgetOf<QPushButton>(*window_, "cmdRun"), Qt::LeftButton);
+        QVERIFY(!window_->form().currentFault().empty());
+        const QRectF target = chart.chartGeometry().target;
+        QTest::mouseMove(&chart, QPoint(static_cast<int>(target.left() + target.width() * 0.58), chart.height() / 2));
+        QTRY_VERIFY(chart.hoverReadout() && chart.hoverReadout()->year == 2010);
+        QCOMPARE(chart.hoverReadout()->streetTotal, before);
+
+        owned->selectAll();
+        QTest::keyClicks(owned, QStringLiteral("60"));
+        QTest::mouseClick(widgetOf<QPushButton>(*window_, "cmdRun"), Qt::LeftButton);
+        QVERIFY(window_->form().currentFault().empty());
+        QVERIFY(chart.hoverReadout()->streetTotal != before);
+        QCOMPARE(chart.hoverReadout()->streetTotal, window_->form().lastSeries()->streetTotal[2010]);
     }
 
     void aFileThatCannotBeWrittenIsReportedNotThrown()

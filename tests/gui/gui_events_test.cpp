@@ -248,6 +248,22 @@ private slots:
         QCOMPARE(log_->runs(), 0);
     }
 
+    void everyRunIsAnnouncedWithWhatItRead()
+    {
+        QStringList over;
+        connect(&window_->binding(), &FormBinding::runOver, this, [&] {
+            const auto& read = window_->form().lastRunInputs();
+            over << (read ? QString::number(read->inputs.programmeRate) : QStringLiteral("none"));
+        });
+        QTest::keyClick(widgetOf<QScrollBar>(*window_, "hscSterilise"), Qt::Key_Right);
+        QCOMPARE(over, QStringList{QStringLiteral("253")});
+        // A run that stops before it has read every input is over too, with nothing read.
+        typeInto("txtAdultSurv", QStringLiteral("x"), true);
+        QTest::mouseClick(widgetOf<QPushButton>(*window_, "cmdRun"), Qt::LeftButton);
+        QCOMPARE(over, QStringList({QStringLiteral("253"), QStringLiteral("none")}));
+        QCOMPARE(log_->runs(), 1);  // only the completed run drew its chart
+    }
+
     void repaintingNeverRerunsTheModel()
     {
         const unsigned long revision = window_->form().canvas().revision();

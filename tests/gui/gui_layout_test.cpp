@@ -1,11 +1,15 @@
 // The window's controls against the layout table: existence, geometry in pixels, scroll-bar
-// ranges, fonts and colours, the diagram lines, and the keyboard order.
+// ranges, fonts and colours, the diagram lines, and the keyboard order. The window is at its
+// layout size, where the chart below the diagram has the picture area's own size.
 
 #include "gui/chart_view.h"
+#include "gui/diagram_scroll_area.h"
 #include "gui/diagram_surface.h"
 #include "gui/twips_scale.h"
 #include "gui_fixture.h"
 
+#include <QAbstractSpinBox>
+#include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
 
@@ -50,6 +54,9 @@ private slots:
         scratch_ = std::make_unique<ScratchDirectory>();
         window_ = startWindow();
         QVERIFY(window_);
+        window_->resize(window_->layoutSize());
+        QVERIFY(QTest::qWaitFor([this] { return window_->size() == window_->layoutSize(); }));
+        QApplication::processEvents();
     }
     void cleanup()
     {
@@ -77,8 +84,14 @@ private slots:
             QVERIFY2(widget, qPrintable(nameOf(row)));
             QCOMPARE(widget->objectName(), nameOf(row));
             QVERIFY2(widget->inherits(expectedClass(row.kind)), widget->metaObject()->className());
-            QCOMPARE(widget->geometry(), expectedRect(row, dpi));
-            QCOMPARE(widget->parentWidget(), &window_->surface());
+            if (row.kind == ControlKind::PictureBox) {
+                // The chart lies below the diagram, outside its scroll area, where the layout has it.
+                QCOMPARE(QRect(widget->mapTo(window_->centralWidget(), QPoint(0, 0)), widget->size()),
+                         expectedRect(row, dpi));
+            } else {
+                QCOMPARE(widget->geometry(), expectedRect(row, dpi));
+                QCOMPARE(widget->parentWidget(), &window_->surface());
+            }
             ++checked;
         }
         QCOMPARE(checked, 43);
@@ -90,7 +103,8 @@ private slots:
         // txtAdultSurv 4080, 840, 615 x 285 twips; picPlot 120, 3000, 14895 x 7335; Label7 14400,
         // 1800, 495 x 975 (its right edge 14895 / 15 = 993).
         QCOMPARE(window_->controlWidget(QStringLiteral("txtAdultSurv"))->geometry(), QRect(272, 56, 41, 19));
-        QCOMPARE(window_->controlWidget(QStringLiteral("picPlot"))->geometry(), QRect(8, 200, 993, 489));
+        const QWidget* chart = window_->controlWidget(QStringLiteral("picPlot"));
+        QCOMPARE(QRect(chart->mapTo(window_->centralWidget(), QPoint(0, 0)), chart->size()), QRect(8, 200, 993, 489));
         QCOMPARE(window_->controlWidget(QStringLiteral("Label7"))->geometry(), QRect(960, 120, 33, 65));
         QCOMPARE(window_->surface().lines().front(), QLine(8, 8, 128, 8));  // Line18, (120,120)-(1920,120)
     }
@@ -102,11 +116,15 @@ private slots:
         QVERIFY(!window_->controlWidget(QStringLiteral("Label1(9)")));
     }
 
-    void wholeLayoutShowsWithoutScrolling()
+    void wholeLayoutShowsWithoutScrollingAtItsSize()
     {
         const TwipsScale scale = TwipsScale::ofPrimaryScreen();
+        // The diagram holds every control above the chart; its scroll area shows all of it.
         QVERIFY(window_->surface().width() >= scale.toPixels(kLayoutRight));
-        QVERIFY(window_->surface().height() >= scale.toPixels(kLayoutBottom));
+        QCOMPARE(window_->surface().height(), scale.toPixels(3000));
+        QCOMPARE(window_->diagramArea().viewport()->size(), window_->surface().size());
+        const QWidget* chart = window_->controlWidget(QStringLiteral("picPlot"));
+        QCOMPARE(chart->mapTo(window_->centralWidget(), QPoint(0, chart->height())).y(), scale.toPixels(kLayoutBottom));
         QCOMPARE(window_->windowTitle(), QStringLiteral("Form1"));
     }
 
@@ -177,20 +195,36 @@ private slots:
 
     void tabOrderFollowsTheTable()
     {
+        // Every input in the table's order, each bar followed by the box that types its value; the
+        // chart, which shows no focus, takes no tab stop.
         std::vector<const LayoutRow*> inputs;
         for (const LayoutRow& row : formLayout())
             if (row.kind != ControlKind::Label && row.kind != ControlKind::Line) inputs.push_back(&row);
         std::sort(inputs.begin(), inputs.end(), [](auto* a, auto* b) { return a->tab < b->tab; });
-        QCOMPARE(nameOf(*inputs.front()), QStringLiteral("cmdRun"));
-        QCOMPARE(window_->focusWidget(), window_->controlWidget(QStringLiteral("cmdRun")));
-
-        QWidget* current = window_->controlWidget(QStringLiteral("cmdRun"));
-        for (std::size_t i = 1; i < inputs.size(); ++i) {
-            do {
-                current = current->nextInFocusChain();
-            } while (!(current->focusPolicy() & Qt::TabFocus));
-            QCOMPARE(current->objectName(), nameOf(*inputs[i]));
+        QStringList expected;
+        for (const LayoutRow* row : inputs) {
+            if (row->kind == ControlKind::PictureBox) continue;
+            expected << nameOf(*row);
+            if (row->range) expected << nameOf(*row) + QStringLiteral("Value");
         }
+        QCOMPARE(expected.size(), 17 + 3);  // 11 text boxes, 3 bars, 2 check boxes, Run; 3 value boxes
+        QCOMPARE(expected.front(), QStringLiteral("cmdRun"));
+        QCOMPARE(window_->focusWidget(), window_->controlWidget(QStringLiteral("cmdRun")));
+        QCOMPARE(window_->controlWidget(QStringLiteral("picPlot"))->focusPolicy(), Qt::NoFocus);
+
+        // Tab as a user presses it; a value box's own line edit stands for its box.
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        window_->controlWidget(QStringLiteral("cmdRun"))->setFocus();
+        QStringList order;
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            if (qobject_cast<QAbstractSpinBox*>(focus->parentWidget())) focus = focus->parentWidget();
+            order << focus->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(order, expected);
     }
 };
 

@@ -41,6 +41,16 @@ class GuiLifecycleTest : public QObject {
 
     std::unique_ptr<ScratchDirectory> scratch_;
 
+    // Runs the window program in the scratch directory; its exit code, or -1 when it crashed.
+    int runProgram(const QStringList& arguments)
+    {
+        QProcess program;
+        program.setWorkingDirectory(scratch_->path());
+        program.start(QStringLiteral(KARNOTH_EXECUTABLE), arguments);
+        if (!program.waitForFinished(60000) || program.exitStatus() != QProcess::NormalExit) return -1;
+        return program.exitCode();
+    }
+
 private slots:
     void init() { scratch_ = std::make_unique<ScratchDirectory>(); }
     void cleanup() { scratch_.reset(); }
@@ -103,19 +113,40 @@ private slots:
 
     void screenshotModeWritesAPngAndExitsZero()
     {
-        QProcess program;
-        program.setWorkingDirectory(scratch_->path());
         const QString shot = scratch_->file(QStringLiteral("window.png"));
-        program.start(QStringLiteral(KARNOTH_EXECUTABLE), {QStringLiteral("--screenshot"), shot});
-        QVERIFY(program.waitForFinished(60000));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(runProgram({QStringLiteral("--screenshot"), shot}), 0);
         const QImage image(shot);
         QVERIFY(!image.isNull());
-        QVERIFY(image.width() > image.height());
+        // The layout's own size, whatever the (offscreen, 800 x 600) screen: the diagram's width.
+        auto window = startWindow();
+        QVERIFY(window);
+        QCOMPARE(image.size(), window->layoutSize());
         QVERIFY(pixelsOf(image, qRgb(255, 0, 0)) > 100);
         // A screenshot is not a close: the settings stay as they were.
         QVERIFY(!QFile::exists(scratch_->file(QStringLiteral("karnoth.ini"))));
+
+        // A larger size shows a larger chart: its lines are longer.
+        const QString large = scratch_->file(QStringLiteral("large.png"));
+        QCOMPARE(runProgram({QStringLiteral("--screenshot"), large, QStringLiteral("--size"), QStringLiteral("1600x1000")}), 0);
+        const QImage bigger(large);
+        QCOMPARE(bigger.size(), QSize(1600, 1000));
+        QVERIFY(pixelsOf(bigger, qRgb(255, 0, 0)) > 1.3 * pixelsOf(image, qRgb(255, 0, 0)));
+    }
+
+    void aMalformedSizeIsAUsageError_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("no x") << QStringList{"--screenshot", "a.png", "--size", "1600"};
+        QTest::newRow("zero") << QStringList{"--screenshot", "a.png", "--size", "0x100"};
+        QTest::newRow("words") << QStringList{"--screenshot", "a.png", "--size=wide"};
+        QTest::newRow("no value") << QStringList{"--screenshot", "a.png", "--size"};
+        QTest::newRow("without a screenshot") << QStringList{"--size", "800x600"};
+    }
+    void aMalformedSizeIsAUsageError()
+    {
+        QFETCH(QStringList, arguments);
+        QCOMPARE(runProgram(arguments), 2);
+        QVERIFY(!QFile::exists(scratch_->file(QStringLiteral("a.png"))));
     }
 };
 

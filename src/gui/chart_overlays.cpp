@@ -1,0 +1,218 @@
+#include "gui/chart_overlays.h"
+
+#include "chart/color.h"
+#include "gui/chart_painter.h"
+#include "support/number_masks.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace karnoth::gui {
+namespace {
+
+QString translated(const char* text) { return QCoreApplication::translate("karnoth::gui::Chart", text); }
+
+QString grouped(double value) { return QString::fromStdString(formatGrouped(value)); }
+QString plain(double value) { return QString::fromStdString(formatPlain(value)); }
+
+constexpr std::array<Rgb, 3> kSeriesColours{kRed, kGreen, kBlue};
+constexpr double kPadding = 4.0;   // pixels inside a box
+constexpr double kSwatch = 14.0;   // a legend line's length in pixels
+const QColor kBoxBorder(0xa0, 0xa0, 0xa0);
+
+// Lines one under the other, each after a short line in its colour when it has one.
+void paintEntries(QPainter& painter, QPointF topLeft, const QStringList& lines, const std::vector<QColor>& swatches,
+                  const QFontMetricsF& metrics)
+{
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const double top = topLeft.y() + i * metrics.lineSpacing();
+        double x = topLeft.x();
+        if (i < static_cast<qsizetype>(swatches.size()) && swatches[i].isValid()) {
+            QPen pen(swatches[i]);
+            pen.setWidthF(2.0);
+            painter.setPen(pen);
+            const double middle = top + metrics.height() / 2.0;
+            painter.drawLine(QLineF(x, middle, x + kSwatch, middle));
+            x += kSwatch + kPadding;
+        }
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(x, top + metrics.ascent()), lines[i]);
+    }
+}
+
+double entriesWidth(const QStringList& lines, const std::vector<QColor>& swatches, const QFontMetricsF& metrics)
+{
+    double width = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const bool swatch = i < static_cast<qsizetype>(swatches.size()) && swatches[i].isValid();
+        width = std::max(width, metrics.horizontalAdvance(lines[i]) + (swatch ? kSwatch + kPadding : 0.0));
+    }
+    return width;
+}
+
+void paintBox(QPainter& painter, const QRectF& box)
+{
+    painter.setPen(QPen(kBoxBorder, 0));
+    painter.setBrush(QColor(255, 255, 255, 235));
+    painter.drawRect(box);
+    painter.setBrush(Qt::NoBrush);
+}
+
+}  // namespace
+
+HoverReadout readoutOf(const RunSeries& series, int year)
+{
+    return HoverReadout{year, series.streetTotal[year], series.streetBreeders[year], series.extraSterilisations[year]};
+}
+
+QStringList readoutLines(const HoverReadout& readout)
+{
+    const QStringList names = legendEntries();
+    return {QString::number(readout.year), names[0] + QStringLiteral(": ") + grouped(readout.streetTotal),
+            names[1] + QStringLiteral(": ") + grouped(readout.streetBreeders),
+            names[2] + QStringLiteral(": ") + grouped(readout.extraSterilisations)};
+}
+
+QStringList legendEntries()
+{
+    return {translated("street females aged one and over"), translated("fertile street females"),
+            translated("sterilisations per year (right scale)")};
+}
+
+void paintLegend(QPainter& painter, const QRectF& plot, const QFont& font)
+{
+    painter.save();
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, painter.device());
+    const QStringList entries = legendEntries();
+    std::vector<double> widths;
+    double rowWidth = 0;
+    for (const QString& entry : entries) {
+        widths.push_back(kSwatch + kPadding + metrics.horizontalAdvance(entry));
+        rowWidth += widths.back() + 3 * kPadding;
+    }
+    rowWidth += kPadding;
+    // The red and blue captions sit in the top corners; a row keeps clear of them when it can.
+    const bool oneRow = rowWidth <= plot.width() * 0.6;
+    if (oneRow) {
+        QRectF box(plot.center().x() - rowWidth / 2.0, plot.top() + kPadding, rowWidth, metrics.height() + 2 * kPadding);
+        paintBox(painter, box);
+        double x = box.left() + 2 * kPadding;
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            paintEntries(painter, QPointF(x, box.top() + kPadding), {entries[i]}, {toQColor(kSeriesColours[i])},
+                         metrics);
+            x += widths[i] + 3 * kPadding;
+        }
+    } else {
+        std::vector<QColor> swatches;
+        for (Rgb colour : kSeriesColours) swatches.push_back(toQColor(colour));
+        const double width = entriesWidth(entries, swatches, metrics) + 2 * kPadding;
+        const double height = entries.size() * metrics.lineSpacing() + 2 * kPadding;
+        QRectF box(plot.right() - width - kPadding, plot.top() + metrics.lineSpacing() + kPadding, width, height);
+        paintBox(painter, box);
+        paintEntries(painter, box.topLeft() + QPointF(kPadding, kPadding), entries, swatches, metrics);
+    }
+    painter.restore();
+}
+
+void paintReadout(QPainter& painter, const QRectF& plot, double x, const HoverReadout& readout, const QFont& font)
+{
+    painter.save();
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, painter.device());
+    QPen cursor(QColor(0x60, 0x60, 0x60), 0, Qt::DashLine);
+    painter.setPen(cursor);
+    painter.drawLine(QLineF(x, plot.top(), x, plot.bottom()));
+
+    const QStringList lines = readoutLines(readout);
+    std::vector<QColor> swatches{QColor()};
+    for (Rgb colour : kSeriesColours) swatches.push_back(toQColor(colour));
+    const double width = entriesWidth(lines, swatches, metrics) + 2 * kPadding;
+    const double height = lines.size() * metrics.lineSpacing() + 2 * kPadding;
+    double left = x + 2 * kPadding;
+    if (left + width > plot.right()) left = x - 2 * kPadding - width;  // flip to the left of the line
+    left = std::max(left, plot.left());
+    const QRectF box(left, plot.top() + plot.height() * 0.12, width, height);
+    paintBox(painter, box);
+    paintEntries(painter, box.topLeft() + QPointF(kPadding, kPadding), lines, swatches, metrics);
+    painter.restore();
+}
+
+QString staleBannerText() { return translated("inputs changed \u2014 press Run"); }
+
+void paintStaleBanner(QPainter& painter, const QRectF& plot, const QFont& font)
+{
+    painter.save();
+    QFont bold = font;
+    bold.setBold(true);
+    painter.setFont(bold);
+    const QFontMetricsF metrics(bold, painter.device());
+    const QString text = staleBannerText();
+    const double width = metrics.horizontalAdvance(text) + 6 * kPadding;
+    const double height = metrics.height() + 2 * kPadding;
+    const QRectF box(plot.center().x() - width / 2.0, plot.top() + plot.height() * 0.25, width, height);
+    painter.setPen(QPen(QColor(0xd8, 0xc0, 0x60), 0));
+    painter.setBrush(QColor(0xff, 0xf4, 0xc0, 220));
+    painter.drawRect(box);
+    painter.setPen(QColor(0x50, 0x40, 0x00));
+    painter.drawText(box, Qt::AlignCenter, text);
+    painter.restore();
+}
+
+QStringList footerLines(const std::optional<WindowInputs>& run, const QDate& date, bool logScale)
+{
+    QStringList lines;
+    if (run) {
+        const ModelInputs& in = run->inputs;
+        lines << translated("adult survival %1, juvenile survival %2, age at first litter %3, age at last litter %4, "
+                            "prob. pregnant %5, female pups per litter %6, %7 % of owned yearlings sterilised by "
+                            "their owners")
+                     .arg(plain(in.adultSurvival), plain(in.streetJuvenileSurvival), plain(in.ageAtFirstLitter),
+                          plain(in.ageAtLastLitter), plain(in.probPregnant), plain(in.femalePupsPerLitter),
+                          plain(in.ownedSterilisedPercent));
+        QString programme =
+            translated("%1 one-year-old females abandoned per year; programme %2 % a year from %3 (%4 times in the "
+                       "first year), %5 % of it aimed at owned dogs")
+                .arg(grouped(in.abandonedPerYear), plain(in.programmeRate / 10.0), QString::number(in.programmeStart),
+                     plain(in.firstYearMultiplier), plain(in.ownedShare));
+        if (in.onlyYearlings) programme += translated(", street dogs only 1-year olds");
+        programme += translated("; dogs killed from %1 to %2").arg(in.cullFrom).arg(in.cullTo);
+        lines << programme;
+    }
+    QString signature = QStringLiteral("Karnoth, %1").arg(date.toString(Qt::ISODate));
+    if (logScale) signature += translated(", log scale: the axes show ln(dogs + 1)");
+    lines << signature;
+    return lines;
+}
+
+double footerHeight(const QStringList& lines, double width, const QFont& font, QPaintDevice* device)
+{
+    const QFontMetricsF metrics(font, device);
+    double height = 2 * kPadding;
+    for (const QString& line : lines)
+        height += metrics.boundingRect(QRectF(0, 0, width - 2 * kPadding, 1e6), Qt::TextWordWrap, line).height();
+    return std::ceil(height);
+}
+
+void paintFooter(QPainter& painter, const QRectF& area, const QStringList& lines, const QFont& font)
+{
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QFontMetricsF metrics(font, painter.device());
+    double top = area.top() + kPadding;
+    for (const QString& line : lines) {
+        const QRectF room(area.left() + kPadding, top, area.width() - 2 * kPadding, area.bottom() - top);
+        const QRectF used = metrics.boundingRect(room, Qt::TextWordWrap, line);
+        painter.drawText(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, line);
+        top += used.height();
+    }
+    painter.restore();
+}
+
+}  // namespace karnoth::gui

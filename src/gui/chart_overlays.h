@@ -1,0 +1,60 @@
+#pragma once
+// What the window paints over the display list's chart, and an export around it: the legend of the
+// three colours, the hover readout (a cursor line at a year with the three counts of that year),
+// the banner that says the chart no longer matches the inputs, and an export's footer (the main
+// inputs of the run shown, the date and "Karnoth"). None of them changes the display list.
+
+#include "model/run_series.h"
+#include "panel/window_inputs.h"
+
+#include <QDate>
+#include <QFont>
+#include <QRectF>
+#include <QStringList>
+
+#include <optional>
+
+class QPainter;
+
+namespace karnoth::gui {
+
+// The counts of one year of a run's series, in dogs (before any log transform).
+struct HoverReadout {
+    int year = 0;
+    float streetTotal = 0;          // street females aged one and over (red)
+    float streetBreeders = 0;       // fertile street females of breeding age (green)
+    float extraSterilisations = 0;  // the programme's sterilisations that year (blue)
+};
+
+// The readout of `year` from `series`.
+HoverReadout readoutOf(const RunSeries& series, int year);
+
+// The readout as the window shows it: the year, then one line per series, counts in "##,##0".
+QStringList readoutLines(const HoverReadout& readout);
+
+// The legend's three entries, red, green and blue, in words.
+QStringList legendEntries();
+
+// The legend in one row centred at the top of `plot` (pixels), or one entry a row at its top right
+// when the row would not fit; on a white box so that lines under it do not hide it.
+void paintLegend(QPainter& painter, const QRectF& plot, const QFont& font);
+
+// A vertical line at pixel x from the top to the bottom of `plot`, and beside it a box with the
+// readout's lines, kept inside `plot`.
+void paintReadout(QPainter& painter, const QRectF& plot, double x, const HoverReadout& readout, const QFont& font);
+
+// A faint banner across the upper middle of `plot`: the chart shows a run of earlier inputs.
+void paintStaleBanner(QPainter& painter, const QRectF& plot, const QFont& font);
+QString staleBannerText();
+
+// An export's footer: the main inputs of the run shown, one line of life history and one of the
+// programme and culling, then the date and "Karnoth"; only the last line without inputs.
+QStringList footerLines(const std::optional<WindowInputs>& inputs, const QDate& date, bool logScale);
+
+// The footer's height in pixels for `lines` wrapped at `width` pixels in `font`, with its margins.
+double footerHeight(const QStringList& lines, double width, const QFont& font, QPaintDevice* device);
+
+// Paints the footer's lines into `area` (pixels), black, each wrapped at word boundaries.
+void paintFooter(QPainter& painter, const QRectF& area, const QStringList& lines, const QFont& font);
+
+}  // namespace karnoth::gui

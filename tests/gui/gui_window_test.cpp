@@ -1,0 +1,414 @@
+// The window around the layout: it resizes with the chart taking the extra room, fits small screens
+// by scrolling the diagram, shows faults in its status bar with a red frame on the input at fault,
+// marks results that no longer match the inputs, types the bars' values in their boxes, keeps long
+// captions readable, and explains every input.
+
+#include "gui/bar_value_box.h"
+#include "gui/caption_label.h"
+#include "gui/chart_view.h"
+#include "gui/diagram_scroll_area.h"
+#include "gui/diagram_surface.h"
+#include "gui/help_dialog.h"
+#include "gui/twips_scale.h"
+#include "gui_fixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTextBrowser>
+
+using namespace karnoth;
+using namespace karnoth::gui;
+using namespace karnoth::gui::testing;
+
+namespace {
+
+bool resizeTo(FormWindow& window, QSize size)
+{
+    window.resize(size);
+    return QTest::qWaitFor([&] { return window.size() == size; }) && (QApplication::processEvents(), true);
+}
+
+// Pixels of the stale banner's pale yellow, on the chart's white.
+int bannerPixels(QWidget& chart)
+{
+    const QImage image = chart.grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 240 && c.green() > 230 && c.green() < 250 && c.blue() > 170 && c.blue() < 215) ++count;
+        }
+    return count;
+}
+
+QRect inWindow(const QWidget& widget, const FormWindow& window)
+{
+    return QRect(widget.mapTo(&window, QPoint(0, 0)), widget.size());
+}
+
+}  // namespace
+
+class GuiWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ScratchDirectory> scratch_;
+    std::unique_ptr<FormWindow> window_;
+    std::unique_ptr<EventLog> log_;
+
+    QPushButton& run() const { return *widgetOf<QPushButton>(*window_, "cmdRun"); }
+
+    void typeInto(const char* textBox, const QString& text)
+    {
+        auto* edit = widgetOf<QLineEdit>(*window_, textBox);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+
+private slots:
+    void init()
+    {
+        scratch_ = std::make_unique<ScratchDirectory>();
+        window_ = startWindow();
+        QVERIFY(window_);
+        log_ = std::make_unique<EventLog>(window_->binding());
+    }
+    void cleanup()
+    {
+        log_.reset();
+        window_.reset();
+        scratch_.reset();
+    }
+
+    void opensWithinTheScreenAndCanShrinkBelowIt()
+    {
+        const QSize screen = window_->screen()->availableGeometry().size();
+        QVERIFY(window_->width() <= screen.width());
+        QVERIFY(window_->height() <= screen.height());
+        const QSize minimum = window_->minimumSizeHint().expandedTo(window_->minimumSize());
+        QVERIFY2(minimum.width() <= screen.width() / 2 && minimum.height() <= screen.height() / 2,
+                 qPrintable(QStringLiteral("%1x%2").arg(minimum.width()).arg(minimum.height())));
+        QVERIFY(window_->maximumWidth() > screen.width());  // no longer fixed
+    }
+
+    void growingTheWindowGrowsOnlyTheChart()
+    {
+        QVERIFY(resizeTo(*window_, window_->layoutSize()));
+        const QWidget& chart = window_->chart();
+        const TwipsScale scale = TwipsScale::ofPrimaryScreen();
+        // At the layout's size the chart is the picture area: 14895 x 7335 twips.
+        QCOMPARE(chart.size(), QSize(scale.toPixels(15015) - scale.toPixels(120), scale.toPixels(10335) - scale.toPixels(3000)));
+        const QRect adult = window_->controlWidget(QStringLiteral("txtAdultSurv"))->geometry();
+        const QRect surface = inWindow(window_->surface(), *window_);
+
+        const QSize grow(591, 280);
+        QVERIFY(resizeTo(*window_, window_->layoutSize() + grow));
+        QCOMPARE(chart.size(), QSize(scale.toPixels(15015) - scale.toPixels(120), scale.toPixels(10335) - scale.toPixels(3000)) + grow);
+        QCOMPARE(window_->controlWidget(QStringLiteral("txtAdultSurv"))->geometry(), adult);
+        QCOMPARE(inWindow(window_->surface(), *window_), surface);
+        // What the chart paints grows with it: its canvas is stretched over the larger target.
+        QVERIFY(window_->chart().chartGeometry().target.width() > 1.5 * scale.toPixels(14895) * 0.9);
+        QCOMPARE(window_->form().canvas().ScaleWidth(), 14895.0f);
+    }
+
+    void aSmallWindowScrollsTheDiagramAndKeepsTheChartAndStatusInView()
+    {
+        const QSize small(520, 380);
+        QVERIFY(resizeTo(*window_, small));
+        DiagramScrollArea& area = window_->diagramArea();
+        QVERIFY(area.horizontalScrollBar()->isVisible());
+        QVERIFY(area.horizontalScrollBar()->maximum() > 0);
+        QVERIFY(area.verticalScrollBar()->maximum() > 0 || area.height() >= window_->surface().height());
+        const QRect chart = inWindow(window_->chart(), *window_);
+        QVERIFY(window_->rect().contains(chart));
+        QVERIFY(chart.height() >= window_->chart().minimumHeight());
+        QVERIFY(window_->statusBar()->isVisible());
+        QVERIFY(window_->rect().contains(inWindow(*window_->statusBar(), *window_)));
+        QVERIFY(inWindow(window_->faultLine(), *window_).bottom() < window_->height());
+    }
+
+    void staleResultsAreMarkedUntilTheNextRun_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("runFaults");
+        QTest::newRow("typed text, good run") << "txtAdultSurv" << false;
+        QTest::newRow("ticked log scale") << "chkLog" << false;
+        QTest::newRow("typed text, faulting run") << "txtCurrentOwnedSteril" << true;
+    }
+    void staleResultsAreMarkedUntilTheNextRun()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, runFaults);
+        QVERIFY(!window_->resultsStale());
+        QCOMPARE(run().text(), QStringLiteral("Run"));
+        QVERIFY(!window_->chart().isStale());
+
+        if (change == QStringLiteral("chkLog")) QTest::mouseClick(widgetOf<QCheckBox>(*window_, "chkLog"), Qt::LeftButton);
+        else typeInto(qPrintable(change), runFaults ? QStringLiteral("75") : QStringLiteral("0.85"));
+        QCOMPARE(log_->runs(), 0);
+        QVERIFY(window_->resultsStale());
+        QCOMPARE(run().text(), QStringLiteral("Run*"));
+        QVERIFY(run().font().bold());
+        QVERIFY(window_->chart().isStale());
+        // The banner is painted on the chart, pale yellow.
+        QVERIFY(bannerPixels(window_->chart()) > 500);
+
+        QTest::mouseClick(&run(), Qt::LeftButton);
+        QCOMPARE(window_->form().currentFault().empty(), !runFaults);
+        QVERIFY(!window_->resultsStale());
+        QCOMPARE(run().text(), QStringLiteral("Run"));
+        QVERIFY(!run().font().bold());
+        QVERIFY(!window_->chart().isStale());
+        QCOMPARE(bannerPixels(window_->chart()), 0);
+    }
+
+    void aBarChangeRunsAtOnceAndLeavesNothingStale()
+    {
+        QTest::keyClick(widgetOf<QScrollBar>(*window_, "hscSterilise"), Qt::Key_Right);
+        QCOMPARE(log_->runs(), 1);
+        QVERIFY(!window_->resultsStale());
+        QCOMPARE(run().text(), QStringLiteral("Run"));
+    }
+
+    void valueBoxesDriveTheBarsAndTheBarsDriveThem_data()
+    {
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("expected");  // the bar's value
+        QTest::addColumn<QString>("commit");  // "enter", "leave" or "step" (one arrow up after typing)
+        QTest::newRow("rate, Enter") << "hscSterilise" << "30.5" << 305 << "enter";
+        QTest::newRow("rate, leaving") << "hscSterilise" << "7" << 70 << "leave";
+        QTest::newRow("rate, its top") << "hscSterilise" << "100" << 1000 << "enter";
+        QTest::newRow("abandoned, beyond its range") << "vscGainLoss" << "40000" << 30000 << "enter";
+        QTest::newRow("rate, step up") << "hscSterilise" << "12.3" << 124 << "step";
+        QTest::newRow("abandoned, grouped") << "vscGainLoss" << "12,345" << 12345 << "enter";
+        QTest::newRow("abandoned, step up") << "vscGainLoss" << "500" << 510 << "step";
+        QTest::newRow("owned share") << "vscTarget" << "75" << 75 << "leave";
+    }
+    void valueBoxesDriveTheBarsAndTheBarsDriveThem()
+    {
+        QFETCH(QString, bar);
+        QFETCH(QString, typed);
+        QFETCH(int, expected);
+        QFETCH(QString, commit);
+        BarValueBox* box = window_->valueBox(bar);
+        QVERIFY(box);
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, typed);
+        QCOMPARE(log_->runs(), 0);  // typing digits alone starts nothing
+        const int before = window_->form().control(bar.toStdString()).value;
+        QCOMPARE(box->barValue() == before || box->text().contains(typed), true);
+
+        if (commit == QStringLiteral("enter")) QTest::keyClick(box, Qt::Key_Return);
+        else if (commit == QStringLiteral("leave")) run().setFocus();
+        else QTest::keyClick(box, Qt::Key_Up);
+        QCOMPARE(window_->form().control(bar.toStdString()).value, expected);
+        QCOMPARE(log_->runs(), 1);  // one change event, one run; Enter does not press Run as well
+        auto* scrollBar = qobject_cast<QScrollBar*>(window_->controlWidget(bar));
+        const int widgetValue = scrollBar->orientation() == Qt::Vertical ? scrollBar->minimum() + scrollBar->maximum() - expected : expected;
+        QCOMPARE(scrollBar->value(), widgetValue);
+
+        // And the other way: a bar step shows in its box.
+        QTest::keyClick(scrollBar, scrollBar->orientation() == Qt::Vertical ? Qt::Key_Down : Qt::Key_Left);
+        const int stepped = window_->form().control(bar.toStdString()).value;
+        QVERIFY(stepped != expected);
+        QCOMPARE(box->barValue(), stepped);
+        QCOMPARE(log_->runs(), 2);
+    }
+
+    void valueBoxesShowTheBarsInTheirOwnUnits()
+    {
+        QCOMPARE(window_->valueBox(QStringLiteral("hscSterilise"))->text(), QStringLiteral("25.2 %"));
+        QCOMPARE(window_->valueBox(QStringLiteral("vscGainLoss"))->text(), QStringLiteral("4,000"));
+        QCOMPARE(window_->valueBox(QStringLiteral("vscTarget"))->text(), QStringLiteral("50 %"));
+        // Enter with nothing typed presses Run.
+        BarValueBox* box = window_->valueBox(QStringLiteral("vscTarget"));
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(log_->runs(), 1);
+    }
+
+    void theStatusBarShowsFaultsAndFramesTheInputAtFault_data()
+    {
+        QTest::addColumn<QString>("textBox");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("pressRun");
+        QTest::addColumn<QString>("framed");  // "" when the fault belongs to no single input
+        QTest::newRow("not a number") << "txtJuvSurv" << "x" << false << "txtJuvSurv";
+        QTest::newRow("outside its range") << "txtAdultSurv" << "1.5" << false << "txtAdultSurv";
+        QTest::newRow("a year that is no number") << "txtStart" << "20o5" << true << "txtStart";
+        QTest::newRow("no steady state") << "txtCurrentOwnedSteril" << "80" << true << "";
+        QTest::newRow("culling from 1950") << "txtFrom" << "1950" << true << "";
+    }
+    void theStatusBarShowsFaultsAndFramesTheInputAtFault()
+    {
+        QFETCH(QString, textBox);
+        QFETCH(QString, text);
+        QFETCH(bool, pressRun);
+        QFETCH(QString, framed);
+        QVERIFY(window_->faultLine().text().isEmpty());
+        QVERIFY(!window_->faultFrameTarget());
+        const QString before = widgetOf<QLineEdit>(*window_, qPrintable(textBox))->text();
+
+        typeInto(qPrintable(textBox), text);
+        if (pressRun) QTest::mouseClick(&run(), Qt::LeftButton);
+        const QString fault = QString::fromStdString(window_->form().currentFault());
+        QVERIFY(!fault.isEmpty());
+        QCOMPARE(window_->faultLine().text(), fault);
+        QCOMPARE(window_->faultLine().toolTip(), fault);
+        QVERIFY(window_->statusBar()->isAncestorOf(&window_->faultLine()));
+        QWidget* target = window_->faultFrameTarget();
+        if (framed.isEmpty()) {
+            QVERIFY(!target);
+        } else {
+            QCOMPARE(target, window_->controlWidget(framed));
+            const QWidget* frame = window_->surface().findChild<QWidget*>(QStringLiteral("faultFrame"));
+            QVERIFY(frame && frame->isVisible());
+            QVERIFY(frame->geometry().contains(target->geometry()));
+            QVERIFY(frame->geometry() != target->geometry());
+        }
+
+        // Putting the text right keeps both until a run succeeds.
+        typeInto(qPrintable(textBox), before);
+        QCOMPARE(window_->faultFrameTarget(), target);
+        QTest::mouseClick(&run(), Qt::LeftButton);
+        QVERIFY(window_->faultLine().text().isEmpty());
+        QVERIFY(window_->faultLine().toolTip().isEmpty());
+        QVERIFY(!window_->faultFrameTarget());
+    }
+
+    void captionsThatDoNotFitEndInAnEllipsisAndTipTheirWholeText()
+    {
+        CaptionLabel label;
+        label.setFont(window_->font());
+        const QFontMetrics metrics(label.font());
+        label.resize(metrics.averageCharWidth() * 20, metrics.lineSpacing() * 2 + metrics.descent());
+        const QString longText = QStringLiteral("one two three four five six seven eight nine ten eleven twelve thirteen");
+        label.setCaption(longText);
+        const QStringList lines = label.shownLines();
+        QCOMPARE(lines.size(), 2);  // only whole lines
+        QVERIFY(label.isElided());
+        QVERIFY(lines.back().endsWith(QChar(0x2026)));
+        QVERIFY(lines.front().startsWith(QStringLiteral("one two")));
+        for (const QString& line : lines) QVERIFY(metrics.horizontalAdvance(line) <= label.width());
+        QCOMPARE(label.toolTip(), longText);
+
+        label.setCaption(QStringLiteral("one two"));
+        QVERIFY(!label.isElided());
+        QCOMPARE(label.shownLines(), QStringList{QStringLiteral("one two")});
+        QVERIFY(label.toolTip().isEmpty());
+        label.setAlwaysTipsCaption(true);
+        QCOMPARE(label.toolTip(), QStringLiteral("one two"));
+    }
+
+    void theRunsSentencesShowWholeLinesAndTipTheirText()
+    {
+        // A large abandonment makes the longest numbers the sentences can hold.
+        QTest::keyClick(widgetOf<QScrollBar>(*window_, "vscGainLoss"), Qt::Key_Home);
+        QCOMPARE(window_->form().control("vscGainLoss").value, 30000);
+        for (const char* name : {"Label3", "Label4", "Label6"}) {
+            auto* label = qobject_cast<CaptionLabel*>(window_->controlWidget(QString::fromLatin1(name)));
+            QVERIFY(label);
+            QCOMPARE(label->toolTip(), QString::fromStdString(window_->form().caption(name)));
+            const QFontMetrics metrics(label->font());
+            const QStringList lines = label->shownLines();
+            QVERIFY(!lines.isEmpty());
+            QVERIFY((lines.size() - 1) * metrics.lineSpacing() + metrics.height() <= label->height());
+            if (!label->isElided()) QCOMPARE(lines.join(' ').simplified(), label->text().simplified());
+        }
+    }
+
+    void everyInputExplainsItselfInATooltip_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("says");  // a part of its range or unit, worked from the model's checks
+        QTest::newRow("txtAdultSurv") << "txtAdultSurv" << "at least 0 and below 1";
+        QTest::newRow("txtJuvSurv") << "txtJuvSurv" << "threshold";
+        QTest::newRow("txtRecruit") << "txtRecruit" << "years";
+        QTest::newRow("txtSenile") << "txtSenile" << "at most 10";
+        QTest::newRow("txtLitter") << "txtLitter" << "female pups";
+        QTest::newRow("txtFecundity") << "txtFecundity" << "0 to 1";
+        QTest::newRow("txtCurrentOwnedSteril") << "txtCurrentOwnedSteril" << "70";
+        QTest::newRow("txtStart") << "txtStart" << "1950 to 2050";
+        QTest::newRow("txtTimes") << "txtTimes" << "times";
+        QTest::newRow("txtFrom") << "txtFrom" << "killed.txt";
+        QTest::newRow("txtTo") << "txtTo" << "calendar year";
+        QTest::newRow("vscGainLoss") << "vscGainLoss" << "1 to 30,000";
+        QTest::newRow("hscSterilise") << "hscSterilise" << "0 to 100";
+        QTest::newRow("vscTarget") << "vscTarget" << "0 to 100";
+        QTest::newRow("chkSterilise") << "chkSterilise" << "one-year-olds";
+        QTest::newRow("chkLog") << "chkLog" << "ln(dogs + 1)";
+        QTest::newRow("cmdRun") << "cmdRun" << "Enter";
+    }
+    void everyInputExplainsItselfInATooltip()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, says);
+        QWidget* widget = window_->controlWidget(name);
+        QVERIFY(widget);
+        QVERIFY2(widget->toolTip().contains(says), qPrintable(widget->toolTip()));
+        if (BarValueBox* box = window_->valueBox(name)) QCOMPARE(box->toolTip(), widget->toolTip());
+    }
+
+    void theMenusOfferTheWindowsActions()
+    {
+        QStringList titles;
+        for (QAction* action : window_->menuBar()->actions()) titles << action->text().remove('&');
+        QCOMPARE(titles, QStringList({"File", "Edit", "View", "Analysis", "Help"}));
+        QStringList file;
+        for (QAction* action : window_->fileMenu()->actions())
+            if (!action->isSeparator()) file << action->text().remove('&');
+        QCOMPARE(file, QStringList({"Export chart as PNG...", "Export chart as SVG...", "Copy yearly data", "Quit"}));
+
+        // The Analysis menu waits for the analyses' views; its placeholder goes when one arrives.
+        QMenu* analysis = window_->analysisMenu();
+        QVERIFY(analysis);
+        QCOMPARE(analysis->actions().size(), 1);
+        QVERIFY(!analysis->actions().front()->isEnabled());
+        QAction* planner = analysis->addAction(QStringLiteral("Planner"));
+        QVERIFY(!analysis->actions().front()->isVisible());
+        QVERIFY(planner->isVisible());
+
+        // View: gridlines and legend reach the chart.
+        auto* view = window_->menuBar()->findChild<QMenu*>(QStringLiteral("viewMenu"));
+        QVERIFY(view);
+        view->actions().at(0)->trigger();
+        QVERIFY(window_->chart().gridlines());
+        view->actions().at(1)->trigger();
+        QVERIFY(!window_->chart().legendShown());
+    }
+
+    void f1OpensTheHelpOnEveryInputAndTheModelsLimits()
+    {
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QTest::keyClick(window_.get(), Qt::Key_F1);
+        auto* help = window_->findChild<HelpDialog*>();
+        QVERIFY(help);
+        QVERIFY(help->isVisible());
+        const QString text = help->browser().toPlainText();
+        for (const char* words : {"adult survival", "juvenile survival", "age at first litter", "age at last litter",
+                                  "female pups per litter", "prob. pregnant", "% owned dogs sterilised",
+                                  "abandoned per year", "sterilising starts in", "times in first year",
+                                  "sterilisation rate", "share aimed at owned dogs", "only 1-year olds",
+                                  "dogs killed from", "dogs killed to", "log scale"})
+            QVERIFY2(text.contains(QString::fromLatin1(words)), words);
+        for (const char* limit : {"female", "1950 to 2050", "70 %", "threshold", "1 / pups per yearling"})
+            QVERIFY2(text.contains(QString::fromLatin1(limit)), limit);
+        QVERIFY(text.contains(QStringLiteral("at least 0 and below 1")));
+    }
+};
+
+QTEST_MAIN(GuiWindowTest)
+#include "gui_window_test.moc"
