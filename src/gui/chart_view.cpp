@@ -2,7 +2,7 @@
 
 #include "app/form1.h"
 #include "app/yearly_csv.h"
-#include "gui/chart_years.h"
+#include "render/chart_years.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -41,15 +41,15 @@ QFont ChartView::chartFont() const
     return resolved;
 }
 
-ChartGeometry ChartView::geometryIn(const QRectF& paper, QPaintDevice* device) const
+render::ChartGeometry ChartView::geometryIn(const QRectF& paper, QPaintDevice* device) const
 {
     const RecordingCanvas& canvas = form_.canvas();
-    const QRectF target = targetLeavingRoomForTexts(canvas.ops(), paper, canvas.ScaleWidth(), canvas.ScaleHeight(),
+    const QRectF target = render::targetLeavingRoomForTexts(canvas.ops(), paper, canvas.ScaleWidth(), canvas.ScaleHeight(),
                                                     chartFont(), device);
-    return ChartGeometry{target, canvas.ScaleWidth(), canvas.ScaleHeight(), paper};
+    return render::ChartGeometry{target, canvas.ScaleWidth(), canvas.ScaleHeight(), paper};
 }
 
-ChartGeometry ChartView::chartGeometry() const { return geometryIn(QRectF(chartRect()), const_cast<ChartView*>(this)); }
+render::ChartGeometry ChartView::chartGeometry() const { return geometryIn(QRectF(chartRect()), const_cast<ChartView*>(this)); }
 
 void ChartView::showRun(const RunSeries& series, const std::optional<WindowInputs>& inputs, bool logScale)
 {
@@ -67,16 +67,16 @@ void ChartView::forgetRun()
     update();
 }
 
-std::optional<HoverReadout> ChartView::readoutAt(const QPoint& pos) const
+std::optional<render::HoverReadout> ChartView::readoutAt(const QPoint& pos) const
 {
     if (!shownSeries_ || !chartRect().contains(pos)) return std::nullopt;
-    const ChartGeometry mapping = chartGeometry();
-    const std::optional<int> year = nearestYear(mapping.toCanvasX(pos.x()), mapping.scaleWidth);
+    const render::ChartGeometry mapping = chartGeometry();
+    const std::optional<int> year = render::nearestYear(mapping.toCanvasX(pos.x()), mapping.scaleWidth);
     if (!year) return std::nullopt;
-    return readoutOf(*shownSeries_, *year);
+    return render::readoutOf(*shownSeries_, *year);
 }
 
-std::optional<HoverReadout> ChartView::hoverReadout() const
+std::optional<render::HoverReadout> ChartView::hoverReadout() const
 {
     return pointer_ ? readoutAt(*pointer_) : std::nullopt;
 }
@@ -105,14 +105,14 @@ void ChartView::paintEvent(QPaintEvent* event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     const QFont font = chartFont();
-    const ChartGeometry mapping = geometryIn(QRectF(chartRect()), this);
-    paintChart(painter, form_.canvas().ops(), mapping, font, kChartBackground, gridlines_);
+    const render::ChartGeometry mapping = geometryIn(QRectF(chartRect()), this);
+    render::paintChart(painter, form_.canvas().ops(), mapping, font, kChartBackground, gridlines_);
     painter.setClipRect(chartRect());
-    if (legendShown_) paintLegend(painter, mapping.target, font);
-    if (stale_) paintStaleBanner(painter, mapping.target, font);
-    if (const std::optional<HoverReadout> readout = hoverReadout()) {
-        const double x = mapping.toPixels(yearToCanvasX(readout->year, mapping.scaleWidth), 0).x();
-        paintReadout(painter, mapping.target, x, *readout, font);
+    if (legendShown_) render::paintLegend(painter, mapping.target, font);
+    if (stale_) render::paintStaleBanner(painter, mapping.target, font);
+    if (const std::optional<render::HoverReadout> readout = hoverReadout()) {
+        const double x = mapping.toPixels(render::yearToCanvasX(readout->year, mapping.scaleWidth), 0).x();
+        render::paintReadout(painter, mapping.target, x, *readout, font);
     }
 }
 
@@ -133,9 +133,9 @@ void ChartView::leaveEvent(QEvent* event)
 QSize ChartView::exportSize() const
 {
     const QSize chart = chartRect().size();
-    const QStringList footer = footerLines(shownInputs_, QDate::currentDate(), shownLogScale_);
+    const QStringList footer = render::footerLines(shownInputs_, QDate::currentDate(), shownLogScale_);
     const int footerPixels =
-        static_cast<int>(footerHeight(footer, chart.width(), chartFont(), const_cast<ChartView*>(this)));
+        static_cast<int>(render::footerHeight(footer, chart.width(), chartFont(), const_cast<ChartView*>(this)));
     return QSize(chart.width(), chart.height() + footerPixels);
 }
 
@@ -143,13 +143,13 @@ void ChartView::paintExport(QPainter& painter, QSize size) const
 {
     const QFont font = chartFont();
     const QSize chart = chartRect().size();
-    const ChartGeometry mapping = geometryIn(QRectF(QPointF(0, 0), chart), painter.device());
+    const render::ChartGeometry mapping = geometryIn(QRectF(QPointF(0, 0), chart), painter.device());
     painter.setFont(font);  // from the first element on, so that an SVG names no other font
     painter.fillRect(QRect(QPoint(0, 0), size), kChartBackground);
-    paintChart(painter, form_.canvas().ops(), mapping, font, kChartBackground, gridlines_);
-    paintLegend(painter, mapping.target, font);
+    render::paintChart(painter, form_.canvas().ops(), mapping, font, kChartBackground, gridlines_);
+    render::paintLegend(painter, mapping.target, font);
     const QRectF footer(0, chart.height(), size.width(), size.height() - chart.height());
-    paintFooter(painter, footer, footerLines(shownInputs_, QDate::currentDate(), shownLogScale_), font);
+    render::paintFooter(painter, footer, render::footerLines(shownInputs_, QDate::currentDate(), shownLogScale_), font);
 }
 
 bool ChartView::savePng(const QString& path, QString& error) const
@@ -176,7 +176,7 @@ bool ChartView::saveSvg(const QString& path, QString& error) const
     generator.setViewBox(QRect(QPoint(0, 0), size));
     generator.setResolution(logicalDpiX());
     generator.setTitle(tr("Karnoth chart"));
-    generator.setDescription(footerLines(shownInputs_, QDate::currentDate(), shownLogScale_).join('\n'));
+    generator.setDescription(render::footerLines(shownInputs_, QDate::currentDate(), shownLogScale_).join('\n'));
     QPainter painter;
     if (!painter.begin(&generator)) {
         error = tr("The chart could not be saved as %1.").arg(path);

@@ -7,8 +7,8 @@
 // The hover readout reads the series of the run the chart shows, which the window hands over when a
 // run completes (showRun); a run that faults after clearing the chart leaves none (forgetRun).
 
-#include "gui/chart_overlays.h"
-#include "gui/chart_painter.h"
+#include "render/chart_overlays.h"
+#include "render/chart_painter.h"
 #include "model/run_series.h"
 #include "panel/window_inputs.h"
 
@@ -36,7 +36,7 @@ public:
     // The inside of the frame, where the picture area's ScaleWidth x ScaleHeight lie (pixels).
     QRect chartRect() const { return contentsRect(); }
     // How the canvas maps onto chartRect() now (the target leaves room for texts at the edges).
-    ChartGeometry chartGeometry() const;
+    render::ChartGeometry chartGeometry() const;
     // The font the chart's texts are painted in: the window's, under the name of the face that is
     // actually used, so that an SVG names a font a reader has.
     QFont chartFont() const;
@@ -48,9 +48,9 @@ public:
 
     // The readout under the pointer at `pos` (widget pixels): nullopt without a shown run or when
     // `pos` lies more than half a year beside 1950..2050.
-    std::optional<HoverReadout> readoutAt(const QPoint& pos) const;
+    std::optional<render::HoverReadout> readoutAt(const QPoint& pos) const;
     // The readout the pointer shows now.
-    std::optional<HoverReadout> hoverReadout() const;
+    std::optional<render::HoverReadout> hoverReadout() const;
 
     void setStale(bool stale);
     bool isStale() const { return stale_; }
@@ -85,7 +85,7 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    ChartGeometry geometryIn(const QRectF& paper, QPaintDevice* device) const;
+    render::ChartGeometry geometryIn(const QRectF& paper, QPaintDevice* device) const;
     // The chart, its legend and the footer, as exported, `size` being exportSize().
     void paintExport(QPainter& painter, QSize size) const;
     void askAndSave(const QString& title, const QString& filter, const QString& suffix,

@@ -1,7 +1,7 @@
 #include "gui/control_widgets.h"
 
 #include "gui/caption_label.h"
-#include "gui/chart_painter.h"
+#include "render/chart_painter.h"
 #include "gui/form_fonts.h"
 #include "gui/form_scroll_bar.h"
 #include "gui/input_help.h"
@@ -29,7 +29,7 @@ QWidget* createLabel(const Control& control, QWidget* parent)
     if (row.heading) label->setFont(headingFont());
     if (row.foreColor) {
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, toQColor(*row.foreColor));
+        palette.setColor(QPalette::WindowText, render::toQColor(*row.foreColor));
         label->setPalette(palette);
     }
     return label;

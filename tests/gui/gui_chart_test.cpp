@@ -2,7 +2,7 @@
 // from CurrentY, year labels centred on their ticks, gridlines), its hover readout, and its exports
 // (legend and footer, one path per series) and context-menu actions.
 
-#include "gui/chart_painter.h"
+#include "render/chart_painter.h"
 #include "gui/chart_view.h"
 #include "gui_fixture.h"
 
@@ -53,7 +53,7 @@ QImage paint(const std::vector<DrawOp>& ops)
 {
     QImage image(200, 100, QImage::Format_RGB32);
     QPainter painter(&image);
-    paintChart(painter, ops, ChartGeometry{QRectF(0, 0, 200, 100), 1000, 500}, QFont(), Qt::white);
+    render::paintChart(painter, ops, render::ChartGeometry{QRectF(0, 0, 200, 100), 1000, 500}, QFont(), Qt::white);
     return image;
 }
 
@@ -287,7 +287,7 @@ private slots:
         QCOMPARE(readout->extraSterilisations, series.extraSterilisations[year]);
         if (year == 2005) {
             // Worked apart from the view: the survey sentence's 2005 street females.
-            QCOMPARE(readoutLines(*readout).join('\n').contains(QStringLiteral(": 119,813")), true);
+            QCOMPARE(render::readoutLines(*readout).join('\n').contains(QStringLiteral(": 119,813")), true);
             QVERIFY(readout->extraSterilisations > 15000);  // 15,474 in the programme's first year
         }
         if (year < 2005) QCOMPARE(readout->extraSterilisations, 0.0f);

@@ -1,7 +1,7 @@
-#include "gui/chart_overlays.h"
+#include "render/chart_overlays.h"
 
 #include "chart/color.h"
-#include "gui/chart_painter.h"
+#include "render/chart_painter.h"
 #include "support/number_masks.h"
 
 #include <QCoreApplication>
@@ -12,10 +12,10 @@
 #include <array>
 #include <cmath>
 
-namespace karnoth::gui {
+namespace karnoth::render {
 namespace {
 
-QString translated(const char* text) { return QCoreApplication::translate("karnoth::gui::Chart", text); }
+QString translated(const char* text) { return QCoreApplication::translate("karnoth::render::Chart", text); }
 
 QString grouped(double value) { return QString::fromStdString(formatGrouped(value)); }
 QString plain(double value) { return QString::fromStdString(formatPlain(value)); }
@@ -215,4 +215,4 @@ void paintFooter(QPainter& painter, const QRectF& area, const QStringList& lines
     painter.restore();
 }
 
-}  // namespace karnoth::gui
+}  // namespace karnoth::render

@@ -21,7 +21,7 @@
 class QPainter;
 class QPaintDevice;
 
-namespace karnoth::gui {
+namespace karnoth::render {
 
 QColor toQColor(Rgb colour);
 
@@ -54,4 +54,4 @@ int yearLabelOf(const DrawOp& op, double scaleWidth);
 QRectF targetLeavingRoomForTexts(const std::vector<DrawOp>& ops, const QRectF& paper, double scaleWidth,
                                  double scaleHeight, const QFont& font, QPaintDevice* device);
 
-}  // namespace karnoth::gui
+}  // namespace karnoth::render

@@ -10,7 +10,7 @@
 #include <cmath>
 #include <optional>
 
-namespace karnoth::gui {
+namespace karnoth::render {
 
 inline constexpr double kMiddleYear = (kFirstYear + kLastYear) / 2.0;
 inline constexpr double kYearsSpanShare = 0.8;  // of the width, from 10 % to 90 %
@@ -34,4 +34,4 @@ inline std::optional<int> nearestYear(double canvasX, double canvasWidth)
     return std::clamp(static_cast<int>(std::lround(year)), kFirstYear, kLastYear);
 }
 
-}  // namespace karnoth::gui
+}  // namespace karnoth::render

@@ -16,7 +16,7 @@
 
 class QPainter;
 
-namespace karnoth::gui {
+namespace karnoth::render {
 
 // The counts of one year of a run's series, in dogs (before any log transform).
 struct HoverReadout {
@@ -57,4 +57,4 @@ double footerHeight(const QStringList& lines, double width, const QFont& font, Q
 // Paints the footer's lines into `area` (pixels), black, each wrapped at word boundaries.
 void paintFooter(QPainter& painter, const QRectF& area, const QStringList& lines, const QFont& font);
 
-}  // namespace karnoth::gui
+}  // namespace karnoth::render

@@ -1,6 +1,6 @@
-#include "gui/chart_painter.h"
+#include "render/chart_painter.h"
 
-#include "gui/chart_years.h"
+#include "render/chart_years.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -14,7 +14,7 @@
 #include <string_view>
 #include <tuple>
 
-namespace karnoth::gui {
+namespace karnoth::render {
 namespace {
 
 // The plotter starts a year label this many canvas units left of its tick.
@@ -178,4 +178,4 @@ QRectF targetLeavingRoomForTexts(const std::vector<DrawOp>& ops, const QRectF& p
     return target.width() > paper.width() / 2 && target.height() > paper.height() / 2 ? target : paper;
 }
 
-}  // namespace karnoth::gui
+}  // namespace karnoth::render
