@@ -4,6 +4,7 @@
 #include "model/engine.h"
 #include "support/fault.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <tuple>
@@ -69,6 +70,13 @@ std::optional<PlanCheapest> cheapestOf(const std::vector<PlanCell>& cells)
 }
 
 }  // namespace
+
+PlanSettings defaultPlanSettings(int programmeStart)
+{
+    PlanSettings settings;
+    settings.targetYear = std::min(programmeStart + 10, kLastYear);
+    return settings;
+}
 
 const PlanCell& Plan::cell(int ownedShare, int rate) const
 {

@@ -38,6 +38,10 @@ struct PlanSettings {
     int ownedShareStep = 5;      // per cent between the grid's owned shares; divides 100
 };
 
+// The settings a planner starts from: the target ten years after the programme's start (2050 at
+// the latest), at 50 % of the baseline, every operation costing 1, owned shares in steps of 5 %.
+PlanSettings defaultPlanSettings(int programmeStart);
+
 struct PlanRequest {
     ModelInputs inputs;  // the window's inputs as its last run read them
     YearlySeries killedByYear;

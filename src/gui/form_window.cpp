@@ -448,3 +448,18 @@ void FormWindow::fitIntoScreen()
 }
 
 }  // namespace karnoth::gui
+
+namespace karnoth::gui {
+
+void FormWindow::setPlanSettings(const std::optional<PlanSettings>& settings)
+{
+    planSettings_ = settings;
+    emit planSettingsChanged();
+}
+
+PlanSettings FormWindow::planSettingsFor(int programmeStart) const
+{
+    return planSettings_ ? *planSettings_ : defaultPlanSettings(programmeStart);
+}
+
+}  // namespace karnoth::gui

@@ -6,6 +6,7 @@
 // a spin box beside each bar, a red frame on the input at fault, a sign on Run and the chart when
 // they show a run of earlier inputs, undo and redo of every input change, and help.
 
+#include "analysis/planner.h"
 #include "app/form1.h"
 #include "gui/caption_label.h"
 #include "gui/control_value.h"
@@ -14,6 +15,7 @@
 #include <QMainWindow>
 
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 class QMenu;
@@ -62,9 +64,19 @@ public:
     void applyControlValues(const QString& stepName, const std::vector<ControlValue>& values,
                             const ControlApplier& applier = {});
 
+    // The planner's target and costs, shared by the planner, the comparison of scenarios and the
+    // report; nullopt until the user sets them, and then defaultPlanSettings of the start year
+    // holds (ten years after the start, 50 %, costs 1 and 1).
+    const std::optional<PlanSettings>& planSettings() const { return planSettings_; }
+    void setPlanSettings(const std::optional<PlanSettings>& settings);
+    PlanSettings planSettingsFor(int programmeStart) const;
+
     QMenu* fileMenu() const { return fileMenu_; }
     // Where the analyses' views add their actions.
     QMenu* analysisMenu() const { return analysisMenu_; }
+
+signals:
+    void planSettingsChanged();
 
 public slots:
     void showModelHelp();
@@ -101,6 +113,7 @@ private:
     CaptionLabel* faultLine_ = nullptr;
     FaultFrame* faultFrame_ = nullptr;
     QUndoStack* undoStack_ = nullptr;
+    std::optional<PlanSettings> planSettings_;
     InputHistory* history_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
