@@ -19,6 +19,7 @@
 #include "app/scenario_file.h"
 #include "app/settings_file.h"
 #include "panel/change_handlers.h"
+#include "support/fault.h"
 #include "support/numeric_text.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
