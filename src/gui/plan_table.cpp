@@ -25,11 +25,13 @@ PlanTable::PlanTable(QWidget* parent) : QTableWidget(0, kColumnCount, parent)
                                tr("Sterilised street"), tr("Sterilised in all"), tr("Cost")});
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     verticalHeader()->setVisible(false);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);  // compact rows: 21 shares by default
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setAlternatingRowColors(true);
     setToolTip(tr("For each share aimed at owned dogs, the smallest yearly rate that meets the target, with its "
-                  "street total in the target year, its sterilisations over the programme's years and their cost."));
+                  "street total in the target year, its sterilisations over the programme's years and their cost. "
+                  "Double-click a row (or press Enter on it) to set the main window's bars to it."));
 }
 
 void PlanTable::setPlan(const std::shared_ptr<const Plan>& plan)

@@ -3,7 +3,8 @@
 // per cent), the street total in the target year, the owned, street and total sterilisations over
 // the programme's years and their cost. A share whose rates all miss the target shows "none" and
 // the figures at rate 100 %; empty figures when that run faults too. The row of the owned share of
-// the cheapest programme on the whole grid is highlighted.
+// the cheapest programme on the whole grid is highlighted. Activating a row (double-click, Enter)
+// stands for choosing its share at its minimal rate.
 
 #include "analysis/planner.h"
 

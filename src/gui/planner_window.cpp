@@ -159,6 +159,12 @@ PlannerWindow::PlannerWindow(FormWindow& window)
             [this](const PlanSettings& settings) { window_.setPlanSettings(settings); });
     connect(settingsBox_, &PlanSettingsBox::defaultsRequested, this, [this] { window_.setPlanSettings(std::nullopt); });
     connect(heatMap_, &PlanHeatMapView::cellClicked, this, &PlannerWindow::chooseCell);
+    connect(table_, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
+        // A row stands for its share at its minimal rate; a share that never meets the target has none.
+        if (!plan_ || index.row() < 0 || static_cast<std::size_t>(index.row()) >= plan_->rows.size()) return;
+        const PlanRow& row = plan_->rows[static_cast<std::size_t>(index.row())];
+        if (row.minimalRate) chooseCell(row.ownedShare, *row.minimalRate);
+    });
     connect(heatMap_, &PlanHeatMapView::hovered, this, [this](const QString& text) {
         details_->setText(QString(text).replace(QLatin1Char('\n'), QStringLiteral("; ")));
     });

@@ -132,6 +132,13 @@ private slots:
         QCOMPARE(planner_->settingsBox().targetPercentBox().value(), 40.0);
     }
 
+    void closingTheMainWindowClosesThePlanner()
+    {
+        QVERIFY(planner_->isVisible());
+        window_->close();
+        QVERIFY(!planner_->isVisible());
+    }
+
     void theDefaultsFollowTheStartYear()
     {
         QVERIFY(!window_->planSettings());
@@ -209,6 +216,18 @@ private slots:
         QCOMPARE(value("hscSterilise"), 252);
         QCOMPARE(value("vscTarget"), 50);
         QCOMPARE(map.current(), std::optional<QPointF>(QPointF(252, 50)));
+    }
+
+    void enterOnARowSetsTheBarsToItsMinimalRate()
+    {
+        setTarget2030InSteps50();
+        PlanTable& table = planner_->table();
+        table.setFocus();
+        table.setCurrentCell(1, PlanTable::MinimalRate);
+        QTest::keyClick(&table, Qt::Key_Return);
+        QCOMPARE(value("hscSterilise"), 136);
+        QCOMPARE(value("vscTarget"), 50);
+        QCOMPARE(window_->undoStack().undoText(), QStringLiteral("Choose rate 13.6 % and 50 % owned from the planner"));
     }
 
     void theMarkFollowsTheProgrammeBarsWithoutRecomputing()
@@ -453,8 +472,9 @@ private slots:
     {
         typeValue(planner_->settingsBox().targetYearBox(), QStringLiteral("2030"));
         QVERIFY(waitForPlan());
-        planner_->resize(1180, 800);
-        QTRY_COMPARE(planner_->size(), QSize(1180, 800));
+        planner_->settingsBox().targetYearBox().clearFocus();
+        planner_->resize(1180, 900);
+        QTRY_COMPARE(planner_->size(), QSize(1180, 900));
         QApplication::processEvents();
         PlanHeatMapView& map = planner_->heatMap();
         QTest::mouseMove(&map, map.centreOf({50, 136}).toPoint());
