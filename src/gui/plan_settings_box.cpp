@@ -84,12 +84,13 @@ void PlanSettingsBox::showSettings(const PlanSettings& settings, bool followingS
 {
     const QSignalBlocker year(targetYear_), percent(targetPercent_), owned(costOwned_), street(costStreet_),
         step(step_);
-    targetYear_->setValue(settings.targetYear);
-    targetPercent_->setValue(settings.targetPercent);
-    costOwned_->setValue(settings.costOwned);
-    costStreet_->setValue(settings.costStreet);
-    const int index = step_->findData(settings.ownedShareStep);
-    step_->setCurrentIndex(index);
+    // A box already showing its value is left alone, so that a run of the main window does not
+    // undo what the user is typing into it.
+    if (targetYear_->value() != settings.targetYear) targetYear_->setValue(settings.targetYear);
+    if (targetPercent_->value() != settings.targetPercent) targetPercent_->setValue(settings.targetPercent);
+    if (costOwned_->value() != settings.costOwned) costOwned_->setValue(settings.costOwned);
+    if (costStreet_->value() != settings.costStreet) costStreet_->setValue(settings.costStreet);
+    step_->setCurrentIndex(step_->findData(settings.ownedShareStep));
     following_->setText(followingStart ? tr("(following the start year)") : QString());
     defaults_->setEnabled(!followingStart);
 }

@@ -56,6 +56,23 @@ bool sameRequest(const PlanRequest& a, const PlanRequest& b)
 
 std::string controlName(std::string_view name) { return std::string(name); }
 
+// Writes the plan on show as CSV, replacing the file whole; false with the reason otherwise.
+bool saveCsv(const std::shared_ptr<const Plan>& plan, std::string (*csvOf)(const Plan&), const QString& path,
+             QString& error)
+{
+    if (!plan) {
+        error = PlannerWindow::tr("There is no plan to export yet.");
+        return false;
+    }
+    try {
+        replaceWholeFile(path.toStdString(), csvOf(*plan), path.toStdString());
+    } catch (const Fault& fault) {
+        error = QString::fromUtf8(fault.what());
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void PlannerWindow::addTo(FormWindow& window)
@@ -375,26 +392,6 @@ bool PlannerWindow::saveHeatMapSvg(const QString& path, QString& error) const
 {
     return heatMap_->saveSvg(path, exportSize(), error);
 }
-
-namespace {
-
-bool saveCsv(const std::shared_ptr<const Plan>& plan, std::string (*csvOf)(const Plan&), const QString& path,
-             QString& error)
-{
-    if (!plan) {
-        error = PlannerWindow::tr("There is no plan to export yet.");
-        return false;
-    }
-    try {
-        replaceWholeFile(path.toStdString(), csvOf(*plan), path.toStdString());
-    } catch (const Fault& fault) {
-        error = QString::fromUtf8(fault.what());
-        return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 bool PlannerWindow::saveTableCsv(const QString& path, QString& error) const
 {
