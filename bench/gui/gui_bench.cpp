@@ -1,13 +1,18 @@
 // The real window, offscreen: one scroll-bar change through the widget tree (its handler, the
 // run it starts and the repaint of the chart), start-up to the first painted chart, the pointer
-// moving over the chart with its readout, and the chart exported as SVG.
+// moving over the chart with its readout, the chart exported as SVG, and the planner following the
+// window: a new grid after an input, its mark after the programme rate.
 
 #include "gui/chart_view.h"
+#include "gui/form_binding.h"
 #include "gui/form_window.h"
+#include "gui/plan_heat_map_view.h"
+#include "gui/planner_window.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -108,6 +113,72 @@ void exportSvg(benchmark::State& state)
     state.counters["bytes"] = static_cast<double>(QFileInfo(path).size());
 }
 BENCHMARK(exportSvg)->Unit(benchmark::kMillisecond);
+
+// The planner open beside the window; the abandonment bar set to another value: the window's run,
+// the whole default grid in the background, the plan delivered to the GUI thread, its table filled
+// and its heat map painted.
+void plannerFollowsAnInput(benchmark::State& state)
+{
+    FormWindow window;
+    window.show();
+    karnoth::gui::PlannerWindow& planner = karnoth::gui::PlannerWindow::of(window);
+    planner.open();
+    // Waits for the plan without spinning, so the grid has both cores.
+    const auto settle = [&planner] {
+        if (planner.isComputing()) {
+            QEventLoop loop;
+            QObject::connect(&planner, &karnoth::gui::PlannerWindow::planShown, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+        planner.heatMap().repaint();
+    };
+    settle();
+    int abandoned = 4000;
+    for (auto _ : state) {
+        abandoned = abandoned == 4000 ? 4001 : 4000;
+        window.binding().apply(karnoth::gui::ControlValue::value("vscGainLoss", abandoned));
+        settle();
+    }
+    state.counters["cells"] = static_cast<double>(planner.plan()->cells.size());
+}
+BENCHMARK(plannerFollowsAnInput)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The planner open; one step of the programme rate: the window's run and the heat map repainted
+// with its mark moved (the grid stays).
+void plannerMarkFollowsTheRate(benchmark::State& state)
+{
+    FormWindow window;
+    window.show();
+    karnoth::gui::PlannerWindow& planner = karnoth::gui::PlannerWindow::of(window);
+    planner.open();
+    while (planner.isComputing()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    auto* bar = qobject_cast<QScrollBar*>(window.controlWidget(QStringLiteral("hscSterilise")));
+    bool up = true;
+    for (auto _ : state) {
+        bar->triggerAction(up ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
+        planner.heatMap().repaint();
+        up = !up;
+    }
+    if (planner.isComputing()) state.SkipWithError("the rate bar started a computation of the grid");
+}
+BENCHMARK(plannerMarkFollowsTheRate)->Unit(benchmark::kMillisecond);
+
+// The default plan's heat map painted anew, as after every new plan: cells, axes, scale, contour,
+// marks and key.
+void plannerHeatMapPaint(benchmark::State& state)
+{
+    FormWindow window;
+    window.show();
+    karnoth::gui::PlannerWindow& planner = karnoth::gui::PlannerWindow::of(window);
+    planner.open();
+    while (planner.isComputing()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    karnoth::gui::PlanHeatMapView& map = planner.heatMap();
+    for (auto _ : state) {
+        map.setPlan(planner.plan());
+        map.repaint();
+    }
+}
+BENCHMARK(plannerHeatMapPaint)->Unit(benchmark::kMillisecond);
 
 // The offscreen platform warns on every window shown; the warnings would drown the figures.
 void quietWarnings(QtMsgType type, const QMessageLogContext&, const QString& message)

@@ -36,6 +36,8 @@ struct PlanSettings {
     double costOwned = 1;        // one owned sterilisation; 0 or more (1 and 1 count operations)
     double costStreet = 1;       // one street sterilisation; 0 or more
     int ownedShareStep = 5;      // per cent between the grid's owned shares; divides 100
+
+    friend bool operator==(const PlanSettings&, const PlanSettings&) = default;
 };
 
 // The settings a planner starts from: the target ten years after the programme's start (2050 at

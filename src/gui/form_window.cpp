@@ -11,6 +11,7 @@
 #include "gui/form_fonts.h"
 #include "gui/help_dialog.h"
 #include "gui/input_help.h"
+#include "gui/planner_window.h"
 #include "gui/twips_scale.h"
 #include "panel/control_names.h"
 #include "panel/form_inputs.h"
@@ -112,6 +113,7 @@ FormWindow::FormWindow(std::filesystem::path directory, QWidget* parent)
     buildStatusBar();
     buildMenus();
     connectSignals();
+    PlannerWindow::addTo(*this);
     setTabOrder();
 
     form_.Form_Load();

@@ -23,6 +23,8 @@ struct ModelInputs {
     int cullFrom = static_cast<int>(kDefaultCullFrom.value);               // culling years, inclusive
     int cullTo = static_cast<int>(kDefaultCullTo.value);
     bool onlyYearlings = false;  // the street programme treats only 1-year-olds
+
+    friend bool operator==(const ModelInputs&, const ModelInputs&) = default;
 };
 
 }  // namespace karnoth

@@ -371,14 +371,16 @@ private slots:
             if (!action->isSeparator()) file << action->text().remove('&');
         QCOMPARE(file, QStringList({"Export chart as PNG...", "Export chart as SVG...", "Copy yearly data", "Quit"}));
 
-        // The Analysis menu waits for the analyses' views; its placeholder goes when one arrives.
+        // The Analysis menu holds the analyses' views; its placeholder went when the first arrived.
         QMenu* analysis = window_->analysisMenu();
         QVERIFY(analysis);
-        QCOMPARE(analysis->actions().size(), 1);
         QVERIFY(!analysis->actions().front()->isEnabled());
-        QAction* planner = analysis->addAction(QStringLiteral("Planner"));
         QVERIFY(!analysis->actions().front()->isVisible());
-        QVERIFY(planner->isVisible());
+        QStringList views;
+        for (QAction* action : analysis->actions())
+            if (action->isVisible()) views << action->text().remove('&');
+        QVERIFY(views.contains(QStringLiteral("Planner...")));
+        QVERIFY(views.contains(QStringLiteral("Match a count...")));
 
         // View: gridlines and legend reach the chart.
         auto* view = window_->menuBar()->findChild<QMenu*>(QStringLiteral("viewMenu"));

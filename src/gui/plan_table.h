@@ -1,0 +1,34 @@
+#pragma once
+// The planner's table: one row per owned share, with the smallest rate that meets the target (in
+// per cent), the street total in the target year, the owned, street and total sterilisations over
+// the programme's years and their cost. A share whose rates all miss the target shows "none" and
+// the figures at rate 100 %; empty figures when that run faults too. The row of the owned share of
+// the cheapest programme on the whole grid is highlighted. Activating a row (double-click, Enter)
+// stands for choosing its share at its minimal rate.
+
+#include "analysis/planner.h"
+
+#include <QTableWidget>
+
+#include <memory>
+#include <optional>
+
+namespace karnoth::gui {
+
+class PlanTable : public QTableWidget {
+    Q_OBJECT
+
+public:
+    enum Column { OwnedShare, MinimalRate, StreetTotal, SterilisedOwned, SterilisedStreet, SterilisedTotal, Cost };
+
+    explicit PlanTable(QWidget* parent = nullptr);
+
+    void setPlan(const std::shared_ptr<const Plan>& plan);
+    // The highlighted row, nullopt when no programme meets the target.
+    std::optional<int> cheapestRow() const { return cheapestRow_; }
+
+private:
+    std::optional<int> cheapestRow_;
+};
+
+}  // namespace karnoth::gui
