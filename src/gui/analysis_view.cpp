@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QProgressBar>
@@ -181,6 +182,15 @@ void AnalysisView::hideEvent(QHideEvent* event)
         jobEnded();
         outOfDate_ = true;
     }
+}
+
+void AnalysisView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 QStringList AnalysisView::footer() const

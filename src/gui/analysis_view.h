@@ -104,6 +104,8 @@ protected:
 
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    // Enter commits the field it was pressed in and no more: it must not close the view.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void startOrStop();
