@@ -166,7 +166,8 @@ QString UncertaintyView::targetWords(const Shown& shown) const
         return tr("No chance of meeting %1 can be told: %2").arg(goal, QString::fromStdString(target->fault.value_or("")));
     return tr("Chance of meeting %1: %2 % of %3.")
         .arg(goal, QString::fromStdString(formatOneDecimal(*target->probability * 100)),
-             tr("%1 valid").arg(replicatesText(shown.result.valid)));
+             shown.result.valid == 1 ? tr("1 valid replicate")
+                                     : tr("%1 valid replicates").arg(shown.result.valid));
 }
 
 void UncertaintyView::display(const WindowInputs& inputs, Shown shown)
