@@ -1,7 +1,8 @@
 // karnoth-view-screenshots DIR: the pictures of the sensitivity and uncertainty views for the
 // README, rendered offscreen. It starts the window in the current directory, opens both views with
 // the settings the README describes (the street total in 2030; adult survival 0.85 to 0.92 and
-// juvenile survival 0.08 to 0.12, year-to-year SD 0.05, whole dogs, 1000 replicates), waits for
+// juvenile survival 0.08 to 0.12, year-to-year SD 0.05, whole dogs, 1000 replicates, the planner's
+// target 50 % by 2030), waits for
 // their results and writes DIR/karnoth-sensitivity.png and DIR/karnoth-uncertainty.png.
 
 #include "gui/analysis_view.h"
@@ -58,6 +59,10 @@ int main(int argc, char** argv)
 
     karnoth::gui::FormWindow window;
     window.show();
+    karnoth::PlanSettings target = karnoth::defaultPlanSettings(2005);
+    target.targetYear = 2030;
+    target.targetPercent = 50;
+    window.setPlanSettings(target);
 
     auto* sensitivity = new karnoth::gui::SensitivityView(window);
     sensitivity->resize(820, 560);
