@@ -92,7 +92,8 @@ void AnalysisView::setStatus(const QString& text, bool isFault)
     status_->setText(text);
     status_->setToolTip(text);
     QPalette palette = status_->palette();
-    palette.setColor(QPalette::WindowText, isFault ? QColor(0x9a, 0x10, 0x10) : this->palette().color(QPalette::WindowText));
+    const QColor ink = isFault ? QColor(0x9a, 0x10, 0x10) : this->palette().color(QPalette::WindowText);
+    palette.setColor(QPalette::WindowText, ink);
     status_->setPalette(palette);
 }
 

@@ -54,8 +54,8 @@ bool saveText(const QString& path, const std::string& text, QString& error)
 {
     // Written whole or not at all: a failed write leaves any earlier file as it was.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !file.commit()) {
+    const auto size = static_cast<qint64>(text.size());
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), size) != size || !file.commit()) {
         error = cannotSave(path);
         return false;
     }

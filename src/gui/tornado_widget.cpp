@@ -68,7 +68,9 @@ void TornadoWidget::paintEvent(QPaintEvent*)
     const render::TornadoLayout layout = chartLayout();
     const std::optional<std::size_t> row = hoveredRow();
     render::paintTornado(painter, layout, *result_, font(), row);
-    if (row) render::paintReadoutBox(painter, layout.area, QPointF(*pointer_), render::tornadoReadoutLines(*result_, *row), font());
+    if (row)
+        render::paintReadoutBox(painter, layout.area, QPointF(*pointer_), render::tornadoReadoutLines(*result_, *row),
+                                font());
 }
 
 void TornadoWidget::mouseMoveEvent(QMouseEvent* event)

@@ -163,7 +163,8 @@ QString UncertaintyView::targetWords(const Shown& shown) const
                              .arg(shortNumber(target->percent))
                              .arg(start - 1);
     if (!target->probability)
-        return tr("No chance of meeting %1 can be told: %2").arg(goal, QString::fromStdString(target->fault.value_or("")));
+        return tr("No chance of meeting %1 can be told: %2")
+            .arg(goal, QString::fromStdString(target->fault.value_or("")));
     return tr("Chance of meeting %1: %2 % of %3.")
         .arg(goal, QString::fromStdString(formatOneDecimal(*target->probability * 100)),
              shown.result.valid == 1 ? tr("1 valid replicate")
@@ -217,7 +218,8 @@ QStringList UncertaintyView::settingsLines() const
         ranges << tr("%1 %2 to %3").arg(captionOf(range.field), shortNumber(range.low), shortNumber(range.high));
     QString line = tr("Uncertainty: %1, seed %2").arg(replicatesText(request.replicates)).arg(request.seed);
     line += ranges.isEmpty() ? tr("; no input varied") : tr("; ranges: %1").arg(ranges.join(QStringLiteral(", ")));
-    if (request.chance.yearToYearSd > 0) line += tr("; year-to-year SD %1").arg(shortNumber(request.chance.yearToYearSd));
+    if (request.chance.yearToYearSd > 0)
+        line += tr("; year-to-year SD %1").arg(shortNumber(request.chance.yearToYearSd));
     if (request.chance.wholeDogs) line += tr("; whole dogs");
     QStringList lines{line};
     if (const QString target = targetWords(*shown_); !target.isEmpty()) lines << target;

@@ -92,8 +92,8 @@ void paintAxes(QPainter& painter, const BandChartLayout& layout, const QFontMetr
         painter.setPen(QPen(Qt::black, 0));
         painter.drawLine(QLineF(x, plot.bottom(), x, plot.bottom() + kTickLength));
         const QString label = QString::number(year);
-        painter.drawText(QPointF(x - metrics.horizontalAdvance(label) / 2, plot.bottom() + kTickLength + metrics.ascent()),
-                         label);
+        const QPointF at(x - metrics.horizontalAdvance(label) / 2, plot.bottom() + kTickLength + metrics.ascent());
+        painter.drawText(at, label);
     }
     painter.setPen(QPen(Qt::black, 0));
     painter.drawLine(QLineF(plot.bottomLeft(), plot.bottomRight()));
@@ -194,7 +194,7 @@ void paintBandChart(QPainter& painter, const BandChartLayout& layout, const Band
     painter.drawText(layout.title, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, chart.title);
     painter.setFont(font);
     const QFontMetricsF metrics(font, painter.device());
-    paintLegend(painter, layout.legend, bandChartLegend(), font);
+    paintLegendEntries(painter, layout.legend, bandChartLegend(), font);
     paintAxes(painter, layout, metrics);
 
     painter.save();

@@ -53,7 +53,8 @@ double legendHeight(const std::vector<LegendEntry>& entries, double width, const
     return rows * metrics.lineSpacing();
 }
 
-void paintLegend(QPainter& painter, const QRectF& area, const std::vector<LegendEntry>& entries, const QFont& font)
+void paintLegendEntries(QPainter& painter, const QRectF& area, const std::vector<LegendEntry>& entries,
+                        const QFont& font)
 {
     painter.save();
     painter.setFont(font);

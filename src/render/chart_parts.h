@@ -1,5 +1,5 @@
 #pragma once
-// Pieces the analyses' charts share: a legend of swatches in one row (a fill drawn with its brush,
+// Pieces the analyses' charts share: a legend of swatches in rows (a fill drawn with its brush,
 // so hatching shows on paper printed in black and white, or a line with its pen), a readout box of
 // lines kept inside the chart, a notice in place of a chart that cannot be drawn, and the texts of
 // axis values.
@@ -31,7 +31,8 @@ double legendHeight(const std::vector<LegendEntry>& entries, double width, const
 
 // Paints the entries left to right from `area`'s top left, wrapping to a new row when the next one
 // would pass its right edge.
-void paintLegend(QPainter& painter, const QRectF& area, const std::vector<LegendEntry>& entries, const QFont& font);
+void paintLegendEntries(QPainter& painter, const QRectF& area, const std::vector<LegendEntry>& entries,
+                        const QFont& font);
 
 // A white box with `lines` (each wrapped at word boundaries to at most 60 % of `bounds`' width),
 // its top left just right of and below `anchor`, moved left of it or up as needed to stay in

@@ -220,16 +220,16 @@ TornadoLayout layoutTornado(const SensitivityResult& result, const QRectF& area,
         captionWidth = std::max(captionWidth, metrics.horizontalAdvance(captionOf(row)));
     captionWidth = std::min(captionWidth + 2 * kPadding, inner.width() * kMostCaptionShare);
     const double elasticityWidth =
-        std::max(metrics.horizontalAdvance(translated("elasticity")), metrics.horizontalAdvance(QStringLiteral("-00.00"))) +
-        2 * kPadding;
+        std::max(metrics.horizontalAdvance(translated("elasticity")),
+                 metrics.horizontalAdvance(QStringLiteral("-00.00"))) + 2 * kPadding;
     layout.captionRight = inner.left() + captionWidth - kPadding;
     layout.elasticityLeft = inner.right() - elasticityWidth + kPadding;
 
     // A line for the elasticity column's heading above the plot, and two below it for the axis.
     const double top = layout.legend.bottom() + metrics.lineSpacing();
     const double bottom = inner.bottom() - kTickLength - 2 * metrics.lineSpacing();
-    layout.plot = QRectF(inner.left() + captionWidth, top, std::max(1.0, inner.width() - captionWidth - elasticityWidth),
-                         std::max(1.0, bottom - top));
+    const double plotWidth = std::max(1.0, inner.width() - captionWidth - elasticityWidth);
+    layout.plot = QRectF(inner.left() + captionWidth, top, plotWidth, std::max(1.0, bottom - top));
 
     // The span widened by a label's width at each end, so that the street totals printed beside
     // the outer bar ends fit inside the plot.
@@ -292,12 +292,13 @@ void paintTornado(QPainter& painter, const TornadoLayout& layout, const Sensitiv
         return;
     }
     const QFontMetricsF metrics(font, painter.device());
-    paintLegend(painter, layout.legend, tornadoLegend(result), font);
+    paintLegendEntries(painter, layout.legend, tornadoLegend(result), font);
 
     if (highlighted && *highlighted < layout.rows.size()) painter.fillRect(layout.rows[*highlighted], kHighlight);
     paintAxis(painter, layout, result, metrics);
     painter.setPen(Qt::black);
-    painter.drawText(QPointF(layout.elasticityLeft, layout.plot.top() - metrics.descent() - 1), translated("elasticity"));
+    const QPointF heading(layout.elasticityLeft, layout.plot.top() - metrics.descent() - 1);
+    painter.drawText(heading, translated("elasticity"));
 
     const double captionWidth = layout.captionRight - layout.area.left() - kPadding;
     for (std::size_t i = 0; i < layout.rows.size() && i < result.rows.size(); ++i) {

@@ -108,7 +108,8 @@ private slots:
         QFETCH(double, high);
         QFETCH(double, step);
         const ValueAxis axis = niceAxis(lowest, highest, most);
-        QVERIFY2(std::abs(axis.low - low) < 1e-9 && std::abs(axis.high - high) < 1e-9 && std::abs(axis.step - step) < 1e-12,
+        const bool ends = std::abs(axis.low - low) < 1e-9 && std::abs(axis.high - high) < 1e-9;
+        QVERIFY2(ends && std::abs(axis.step - step) < 1e-12,
                  qPrintable(QStringLiteral("%1 .. %2 by %3").arg(axis.low).arg(axis.high).arg(axis.step)));
         QVERIFY(axis.ticks.size() <= static_cast<std::size_t>(most) + 1);
         QVERIFY(std::abs(axis.ticks.front() - low) < 1e-9 && std::abs(axis.ticks.back() - high) < 1e-9);
@@ -119,11 +120,13 @@ private slots:
         const SensitivityResult result = handTable();
         const TornadoLayout layout = layoutTornado(result, QRectF(0, 0, 600, 400), QFont(), nullptr);
         QCOMPARE(layout.rows.size(), std::size_t{3});
-        for (std::size_t i = 1; i < layout.rows.size(); ++i) QVERIFY(layout.rows[i].top() >= layout.rows[i - 1].bottom() - 1e-9);
+        for (std::size_t i = 1; i < layout.rows.size(); ++i)
+            QVERIFY(layout.rows[i].top() >= layout.rows[i - 1].bottom() - 1e-9);
         QVERIFY(layout.axis.low <= 80 && layout.axis.high >= 130);
         const QImage image = paintedTornado(result, layout);
         const double y = layout.rows[0].center().y();
-        const QRectF raised(layout.xOf(100), y - layout.barHeight / 2, layout.xOf(130) - layout.xOf(100), layout.barHeight);
+        const double barTop = y - layout.barHeight / 2;
+        const QRectF raised(layout.xOf(100), barTop, layout.xOf(130) - layout.xOf(100), layout.barHeight);
         const QRectF lowered(layout.xOf(80), raised.top(), layout.xOf(100) - layout.xOf(80), layout.barHeight);
         // Solid where the raised input takes it, hatched where the lowered one does: apart in grey.
         QCOMPARE(greysIn(image, raised).size(), std::size_t{1});

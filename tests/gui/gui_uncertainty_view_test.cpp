@@ -217,7 +217,8 @@ private slots:
     {
         BandChartWidget& chart = view_->chart();
         const render::BandChartLayout layout = chart.chartLayout();
-        const QPoint at(static_cast<int>(std::lround(layout.xOfYear(2010))), static_cast<int>(layout.plot.center().y()));
+        const QPoint at(static_cast<int>(std::lround(layout.xOfYear(2010))),
+                        static_cast<int>(layout.plot.center().y()));
         movePointer(chart, at);
         QCOMPARE(chart.hoveredYear(), std::optional<int>(2010));
         const QStringList lines = chart.readoutAt(at);
