@@ -23,19 +23,17 @@ struct BackgroundJob::State {
 
 BackgroundJob::BackgroundJob(QObject* parent) : QObject(parent) {}
 
-BackgroundJob::~BackgroundJob()
-{
-    if (!current_) return;
-    {
-        const std::lock_guard lock(current_->mutex);
-        current_->owner = nullptr;
-    }
-    current_->stop.request_stop();
-}
+BackgroundJob::~BackgroundJob() { cancel(); }
 
 void BackgroundJob::cancel()
 {
     if (!current_) return;
+    // A cancelled job may still be finishing a step and report progress after this BackgroundJob is
+    // gone; without an owner it posts nothing.
+    {
+        const std::lock_guard lock(current_->mutex);
+        current_->owner = nullptr;
+    }
     current_->stop.request_stop();
     current_.reset();
 }

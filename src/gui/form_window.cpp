@@ -1,5 +1,6 @@
 #include "gui/form_window.h"
 
+#include "gui/analysis_view_actions.h"
 #include "gui/bar_value_box.h"
 #include "gui/caption_label.h"
 #include "gui/chart_view.h"
@@ -112,6 +113,7 @@ FormWindow::FormWindow(std::filesystem::path directory, QWidget* parent)
     buildValueBoxes();
     buildStatusBar();
     buildMenus();
+    addSensitivityAndUncertaintyActions(*this);
     connectSignals();
     PlannerWindow::addTo(*this);
     setTabOrder();

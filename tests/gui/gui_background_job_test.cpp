@@ -143,6 +143,30 @@ private slots:
         QVERIFY(!delivered);
     }
 
+    void aCancelledJobReportingAfterItsOwnerIsGoneIsSafe()
+    {
+        // The job was replaced or stopped, then its owner went, and only then does it report.
+        auto job = std::make_unique<BackgroundJob>();
+        std::atomic<bool> ownerGone{false};
+        std::atomic<bool> reported{false};
+        std::atomic<bool> started{false};
+        job->start<int>(
+            [&](std::stop_token stop, const JobProgress& progress) {
+                started = true;
+                while (!stop.stop_requested() || !ownerGone) std::this_thread::yield();
+                progress(1, 1);
+                reported = true;
+                return 0;
+            },
+            [](int) {});
+        QVERIFY(QTest::qWaitFor([&] { return started.load(); }, 30000));
+        job->cancel();
+        job.reset();
+        ownerGone = true;
+        QVERIFY(QTest::qWaitFor([&] { return reported.load(); }, 30000));
+        settle();
+    }
+
     void progressArrivesOnTheGuiThreadAndFailuresAreReported()
     {
         BackgroundJob job;

@@ -381,6 +381,8 @@ private slots:
             if (action->isVisible()) views << action->text().remove('&');
         QVERIFY(views.contains(QStringLiteral("Planner...")));
         QVERIFY(views.contains(QStringLiteral("Match a count...")));
+        QVERIFY(views.contains(QStringLiteral("Sensitivity...")));
+        QVERIFY(views.contains(QStringLiteral("Uncertainty...")));
 
         // View: gridlines and legend reach the chart.
         auto* view = window_->menuBar()->findChild<QMenu*>(QStringLiteral("viewMenu"));

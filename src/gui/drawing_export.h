@@ -1,0 +1,28 @@
+#pragma once
+// Saving a drawing of a view as a PNG image or an SVG drawing, and its data as a CSV file, each
+// with a file dialog in front. The drawing comes from a paint function over a size in pixels, so
+// the file holds the same picture at whatever device it is painted on.
+
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <string>
+
+class QPainter;
+class QWidget;
+
+namespace karnoth::gui {
+
+using PaintFunction = std::function<void(QPainter& painter, QSize size)>;
+
+// Each returns false and leaves a reason in `error` when the file cannot be written.
+bool saveDrawingAsPng(const QString& path, QSize size, double pixelRatio, const PaintFunction& paint, QString& error);
+bool saveDrawingAsSvg(const QString& path, QSize size, const QString& title, const QString& description,
+                      const PaintFunction& paint, QString& error);
+bool saveText(const QString& path, const std::string& text, QString& error);
+
+// The file name the user chooses, ending in `suffix` (".png"); empty when the dialog is cancelled.
+QString askSavePath(QWidget* parent, const QString& title, const QString& filter, const QString& suffix);
+
+}  // namespace karnoth::gui

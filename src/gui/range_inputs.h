@@ -1,0 +1,65 @@
+#pragma once
+// The uncertain inputs of the uncertainty view: one row for each of the eleven inputs an analysis
+// varies (the eight texts and the three bars, in the window's order), each with a box that varies
+// it, the two ends of its uniform range in the control's own units (the rate in tenths of a per
+// cent), and the value the window's last run read. Ticking an input whose ends are empty fills
+// them with that value less and plus 10 %. A range may cross the input's domain (the replicates
+// outside it fault), but each end must be a number and the low end must not lie above the high one.
+
+#include "analysis/uncertainty.h"
+#include "model/model_inputs.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+namespace karnoth::gui {
+
+class RangeInputs : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit RangeInputs(QWidget* parent = nullptr);
+
+    // Shows each input's value beside its row; the ends a ticked box fills come from it.
+    void setCurrentValues(const ModelInputs& inputs);
+
+    struct Reading {
+        std::vector<ParameterRange> ranges;  // the ticked inputs, in the window's order
+        std::optional<QString> problem;      // the first unusable row, named by its caption
+    };
+    Reading read() const;
+
+    // Ticks `field` with the range low..high, as the user would, and says so once (changed()).
+    void setRange(InputField field, double low, double high);
+    QCheckBox* varyBox(InputField field) const;
+    QLineEdit* lowEdit(InputField field) const;
+    QLineEdit* highEdit(InputField field) const;
+
+signals:
+    // A ticked range was edited, or a box ticked or cleared.
+    void changed();
+
+private:
+    struct Row {
+        InputField field{};
+        QCheckBox* vary = nullptr;
+        QLineEdit* low = nullptr;
+        QLineEdit* high = nullptr;
+        QLabel* now = nullptr;
+        std::optional<double> value;  // as the last run read it
+    };
+    const Row* rowOf(InputField field) const;
+    void ticked(Row& row, bool on);
+
+    std::vector<Row> rows_;
+};
+
+}  // namespace karnoth::gui

@@ -1,0 +1,92 @@
+// karnoth-view-screenshots DIR: the pictures of the sensitivity and uncertainty views for the
+// README, rendered offscreen. It starts the window in the current directory, opens both views with
+// the settings the README describes (the street total in 2030; adult survival 0.85 to 0.92 and
+// juvenile survival 0.08 to 0.12, year-to-year SD 0.05, whole dogs, 1000 replicates, the planner's
+// target 50 % by 2030), waits for
+// their results and writes DIR/karnoth-sensitivity.png and DIR/karnoth-uncertainty.png.
+
+#include "gui/analysis_view.h"
+#include "gui/form_window.h"
+#include "gui/range_inputs.h"
+#include "gui/sensitivity_view.h"
+#include "gui/uncertainty_view.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QSpinBox>
+#include <QThread>
+
+#include <cstdio>
+
+namespace {
+
+// Waits (processing events) until `view` has shown a result newer than `before`.
+bool waitForResult(const karnoth::gui::AnalysisView& view, int before)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (view.resultsShown() <= before || view.job().isRunning()) {
+        if (timer.elapsed() > 120000) return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(10);
+    }
+    return true;
+}
+
+bool save(QWidget& view, const QString& path)
+{
+    QApplication::processEvents();
+    if (view.grab().save(path, "PNG")) return true;
+    std::fprintf(stderr, "karnoth-view-screenshots: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: karnoth-view-screenshots DIR\n");
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QDir directory(QString::fromLocal8Bit(argv[1]));
+
+    karnoth::gui::FormWindow window;
+    window.show();
+    karnoth::PlanSettings target = karnoth::defaultPlanSettings(2005);
+    target.targetYear = 2030;
+    target.targetPercent = 50;
+    window.setPlanSettings(target);
+
+    auto* sensitivity = new karnoth::gui::SensitivityView(window);
+    sensitivity->resize(820, 560);
+    sensitivity->show();
+    int before = sensitivity->resultsShown();
+    sensitivity->yearBox().setValue(2030);
+    if (!waitForResult(*sensitivity, before)) return 1;
+
+    auto* uncertainty = new karnoth::gui::UncertaintyView(window);
+    uncertainty->resize(1220, 660);
+    uncertainty->show();
+    if (!waitForResult(*uncertainty, 0)) return 1;
+    before = uncertainty->resultsShown();
+    {
+        const QSignalBlocker quiet(uncertainty->ranges());
+        uncertainty->ranges().setRange(karnoth::InputField::adultSurvival, 0.85, 0.92);
+        uncertainty->ranges().setRange(karnoth::InputField::streetJuvenileSurvival, 0.08, 0.12);
+        const QSignalBlocker quietSd(uncertainty->yearToYearBox());
+        uncertainty->yearToYearBox().setValue(0.05);
+    }
+    uncertainty->wholeDogsBox().setChecked(true);
+    if (!waitForResult(*uncertainty, before)) return 1;
+
+    const bool saved = save(*sensitivity, directory.filePath(QStringLiteral("karnoth-sensitivity.png"))) &&
+                       save(*uncertainty, directory.filePath(QStringLiteral("karnoth-uncertainty.png")));
+    return saved ? 0 : 1;
+}

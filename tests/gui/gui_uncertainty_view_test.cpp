@@ -1,0 +1,264 @@
+// Analysis -> Uncertainty: opens from the menu with bands on the window's run, follows the window's
+// runs, its own ranges and the planner's target, refuses an unusable range by name, shows progress
+// and stops, reads out a year under the pointer, and exports the chart and the bands.
+
+#include "analysis_view_fixture.h"
+#include "gui/band_chart_widget.h"
+#include "gui/control_value.h"
+#include "gui/range_inputs.h"
+#include "gui/uncertainty_view.h"
+#include "gui_fixture.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QXmlStreamReader>
+
+using namespace karnoth;
+using namespace karnoth::gui;
+using namespace karnoth::gui::testing;
+
+namespace {
+
+constexpr std::size_t kMedian = 2;  // kBandPercentiles: 5, 25, 50, 75, 95
+
+double percentile(const UncertaintyView& view, std::size_t band, int year)
+{
+    return view.shown()->result.streetTotal->bands[band][static_cast<std::size_t>(year - kFirstYear)];
+}
+
+}  // namespace
+
+class GuiUncertaintyViewTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ScratchDirectory> scratch_;
+    std::unique_ptr<FormWindow> window_;
+    UncertaintyView* view_ = nullptr;
+
+    double windowStreetTotal(int year) const { return window_->form().lastSeries()->streetTotal[year]; }
+
+    // Without ranges or chance every replicate is the window's own run, at every percentile.
+    void expectEveryPercentileIsTheWindowsRun()
+    {
+        QVERIFY(view_->shown());
+        QCOMPARE(view_->shown()->result.valid, view_->shown()->result.replicates);
+        for (int year = kFirstYear; year <= kLastYear; ++year)
+            for (std::size_t band = 0; band < kBandPercentiles.size(); ++band)
+                QCOMPARE(percentile(*view_, band, year), windowStreetTotal(year));
+    }
+
+    // What the window's own run says of the target: met or not, so every replicate alike.
+    double windowMeetsTarget(int year, double percent) const
+    {
+        const int start = window_->form().lastRunInputs()->inputs.programmeStart;
+        return windowStreetTotal(year) <= windowStreetTotal(start - 1) * percent / 100 ? 1.0 : 0.0;
+    }
+
+private slots:
+    void init()
+    {
+        scratch_ = std::make_unique<ScratchDirectory>();
+        window_ = startWindow();
+        QVERIFY(window_);
+        view_ = openFromAnalysisMenu<UncertaintyView>(*window_, "uncertaintyAction");
+        QVERIFY(view_);
+        QVERIFY(!view_->isModal());
+        QVERIFY(nextResult(*view_, 0));
+    }
+    void cleanup()
+    {
+        window_.reset();
+        scratch_.reset();
+    }
+
+    void opensWithTheWindowsRunAndTheDefaultTarget()
+    {
+        QCOMPARE(view_->replicatesBox().value(), 1000);
+        QCOMPARE(view_->seedBox().value(), 1);
+        QCOMPARE(view_->yearToYearBox().value(), 0.0);
+        QVERIFY(!view_->wholeDogsBox().isChecked());
+        expectEveryPercentileIsTheWindowsRun();
+        QCOMPARE(view_->chart().chart().run->values(), window_->form().lastSeries()->streetTotal.values());
+
+        // No planner settings yet: ten years after the start (2005), at 50 % of 2004.
+        const std::optional<TargetChance>& target = view_->shown()->result.target;
+        QVERIFY(target && target->probability);
+        QCOMPARE(target->year, 2015);
+        QCOMPARE(target->percent, 50.0);
+        QCOMPARE(*target->probability, windowMeetsTarget(2015, 50));
+        QVERIFY2(view_->targetLine().text().contains(QStringLiteral("2015")), qPrintable(view_->targetLine().text()));
+    }
+
+    void followsARunOfTheWindow()
+    {
+        const int before = view_->resultsShown();
+        window_->binding().apply(ControlValue::value("hscSterilise", 600));
+        QVERIFY(nextResult(*view_, before));
+        QCOMPARE(view_->shownInputs()->inputs.programmeRate, 600.0);
+        expectEveryPercentileIsTheWindowsRun();
+    }
+
+    void followsThePlannersTarget()
+    {
+        const int before = view_->resultsShown();
+        PlanSettings settings = defaultPlanSettings(2005);
+        settings.targetYear = 2040;
+        settings.targetPercent = 30;
+        window_->setPlanSettings(settings);
+        QVERIFY(nextResult(*view_, before));
+        const std::optional<TargetChance>& target = view_->shown()->result.target;
+        QVERIFY(target && target->probability);
+        QCOMPARE(target->year, 2040);
+        QCOMPARE(*target->probability, windowMeetsTarget(2040, 30));
+        QVERIFY(view_->targetLine().text().contains(QStringLiteral("2040")));
+        QVERIFY(view_->targetLine().text().contains(QStringLiteral("30 %")));
+    }
+
+    void aRangeWidensTheBandsInOrder()
+    {
+        const int before = view_->resultsShown();
+        view_->replicatesBox().setValue(300);
+        QVERIFY(nextResult(*view_, before));
+        const int ranged = view_->resultsShown();
+        view_->ranges().setRange(InputField::adultSurvival, 0.85, 0.92);
+        QVERIFY(nextResult(*view_, ranged));
+        const UncertaintyResult& result = view_->shown()->result;
+        QCOMPARE(result.replicates, std::size_t{300});
+        QCOMPARE(view_->shown()->request.ranges.size(), std::size_t{1});
+        bool spread = false;
+        for (int year = kFirstYear; year <= kLastYear; ++year) {
+            for (std::size_t band = 1; band < kBandPercentiles.size(); ++band)
+                QVERIFY(percentile(*view_, band - 1, year) <= percentile(*view_, band, year));
+            spread = spread || percentile(*view_, 0, year) < percentile(*view_, 4, year);
+        }
+        QVERIFY(spread);
+        // The same seed gives the same bands again.
+        const double median2030 = percentile(*view_, kMedian, 2030);
+        const int again = view_->resultsShown();
+        view_->seedBox().setValue(2);
+        QVERIFY(nextResult(*view_, again));
+        const int back = view_->resultsShown();
+        view_->seedBox().setValue(1);
+        QVERIFY(nextResult(*view_, back));
+        QCOMPARE(percentile(*view_, kMedian, 2030), median2030);
+    }
+
+    void anUnusableRangeIsNamedAndNothingRuns_data()
+    {
+        QTest::addColumn<QString>("low");
+        QTest::addColumn<QString>("high");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("not a number") << "abc" << "0.12" << "\"abc\" is not a number";
+        QTest::newRow("empty") << "0.08" << "" << "\"\" is not a number";
+        QTest::newRow("low above high") << "0.12" << "0.08" << "lies above";
+    }
+    void anUnusableRangeIsNamedAndNothingRuns()
+    {
+        QFETCH(QString, low);
+        QFETCH(QString, high);
+        QFETCH(QString, says);
+        const int before = view_->resultsShown();
+        RangeInputs& ranges = view_->ranges();
+        ranges.varyBox(InputField::streetJuvenileSurvival)->setChecked(true);
+        QVERIFY(nextResult(*view_, before));  // ticked: 0.09 to 0.11, the window's 0.1 less and plus 10 %
+        QCOMPARE(ranges.lowEdit(InputField::streetJuvenileSurvival)->text(), QStringLiteral("0.09"));
+        QCOMPARE(ranges.highEdit(InputField::streetJuvenileSurvival)->text(), QStringLiteral("0.11"));
+
+        const int typed = view_->resultsShown();
+        QLineEdit* lowEdit = ranges.lowEdit(InputField::streetJuvenileSurvival);
+        QLineEdit* highEdit = ranges.highEdit(InputField::streetJuvenileSurvival);
+        lowEdit->setText(low);
+        lowEdit->setModified(true);
+        highEdit->setText(high);
+        highEdit->setModified(true);
+        emit highEdit->editingFinished();
+        QVERIFY(!view_->job().isRunning());
+        QCOMPARE(view_->resultsShown(), typed);
+        QVERIFY2(view_->statusText().contains(QStringLiteral("juvenile survival")), qPrintable(view_->statusText()));
+        QVERIFY2(view_->statusText().contains(says), qPrintable(view_->statusText()));
+    }
+
+    void showsProgressAndStops()
+    {
+        // Enough work that it is still running when we look.
+        view_->wholeDogsBox().setChecked(true);
+        view_->replicatesBox().setValue(100000);
+        QVERIFY(view_->job().isRunning());
+        auto* progress = view_->findChild<QProgressBar*>(QStringLiteral("analysisProgress"));
+        auto* stop = view_->findChild<QPushButton*>(QStringLiteral("stopOrRecompute"));
+        QVERIFY(progress && stop);
+        QVERIFY(progress->isVisible());
+        QTRY_VERIFY(progress->maximum() == 100000 && progress->value() > 0);
+
+        // A run of the window replaces it with a computation on the new inputs.
+        const int before = view_->resultsShown();
+        window_->binding().apply(ControlValue::value("hscSterilise", 500));
+        QVERIFY(view_->job().isRunning());
+        QTest::mouseClick(stop, Qt::LeftButton);
+        QVERIFY(!view_->job().isRunning());
+        QVERIFY(!progress->isVisible());
+        QVERIFY(view_->statusText().startsWith(QStringLiteral("Stopped")));
+        QCoreApplication::processEvents();
+        QCOMPARE(view_->resultsShown(), before);
+
+        // Recompute starts it again.
+        view_->replicatesBox().setValue(50);
+        QVERIFY(nextResult(*view_, before));
+        QCOMPARE(view_->shownInputs()->inputs.programmeRate, 500.0);
+    }
+
+    void pointingAtAYearReadsItOut()
+    {
+        BandChartWidget& chart = view_->chart();
+        const render::BandChartLayout layout = chart.chartLayout();
+        const QPoint at(static_cast<int>(std::lround(layout.xOfYear(2010))),
+                        static_cast<int>(layout.plot.center().y()));
+        movePointer(chart, at);
+        QCOMPARE(chart.hoveredYear(), std::optional<int>(2010));
+        const QStringList lines = chart.readoutAt(at);
+        QCOMPARE(lines.front(), QStringLiteral("2010"));
+        QVERIFY(lines.join('\n').contains(render::dogsText(windowStreetTotal(2010))));
+        QVERIFY(!chart.yearAt(QPoint(1, at.y())));
+    }
+
+    void exportsTheChartAndTheBands()
+    {
+        QString error;
+        const QString png = scratch_->file(QStringLiteral("uncertainty.png"));
+        QVERIFY2(view_->savePng(png, error), qPrintable(error));
+        const QImage image(png);
+        QVERIFY(!image.isNull());
+        QCOMPARE(image.size(), view_->exportSize() * view_->devicePixelRatioF());
+
+        const QString svg = scratch_->file(QStringLiteral("uncertainty.svg"));
+        QVERIFY2(view_->saveSvg(svg, error), qPrintable(error));
+        QFile svgFile(svg);
+        QVERIFY(svgFile.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&svgFile);
+        QStringList texts;
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::Characters) texts << xml.text().toString();
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY(texts.join(' ').contains(QStringLiteral("median of the replicates")));
+        QVERIFY(texts.join(' ').contains(QStringLiteral("1000 replicates, seed 1")));  // the footer
+
+        const QString csv = scratch_->file(QStringLiteral("uncertainty.csv"));
+        QVERIFY2(view_->saveCsv(csv, error), qPrintable(error));
+        const QStringList lines = linesOfFile(csv);
+        QCOMPARE(lines.size(), 102);
+        QVERIFY(lines.front().startsWith(QStringLiteral("year,streetTotal_p5,streetTotal_p25,streetTotal_p50,")));
+        QCOMPARE(lines.front().count(','), 15);
+        // 2005's median is the window's 2005 street total, as the window's own CSV writes it.
+        const QString median2005 = QString::number(windowStreetTotal(2005), 'g', 9);
+        QCOMPARE(lines[2005 - kFirstYear + 1].section(',', 3, 3), median2005);
+    }
+};
+
+QTEST_MAIN(GuiUncertaintyViewTest)
+#include "gui_uncertainty_view_test.moc"
