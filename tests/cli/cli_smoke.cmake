@@ -162,6 +162,12 @@ elseif(CASE STREQUAL "scenarios")
     message(FATAL_ERROR "the comparison's series differ from the window's run on the same scenario")
   endif()
   expect_length("${opened}" 101 comparison 0 sterilisedStreet)
+  # --compare is repeatable: one entry per file, in the order given.
+  run_cli(ignored --value hscSterilise=100 --save-scenario b.karnoth)
+  run_cli(both --compare b.karnoth --compare a.karnoth --json)
+  expect_length("${both}" 2 comparison)
+  expect_json("${both}" "b" comparison 0 name)
+  expect_json("${both}" "a" comparison 1 name)
   # A bad file is reported and changes nothing; killed.txt that differs is noticed.
   file(WRITE "${work}/bad.karnoth" "{\"format\": \"karnoth-scenario\", \"version\": 2}")
   run_cli(bad --value hscSterilise=300 --load-scenario bad.karnoth --compare bad.karnoth --json)
