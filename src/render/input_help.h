@@ -7,8 +7,9 @@
 #include <QString>
 
 #include <string_view>
+#include <vector>
 
-namespace karnoth::gui {
+namespace karnoth::render {
 
 struct InputDescription {
     QString caption;  // the words beside the input ("adult survival")
@@ -28,7 +29,16 @@ QString inputCaption(std::string_view name);
 // Meaning, unit and range in a few plain lines.
 QString inputToolTip(std::string_view name);
 
+// Every input control in the order the help and the report list them: life history, owned dogs,
+// the programme, culling, then the chart.
+std::vector<std::string_view> describedInputs();
+
+// A control's setting as the user reads it, in the unit describeInput gives: a text as typed, the
+// rate bar in per cent (252 is "25.2"), another bar as a grouped whole number ("4,000"), a check
+// box "ticked" or "not ticked".
+QString inputValueText(std::string_view name, const std::string& text, int value);
+
 // "About the model": every input with its unit and range, then the model's limits.
 QString modelHelpHtml();
 
-}  // namespace karnoth::gui
+}  // namespace karnoth::render
