@@ -37,7 +37,7 @@ nlohmann::json comparisonEntry(const std::string& file)
 
 }  // namespace
 
-void addScenarioOptions(CLI::App& app, CliSession& session)
+ComparedFiles addScenarioOptions(CLI::App& app, CliSession& session)
 {
     app.add_option_function<std::string>(
            "--save-scenario",
@@ -83,6 +83,7 @@ void addScenarioOptions(CLI::App& app, CliSession& session)
                  else out << "street females in 2050 " << entry["series"]["streetTotal"].back() << "\n";
              }
          }});
+    return [files] { return *files; };
 }
 
 }  // namespace karnoth
