@@ -369,15 +369,16 @@ private slots:
         QStringList file;
         for (QAction* action : window_->fileMenu()->actions())
             if (!action->isSeparator()) file << action->text().remove('&');
-        QCOMPARE(file, QStringList({"Export chart as PNG...", "Export chart as SVG...", "Copy yearly data", "Quit"}));
+        QCOMPARE(file, QStringList({"Open scenario...", "Open recent", "Save scenario", "Save scenario as...",
+                                    "Export report...", "Export chart as PNG...", "Export chart as SVG...",
+                                    "Copy yearly data", "Quit"}));
 
-        // The Analysis menu waits for the analyses' views; its placeholder goes when one arrives.
+        // The Analysis menu's placeholder has gone since the comparison of scenarios arrived.
         QMenu* analysis = window_->analysisMenu();
         QVERIFY(analysis);
-        QCOMPARE(analysis->actions().size(), 1);
         QVERIFY(!analysis->actions().front()->isEnabled());
-        QAction* planner = analysis->addAction(QStringLiteral("Planner"));
         QVERIFY(!analysis->actions().front()->isVisible());
+        QAction* planner = analysis->addAction(QStringLiteral("Planner"));
         QVERIFY(planner->isVisible());
 
         // View: gridlines and legend reach the chart.
