@@ -13,12 +13,22 @@
 namespace karnoth {
 namespace {
 
+// Qt's remark that it chose a runtime directory itself says nothing about the report.
+void quietAboutRuntimeDirectory(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR"))) return;
+    qInstallMessageHandler(nullptr);
+    qt_message_output(type, context, message);
+    qInstallMessageHandler(quietAboutRuntimeDirectory);
+}
+
 // Drawing text needs a QGuiApplication; karnoth-cli has none of its own. Without a platform chosen
 // it draws offscreen, so no display is needed.
 std::unique_ptr<QGuiApplication> guiApplication()
 {
     if (QCoreApplication::instance()) return nullptr;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietAboutRuntimeDirectory);
     static int argc = 1;
     static char name[] = "karnoth-cli";
     static char* argv[] = {name, nullptr};
