@@ -232,9 +232,10 @@ void paintMainChart(QPainter& painter, PageFlow& flow, const ReportContent& cont
     flow.paragraph(note, reportFont(8));
 }
 
-// The heat map of the planner's grid, painted into `area`; returns the height it used. The heat
-// map painter of the planner's view takes this place: until it does, nothing is painted here.
-double paintPlanHeatMap(QPainter& /*painter*/, const QRectF& /*area*/, const Plan& /*plan*/) { return 0; }
+// The heat map of the planner's grid, painted into `area` (the rest of the page under the planner's
+// table); returns the height it used. The heat map painter of the planner's view takes this place:
+// until it does, nothing is painted here.
+double paintPlanHeatMap(QPainter&, const QRectF&, const Plan&) { return 0; }
 
 QString ratePercent(int rate) { return QStringLiteral("%1.%2 %").arg(rate / 10).arg(rate % 10); }
 
