@@ -4,6 +4,7 @@
 
 #include "cli/cli_session.h"
 #include "cli/plan_options.h"
+#include "cli/report_options.h"
 #include "cli/scenario_options.h"
 #include "cli/uncertainty_options.h"
 #include "cli/window_options.h"
@@ -18,10 +19,11 @@ int main(int argc, char** argv)
                  "indicators, first run), applies the events in their order, prints the window's state."};
     karnoth::CliSession session;
     karnoth::addWindowOptions(app, session);
-    karnoth::addPlanOptions(app, session);
+    const karnoth::GivenPlanSettings planSettings = karnoth::addPlanOptions(app, session);
     karnoth::addSensitivityOptions(app, session);
     karnoth::addUncertaintyOptions(app, session);
-    karnoth::addScenarioOptions(app, session);
+    const karnoth::ComparedFiles compared = karnoth::addScenarioOptions(app, session);
+    karnoth::addReportOptions(app, session, planSettings, compared);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

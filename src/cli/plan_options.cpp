@@ -254,7 +254,7 @@ Plan planAtWindow(Form1& form, const PlanSettings& settings, const BatchRunner& 
     return *makePlan({window.inputs, window.killedByYear, settings}, runner);
 }
 
-void addPlanOptions(CLI::App& app, CliSession& session)
+GivenPlanSettings addPlanOptions(CLI::App& app, CliSession& session)
 {
     auto options = std::make_shared<PlanOptions>();
     app.add_option_function<std::string>(
@@ -345,6 +345,10 @@ void addPlanOptions(CLI::App& app, CliSession& session)
                                     if (options->calibration) printCalibration(*options->calibration, out);
                                     if (options->planned) printPlan(options->planFor(form), out);
                                 }});
+    return [options]() -> std::optional<PlanSettings> {
+        if (!options->planned) return std::nullopt;
+        return options->settings;
+    };
 }
 
 }  // namespace karnoth

@@ -15,9 +15,16 @@
 
 #include <CLI/CLI.hpp>
 
+#include <functional>
+#include <optional>
+
 namespace karnoth {
 
-void addPlanOptions(CLI::App& app, CliSession& session);
+// What --plan, --split-step and --cost asked for once the command line is parsed; nullopt without
+// --plan.
+using GivenPlanSettings = std::function<std::optional<PlanSettings>()>;
+
+GivenPlanSettings addPlanOptions(CLI::App& app, CliSession& session);
 
 // The plan at the window's inputs as a Run would read them now. In order: the start year's text
 // is not a number, the start year or the target year is out of range, the window's inputs make a

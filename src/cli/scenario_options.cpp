@@ -37,7 +37,7 @@ nlohmann::json comparisonEntry(const std::string& file)
 
 }  // namespace
 
-void addScenarioOptions(CLI::App& app, CliSession& session)
+ComparedFiles addScenarioOptions(CLI::App& app, CliSession& session)
 {
     app.add_option_function<std::string>(
            "--save-scenario",
@@ -67,7 +67,7 @@ void addScenarioOptions(CLI::App& app, CliSession& session)
     app.add_option_function<std::string>(
            "--compare", [files](const std::string& file) { files->push_back(file); },
            "add \"comparison\": the scenario in FILE run on its own inputs and culling records (repeatable)")
-        ->type_name("FILE")->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+        ->type_name("FILE")->trigger_on_parse()->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     session.sections.push_back(
         {[files](Form1&, nlohmann::json& state) {
              if (files->empty()) return;
@@ -83,6 +83,7 @@ void addScenarioOptions(CLI::App& app, CliSession& session)
                  else out << "street females in 2050 " << entry["series"]["streetTotal"].back() << "\n";
              }
          }});
+    return [files] { return *files; };
 }
 
 }  // namespace karnoth

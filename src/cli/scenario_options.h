@@ -7,8 +7,15 @@
 
 #include <CLI/CLI.hpp>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 namespace karnoth {
 
-void addScenarioOptions(CLI::App& app, CliSession& session);
+// The files --compare named, in the order given, once the command line is parsed.
+using ComparedFiles = std::function<std::vector<std::string>()>;
+
+ComparedFiles addScenarioOptions(CLI::App& app, CliSession& session);
 
 }  // namespace karnoth

@@ -102,6 +102,13 @@ void FormBinding::apply(const ControlValue& value)
     });
 }
 
+std::optional<std::string> FormBinding::openScenario(const Scenario& scenario)
+{
+    std::optional<std::string> notice;
+    raise([&] { notice = form_.openScenario(scenario); });
+    return notice;
+}
+
 void FormBinding::controlChanged(const Control& control)
 {
     const QString name = nameOf(control);

@@ -13,6 +13,8 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
+#include <string>
 
 class QWidget;
 
@@ -40,6 +42,10 @@ public:
     // Sets a control as the user would, as one ordinary Form1 event: typing a text, moving a bar,
     // ticking a check box. A caller's error is shown like a fault.
     void apply(const ControlValue& value);
+    // Opens a scenario in the window model (Form1::openScenario: every input with the change events
+    // held back, then one run); its notice when killed.txt's records differ from the scenario's. A
+    // caller's error is shown like a fault.
+    std::optional<std::string> openScenario(const Scenario& scenario);
 
     // FormListener
     void controlChanged(const Control& control) override;

@@ -13,6 +13,7 @@
 #include "gui/help_dialog.h"
 #include "gui/input_help.h"
 #include "gui/planner_window.h"
+#include "gui/scenario_tools.h"
 #include "gui/twips_scale.h"
 #include "panel/control_names.h"
 #include "panel/form_inputs.h"
@@ -124,6 +125,8 @@ FormWindow::FormWindow(std::filesystem::path directory, QWidget* parent)
     setResultsStale(false);
     refreshUndoActions();
     if (QWidget* run = controlWidget(qtName(control::cmdRun))) run->setFocus();
+    // Scenarios and reports: File > Open/Save scenario, Export report; Analysis > Compare.
+    new ScenarioTools(*this);
 
     // Open at the layout's size, or the screen's when that is smaller.
     const QScreen* screen = this->screen();

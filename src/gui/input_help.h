@@ -1,34 +1,15 @@
 #pragma once
-// What each input of the window means, in words a user reads: its caption, meaning, unit and
-// range, for the inputs' tool tips, the "About the model" help and undo step names. The ranges come
-// from the model's own (input_field.h) and the layout's scroll bars, so the words cannot drift from
-// what the model checks.
+// What each input means, for the window's tool tips, help and undo step names: the descriptions
+// live with the drawings (render/input_help.h), since the printed report lists the inputs too.
 
-#include <QString>
-
-#include <string_view>
+#include "render/input_help.h"
 
 namespace karnoth::gui {
 
-struct InputDescription {
-    QString caption;  // the words beside the input ("adult survival")
-    QString meaning;
-    QString unit;
-    QString range;
-    QString initial;  // the layout's own value, in the input's unit
-};
-
-// The description of the input control `name` (a text box, scroll bar or check box); an empty
-// caption for any other control.
-InputDescription describeInput(std::string_view name);
-
-// The caption a user knows the control by: the input's, else the control's own name.
-QString inputCaption(std::string_view name);
-
-// Meaning, unit and range in a few plain lines.
-QString inputToolTip(std::string_view name);
-
-// "About the model": every input with its unit and range, then the model's limits.
-QString modelHelpHtml();
+using render::describeInput;
+using render::InputDescription;
+using render::inputCaption;
+using render::inputToolTip;
+using render::modelHelpHtml;
 
 }  // namespace karnoth::gui

@@ -27,7 +27,7 @@ const QColor kBoxBorder(0xa0, 0xa0, 0xa0);
 
 // Lines one under the other, each after a short line in its colour when it has one.
 void paintEntries(QPainter& painter, QPointF topLeft, const QStringList& lines, const std::vector<QColor>& swatches,
-                  const QFontMetricsF& metrics)
+                  const QFontMetricsF& metrics, const std::vector<QPen>& linePens = {})
 {
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const double top = topLeft.y() + i * metrics.lineSpacing();
@@ -35,7 +35,9 @@ void paintEntries(QPainter& painter, QPointF topLeft, const QStringList& lines, 
         if (i < static_cast<qsizetype>(swatches.size()) && swatches[i].isValid()) {
             QPen pen(swatches[i]);
             pen.setWidthF(2.0);
-            painter.setPen(pen);
+            const auto own = std::find_if(linePens.begin(), linePens.end(),
+                                          [&](const QPen& candidate) { return candidate.color() == pen.color(); });
+            painter.setPen(own != linePens.end() ? *own : pen);
             const double middle = top + metrics.height() / 2.0;
             painter.drawLine(QLineF(x, middle, x + kSwatch, middle));
             x += kSwatch + kPadding;
@@ -84,7 +86,7 @@ QStringList legendEntries()
             translated("sterilisations per year (right scale)")};
 }
 
-void paintLegend(QPainter& painter, const QRectF& plot, const QFont& font)
+void paintLegend(QPainter& painter, const QRectF& plot, const QFont& font, const std::vector<QPen>& linePens)
 {
     painter.save();
     painter.setFont(font);
@@ -105,7 +107,7 @@ void paintLegend(QPainter& painter, const QRectF& plot, const QFont& font)
         double x = box.left() + 2 * kPadding;
         for (qsizetype i = 0; i < entries.size(); ++i) {
             paintEntries(painter, QPointF(x, box.top() + kPadding), {entries[i]}, {toQColor(kSeriesColours[i])},
-                         metrics);
+                         metrics, linePens);
             x += widths[i] + 3 * kPadding;
         }
     } else {
@@ -115,7 +117,7 @@ void paintLegend(QPainter& painter, const QRectF& plot, const QFont& font)
         const double height = entries.size() * metrics.lineSpacing() + 2 * kPadding;
         QRectF box(plot.right() - width - kPadding, plot.top() + metrics.lineSpacing() + kPadding, width, height);
         paintBox(painter, box);
-        paintEntries(painter, box.topLeft() + QPointF(kPadding, kPadding), entries, swatches, metrics);
+        paintEntries(painter, box.topLeft() + QPointF(kPadding, kPadding), entries, swatches, metrics, linePens);
     }
     painter.restore();
 }

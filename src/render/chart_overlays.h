@@ -9,10 +9,12 @@
 
 #include <QDate>
 #include <QFont>
+#include <QPen>
 #include <QRectF>
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -36,8 +38,9 @@ QStringList readoutLines(const HoverReadout& readout);
 QStringList legendEntries();
 
 // The legend in one row centred at the top of `plot` (pixels), or one entry a row at its top right
-// when the row would not fit; on a white box so that lines under it do not hide it.
-void paintLegend(QPainter& painter, const QRectF& plot, const QFont& font);
+// when the row would not fit; on a white box so that lines under it do not hide it. Each swatch is
+// drawn with the pen of `linePens` of its colour when there is one (as paintChart draws the lines).
+void paintLegend(QPainter& painter, const QRectF& plot, const QFont& font, const std::vector<QPen>& linePens = {});
 
 // A vertical line at pixel x from the top to the bottom of `plot`, and beside it a box with the
 // readout's lines, kept inside `plot`.

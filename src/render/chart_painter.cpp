@@ -53,7 +53,8 @@ void paintGridlines(QPainter& painter, const ChartGeometry& geometry)
 
 // Each colour's lines as one path, a line that continues the previous one of its colour joined to
 // it; colours in the order they first appear.
-void paintLines(QPainter& painter, const std::vector<DrawOp>& ops, const ChartGeometry& geometry)
+void paintLines(QPainter& painter, const std::vector<DrawOp>& ops, const ChartGeometry& geometry,
+                const std::vector<QPen>& linePens)
 {
     struct ColourPath {
         Rgb colour;
@@ -78,7 +79,9 @@ void paintLines(QPainter& painter, const std::vector<DrawOp>& ops, const ChartGe
     painter.setBrush(Qt::NoBrush);
     for (const ColourPath& p : paths) {
         pen.setColor(toQColor(p.colour));
-        painter.setPen(pen);
+        const auto own = std::find_if(linePens.begin(), linePens.end(),
+                                      [&](const QPen& candidate) { return candidate.color() == pen.color(); });
+        painter.setPen(own != linePens.end() ? *own : pen);
         painter.drawPath(p.path);
     }
 }
@@ -140,7 +143,7 @@ int yearLabelOf(const DrawOp& op, double scaleWidth)
 }
 
 void paintChart(QPainter& painter, const std::vector<DrawOp>& ops, const ChartGeometry& geometry,
-                const QFont& font, const QColor& background, bool gridlines)
+                const QFont& font, const QColor& background, bool gridlines, const std::vector<QPen>& linePens)
 {
     painter.save();
     const QRectF paper = geometry.paper.isEmpty() ? geometry.target : geometry.paper;
@@ -151,7 +154,7 @@ void paintChart(QPainter& painter, const std::vector<DrawOp>& ops, const ChartGe
     // the 1e8 canvas units the chart lets through once they are scaled to pixels.
     const bool hasData = std::any_of(ops.begin(), ops.end(), [](const DrawOp& op) { return op.kind != DrawOp::Kind::Cls; });
     if (gridlines && hasData) paintGridlines(painter, geometry);
-    paintLines(painter, ops, geometry);
+    paintLines(painter, ops, geometry, linePens);
     paintTexts(painter, ops, geometry, font);
     painter.restore();
 }
@@ -161,20 +164,25 @@ QRectF targetLeavingRoomForTexts(const std::vector<DrawOp>& ops, const QRectF& p
 {
     if (scaleWidth <= 0 || scaleHeight <= 0) return paper;
     const QFontMetricsF metrics(font, device);
-    const double sx = paper.width() / scaleWidth;
-    const double sy = paper.height() / scaleHeight;
-    double right = 0;
-    double bottom = 0;
+    // A text starting at canvas x ends at x * width / scaleWidth + its advance, which must stay
+    // within the paper: the widest target that keeps every text in is the least of
+    // (paper width - advance) * scaleWidth / x, and likewise down the paper.
+    double width = paper.width();
+    double height = paper.height();
     for (const DrawOp& op : ops) {
         if (op.kind != DrawOp::Kind::Print) continue;
-        const double x = op.x1 * sx + metrics.horizontalAdvance(QString::fromStdString(op.text));
-        const double y = op.y1 * sy + metrics.height();
-        if (x > right && x < 4 * paper.width()) right = x;
-        if (y > bottom && y < 4 * paper.height()) bottom = y;
+        const double advance = metrics.horizontalAdvance(QString::fromStdString(op.text));
+        const double x = op.x1 * paper.width() / scaleWidth;
+        const double y = op.y1 * paper.height() / scaleHeight;
+        // Texts far outside the picture (a value label of a huge count) are clipped, not made room for.
+        if (op.x1 > 0 && x + advance > paper.width() && x < 4 * paper.width())
+            width = std::min(width, (paper.width() - advance) * scaleWidth / op.x1);
+        if (op.y1 > 0 && y + metrics.height() > paper.height() && y < 4 * paper.height())
+            height = std::min(height, (paper.height() - metrics.height()) * scaleHeight / op.y1);
     }
     QRectF target = paper;
-    target.setWidth(paper.width() - qMax(0.0, right - paper.width()));
-    target.setHeight(paper.height() - qMax(0.0, bottom - paper.height()));
+    target.setWidth(width);
+    target.setHeight(height);
     return target.width() > paper.width() / 2 && target.height() > paper.height() / 2 ? target : paper;
 }
 

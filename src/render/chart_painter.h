@@ -13,6 +13,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPen>
 #include <QPointF>
 #include <QRectF>
 
@@ -39,9 +40,12 @@ struct ChartGeometry {
 
 // Fills the paper with `background`, then with `gridlines` draws light lines at every labelled year
 // and at the three labelled values (0, half the top and the top: 90 %, 50 % and 10 % of the height
-// down), then paints the lines and texts of `ops` over them.
+// down), then paints the lines and texts of `ops` over them. The lines of a colour are hairlines,
+// unless `linePens` holds a pen of that colour (on paper: a width and a dash, so that the series
+// tell apart in black and white).
 void paintChart(QPainter& painter, const std::vector<DrawOp>& ops, const ChartGeometry& geometry,
-                const QFont& font, const QColor& background, bool gridlines = false);
+                const QFont& font, const QColor& background, bool gridlines = false,
+                const std::vector<QPen>& linePens = {});
 
 // A year label of the display list: a Print of a whole year 1950..2050 whose text starts, as the
 // plotter prints it, 15 canvas units left of that year's tick. The year, or 0 when `op` is none.

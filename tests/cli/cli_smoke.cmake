@@ -162,6 +162,12 @@ elseif(CASE STREQUAL "scenarios")
     message(FATAL_ERROR "the comparison's series differ from the window's run on the same scenario")
   endif()
   expect_length("${opened}" 101 comparison 0 sterilisedStreet)
+  # --compare is repeatable: one entry per file, in the order given.
+  run_cli(ignored --value hscSterilise=100 --save-scenario b.karnoth)
+  run_cli(both --compare b.karnoth --compare a.karnoth --json)
+  expect_length("${both}" 2 comparison)
+  expect_json("${both}" "b" comparison 0 name)
+  expect_json("${both}" "a" comparison 1 name)
   # A bad file is reported and changes nothing; killed.txt that differs is noticed.
   file(WRITE "${work}/bad.karnoth" "{\"format\": \"karnoth-scenario\", \"version\": 2}")
   run_cli(bad --value hscSterilise=300 --load-scenario bad.karnoth --compare bad.karnoth --json)
@@ -172,6 +178,54 @@ elseif(CASE STREQUAL "scenarios")
   file(WRITE "${work}/killed.txt" "1995,999\n")
   run_cli(noticed --load-scenario a.karnoth --json)
   expect_length("${noticed}" 1 notices)
+
+elseif(CASE STREQUAL "report")
+  if(NOT REPORTS)
+    # Without Qt there is nothing to draw a PDF with: refused, exit 1, nothing written.
+    execute_process(COMMAND "${CLI}" --report report.pdf WORKING_DIRECTORY "${work}"
+                    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE code)
+    if(NOT code EQUAL 1 OR EXISTS "${work}/report.pdf")
+      message(FATAL_ERROR "--report in a build without Qt: exit ${code}, stderr: ${err}")
+    endif()
+    expect_contains("${err}" "without Qt")
+    return()
+  endif()
+  file(WRITE "${work}/killed.txt" "1995,1200\n")
+  run_cli(ignored --value hscSterilise=150 --save-scenario slower.karnoth)
+  run_cli(ignored --text txtStart=2010 --value hscSterilise=400 --compare slower.karnoth --compare missing.karnoth
+          --plan 2030:40 --cost 2:3 --report report.pdf)
+  file(READ "${work}/report.pdf" head LIMIT 5 HEX)
+  if(NOT head STREQUAL "255044462d")  # "%PDF-"
+    message(FATAL_ERROR "report.pdf is not a PDF: ${head}")
+  endif()
+  if(PDFTOTEXT)
+    execute_process(COMMAND "${PDFTOTEXT}" -layout report.pdf - WORKING_DIRECTORY "${work}" OUTPUT_VARIABLE text)
+    string(REGEX REPLACE "[ \t\r\n]+" " " text "${text}")
+    foreach(part "Karnoth report: current" "slower" "missing.karnoth does not exist" "Comparison of the scenarios"
+            "street total 2030" "at most 40 % of the baseline" "Costs: 2 an owned, 3 a street sterilisation"
+            "sterilising starts in 2010 a calendar year")
+      expect_contains("${text}" "${part}")
+    endforeach()
+  endif()
+  # Without --plan the planner's defaults: ten years after the start, 50 %; one scenario, no comparison.
+  run_cli(ignored --report plain.pdf)
+  if(PDFTOTEXT)
+    execute_process(COMMAND "${PDFTOTEXT}" -layout plain.pdf - WORKING_DIRECTORY "${work}" OUTPUT_VARIABLE text)
+    string(REGEX REPLACE "[ \t\r\n]+" " " text "${text}")
+    expect_contains("${text}" "the street total in 2015 at most 50 % of the baseline")
+    string(FIND "${text}" "Comparison of the scenarios" at)
+    if(NOT at EQUAL -1)
+      message(FATAL_ERROR "a report of the window alone has a comparison")
+    endif()
+  endif()
+  # A report that cannot be written: exit 1 with the reason; the state is still printed.
+  execute_process(COMMAND "${CLI}" --report "no such directory/report.pdf" WORKING_DIRECTORY "${work}"
+                  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE code)
+  if(NOT code EQUAL 1)
+    message(FATAL_ERROR "--report to a missing directory exited ${code}")
+  endif()
+  expect_contains("${err}" "report.pdf")
+  expect_contains("${out}" "formReady: true")
 
 elseif(CASE STREQUAL "usage")
   foreach(args "--text;txtNope=1" "--value;vscTarget" "--value;vscTarget=101" "--click;Label3" "--value;chkLog=2"

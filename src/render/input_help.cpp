@@ -1,4 +1,4 @@
-#include "gui/input_help.h"
+#include "render/input_help.h"
 
 #include "app/layout.h"
 #include "model/input_field.h"
@@ -11,10 +11,10 @@
 #include <array>
 #include <optional>
 
-namespace karnoth::gui {
+namespace karnoth::render {
 namespace {
 
-QString translated(const char* text) { return QCoreApplication::translate("karnoth::gui::InputHelp", text); }
+QString translated(const char* text) { return QCoreApplication::translate("karnoth::render::InputHelp", text); }
 QString qtText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 struct InputText {
@@ -28,75 +28,75 @@ struct InputText {
 // The inputs in the order the help lists them: life history, owned dogs, the programme, culling,
 // then the chart.
 constexpr std::array<InputText, 16> kInputs{{
-    {control::txtAdultSurv, QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "adult survival"),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "The share of dogs aged one and over that live through a year."),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "a share per year (0.9 is 90 %)"), ""},
-    {control::txtJuvSurv, QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "juvenile survival"),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "The share of street pups that live through their first year."),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "a share per year"),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp",
+    {control::txtAdultSurv, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "adult survival"),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "The share of dogs aged one and over that live through a year."),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "a share per year (0.9 is 90 %)"), ""},
+    {control::txtJuvSurv, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "juvenile survival"),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "The share of street pups that live through their first year."),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "a share per year"),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp",
                        "; below the threshold shown beside it (1 / pups per yearling), or there is no steady state")},
-    {control::txtRecruit, QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "age at first litter"),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "The age at which a female has her first litter."),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "years"),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "; a value below 1 becomes 1")},
-    {control::txtSenile, QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "age at last litter"),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "The age at which a female has her last litter."),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "years"),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", ", not below the age at first litter, at most 10 once rounded")},
-    {control::txtLitter, QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "female pups per litter"),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "The female pups in one litter (the model counts females only)."),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "female pups"), ""},
-    {control::txtFecundity, QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "prob. pregnant"),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp",
+    {control::txtRecruit, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "age at first litter"),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "The age at which a female has her first litter."),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "years"),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "; a value below 1 becomes 1")},
+    {control::txtSenile, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "age at last litter"),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "The age at which a female has her last litter."),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "years"),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", ", not below the age at first litter, at most 10 once rounded")},
+    {control::txtLitter, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "female pups per litter"),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "The female pups in one litter (the model counts females only)."),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "female pups"), ""},
+    {control::txtFecundity, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "prob. pregnant"),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp",
                        "The probability that a female of breeding age is pregnant in a year."),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "a probability per year"), ""},
-    {control::txtCurrentOwnedSteril, QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "% owned dogs sterilised"),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp",
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "a probability per year"), ""},
+    {control::txtCurrentOwnedSteril, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "% owned dogs sterilised"),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp",
                        "The per cent of owned yearlings that their owners have sterilised already."),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "per cent"),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "; from 70 on owned dogs cannot replace themselves")},
-    {control::vscGainLoss, QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "abandoned per year"),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp",
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "per cent"),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "; from 70 on owned dogs cannot replace themselves")},
+    {control::vscGainLoss, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "abandoned per year"),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp",
                        "The owned one-year-old females abandoned to the street each year at equilibrium; owners "
                        "keep the rest of their yearlings."),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "females per year"), ""},
-    {control::txtStart, QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "sterilising starts in"),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "The first year of the sterilisation programme."),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "a calendar year"),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "; the model runs from 1950 to 2050")},
-    {control::txtTimes, QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "times in first year"),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "The programme's effort in its first year, as a multiple of its yearly rate."),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "times"), ""},
-    {control::hscSterilise, QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "sterilisation rate"),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp",
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "females per year"), ""},
+    {control::txtStart, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "sterilising starts in"),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "The first year of the sterilisation programme."),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "a calendar year"),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "; the model runs from 1950 to 2050")},
+    {control::txtTimes, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "times in first year"),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "The programme's effort in its first year, as a multiple of its yearly rate."),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "times"), ""},
+    {control::hscSterilise, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "sterilisation rate"),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp",
                        "The share of fertile females the programme sterilises each year, split between owned "
                        "yearlings and street dogs by the owned share."),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "per cent per year, in steps of 0.1 %"), ""},
-    {control::vscTarget, QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "share aimed at owned dogs"),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp",
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "per cent per year, in steps of 0.1 %"), ""},
+    {control::vscTarget, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "share aimed at owned dogs"),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp",
                        "The per cent of the programme aimed at owned dogs (top of the bar); the rest goes to "
                        "street dogs (bottom)."),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "per cent"), ""},
-    {control::chkSterilise, QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "only 1-year olds"),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp",
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "per cent"), ""},
+    {control::chkSterilise, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "only 1-year olds"),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp",
                        "Ticked, the street programme treats only one-year-olds; otherwise every street age from 1 "
                        "to 10. Owned dogs are treated as yearlings either way."),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "ticked or not"), ""},
-    {control::txtFrom, QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "dogs killed from"),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp",
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "ticked or not"), ""},
+    {control::txtFrom, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "dogs killed from"),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp",
                        "The first year of culling. In each culling year the street dogs that killed.txt records "
                        "for the year before are removed from the fertile street dogs aged 1 to 10."),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "a calendar year"),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "; after 1950, since 1950 has no year before it")},
-    {control::txtTo, QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "dogs killed to"),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "The last year of culling (inclusive)."),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "a calendar year"), ""},
-    {control::chkLog, QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "log scale"),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp",
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "a calendar year"),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "; after 1950, since 1950 has no year before it")},
+    {control::txtTo, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "dogs killed to"),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "The last year of culling (inclusive)."),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "a calendar year"), ""},
+    {control::chkLog, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "log scale"),
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp",
                        "Ticked, the next run charts ln(dogs + 1), so its axis labels are logarithms; point at the "
                        "chart to read the counts."),
-     QT_TRANSLATE_NOOP("karnoth::gui::InputHelp", "ticked or not"), ""},
+     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "ticked or not"), ""},
 }};
 
 const InputText* find(std::string_view name)
@@ -163,6 +163,28 @@ QString inputToolTip(std::string_view name)
     return translated("%1: %2\nUnit: %3\nRange: %4").arg(d.caption, d.meaning, d.unit, d.range);
 }
 
+std::vector<std::string_view> describedInputs()
+{
+    std::vector<std::string_view> names;
+    for (const InputText& input : kInputs) names.push_back(input.control);
+    return names;
+}
+
+QString inputValueText(std::string_view name, const std::string& text, int value)
+{
+    const LayoutRow* row = findLayoutRow(name);
+    if (!row) return {};
+    switch (row->kind) {
+    case ControlKind::TextBox: return QString::fromStdString(text);
+    case ControlKind::CheckBox: return value ? translated("ticked") : translated("not ticked");
+    case ControlKind::HScrollBar:
+    case ControlKind::VScrollBar:
+        if (name == control::hscSterilise) return QString::fromStdString(formatPlain(value / 10.0));
+        return QString::fromStdString(formatGrouped(value));
+    default: return {};
+    }
+}
+
 QString modelHelpHtml()
 {
     QString html = translated(
@@ -204,4 +226,4 @@ QString modelHelpHtml()
     return html;
 }
 
-}  // namespace karnoth::gui
+}  // namespace karnoth::render

@@ -1,0 +1,25 @@
+#pragma once
+// Writing the report of a karnoth-cli session. A build with Qt draws it (session_report.cpp); a
+// build without (KARNOTH_GUI off, as the sanitizer and fuzz builds are) refuses
+// (session_report_refused.cpp).
+
+#include "analysis/planner.h"
+#include "app/form1.h"
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace karnoth {
+
+// Whether this build can write reports.
+bool reportsAvailable();
+
+// Writes the report of `form` to `file`, the scenarios in `compared` listed after the window (a file
+// that cannot be read is listed with its fault). `planSettings` nullopt: the planner's defaults for
+// the window's start. Returns the exit status: 0 when written, 1 with a message on `err` otherwise.
+int writeSessionReport(Form1& form, const std::string& file, const std::optional<PlanSettings>& planSettings,
+                       const std::vector<std::string>& compared, std::ostream& err);
+
+}  // namespace karnoth

@@ -1,0 +1,390 @@
+#include "render/report.h"
+
+#include "chart/color.h"
+#include "render/chart_overlays.h"
+#include "render/chart_painter.h"
+#include "render/report_table.h"
+#include "support/number_masks.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace karnoth::render {
+namespace {
+
+QString translated(const char* text) { return QCoreApplication::translate("karnoth::render::Report", text); }
+QString grouped(double value) { return QString::fromStdString(formatGrouped(value)); }
+QString plain(double value) { return QString::fromStdString(formatPlain(value)); }
+QString qtText(const std::string& text) { return QString::fromStdString(text); }
+
+// The page is laid out in units of 1/96 inch, the screen's, so that the chart's legend and the
+// overlay keep the proportions they have in the window. The PDF stays vector graphics.
+constexpr int kResolution = 96;
+constexpr double kMarginMm = 16;
+constexpr double kChartHeightMm = 88;
+constexpr double kOverlayMostHeightMm = 125;
+constexpr double kOverlayLeastHeightMm = 70;
+constexpr int kNotesLines = 3;        // the notes of a scenario, at most, before "…"
+constexpr int kDifferencesLines = 2;  // how a scenario differs from the window, at most
+
+double mm(double millimetres) { return millimetres * kResolution / 25.4; }
+
+QFont reportFont(double points, bool bold = false)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("Sans Serif")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    // No shaping for plain Latin text: no ligatures, so that "first" is searched, copied and
+    // extracted from the PDF as five letters rather than with the "fi" glyph.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
+// The chart's three series on paper: red solid, green dashed, blue dotted, wider than a hairline.
+std::vector<QPen> chartPens()
+{
+    QPen red(toQColor(kRed), 1.6, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
+    QPen green(toQColor(kGreen), 1.4, Qt::DashLine, Qt::FlatCap, Qt::RoundJoin);
+    QPen blue(toQColor(kBlue), 1.4, Qt::DotLine, Qt::FlatCap, Qt::RoundJoin);
+    return {red, green, blue};
+}
+
+// `text` laid out at `width` in `font`, cut after `mostLines` lines with "…" when it runs longer.
+QString fittedParagraph(const QString& text, double width, const QFont& font, QPaintDevice* device, int mostLines)
+{
+    QString flat = text;
+    flat.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(flat, font, device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    int lines = 0;
+    int end = 0;
+    bool more = false;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        if (lines == mostLines) {
+            more = true;
+            break;
+        }
+        ++lines;
+        end = line.textStart() + line.textLength();
+    }
+    layout.endLayout();
+    if (!more) return text;
+    // Leave room for the ellipsis on the last line.
+    QString cut = text.left(end).trimmed();
+    const QFontMetricsF metrics(font, device);
+    while (!cut.isEmpty() && metrics.horizontalAdvance(cut.section(QLatin1Char('\n'), -1) + QStringLiteral(" …")) > width)
+        cut.chop(1);
+    return cut.trimmed() + QStringLiteral(" …");
+}
+
+// The page's printable area and a cursor down it; a new page when a block does not fit.
+class PageFlow {
+public:
+    PageFlow(QPdfWriter& writer, QPainter& painter) : writer_(writer), painter_(painter)
+    {
+        const QRectF full(QPointF(0, 0), QSizeF(writer.width(), writer.height()));
+        page_ = full.adjusted(mm(kMarginMm), mm(kMarginMm), -mm(kMarginMm), -mm(kMarginMm));
+        y_ = page_.top();
+    }
+
+    const QRectF& page() const { return page_; }
+    double y() const { return y_; }
+    void advance(double height) { y_ += height; }
+    double left() const { return page_.left(); }
+    double width() const { return page_.width(); }
+    double room() const { return page_.bottom() - y_; }
+    int pages() const { return pages_; }
+    bool atTop() const { return y_ <= page_.top(); }
+
+    void newPage()
+    {
+        writer_.newPage();
+        ++pages_;
+        y_ = page_.top();
+    }
+    // Starts a new page unless `height` fits on this one (or this one is still empty).
+    void keep(double height)
+    {
+        if (height > room() && !atTop()) newPage();
+    }
+
+    // A paragraph across the page; returns nothing, moves the cursor under it.
+    void paragraph(const QString& text, const QFont& font, double after = 0)
+    {
+        const QFontMetricsF metrics(font, painter_.device());
+        const QRectF bound = metrics.boundingRect(QRectF(0, 0, width(), 1e6), Qt::TextWordWrap, text);
+        keep(bound.height());
+        painter_.setFont(font);
+        painter_.setPen(Qt::black);
+        painter_.drawText(QRectF(left(), y_, width(), bound.height()), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
+                          text);
+        y_ += bound.height() + after;
+    }
+
+    void heading(const QString& text)
+    {
+        const QFont font = reportFont(12, true);
+        const QFontMetricsF metrics(font, painter_.device());
+        // A heading never ends a page: it keeps a few lines of what follows with it.
+        keep(metrics.lineSpacing() * 5);
+        if (!atTop()) y_ += metrics.lineSpacing() * 0.6;
+        paragraph(text, font, metrics.lineSpacing() * 0.25);
+    }
+
+private:
+    QPdfWriter& writer_;
+    QPainter& painter_;
+    QRectF page_;
+    double y_ = 0;
+    int pages_ = 1;
+};
+
+void paintScenarios(QPainter& painter, PageFlow& flow, const ReportContent& content)
+{
+    flow.heading(content.scenarios.size() > 1 ? translated("Scenarios") : translated("Scenario"));
+    const QFont body = reportFont(9);
+    const QFont bold = reportFont(9, true);
+    const QFont small = reportFont(8);
+    const double indent = mm(5);
+    for (const ReportScenario& scenario : content.scenarios) {
+        QString title = scenario.name;
+        if (scenario.window) title += translated(" (the window: the inputs and run below)");
+        flow.paragraph(title, bold);
+        const auto indented = [&](const QString& text, const QFont& font, int lines) {
+            const QString fitted = fittedParagraph(text, flow.width() - indent, font, painter.device(), lines);
+            const QFontMetricsF metrics(font, painter.device());
+            const QRectF bound = metrics.boundingRect(QRectF(0, 0, flow.width() - indent, 1e6), Qt::TextWordWrap, fitted);
+            flow.keep(bound.height());
+            painter.setFont(font);
+            painter.drawText(QRectF(flow.left() + indent, flow.y(), flow.width() - indent, bound.height()),
+                             Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, fitted);
+            flow.advance(bound.height());
+        };
+        if (!scenario.notes.isEmpty()) indented(scenario.notes, body, kNotesLines);
+        if (!scenario.differences.isEmpty()) indented(scenario.differences, small, kDifferencesLines);
+        flow.advance(mm(1.2));
+    }
+}
+
+void paintSentences(PageFlow& flow, const ReportContent& content)
+{
+    flow.heading(translated("What the run suggests"));
+    const QFont body = reportFont(9);
+    for (const QString& sentence : content.sentences)
+        if (!sentence.isEmpty()) flow.paragraph(QStringLiteral("\u2022 ") + sentence, body, mm(1));
+}
+
+void paintInputs(QPainter& painter, PageFlow& flow, const ReportContent& content)
+{
+    flow.heading(translated("Inputs"));
+    ReportTable table;
+    table.headings = {translated("input"), translated("value"), translated("unit")};
+    table.widths = {3, 1.6, 3.4};
+    for (const ReportInput& input : content.inputs) table.rows.push_back({input.caption, input.value, input.unit});
+    const QFont font = reportFont(8.5);
+    flow.keep(reportTableHeight(table, flow.width(), font, painter.device()));
+    flow.advance(paintReportTable(painter, table, QPointF(flow.left(), flow.y()), flow.width(), font));
+}
+
+void paintMainChart(QPainter& painter, PageFlow& flow, const ReportContent& content)
+{
+    flow.heading(translated("Projection 1950 to 2050"));
+    const QFont font = reportFont(7.5);
+    if (content.chartOps.empty() || !(content.chartScaleWidth > 0) || !(content.chartScaleHeight > 0)) {
+        flow.paragraph(translated("No chart: the window's last run drew none."), reportFont(9));
+        return;
+    }
+    const double height = std::min(mm(kChartHeightMm), flow.width() * content.chartScaleHeight / content.chartScaleWidth);
+    flow.keep(height);
+    const QRectF paper(flow.left(), flow.y(), flow.width(), height);
+    const std::vector<QPen> pens = chartPens();
+    const QRectF target = targetLeavingRoomForTexts(content.chartOps, paper, content.chartScaleWidth,
+                                                    content.chartScaleHeight, font, painter.device());
+    const ChartGeometry geometry{target, content.chartScaleWidth, content.chartScaleHeight, paper};
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    paintChart(painter, content.chartOps, geometry, font, Qt::white, true, pens);
+    paintLegend(painter, target, font, pens);
+    painter.setPen(QPen(Qt::black, 0.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(paper);
+    painter.restore();
+    flow.advance(height + mm(1.5));
+    QString note = translated("Red solid line: street females aged one and over; green dashed line: fertile street "
+                              "females (both on the left scale); blue dotted line: the programme's sterilisations per "
+                              "year (right scale).");
+    if (content.logScale) note += translated(" Log scale: the axes show ln(dogs + 1).");
+    flow.paragraph(note, reportFont(8));
+}
+
+// The heat map of the planner's grid, painted into `area` (the rest of the page under the planner's
+// table); returns the height it used. The heat map painter of the planner's view takes this place:
+// until it does, nothing is painted here.
+double paintPlanHeatMap(QPainter&, const QRectF&, const Plan&) { return 0; }
+
+QString ratePercent(int rate) { return QStringLiteral("%1.%2 %").arg(rate / 10).arg(rate % 10); }
+
+void paintPlan(QPainter& painter, PageFlow& flow, const ReportContent& content)
+{
+    flow.heading(translated("Planning a programme"));
+    if (!content.plan) {
+        flow.paragraph(translated("No plan was made."), reportFont(9));
+        return;
+    }
+    const Plan& plan = *content.plan;
+    for (const QString& line : planSummaryLines(plan)) flow.paragraph(line, reportFont(9), mm(0.8));
+    if (plan.fault) return;
+    ReportTable table;
+    table.headings = {translated("owned share"), translated("minimal rate"),
+                      translated("street total %1").arg(plan.settings.targetYear), translated("sterilised owned"),
+                      translated("sterilised street"), translated("cost")};
+    table.widths = {1, 1.2, 1.3, 1.3, 1.3, 1.3};
+    table.rightAligned = {true, true, true, true, true, true};
+    table.spanLoneSecondCell = true;
+    for (const PlanRow& row : plan.rows) {
+        const QString share = QStringLiteral("%1 %").arg(row.ownedShare);
+        if (!row.figures) {
+            table.rows.push_back({share, translated("none: the run at 100 % a year faults")});
+            continue;
+        }
+        const QString rate =
+            row.minimalRate ? ratePercent(*row.minimalRate) : translated("none (at 100 %)");
+        table.rows.push_back({share, rate, grouped(row.figures->streetTotal), grouped(row.figures->sterilisedOwned),
+                              grouped(row.figures->sterilisedStreet), grouped(row.figures->cost)});
+    }
+    const QFont font = reportFont(8);
+    flow.keep(reportTableHeight(table, flow.width(), font, painter.device()));
+    flow.advance(paintReportTable(painter, table, QPointF(flow.left(), flow.y()), flow.width(), font) + mm(1.5));
+
+    // The planner's heat map of the whole grid, under its table.
+    flow.advance(paintPlanHeatMap(painter, QRectF(flow.left(), flow.y(), flow.width(), flow.room()), plan));
+}
+
+void paintComparison(QPainter& painter, PageFlow& flow, const ReportContent& content)
+{
+    flow.heading(translated("Comparison of the scenarios"));
+    const PlanSettings& target = content.comparisonTarget;
+    flow.paragraph(translated("Every scenario is run on its own inputs and culling records and judged by the same "
+                              "target: its street total in %1 at most %2 % of its own street total in the year "
+                              "before its programme starts. Sterilisations and their cost (%3 an owned, %4 a street "
+                              "sterilisation) count from the programme's start to %1.")
+                       .arg(target.targetYear)
+                       .arg(plain(target.targetPercent), plain(target.costOwned), plain(target.costStreet)),
+                   reportFont(9), mm(1));
+    ReportTable table;
+    for (const std::string& heading : comparisonHeadings(target)) table.headings << qtText(heading);
+    table.widths = {2.2, 1.7, 1.2, 1.2, 1.2, 1.2, 1.2, 1.2, 1};
+    table.rightAligned = {false, true, true, true, true, true, true, true, true};
+    table.spanLoneSecondCell = true;
+    bool marked = false;
+    for (const ComparisonRow& row : content.comparison) {
+        QStringList cells;
+        for (const std::string& cell : comparisonCells(row)) cells << qtText(cell);
+        table.rows.push_back(cells);
+        marked = marked || row.killedDiffers;
+    }
+    const QFont font = reportFont(7.5);
+    flow.keep(reportTableHeight(table, flow.width(), font, painter.device()));
+    flow.advance(paintReportTable(painter, table, QPointF(flow.left(), flow.y()), flow.width(), font) + mm(1));
+    if (marked) flow.paragraph(qtText(killedMarkNote()), reportFont(8), mm(1));
+    if (content.overlay.size() < content.comparison.size())
+        flow.paragraph(translated("A scenario whose run faults, and any beyond the eighth, is not drawn."), reportFont(8),
+                       mm(1));
+
+    if (content.overlay.empty()) return;
+    flow.keep(mm(kOverlayLeastHeightMm));
+    const double height = std::clamp(flow.room(), mm(kOverlayLeastHeightMm), mm(kOverlayMostHeightMm));
+    const QRectF area(flow.left(), flow.y() + mm(1), flow.width(), height - mm(1));
+    const QFont overlayFont = reportFont(8);
+    const OverlayLayout layout = overlayLayout(area, content.overlay, content.companion, overlayFont, painter.device());
+    paintOverlay(painter, layout, content.overlay, content.companion, overlayFont);
+    flow.advance(height);
+}
+
+}  // namespace
+
+QStringList planSummaryLines(const Plan& plan)
+{
+    const PlanSettings& s = plan.settings;
+    QStringList lines;
+    if (plan.fault) {
+        lines << translated("No plan could be made for a street total in %1 at most %2 % of the baseline: %3")
+                     .arg(s.targetYear)
+                     .arg(plain(s.targetPercent), qtText(*plan.fault));
+        return lines;
+    }
+    lines << translated("Target: the street total in %1 at most %2 % of the baseline, %3 street females aged one and "
+                        "over in %4, the year before the programme starts. Costs: %5 an owned, %6 a street "
+                        "sterilisation. For each share of the programme aimed at owned dogs, the smallest yearly rate "
+                        "that meets the target, with its sterilisations from the start to %1 and their cost.")
+                 .arg(s.targetYear)
+                 .arg(plain(s.targetPercent), grouped(plan.baseline.value_or(0)))
+                 .arg(plan.baselineYear.value_or(0))
+                 .arg(plain(s.costOwned), plain(s.costStreet));
+    if (plan.cheapest)
+        lines << translated("Cheapest programme that meets the target: %1 % aimed at owned dogs at %2 a year, cost %3.")
+                     .arg(plan.cheapest->ownedShare)
+                     .arg(ratePercent(plan.cheapest->rate), grouped(plan.cheapest->figures.cost));
+    else
+        lines << translated("No programme meets the target.");
+    return lines;
+}
+
+bool writeReport(const QString& path, const ReportContent& content, QString& error, int* pages)
+{
+    // Through a temporary file and a rename, so that a failed write leaves an older report whole.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = translated("The report could not be written to %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    QPdfWriter writer(&file);
+    writer.setResolution(kResolution);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    writer.setTitle(content.title);
+    writer.setCreator(QStringLiteral("Karnoth"));
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        error = translated("The report could not be written to %1.").arg(path);
+        return false;
+    }
+    PageFlow flow(writer, painter);
+
+    flow.paragraph(content.title, reportFont(17, true), mm(1));
+    flow.paragraph(translated("Made with Karnoth on %1.").arg(content.date.toString(Qt::ISODate)), reportFont(9), mm(2));
+    paintScenarios(painter, flow, content);
+    paintSentences(flow, content);
+    paintInputs(painter, flow, content);
+
+    flow.newPage();
+    paintMainChart(painter, flow, content);
+    paintPlan(painter, flow, content);
+
+    if (content.comparison.size() > 1) {
+        flow.newPage();
+        paintComparison(painter, flow, content);
+    }
+    if (!painter.end() || !file.commit()) {
+        error = translated("The report could not be written to %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    if (pages) *pages = flow.pages();
+    return true;
+}
+
+}  // namespace karnoth::render

@@ -1,0 +1,65 @@
+#pragma once
+// The printed report of a session, as a PDF of A4 pages (vector drawings and searchable text), one
+// to three of them: a title and the date, each listed scenario's name and notes (and how its inputs
+// differ from the window's), the four sentences of the window's last run, a table of every input
+// with its caption, value and unit, the main chart with its legend, the planner's table for the
+// window's inputs, and, when more than one scenario is listed, the comparison table and the
+// scenarios on common axes. It reads in black and white: the chart's series and the scenarios'
+// lines differ in dash and marker as well as colour, and tables are banded in grey.
+
+#include "analysis/comparison_table.h"
+#include "analysis/planner.h"
+#include "chart/recording_canvas.h"
+#include "render/scenario_overlay.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace karnoth::render {
+
+struct ReportScenario {
+    QString name;
+    QString notes;
+    QString differences;  // "adult survival 0.85; sterilising starts in 2026", empty for the window
+    bool window = false;
+};
+
+struct ReportInput {
+    QString caption;
+    QString value;
+    QString unit;
+};
+
+struct ReportContent {
+    QString title;
+    QDate date;
+    std::vector<ReportScenario> scenarios;  // every listed scenario, in order
+    std::vector<ReportInput> inputs;        // the window's, in the help's order
+    QStringList sentences;                  // the four sentences of the window's last run
+    // The window's chart: its display list on a ScaleWidth x ScaleHeight picture area (twips).
+    std::vector<DrawOp> chartOps;
+    double chartScaleWidth = 0;
+    double chartScaleHeight = 0;
+    bool logScale = false;
+    std::optional<Plan> plan;  // the planner's table for the window's inputs; nullopt: not made
+    // The comparison, drawn when it has more than one row.
+    std::vector<ComparisonRow> comparison;
+    PlanSettings comparisonTarget;
+    std::vector<OverlayLine> overlay;
+    OverlayCompanion companion = OverlayCompanion::Breeders;
+};
+
+// Writes the report to `path`. False, with the reason in `error`, when the file cannot be written.
+// `pages` receives the number of pages written.
+bool writeReport(const QString& path, const ReportContent& content, QString& error, int* pages = nullptr);
+
+// The planner's table as the report shows it: owned share, minimal rate, street total in the target
+// year, sterilisations owned and street, cost. Its lines of words (target, baseline, cheapest, or
+// why no plan was made) come from planSummaryLines.
+QStringList planSummaryLines(const Plan& plan);
+
+}  // namespace karnoth::render

@@ -1,0 +1,361 @@
+// Scenarios in the real window: saving and opening through the File menu's code (round trip, bad
+// files that change nothing, one undoable step with one run, the killed.txt notice), the Scenarios
+// view (figures equal to single runs, a faulted scenario, the mark of differing culling records,
+// exports) and the report written off the GUI thread.
+
+#include "app/scenario_file.h"
+#include "gui/scenario_list.h"
+#include "gui/scenario_overlay_view.h"
+#include "gui/scenario_tools.h"
+#include "gui/scenarios_view.h"
+#include "gui_fixture.h"
+#include "support/number_masks.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QUndoStack>
+
+#include <map>
+
+using namespace karnoth;
+using namespace karnoth::gui;
+using namespace karnoth::gui::testing;
+
+namespace {
+
+// Every input of the window as a scenario file's JSON, the layout's values unless `changes` say
+// otherwise ("<missing>" leaves a control out); `more` is added after the inputs.
+QByteArray scenarioJson(const std::map<std::string, std::string>& changes = {}, const std::string& more = "")
+{
+    std::map<std::string, std::string> inputs = {
+        {"txtCurrentOwnedSteril", "\"50\""}, {"vscGainLoss", "4000"},   {"txtAdultSurv", "\"0.9\""},
+        {"txtJuvSurv", "\".1\""},           {"txtRecruit", "\"1\""},   {"txtSenile", "\"7\""},
+        {"txtLitter", "\"2\""},             {"txtFecundity", "\"0.75\""}, {"txtFrom", "\"1990\""},
+        {"txtTo", "\"2005\""},              {"txtStart", "\"2005\""},  {"chkSterilise", "0"},
+        {"txtTimes", "\"1\""},              {"hscSterilise", "252"},   {"vscTarget", "50"},
+        {"chkLog", "0"}};
+    for (const auto& [name, value] : changes) {
+        if (value == "<missing>") inputs.erase(name);
+        else inputs[name] = value;
+    }
+    std::string json = R"({"format": "karnoth-scenario", "version": 1, "inputs": {)";
+    bool first = true;
+    for (const auto& [name, value] : inputs) {
+        json += (first ? "\"" : ", \"") + name + "\": " + value;
+        first = false;
+    }
+    return QByteArray::fromStdString(json + "}" + more + "}");
+}
+
+void writeFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+
+// Every control's text and value.
+std::vector<std::pair<std::string, int>> stateOf(const FormWindow& window)
+{
+    std::vector<std::pair<std::string, int>> state;
+    for (const Control& control : window.form().controls()) state.emplace_back(control.text, control.value);
+    return state;
+}
+
+}  // namespace
+
+class GuiScenariosTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir settingsHome_;  // the recent files go to the user's settings: a scratch one here
+    std::unique_ptr<ScratchDirectory> scratch_;
+    std::unique_ptr<FormWindow> window_;
+
+    ScenarioTools& tools() const { return *window_->findChild<ScenarioTools*>(); }
+    int value(const char* control) const { return window_->form().control(control).value; }
+    std::string text(const char* box) const { return window_->form().text(box); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(settingsHome_.isValid());
+        qputenv("XDG_CONFIG_HOME", settingsHome_.path().toUtf8());
+    }
+    void init()
+    {
+        scratch_ = std::make_unique<ScratchDirectory>();
+        window_ = startWindow();
+        QVERIFY(window_);
+    }
+    void cleanup()
+    {
+        window_.reset();
+        scratch_.reset();
+    }
+
+    void savedThenOpenedInAFreshWindowGivesTheSameStateTextsAsTyped()
+    {
+        writeFile(scratch_->file("killed.txt"), "1995,1200\n1996 1500\n");
+        window_->binding().apply(ControlValue::text("txtAdultSurv", " 0.85 "));
+        window_->binding().apply(ControlValue::text("txtStart", "2026"));
+        window_->binding().apply(ControlValue::value("chkSterilise", 1));
+        window_->binding().apply(ControlValue::value("hscSterilise", 200));
+        window_->binding().apply(ControlValue::value("vscGainLoss", 2500));
+        PlanSettings plan;
+        plan.targetYear = 2036;
+        plan.targetPercent = 40;
+        plan.costOwned = 30;
+        plan.costStreet = 55;
+        window_->setPlanSettings(plan);
+
+        const QString path = scratch_->file("twenty.karnoth");
+        QString error;
+        QVERIFY2(tools().saveScenarioFile(path, " Twenty from 2026 ", "Vets' figures.\nSecond line.", error),
+                 qPrintable(error));
+        const Scenario saved = readScenarioFile(path.toStdString());
+        QCOMPARE(saved.name, std::string("Twenty from 2026"));
+        QCOMPARE(saved.notes, std::string("Vets' figures.\nSecond line."));
+        QCOMPARE(saved.killed.size(), std::size_t(2));
+        QVERIFY(saved.planner && saved.planner->costStreet == 55);
+        QVERIFY(!saved.saved.empty());
+        const auto before = stateOf(*window_);
+
+        auto fresh = startWindow();
+        QVERIFY(fresh);
+        auto* freshTools = fresh->findChild<ScenarioTools*>();
+        QVERIFY2(freshTools->openScenarioFile(path, error), qPrintable(error));
+        QCOMPARE(stateOf(*fresh), before);
+        QCOMPARE(fresh->form().text("txtAdultSurv"), std::string(" 0.85 "));
+        QCOMPARE(fresh->form().lastSeries()->streetTotal.values(), window_->form().lastSeries()->streetTotal.values());
+        QVERIFY(fresh->planSettings());
+        QCOMPARE(fresh->planSettings()->targetYear, 2036);
+        QCOMPARE(fresh->planSettings()->costOwned, 30.0);
+        QCOMPARE(freshTools->scenarioName(), QStringLiteral("Twenty from 2026"));
+        QCOMPARE(freshTools->scenarioNotes(), QStringLiteral("Vets' figures.\nSecond line."));
+        QVERIFY(fresh->form().notices().empty());
+        QCOMPARE(freshTools->recentFiles().files().value(0), QFileInfo(path).absoluteFilePath());
+    }
+
+    void aBadFileIsReportedWithTheFileAndFieldAndChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("names");
+        QTest::newRow("not JSON") << QByteArray("{\"format\": ") << "is not JSON";
+        QTest::newRow("another format") << scenarioJson().replace("karnoth-scenario", "other") << "\"format\"";
+        QTest::newRow("version 2") << scenarioJson().replace("\"version\": 1", "\"version\": 2") << "\"version\"";
+        QTest::newRow("a missing control") << scenarioJson({{"txtTo", "<missing>"}}) << "txtTo";
+        QTest::newRow("an unknown control") << scenarioJson({{"txtNothing", "\"1\""}}) << "txtNothing";
+        QTest::newRow("a text that is no string") << scenarioJson({{"txtAdultSurv", "0.9"}}) << "txtAdultSurv";
+        QTest::newRow("a bar value not whole") << scenarioJson({{"hscSterilise", "2.5"}}) << "hscSterilise";
+        QTest::newRow("a check box of 2") << scenarioJson({{"chkLog", "2"}}) << "chkLog";
+        QTest::newRow("a bar value out of range") << scenarioJson({{"vscGainLoss", "0"}}) << "vscGainLoss";
+        QTest::newRow("a bad killed record") << scenarioJson({}, R"(, "killed": [[1949, 3]])") << "killed record 1";
+    }
+    void aBadFileIsReportedWithTheFileAndFieldAndChangesNothing()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, names);
+        window_->binding().apply(ControlValue::value("hscSterilise", 300));
+        const QString path = scratch_->file("bad.karnoth");
+        writeFile(path, content);
+        const auto before = stateOf(*window_);
+        const int steps = window_->undoStack().count();
+        EventLog log(window_->binding());
+
+        QString error;
+        QVERIFY(!tools().openScenarioFile(path, error));
+        QVERIFY2(error.contains(QStringLiteral("bad.karnoth")) && error.contains(names), qPrintable(error));
+        QCOMPARE(stateOf(*window_), before);
+        QCOMPARE(window_->undoStack().count(), steps);
+        QCOMPARE(log.runs(), 0);
+        QVERIFY(log.entries().isEmpty());
+        QVERIFY(tools().scenarioPath().isEmpty());
+        QVERIFY(!window_->planSettings());
+    }
+
+    void openingIsOneUndoableStepWithOneRun()
+    {
+        const QString path = scratch_->file("option.karnoth");
+        writeFile(path, scenarioJson({{"hscSterilise", "100"}, {"txtStart", "\"2010\""}, {"chkSterilise", "1"},
+                                      {"vscGainLoss", "1200"}},
+                                     R"(, "planner": {"targetYear": 2030, "targetPercent": 25, "costOwned": 2, "costStreet": 3})"));
+        const auto before = stateOf(*window_);
+        const std::string summary = window_->form().caption("Label3");
+        EventLog log(window_->binding());
+
+        QString error;
+        QVERIFY2(tools().openScenarioFile(path, error), qPrintable(error));
+        QCOMPARE(window_->undoStack().count(), 1);
+        QCOMPARE(log.runs(), 1);
+        QCOMPARE(value("hscSterilise"), 100);
+        QCOMPARE(value("vscGainLoss"), 1200);
+        QCOMPARE(text("txtStart"), std::string("2010"));
+        QCOMPARE(window_->form().caption("Label2"), std::string("1,200 1-year old females abandoned per year"));
+        QVERIFY(window_->planSettings());
+        QCOMPARE(window_->planSettings()->targetPercent, 25.0);
+        QVERIFY(window_->form().caption("Label3") != summary);
+
+        log.clear();
+        window_->undo();
+        QCOMPARE(stateOf(*window_), before);
+        QCOMPARE(log.runs(), 1);
+        QVERIFY(!window_->planSettings());
+
+        log.clear();
+        window_->redo();
+        QCOMPARE(value("hscSterilise"), 100);
+        QCOMPARE(text("txtStart"), std::string("2010"));
+        QCOMPARE(log.runs(), 1);
+        QCOMPARE(window_->planSettings()->targetYear, 2030);
+    }
+
+    void recordsThatDifferFromKilledTxtAreNoticedInTheStatusBar()
+    {
+        writeFile(scratch_->file("killed.txt"), "1995,1200\n");
+        const QString path = scratch_->file("kept.karnoth");
+        QString error;
+        QVERIFY2(tools().saveScenarioFile(path, "kept", "", error), qPrintable(error));
+        writeFile(scratch_->file("killed.txt"), "1995,999\n");
+        QVERIFY2(tools().openScenarioFile(path, error), qPrintable(error));
+        QVERIFY2(window_->statusBar()->currentMessage().contains(QStringLiteral("differ from killed.txt")),
+                 qPrintable(window_->statusBar()->currentMessage()));
+        QCOMPARE(window_->form().notices().size(), std::size_t(1));
+        // Undoing it notices nothing more.
+        window_->undo();
+        QCOMPARE(window_->form().notices().size(), std::size_t(1));
+    }
+
+    void aKilledTxtThatCannotBeReadStopsSavingAndNothingIsWritten()
+    {
+        writeFile(scratch_->file("killed.txt"), "1995,-1\n");
+        const QString path = scratch_->file("never.karnoth");
+        QString error;
+        QVERIFY(!tools().saveScenarioFile(path, "never", "", error));
+        QVERIFY2(error.contains(QStringLiteral("killed.txt")), qPrintable(error));
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(tools().scenarioPath().isEmpty());
+    }
+
+    void theComparisonViewShowsEachScenarioByItsOwnRun()
+    {
+        writeFile(scratch_->file("killed.txt"), "1995,1200\n");
+        ScenariosView& view = tools().scenariosView();
+        QCOMPARE(view.rows().size(), std::size_t(1));
+        QString error;
+        QVERIFY2(view.addWindowState("kept", "before the change", error), qPrintable(error));
+        const float kept2050 = window_->form().lastSeries()->streetTotal[2050];
+
+        // "current" follows the window; the kept state does not.
+        window_->binding().apply(ControlValue::value("hscSterilise", 100));
+        const float window2050 = window_->form().lastSeries()->streetTotal[2050];
+        QCOMPARE(view.rows().size(), std::size_t(2));
+        QCOMPARE(float(view.rows()[0].comparison.figures->streetTotalIn2050), window2050);
+        QCOMPARE(float(view.rows()[1].comparison.figures->streetTotalIn2050), kept2050);
+        QCOMPARE(view.table().item(0, 3)->text(), QString::fromStdString(formatGrouped(window2050)));
+        QCOMPARE(view.table().item(1, 0)->text(), QStringLiteral("kept"));
+
+        // A scenario whose run faults shows its fault and is not drawn.
+        const QString broken = scratch_->file("broken.karnoth");
+        writeFile(broken, scenarioJson({{"txtAdultSurv", "\"1.5\""}}));
+        QVERIFY2(view.addScenarioFile(broken, error), qPrintable(error));
+        QCOMPARE(view.rows().size(), std::size_t(3));
+        QVERIFY(!view.rows()[2].comparison.run);
+        QVERIFY(view.table().item(2, 1)->text().contains(QStringLiteral("adult survival")));
+        QCOMPARE(view.table().columnSpan(2, 1), view.table().columnCount() - 1);
+        QCOMPARE(view.overlay().lines().size(), std::size_t(2));
+
+        // Culling records that differ from killed.txt are marked; the window's row runs on the file.
+        writeFile(scratch_->file("killed.txt"), "1995,999\n");
+        window_->binding().apply(ControlValue::value("hscSterilise", 101));
+        QVERIFY(view.rows()[1].killedDiffers);
+        QVERIFY(!view.rows()[0].killedDiffers);
+        QCOMPARE(view.table().item(1, 0)->text(), QStringLiteral("kept *"));
+        QVERIFY(view.findChild<QLabel*>(QStringLiteral("killedNote"))->text().contains(QStringLiteral("killed.txt")));
+
+        // Every row is judged by the planner's target and costs.
+        PlanSettings plan;
+        plan.targetYear = 2036;
+        plan.costOwned = 2;
+        window_->setPlanSettings(plan);
+        QCOMPARE(view.target().targetYear, 2036);
+        QCOMPARE(view.table().horizontalHeaderItem(2)->text(), QStringLiteral("street total 2036"));
+        const ComparisonFigures& current = *view.rows()[0].comparison.figures;
+        QCOMPARE(current.cost, 2 * current.sterilisedOwned + current.sterilisedStreet);
+
+        // The list: the window's entry stays; others are renamed, moved and removed.
+        ScenarioList& list = tools().list();
+        QVERIFY(!list.rename(0, QStringLiteral("other")));
+        QVERIFY(!list.remove(0));
+        QVERIFY(list.rename(1, QStringLiteral("before")));
+        QVERIFY(list.move(0, 2));
+        QCOMPARE(view.rows()[0].name, std::string("before"));
+        QCOMPARE(view.rows()[2].name, std::string("current"));
+        QVERIFY(list.remove(1));
+        QCOMPARE(view.rows().size(), std::size_t(2));
+
+        // Exports: the table as CSV, the chart as PNG and SVG.
+        view.resize(900, 700);
+        QVERIFY2(view.exportCsv(scratch_->file("comparison.csv"), error), qPrintable(error));
+        QFile csv(scratch_->file("comparison.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = csv.readAll().split('\n');
+        QCOMPARE(lines.size(), 4);  // header, two rows, the last line's end
+        QVERIFY(lines[1].startsWith("before,2004,"));
+        QVERIFY2(view.overlay().savePng(scratch_->file("comparison.png"), error), qPrintable(error));
+        QVERIFY2(view.overlay().saveSvg(scratch_->file("comparison.svg"), error), qPrintable(error));
+        QVERIFY(QFileInfo(scratch_->file("comparison.png")).size() > 0);
+        QVERIFY(QFileInfo(scratch_->file("comparison.svg")).size() > 0);
+    }
+
+    void theListHoldsEightScenariosAtMost()
+    {
+        ScenariosView& view = tools().scenariosView();
+        QString error;
+        for (int i = 1; i < ScenarioList::kMostEntries; ++i)
+            QVERIFY2(view.addWindowState(QStringLiteral("option %1").arg(i), QString(), error), qPrintable(error));
+        QVERIFY(!view.addWindowState(QStringLiteral("one too many"), QString(), error));
+        QVERIFY(error.contains(QStringLiteral("8")));
+        QCOMPARE(view.overlay().lines().size(), std::size_t(8));
+    }
+
+    void theAnalysisMenuShowsTheScenariosView()
+    {
+        auto* compare = window_->analysisMenu()->findChild<QAction*>(QStringLiteral("compareAction"));
+        if (!compare)
+            for (QAction* action : window_->analysisMenu()->actions())
+                if (action->objectName() == QStringLiteral("compareAction")) compare = action;
+        QVERIFY(compare);
+        compare->trigger();
+        QVERIFY(tools().scenariosView().isVisible());
+        window_->close();
+        QVERIFY(!tools().scenariosView().isVisible());
+    }
+
+    void theReportIsWrittenOffTheGuiThread()
+    {
+        QString error;
+        QVERIFY(tools().scenariosView().addWindowState(QStringLiteral("kept"), QString(), error));
+        QSignalSpy written(&tools(), &ScenarioTools::reportWritten);
+        QSignalSpy failed(&tools(), &ScenarioTools::reportFailed);
+        const QString path = scratch_->file("report.pdf");
+        tools().exportReport(path);
+        QVERIFY(tools().isWritingReport());
+        QVERIFY(written.wait(20000));
+        QCOMPARE(failed.count(), 0);
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        QVERIFY(window_->statusBar()->currentMessage().contains(QStringLiteral("report.pdf")));
+
+        tools().exportReport(scratch_->file("no such directory/report.pdf"));
+        QVERIFY(failed.wait(20000));
+    }
+};
+
+QTEST_MAIN(GuiScenariosTest)
+#include "gui_scenarios_test.moc"

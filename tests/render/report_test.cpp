@@ -1,0 +1,153 @@
+// The PDF report read back as text with pdftotext: the scenarios' names and notes, every input with
+// its value, the run's four sentences, the planner's table and the comparison, on one to three pages.
+
+#include "render/report_content.h"
+
+#include "analysis/batch_runner.h"
+#include "form_fixture.h"
+#include "gui_application.h"
+#include "support/number_masks.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <regex>
+
+namespace karnoth::render {
+namespace {
+
+using karnoth::testing::FormTest;
+
+class ReportTest : public FormTest {
+protected:
+    void SetUp() override { testing::ensureGuiApplication(); }
+
+    // The report's text as pdftotext extracts it, every run of blanks and line ends made one blank.
+    std::string reportText(const std::filesystem::path& pdf)
+    {
+        const std::string command = std::string(KARNOTH_PDFTOTEXT) + " -layout \"" + pdf.string() + "\" -";
+        std::FILE* pipe = popen(command.c_str(), "r");
+        EXPECT_TRUE(pipe);
+        if (!pipe) return {};
+        std::string text;
+        char buffer[4096];
+        while (const std::size_t read = std::fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, read);
+        EXPECT_EQ(pclose(pipe), 0) << command;
+        return std::regex_replace(text, std::regex("\\s+"), " ");
+    }
+
+    ReportRequest requestFor(std::vector<ListedScenario> listed)
+    {
+        ReportRequest request;
+        request.listed = std::move(listed);
+        request.target = comparisonTarget(std::nullopt, form());
+        const WindowInputs read = *form().lastRunInputs();
+        request.plan = makePlan({read.inputs, read.killedByYear, request.target}, BatchRunner());
+        request.date = QDate(2026, 12, 8);
+        return request;
+    }
+
+    // Writes the report and returns its text; `pages` gets its page count.
+    std::string written(const ReportRequest& request, int& pages)
+    {
+        QString error;
+        const std::filesystem::path pdf = dir.file("report.pdf");
+        EXPECT_TRUE(writeReport(QString::fromStdString(pdf.string()), reportContent(form(), request), error, &pages))
+            << error.toStdString();
+        return reportText(pdf);
+    }
+};
+
+TEST_F(ReportTest, HoldsTheNamesNotesInputsSentencesPlanAndComparison)
+{
+    dir.write("killed.txt", "1995,1200\n");
+    loaded().typeText("txtAdultSurv", "0.91");
+    form().setScrollValue("hscSterilise", 200);
+    Scenario slower = form().currentScenario("Fifteen, culling");
+    slower.values["hscSterilise"] = 150;
+    slower.notes = "Culling stays until 2028, as the council asked.";
+    slower.killed = {{1995, 800}};
+
+    int pages = 0;
+    const std::string text =
+        written(requestFor({ListedScenario::ofWindow("Twenty per cent from 2026", "The vets' proposal."),
+                            ListedScenario::ofScenario(slower),
+                            ListedScenario::unreadable("lost", "lost.karnoth does not exist")}),
+                pages);
+    EXPECT_EQ(pages, 3);
+
+    for (const char* part : {"Karnoth report: Twenty per cent from 2026", "2026-12-08", "The vets' proposal.",
+                             "Fifteen, culling", "Culling stays until 2028, as the council asked.",
+                             "Differs from the window in: sterilisation rate: 15.", "lost.karnoth does not exist"})
+        EXPECT_NE(text.find(part), std::string::npos) << part;
+
+    // Every input with its caption, its value as the window holds it, and its unit.
+    for (const char* row : {"adult survival 0.91 a share per year", "juvenile survival .1 a share per year",
+                            "age at first litter 1 years", "abandoned per year 4,000 females per year",
+                            "sterilisation rate 20 per cent per year", "share aimed at owned dogs 50 per cent",
+                            "only 1-year olds not ticked", "dogs killed from 1990 a calendar year"})
+        EXPECT_NE(text.find(row), std::string::npos) << row;
+
+    for (const char* label : {"Label14", "Label6", "Label4", "Label3"}) {
+        const std::string sentence = std::regex_replace(form().caption(label), std::regex("\\s+"), " ");
+        EXPECT_NE(text.find(sentence), std::string::npos) << sentence;
+    }
+
+    // The planner's table and the comparison, with the mark of records that differ from killed.txt.
+    EXPECT_NE(text.find("Planning a programme"), std::string::npos);
+    EXPECT_NE(text.find("street total 2015"), std::string::npos);
+    EXPECT_NE(text.find("Comparison of the scenarios"), std::string::npos);
+    EXPECT_NE(text.find("Fifteen, culling *"), std::string::npos);
+    EXPECT_NE(text.find("differ from killed.txt"), std::string::npos);
+    const std::string window2050 = formatGrouped(form().lastSeries()->streetTotal[2050]);
+    EXPECT_NE(text.find(window2050), std::string::npos) << window2050;
+}
+
+TEST_F(ReportTest, OneScenarioMakesTwoPagesWithoutAComparison)
+{
+    loaded();
+    int pages = 0;
+    const std::string text = written(requestFor({ListedScenario::ofWindow("current")}), pages);
+    EXPECT_EQ(pages, 2);
+    EXPECT_NE(text.find("Karnoth report: current"), std::string::npos);
+    EXPECT_NE(text.find("Projection 1950 to 2050"), std::string::npos);
+    EXPECT_NE(text.find("street females aged one and over"), std::string::npos);  // the chart's legend
+    EXPECT_EQ(text.find("Comparison of the scenarios"), std::string::npos);
+}
+
+TEST_F(ReportTest, APlanThatCannotBeMadeSaysWhy)
+{
+    loaded();
+    ReportRequest request = requestFor({ListedScenario::ofWindow("current")});
+    request.plan = unmadePlan(request.target, "the programme's start year \"x\" is not a number");
+    int pages = 0;
+    const std::string text = written(request, pages);
+    EXPECT_NE(text.find("No plan could be made"), std::string::npos);
+    EXPECT_NE(text.find("\"x\" is not a number"), std::string::npos);
+}
+
+TEST_F(ReportTest, AReportThatCannotBeWrittenSaysSoAndLeavesNothing)
+{
+    loaded();
+    const std::filesystem::path pdf = dir.file("no such directory") / "report.pdf";
+    QString error;
+    EXPECT_FALSE(writeReport(QString::fromStdString(pdf.string()),
+                             reportContent(form(), requestFor({ListedScenario::ofWindow("current")})), error));
+    EXPECT_TRUE(error.contains(QStringLiteral("report.pdf")));
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+TEST_F(ReportTest, DifferencesFromTheWindowNameEachInputThatDiffers)
+{
+    loaded();
+    Scenario other = form().currentScenario("other");
+    EXPECT_EQ(inputDifferences(other, form()), QString());
+    other.texts["txtStart"] = "2026";
+    other.values["chkSterilise"] = 1;
+    other.values["vscGainLoss"] = 12000;
+    EXPECT_EQ(inputDifferences(other, form()),
+              QStringLiteral("abandoned per year: 12,000; sterilising starts in: 2026; only 1-year olds: ticked"));
+}
+
+}  // namespace
+}  // namespace karnoth::render
