@@ -3,6 +3,7 @@
 #include "chart/color.h"
 #include "render/chart_overlays.h"
 #include "render/chart_painter.h"
+#include "render/plan_heat_map.h"
 #include "render/report_table.h"
 #include "support/number_masks.h"
 
@@ -31,6 +32,8 @@ QString qtText(const std::string& text) { return QString::fromStdString(text); }
 constexpr int kResolution = 96;
 constexpr double kMarginMm = 16;
 constexpr double kChartHeightMm = 88;
+constexpr double kLeastChartHeightMm = 55;
+constexpr double kChartNoteMm = 12;  // the two lines under the chart
 constexpr double kOverlayMostHeightMm = 125;
 constexpr double kOverlayLeastHeightMm = 70;
 constexpr int kNotesLines = 3;        // the notes of a scenario, at most, before "…"
@@ -209,7 +212,10 @@ void paintMainChart(QPainter& painter, PageFlow& flow, const ReportContent& cont
         flow.paragraph(translated("No chart: the window's last run drew none."), reportFont(9));
         return;
     }
-    const double height = std::min(mm(kChartHeightMm), flow.width() * content.chartScaleHeight / content.chartScaleWidth);
+    // As high as its proportions give, at most kChartHeightMm; lower, down to kLeastChartHeightMm,
+    // when that keeps it on this page with its note under it.
+    const double natural = std::min(mm(kChartHeightMm), flow.width() * content.chartScaleHeight / content.chartScaleWidth);
+    const double height = std::clamp(flow.room() - mm(kChartNoteMm), std::min(mm(kLeastChartHeightMm), natural), natural);
     flow.keep(height);
     const QRectF paper(flow.left(), flow.y(), flow.width(), height);
     const std::vector<QPen> pens = chartPens();
@@ -232,10 +238,16 @@ void paintMainChart(QPainter& painter, PageFlow& flow, const ReportContent& cont
     flow.paragraph(note, reportFont(8));
 }
 
-// The heat map of the planner's grid, painted into `area` (the rest of the page under the planner's
-// table); returns the height it used. The heat map painter of the planner's view takes this place:
-// until it does, nothing is painted here.
-double paintPlanHeatMap(QPainter&, const QRectF&, const Plan&) { return 0; }
+// The heat map of the planner's grid under its table: half as high as it is wide, or as high as the
+// page still has room for down to a third of its width, else on the next page.
+void paintHeatMap(QPainter& painter, PageFlow& flow, const Plan& plan, const std::optional<QPointF>& mark)
+{
+    const double height = std::max(std::min(flow.width() * 0.5, flow.room()), flow.width() / 3);
+    flow.keep(height);
+    paintPlanHeatMap(painter, QRectF(flow.left(), flow.y(), flow.width(), height), plan, HeatMapMarks{mark},
+                     reportFont(8));
+    flow.advance(height + mm(1.5));
+}
 
 QString ratePercent(int rate) { return QStringLiteral("%1.%2 %").arg(rate / 10).arg(rate % 10); }
 
@@ -272,7 +284,7 @@ void paintPlan(QPainter& painter, PageFlow& flow, const ReportContent& content)
     flow.advance(paintReportTable(painter, table, QPointF(flow.left(), flow.y()), flow.width(), font) + mm(1.5));
 
     // The planner's heat map of the whole grid, under its table.
-    flow.advance(paintPlanHeatMap(painter, QRectF(flow.left(), flow.y(), flow.width(), flow.room()), plan));
+    paintHeatMap(painter, flow, plan, content.planMark);
 }
 
 void paintComparison(QPainter& painter, PageFlow& flow, const ReportContent& content)
@@ -370,9 +382,9 @@ bool writeReport(const QString& path, const ReportContent& content, QString& err
     paintScenarios(painter, flow, content);
     paintSentences(flow, content);
     paintInputs(painter, flow, content);
+    paintMainChart(painter, flow, content);  // under the inputs, or on the next page when they fill this one
 
-    flow.newPage();
-    paintMainChart(painter, flow, content);
+    if (!flow.atTop()) flow.newPage();
     paintPlan(painter, flow, content);
 
     if (content.comparison.size() > 1) {

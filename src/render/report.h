@@ -13,6 +13,7 @@
 #include "render/scenario_overlay.h"
 
 #include <QDate>
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 
@@ -46,6 +47,9 @@ struct ReportContent {
     double chartScaleHeight = 0;
     bool logScale = false;
     std::optional<Plan> plan;  // the planner's table for the window's inputs; nullopt: not made
+    // The window's programme rate (tenths of a per cent) and owned share (per cent), marked on the
+    // planner's heat map.
+    std::optional<QPointF> planMark;
     // The comparison, drawn when it has more than one row.
     std::vector<ComparisonRow> comparison;
     PlanSettings comparisonTarget;

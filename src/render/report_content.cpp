@@ -85,6 +85,7 @@ ReportContent reportContent(const Form1& form, const ReportRequest& request)
     content.chartScaleHeight = form.canvas().ScaleHeight();
     content.logScale = form.isChecked(control::chkLog);
     content.plan = request.plan;
+    content.planMark = QPointF(form.value(control::hscSterilise), form.value(control::vscTarget));
     content.comparisonTarget = request.target;
     if (listed.size() > 1) {
         content.comparison = comparisonRows(listed, form, request.target);
