@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build test run bench fuzz test-sanitize clean
+.PHONY: deps configure build test run bench check-build fuzz test-sanitize clean
 
 deps:
 	bash scripts/install_deps.sh
@@ -25,25 +25,22 @@ run: build
 bench: build
 	./$(BUILD)/bin/karnoth-bench
 
-# The headless suite again under AddressSanitizer and UndefinedBehaviorSanitizer: any report or
-# leak fails it.
-SANITIZE_BUILD ?= build-sanitize
-test-sanitize: deps
-	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKARNOTH_SANITIZE=ON \
-	  -DKARNOTH_GUI=OFF -DKARNOTH_BENCH=OFF
-	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
-	cd $(SANITIZE_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ctest --output-on-failure -j $(JOBS)
-
-# A short libFuzzer run of each fuzz target (FUZZ_SECONDS each, one after the other), built with clang.
-FUZZ_BUILD ?= build-fuzz
+# One clang build with AddressSanitizer, UndefinedBehaviorSanitizer and libFuzzer's instrumentation
+# serves both checks below: the headless suites again under the sanitizers (any report or leak fails
+# them), and a short libFuzzer run of each fuzz target (FUZZ_SECONDS each, one after the other).
+CHECK_BUILD ?= build-check
 FUZZ_SECONDS ?= 15
-FUZZ_TARGETS = fuzz_numeric_text fuzz_killed_file fuzz_settings_file fuzz_session
-fuzz: deps
-	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKARNOTH_FUZZ=ON \
+check-build: deps
+	CC=clang CXX=clang++ cmake -S . -B $(CHECK_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKARNOTH_FUZZ=ON \
 	  -DKARNOTH_GUI=OFF -DKARNOTH_BENCH=OFF -DKARNOTH_FUZZ_SECONDS=$(FUZZ_SECONDS)
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZ_TARGETS)
-	cd $(FUZZ_BUILD) && ctest --output-on-failure -L fuzz
+	cmake --build $(CHECK_BUILD) -j $(JOBS)
+
+test-sanitize: check-build
+	cd $(CHECK_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS) -LE fuzz
+
+fuzz: check-build
+	cd $(CHECK_BUILD) && ctest --output-on-failure -L fuzz
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(CHECK_BUILD)

@@ -10,15 +10,12 @@
 #include "gui/uncertainty_view.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QScrollBar>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 
 namespace {
 
@@ -90,26 +87,4 @@ void bandChartPaint(benchmark::State& state) { paintChartOf<karnoth::gui::Uncert
 BENCHMARK(tornadoPaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(bandChartPaint)->Unit(benchmark::kMillisecond);
 
-// The offscreen platform warns on every window shown; the warnings would drown the figures.
-void quietWarnings(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtWarningMsg || type == QtInfoMsg || type == QtDebugMsg) return;
-    std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    qInstallMessageHandler(quietWarnings);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    // The window reads and writes its files in the current directory: keep them out of the way.
-    QTemporaryDir scratch;
-    if (!scratch.isValid() || !QDir::setCurrent(scratch.path())) return 1;
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -3,6 +3,10 @@
 #include "cli/form_state_json.h"
 #include "panel/control_names.h"
 
+#include "support/fault.h"
+#include "support/text_file.h"
+
+#include <iostream>
 #include <stdexcept>
 
 namespace karnoth {
@@ -35,6 +39,21 @@ std::optional<std::string> usageProblem(const CliSession& session)
 }
 
 }  // namespace
+
+int writeOutput(const std::string& file, const std::string& text)
+{
+    if (file == "-") {
+        std::cout << text;
+        return std::cout ? 0 : 1;
+    }
+    try {
+        replaceWholeFile(file, text, file);
+    } catch (const Fault& fault) {
+        std::cerr << "karnoth-cli: " << fault.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
 
 std::pair<std::string, std::string> splitAssignment(const std::string& argument)
 {

@@ -55,6 +55,11 @@ struct CliSession {
 // section, and writes the file outputs. Returns the exit status.
 int runSession(CliSession& session, std::ostream& out, std::ostream& err);
 
+// Writes `text` to `file`, or to standard output when it is "-"; a file is replaced through a
+// temporary file and a rename. Returns the exit status: 0 when written, 1 (with the reason on
+// stderr) when not.
+int writeOutput(const std::string& file, const std::string& text);
+
 // "NAME=VALUE" split at the first "="; std::invalid_argument when there is none or NAME is empty.
 std::pair<std::string, std::string> splitAssignment(const std::string& argument);
 

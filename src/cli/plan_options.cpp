@@ -7,7 +7,6 @@
 #include "support/fault.h"
 #include "support/numeric_text.h"
 #include "support/quoted_text.h"
-#include "support/text_file.h"
 
 #include <charconv>
 #include <cmath>
@@ -192,19 +191,8 @@ void printCalibration(const PlanOptions::CalibrationEvent& event, std::ostream& 
 
 int writeGrid(const Plan& plan, const std::string& file)
 {
-    const std::string csv = planGridCsv(plan);
-    if (file == "-") {
-        if (plan.fault) std::cerr << "karnoth-cli: no plan: " << *plan.fault << "\n";
-        std::cout << csv;
-        return std::cout ? 0 : 1;
-    }
-    try {
-        replaceWholeFile(file, csv, file);
-    } catch (const Fault& fault) {
-        std::cerr << "karnoth-cli: " << fault.what() << "\n";
-        return 1;
-    }
-    return 0;
+    if (file == "-" && plan.fault) std::cerr << "karnoth-cli: no plan: " << *plan.fault << "\n";
+    return writeOutput(file, planGridCsv(plan));
 }
 
 void addCalibrateEvent(CliSession& session, const std::shared_ptr<PlanOptions>& options, const std::string& argument)

@@ -2,8 +2,6 @@
 
 #include "app/yearly_csv.h"
 #include "panel/form_inputs.h"
-#include "support/fault.h"
-#include "support/text_file.h"
 
 #include <charconv>
 #include <cstdio>
@@ -144,18 +142,7 @@ void addWindowOptions(CLI::App& app, CliSession& session)
                                  << file << "\n";
                        return 1;
                    }
-                   const std::string csv = yearlyCsv(*form.lastSeries());
-                   if (file == "-") {
-                       std::cout << csv;
-                       return std::cout ? 0 : 1;
-                   }
-                   try {
-                       replaceWholeFile(file, csv, file);
-                   } catch (const Fault& fault) {
-                       std::cerr << "karnoth-cli: " << fault.what() << "\n";
-                       return 1;
-                   }
-                   return 0;
+                   return writeOutput(file, yearlyCsv(*form.lastSeries()));
                });
            },
            "write the last run's yearly series to FILE, or to standard output for -")
