@@ -86,7 +86,10 @@ void addWindowOptions(CLI::App& app, CliSession& session)
            "--text",
            [&session](const std::string& argument) {
                try {
-                   auto [name, text] = splitAssignment(argument);
+                   // Named copies, not a structured binding: lambdas capture them.
+                   const auto assignment = splitAssignment(argument);
+                   const std::string name = assignment.first;
+                   const std::string text = assignment.second;
                    session.events.push_back({[name](const Form1& form) { form.checkTyping(name); },
                                              [name, text](Form1& form) { form.typeText(name, text); }});
                } catch (const std::invalid_argument& error) {
@@ -99,8 +102,9 @@ void addWindowOptions(CLI::App& app, CliSession& session)
            "--value",
            [&session](const std::string& argument) {
                try {
-                   auto [name, text] = splitAssignment(argument);
-                   const int value = parseWhole(argument, text);
+                   const auto assignment = splitAssignment(argument);
+                   const std::string name = assignment.first;
+                   const int value = parseWhole(argument, assignment.second);
                    const auto isCheckBox = [name](const Form1& form) {
                        return form.control(name).row->kind == ControlKind::CheckBox;
                    };
