@@ -7,6 +7,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace karnoth {
@@ -92,6 +93,43 @@ std::string grouped(double value) { return formatGrouped(value, NumberLocale{});
     throw Fault(FaultKind::ImpossibleState, what);
 }
 
+// Whether year Y does what the year before did, so that from the same state it gives the same.
+bool repeatsTheYearBefore(int Y, const ProjectionSettings& in, const YearlySeries& killedByYear)
+{
+    const int start = in.programmeStart;
+    if (Y == 2005 || Y == start || Y - 1 == start || (Y >= start) != (Y - 1 >= start)) return false;
+    const bool culls = in.cullFrom <= Y && Y <= in.cullTo;
+    const bool culledBefore = in.cullFrom <= Y - 1 && Y - 1 <= in.cullTo;
+    if (culls != culledBefore) return false;
+    return !culls || (Y - 2 >= kFirstYear && killedByYear[Y - 1] == killedByYear[Y - 2]);
+}
+
+// The age classes, bit for bit (a -0 differs from a 0, a NaN from itself: then the year is run).
+bool sameClasses(const PopulationState& a, const PopulationState& b)
+{
+    return std::memcmp(a.ownedFertile.data(), b.ownedFertile.data(), sizeof a.ownedFertile) == 0 &&
+           std::memcmp(a.ownedSterile.data(), b.ownedSterile.data(), sizeof a.ownedSterile) == 0 &&
+           std::memcmp(a.streetFertile.data(), b.streetFertile.data(), sizeof a.streetFertile) == 0 &&
+           std::memcmp(a.streetSterile.data(), b.streetSterile.data(), sizeof a.streetSterile) == 0;
+}
+
+void copyClasses(const PopulationState& from, PopulationState& to)
+{
+    to.ownedFertile = from.ownedFertile;
+    to.ownedSterile = from.ownedSterile;
+    to.streetFertile = from.streetFertile;
+    to.streetSterile = from.streetSterile;
+}
+
+// This year's figures are the year before's.
+void repeatYearBefore(ProjectionRecord& record, int offset)
+{
+    for (YearlySeries* series : {&record.series.streetTotal, &record.series.streetBreeders,
+                                 &record.series.extraSterilisations, &record.series.ownedBreeders,
+                                 &record.programmeOwned, &record.programmeStreet})
+        series->at1950Plus(offset) = series->at1950Plus(offset - 1);
+}
+
 template <class Stores>
 void projectYears(PopulationState& s, const ProjectionSettings& in, const YearlySeries& killedByYear,
                   ProjectionRecord& record)
@@ -110,25 +148,63 @@ void projectYears(PopulationState& s, const ProjectionSettings& in, const Yearly
     const int R = in.firstBreedingAge;
     const int L = in.lastBreedingAge;
     float firstYearOwnedExtra = 0;
+    const double ownersShare = 1.0 - s.unsterilisedShare;
+    const float ownersShareSingle = static_cast<float>(ownersShare);
+    const bool ownersShareIsSingle = double(ownersShareSingle) == ownersShare;
     // Fast pass: each year's fertile plus sterilised street females of each age 1..10, in double.
     std::array<std::array<double, kYearCount>, kOldestAge> streetClasses;
+    // The state as the year before began, to notice a year that only repeats the one before.
+    PopulationState lastYearsStart = s;
 
     for (int Y = kFirstYear; Y <= kLastYear; ++Y) {
         const int offset = Y - kFirstYear;
         const bool programmeRuns = Y >= in.programmeStart;
         const bool startYear = Y == in.programmeStart;
 
+        // A year is a function of the state it starts from and of what happens in it. When it
+        // starts from the very state the year before started from (an equilibrium the singles
+        // hold exactly, as they do before the programme at the defaults) and the same things
+        // happen in it (the programme running or not, and neither year its first; culling or not,
+        // with the same count; not 2005, whose share of abandoned dogs is recorded), it ends as
+        // that year did: its figures are that year's and the state stays.
+        if (Y > kFirstYear && repeatsTheYearBefore(Y, in, killedByYear) && sameClasses(s, lastYearsStart)) {
+            repeatYearBefore(record, offset);
+            if constexpr (Stores::fast)
+                for (auto& classSums : streetClasses) classSums[offset] = classSums[offset - 1];
+            continue;
+        }
+        copyClasses(s, lastYearsStart);
+
         // 1. Ageing of owned dogs: each class from last year's class below it.
         ageClasses<Stores>(of, S, kOwnedStep);
         ageClasses<Stores>(os, S, kOwnedStep);
         // 2. Owned recruits survive their first year at firstYearSurvival.
         of[1] = Stores::multiply(s.firstYearSurvival, of[0], kOwnedStep);
-        // 3. Owners keep at most retainedYearlings a year; the surplus goes to the street.
-        float abandonedThisYear = Stores::subtract(of[1], s.retainedYearlings, kOwnedStep);
-        if (!(abandonedThisYear >= 0)) abandonedThisYear = 0;
-        of[1] = Stores::subtract(of[1], abandonedThisYear, kOwnedStep);
-        // 4. Owners sterilise their share of the yearlings they keep.
-        const float ownersSterilise = Stores::single((1.0 - s.unsterilisedShare) * of[1], kOwnedStep);
+        // 3. Owners keep at most retainedYearlings a year; the surplus goes to the street:
+        // abandoned = yearlings - retained, none when that is not above 0, and the yearlings less
+        // the abandoned. Two cases need no arithmetic on the yearlings, and skipping it lets the
+        // processor run on without waiting for last year's owned births (a predicted branch, not a
+        // data dependency): with fewer yearlings than retained none are abandoned and the yearlings
+        // stay; with between retained and twice retained, yearlings - retained is exact (the two
+        // lie within a factor of two), so the yearlings less it are retained exactly.
+        float abandonedThisYear = 0;
+        const float retained = s.retainedYearlings;
+        if (of[1] < retained) {
+            // none abandoned
+        } else if (of[1] <= 2 * retained) {
+            abandonedThisYear = Stores::subtract(of[1], retained, kOwnedStep);
+            of[1] = retained;
+        } else {
+            abandonedThisYear = Stores::subtract(of[1], retained, kOwnedStep);
+            if (!(abandonedThisYear >= 0)) abandonedThisYear = 0;
+            of[1] = Stores::subtract(of[1], abandonedThisYear, kOwnedStep);
+        }
+        // 4. Owners sterilise their share of the yearlings they keep, (1 - unsterilisedShare) x
+        // yearlings in double; when that share is itself a single (0.5 by default) the product of
+        // two singles rounds the same in single precision, without the conversions.
+        const float ownersSterilise = ownersShareIsSingle
+                                          ? Stores::multiply(ownersShareSingle, of[1], kOwnedStep)
+                                          : Stores::single(ownersShare * of[1], kOwnedStep);
         of[1] = Stores::subtract(of[1], ownersSterilise, kOwnedStep);
         os[1] = ownersSterilise;
         // 5. The programme treats owned yearlings only, from the start year on.

@@ -130,6 +130,28 @@ TEST(Engine, CullingTakesLastYearsCountFromTheFertileStreetDogs)
     EXPECT_EQ(succeeded(outside, killed).series.streetTotal[1996], run.series.streetTotal[1950]);
 }
 
+TEST(Engine, AYearRepeatsTheOneBeforeOnlyWhenTheSameThingsHappen)
+{
+    // The equilibrium holds bit for bit, so quiet years repeat the year before; a cull whose count
+    // differs from the year before's must still run.
+    YearlySeries killed;
+    killed[1995] = 0;
+    killed[1996] = 500;
+    killed[1997] = 500;
+    const ModelResult run = succeeded(ModelInputs{}, killed);
+    const float before = run.series.streetTotal[1950];
+    EXPECT_EQ(run.series.streetTotal[1996], before);
+    EXPECT_NEAR(run.series.streetTotal[1997], before - 500, 0.1) << "1996's count, culled in 1997";
+    EXPECT_LT(run.series.streetTotal[1998], run.series.streetTotal[1997]) << "the same count again, on fewer dogs";
+    // With the programme from 1960 the first year differs, and the later ones need not repeat.
+    ModelInputs early;
+    early.programmeStart = 1960;
+    const ModelResult programme = succeeded(early);
+    EXPECT_EQ(programme.series.streetTotal[1959], before);
+    EXPECT_LT(programme.series.streetTotal[1961], programme.series.streetTotal[1960]);
+    EXPECT_GT(programme.series.extraSterilisations[1961], 0);
+}
+
 struct FaultCase {
     const char* name;
     void (*change)(ModelInputs&, YearlySeries&);
