@@ -144,8 +144,8 @@ ScenariosView::ScenariosView(FormWindow& window, ScenarioList& list, QWidget* pa
     layout->addWidget(exports);
 
     connect(&list_, &ScenarioList::changed, this, &ScenariosView::refresh);
-    connect(&window_.binding(), &FormBinding::runOver, this, &ScenariosView::refresh);
-    connect(&window_, &FormWindow::planSettingsChanged, this, &ScenariosView::refresh);
+    connect(&window_.binding(), &FormBinding::runOver, this, &ScenariosView::follow);
+    connect(&window_, &FormWindow::planSettingsChanged, this, &ScenariosView::follow);
 
     const QFontMetrics metrics(font());
     resize(metrics.averageCharWidth() * 150, metrics.lineSpacing() * 45);
@@ -214,8 +214,50 @@ render::OverlayCompanion ScenariosView::companion() const
     return static_cast<render::OverlayCompanion>(companion_->currentData().toInt());
 }
 
+const std::vector<ComparisonRow>& ScenariosView::rows()
+{
+    bringUpToDate();
+    return rows_;
+}
+
+const PlanSettings& ScenariosView::target()
+{
+    bringUpToDate();
+    return target_;
+}
+
+ScenarioOverlayView& ScenariosView::overlay()
+{
+    bringUpToDate();
+    return *overlay_;
+}
+
+QTableWidget& ScenariosView::table()
+{
+    bringUpToDate();
+    return *table_;
+}
+
+void ScenariosView::follow()
+{
+    if (isVisible()) refresh();
+    else outOfDate_ = true;
+}
+
+void ScenariosView::bringUpToDate()
+{
+    if (outOfDate_) refresh();
+}
+
+void ScenariosView::showEvent(QShowEvent* event)
+{
+    bringUpToDate();
+    QWidget::showEvent(event);
+}
+
 void ScenariosView::refresh()
 {
+    outOfDate_ = false;
     target_ = render::comparisonTarget(window_.planSettings(), window_.form());
     rows_ = render::comparisonRows(list_.entries(), window_.form(), target_);
     showRows();
@@ -344,8 +386,9 @@ bool ScenariosView::addWindowState(const QString& name, const QString& notes, QS
     return true;
 }
 
-bool ScenariosView::exportCsv(const QString& path, QString& error) const
+bool ScenariosView::exportCsv(const QString& path, QString& error)
 {
+    bringUpToDate();
     try {
         replaceWholeFile(path.toStdString(), comparisonCsv(rows_, target_), QFileInfo(path).fileName().toStdString());
     } catch (const Fault& fault) {

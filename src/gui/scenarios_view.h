@@ -34,12 +34,12 @@ class ScenariosView : public QWidget {
 public:
     ScenariosView(FormWindow& window, ScenarioList& list, QWidget* parent = nullptr);
 
-    // The rows and the target of the last refresh, in the list's order.
-    const std::vector<ComparisonRow>& rows() const { return rows_; }
-    const PlanSettings& target() const { return target_; }
-
-    ScenarioOverlayView& overlay() const { return *overlay_; }
-    QTableWidget& table() const { return *table_; }
+    // The rows and the target, in the list's order. A hidden view follows the window only when it
+    // is shown or asked, so a run of the window costs it nothing; these bring it up to date first.
+    const std::vector<ComparisonRow>& rows();
+    const PlanSettings& target();
+    ScenarioOverlayView& overlay();
+    QTableWidget& table();
     QListWidget& listWidget() const { return *listWidget_; }
     QComboBox& companionBox() const { return *companion_; }
     render::OverlayCompanion companion() const;
@@ -47,13 +47,20 @@ public:
     // What the buttons do, without their dialogs. Each returns false with a reason in `error`.
     bool addScenarioFile(const QString& path, QString& error);
     bool addWindowState(const QString& name, const QString& notes, QString& error);
-    bool exportCsv(const QString& path, QString& error) const;
+    bool exportCsv(const QString& path, QString& error);
 
 public slots:
     // Reruns every scenario and redraws the list, the chart and the table.
     void refresh();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // After a run of the window or a change of the planner's settings: a shown view refreshes at
+    // once, a hidden one notes that it is out of date.
+    void follow();
+    void bringUpToDate();
     void buildList();
     void buildTable();
     void showRows();
@@ -73,6 +80,7 @@ private:
     ScenarioList& list_;
     std::vector<ComparisonRow> rows_;
     PlanSettings target_;
+    bool outOfDate_ = false;
 
     QListWidget* listWidget_ = nullptr;
     QPushButton* open_ = nullptr;
