@@ -3,6 +3,7 @@
 #include "app/scenario_inputs.h"
 #include "form_fixture.h"
 #include "model/engine.h"
+#include "scenario_json.h"
 #include "support/fault.h"
 
 #include <gtest/gtest.h>
@@ -11,30 +12,8 @@ namespace karnoth {
 namespace {
 
 using testing::FormTest;
-
-// Every input of the window as a JSON object, the defaults unless `changes` say otherwise.
-std::string inputsJson(const std::map<std::string, std::string>& changes = {})
-{
-    std::map<std::string, std::string> inputs = {
-        {"txtCurrentOwnedSteril", "\"50\""}, {"vscGainLoss", "4000"}, {"txtAdultSurv", "\"0.9\""},
-        {"txtJuvSurv", "\".1\""},           {"txtRecruit", "\"1\""},   {"txtSenile", "\"7\""},
-        {"txtLitter", "\"2\""},             {"txtFecundity", "\"0.75\""}, {"txtFrom", "\"1990\""},
-        {"txtTo", "\"2005\""},              {"txtStart", "\"2005\""},  {"chkSterilise", "0"},
-        {"txtTimes", "\"1\""},              {"hscSterilise", "252"},   {"vscTarget", "50"},
-        {"chkLog", "0"}};
-    for (const auto& [name, value] : changes) {
-        if (value == "<missing>") inputs.erase(name);
-        else inputs[name] = value;
-    }
-    std::string json = "{";
-    for (const auto& [name, value] : inputs) json += (json.size() > 1 ? ", \"" : "\"") + name + "\": " + value;
-    return json + "}";
-}
-
-std::string scenarioJson(const std::string& inputs, const std::string& more = "")
-{
-    return R"({"format": "karnoth-scenario", "version": 1, "inputs": )" + inputs + more + "}";
-}
+using testing::scenarioFileJson;
+using testing::windowInputsJson;
 
 TEST_F(FormTest, SaveThenOpenInAFreshWindowGivesTheSameState)
 {
@@ -107,7 +86,7 @@ TEST_F(FormTest, OpeningTellsWhenKilledTxtDiffersAndNeverWritesIt)
 
 TEST(ScenarioFile, NameDefaultsToTheBaseNameAndUnknownKeysAreIgnored)
 {
-    const Scenario scenario = parseScenario(scenarioJson(inputsJson(), R"(, "comment": [1, 2], "killed": [])"),
+    const Scenario scenario = parseScenario(scenarioFileJson(windowInputsJson(), R"(, "comment": [1, 2], "killed": [])"),
                                             "plan.karnoth", "plan");
     EXPECT_EQ(scenario.name, "plan");
     EXPECT_EQ(scenario.texts.at("txtJuvSurv"), ".1");
@@ -151,37 +130,37 @@ INSTANTIATE_TEST_SUITE_P(
         BadScenario{"NoFormat", R"({"version": 1, "inputs": {}})", "not a Karnoth scenario"},
         BadScenario{"Version2", R"({"format": "karnoth-scenario", "version": 2, "inputs": {}})", "version 1"},
         BadScenario{"NoInputs", R"({"format": "karnoth-scenario", "version": 1})", "\"inputs\" is missing"},
-        BadScenario{"MissingControl", scenarioJson(inputsJson({{"txtTimes", "<missing>"}})),
+        BadScenario{"MissingControl", scenarioFileJson(windowInputsJson({{"txtTimes", "<missing>"}})),
                     "inputs \"txtTimes\" is missing"},
-        BadScenario{"UnknownControl", scenarioJson(inputsJson({{"txtNope", "\"1\""}})), "\"txtNope\" is not a control"},
-        BadScenario{"ALabel", scenarioJson(inputsJson({{"Label3", "\"x\""}})), "\"Label3\" is not an input"},
-        BadScenario{"TextNotAString", scenarioJson(inputsJson({{"txtAdultSurv", "0.9"}})),
+        BadScenario{"UnknownControl", scenarioFileJson(windowInputsJson({{"txtNope", "\"1\""}})), "\"txtNope\" is not a control"},
+        BadScenario{"ALabel", scenarioFileJson(windowInputsJson({{"Label3", "\"x\""}})), "\"Label3\" is not an input"},
+        BadScenario{"TextNotAString", scenarioFileJson(windowInputsJson({{"txtAdultSurv", "0.9"}})),
                     "\"txtAdultSurv\" 0.9 is not a text"},
-        BadScenario{"BarNotWhole", scenarioJson(inputsJson({{"hscSterilise", "252.5"}})), "is not a whole number"},
-        BadScenario{"BarAsText", scenarioJson(inputsJson({{"vscTarget", "\"50\""}})), "is not a whole number"},
-        BadScenario{"BarOutsideItsRange", scenarioJson(inputsJson({{"vscGainLoss", "0"}})),
+        BadScenario{"BarNotWhole", scenarioFileJson(windowInputsJson({{"hscSterilise", "252.5"}})), "is not a whole number"},
+        BadScenario{"BarAsText", scenarioFileJson(windowInputsJson({{"vscTarget", "\"50\""}})), "is not a whole number"},
+        BadScenario{"BarOutsideItsRange", scenarioFileJson(windowInputsJson({{"vscGainLoss", "0"}})),
                     "lies outside the scroll bar's range 1 to 30000"},
-        BadScenario{"CheckBoxTwo", scenarioJson(inputsJson({{"chkLog", "2"}})), "not 0 (unchecked) or 1"},
-        BadScenario{"KilledYear1949", scenarioJson(inputsJson(), R"(, "killed": [[1949, 10]])"),
+        BadScenario{"CheckBoxTwo", scenarioFileJson(windowInputsJson({{"chkLog", "2"}})), "not 0 (unchecked) or 1"},
+        BadScenario{"KilledYear1949", scenarioFileJson(windowInputsJson(), R"(, "killed": [[1949, 10]])"),
                     "killed record 1: the year 1949 lies outside the years 1950 to 2050"},
-        BadScenario{"KilledNegative", scenarioJson(inputsJson(), R"(, "killed": [[1995, 10], [1996, -5]])"),
+        BadScenario{"KilledNegative", scenarioFileJson(windowInputsJson(), R"(, "killed": [[1995, 10], [1996, -5]])"),
                     "killed record 2: the number killed -5 is negative"},
-        BadScenario{"KilledFraction", scenarioJson(inputsJson(), R"(, "killed": [[1995, 1.5]])"), "not a whole number"},
-        BadScenario{"KilledNotAPair", scenarioJson(inputsJson(), R"(, "killed": [[1995]])"), "is not a pair"},
+        BadScenario{"KilledFraction", scenarioFileJson(windowInputsJson(), R"(, "killed": [[1995, 1.5]])"), "not a whole number"},
+        BadScenario{"KilledNotAPair", scenarioFileJson(windowInputsJson(), R"(, "killed": [[1995]])"), "is not a pair"},
         BadScenario{"PlannerPercentZero",
-                    scenarioJson(inputsJson(),
+                    scenarioFileJson(windowInputsJson(),
                                  R"(, "planner": {"targetYear": 2030, "targetPercent": 0, "costOwned": 1, "costStreet": 1})"),
                     "\"targetPercent\" must be above 0"},
         BadScenario{"PlannerYearAsText",
-                    scenarioJson(inputsJson(),
+                    scenarioFileJson(windowInputsJson(),
                                  R"(, "planner": {"targetYear": "2030", "targetPercent": 5, "costOwned": 1, "costStreet": 1})"),
                     "\"targetYear\""},
-        BadScenario{"NameNotText", scenarioJson(inputsJson(), R"(, "name": 5)"), "\"name\" 5 is not a text"}),
+        BadScenario{"NameNotText", scenarioFileJson(windowInputsJson(), R"(, "name": 5)"), "\"name\" 5 is not a text"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ScenarioInputs, AreTheInputsARunWouldRead)
 {
-    Scenario scenario = parseScenario(scenarioJson(inputsJson({{"hscSterilise", "400"}, {"txtStart", "\"2010\""}}),
+    Scenario scenario = parseScenario(scenarioFileJson(windowInputsJson({{"hscSterilise", "400"}, {"txtStart", "\"2010\""}}),
                                                    R"(, "killed": [[1995, 1200]])"),
                                       "s.karnoth", "s");
     const WindowInputs read = scenarioInputs(scenario);

@@ -9,6 +9,7 @@
 #include "gui/scenario_tools.h"
 #include "gui/scenarios_view.h"
 #include "gui_fixture.h"
+#include "scenario_json.h"
 #include "support/number_masks.h"
 
 #include <QFile>
@@ -28,28 +29,11 @@ using namespace karnoth::gui::testing;
 
 namespace {
 
-// Every input of the window as a scenario file's JSON, the layout's values unless `changes` say
-// otherwise ("<missing>" leaves a control out); `more` is added after the inputs.
+// A scenario file of every input, the layout's values unless `changes` say otherwise.
 QByteArray scenarioJson(const std::map<std::string, std::string>& changes = {}, const std::string& more = "")
 {
-    std::map<std::string, std::string> inputs = {
-        {"txtCurrentOwnedSteril", "\"50\""}, {"vscGainLoss", "4000"},   {"txtAdultSurv", "\"0.9\""},
-        {"txtJuvSurv", "\".1\""},           {"txtRecruit", "\"1\""},   {"txtSenile", "\"7\""},
-        {"txtLitter", "\"2\""},             {"txtFecundity", "\"0.75\""}, {"txtFrom", "\"1990\""},
-        {"txtTo", "\"2005\""},              {"txtStart", "\"2005\""},  {"chkSterilise", "0"},
-        {"txtTimes", "\"1\""},              {"hscSterilise", "252"},   {"vscTarget", "50"},
-        {"chkLog", "0"}};
-    for (const auto& [name, value] : changes) {
-        if (value == "<missing>") inputs.erase(name);
-        else inputs[name] = value;
-    }
-    std::string json = R"({"format": "karnoth-scenario", "version": 1, "inputs": {)";
-    bool first = true;
-    for (const auto& [name, value] : inputs) {
-        json += (first ? "\"" : ", \"") + name + "\": " + value;
-        first = false;
-    }
-    return QByteArray::fromStdString(json + "}" + more + "}");
+    return QByteArray::fromStdString(
+        karnoth::testing::scenarioFileJson(karnoth::testing::windowInputsJson(changes), more));
 }
 
 void writeFile(const QString& path, const QByteArray& content)
