@@ -12,8 +12,8 @@
 
 namespace karnoth {
 
-inline constexpr int kLowestAbandoned = 1;  // females a year: the abandonment bar's ends
-inline constexpr int kHighestAbandoned = 30000;
+inline constexpr int kLowestAbandoned = kAbandonedPerYearBar.lowest;  // females a year: the bar's ends
+inline constexpr int kHighestAbandoned = kAbandonedPerYearBar.highest;
 inline constexpr int kFirstSurveyYear = kFirstYear + 1;  // 1951
 
 struct CalibrationRequest {

@@ -23,8 +23,8 @@
 
 namespace karnoth {
 
-inline constexpr int kLowestProgrammeRate = 0;     // tenths of a per cent a year: the rate bar's ends
-inline constexpr int kHighestProgrammeRate = 1000;
+inline constexpr int kLowestProgrammeRate = kProgrammeRateBar.lowest;  // tenths of a per cent a year
+inline constexpr int kHighestProgrammeRate = kProgrammeRateBar.highest;
 inline constexpr int kPlanRateCount = kHighestProgrammeRate - kLowestProgrammeRate + 1;
 // The programme's first year: its baseline, the year before, must lie in the yearly table.
 inline constexpr int kFirstPlannableStart = kFirstYear + 1;  // 1951

@@ -38,9 +38,10 @@ struct SensitivityRequest {
     YearlySeries killedByYear;        // the culling counts those runs use
     int year = 2020;                  // the outcome is streetTotal[year], 1950..2050
     double deltaPercent = 10;         // how far each input moves, per cent of its value; above 0
-    BarRange abandonedRange{1, 30000};  // vscGainLoss, females a year
-    BarRange rateRange{0, 1000};        // hscSterilise, tenths of a per cent a year
-    BarRange shareRange{0, 100};        // vscTarget, per cent aimed at owned dogs
+    // The bars' ranges; other ranges let a caller clamp elsewhere.
+    BarRange abandonedRange{kAbandonedPerYearBar.lowest, kAbandonedPerYearBar.highest};  // females a year
+    BarRange rateRange{kProgrammeRateBar.lowest, kProgrammeRateBar.highest};  // tenths of a per cent a year
+    BarRange shareRange{kOwnedShareBar.lowest, kOwnedShareBar.highest};       // per cent aimed at owned dogs
 };
 
 struct SensitivityRow {

@@ -3,7 +3,6 @@
 #include "analysis/sensitivity.h"
 #include "analysis/uncertainty.h"
 #include "analysis/varied_inputs.h"
-#include "app/layout.h"
 #include "panel/form_inputs.h"
 #include "panel/window_inputs.h"
 #include "support/fault.h"
@@ -85,12 +84,6 @@ std::optional<InputField> variedFieldOf(const std::string& control)
     return std::nullopt;
 }
 
-BarRange barRange(std::string_view control)
-{
-    const auto [lowest, highest] = layoutScrollRange(control);
-    return {double(lowest), double(highest)};
-}
-
 // ---- Sensitivity ----
 
 struct SensitivityOptions {
@@ -104,9 +97,6 @@ SensitivityResult sensitivityAt(Form1& form, const SensitivityOptions& options)
     SensitivityRequest request;
     request.year = options.year;
     request.deltaPercent = options.delta;
-    request.abandonedRange = barRange(controlOf(InputField::abandonedPerYear));
-    request.rateRange = barRange(controlOf(InputField::programmeRate));
-    request.shareRange = barRange(controlOf(InputField::ownedShare));
     try {
         const WindowInputs window = readWindowInputs(form);
         request.inputs = window.inputs;

@@ -1,7 +1,6 @@
 #include "gui/sensitivity_view.h"
 
 #include "analysis/sensitivity_csv.h"
-#include "app/layout.h"
 #include "gui/tornado_widget.h"
 #include "panel/form_inputs.h"
 
@@ -19,12 +18,6 @@ constexpr int kDefaultYear = 2020;
 constexpr double kDefaultDeltaPercent = 10;
 // Beyond 100 % every low end is clamped to its floor; the box still takes more, as the analysis does.
 constexpr double kMostDeltaPercent = 1000;
-
-BarRange barRangeOf(InputField field)
-{
-    const auto [lowest, highest] = layoutScrollRange(controlOf(field));
-    return {double(lowest), double(highest)};
-}
 
 }  // namespace
 
@@ -77,9 +70,6 @@ void SensitivityView::compute(const WindowInputs& inputs)
     request.killedByYear = inputs.killedByYear;
     request.year = year_->value();
     request.deltaPercent = delta_->value();
-    request.abandonedRange = barRangeOf(InputField::abandonedPerYear);
-    request.rateRange = barRangeOf(InputField::programmeRate);
-    request.shareRange = barRangeOf(InputField::ownedShare);
     startJob<std::optional<SensitivityResult>>(
         [request](std::stop_token stop, const JobProgress& progress) {
             return runSensitivity(request, BatchRunner(), BatchControl{std::move(stop), progress});

@@ -23,6 +23,15 @@ inline constexpr DefaultText kDefaultFirstYearMultiplier{"1", 1};
 inline constexpr DefaultText kDefaultCullFrom{"1990", 1990};
 inline constexpr DefaultText kDefaultCullTo{"2005", 2005};
 
+// The scroll bars' ranges: their lowest and highest values.
+struct BarLimits {
+    int lowest;
+    int highest;
+};
+inline constexpr BarLimits kAbandonedPerYearBar{1, 30000};  // females per year
+inline constexpr BarLimits kProgrammeRateBar{0, 1000};      // tenths of a per cent per year
+inline constexpr BarLimits kOwnedShareBar{0, 100};          // per cent aimed at owned dogs
+
 // The scroll bars' initial values.
 inline constexpr int kDefaultAbandonedPerYear = 4000;  // females
 inline constexpr int kDefaultProgrammeRate = 252;      // tenths of a per cent per year (25.2 %)
