@@ -1,6 +1,7 @@
 #include "app/scenario_inputs.h"
 
 #include "app/layout.h"
+#include "chart/recording_canvas.h"
 #include "panel/control_names.h"
 
 namespace karnoth {
@@ -36,24 +37,8 @@ private:
         return findLayoutRow(name)->value;
     }
 
-    // A canvas nobody looks at; the inputs are read without drawing.
-    class NoCanvas final : public Canvas {
-    public:
-        void Cls() override {}
-        float ScaleWidth() const override { return 1; }
-        float ScaleHeight() const override { return 1; }
-        void setForeColor(Rgb) override {}
-        Rgb foreColor() const override { return kBlack; }
-        void Line(float, float, float, float, std::optional<Rgb>) override {}
-        void setCurrentX(float) override {}
-        void setCurrentY(float) override {}
-        float currentX() const override { return 0; }
-        float currentY() const override { return 0; }
-        void Print(std::string_view) override {}
-    };
-
     const Scenario& scenario_;
-    NoCanvas canvas_;
+    RecordingCanvas canvas_;  // nothing is drawn: the inputs are only read
 };
 
 }  // namespace
