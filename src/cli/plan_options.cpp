@@ -2,13 +2,13 @@
 
 #include "analysis/calibration.h"
 #include "analysis/plan_csv.h"
+#include "cli/option_values.h"
 #include "panel/control_names.h"
 #include "panel/window_inputs.h"
 #include "support/fault.h"
 #include "support/numeric_text.h"
 #include "support/quoted_text.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <iostream>
@@ -48,19 +48,17 @@ struct PlanOptions {
 std::pair<std::string, std::string> splitPair(const std::string& option, const std::string& form,
                                               const std::string& argument)
 {
-    const std::size_t colon = argument.find(':');
-    if (colon == std::string::npos)
-        throw std::invalid_argument(option + " " + argument + ": expected " + form);
-    return {argument.substr(0, colon), argument.substr(colon + 1)};
+    std::optional<std::pair<std::string, std::string>> parts = splitAt(argument, ':');
+    if (!parts) throw std::invalid_argument(option + " " + argument + ": expected " + form);
+    return *parts;
 }
 
 int wholeNumber(const std::string& option, const std::string& what, const std::string& text)
 {
-    int value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size())
+    const std::optional<int> value = wholeOf<int>(text);
+    if (!value)
         throw std::invalid_argument(option + ": " + what + " " + quotedForMessage(text, 40) + " is not a whole number");
-    return value;
+    return *value;
 }
 
 double realNumber(const std::string& option, const std::string& what, const std::string& text)
@@ -71,13 +69,6 @@ double realNumber(const std::string& option, const std::string& what, const std:
     return parsed.value;
 }
 
-// A double as a JSON number; a whole one is written without a fraction (50, not 50.0).
-nlohmann::json jsonNumber(double value)
-{
-    constexpr double kExactWholes = 9007199254740992.0;  // 2^53: every whole double below is exact
-    if (std::abs(value) < kExactWholes && value == std::trunc(value)) return static_cast<long long>(value);
-    return value;
-}
 
 nlohmann::json figuresJson(int ownedShare, const std::optional<int>& minimalRate,
                            const std::optional<PlanFigures>& figures)

@@ -3,6 +3,7 @@
 #include "analysis/sensitivity.h"
 #include "analysis/uncertainty.h"
 #include "analysis/varied_inputs.h"
+#include "cli/option_values.h"
 #include "panel/form_inputs.h"
 #include "panel/window_inputs.h"
 #include "support/fault.h"
@@ -16,38 +17,13 @@
 namespace karnoth {
 namespace {
 
-// A whole text as a finite number, a whole number or an unsigned whole number; nullopt otherwise.
+// The whole text as a finite number; nullopt otherwise.
 std::optional<double> parseNumber(const std::string& text)
 {
     double value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value))
         return std::nullopt;
-    return value;
-}
-
-template <class Whole>
-std::optional<Whole> parseWhole(const std::string& text)
-{
-    Whole value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
-// "A:B" split at the first colon; nullopt without one.
-std::optional<std::pair<std::string, std::string>> splitColon(const std::string& text)
-{
-    const std::size_t colon = text.find(':');
-    if (colon == std::string::npos) return std::nullopt;
-    return std::pair{text.substr(0, colon), text.substr(colon + 1)};
-}
-
-// A number as JSON: a whole value as an integer (252, not 252.0), any other as it is.
-nlohmann::json plainNumber(double value)
-{
-    if (std::isfinite(value) && value == std::trunc(value) && std::abs(value) < 0x1.0p53)
-        return static_cast<std::int64_t>(value);
     return value;
 }
 
@@ -117,9 +93,9 @@ nlohmann::json sensitivityJson(const SensitivityResult& result)
     for (const SensitivityRow& row : result.rows) {
         inputs.push_back({{"name", controlOf(row.field)},
                           {"caption", fieldCaption(row.field)},
-                          {"value", plainNumber(row.value)},
-                          {"low", plainNumber(row.low)},
-                          {"high", plainNumber(row.high)},
+                          {"value", jsonNumber(row.value)},
+                          {"low", jsonNumber(row.low)},
+                          {"high", jsonNumber(row.high)},
                           {"outcomeLow", orNull(row.outcomeLow, nineDigits)},
                           {"outcomeHigh", orNull(row.outcomeHigh, nineDigits)},
                           {"faultLow", textOrNull(row.faultLow)},
@@ -127,7 +103,7 @@ nlohmann::json sensitivityJson(const SensitivityResult& result)
                           {"elasticity", orNull(row.elasticity, [](double e) { return e; })}});
     }
     return {{"year", result.year},
-            {"delta", plainNumber(result.deltaPercent)},
+            {"delta", jsonNumber(result.deltaPercent)},
             {"outcome", orNull(result.outcome, nineDigits)},
             {"fault", textOrNull(result.fault)},
             {"inputs", inputs}};
@@ -179,8 +155,8 @@ std::optional<std::string> readTarget(UncertaintyOptions& options)
     std::string text = results.back();
     // An option that splits its value at the colon leaves the year and the per cent apart.
     if (text.find(':') == std::string::npos && results.size() >= 2) text = results[results.size() - 2] + ":" + text;
-    const auto parts = splitColon(text);
-    const std::optional<int> year = parts ? parseWhole<int>(parts->first) : std::nullopt;
+    const auto parts = splitAt(text, ':');
+    const std::optional<int> year = parts ? wholeOf<int>(parts->first) : std::nullopt;
     const std::optional<double> percent = parts ? parseNumber(parts->second) : std::nullopt;
     if (!year || !percent) return "--plan " + text + ": expected YEAR:PERCENT, e.g. 2030:50";
     if (!(*percent > 0)) return "--plan " + text + ": the per cent must lie above 0";
@@ -237,7 +213,7 @@ nlohmann::json uncertaintyJson(const UncertaintyAnswer& answer)
     nlohmann::json target = nullptr;
     if (result.target)
         target = {{"year", result.target->year},
-                  {"percent", plainNumber(result.target->percent)},
+                  {"percent", jsonNumber(result.target->percent)},
                   {"probability", orNull(result.target->probability, [](double p) { return p; })},
                   {"fault", textOrNull(result.target->fault)}};
     const bool ran = !answer.fault;
@@ -296,8 +272,8 @@ void addSensitivityOptions(CLI::App& app, CliSession& session)
            "--sensitivity",
            [&session](const std::string& value) {
                SensitivityOptions options;
-               const auto parts = splitColon(value);
-               const std::optional<int> year = parseWhole<int>(parts ? parts->first : value);
+               const auto parts = splitAt(value, ':');
+               const std::optional<int> year = wholeOf<int>(parts ? parts->first : value);
                if (!year) return problem(session, "--sensitivity", value, "expected YEAR or YEAR:DELTA, e.g. 2020:10");
                if (*year < kFirstYear || *year > kLastYear)
                    return problem(session, "--sensitivity", value, "the year must lie in 1950..2050");
@@ -326,7 +302,7 @@ void addUncertaintyOptions(CLI::App& app, CliSession& session)
     app.add_option_function<std::string>(
            "--uncertainty",
            [&session, options](const std::string& value) {
-               const std::optional<long long> count = parseWhole<long long>(value);
+               const std::optional<long long> count = wholeOf<long long>(value);
                if (!count || *count < 1 || *count > static_cast<long long>(kMostReplicates))
                    return problem(session, "--uncertainty", value,
                                   "N must be a whole number of replicates, 1 to " + std::to_string(kMostReplicates));
@@ -344,7 +320,7 @@ void addUncertaintyOptions(CLI::App& app, CliSession& session)
            "--seed",
            [&session, options, companion](const std::string& value) {
                companion("--seed");
-               const std::optional<std::uint64_t> seed = parseWhole<std::uint64_t>(value);
+               const std::optional<std::uint64_t> seed = wholeOf<std::uint64_t>(value);
                if (!seed) return problem(session, "--seed", value, "S must be a whole number 0 to 18446744073709551615");
                options->seed = *seed;
            },
@@ -363,7 +339,7 @@ void addUncertaintyOptions(CLI::App& app, CliSession& session)
                const auto& [name, range] = assignment;
                const std::optional<InputField> field = variedFieldOf(name);
                if (!field) return problem(session, "--vary", argument, "NAME must be one of " + listOfVariedControls());
-               const auto ends = splitColon(range);
+               const auto ends = splitAt(range, ':');
                const std::optional<double> low = ends ? parseNumber(ends->first) : std::nullopt;
                const std::optional<double> high = ends ? parseNumber(ends->second) : std::nullopt;
                if (!low || !high) return problem(session, "--vary", argument, "expected NAME=LOW:HIGH with two numbers");

@@ -1,9 +1,9 @@
 #include "cli/window_options.h"
 
 #include "app/yearly_csv.h"
+#include "cli/option_values.h"
 #include "panel/form_inputs.h"
 
-#include <charconv>
 #include <cstdio>
 #include <iostream>
 
@@ -55,11 +55,9 @@ const char* kindOf(const LayoutRow& row)
 
 int parseWhole(const std::string& argument, const std::string& text)
 {
-    int value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size())
-        throw std::invalid_argument("--value " + argument + ": " + text + " is not a whole number");
-    return value;
+    const std::optional<int> value = wholeOf<int>(text);
+    if (!value) throw std::invalid_argument("--value " + argument + ": " + text + " is not a whole number");
+    return *value;
 }
 
 }  // namespace
