@@ -2,19 +2,17 @@
 
 #include "app/form1.h"
 #include "app/yearly_csv.h"
+#include "gui/drawing_export.h"
 #include "render/chart_years.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDate>
-#include <QFileDialog>
 #include <QFontInfo>
 #include <QGuiApplication>
-#include <QImage>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgGenerator>
 
 namespace karnoth::gui {
 namespace {
@@ -154,37 +152,23 @@ void ChartView::paintExport(QPainter& painter, QSize size) const
 
 bool ChartView::savePng(const QString& path, QString& error) const
 {
-    const QSize size = exportSize();
-    QImage image(size * devicePixelRatioF(), QImage::Format_RGB32);
-    image.setDevicePixelRatio(devicePixelRatioF());
-    QPainter painter(&image);
-    paintExport(painter, size);
-    painter.end();
-    if (!image.save(path, "PNG")) {
-        error = tr("The chart could not be saved as %1.").arg(path);
-        return false;
-    }
-    return true;
+    if (writeDrawingAsPng(path, exportSize(), devicePixelRatioF(),
+                          [this](QPainter& painter, QSize size) { paintExport(painter, size); }))
+        return true;
+    error = tr("The chart could not be saved as %1.").arg(path);
+    return false;
 }
 
 bool ChartView::saveSvg(const QString& path, QString& error) const
 {
-    const QSize size = exportSize();
-    QSvgGenerator generator;
-    generator.setFileName(path);
-    generator.setSize(size);
-    generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setResolution(logicalDpiX());
-    generator.setTitle(tr("Karnoth chart"));
-    generator.setDescription(render::footerLines(shownInputs_, QDate::currentDate(), shownLogScale_).join('\n'));
-    QPainter painter;
-    if (!painter.begin(&generator)) {
-        error = tr("The chart could not be saved as %1.").arg(path);
-        return false;
-    }
-    paintExport(painter, size);
-    painter.end();
-    return true;
+    const SvgHeader header{tr("Karnoth chart"),
+                           render::footerLines(shownInputs_, QDate::currentDate(), shownLogScale_).join('\n'),
+                           logicalDpiX()};
+    if (writeDrawingAsSvg(path, exportSize(), header,
+                          [this](QPainter& painter, QSize size) { paintExport(painter, size); }))
+        return true;
+    error = tr("The chart could not be saved as %1.").arg(path);
+    return false;
 }
 
 bool ChartView::copyYearlyData(QString& error) const
@@ -206,9 +190,8 @@ bool ChartView::copyYearlyData(QString& error) const
 void ChartView::askAndSave(const QString& title, const QString& filter, const QString& suffix,
                            bool (ChartView::*save)(const QString&, QString&) const)
 {
-    QString path = QFileDialog::getSaveFileName(this, title, QString(), filter);
+    const QString path = askSavePath(this, title, filter, suffix);
     if (path.isEmpty()) return;
-    if (!path.endsWith(suffix, Qt::CaseInsensitive)) path += suffix;
     QString error;
     if (!(this->*save)(path, error)) emit actionFailed(error);
 }

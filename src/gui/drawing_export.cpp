@@ -13,7 +13,7 @@ QString cannotSave(const QString& path) { return QFileDialog::tr("The file %1 co
 
 }  // namespace
 
-bool saveDrawingAsPng(const QString& path, QSize size, double pixelRatio, const PaintFunction& paint, QString& error)
+bool writeDrawingAsPng(const QString& path, QSize size, double pixelRatio, const PaintFunction& paint)
 {
     QImage image(size * pixelRatio, QImage::Format_RGB32);
     image.setDevicePixelRatio(pixelRatio);
@@ -21,33 +21,37 @@ bool saveDrawingAsPng(const QString& path, QSize size, double pixelRatio, const 
     QPainter painter(&image);
     paint(painter, size);
     painter.end();
-    if (!image.save(path, "PNG")) {
-        error = cannotSave(path);
-        return false;
-    }
-    return true;
+    return image.save(path, "PNG");
 }
 
-bool saveDrawingAsSvg(const QString& path, QSize size, const QString& title, const QString& description,
-                      const PaintFunction& paint, QString& error)
+bool writeDrawingAsSvg(const QString& path, QSize size, const SvgHeader& header, const PaintFunction& paint)
 {
     QSvgGenerator generator;
     generator.setFileName(path);
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setTitle(title);
-    generator.setDescription(description);
+    if (header.resolution) generator.setResolution(*header.resolution);
+    generator.setTitle(header.title);
+    generator.setDescription(header.description);
     QPainter painter;
-    if (!painter.begin(&generator)) {
-        error = cannotSave(path);
-        return false;
-    }
+    if (!painter.begin(&generator)) return false;
     paint(painter, size);
-    if (!painter.end()) {
-        error = cannotSave(path);
-        return false;
-    }
-    return true;
+    return painter.end();
+}
+
+bool saveDrawingAsPng(const QString& path, QSize size, double pixelRatio, const PaintFunction& paint, QString& error)
+{
+    if (writeDrawingAsPng(path, size, pixelRatio, paint)) return true;
+    error = cannotSave(path);
+    return false;
+}
+
+bool saveDrawingAsSvg(const QString& path, QSize size, const QString& title, const QString& description,
+                      const PaintFunction& paint, QString& error)
+{
+    if (writeDrawingAsSvg(path, size, SvgHeader{title, description, std::nullopt}, paint)) return true;
+    error = cannotSave(path);
+    return false;
 }
 
 bool saveText(const QString& path, const std::string& text, QString& error)

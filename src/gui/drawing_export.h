@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 class QPainter;
@@ -16,7 +17,20 @@ namespace karnoth::gui {
 
 using PaintFunction = std::function<void(QPainter& painter, QSize size)>;
 
-// Each returns false and leaves a reason in `error` when the file cannot be written.
+// What an SVG file says of itself, and the dots per inch its fonts are sized for (the generator's
+// own 72 when none is given).
+struct SvgHeader {
+    QString title;
+    QString description;
+    std::optional<int> resolution;
+};
+
+// The drawing on a white ground, as PNG (`pixelRatio` device pixels a pixel) or SVG. Each returns
+// false when the file cannot be written; the caller words that for its view.
+bool writeDrawingAsPng(const QString& path, QSize size, double pixelRatio, const PaintFunction& paint);
+bool writeDrawingAsSvg(const QString& path, QSize size, const SvgHeader& header, const PaintFunction& paint);
+
+// The same, with a reason in `error` when the file cannot be written.
 bool saveDrawingAsPng(const QString& path, QSize size, double pixelRatio, const PaintFunction& paint, QString& error);
 bool saveDrawingAsSvg(const QString& path, QSize size, const QString& title, const QString& description,
                       const PaintFunction& paint, QString& error);

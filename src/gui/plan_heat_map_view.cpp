@@ -1,14 +1,13 @@
 #include "gui/plan_heat_map_view.h"
 
+#include "gui/drawing_export.h"
 #include "gui/plan_texts.h"
 #include "render/plan_heat_map.h"
 
 #include <QFontInfo>
 #include <QHelpEvent>
-#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgGenerator>
 #include <QToolTip>
 
 #include <algorithm>
@@ -187,35 +186,24 @@ void PlanHeatMapView::leaveEvent(QEvent* event)
 
 bool PlanHeatMapView::savePng(const QString& path, const QSize& size, QString& error) const
 {
-    QImage image(size, QImage::Format_RGB32);
-    QPainter painter(&image);
-    paintMap(painter, QRectF(QPointF(0, 0), size));
-    painter.end();
-    if (!image.save(path, "PNG")) {
-        error = tr("The heat map could not be saved as %1.").arg(path);
-        return false;
-    }
-    return true;
+    if (writeDrawingAsPng(path, size, 1.0, [this](QPainter& painter, QSize area) {
+            paintMap(painter, QRectF(QPointF(0, 0), QSizeF(area)));
+        }))
+        return true;
+    error = tr("The heat map could not be saved as %1.").arg(path);
+    return false;
 }
 
 bool PlanHeatMapView::saveSvg(const QString& path, const QSize& size, QString& error) const
 {
-    QSvgGenerator generator;
-    generator.setFileName(path);
-    generator.setSize(size);
-    generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setResolution(logicalDpiX());
-    generator.setTitle(tr("Karnoth plan"));
-    if (plan_) generator.setDescription(render::heatMapTitle(*plan_));
-    QPainter painter;
-    if (!painter.begin(&generator)) {
-        error = tr("The heat map could not be saved as %1.").arg(path);
-        return false;
-    }
-    painter.setFont(resolvedFont(font()));  // from the first element on, so the SVG names no other font
-    paintMap(painter, QRectF(QPointF(0, 0), size));
-    painter.end();
-    return true;
+    const SvgHeader header{tr("Karnoth plan"), plan_ ? render::heatMapTitle(*plan_) : QString(), logicalDpiX()};
+    if (writeDrawingAsSvg(path, size, header, [this](QPainter& painter, QSize area) {
+            painter.setFont(resolvedFont(font()));  // from the first element on, so the SVG names no other font
+            paintMap(painter, QRectF(QPointF(0, 0), QSizeF(area)));
+        }))
+        return true;
+    error = tr("The heat map could not be saved as %1.").arg(path);
+    return false;
 }
 
 }  // namespace karnoth::gui

@@ -5,6 +5,7 @@
 #include "gui/background_job.h"
 #include "gui/calibration_box.h"
 #include "gui/control_value.h"
+#include "gui/drawing_export.h"
 #include "gui/form_binding.h"
 #include "gui/form_window.h"
 #include "gui/plan_heat_map_view.h"
@@ -19,7 +20,6 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QEvent>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -406,9 +406,8 @@ bool PlannerWindow::saveGridCsv(const QString& path, QString& error) const
 void PlannerWindow::askAndSave(const QString& title, const QString& filter, const QString& suffix,
                                bool (PlannerWindow::*save)(const QString&, QString&) const)
 {
-    QString path = QFileDialog::getSaveFileName(this, title, QString(), filter);
+    const QString path = askSavePath(this, title, filter, suffix);
     if (path.isEmpty()) return;
-    if (!path.endsWith(suffix, Qt::CaseInsensitive)) path += suffix;
     QString error;
     if (!(this->*save)(path, error)) QMessageBox::warning(this, windowTitle(), error);
 }

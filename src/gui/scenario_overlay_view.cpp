@@ -1,9 +1,9 @@
 #include "gui/scenario_overlay_view.h"
 
-#include <QImage>
+#include "gui/drawing_export.h"
+
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgGenerator>
 
 namespace karnoth::gui {
 
@@ -84,34 +84,23 @@ void ScenarioOverlayView::leaveEvent(QEvent* event)
 
 bool ScenarioOverlayView::savePng(const QString& path, QString& error) const
 {
-    QImage image(size() * devicePixelRatioF(), QImage::Format_RGB32);
-    image.setDevicePixelRatio(devicePixelRatioF());
-    QPainter painter(&image);
-    paintOn(painter, QRectF(QPointF(0, 0), QSizeF(size())));
-    painter.end();
-    if (!image.save(path, "PNG")) {
-        error = tr("The comparison chart could not be saved as %1.").arg(path);
-        return false;
-    }
-    return true;
+    if (writeDrawingAsPng(path, size(), devicePixelRatioF(), [this](QPainter& painter, QSize area) {
+            paintOn(painter, QRectF(QPointF(0, 0), QSizeF(area)));
+        }))
+        return true;
+    error = tr("The comparison chart could not be saved as %1.").arg(path);
+    return false;
 }
 
 bool ScenarioOverlayView::saveSvg(const QString& path, QString& error) const
 {
-    QSvgGenerator generator;
-    generator.setFileName(path);
-    generator.setSize(size());
-    generator.setViewBox(QRect(QPoint(0, 0), size()));
-    generator.setResolution(logicalDpiX());
-    generator.setTitle(tr("Karnoth scenarios"));
-    QPainter painter;
-    if (!painter.begin(&generator)) {
-        error = tr("The comparison chart could not be saved as %1.").arg(path);
-        return false;
-    }
-    paintOn(painter, QRectF(QPointF(0, 0), QSizeF(size())));
-    painter.end();
-    return true;
+    if (writeDrawingAsSvg(path, size(), SvgHeader{tr("Karnoth scenarios"), QString(), logicalDpiX()},
+                          [this](QPainter& painter, QSize area) {
+                              paintOn(painter, QRectF(QPointF(0, 0), QSizeF(area)));
+                          }))
+        return true;
+    error = tr("The comparison chart could not be saved as %1.").arg(path);
+    return false;
 }
 
 }  // namespace karnoth::gui

@@ -1,6 +1,7 @@
 #include "gui/scenarios_view.h"
 
 #include "app/scenario_file.h"
+#include "gui/drawing_export.h"
 #include "gui/form_binding.h"
 #include "gui/form_window.h"
 #include "gui/scenario_details_dialog.h"
@@ -432,9 +433,8 @@ void ScenariosView::askToRename()
 void ScenariosView::askToExport(const QString& title, const QString& filter, const QString& suffix,
                                 const std::function<bool(const QString&, QString&)>& save)
 {
-    QString path = QFileDialog::getSaveFileName(this, title, QString(), filter);
+    const QString path = askSavePath(this, title, filter, suffix);
     if (path.isEmpty()) return;
-    if (!path.endsWith(suffix, Qt::CaseInsensitive)) path += suffix;
     QString error;
     report(save(path, error) ? tr("Saved %1.").arg(QDir::toNativeSeparators(path)) : error);
 }
