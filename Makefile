@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build test run bench check-build fuzz test-sanitize clean
+.PHONY: deps configure build test run bench check-build fuzz test-sanitize thread-build test-threads clean
 
 deps:
 	bash scripts/install_deps.sh
@@ -17,6 +17,7 @@ build: configure
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) test-sanitize
+	$(MAKE) test-threads
 	$(MAKE) fuzz
 
 run: build
@@ -42,5 +43,19 @@ test-sanitize: check-build
 fuzz: check-build
 	cd $(CHECK_BUILD) && ctest --output-on-failure -L fuzz
 
+# The suites that run the model and the analyses from many threads, built with ThreadSanitizer: a
+# race is then reported whenever both sides run, not only when a wrong figure happens to show.
+# setarch -R: clang 14's ThreadSanitizer cannot map its shadow memory under high address randomisation.
+THREAD_BUILD ?= build-threads
+THREAD_SUITES = engine_test batch_runner_test planner_test uncertainty_test
+thread-build: deps
+	CC=clang CXX=clang++ cmake -S . -B $(THREAD_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DKARNOTH_THREAD_SANITIZE=ON -DKARNOTH_GUI=OFF -DKARNOTH_BENCH=OFF
+	cmake --build $(THREAD_BUILD) -j $(JOBS) --target $(THREAD_SUITES)
+
+test-threads: thread-build
+	cd $(THREAD_BUILD) && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+	  setarch -R ctest --output-on-failure -R '^($(subst $(eval) ,|,$(THREAD_SUITES)))$$'
+
 clean:
-	rm -rf $(BUILD) $(CHECK_BUILD)
+	rm -rf $(BUILD) $(CHECK_BUILD) $(THREAD_BUILD)

@@ -3,9 +3,10 @@
 #include "support/checked_math.h"
 #include "support/fault.h"
 
-#include <algorithm>
-#include <cfloat>
+#include <boost/math/tools/toms748_solve.hpp>
+
 #include <cmath>
+#include <cstdint>
 #include <optional>
 
 namespace karnoth {
@@ -79,62 +80,6 @@ double dampedSteps(const GrowthCondition& condition)
     return growthRate;
 }
 
-// Brent's method on [low, high], where f changes sign: inverse quadratic interpolation or a secant
-// step where it makes good progress, bisection where it does not.
-template <class F>
-double brentRoot(F f, double low, double high, double fLow, double fHigh)
-{
-    double a = low, b = high, fa = fLow, fb = fHigh;
-    double c = a, fc = fa;
-    double d = b - a, e = d;
-    for (int iteration = 0; iteration < 200; ++iteration) {
-        if ((fb > 0) == (fc > 0)) {
-            c = a;
-            fc = fa;
-            d = e = b - a;
-        }
-        if (std::fabs(fc) < std::fabs(fb)) {
-            a = b;
-            b = c;
-            c = a;
-            fa = fb;
-            fb = fc;
-            fc = fa;
-        }
-        const double tolerance = 2.0 * DBL_EPSILON * std::fabs(b) + 0.5e-13 * std::fabs(b);
-        const double half = 0.5 * (c - b);
-        if (std::fabs(half) <= tolerance || fb == 0.0) return b;
-        if (std::fabs(e) < tolerance || std::fabs(fa) <= std::fabs(fb)) {
-            d = e = half;
-        } else {
-            const double s = fb / fa;
-            double p, q;
-            if (a == c) {
-                p = 2.0 * half * s;
-                q = 1.0 - s;
-            } else {
-                const double qa = fa / fc;
-                const double r = fb / fc;
-                p = s * (2.0 * half * qa * (qa - r) - (b - a) * (r - 1.0));
-                q = (qa - 1.0) * (r - 1.0) * (s - 1.0);
-            }
-            if (p > 0) q = -q;
-            else p = -p;
-            if (2.0 * p < std::min(3.0 * half * q - std::fabs(tolerance * q), std::fabs(e * q))) {
-                e = d;
-                d = p / q;
-            } else {
-                d = e = half;
-            }
-        }
-        a = b;
-        fa = fb;
-        b += std::fabs(d) > tolerance ? d : (half > 0 ? tolerance : -tolerance);
-        fb = f(b);
-    }
-    return b;
-}
-
 }  // namespace
 
 double growthRateFor(double S, double R, double L, double P, double Lit, float firstYearSurvival)
@@ -151,7 +96,13 @@ double growthRateFor(double S, double R, double L, double P, double Lit, float f
     // The bracket holds whenever firstYearSurvival x pupsPerYearling is near 10/3, as a run makes
     // it; a caller with other figures gets the damped steps.
     if ((atLow > 0) == (atHigh > 0)) return dampedSteps(condition);
-    return brentRoot(excess, kLow, kHigh, atLow, atHigh);
+    // TOMS 748 (Alefeld, Potra and Shi) keeps the bracket, so it never leaves [1, 4] as Newton's
+    // steps may. 44 bits ends it once the bracket is narrower than 2^-43, a relative 1.1e-13.
+    std::uintmax_t iterations = 200;
+    const auto [low, high] = boost::math::tools::toms748_solve(excess, kLow, kHigh, atLow, atHigh,
+                                                               boost::math::tools::eps_tolerance<double>(44),
+                                                               iterations);
+    return low + (high - low) / 2.0;
 }
 
 double doublingTimeFor(double growthRate)

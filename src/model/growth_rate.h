@@ -10,7 +10,7 @@ namespace karnoth {
 //  - R >= 1: the right side falls strictly as g grows, and at g = 1 it is firstYearSurvival x
 //    pupsPerYearling, about 10/3, so the one root lies in (1, 4]. Newton's method from g = 1 finds
 //    it to a relative 1e-14 in about six steps (1.5228 with the defaults); where a step would leave
-//    the bracket, Brent's method on [1, 4] does, to a relative 1e-13.
+//    the bracket, the TOMS 748 bracketing method on [1, 4] does, to a relative 1e-13.
 //  - R < 1 (only an analysis gets there; the window floors the age at first litter at 1): twenty
 //    damped steps g = (right side + g) / 2 from g = 1, with no test of convergence.
 // Faults: a negative S to a fractional power, overflow, division by zero in the damped steps.

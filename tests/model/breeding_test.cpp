@@ -99,7 +99,7 @@ TEST(GrowthRate, IsTheRootOfItsConditionForLongBreedingLives)
         {0.9, 1, 7, 1.5228, 1.65},
         {0.5, 1, 1, 3.333, 0.5757},
         {0.99, 5, 10, 1.1812, 4.163},
-        {0.0, 1, 7, 3.333, 0.5757},  // no adult survives: a straight line, found by Brent's method
+        {0.0, 1, 7, 3.333, 0.5757},  // no adult survives: a straight line, found by the bracketing method
     };
     for (const auto& c : cases) {
         const float pups = pupsFromBreedingYears(breedingYears(c.S, c.R, c.L), 0.75, 2);
