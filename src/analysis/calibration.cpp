@@ -3,6 +3,7 @@
 #include "analysis/input_domains.h"
 #include "analysis/shortest_text.h"
 #include "model/engine.h"
+#include "support/number_masks.h"
 #include "support/fault.h"
 
 #include <cmath>
@@ -164,7 +165,8 @@ std::optional<std::string> calibrationProblem(int surveyYear, double count)
         return "the survey year " + std::to_string(surveyYear) + " lies outside " + std::to_string(kFirstSurveyYear) +
                ".." + std::to_string(kLastYear);
     if (!(count > 0 && count <= kMostCount))
-        return "the count " + shortestText(count) + " is not a number above 0 and at most " + shortestText(kMostCount);
+        return "the count " + shortestText(count) + " is not a number above 0 and at most " +
+               formatPlain(kMostCount, NumberLocale{});
     return std::nullopt;
 }
 

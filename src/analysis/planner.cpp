@@ -3,6 +3,7 @@
 #include "analysis/input_domains.h"
 #include "analysis/shortest_text.h"
 #include "model/engine.h"
+#include "support/number_masks.h"
 #include "support/fault.h"
 
 #include <algorithm>
@@ -93,12 +94,12 @@ std::optional<std::string> planSettingsProblem(const PlanSettings& settings)
 {
     if (!(settings.targetPercent > 0 && settings.targetPercent <= kMostTargetPercent))
         return "the target percent " + shortestText(settings.targetPercent) + " is not a number above 0 and at most " +
-               shortestText(kMostTargetPercent);
+               formatPlain(kMostTargetPercent, NumberLocale{});
     const std::pair<const char*, double> costs[]{{"an owned", settings.costOwned}, {"a street", settings.costStreet}};
     for (const auto& [which, cost] : costs)
         if (!(cost >= 0 && cost <= kMostCost))
             return std::string("the cost of ") + which + " sterilisation " + shortestText(cost) +
-                   " is not a number from 0 to " + shortestText(kMostCost);
+                   " is not a number from 0 to " + formatPlain(kMostCost, NumberLocale{});
     if (settings.ownedShareStep <= 0 || kAllShares % settings.ownedShareStep != 0)
         return "the owned-share step " + std::to_string(settings.ownedShareStep) +
                " does not divide 100 (it may be 1, 2, 4, 5, 10, 20, 25, 50 or 100)";
