@@ -1,7 +1,9 @@
 #include "analysis/calibration.h"
 
+#include "analysis/input_domains.h"
 #include "analysis/shortest_text.h"
 #include "model/engine.h"
+#include "support/number_masks.h"
 #include "support/fault.h"
 
 #include <cmath>
@@ -15,6 +17,28 @@ namespace {
 
 // Bar values between samples: about 300 samples, then at most two gaps of this many values.
 constexpr int kSampleStep = 100;
+
+// |total - count| exactly, as the rounded difference and what rounding left out (Knuth's two-sum):
+// a plain difference from a count far above the totals rounds distinct totals to one distance.
+struct Distance {
+    double rounded;
+    double rest;
+    friend bool operator<(const Distance& a, const Distance& b)
+    {
+        return a.rounded < b.rounded || (a.rounded == b.rounded && a.rest < b.rest);
+    }
+    friend bool operator==(const Distance&, const Distance&) = default;
+};
+
+Distance distance(double total, double count)
+{
+    const double rounded = total - count;
+    const double countPart = rounded - total;      // -count as the rounded difference holds it
+    const double totalPart = rounded - countPart;  // total as it holds it
+    const double rest = (total - totalPart) + (-count - countPart);
+    if (rounded < 0 || (rounded == 0 && rest < 0)) return {-rounded, -rest};
+    return {rounded, rest};
+}
 
 // Every value of the bar tried so far and the street total its run gave in the survey year.
 class Trials {
@@ -63,9 +87,9 @@ public:
     // Whether `value` matches the count better than `other`: nearer, or as near and lower.
     bool better(int value, int other) const
     {
-        const double distance = std::abs(streetTotal_[value] - request_.count);
-        const double otherDistance = std::abs(streetTotal_[other] - request_.count);
-        return distance < otherDistance || (distance == otherDistance && value < other);
+        const Distance mine = distance(streetTotal_[value], request_.count);
+        const Distance theirs = distance(streetTotal_[other], request_.count);
+        return mine < theirs || (mine == theirs && value < other);
     }
 
     // The best value tried so far; 0 when none was valid.
@@ -135,22 +159,32 @@ std::vector<int> samples()
 
 }  // namespace
 
+std::optional<std::string> calibrationProblem(int surveyYear, double count)
+{
+    if (surveyYear < kFirstSurveyYear || surveyYear > kLastYear)
+        return "the survey year " + std::to_string(surveyYear) + " lies outside " + std::to_string(kFirstSurveyYear) +
+               ".." + std::to_string(kLastYear);
+    if (!(count > 0 && count <= kMostCount))
+        return "the count " + shortestText(count) + " is not a number above 0 and at most " +
+               formatPlain(kMostCount, NumberLocale{});
+    return std::nullopt;
+}
+
 Calibration matchCount(const CalibrationRequest& request, const BatchRunner& runner)
 {
-    if (request.surveyYear < kFirstSurveyYear || request.surveyYear > kLastYear)
-        throw std::invalid_argument("the survey year " + std::to_string(request.surveyYear) + " lies outside " +
-                                    std::to_string(kFirstSurveyYear) + ".." + std::to_string(kLastYear));
-    if (!std::isfinite(request.count) || request.count <= 0)
-        throw std::invalid_argument("the count " + shortestText(request.count) + " is not a number above 0");
+    if (std::optional<std::string> problem = calibrationProblem(request.surveyYear, request.count))
+        throw std::invalid_argument(*problem);
 
-    Trials trials(request, runner);
+    CalibrationRequest taken = request;
+    taken.inputs = asTheWindowRuns(request.inputs);
+    Trials trials(taken, runner);
     trials.tryValues(samples());
     int best = trials.best();
     if (best == 0) {
         // Every sample faulted: the valid values, if any, lie between them.
         trials.tryValues(valuesFrom(kLowestAbandoned, kHighestAbandoned));
         best = trials.best();
-        if (best == 0) raiseEveryValueFaults(request);
+        if (best == 0) raiseEveryValueFaults(taken);
     }
     // With the street total rising in the number abandoned, the nearest value lies between the
     // valid samples either side of the best one.

@@ -10,17 +10,22 @@
 #include "model/model_inputs.h"
 #include "support/yearly_series.h"
 
+#include <optional>
+#include <string>
+
 namespace karnoth {
 
 inline constexpr int kLowestAbandoned = kAbandonedPerYearBar.lowest;  // females a year: the bar's ends
 inline constexpr int kHighestAbandoned = kAbandonedPerYearBar.highest;
 inline constexpr int kFirstSurveyYear = kFirstYear + 1;  // 1951
+// The highest count: street females, far more than any town holds.
+inline constexpr double kMostCount = 1e12;
 
 struct CalibrationRequest {
     ModelInputs inputs;  // abandonedPerYear is replaced
     YearlySeries killedByYear;
     int surveyYear = 0;  // 1951..2050
-    double count = 0;    // street females aged one and over counted that year; above 0
+    double count = 0;    // street females aged one and over counted that year; above 0, at most kMostCount
 };
 
 struct Calibration {
@@ -32,9 +37,15 @@ struct Calibration {
     bool reached = false;      // false when the count lies below or above every street total tried
 };
 
-// The value of the bar that matches the count. std::invalid_argument for a survey year outside
-// 1951..2050 or a count not above 0 (or not finite); a Fault when every value of the bar faults
-// (the fault of the run at the request's own value, named as such).
+// Why no count can be matched with these settings, for the caller to show: a survey year outside
+// 1951..2050, a count not above 0, above kMostCount or not finite. nullopt when it can.
+std::optional<std::string> calibrationProblem(int surveyYear, double count);
+
+// The value of the bar that matches the count, each run taking the inputs as the window would
+// (asTheWindowRuns). Distances to the count are compared exactly, so a count far above every
+// street total gets the value with the highest. std::invalid_argument when calibrationProblem
+// finds a problem; a Fault when every value of the bar faults (the fault of the run at the
+// request's own value, named as such).
 Calibration matchCount(const CalibrationRequest& request, const BatchRunner& runner);
 
 }  // namespace karnoth

@@ -1,7 +1,9 @@
 #include "analysis/planner.h"
 
+#include "analysis/input_domains.h"
 #include "analysis/shortest_text.h"
 #include "model/engine.h"
+#include "support/number_masks.h"
 #include "support/fault.h"
 
 #include <algorithm>
@@ -90,12 +92,14 @@ const PlanCell& Plan::cell(int ownedShare, int rate) const
 
 std::optional<std::string> planSettingsProblem(const PlanSettings& settings)
 {
-    if (!std::isfinite(settings.targetPercent) || settings.targetPercent <= 0)
-        return "the target percent " + shortestText(settings.targetPercent) + " is not a number above 0";
-    if (!std::isfinite(settings.costOwned) || settings.costOwned < 0)
-        return "the cost of an owned sterilisation " + shortestText(settings.costOwned) + " is not a number of 0 or more";
-    if (!std::isfinite(settings.costStreet) || settings.costStreet < 0)
-        return "the cost of a street sterilisation " + shortestText(settings.costStreet) + " is not a number of 0 or more";
+    if (!(settings.targetPercent > 0 && settings.targetPercent <= kMostTargetPercent))
+        return "the target percent " + shortestText(settings.targetPercent) + " is not a number above 0 and at most " +
+               formatPlain(kMostTargetPercent, NumberLocale{});
+    const std::pair<const char*, double> costs[]{{"an owned", settings.costOwned}, {"a street", settings.costStreet}};
+    for (const auto& [which, cost] : costs)
+        if (!(cost >= 0 && cost <= kMostCost))
+            return std::string("the cost of ") + which + " sterilisation " + shortestText(cost) +
+                   " is not a number from 0 to " + formatPlain(kMostCost, NumberLocale{});
     if (settings.ownedShareStep <= 0 || kAllShares % settings.ownedShareStep != 0)
         return "the owned-share step " + std::to_string(settings.ownedShareStep) +
                " does not divide 100 (it may be 1, 2, 4, 5, 10, 20, 25, 50 or 100)";
@@ -129,7 +133,8 @@ std::optional<Plan> makePlan(const PlanRequest& request, const BatchRunner& runn
     if (std::optional<std::string> problem = planYearsProblem(startYear, settings.targetYear))
         return unmadePlan(settings, *problem);
 
-    ModelInputs atRateZero = request.inputs;
+    const ModelInputs taken = asTheWindowRuns(request.inputs);
+    ModelInputs atRateZero = taken;
     atRateZero.programmeRate = kLowestProgrammeRate;
     ModelResult baselineRun;
     if (std::optional<Fault> fault = runModelInto(atRateZero, request.killedByYear, baselineRun))
@@ -150,7 +155,7 @@ std::optional<Plan> makePlan(const PlanRequest& request, const BatchRunner& runn
     const bool finished = runner.forEachRange(
         plan.cells.size(),
         [&](std::size_t begin, std::size_t end) {
-            ModelInputs inputs = request.inputs;
+            ModelInputs inputs = taken;
             ModelResult result;
             for (std::size_t i = begin; i < end; ++i) {
                 PlanCell& cell = plan.cells[i];

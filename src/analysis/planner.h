@@ -29,12 +29,17 @@ inline constexpr int kPlanRateCount = kHighestProgrammeRate - kLowestProgrammeRa
 // The programme's first year: its baseline, the year before, must lie in the yearly table.
 inline constexpr int kFirstPlannableStart = kFirstYear + 1;  // 1951
 
+// The most one operation may cost, in the caller's unit: beyond it a plan's sums lose their cents.
+inline constexpr double kMostCost = 1e12;
+// The highest target, per cent of the baseline: far beyond any sensible target.
+inline constexpr double kMostTargetPercent = 100000;
+
 // What a plan aims at and what one operation costs.
 struct PlanSettings {
     int targetYear = 0;          // the year the street total is judged in; start..2050
-    double targetPercent = 50;   // P, per cent of the baseline; above 0 (100 or more allowed)
-    double costOwned = 1;        // one owned sterilisation; 0 or more (1 and 1 count operations)
-    double costStreet = 1;       // one street sterilisation; 0 or more
+    double targetPercent = 50;   // P, per cent of the baseline; above 0 (100 or more allowed), at most kMostTargetPercent
+    double costOwned = 1;        // one owned sterilisation; 0 to kMostCost (1 and 1 count operations)
+    double costStreet = 1;       // one street sterilisation; 0 to kMostCost
     int ownedShareStep = 5;      // per cent between the grid's owned shares; divides 100
 
     friend bool operator==(const PlanSettings&, const PlanSettings&) = default;
@@ -45,7 +50,7 @@ struct PlanSettings {
 PlanSettings defaultPlanSettings(int programmeStart);
 
 struct PlanRequest {
-    ModelInputs inputs;  // the window's inputs as its last run read them
+    ModelInputs inputs;  // the window's inputs as its last run read them; runs take them asTheWindowRuns
     YearlySeries killedByYear;
     PlanSettings settings;
 };
@@ -96,8 +101,9 @@ struct Plan {
     const PlanCell& cell(int ownedShare, int rate) const;
 };
 
-// Why these settings make no request, for the caller to show: a target percent not above 0, a
-// cost below 0 (or either not finite), a step that does not divide 100. nullopt when they are fine.
+// Why these settings make no request, for the caller to show: a target percent not above 0 or
+// above kMostTargetPercent, a cost below 0 or above kMostCost (or any of them not finite), a step
+// that does not divide 100. nullopt when they are fine.
 std::optional<std::string> planSettingsProblem(const PlanSettings& settings);
 
 // Why no plan can be made for these years, in the order they are checked: a start year outside

@@ -1,5 +1,6 @@
 #include "analysis/sensitivity.h"
 
+#include "analysis/shortest_text.h"
 #include "analysis/varied_inputs.h"
 
 #include <algorithm>
@@ -8,18 +9,6 @@
 
 namespace karnoth {
 namespace {
-
-void requireValid(const SensitivityRequest& request)
-{
-    if (request.year < kFirstYear || request.year > kLastYear)
-        throw std::invalid_argument("the sensitivity year " + std::to_string(request.year) +
-                                    " lies outside 1950..2050");
-    if (!(request.deltaPercent > 0) || !std::isfinite(request.deltaPercent))
-        throw std::invalid_argument("the sensitivity delta must be a per cent above 0");
-    for (const BarRange* range : {&request.abandonedRange, &request.rateRange, &request.shareRange})
-        if (!(range->lowest <= range->highest))
-            throw std::invalid_argument("a scroll bar's range must not end below its start");
-}
 
 double clamp(double value, double lowest, double highest) { return std::min(std::max(value, lowest), highest); }
 
@@ -36,6 +25,21 @@ EndOutcome outcomeOf(const ModelOutcome& run, int year)
 }
 
 }  // namespace
+
+std::optional<std::string> sensitivityProblem(const SensitivityRequest& request)
+{
+    if (request.year < kFirstYear || request.year > kLastYear)
+        return "the sensitivity year " + std::to_string(request.year) + " lies outside 1950..2050";
+    if (!(request.deltaPercent > 0 && request.deltaPercent <= kMostDeltaPercent))
+        return "the sensitivity delta " + shortestText(request.deltaPercent) + " must be a per cent above 0 and at most " +
+               shortestText(kMostDeltaPercent);
+    const std::pair<InputField, const BarRange*> bars[]{{InputField::abandonedPerYear, &request.abandonedRange},
+                                                        {InputField::programmeRate, &request.rateRange},
+                                                        {InputField::ownedShare, &request.shareRange}};
+    for (const auto& [field, range] : bars)
+        if (std::optional<std::string> problem = variedRangeProblem(field, range->lowest, range->highest)) return problem;
+    return std::nullopt;
+}
 
 double SensitivityRow::swing() const
 {
@@ -59,12 +63,12 @@ double clampedEnd(const SensitivityRequest& request, InputField field, double mo
 std::optional<SensitivityResult> runSensitivity(const SensitivityRequest& request, const BatchRunner& runner,
                                                 const BatchControl& control)
 {
-    requireValid(request);
+    if (std::optional<std::string> problem = sensitivityProblem(request)) throw std::invalid_argument(*problem);
     const double delta = request.deltaPercent;
 
     // Run 0 is the inputs as given; runs 2i + 1 and 2i + 2 are the low and high ends of input i.
     std::vector<SensitivityRow> rows;
-    std::vector<ModelInputs> runs{request.inputs};
+    std::vector<ModelInputs> runs{asTheWindowRuns(request.inputs)};
     for (InputField field : kVariedInputs) {
         SensitivityRow row;
         row.field = field;
@@ -72,8 +76,9 @@ std::optional<SensitivityResult> runSensitivity(const SensitivityRequest& reques
         row.low = clampedEnd(request, field, row.value * (1 - delta / 100));
         row.high = clampedEnd(request, field, row.value * (1 + delta / 100));
         for (double end : {row.low, row.high}) {
-            runs.push_back(request.inputs);
-            setInputValue(runs.back(), field, end);
+            ModelInputs moved = request.inputs;
+            setInputValue(moved, field, end);
+            runs.push_back(asTheWindowRuns(moved));
         }
         rows.push_back(row);
     }
@@ -96,8 +101,12 @@ std::optional<SensitivityResult> runSensitivity(const SensitivityRequest& reques
         row.faultLow = low.fault;
         row.outcomeHigh = high.outcome;
         row.faultHigh = high.fault;
-        if (!row.faulted() && row.value != 0 && *result.outcome != 0 && row.high != row.low)
-            row.elasticity = ((*row.outcomeHigh - *row.outcomeLow) / *result.outcome) / ((row.high - row.low) / row.value);
+        // The values as the runs took them.
+        const double value = inputValue(runs[0], row.field);
+        const double takenLow = inputValue(runs[2 * i + 1], row.field);
+        const double takenHigh = inputValue(runs[2 * i + 2], row.field);
+        if (!row.faulted() && value != 0 && *result.outcome != 0 && takenHigh != takenLow)
+            row.elasticity = ((*row.outcomeHigh - *row.outcomeLow) / *result.outcome) / ((takenHigh - takenLow) / value);
     }
     // Largest swing first, ties in list order; faulted rows last, in list order.
     std::stable_sort(rows.begin(), rows.end(), [](const SensitivityRow& a, const SensitivityRow& b) {

@@ -9,14 +9,15 @@
 //          Adult survival is not clamped above (its range is open at 1): an end at 1 or over faults.
 //          A bar's end stays a real number, never rounded to a whole value.
 //   elasticity = ((outcomeHigh - outcomeLow) / outcome) / ((high - low) / value), the relative change
-//          of the outcome per relative change of the input; none where an end faults or the value,
-//          the outcome or high - low is 0.
+//          of the outcome per relative change of the input, with each value as its run took it;
+//          none where an end faults or the value, the outcome or high - low is 0.
 //
 // Rows come sorted by swing |outcomeHigh - outcomeLow|, largest first, equal swings in list order;
 // rows with a fault at either end follow all others, in list order. When the run at the inputs as
 // given faults there are no rows, only that fault.
 
 #include "analysis/batch_runner.h"
+#include "analysis/input_domains.h"
 #include "model/input_field.h"
 #include "model/model_inputs.h"
 #include "support/yearly_series.h"
@@ -27,18 +28,15 @@
 
 namespace karnoth {
 
-// A scroll bar's closed range of values, lowest first.
-struct BarRange {
-    double lowest = 0;
-    double highest = 0;
-};
+// The most an input moves, per cent of its value: down to 0 and up to twice the value.
+inline constexpr double kMostDeltaPercent = 100;
 
 struct SensitivityRequest {
     ModelInputs inputs;               // the window's inputs as a run reads them
     YearlySeries killedByYear;        // the culling counts those runs use
     int year = 2020;                  // the outcome is streetTotal[year], 1950..2050
     double deltaPercent = 10;         // how far each input moves, per cent of its value; above 0
-    // The bars' ranges; other ranges let a caller clamp elsewhere.
+    // The bars' ranges; narrower ones let a caller clamp within them.
     BarRange abandonedRange{kAbandonedPerYearBar.lowest, kAbandonedPerYearBar.highest};  // females a year
     BarRange rateRange{kProgrammeRateBar.lowest, kProgrammeRateBar.highest};  // tenths of a per cent a year
     BarRange shareRange{kOwnedShareBar.lowest, kOwnedShareBar.highest};       // per cent aimed at owned dogs
@@ -71,9 +69,15 @@ struct SensitivityResult {
 // An end of `field` moved to `moved`, clamped to the field's closed range as above.
 double clampedEnd(const SensitivityRequest& request, InputField field, double moved);
 
-// 23 runs (the inputs as given, then both ends of each input) through the batch runner.
-// std::invalid_argument for a year outside 1950..2050, a delta that is not above 0 or not finite,
-// or a bar range whose lowest lies above its highest. Nothing (nullopt) when stopped.
+// Why no sensitivity can be made with the request's settings, for the caller to show: a year
+// outside 1950..2050, a delta not above 0, above kMostDeltaPercent or not finite, or a bar range
+// that ends below its start or leaves the bar's own range. nullopt when it can.
+std::optional<std::string> sensitivityProblem(const SensitivityRequest& request);
+
+// 23 runs (the inputs as given, then both ends of each input) through the batch runner, each run
+// taking the inputs as the window would (asTheWindowRuns: the rows show the ends as moved, the
+// runs take an age at first litter below 1 as 1). std::invalid_argument when sensitivityProblem
+// finds a problem. Nothing (nullopt) when stopped.
 std::optional<SensitivityResult> runSensitivity(const SensitivityRequest& request, const BatchRunner& runner,
                                                 const BatchControl& control = {});
 

@@ -190,25 +190,22 @@ void projectYears(const RunStart& start, const YearlySeries& killedByYear, doubl
         // programme, births.
         age(sf, survival.adult);
         age(ss, survival.adult);
+        // The model's 2005 share of abandoned dogs among the street yearlings is a caption of the
+        // window's run, never computed here: a street without yearlings that year is no fault.
         sf[1] = counts.streetRecruits(sf[0], survival.streetJuvenile, abandoned);
-        if (Y == 2005 && sf[1] == 0)
-            throw Fault(FaultKind::DivisionByZero,
-                        "there are no street yearlings in 2005, so the share of abandoned dogs among them "
-                        "divides by zero");
         ss[1] = 0;
         if (in.cullFrom <= Y && Y <= in.cullTo) {
             if (Y - 1 < kFirstYear)
                 throw Fault(FaultKind::Subscript, "culling in " + std::to_string(Y) + " needs the dogs killed in " +
                                                       std::to_string(Y - 1) + ", before the first year 1950");
+            // A street with no fertile dogs has none to cull: the cull removes nothing.
             const Count total = sum(sf, 1, kOldestAge);
-            if (total == 0)
-                throw Fault(FaultKind::DivisionByZero, "no fertile street dogs are left to cull in " +
-                                                           std::to_string(Y) + ": the cull divides by 0");
             const double killed = killedByYear[Y - 1];
-            for (int a = 1; a <= kOldestAge; ++a) {
-                sf[a] = counts.afterCull(sf[a], killed, total);
-                requireCount(sf[a], Y, "the cull");
-            }
+            if (total > 0)
+                for (int a = 1; a <= kOldestAge; ++a) {
+                    sf[a] = counts.afterCull(sf[a], killed, total);
+                    requireCount(sf[a], Y, "the cull");
+                }
         }
         if (programmeRuns) {
             const int treatedAges = in.onlyYearlings ? 1 : kOldestAge;

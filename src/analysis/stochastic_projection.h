@@ -50,9 +50,11 @@ inline constexpr double kMostWholeDogs = 1e15;
 
 // Projects from `start` through 1950..2050 into `series`, drawing from `stream` in a fixed order
 // (each year: the factor, then the whole-dog draws step by step). Faults as the model's projection:
-// culling in 1950, a cull with no fertile street dogs, no street yearlings in 2005, a step that
-// removes more dogs than there are (only without whole dogs: their shares are capped), numbers
-// too large for a single, or whole-dog counts above kMostWholeDogs. `killedByYear` holds no
+// culling in 1950, a step that removes more dogs than there are (only without whole dogs: their
+// shares are capped), numbers too large for a single, or whole-dog counts above kMostWholeDogs.
+// Unlike the model's run, a street that empties is an outcome, not a fault: a cull of a street with
+// no fertile dogs removes nothing, and no street yearlings in 2005 is no fault (the share of the
+// abandoned among them is the window's caption, not a figure of this run). `killedByYear` holds no
 // negative count.
 void projectWithChance(const RunStart& start, const YearlySeries& killedByYear, const YearlyChance& chance,
                        RandomStream& stream, RunSeries& series);

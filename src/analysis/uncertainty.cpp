@@ -2,6 +2,7 @@
 
 #include "analysis/latin_hypercube.h"
 #include "analysis/random_stream.h"
+#include "analysis/shortest_text.h"
 #include "analysis/varied_inputs.h"
 #include "model/engine.h"
 #include "support/fault.h"
@@ -16,29 +17,6 @@ namespace {
 constexpr std::size_t kBandSeries = 3;  // streetTotal, streetBreeders, extraSterilisations
 constexpr std::size_t kValuesPerReplicate = kBandSeries * kYearCount;
 
-void requireValid(const UncertaintyRequest& request)
-{
-    if (request.replicates < 1 || request.replicates > kMostReplicates)
-        throw std::invalid_argument("the number of replicates must be 1 to " + std::to_string(kMostReplicates));
-    std::array<bool, kVariedInputs.size()> ranged{};
-    for (const ParameterRange& range : request.ranges) {
-        const std::optional<std::size_t> position = variedPosition(range.field);
-        const std::string caption(fieldCaption(range.field));
-        if (!position) throw std::invalid_argument(caption + " is a year, which is never varied");
-        if (ranged[*position]) throw std::invalid_argument(caption + " is given a range twice");
-        ranged[*position] = true;
-        if (!std::isfinite(range.low) || !std::isfinite(range.high))
-            throw std::invalid_argument("the range of " + caption + " must have finite ends");
-        if (range.low > range.high)
-            throw std::invalid_argument("the range of " + caption + " starts above its end");
-    }
-    if (!(request.chance.yearToYearSd >= 0) || !std::isfinite(request.chance.yearToYearSd))
-        throw std::invalid_argument("the year-to-year SD must be a finite number of 0 or more");
-    for (float count : request.killedByYear.values())
-        if (!(count >= 0) || !std::isfinite(count))
-            throw std::invalid_argument("the culling counts must be finite and not negative");
-}
-
 // A range with its Latin hypercube strata.
 struct SampledRange {
     ParameterRange range;
@@ -49,6 +27,7 @@ struct SampledRange {
 struct Replicates {
     std::vector<float> values;        // kValuesPerReplicate per replicate: the three series by year
     std::vector<char> valid;          // 1 for a replicate that ran to the end
+    std::vector<char> diedOut;        // 1 for a valid one whose street total was 0 in some year
     std::vector<std::string> faults;  // the message of a faulted replicate
 };
 
@@ -62,6 +41,7 @@ void runReplicate(const UncertaintyRequest& request, const std::vector<SampledRa
     for (const SampledRange& s : sampled)
         setInputValue(inputs, s.range.field,
                       latinHypercubeValue(s.range.low, s.range.high, s.strata[k], stream.uniform01(), request.replicates));
+    inputs = asTheWindowRuns(inputs);
     const RunSeries* ran = &series;
     try {
         if (request.chance.any()) {
@@ -75,6 +55,8 @@ void runReplicate(const UncertaintyRequest& request, const std::vector<SampledRa
         out.faults[k] = fault.what();
         return;
     }
+    const auto& streetTotal = ran->streetTotal.values();
+    out.diedOut[k] = std::find(streetTotal.begin(), streetTotal.end(), 0.0f) != streetTotal.end();
     float* slot = out.values.data() + k * kValuesPerReplicate;
     for (const YearlySeries* s : {&ran->streetTotal, &ran->streetBreeders, &ran->extraSterilisations}) {
         std::copy(s->values().begin(), s->values().end(), slot);
@@ -114,10 +96,35 @@ std::optional<TargetChance> targetChance(const UncertaintyRequest& request, cons
 
 }  // namespace
 
+std::optional<std::string> yearToYearSdProblem(double sd)
+{
+    if (sd >= 0 && sd <= kMostYearToYearSd) return std::nullopt;
+    return "the year-to-year SD " + shortestText(sd) + " must be a number from 0 to " + shortestText(kMostYearToYearSd);
+}
+
+std::optional<std::string> uncertaintyProblem(const UncertaintyRequest& request)
+{
+    if (request.replicates < 1 || request.replicates > kMostReplicates)
+        return "the number of replicates must be 1 to " + std::to_string(kMostReplicates);
+    std::array<bool, kVariedInputs.size()> ranged{};
+    for (const ParameterRange& range : request.ranges) {
+        const std::optional<std::size_t> position = variedPosition(range.field);
+        const std::string caption(fieldCaption(range.field));
+        if (!position) return caption + " is a year, which is never varied";
+        if (ranged[*position]) return caption + " is given a range twice";
+        ranged[*position] = true;
+        if (std::optional<std::string> problem = variedRangeProblem(range.field, range.low, range.high)) return problem;
+    }
+    if (std::optional<std::string> problem = yearToYearSdProblem(request.chance.yearToYearSd)) return problem;
+    for (float count : request.killedByYear.values())
+        if (!(count >= 0) || !std::isfinite(count)) return "the culling counts must be finite and not negative";
+    return std::nullopt;
+}
+
 std::optional<UncertaintyResult> runUncertainty(const UncertaintyRequest& request, const BatchRunner& runner,
                                                 const BatchControl& control)
 {
-    requireValid(request);
+    if (std::optional<std::string> problem = uncertaintyProblem(request)) throw std::invalid_argument(*problem);
     const std::size_t n = request.replicates;
 
     // The ranges in list order, so that a replicate's offsets do not depend on the order given.
@@ -127,7 +134,7 @@ std::optional<UncertaintyResult> runUncertainty(const UncertaintyRequest& reques
             if (range.field == kVariedInputs[position])
                 sampled.push_back({range, latinHypercubeStrata(request.seed, position, n)});
 
-    Replicates replicates{std::vector<float>(n * kValuesPerReplicate), std::vector<char>(n, 0),
+    Replicates replicates{std::vector<float>(n * kValuesPerReplicate), std::vector<char>(n, 0), std::vector<char>(n, 0),
                           std::vector<std::string>(n)};
     const bool finished = runner.forEachRange(
         n,
@@ -144,6 +151,7 @@ std::optional<UncertaintyResult> runUncertainty(const UncertaintyRequest& reques
     result.seed = request.seed;
     result.valid = static_cast<std::size_t>(std::count(replicates.valid.begin(), replicates.valid.end(), 1));
     result.faulted = n - result.valid;
+    result.diedOut = static_cast<std::size_t>(std::count(replicates.diedOut.begin(), replicates.diedOut.end(), 1));
     for (std::size_t k = 0; k < n && !result.firstFault; ++k)
         if (!replicates.valid[k]) result.firstFault = replicates.faults[k];
     result.target = targetChance(request, replicates, result.valid);

@@ -6,11 +6,13 @@
 //
 // - Ranges: an input given a uniform range LOW..HIGH is sampled by Latin hypercube
 //   (latin_hypercube.h): its strata permuted with a stream from the seed and its position in
-//   kVariedInputs, the offset u drawn from the replicate's own stream. A range may cross the
-//   input's domain; the replicates that fall outside fault.
+//   kVariedInputs, the offset u drawn from the replicate's own stream. A range of a bar must lie
+//   within the bar's range; a range of a text may cross the text's range, and the replicates that
+//   fall outside fault. Each replicate takes its inputs as the window would (asTheWindowRuns).
 // - Streams: replicate k draws only from the stream (seed, replicate, k), its offsets first (in
 //   list order), then its years. The same seed gives the same result whatever the thread count.
-// - Faulted replicates are counted and left out of the bands.
+// - Faulted replicates are counted and left out of the bands. A replicate whose street empties is
+//   no fault (abandonment may refill it): it counts in the bands and the target, and as died out.
 // - Bands: per year, the percentiles 5, 25, 50, 75 and 95 (percentiles.h) of streetTotal,
 //   streetBreeders and extraSterilisations over the valid replicates; none without one. With no
 //   range and no chance, every percentile is the model's own run.
@@ -19,6 +21,7 @@
 //   precision.
 
 #include "analysis/batch_runner.h"
+#include "analysis/input_domains.h"
 #include "analysis/percentiles.h"
 #include "analysis/stochastic_projection.h"
 #include "model/input_field.h"
@@ -49,6 +52,8 @@ struct TargetRequest {
 
 // The most replicates a request may ask for (each keeps about 1.2 kB until the bands are made).
 inline constexpr std::size_t kMostReplicates = 100000;
+// The largest year-to-year SD: a factor of mean 1 that strays by more is no survival any more.
+inline constexpr double kMostYearToYearSd = 1;
 
 struct UncertaintyRequest {
     ModelInputs inputs;         // the window's inputs as a run reads them
@@ -76,6 +81,7 @@ struct UncertaintyResult {
     std::size_t replicates = 0;
     std::size_t valid = 0;
     std::size_t faulted = 0;
+    std::size_t diedOut = 0;  // valid replicates whose street total was 0 in some year
     std::uint64_t seed = 0;
     // None when no replicate is valid.
     std::optional<SeriesBands> streetTotal;
@@ -85,9 +91,16 @@ struct UncertaintyResult {
     std::optional<std::string> firstFault;  // the fault of the lowest-numbered faulted replicate
 };
 
-// std::invalid_argument for a malformed request: replicates outside 1..kMostReplicates, a range on
-// a year or given twice, a range with low above high or not finite, a negative or non-finite SD, a
-// negative or non-finite culling count. Progress counts replicates; nothing (nullopt) when stopped.
+// Why `sd` cannot be a year-to-year SD: not a finite number 0 to kMostYearToYearSd.
+std::optional<std::string> yearToYearSdProblem(double sd);
+
+// Why the request cannot be run, for the caller to show: replicates outside 1..kMostReplicates, a
+// range on a year or given twice, a range variedRangeProblem refuses, a year-to-year SD
+// yearToYearSdProblem refuses, a negative or non-finite culling count. nullopt when it can.
+std::optional<std::string> uncertaintyProblem(const UncertaintyRequest& request);
+
+// std::invalid_argument when uncertaintyProblem finds a problem. Progress counts replicates;
+// nothing (nullopt) when stopped.
 std::optional<UncertaintyResult> runUncertainty(const UncertaintyRequest& request, const BatchRunner& runner,
                                                 const BatchControl& control = {});
 

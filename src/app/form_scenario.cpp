@@ -6,7 +6,6 @@
 #include "panel/indicators.h"
 #include "panel/run_button.h"
 #include "support/fault.h"
-#include "support/numeric_text.h"
 
 namespace karnoth {
 
@@ -20,8 +19,8 @@ std::optional<std::string> Form1::openScenario(const Scenario& scenario)
             else setScrollValue(name, value);
         }
         // The floor the age-at-first-litter handler applies to anything typed.
-        const ParsedNumber recruit = parseNumber(text(control::txtRecruit));
-        if (recruit.status == ParseStatus::Ok && recruit.value < 1.0) setText(control::txtRecruit, "1");
+        if (std::optional<std::string> floored = flooredRecruitText(text(control::txtRecruit)))
+            setText(control::txtRecruit, *floored);
     } catch (...) {
         holdingChangeEvents_ = false;
         throw;

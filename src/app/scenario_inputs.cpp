@@ -2,6 +2,7 @@
 
 #include "app/layout.h"
 #include "chart/recording_canvas.h"
+#include "panel/change_handlers.h"
 #include "panel/control_names.h"
 
 namespace karnoth {
@@ -14,8 +15,12 @@ public:
 
     std::string text(std::string_view textBox) const override
     {
-        if (const auto it = scenario_.texts.find(std::string(textBox)); it != scenario_.texts.end()) return it->second;
-        return std::string(findLayoutRow(textBox)->text);
+        const auto it = scenario_.texts.find(std::string(textBox));
+        if (it == scenario_.texts.end()) return std::string(findLayoutRow(textBox)->text);
+        // Opening the scenario would raise the age at first litter's handler, which floors it.
+        if (textBox == control::txtRecruit)
+            if (std::optional<std::string> floored = flooredRecruitText(it->second)) return *floored;
+        return it->second;
     }
     std::int16_t value(std::string_view bar) const override { return static_cast<std::int16_t>(valueOf(bar)); }
     bool isChecked(std::string_view box) const override { return valueOf(box) == 1; }

@@ -69,6 +69,12 @@ double realNumber(const std::string& option, const std::string& what, const std:
     return parsed.value;
 }
 
+// std::invalid_argument naming the option when the planner refuses the settings it has set.
+void requireSettings(const PlanSettings& settings, const std::string& option, const std::string& argument)
+{
+    if (std::optional<std::string> problem = planSettingsProblem(settings))
+        throw std::invalid_argument(option + " " + argument + ": " + *problem);
+}
 
 nlohmann::json figuresJson(int ownedShare, const std::optional<int>& minimalRate,
                            const std::optional<PlanFigures>& figures)
@@ -191,10 +197,8 @@ void addCalibrateEvent(CliSession& session, const std::shared_ptr<PlanOptions>& 
     const auto [yearText, countText] = splitPair("--calibrate", "YEAR:COUNT", argument);
     const int year = wholeNumber("--calibrate", "the survey year", yearText);
     const double count = realNumber("--calibrate", "the count", countText);
-    if (year < kFirstSurveyYear || year > kLastYear)
-        throw std::invalid_argument("--calibrate: the survey year " + yearText + " lies outside " +
-                                    std::to_string(kFirstSurveyYear) + ".." + std::to_string(kLastYear));
-    if (!(count > 0)) throw std::invalid_argument("--calibrate: the count " + countText + " is not above 0");
+    if (std::optional<std::string> problem = calibrationProblem(year, count))
+        throw std::invalid_argument("--calibrate " + argument + ": " + *problem);
     session.events.push_back({[](const Form1&) {},
                               [options, year, count](Form1& form) {
                                   options->calibration = PlanOptions::CalibrationEvent{year, count, std::nullopt};
@@ -243,8 +247,7 @@ GivenPlanSettings addPlanOptions(CLI::App& app, CliSession& session)
                    const auto [yearText, percentText] = splitPair("--plan", "YEAR:PERCENT", argument);
                    options->settings.targetYear = wholeNumber("--plan", "the target year", yearText);
                    options->settings.targetPercent = realNumber("--plan", "the target percent", percentText);
-                   if (!(options->settings.targetPercent > 0))
-                       throw std::invalid_argument("--plan: the target percent " + percentText + " is not above 0");
+                   requireSettings(options->settings, "--plan", argument);
                    options->planned = true;
                } catch (const std::invalid_argument& error) {
                    session.usageError(error.what());
@@ -276,10 +279,9 @@ GivenPlanSettings addPlanOptions(CLI::App& app, CliSession& session)
                    const auto [ownedText, streetText] = splitPair("--cost", "OWNED:STREET", argument);
                    const double owned = realNumber("--cost", "the owned cost", ownedText);
                    const double street = realNumber("--cost", "the street cost", streetText);
-                   if (owned < 0 || street < 0)
-                       throw std::invalid_argument("--cost " + argument + ": a cost may not be below 0");
                    options->settings.costOwned = owned;
                    options->settings.costStreet = street;
+                   requireSettings(options->settings, "--cost", argument);
                    options->costGiven = true;
                } catch (const std::invalid_argument& error) {
                    session.usageError(error.what());

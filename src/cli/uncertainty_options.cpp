@@ -220,12 +220,13 @@ nlohmann::json uncertaintyJson(const UncertaintyAnswer& answer)
     return {{"replicates", result.replicates},
             {"valid", ran ? nlohmann::json(result.valid) : nlohmann::json(nullptr)},
             {"faulted", ran ? nlohmann::json(result.faulted) : nlohmann::json(nullptr)},
+            {"diedOut", ran ? nlohmann::json(result.diedOut) : nlohmann::json(nullptr)},
             {"seed", result.seed},
             {"streetTotal", bandsJson(result.streetTotal)},
             {"streetBreeders", bandsJson(result.streetBreeders)},
             {"extraSterilisations", bandsJson(result.extraSterilisations)},
             {"target", target},
-            {"fault", textOrNull(answer.fault)}};
+            {"fault", textOrNull(answer.fault ? answer.fault : result.valid == 0 ? result.firstFault : std::nullopt)}};
 }
 
 void printUncertainty(const UncertaintyAnswer& answer, std::ostream& out)
@@ -236,7 +237,7 @@ void printUncertainty(const UncertaintyAnswer& answer, std::ostream& out)
         out << "  no replicates: " << *answer.fault << "\n";
         return;
     }
-    out << "  " << result.valid << " valid, " << result.faulted << " faulted\n";
+    out << "  " << result.valid << " valid (" << result.diedOut << " died out), " << result.faulted << " faulted\n";
     if (result.firstFault) out << "  first fault: " << *result.firstFault << "\n";
     if (result.streetTotal) {
         out << "  street total      p5        p25        p50        p75        p95\n";
@@ -280,10 +281,14 @@ void addSensitivityOptions(CLI::App& app, CliSession& session)
                options.year = *year;
                if (parts) {
                    const std::optional<double> delta = parseNumber(parts->second);
-                   if (!delta || !(*delta > 0))
-                       return problem(session, "--sensitivity", value, "DELTA must be a per cent above 0");
+                   if (!delta) return problem(session, "--sensitivity", value, "DELTA must be a number");
                    options.delta = *delta;
                }
+               SensitivityRequest settings;
+               settings.year = options.year;
+               settings.deltaPercent = options.delta;
+               if (std::optional<std::string> why = sensitivityProblem(settings))
+                   return problem(session, "--sensitivity", value, *why);
                session.sections.push_back(
                    {[options](Form1& form, nlohmann::json& state) {
                         state["sensitivity"] = sensitivityJson(sensitivityAt(form, options));
@@ -343,7 +348,8 @@ void addUncertaintyOptions(CLI::App& app, CliSession& session)
                const std::optional<double> low = ends ? parseNumber(ends->first) : std::nullopt;
                const std::optional<double> high = ends ? parseNumber(ends->second) : std::nullopt;
                if (!low || !high) return problem(session, "--vary", argument, "expected NAME=LOW:HIGH with two numbers");
-               if (*low > *high) return problem(session, "--vary", argument, "LOW lies above HIGH");
+               if (std::optional<std::string> why = variedRangeProblem(*field, *low, *high))
+                   return problem(session, "--vary", argument, *why);
                for (const ParameterRange& given : options->ranges)
                    if (given.field == *field) return problem(session, "--vary", argument, name + " is varied twice");
                options->ranges.push_back({*field, *low, *high});
@@ -355,7 +361,9 @@ void addUncertaintyOptions(CLI::App& app, CliSession& session)
            [&session, options, companion](const std::string& value) {
                companion("--year-to-year");
                const std::optional<double> sd = parseNumber(value);
-               if (!sd || !(*sd >= 0)) return problem(session, "--year-to-year", value, "SD must be a number of 0 or more");
+               if (!sd) return problem(session, "--year-to-year", value, "SD must be a number");
+               if (std::optional<std::string> why = yearToYearSdProblem(*sd))
+                   return problem(session, "--year-to-year", value, *why);
                options->chance.yearToYearSd = *sd;
            },
            "yearly survival factors of mean 1 and standard deviation SD in --uncertainty (default 0: none)")

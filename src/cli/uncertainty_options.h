@@ -2,16 +2,17 @@
 // karnoth-cli's analyses of how sure the answer is, computed after the events at the window's
 // inputs as a Run would read them:
 //
-//   --sensitivity YEAR[:DELTA]   the street total in YEAR with each input moved DELTA % (default 10)
+//   --sensitivity YEAR[:DELTA]   the street total in YEAR with each input moved DELTA % (0..100, default 10)
 //                                both ways; adds "sensitivity"
 //   --uncertainty N              N replicates (1..100000) of the projection; adds "uncertainty"
 //     --seed S                   the random seed, a whole number 0..2^64-1 (default 1)
 //     --vary NAME=LOW:HIGH       a uniform range for the input NAME (a control name), repeatable
-//     --year-to-year SD          yearly survival factors of mean 1 and SD SD (default 0, none)
+//     --year-to-year SD          yearly survival factors of mean 1 and SD SD, 0..1 (default 0, none)
 //     --whole-dogs               whole animals: binomial survival and removals, Poisson pups
 //     --plan YEAR:PERCENT        (the planner's target) adds the chance of meeting it
 //
-// A malformed value, an unknown NAME, LOW above HIGH, N below 1, a negative SD, or an option of
+// A malformed value, an unknown NAME, what the analyses refuse (a DELTA outside (0, 100], LOW above
+// HIGH, a bar's range left, an SD outside 0..1), N outside 1..100000, or an option of
 // --uncertainty given without it, is a usage error (exit 2).
 
 #include "cli/cli_session.h"

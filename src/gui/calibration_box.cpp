@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kDefaultSurveyYear = 2005;       // the year of the window's own survey sentence
 constexpr double kDefaultCount = 100000;       // street females aged one and over
-constexpr double kHighestCount = 1e12;
 
 }  // namespace
 
@@ -27,7 +26,7 @@ CalibrationBox::CalibrationBox(QWidget* parent) : QGroupBox(tr("Match a count"),
 
     count_ = new QDoubleSpinBox;
     count_->setObjectName(QStringLiteral("surveyCount"));
-    count_->setRange(1, kHighestCount);
+    count_->setRange(1, kMostCount);
     count_->setDecimals(0);
     count_->setGroupSeparatorShown(true);
     count_->setValue(kDefaultCount);

@@ -11,13 +11,10 @@
 namespace karnoth::gui {
 namespace {
 
-constexpr double kHighestTargetPercent = 100000;  // per cent of the baseline: far beyond any sensible target
-constexpr double kHighestCost = 1e9;              // in the user's unit, per operation
-
 QDoubleSpinBox* costBox(const QString& tip)
 {
     auto* box = new QDoubleSpinBox;
-    box->setRange(0, kHighestCost);
+    box->setRange(0, kMostCost);
     box->setDecimals(2);
     box->setKeyboardTracking(false);
     box->setGroupSeparatorShown(true);
@@ -38,7 +35,7 @@ PlanSettingsBox::PlanSettingsBox(QWidget* parent) : QGroupBox(tr("Target and cos
 
     targetPercent_ = new QDoubleSpinBox;
     targetPercent_->setObjectName(QStringLiteral("targetPercent"));
-    targetPercent_->setRange(0.01, kHighestTargetPercent);
+    targetPercent_->setRange(0.01, kMostTargetPercent);
     targetPercent_->setDecimals(2);
     targetPercent_->setSuffix(QStringLiteral(" %"));
     targetPercent_->setKeyboardTracking(false);

@@ -1,5 +1,6 @@
 #include "gui/range_inputs.h"
 
+#include "analysis/input_domains.h"
 #include "analysis/varied_inputs.h"
 #include "model/input_field.h"
 #include "support/number_masks.h"
@@ -122,9 +123,8 @@ RangeInputs::Reading RangeInputs::read() const
             reading.problem = tr("The range of %1: \"%2\" is not a number.").arg(caption, bad.text());
             return reading;
         }
-        if (*low > *high) {
-            reading.problem = tr("The range of %1: the low end %2 lies above the high end %3.")
-                                  .arg(caption, row.low->text(), row.high->text());
+        if (const std::optional<std::string> problem = variedRangeProblem(row.field, *low, *high)) {
+            reading.problem = QString::fromStdString(*problem);
             return reading;
         }
         reading.ranges.push_back({row.field, *low, *high});

@@ -3,8 +3,9 @@
 // varies (the eight texts and the three bars, in the window's order), each with a box that varies
 // it, the two ends of its uniform range in the control's own units (the rate in tenths of a per
 // cent), and the value the window's last run read. Ticking an input whose ends are empty fills
-// them with that value less and plus 10 %. A range may cross the input's domain (the replicates
-// outside it fault), but each end must be a number and the low end must not lie above the high one.
+// them with that value less and plus 10 %. A range of a text may cross the text's range (the
+// replicates outside it fault), but each end must be a number and the analyses must take the range
+// (variedRangeProblem: the low end not above the high one, a bar's range within the bar's).
 
 #include "analysis/uncertainty.h"
 #include "model/model_inputs.h"

@@ -17,7 +17,6 @@ namespace {
 constexpr int kDefaultYear = 2020;
 constexpr double kDefaultDeltaPercent = 10;
 // Beyond 100 % every low end is clamped to its floor; the box still takes more, as the analysis does.
-constexpr double kMostDeltaPercent = 1000;
 
 }  // namespace
 
@@ -70,6 +69,10 @@ void SensitivityView::compute(const WindowInputs& inputs)
     request.killedByYear = inputs.killedByYear;
     request.year = year_->value();
     request.deltaPercent = delta_->value();
+    if (const std::optional<std::string> problem = sensitivityProblem(request)) {
+        inputsRejected(QString::fromStdString(*problem));
+        return;
+    }
     startJob<std::optional<SensitivityResult>>(
         [request](std::stop_token stop, const JobProgress& progress) {
             return runSensitivity(request, BatchRunner(), BatchControl{std::move(stop), progress});

@@ -24,7 +24,6 @@ namespace {
 
 constexpr int kDefaultReplicates = 1000;
 constexpr int kDefaultSeed = 1;
-constexpr double kMostYearToYearSd = 1;
 
 QString captionOf(InputField field)
 {
@@ -136,6 +135,10 @@ void UncertaintyView::compute(const WindowInputs& inputs)
     request.chance = YearlyChance{yearToYear_->value(), wholeDogs_->isChecked()};
     const PlanSettings plan = window().planSettingsFor(inputs.inputs.programmeStart);
     request.target = TargetRequest{plan.targetYear, plan.targetPercent};
+    if (const std::optional<std::string> problem = uncertaintyProblem(request)) {
+        inputsRejected(QString::fromStdString(*problem));
+        return;
+    }
 
     startJob<std::optional<Shown>>(
         [request](std::stop_token stop, const JobProgress& progress) -> std::optional<Shown> {
@@ -188,7 +191,8 @@ void UncertaintyView::display(const WindowInputs& inputs, Shown shown)
     chart_->showChart(std::move(chart));
     target_->setText(targetWords(shown));
 
-    QString status = tr("%1 valid, %2 faulted.").arg(result.valid).arg(result.faulted);
+    QString status =
+        tr("%1 valid (%2 died out), %3 faulted.").arg(result.valid).arg(result.diedOut).arg(result.faulted);
     if (result.firstFault)
         status += QLatin1Char(' ') + tr("The first fault: %1").arg(QString::fromStdString(*result.firstFault));
     if (shown.runFault)

@@ -38,4 +38,13 @@ void requireInRange(InputField field, double value);
 // The age at last litter must not lie below the age at first litter (OutsideRange).
 void requireLastLitterNotBeforeFirst(double ageAtLastLitter, double ageAtFirstLitter);
 
+// No litter before age one: an age at first litter below this many years is taken as this, however
+// it is given (typed into the window, opened from a scenario, moved by an analysis).
+inline constexpr double kEarliestFirstLitter = 1;
+inline constexpr std::string_view kEarliestFirstLitterText = "1";
+
+// The age at first litter a run takes for `given`: the floor when it lies below it, else as given
+// (a value that is not a number stays one, for its range check to name).
+inline double ageAtFirstLitterTaken(double given) { return given < kEarliestFirstLitter ? kEarliestFirstLitter : given; }
+
 }  // namespace karnoth

@@ -28,8 +28,15 @@ void txtRecruit_Change(PanelControls& form)
     // No litter before age one. Setting the text raises this handler again, nested, before the
     // outer call goes on to compute the threshold a second time.
     const double typed = textToDouble(form.text(control::txtRecruit), fieldCaption(InputField::ageAtFirstLitter));
-    if (typed < 1.0) form.setText(control::txtRecruit, "1");
+    if (ageAtFirstLitterTaken(typed) != typed) form.setText(control::txtRecruit, std::string(kEarliestFirstLitterText));
     ShowJuvThreshold(form);
+}
+
+std::optional<std::string> flooredRecruitText(const std::string& text)
+{
+    const ParsedNumber parsed = parseNumber(text);
+    if (parsed.status != ParseStatus::Ok || ageAtFirstLitterTaken(parsed.value) == parsed.value) return std::nullopt;
+    return std::string(kEarliestFirstLitterText);
 }
 
 void txtSenile_Change(PanelControls& form)

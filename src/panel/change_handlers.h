@@ -5,6 +5,7 @@
 
 #include "panel/panel_controls.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,10 @@ void txtLitter_Change(PanelControls& form);     // threshold
 void hscSterilise_Change(PanelControls& form);  // once ready: Label4 "25.2% sterilised per year", run
 void vscGainLoss_Change(PanelControls& form);   // once ready: run; then Label2 in any case
 void vscTarget_Change(PanelControls& form);     // once ready: run
+
+// The text of the age at first litter after the floor txtRecruit_Change applies: "1" for a number
+// below 1, nullopt when the text stands as it is (also when it is no number: a run names that).
+std::optional<std::string> flooredRecruitText(const std::string& text);
 
 // Label4's rate caption: value / 10 in its shortest plain form, then "% sterilised per year".
 std::string sterilisationRateCaption(int hscSteriliseValue);

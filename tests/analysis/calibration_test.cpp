@@ -62,6 +62,32 @@ TEST(Calibration, ACountHalfWayBetweenTwoValuesGoesToTheLower)
     EXPECT_EQ(match(test::tinyTown(), 2000, std::nextafter(halfWay, high)).abandonedPerYear, 1251);
 }
 
+// A count far above every street total the bar reaches is nearest to the bar's highest value: the
+// distances differ by far less than the count's own rounding step, so they are compared exactly.
+TEST(Calibration, AHugeCountSetsTheBarsHighestValue)
+{
+    for (double count : {1e9, 1e11, kMostCount * (1 - 1e-12), kMostCount}) {
+        for (const ModelInputs& inputs : {test::tinyTown(), ModelInputs{}}) {
+            const Calibration calibration = match(inputs, 2005, count);
+            EXPECT_EQ(calibration.abandonedPerYear, kHighestAbandoned) << count;
+            EXPECT_FALSE(calibration.reached) << count;
+            EXPECT_EQ(calibration.streetTotal, streetTotalAt(inputs, kHighestAbandoned, 2005)) << count;
+        }
+    }
+    EXPECT_FALSE(calibrationProblem(2005, kMostCount));
+}
+
+// Each run takes the inputs as the window would: an age at first litter of 0.3 runs as 1.
+TEST(Calibration, RunsTakeTheAgeAtFirstLitterFloor)
+{
+    ModelInputs belowTheFloor = test::tinyTown();
+    belowTheFloor.ageAtFirstLitter = 0.3;
+    const Calibration floored = match(belowTheFloor, 2000, 2500.4);
+    const Calibration atOne = match(test::tinyTown(), 2000, 2500.4);
+    EXPECT_EQ(floored.abandonedPerYear, atOne.abandonedPerYear);
+    EXPECT_EQ(floored.streetTotal, atOne.streetTotal);
+}
+
 TEST(Calibration, ValuesWhoseRunFaultsAreSkipped)
 {
     // 1,000 dogs killed in 1995 are culled from the 2G street yearlings of 1996: every G below 500
@@ -102,8 +128,11 @@ TEST(Calibration, AtTheDefaultsTheAnswerIsTheNearestOfItsNeighbourhood)
 TEST(Calibration, BadRequestsAndABarThatAlwaysFaults)
 {
     for (const auto& [year, count] : std::initializer_list<std::pair<int, double>>{
-             {1950, 100}, {2051, 100}, {2000, 0}, {2000, -3}, {2000, NAN}, {2000, INFINITY}})
+             {1950, 100}, {2051, 100}, {2000, 0}, {2000, -3}, {2000, NAN}, {2000, INFINITY},
+             {2000, std::nextafter(kMostCount, INFINITY)}, {2000, 1e18}, {2000, 1e30}}) {
+        EXPECT_TRUE(calibrationProblem(year, count)) << year << " " << count;
         EXPECT_THROW(match(test::tinyTown(), year, count), std::invalid_argument) << year << " " << count;
+    }
 
     ModelInputs impossible = test::tinyTown();
     impossible.adultSurvival = 1.5;

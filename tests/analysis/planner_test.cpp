@@ -214,7 +214,9 @@ TEST(Planner, SettingsThatMakeNoRequestAreRefused)
         double percent, costOwned, costStreet;
         int step;
     } bad[] = {{0, 1, 1, 5}, {-5, 1, 1, 5}, {NAN, 1, 1, 5}, {50, -1, 1, 5}, {50, 1, INFINITY, 5},
-               {50, 1, 1, 7}, {50, 1, 1, 0}, {50, 1, 1, 200}};
+               {50, 1, 1, 7}, {50, 1, 1, 0}, {50, 1, 1, 200},
+               // beyond the limits: a cost above 1e12 per operation, a target above 100000 %
+               {50, 1.000001e12, 1, 5}, {50, 1, 1e308, 5}, {100001, 1, 1, 5}, {1e308, 1, 1, 5}};
     for (const auto& settings : bad) {
         PlanRequest request = tinyTownRequest(settings.percent, settings.step);
         request.settings.costOwned = settings.costOwned;
@@ -223,6 +225,9 @@ TEST(Planner, SettingsThatMakeNoRequestAreRefused)
         EXPECT_THROW(makePlan(request, BatchRunner(1)), std::invalid_argument);
     }
     EXPECT_FALSE(planSettingsProblem(tinyTownRequest(250, 100).settings));
+    PlanSettings atTheLimits = tinyTownRequest(kMostTargetPercent, 5).settings;
+    atTheLimits.costOwned = atTheLimits.costStreet = kMostCost;
+    EXPECT_FALSE(planSettingsProblem(atTheLimits));
 }
 
 TEST(Planner, AStoppedPlanGivesNothingAndTheGridHasNoOtherCells)

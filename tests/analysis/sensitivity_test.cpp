@@ -160,6 +160,35 @@ TEST(Sensitivity, AFaultAtTheInputsAsGivenLeavesNoTable)
     EXPECT_TRUE(result.rows.empty());
 }
 
+// At delta 50 the age at first litter's low end is 0.5: the row shows it, its run takes 1 as the
+// window would, and so gives the outcome at the inputs as given (not 1e25 dogs).
+TEST(Sensitivity, AnEndBelowTheAgeAtFirstLitterFloorRunsAtTheFloor)
+{
+    SensitivityRequest request;
+    request.year = 2030;
+    request.deltaPercent = 50;
+    const SensitivityResult result = analysed(request);
+    ASSERT_TRUE(result.outcome.has_value());
+    const SensitivityRow& row = rowOf(result, InputField::ageAtFirstLitter);
+    EXPECT_EQ(row.low, 0.5);
+    EXPECT_EQ(row.high, 1.5);
+    ASSERT_TRUE(row.outcomeLow.has_value());
+    EXPECT_EQ(*row.outcomeLow, *result.outcome);
+    ASSERT_TRUE(row.elasticity.has_value());
+    // Measured over the ends the runs took, 1 to 1.5.
+    EXPECT_DOUBLE_EQ(*row.elasticity, ((*row.outcomeHigh - *row.outcomeLow) / *result.outcome) / 0.5);
+    for (const SensitivityRow& other : result.rows)
+        for (const std::optional<double>& outcome : {other.outcomeLow, other.outcomeHigh})
+            if (outcome) {
+                EXPECT_LT(*outcome, 1e7) << fieldCaption(other.field);
+            }
+
+    // An age below the floor as given runs as 1 too.
+    SensitivityRequest below = request;
+    below.inputs.ageAtFirstLitter = 0;
+    EXPECT_EQ(analysed(below).outcome, result.outcome);
+}
+
 TEST(Sensitivity, MalformedRequestsAndStopping)
 {
     const BatchRunner runner(1);
@@ -167,13 +196,22 @@ TEST(Sensitivity, MalformedRequestsAndStopping)
     request.year = 1949;
     EXPECT_THROW(runSensitivity(request, runner), std::invalid_argument);
     request.year = 2020;
-    for (double delta : {0.0, -5.0, std::nan("")}) {
+    for (double delta : {0.0, -5.0, std::nan(""), 100.5, 1e308, double(INFINITY)}) {
         request.deltaPercent = delta;
+        EXPECT_TRUE(sensitivityProblem(request)) << delta;
         EXPECT_THROW(runSensitivity(request, runner), std::invalid_argument) << delta;
     }
-    request.deltaPercent = 10;
-    request.rateRange = {1000, 0};
-    EXPECT_THROW(runSensitivity(request, runner), std::invalid_argument);
+    request.deltaPercent = kMostDeltaPercent;
+    EXPECT_FALSE(sensitivityProblem(request));
+    // A bar's range ending below its start, or wider than the bar's own.
+    for (BarRange SensitivityRequest::*bar :
+         {&SensitivityRequest::rateRange, &SensitivityRequest::abandonedRange, &SensitivityRequest::shareRange})
+        for (BarRange range : {BarRange{100, 0}, BarRange{-1, 100}, BarRange{0, 1e15}}) {
+            SensitivityRequest wide = request;
+            wide.*bar = range;
+            EXPECT_TRUE(sensitivityProblem(wide)) << range.lowest << ".." << range.highest;
+            EXPECT_THROW(runSensitivity(wide, runner), std::invalid_argument);
+        }
 
     std::stop_source stop;
     stop.request_stop();

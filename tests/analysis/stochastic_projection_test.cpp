@@ -87,7 +87,6 @@ TEST(StochasticProjection, FaultsWhereTheModelFaults)
         {"juvenile survival above its threshold", [](ModelInputs& in) { in.streetJuvenileSurvival = 0.13; }},
         {"culling from 1950", [](ModelInputs& in) { in.cullFrom = 1950; }},
         {"twenty times the effort", [](ModelInputs& in) { in.firstYearMultiplier = 20; }},
-        {"no dogs in 2005", [](ModelInputs& in) { in.abandonedPerYear = 0; }},
     };
     for (const Faulting& c : cases) {
         Scenario scenario{c.name, ModelInputs{}, {}};
@@ -99,6 +98,28 @@ TEST(StochasticProjection, FaultsWhereTheModelFaults)
             ADD_FAILURE() << c.name << " did not fault";
         } catch (const Fault& fault) {
             EXPECT_EQ(fault.kind(), model.fault().kind()) << c.name << ": " << fault.what();
+        }
+    }
+}
+
+// With nobody abandoned the street is empty from the start: the model's run faults (no street
+// yearlings in 2005 for its share of the abandoned, a cull that divides by an empty street), but
+// here dying out is an outcome. The cull removes nothing and the run goes on; owners' yearlings
+// above what they keep, when chance makes some, refill the street.
+TEST(StochasticProjection, AnEmptyStreetIsAnOutcomeNotAFault)
+{
+    ModelInputs nobodyAbandoned;
+    nobodyAbandoned.abandonedPerYear = 0;
+    ASSERT_FALSE(runModel(nobodyAbandoned, cullingCounts()).ok());
+    const Scenario empty{"nobody abandoned, culling 1990..2005", nobodyAbandoned, cullingCounts()};
+    for (const YearlyChance& chance : {YearlyChance{}, YearlyChance{0, true}, YearlyChance{0.3, false},
+                                       YearlyChance{0.3, true}}) {
+        SCOPED_TRACE(testing::Message() << "SD " << chance.yearToYearSd << (chance.wholeDogs ? ", whole dogs" : ""));
+        RunSeries series;
+        ASSERT_NO_THROW(series = projected(empty, chance));
+        for (float total : series.streetTotal.values()) EXPECT_GE(total, 0);
+        if (!chance.any()) {
+            for (float total : series.streetTotal.values()) EXPECT_EQ(total, 0);
         }
     }
 }

@@ -196,13 +196,77 @@ TEST(Uncertainty, MalformedRequestsAreRefused)
         [](UncertaintyRequest& r) { r.ranges = {{InputField::ownedShare, 0, 9}, {InputField::ownedShare, 0, 9}}; },
         [](UncertaintyRequest& r) { r.chance.yearToYearSd = -0.1; },
         [](UncertaintyRequest& r) { r.killedByYear[1990] = -1; },
+        // Beyond the window's domains: a bar's range left, an SD above 1 or not a number.
+        [](UncertaintyRequest& r) { r.ranges = {{InputField::abandonedPerYear, 1e15, 1e16}}; },
+        [](UncertaintyRequest& r) { r.ranges = {{InputField::programmeRate, 900, 1001}}; },
+        [](UncertaintyRequest& r) { r.ranges = {{InputField::ownedShare, -5, 50}}; },
+        [](UncertaintyRequest& r) { r.chance.yearToYearSd = 5; },
+        [](UncertaintyRequest& r) { r.chance.yearToYearSd = std::nextafter(kMostYearToYearSd, 2.0); },
+        [](UncertaintyRequest& r) { r.chance.yearToYearSd = NAN; },
     };
     for (std::size_t i = 0; i < std::size(malformed); ++i) {
         UncertaintyRequest request;
         request.replicates = 10;
         malformed[i](request);
+        EXPECT_TRUE(uncertaintyProblem(request)) << i;
         EXPECT_THROW(runUncertainty(request, BatchRunner(1)), std::invalid_argument) << i;
     }
+    UncertaintyRequest atTheLimits;
+    atTheLimits.ranges = {{InputField::abandonedPerYear, 1, 30000}, {InputField::adultSurvival, 0.5, 1.5}};
+    atTheLimits.chance.yearToYearSd = kMostYearToYearSd;
+    EXPECT_FALSE(uncertaintyProblem(atTheLimits));
+}
+
+// A replicate whose street empties goes on and counts: at SD 0.5 many streets empty before 2005
+// (where the model's run would divide by zero for its share of the abandoned) and the culling
+// years 1990..2005 meet an empty street (the model's cull divides by it even with nobody killed),
+// yet no replicate faults, and those that died out count in the bands and the target.
+TEST(Uncertainty, DyingOutIsAnOutcome)
+{
+    UncertaintyRequest request;
+    request.replicates = 400;
+    request.chance.yearToYearSd = 0.5;
+    request.target = TargetRequest{2030, 50};
+    const UncertaintyResult result = ran(request);
+    EXPECT_EQ(result.faulted, 0u) << result.firstFault.value_or("");
+    EXPECT_EQ(result.valid, 400u);
+    EXPECT_GT(result.diedOut, 0u);
+    EXPECT_LT(result.diedOut, 400u);
+    ASSERT_TRUE(result.streetTotal.has_value());
+    EXPECT_EQ(result.streetTotal->bands[0][2004 - kFirstYear], 0) << "the 5th percentile is a street that died out";
+    ASSERT_TRUE(result.target && result.target->probability);
+
+    // Without chance nothing dies out.
+    request.chance.yearToYearSd = 0;
+    EXPECT_EQ(ran(request).diedOut, 0u);
+}
+
+// When no replicate is valid the first fault is the answer's reason.
+TEST(Uncertainty, WithoutAValidReplicateTheFirstFaultIsKept)
+{
+    UncertaintyRequest request;
+    request.replicates = 20;
+    request.ranges = {{InputField::adultSurvival, 1.1, 1.2}};
+    request.chance.yearToYearSd = kMostYearToYearSd;
+    const UncertaintyResult result = ran(request);
+    EXPECT_EQ(result.valid, 0u);
+    EXPECT_EQ(result.diedOut, 0u);
+    ASSERT_TRUE(result.firstFault.has_value());
+    EXPECT_NE(result.firstFault->find("adult survival"), std::string::npos) << *result.firstFault;
+}
+
+// Each replicate takes the age at first litter as the window would: below 1 it runs as 1, so a
+// range wholly below the floor gives the model's own run at 1.
+TEST(Uncertainty, ReplicatesTakeTheAgeAtFirstLitterFloor)
+{
+    UncertaintyRequest request;
+    request.replicates = 30;
+    request.ranges = {{InputField::ageAtFirstLitter, 0, 0.9}};
+    const UncertaintyResult result = ran(request);
+    ASSERT_EQ(result.valid, 30u);
+    const RunSeries model = runModel(ModelInputs{}).result().series;
+    for (std::size_t p = 0; p < kBandPercentiles.size(); ++p)
+        EXPECT_EQ(result.streetTotal->bands[p][2030 - kFirstYear], double(model.streetTotal[2030])) << p;
 }
 
 TEST(Uncertainty, ProgressCountsReplicatesAndAStopGivesNothing)

@@ -149,6 +149,32 @@ private slots:
         QCOMPARE(percentile(*view_, kMedian, 2030), median2030);
     }
 
+    // The analyses' own check: a range of a bar stays within the bar, as in --vary.
+    void aRangeBeyondABarsRangeIsRefusedAndNothingRuns()
+    {
+        const int before = view_->resultsShown();
+        view_->ranges().setRange(InputField::abandonedPerYear, 1e15, 1e16);
+        QVERIFY(!view_->job().isRunning());
+        QCOMPARE(view_->resultsShown(), before);
+        QVERIFY2(view_->statusText().contains(QStringLiteral("bar's range, 1 to 30000")), qPrintable(view_->statusText()));
+    }
+
+    // Streets that empty under year-to-year variation are valid replicates, counted as died out.
+    void diedOutReplicatesAreToldInTheStatus()
+    {
+        const int before = view_->resultsShown();
+        view_->replicatesBox().setValue(400);
+        QVERIFY(nextResult(*view_, before));
+        const int varied = view_->resultsShown();
+        view_->yearToYearBox().setValue(0.5);
+        QVERIFY(nextResult(*view_, varied));
+        const UncertaintyResult& result = view_->shown()->result;
+        QCOMPARE(result.faulted, std::size_t{0});
+        QVERIFY(result.diedOut > 0);
+        QVERIFY2(view_->statusText().contains(QStringLiteral("400 valid (%1 died out), 0 faulted").arg(result.diedOut)),
+                 qPrintable(view_->statusText()));
+    }
+
     void anUnusableRangeIsNamedAndNothingRuns_data()
     {
         QTest::addColumn<QString>("low");
