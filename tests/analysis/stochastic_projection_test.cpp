@@ -87,7 +87,6 @@ TEST(StochasticProjection, FaultsWhereTheModelFaults)
         {"juvenile survival above its threshold", [](ModelInputs& in) { in.streetJuvenileSurvival = 0.13; }},
         {"culling from 1950", [](ModelInputs& in) { in.cullFrom = 1950; }},
         {"twenty times the effort", [](ModelInputs& in) { in.firstYearMultiplier = 20; }},
-        {"no dogs in 2005", [](ModelInputs& in) { in.abandonedPerYear = 0; }},
     };
     for (const Faulting& c : cases) {
         Scenario scenario{c.name, ModelInputs{}, {}};
@@ -99,7 +98,21 @@ TEST(StochasticProjection, FaultsWhereTheModelFaults)
             ADD_FAILURE() << c.name << " did not fault";
         } catch (const Fault& fault) {
             EXPECT_EQ(fault.kind(), model.fault().kind()) << c.name << ": " << fault.what();
+            EXPECT_STREQ(fault.what(), model.fault().what()) << c.name;
         }
+    }
+}
+
+// The model's own run cannot start from a street with no yearlings in 2005 or cull an empty
+// street; a replicate whose street is empty has died out, which is an outcome it goes on from.
+TEST(StochasticProjection, AnEmptyStreetIsAnOutcome)
+{
+    for (const YearlyChance& chance : {YearlyChance{}, YearlyChance{0.05, false}, YearlyChance{0, true}}) {
+        Scenario empty{"no dogs", ModelInputs{}, cullingCounts()};
+        empty.inputs.abandonedPerYear = 0;
+        ASSERT_FALSE(runModel(empty.inputs, empty.killed).ok());
+        const RunSeries series = projected(empty, chance);
+        for (float total : series.streetTotal.values()) EXPECT_EQ(total, 0.0f);
     }
 }
 
