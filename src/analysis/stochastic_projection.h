@@ -1,7 +1,7 @@
 #pragma once
-// A run of the model with chance in it, for the uncertainty bands: the same set-up (ranges,
-// breeding quantities, growth rate, equilibrium) and the same fourteen yearly steps as the model's
-// projection, with two kinds of chance that can be switched on alone or together.
+// A run of the model with chance in it, for the uncertainty bands: the model's own set-up (ranges,
+// breeding quantities, growth rate, equilibrium) and its own yearly steps, counted with two kinds
+// of chance that can be switched on alone or together.
 //
 // - Year-to-year variation (SD s > 0): each year draws one factor f from a normal distribution of
 //   mean 1 and SD s; that year's adult survival, street juvenile survival and owned first-year
@@ -16,7 +16,9 @@
 //   the retained number, rounded. A first-year survival p above 1 gives n x floor(p) plus
 //   Binomial(n, p - floor(p)) yearlings, n x p on average.
 //
-// With neither, the projection is the model's own, single for single.
+// With neither, the projection is the model's own, single for single. A street that dies out is an
+// outcome of a replicate, not a fault: the 2005 share of abandoned dogs is then not recorded, a cull
+// of a street with no fertile dogs removes nothing, and the run goes on (abandonment may refill it).
 
 #include "analysis/random_stream.h"
 #include "model/model_inputs.h"
@@ -49,13 +51,10 @@ RunStart prepareRun(const ModelInputs& inputs);
 inline constexpr double kMostWholeDogs = 1e15;
 
 // Projects from `start` through 1950..2050 into `series`, drawing from `stream` in a fixed order
-// (each year: the factor, then the whole-dog draws step by step). Faults as the model's projection:
-// culling in 1950, a step that removes more dogs than there are (only without whole dogs: their
-// shares are capped), numbers too large for a single, or whole-dog counts above kMostWholeDogs.
-// Unlike the model's run, a street that empties is an outcome, not a fault: a cull of a street with
-// no fertile dogs removes nothing, and no street yearlings in 2005 is no fault (the share of the
-// abandoned among them is the window's caption, not a figure of this run). `killedByYear` holds no
-// negative count.
+// (each year: the factor, then the whole-dog draws step by step). Faults, worded as the model's
+// own: culling in 1950, a step that removes more dogs than there are (only without whole dogs:
+// their shares are capped), numbers too large for a single, or whole-dog counts above
+// kMostWholeDogs. `killedByYear` holds no negative count.
 void projectWithChance(const RunStart& start, const YearlySeries& killedByYear, const YearlyChance& chance,
                        RandomStream& stream, RunSeries& series);
 

@@ -16,13 +16,10 @@ public:
     virtual float ScaleWidth() const = 0;   // the drawing area's inside size
     virtual float ScaleHeight() const = 0;
     virtual void setForeColor(Rgb colour) = 0;  // text, and lines drawn without a colour
-    virtual Rgb foreColor() const = 0;
     // A straight line in `colour`, or in ForeColor when none is given.
     virtual void Line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour = std::nullopt) = 0;
     virtual void setCurrentX(float x) = 0;  // where the next Print starts; y is the top of the text
     virtual void setCurrentY(float y) = 0;
-    virtual float currentX() const = 0;
-    virtual float currentY() const = 0;
     virtual void Print(std::string_view text) = 0;  // in ForeColor and the picture area's font
 };
 

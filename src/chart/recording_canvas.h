@@ -26,12 +26,9 @@ public:
     float ScaleWidth() const override { return width_; }
     float ScaleHeight() const override { return height_; }
     void setForeColor(Rgb colour) override { foreColor_ = colour; }
-    Rgb foreColor() const override { return foreColor_; }
     void Line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour) override;
     void setCurrentX(float x) override { currentX_ = x; }
     void setCurrentY(float y) override { currentY_ = y; }
-    float currentX() const override { return currentX_; }
-    float currentY() const override { return currentY_; }
     void Print(std::string_view text) override;
 
     void setSize(float width, float height);

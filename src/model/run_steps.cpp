@@ -69,7 +69,7 @@ BreedingFigures storePupsPerYearling(InputSource& in, RunObserver& observer, dou
     return figures;
 }
 
-void runSteps(InputSource& in, RunObserver& observer, ModelResult& result)
+PreparedProjection prepareProjection(InputSource& in, RunObserver& observer, ModelResult& result)
 {
     PopulationState& state = result.equilibrium;
     const double ownedSterilised = checkedNumber(in, InputField::ownedSterilisedPercent);
@@ -106,15 +106,20 @@ void runSteps(InputSource& in, RunObserver& observer, ModelResult& result)
     settings.femalePupsPerLitter = breeding.femalePupsPerLitter;
     settings.programmeRate = checkedNumber(in, InputField::programmeRate);
     settings.ownedShare = checkedNumber(in, InputField::ownedShare);
+    return {settings, &killedByYear};
+}
 
-    PopulationState projected = state;
+void runSteps(InputSource& in, RunObserver& observer, ModelResult& result)
+{
+    const PreparedProjection prepared = prepareProjection(in, observer, result);
+    PopulationState projected = result.equilibrium;
     try {
-        project(projected, settings, killedByYear, result);
+        project(projected, prepared.settings, *prepared.killedByYear, result);
     } catch (...) {
-        if (result.firstYear) observer.programmeStarted(*result.firstYear, settings);
+        if (result.firstYear) observer.programmeStarted(*result.firstYear, prepared.settings);
         throw;
     }
-    if (result.firstYear) observer.programmeStarted(*result.firstYear, settings);
+    if (result.firstYear) observer.programmeStarted(*result.firstYear, prepared.settings);
     observer.projectionFinished(result);
 }
 

@@ -50,6 +50,18 @@ struct BreedingFigures {
 // Lit * (P * breeding years), with prob. pregnant and female pups per litter asked for in between.
 BreedingFigures storePupsPerYearling(InputSource& in, RunObserver& observer, double S, double R, double L);
 
+// What the projection starts from: its settings and the culling counts; the equilibrium and what
+// was found before it are in the result.
+struct PreparedProjection {
+    ProjectionSettings settings;
+    const YearlySeries* killedByYear = nullptr;
+};
+
+// Every step before the projection into `result`: the input ranges, the breeding quantities, the
+// growth rate and doubling time, the owned and street steady state and equilibrium, the breeding
+// ages as whole classes and the projection's years. A fault stops it and propagates.
+PreparedProjection prepareProjection(InputSource& in, RunObserver& observer, ModelResult& result);
+
 // Runs every step into `result`. A fault stops the run where it happens and propagates; what the
 // observer was told and what `result` holds until then stay.
 void runSteps(InputSource& in, RunObserver& observer, ModelResult& result);

@@ -98,6 +98,7 @@ TEST(StochasticProjection, FaultsWhereTheModelFaults)
             ADD_FAILURE() << c.name << " did not fault";
         } catch (const Fault& fault) {
             EXPECT_EQ(fault.kind(), model.fault().kind()) << c.name << ": " << fault.what();
+            EXPECT_STREQ(fault.what(), model.fault().what()) << c.name;
         }
     }
 }
