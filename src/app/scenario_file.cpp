@@ -243,13 +243,18 @@ Scenario parseScenario(std::string_view json, std::string_view shownName, std::s
                                       ": this program reads version 1");
 
     Scenario scenario;
-    scenario.name = reader.optionalString(root, "name");
-    if (scenario.name.empty()) scenario.name = std::string(baseName);
-    scenario.notes = reader.optionalString(root, "notes");
-    scenario.saved = reader.optionalString(root, "saved");
-    reader.readInputs(root, scenario);
-    reader.readKilled(root, scenario);
-    reader.readPlanner(root, scenario);
+    try {
+        scenario.name = reader.optionalString(root, "name");
+        if (scenario.name.empty()) scenario.name = std::string(baseName);
+        scenario.notes = reader.optionalString(root, "notes");
+        scenario.saved = reader.optionalString(root, "saved");
+        reader.readInputs(root, scenario);
+        reader.readKilled(root, scenario);
+        reader.readPlanner(root, scenario);
+    } catch (const Json::exception& error) {
+        // Every value's kind is checked before it is read; this keeps a missed check a message.
+        reader.bad("a value", parseProblem(error));
+    }
     return scenario;
 }
 

@@ -82,11 +82,12 @@ Options parseOptions(int argc, char** argv)
     if (!parser.parse(arguments)) refuse(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
         refuse(QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().constFirst()));
-    if (parser.isSet(help) || parser.isSet(version)) {
+    const bool helpAsked = parser.isSet(help) || parser.isSet(QStringLiteral("help-all"));
+    if (helpAsked || parser.isSet(version)) {
         const QCoreApplication core(argc, argv);  // the help names the program from it
         QCoreApplication::setApplicationName(QStringLiteral("karnoth"));
         QCoreApplication::setApplicationVersion(QStringLiteral(KARNOTH_VERSION));
-        const QString text = parser.isSet(help) ? parser.helpText()
+        const QString text = helpAsked ? parser.helpText()
                                                 : QStringLiteral("karnoth %1\n").arg(QStringLiteral(KARNOTH_VERSION));
         std::fputs(qPrintable(text), stdout);
         std::exit(std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1);

@@ -194,6 +194,7 @@ TEST(ScenarioFile, NestingWithinTheLimitAndAByteOrderMarkAreRead)
 TEST_F(FormTest, OpeningAScenarioReportsEachFaultOnce)
 {
     loaded();
+    expectFaults();
     const std::size_t before = form().faults().size();
     form().openScenario(parseScenario(scenarioFileJson(windowInputsJson({{"txtAdultSurv", "\"abc\""}})), "x", "x"));
     ASSERT_EQ(form().faults().size(), before + 1);
