@@ -3,6 +3,7 @@
 #include "panel/change_handlers.h"
 #include "support/fault.h"
 
+#include <algorithm>
 #include <new>
 #include <utility>
 
@@ -183,6 +184,10 @@ void Form1::asEvent(const std::function<void()>& handler)
 
 void Form1::report(const std::string& message, const std::string& field)
 {
+    if (actionFaultsFrom_ &&
+        std::find(faults_.begin() + static_cast<std::ptrdiff_t>(*actionFaultsFrom_), faults_.end(), message) !=
+            faults_.end())
+        return;
     faults_.push_back(message);
     currentFault_ = message;
     currentFaultField_ = field;

@@ -124,6 +124,18 @@ private:
     // Runs one handler as a window event: its fault is reported, never passed on.
     void asEvent(const std::function<void()>& handler);
     void report(const std::string& message, const std::string& field = {});
+    // Start-up and opening a scenario run the indicators and a run as one action: a fault that
+    // several of them meet (an input they all read) is reported once.
+    class OneAction {
+    public:
+        explicit OneAction(Form1& form) : form_(form) { form_.actionFaultsFrom_ = form_.faults_.size(); }
+        ~OneAction() { form_.actionFaultsFrom_.reset(); }
+        OneAction(const OneAction&) = delete;
+        OneAction& operator=(const OneAction&) = delete;
+
+    private:
+        Form1& form_;
+    };
     void changed(const Control& control);
     // Applies the settings file; returns its problem, if any, already reported.
     std::optional<std::string> loadSettings();
@@ -140,6 +152,7 @@ private:
     std::optional<WindowInputs> lastRunInputs_;
     bool runEnded_ = false;
     std::vector<std::string> faults_;
+    std::optional<std::size_t> actionFaultsFrom_;  // faults_'s index where the current action began
     std::vector<std::string> notices_;
     bool holdingChangeEvents_ = false;  // while a scenario is opened
     std::string currentFault_;

@@ -28,6 +28,7 @@ std::optional<std::string> Form1::loadSettings()
 
 void Form1::Form_Load()
 {
+    const OneAction action(*this);
     const std::optional<std::string> settingsProblem = loadSettings();
     setCaption(control::Label4, sterilisationRateCaption(value(control::hscSterilise)));
     setCaption(control::Label2, abandonedCaption(value(control::vscGainLoss)));

@@ -15,6 +15,8 @@ namespace {
 
 using Json = nlohmann::json;
 
+constexpr std::size_t kMostQuoted = 60;  // characters of a value that a message quotes
+
 constexpr std::string_view kFormat = "karnoth-scenario";
 constexpr int kVersion = 1;
 
@@ -28,10 +30,13 @@ public:
     }
 
     // A JSON value as a message shows it, as JSON (a text in its quotes): short, one line, no
-    // control characters.
+    // control characters. Only its first characters are ever written out, so a huge value costs
+    // nothing.
     static std::string shown(const Json& value)
     {
-        const std::string quoted = quotedForMessage(value.dump(-1, ' ', false, Json::error_handler_t::replace), 30);
+        std::string text;
+        preview(value, text);
+        const std::string quoted = quotedForMessage(text, kMostQuoted);
         return quoted.substr(1, quoted.size() - 2);
     }
 
@@ -112,6 +117,9 @@ public:
                             where + ": the number killed " + shown(record[1]) + " is not a whole number");
             const double year = record[0].get<double>();
             const double count = record[1].get<double>();
+            if (year == std::trunc(year) && (year < kFirstYear || year > kLastYear))
+                throw Fault(FaultKind::File, where + ": the year " + shown(record[0]) +
+                                                 " lies outside the years 1950 to 2050");
             checkKilledRecord(year, count, where, shown(record[0]), shown(record[1]));
             scenario.killed.push_back({static_cast<int>(year), static_cast<float>(count)});
         }
@@ -146,20 +154,84 @@ public:
     }
 
 private:
+    // Appends the value's JSON until `out` holds more than a message quotes.
+    static void preview(const Json& value, std::string& out)
+    {
+        const auto full = [&] { return out.size() > kMostQuoted; };
+        if (value.is_object() || value.is_array()) {
+            out += value.is_object() ? '{' : '[';
+            bool first = true;
+            for (const auto& [key, item] : value.items()) {
+                if (full()) return;
+                if (!first) out += ',';
+                first = false;
+                if (value.is_object()) out += Json(key).dump(-1, ' ', false, Json::error_handler_t::replace) + ':';
+                preview(item, out);
+            }
+            out += value.is_object() ? '}' : ']';
+        } else if (value.is_string()) {
+            const std::string& text = value.get_ref<const std::string&>();
+            out += Json(text.substr(0, kMostQuoted + 1)).dump(-1, ' ', false, Json::error_handler_t::replace);
+        } else {
+            out += value.dump();
+        }
+    }
+
     std::string file_;
 };
+
+
+// Nesting deeper than this is refused while parsing: a scenario needs three levels, and a value
+// nested 100,000 deep would overflow the stack of anything that walks it.
+constexpr int kDeepestNesting = 64;
+
+struct TooDeep {};
+
+// nlohmann's message without its "[json.exception...] " tag, and what it last read (which can be
+// a whole huge token, or bytes that are not UTF-8) quoted short.
+std::string parseProblem(const Json::exception& error)
+{
+    std::string what = error.what();
+    if (const std::size_t tag = what.find("] "); what.starts_with("[json.exception") && tag != std::string::npos)
+        what.erase(0, tag + 2);
+    constexpr std::string_view kLastRead = "; last read: '";
+    if (const std::size_t at = what.find(kLastRead); at != std::string::npos) {
+        std::string_view token = std::string_view(what).substr(at + kLastRead.size());
+        if (token.ends_with('\'')) token.remove_suffix(1);
+        what = what.substr(0, at) + "; last read: " + quotedForMessage(token, kMostQuoted);
+    } else if (const std::size_t number = what.find("number overflow parsing '"); number != std::string::npos) {
+        // "number overflow parsing '1e400'": beyond the largest double
+        std::string_view token = std::string_view(what).substr(number + 25);
+        if (token.ends_with('\'')) token.remove_suffix(1);
+        what = "the number " + quotedForMessage(token, kMostQuoted) + " is beyond the largest number (about 1.8e308)";
+    }
+    return what;
+}
+
+Json parseLimited(std::string_view json, std::string_view shownName)
+{
+    const Json::parser_callback_t limitDepth = [](int depth, Json::parse_event_t event, Json&) {
+        if ((event == Json::parse_event_t::object_start || event == Json::parse_event_t::array_start) &&
+            depth >= kDeepestNesting)
+            throw TooDeep{};
+        return true;
+    };
+    try {
+        return Json::parse(json, limitDepth);
+    } catch (const TooDeep&) {
+        throw Fault(FaultKind::File, std::string(shownName) + " is not a scenario: its values are nested more than " +
+                                         std::to_string(kDeepestNesting) + " deep");
+    } catch (const Json::exception& error) {
+        throw Fault(FaultKind::File, std::string(shownName) + " is not JSON: " + parseProblem(error));
+    }
+}
 
 }  // namespace
 
 Scenario parseScenario(std::string_view json, std::string_view shownName, std::string_view baseName)
 {
     const Reader reader(shownName);
-    Json root;
-    try {
-        root = Json::parse(json);
-    } catch (const Json::parse_error& error) {
-        throw Fault(FaultKind::File, std::string(shownName) + " is not JSON: " + error.what());
-    }
+    const Json root = parseLimited(json, shownName);
     if (!root.is_object()) reader.bad("the file", "is not a JSON object");
     const auto format = root.find("format");
     if (format == root.end() || !format->is_string() || format->get<std::string>() != kFormat)
@@ -171,20 +243,25 @@ Scenario parseScenario(std::string_view json, std::string_view shownName, std::s
                                       ": this program reads version 1");
 
     Scenario scenario;
-    scenario.name = reader.optionalString(root, "name");
-    if (scenario.name.empty()) scenario.name = std::string(baseName);
-    scenario.notes = reader.optionalString(root, "notes");
-    scenario.saved = reader.optionalString(root, "saved");
-    reader.readInputs(root, scenario);
-    reader.readKilled(root, scenario);
-    reader.readPlanner(root, scenario);
+    try {
+        scenario.name = reader.optionalString(root, "name");
+        if (scenario.name.empty()) scenario.name = std::string(baseName);
+        scenario.notes = reader.optionalString(root, "notes");
+        scenario.saved = reader.optionalString(root, "saved");
+        reader.readInputs(root, scenario);
+        reader.readKilled(root, scenario);
+        reader.readPlanner(root, scenario);
+    } catch (const Json::exception& error) {
+        // Every value's kind is checked before it is read; this keeps a missed check a message.
+        reader.bad("a value", parseProblem(error));
+    }
     return scenario;
 }
 
 Scenario readScenarioFile(const std::filesystem::path& path)
 {
-    const std::string shown = path.filename().string();
-    const std::optional<std::string> text = readWholeFile(path, shown);
+    const std::string shown = path.string();
+    const std::optional<std::string> text = readWholeFile(path, shown, kScenarioFileLimit);
     if (!text) throw Fault(FaultKind::File, shown + " does not exist");
     return parseScenario(*text, shown, path.stem().string());
 }
@@ -224,7 +301,7 @@ std::string formatScenario(const Scenario& scenario)
 
 void writeScenarioFile(const std::filesystem::path& path, const Scenario& scenario)
 {
-    replaceWholeFile(path, formatScenario(scenario), path.filename().string());
+    replaceWholeFile(path, formatScenario(scenario), path.string());
 }
 
 std::string currentUtcTime()

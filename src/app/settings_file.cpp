@@ -6,6 +6,7 @@
 #include "support/numeric_text.h"
 #include "support/quoted_text.h"
 #include "support/text_file.h"
+#include "support/text_lines.h"
 
 #include <cmath>
 #include <vector>
@@ -62,16 +63,8 @@ LoadedSettings parseSettings(std::string_view text, ScrollRangeOf scrollRange)
 {
     LoadedSettings loaded;
     loaded.present = true;
-    std::vector<std::string_view> lines;
-    std::size_t pos = 0;
-    while (pos < text.size() && lines.size() < kSettingsFields.size()) {
-        std::size_t eol = text.find('\n', pos);
-        if (eol == std::string_view::npos) eol = text.size();
-        std::string_view row = text.substr(pos, eol - pos);
-        if (!row.empty() && row.back() == '\r') row.remove_suffix(1);
-        lines.push_back(row);
-        pos = eol + 1;
-    }
+    std::vector<std::string_view> lines = splitLines(text);
+    if (lines.size() > kSettingsFields.size()) lines.resize(kSettingsFields.size());
     std::string problems;
     auto note = [&](const std::string& what) { problems += (problems.empty() ? "" : "; ") + what; };
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -98,7 +91,7 @@ LoadedSettings readSettingsFile(const std::filesystem::path& path, ScrollRangeOf
 {
     std::optional<std::string> text;
     try {
-        text = readWholeFile(path, kFileName);
+        text = readWholeFile(path, kFileName, kSmallTextFileLimit);
     } catch (const Fault& fault) {
         LoadedSettings unreadable;
         unreadable.present = true;

@@ -1,9 +1,13 @@
 #include "gui/drawing_export.h"
 
+#include "support/fault.h"
+#include "support/text_file.h"
+
+#include <QBuffer>
+#include <QFile>
 #include <QFileDialog>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace karnoth::gui {
@@ -13,7 +17,43 @@ QString cannotSave(const QString& path) { return QFileDialog::tr("The file %1 co
 
 }  // namespace
 
+bool saveBytes(const QString& path, const QByteArray& bytes, QString& error)
+{
+    try {
+        replaceWholeFile(QFile::encodeName(path).toStdString(),
+                         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                         path.toStdString());
+        return true;
+    } catch (const Fault& fault) {
+        error = QString::fromStdString(fault.what());
+        return false;
+    }
+}
+
+bool saveImageAsPng(const QString& path, const QImage& image, QString& error)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        error = cannotSave(path);
+        return false;
+    }
+    return saveBytes(path, bytes, error);
+}
+
 bool writeDrawingAsPng(const QString& path, QSize size, double pixelRatio, const PaintFunction& paint)
+{
+    QString ignored;
+    return saveDrawingAsPng(path, size, pixelRatio, paint, ignored);
+}
+
+bool writeDrawingAsSvg(const QString& path, QSize size, const SvgHeader& header, const PaintFunction& paint)
+{
+    QString ignored;
+    return saveDrawingAsSvg(path, size, header, paint, ignored);
+}
+
+bool saveDrawingAsPng(const QString& path, QSize size, double pixelRatio, const PaintFunction& paint, QString& error)
 {
     QImage image(size * pixelRatio, QImage::Format_RGB32);
     image.setDevicePixelRatio(pixelRatio);
@@ -21,49 +61,44 @@ bool writeDrawingAsPng(const QString& path, QSize size, double pixelRatio, const
     QPainter painter(&image);
     paint(painter, size);
     painter.end();
-    return image.save(path, "PNG");
+    return saveImageAsPng(path, image, error);
 }
 
-bool writeDrawingAsSvg(const QString& path, QSize size, const SvgHeader& header, const PaintFunction& paint)
+bool saveDrawingAsSvg(const QString& path, QSize size, const SvgHeader& header, const PaintFunction& paint,
+                      QString& error)
 {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
-    generator.setFileName(path);
+    generator.setOutputDevice(&buffer);
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
     if (header.resolution) generator.setResolution(*header.resolution);
     generator.setTitle(header.title);
     generator.setDescription(header.description);
     QPainter painter;
-    if (!painter.begin(&generator)) return false;
+    if (!painter.begin(&generator)) {
+        error = cannotSave(path);
+        return false;
+    }
     paint(painter, size);
-    return painter.end();
-}
-
-bool saveDrawingAsPng(const QString& path, QSize size, double pixelRatio, const PaintFunction& paint, QString& error)
-{
-    if (writeDrawingAsPng(path, size, pixelRatio, paint)) return true;
-    error = cannotSave(path);
-    return false;
+    if (!painter.end()) {
+        error = cannotSave(path);
+        return false;
+    }
+    return saveBytes(path, bytes, error);
 }
 
 bool saveDrawingAsSvg(const QString& path, QSize size, const QString& title, const QString& description,
                       const PaintFunction& paint, QString& error)
 {
-    if (writeDrawingAsSvg(path, size, SvgHeader{title, description, std::nullopt}, paint)) return true;
-    error = cannotSave(path);
-    return false;
+    return saveDrawingAsSvg(path, size, SvgHeader{title, description, std::nullopt}, paint, error);
 }
 
 bool saveText(const QString& path, const std::string& text, QString& error)
 {
-    // Written whole or not at all: a failed write leaves any earlier file as it was.
-    QSaveFile file(path);
-    const auto size = static_cast<qint64>(text.size());
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), size) != size || !file.commit()) {
-        error = cannotSave(path);
-        return false;
-    }
-    return true;
+    return saveBytes(path, QByteArray::fromStdString(text), error);
 }
 
 QString askSavePath(QWidget* parent, const QString& title, const QString& filter, const QString& suffix)

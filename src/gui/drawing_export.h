@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+class QByteArray;
+class QImage;
 class QPainter;
 class QWidget;
 
@@ -32,9 +34,17 @@ bool writeDrawingAsSvg(const QString& path, QSize size, const SvgHeader& header,
 
 // The same, with a reason in `error` when the file cannot be written.
 bool saveDrawingAsPng(const QString& path, QSize size, double pixelRatio, const PaintFunction& paint, QString& error);
+bool saveDrawingAsSvg(const QString& path, QSize size, const SvgHeader& header, const PaintFunction& paint,
+                      QString& error);
 bool saveDrawingAsSvg(const QString& path, QSize size, const QString& title, const QString& description,
                       const PaintFunction& paint, QString& error);
 bool saveText(const QString& path, const std::string& text, QString& error);
+
+// Any file's bytes, or an image as PNG, written as every save is: through a temporary file beside
+// the file (or beside a link's target) and a rename, keeping the file's permissions. The reason
+// names the path in `error` when the file cannot be written; an older file is then left whole.
+bool saveBytes(const QString& path, const QByteArray& bytes, QString& error);
+bool saveImageAsPng(const QString& path, const QImage& image, QString& error);
 
 // The file name the user chooses, ending in `suffix` (".png"); empty when the dialog is cancelled.
 QString askSavePath(QWidget* parent, const QString& title, const QString& filter, const QString& suffix);

@@ -1,70 +1,149 @@
 // karnoth: the window Form1, started in the current directory (where "karnoth.ini" and
 // "killed.txt" are read and written). With --screenshot FILE.png it starts up as usual, renders
 // the window offscreen into FILE.png and exits, so the window can be seen without a display;
-// --size WxH renders it at that size (pixels), otherwise it renders at the layout's own size.
+// --size WxH renders it at exactly that size (pixels), otherwise at the layout's own size.
 
+#include "gui/drawing_export.h"
 #include "gui/form_window.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QString>
 
 #include <cstdio>
-#include <cstring>
 #include <optional>
-#include <string>
 
 namespace {
 
+constexpr int kLargestSide = 20000;  // pixels; a picture beyond it is some 1.6 GB of RGBA
+
 struct Options {
-    std::optional<std::string> screenshot;
+    std::optional<QString> screenshot;
     std::optional<QSize> size;
-    std::optional<std::string> error;
 };
 
-// "WxH", each a whole number of pixels from 1 to 20000.
-std::optional<QSize> parseSize(const std::string& text)
+// "WxH", each a whole number of pixels; the limits are checked once the window is known.
+std::optional<QSize> parseSize(const QString& text)
 {
-    static const QRegularExpression pattern(QStringLiteral("^([0-9]{1,5})[xX]([0-9]{1,5})$"));
-    const QRegularExpressionMatch match = pattern.match(QString::fromStdString(text));
+    static const QRegularExpression pattern(QStringLiteral("^([0-9]{1,9})[xX]([0-9]{1,9})$"));
+    const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch()) return std::nullopt;
-    const int width = match.captured(1).toInt();
-    const int height = match.captured(2).toInt();
-    if (width < 1 || height < 1 || width > 20000 || height > 20000) return std::nullopt;
-    return QSize(width, height);
+    return QSize(match.captured(1).toInt(), match.captured(2).toInt());
 }
 
-// The value of `--name VALUE` or `--name=VALUE` at argv[i]; advances i past it.
-std::optional<std::string> optionValue(int argc, char** argv, int& i, const std::string& name, Options& options)
+// Qt's own options, which QApplication takes from the command line: accepted here, not listed.
+void addQtOptions(QCommandLineParser& parser)
 {
-    const std::string arg = argv[i];
-    if (arg == name) {
-        if (i + 1 >= argc) {
-            options.error = name + " needs a value";
-            return std::nullopt;
-        }
-        return std::string(argv[++i]);
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                             "qwindowicon", "qwindowtitle", "style", "stylesheet", "geometry", "display", "session",
+                             "qmljsdebugger"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
     }
-    if (arg.rfind(name + "=", 0) == 0) return arg.substr(name.size() + 1);
-    return std::nullopt;
+    for (const char* name : {"reverse", "nograb", "dograb", "widgetcount"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
 }
 
+[[noreturn]] void refuse(const QString& message)
+{
+    std::fprintf(stderr, "karnoth: %s\n", qPrintable(message));
+    std::exit(2);
+}
+
+// The options, or exit: 0 after --help or --version, 2 for anything it does not take. Parsed
+// before the application exists, so neither needs a display.
 Options parseOptions(int argc, char** argv)
 {
-    Options options;
-    for (int i = 1; i < argc && !options.error; ++i) {
-        if (auto file = optionValue(argc, argv, i, "--screenshot", options)) {
-            if (file->empty()) options.error = "--screenshot needs a file name";
-            options.screenshot = *file;
-        } else if (auto size = optionValue(argc, argv, i, "--size", options)) {
-            options.size = parseSize(*size);
-            if (!options.size) options.error = "--size takes WIDTHxHEIGHT in pixels, such as 1600x1000, not " + *size;
-        }
-        // Anything else is left to QApplication (-platform, -style and the like).
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral(
+        "Karnoth: plans a sterilisation programme for a town's dogs. Starts the window in the current "
+        "directory, where karnoth.ini and killed.txt are read and written."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Render the window offscreen into FILE (.png) and exit."),
+                                        QStringLiteral("FILE"));
+    const QCommandLineOption size(QStringLiteral("size"),
+                                  QStringLiteral("With --screenshot: the picture's size in pixels, such as 1600x1000 "
+                                                 "(default: the layout's own size)."),
+                                  QStringLiteral("WxH"));
+    parser.addOption(screenshot);
+    parser.addOption(size);
+    addQtOptions(parser);
+    if (!parser.parse(arguments)) refuse(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        refuse(QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().constFirst()));
+    const bool helpAsked = parser.isSet(help) || parser.isSet(QStringLiteral("help-all"));
+    if (helpAsked || parser.isSet(version)) {
+        const QCoreApplication core(argc, argv);  // the help names the program from it
+        QCoreApplication::setApplicationName(QStringLiteral("karnoth"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(KARNOTH_VERSION));
+        const QString text = helpAsked ? parser.helpText()
+                                                : QStringLiteral("karnoth %1\n").arg(QStringLiteral(KARNOTH_VERSION));
+        std::fputs(qPrintable(text), stdout);
+        std::exit(std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1);
     }
-    if (!options.error && options.size && !options.screenshot) options.error = "--size goes with --screenshot";
+
+    Options options;
+    if (parser.isSet(screenshot)) {
+        const QString file = parser.value(screenshot);
+        if (file.isEmpty()) refuse(QStringLiteral("--screenshot needs a file name"));
+        if (!file.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
+            refuse(QStringLiteral("--screenshot writes PNG pictures: the file name must end in .png, not %1").arg(file));
+        options.screenshot = file;
+    }
+    if (parser.isSet(size)) {
+        if (!options.screenshot) refuse(QStringLiteral("--size goes with --screenshot"));
+        options.size = parseSize(parser.value(size));
+        if (!options.size)
+            refuse(QStringLiteral("--size takes WIDTHxHEIGHT in pixels, such as 1600x1000, not %1")
+                       .arg(parser.value(size)));
+    }
     return options;
+}
+
+// Renders the window at `size` (or its layout's size) into `path`: 0 when written, 1 when the
+// file cannot be written (an older picture then stays whole), 2 for a size the window cannot take.
+int writeScreenshot(karnoth::gui::FormWindow& window, const QString& path, std::optional<QSize> size)
+{
+    // Shown (offscreen) so that the layouts settle; then at the size asked for, whatever the
+    // screen, since a screenshot is not a window on it.
+    window.show();
+    QApplication::processEvents();
+    const QSize smallest = window.minimumSizeHint().expandedTo(window.minimumSize());
+    const QSize wanted = size.value_or(window.layoutSize());
+    if (wanted.width() < smallest.width() || wanted.height() < smallest.height() || wanted.width() > kLargestSide ||
+        wanted.height() > kLargestSide) {
+        std::fprintf(stderr, "karnoth: --size %dx%d is outside the sizes the window takes: %dx%d to %dx%d\n",
+                     wanted.width(), wanted.height(), smallest.width(), smallest.height(), kLargestSide, kLargestSide);
+        return 2;
+    }
+    window.setMaximumSize(kLargestSide, kLargestSide);
+    window.resize(wanted);
+    QApplication::processEvents();
+    if (window.size() != wanted) {
+        std::fprintf(stderr, "karnoth: the window could not be laid out at %dx%d (it took %dx%d)\n", wanted.width(),
+                     wanted.height(), window.width(), window.height());
+        return 1;
+    }
+    QImage image = window.grab().toImage();
+    image.setDevicePixelRatio(1);
+    if (image.size() != wanted) image = image.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QString error;
+    if (!karnoth::gui::saveImageAsPng(path, image, error)) {
+        std::fprintf(stderr, "karnoth: %s\n", qPrintable(error));
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -72,32 +151,15 @@ Options parseOptions(int argc, char** argv)
 int main(int argc, char** argv)
 {
     const Options options = parseOptions(argc, argv);
-    if (options.error) {
-        std::fprintf(stderr, "karnoth: %s\n", options.error->c_str());
-        return 2;
-    }
     // A screenshot needs no display.
     if (options.screenshot && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("karnoth"));
+    QApplication::setApplicationVersion(QStringLiteral(KARNOTH_VERSION));
     karnoth::gui::FormWindow window;
-
-    if (options.screenshot) {
-        // Shown (offscreen) so that the layouts settle; then at the size asked for, whatever the
-        // screen, since a screenshot is not a window on it.
-        window.show();
-        QApplication::processEvents();
-        window.resize(options.size.value_or(window.layoutSize()));
-        QApplication::processEvents();
-        const QString path = QString::fromStdString(*options.screenshot);
-        if (!window.grab().save(path, "PNG")) {
-            std::fprintf(stderr, "karnoth: cannot write the screenshot to %s\n", options.screenshot->c_str());
-            return 1;
-        }
-        return 0;
-    }
+    if (options.screenshot) return writeScreenshot(window, *options.screenshot, options.size);
     window.show();
     return app.exec();
 }

@@ -16,7 +16,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
+#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -391,7 +391,7 @@ bool ScenariosView::exportCsv(const QString& path, QString& error)
 {
     bringUpToDate();
     try {
-        replaceWholeFile(path.toStdString(), comparisonCsv(rows_, target_), QFileInfo(path).fileName().toStdString());
+        replaceWholeFile(QFile::encodeName(path).toStdString(), comparisonCsv(rows_, target_), path.toStdString());
     } catch (const Fault& fault) {
         error = QString::fromStdString(fault.what());
         return false;

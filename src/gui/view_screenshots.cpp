@@ -6,6 +6,7 @@
 // their results and writes DIR/karnoth-sensitivity.png and DIR/karnoth-uncertainty.png.
 
 #include "gui/analysis_view.h"
+#include "gui/drawing_export.h"
 #include "gui/form_window.h"
 #include "gui/range_inputs.h"
 #include "gui/sensitivity_view.h"
@@ -40,8 +41,9 @@ bool waitForResult(const karnoth::gui::AnalysisView& view, int before)
 bool save(QWidget& view, const QString& path)
 {
     QApplication::processEvents();
-    if (view.grab().save(path, "PNG")) return true;
-    std::fprintf(stderr, "karnoth-view-screenshots: cannot write %s\n", qPrintable(path));
+    QString error;
+    if (karnoth::gui::saveImageAsPng(path, view.grab().toImage(), error)) return true;
+    std::fprintf(stderr, "karnoth-view-screenshots: %s\n", qPrintable(error));
     return false;
 }
 

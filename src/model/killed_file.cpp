@@ -19,7 +19,7 @@ struct Field {
     int line;
 };
 
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; }
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\f' || c == '\v'; }
 
 // Splits the text into fields: commas, blanks and line ends separate fields. A comma with no
 // field before it on its line (a leading comma, or two commas in a row) leaves an empty field,
@@ -32,10 +32,10 @@ std::vector<Field> splitFields(std::string_view text)
     std::size_t i = 0;
     while (i < text.size()) {
         const char c = text[i];
-        if (c == '\n') {
+        if (c == '\n' || c == '\r') {  // LF, CR LF or a lone CR
             ++line;
             fieldSinceComma = false;
-            ++i;
+            i += c == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
         } else if (c == ',') {
             if (!fieldSinceComma) fields.push_back({std::string_view(), line});
             fieldSinceComma = false;
@@ -44,7 +44,7 @@ std::vector<Field> splitFields(std::string_view text)
             ++i;
         } else {
             std::size_t j = i;
-            while (j < text.size() && text[j] != ',' && text[j] != '\n' && !isSpace(text[j])) ++j;
+            while (j < text.size() && text[j] != ',' && text[j] != '\n' && text[j] != '\r' && !isSpace(text[j])) ++j;
             fields.push_back({text.substr(i, j - i), line});
             fieldSinceComma = true;
             i = j;
@@ -131,14 +131,14 @@ YearlySeries parseKilledRecords(std::string_view text, std::string_view fileName
 
 std::optional<std::vector<KilledRecord>> readKilledRecordList(const std::filesystem::path& path)
 {
-    const std::optional<std::string> text = readWholeFile(path, "killed.txt");
+    const std::optional<std::string> text = readWholeFile(path, "killed.txt", kSmallTextFileLimit);
     if (!text) return std::nullopt;
     return parseKilledRecordList(*text, "killed.txt");
 }
 
 YearlySeries readKilledFile(const std::filesystem::path& path)
 {
-    const std::optional<std::string> text = readWholeFile(path, "killed.txt");
+    const std::optional<std::string> text = readWholeFile(path, "killed.txt", kSmallTextFileLimit);
     if (!text) return {};
     return parseKilledRecords(*text, "killed.txt");
 }

@@ -5,15 +5,18 @@
 #include "render/chart_painter.h"
 #include "render/plan_heat_map.h"
 #include "render/report_table.h"
+#include "support/fault.h"
 #include "support/number_masks.h"
+#include "support/text_file.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -359,13 +362,12 @@ QStringList planSummaryLines(const Plan& plan)
 
 bool writeReport(const QString& path, const ReportContent& content, QString& error, int* pages)
 {
-    // Through a temporary file and a rename, so that a failed write leaves an older report whole.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = translated("The report could not be written to %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    QPdfWriter writer(&file);
+    // Laid out in memory, then saved as every file is saved: through a temporary file and a rename,
+    // so that a failed write leaves an older report whole, and through a link to its target.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setResolution(kResolution);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     writer.setTitle(content.title);
@@ -391,8 +393,16 @@ bool writeReport(const QString& path, const ReportContent& content, QString& err
         flow.newPage();
         paintComparison(painter, flow, content);
     }
-    if (!painter.end() || !file.commit()) {
-        error = translated("The report could not be written to %1: %2").arg(path, file.errorString());
+    if (!painter.end()) {
+        error = translated("The report could not be written to %1.").arg(path);
+        return false;
+    }
+    try {
+        replaceWholeFile(QFile::encodeName(path).toStdString(),
+                         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                         path.toStdString());
+    } catch (const Fault& fault) {
+        error = QString::fromStdString(fault.what());
         return false;
     }
     if (pages) *pages = flow.pages();

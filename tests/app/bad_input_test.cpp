@@ -326,12 +326,15 @@ std::vector<SettingsCase> settingsCases()
     cases.push_back({"CrLf", whole, kAllFields, false});
     cases.push_back({"Lf", savedFile(11, "\n"), kAllFields, false});
     cases.push_back({"LastLineWithoutEnd", whole.substr(0, whole.size() - 2), kAllFields, false});
-    cases.push_back({"CrOnly", savedFile(11, "\r"), 0, true});
+    cases.push_back({"CrOnly", savedFile(11, "\r"), kAllFields, false});
     cases.push_back({"BinaryGarbage", binaryGarbage(4096), 0, true});
     cases.push_back({"NulBytes", std::string(64, '\0'), 0, true});
-    cases.push_back({"TenMegabytesAfterTheValues", whole + std::string(10 << 20, 'x'), kAllFields, false});
-    // The first line, " 2000", replaced by ten million digits: too large, the other ten are read.
-    cases.push_back({"TenMegabyteLine", std::string(10 << 20, '7') + whole.substr(5), kAllFields & ~1u, true});
+    // Up to 1 MiB is read; a larger file is refused whole, before it is read into memory.
+    cases.push_back({"AMebibyteWithTheValues", whole + std::string((1u << 20) - whole.size(), 'x'), kAllFields, false});
+    cases.push_back({"TenMegabytesAfterTheValues", whole + std::string(10 << 20, 'x'), 0, true});
+    // The first line, " 2000", replaced by a hundred thousand digits: too large, the other ten are read.
+    cases.push_back({"LongLine", std::string(100000, '7') + whole.substr(5), kAllFields & ~1u, true});
+    cases.push_back({"TenMegabyteLine", std::string(10 << 20, '7') + whole.substr(5), 0, true});
     cases.push_back({"TenMegabytesOfLines", std::string(10 << 20, '\n'), 0, true});
     return cases;
 }
@@ -460,10 +463,14 @@ std::vector<KilledCase> killedCases()
     cases.push_back({"BinaryGarbage", binaryGarbage(4096), {"killed.txt", "record 1"}, ""});
     // The whole message survives the NULs it quotes.
     cases.push_back({"NulBytes", std::string(64, '\0'), {"killed.txt", "record 1", "no number of dogs killed"}, ""});
+    // Up to 1 MiB is read; a larger file is refused whole, before it is read into memory.
     std::string manyRecords;
+    while (manyRecords.size() + 8 <= (1u << 20)) manyRecords += "2000,1\r\n";
+    cases.push_back({"AMebibyteOfRecords", manyRecords, {}, "2000,1\r\n"});
     while (manyRecords.size() < (10u << 20)) manyRecords += "2000,1\r\n";
-    cases.push_back({"TenMegabytesOfRecords", manyRecords, {}, "2000,1\r\n"});
-    cases.push_back({"TenMegabyteLine", std::string(10 << 20, 'x'), {"killed.txt", "record 1", "line 1"}, ""});
+    cases.push_back({"TenMegabytesOfRecords", manyRecords, {"killed.txt", "larger than 1 MiB"}, ""});
+    cases.push_back({"LongLine", std::string(100000, 'x'), {"killed.txt", "record 1", "line 1"}, ""});
+    cases.push_back({"TenMegabyteLine", std::string(10 << 20, 'x'), {"killed.txt", "larger than 1 MiB"}, ""});
     cases.push_back({"Year1949", "1949,10\r\n", {"killed.txt", "record 1", "1949"}, ""});
     cases.push_back({"Year2051", killedFile(2) + "2051,10\r\n", {"killed.txt", "record 3", "line 3", "2051"}, ""});
     cases.push_back({"YearMinus32769", "-32769,10\r\n", {"killed.txt", "record 1", "-32769"}, ""});

@@ -94,6 +94,13 @@ TEST(ScenarioFile, NameDefaultsToTheBaseNameAndUnknownKeysAreIgnored)
     EXPECT_FALSE(scenario.planner);
 }
 
+std::string repeated(const std::string& text, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i) out += text;
+    return out;
+}
+
 struct BadScenario {
     const char* name;
     std::string json;
@@ -112,8 +119,10 @@ TEST_P(BadScenarioTest, IsReportedWithTheFieldAndChangesNothing)
         form().openScenario(readScenarioFile(dir.file("bad.karnoth")));
         ADD_FAILURE() << "no fault";
     } catch (const Fault& fault) {
-        EXPECT_EQ(std::string(fault.what()).rfind("bad.karnoth", 0), 0u) << fault.what();
-        EXPECT_NE(std::string(fault.what()).find(c.mentions), std::string::npos) << fault.what();
+        const std::string message = fault.what();
+        EXPECT_EQ(message.rfind(dir.file("bad.karnoth").string(), 0), 0u) << message;
+        EXPECT_NE(message.find(c.mentions), std::string::npos) << message;
+        EXPECT_LT(message.size(), 400u) << "a message quotes a value short";
     }
     for (std::size_t i = 0; i < before.size(); ++i) {
         EXPECT_EQ(form().controls()[i].text, before[i].text) << before[i].row->name;
@@ -155,8 +164,42 @@ INSTANTIATE_TEST_SUITE_P(
                     scenarioFileJson(windowInputsJson(),
                                  R"(, "planner": {"targetYear": "2030", "targetPercent": 5, "costOwned": 1, "costStreet": 1})"),
                     "\"targetYear\""},
-        BadScenario{"NameNotText", scenarioFileJson(windowInputsJson(), R"(, "name": 5)"), "\"name\" 5 is not a text"}),
+        BadScenario{"NameNotText", scenarioFileJson(windowInputsJson(), R"(, "name": 5)"), "\"name\" 5 is not a text"},
+        // Inputs that used to crash or flood the message.
+        BadScenario{"NumberBeyondADouble", scenarioFileJson(windowInputsJson(), R"(, "x": 1e400)"),
+                    "the number \"1e400\" is beyond the largest number"},
+        BadScenario{"OnlyAHugeNumber", "1e400", "is not JSON"},
+        BadScenario{"DeepNesting",
+                    scenarioFileJson(windowInputsJson(), ", \"notes\": " + std::string(100000, '[') + std::string(100000, ']')),
+                    "nested more than 64 deep"},
+        BadScenario{"NotUtf8", scenarioFileJson(windowInputsJson(), ", \"name\": \"caf\xe9\""), "UTF-8"},
+        BadScenario{"HugeValueQuotedShort",
+                    scenarioFileJson(windowInputsJson({{"txtAdultSurv", "[" + repeated("1,", 100000) + "1]"}})),
+                    "\"txtAdultSurv\" [1,1,1,1,1"},
+        BadScenario{"KilledYearOutsideTheWholeNumbers",
+                    scenarioFileJson(windowInputsJson(), R"(, "killed": [[40000, 10]])"),
+                    "the year 40000 lies outside the years 1950 to 2050"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ScenarioFile, NestingWithinTheLimitAndAByteOrderMarkAreRead)
+{
+    const std::string notes = std::string(60, '[') + std::string(60, ']');
+    EXPECT_NO_THROW(parseScenario(scenarioFileJson(windowInputsJson(), R"(, "comment": )" + notes), "x", "x"));
+    testing::TempDir dir;
+    dir.write("bom.karnoth", "\xEF\xBB\xBF" + scenarioFileJson(windowInputsJson()));
+    EXPECT_EQ(readScenarioFile(dir.file("bom.karnoth")).name, "bom");
+}
+
+// Opening a scenario runs the indicators and the model: a text they all read is one fault.
+TEST_F(FormTest, OpeningAScenarioReportsEachFaultOnce)
+{
+    loaded();
+    expectFaults();
+    const std::size_t before = form().faults().size();
+    form().openScenario(parseScenario(scenarioFileJson(windowInputsJson({{"txtAdultSurv", "\"abc\""}})), "x", "x"));
+    ASSERT_EQ(form().faults().size(), before + 1);
+    EXPECT_NE(form().faults().back().find("\"abc\""), std::string::npos) << form().faults().back();
+}
 
 TEST(ScenarioInputs, AreTheInputsARunWouldRead)
 {

@@ -1,5 +1,7 @@
 #include "app/settings_file.h"
 
+#include "temp_dir.h"
+
 #include <gtest/gtest.h>
 
 namespace karnoth {
@@ -37,6 +39,21 @@ TEST(SettingsFile, LineEndingsAndBlanks)
         EXPECT_EQ(loaded.fields[1]->text, "0.9");
         EXPECT_EQ(loaded.fields[10]->value, 50);
     }
+}
+
+// A lone CR ends a line as LF and CR LF do, so no later field moves up a line; a byte-order mark
+// is not part of the first field.
+TEST(SettingsFile, ALoneCrAndAByteOrderMarkKeepEveryFieldInItsLine)
+{
+    testing::TempDir dir;
+    dir.write("karnoth.ini", "\xEF\xBB\xBF" "4000\r\n0.85\r.1\r\n1\n7\r1990\r2005\r0.75\r2\r252\r50\r\n");
+    const LoadedSettings loaded = readSettingsFile(dir.file("karnoth.ini"), ranges);
+    EXPECT_FALSE(loaded.problem) << *loaded.problem;
+    EXPECT_EQ(loaded.fields[0]->value, 4000);
+    EXPECT_EQ(loaded.fields[1]->text, "0.85");
+    EXPECT_EQ(loaded.fields[2]->text, "0.1");
+    EXPECT_EQ(loaded.fields[4]->text, "7");
+    EXPECT_EQ(loaded.fields[10]->value, 50);
 }
 
 TEST(SettingsFile, BadFieldsKeepTheirDefaultsAndOneReportNamesThem)

@@ -6,6 +6,7 @@
 #include "gui_fixture.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,14 +42,22 @@ class GuiLifecycleTest : public QObject {
 
     std::unique_ptr<ScratchDirectory> scratch_;
 
-    // Runs the window program in the scratch directory; its exit code, or -1 when it crashed.
-    int runProgram(const QStringList& arguments)
+    // Runs the window program in the scratch directory; its exit code, or -1 when it crashed or
+    // did not end (a window left open). What it printed lands in `out` and `err`.
+    int runProgram(const QStringList& arguments, QString* out = nullptr, QString* err = nullptr)
     {
         QProcess program;
         program.setWorkingDirectory(scratch_->path());
         program.start(QStringLiteral(KARNOTH_EXECUTABLE), arguments);
-        if (!program.waitForFinished(60000) || program.exitStatus() != QProcess::NormalExit) return -1;
-        return program.exitCode();
+        const bool ended = program.waitForFinished(60000);
+        if (out) *out = QString::fromLocal8Bit(program.readAllStandardOutput());
+        if (err) *err = QString::fromLocal8Bit(program.readAllStandardError());
+        if (!ended) {
+            program.kill();
+            program.waitForFinished();
+            return -1;
+        }
+        return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
     }
 
 private slots:
@@ -147,6 +156,61 @@ private slots:
         QFETCH(QStringList, arguments);
         QCOMPARE(runProgram(arguments), 2);
         QVERIFY(!QFile::exists(scratch_->file(QStringLiteral("a.png"))));
+    }
+
+    // --help and --version answer and end without a window; anything the program does not take
+    // is refused at once, so a script with a typo does not hang on an open window.
+    void theCommandLineIsAnsweredWithoutAWindow_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "--screenshot";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "karnoth 0.";
+        QTest::newRow("misspelt option") << QStringList{"--sceenshot", "x.png"} << 2 << "sceenshot";
+        QTest::newRow("an argument") << QStringList{"x.png"} << 2 << "x.png";
+        QTest::newRow("svg") << QStringList{"--screenshot", "x.svg"} << 2 << ".png";
+        QTest::newRow("below the minimum") << QStringList{"--screenshot", "a.png", "--size", "1x1"} << 2 << "to 20000x20000";
+        QTest::newRow("above 20000") << QStringList{"--screenshot", "a.png", "--size", "20001x900"} << 2 << "to 20000x20000";
+    }
+    void theCommandLineIsAnsweredWithoutAWindow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, says);
+        QString out;
+        QString err;
+        QCOMPARE(runProgram(arguments, &out, &err), exitCode);
+        QVERIFY2((exitCode == 0 ? out : err).contains(says), qPrintable(out + err));
+        QVERIFY(!QFile::exists(scratch_->file(QStringLiteral("a.png"))));
+        QVERIFY(!QFile::exists(scratch_->file(QStringLiteral("x.svg"))));
+    }
+
+    // The screenshot is saved as every file is: a picture that cannot be written leaves the old
+    // one whole, and a link is written through.
+    void aScreenshotIsSavedThroughTheSafePath()
+    {
+        const QString old = scratch_->file(QStringLiteral("old.png"));
+        QFile::remove(old);
+        {
+            QFile file(old);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("the old picture");
+        }
+        QFile::setPermissions(old, QFileDevice::ReadOwner);  // read-only: the save must fail
+        QString err;
+        QCOMPARE(runProgram({QStringLiteral("--screenshot"), old}, nullptr, &err), 1);
+        QVERIFY2(err.contains(old), qPrintable(err));
+        QFile file(old);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("the old picture"));
+
+        const QString target = scratch_->file(QStringLiteral("target.png"));
+        const QString link = scratch_->file(QStringLiteral("link.png"));
+        QVERIFY(QFile::link(target, link));
+        QCOMPARE(runProgram({QStringLiteral("--screenshot"), link, QStringLiteral("--size"), QStringLiteral("1000x700")}), 0);
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(QImage(target).size(), QSize(1000, 700));
     }
 };
 

@@ -23,6 +23,22 @@ TEST(KilledFile, RecordsMaySpanLines)
     EXPECT_EQ(killed[1996], 50);
 }
 
+// Whatever wrote the file: a byte-order mark (Windows Notepad) and lone CR line ends (old Macs).
+TEST(KilledFile, AByteOrderMarkAndEveryLineEndAreAccepted)
+{
+    testing::TempDir dir;
+    dir.write("killed.txt", "\xEF\xBB\xBF" "1995,40\r1996,50\r\n");
+    const YearlySeries killed = readKilledFile(dir.file("killed.txt"));
+    EXPECT_EQ(killed[1995], 40);
+    EXPECT_EQ(killed[1996], 50);
+    try {
+        parseKilledRecords("1995,40\r1996,50\r1997,x\r", "killed.txt");
+        ADD_FAILURE() << "no fault";
+    } catch (const Fault& fault) {
+        EXPECT_NE(std::string(fault.what()).find("record 3 (line 3)"), std::string::npos) << fault.what();
+    }
+}
+
 TEST(KilledFile, BadRecordsNameTheFileAndTheRecord)
 {
     const struct {
