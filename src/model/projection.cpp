@@ -1,5 +1,6 @@
 #include "model/projection.h"
 
+#include "model/input_field.h"
 #include "support/checked_math.h"
 #include "support/fault.h"
 #include "support/number_masks.h"
@@ -251,7 +252,8 @@ void projectYears(PopulationState& s, const ProjectionSettings& in, const Yearly
                 throw Fault(FaultKind::Subscript,
                             "culling in " + std::to_string(Y) + " needs the dogs killed in " +
                                 std::to_string(Y - 1) +
-                                ", before the first year 1950: dogs killed from must be 1951 or later");
+                                ", before the first year 1950: dogs killed from must be 1951 or later",
+                            std::string(fieldCaption(InputField::cullFrom)));
             const double killed = killedByYear[Y - 1];
             if (total == 0)
                 throw Fault(FaultKind::DivisionByZero,
