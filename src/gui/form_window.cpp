@@ -231,6 +231,7 @@ void FormWindow::buildStatusBar()
 void FormWindow::showNotice(const QString& message, int milliseconds)
 {
     noticeTimer_->stop();
+    if (!message.isEmpty()) statusBar()->clearMessage();  // an older message would lie over it
     noticeLine_->setCaption(message.simplified());
     noticeLine_->setToolTip(message);
     noticeLine_->setVisible(!message.isEmpty());

@@ -85,7 +85,7 @@ TEST_F(FormTest, ARunThatStopsNamesItsFieldAndLeavesTheRunBefore)
 {
     expectFaults();
     loaded();
-    const std::vector<float> before = form().lastSeries()->streetTotal.values();
+    const auto before = form().lastSeries()->streetTotal.values();
     struct Case {
         const char* textBox;
         const char* text;
