@@ -132,7 +132,7 @@ TEST_F(FormTest, AnEditedInputMarksTheRunsCaptionsUntilTheNextRun)
     loaded().typeText("txtAdultSurv", "0.85");
     EXPECT_TRUE(form().control("Label14").stale) << "the doubling time waits for a run";
     EXPECT_FALSE(form().control("Label9").stale) << "the lifespans follow the typed text at once";
-    EXPECT_EQ(form().caption("Label9"), "expected lifespan at birth = 0.6");
+    EXPECT_EQ(form().caption("Label9"), "expected lifespan at birth = 0.5");
     form().click("cmdRun");
     EXPECT_FALSE(form().control("Label14").stale);
     form().setScrollValue("vscTarget", 30);  // a bar change runs at once

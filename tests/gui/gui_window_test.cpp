@@ -36,7 +36,7 @@ bool resizeTo(FormWindow& window, QSize size)
     return QTest::qWaitFor([&] { return window.size() == size; }) && (QApplication::processEvents(), true);
 }
 
-int bannerPixels(QWidget& chart) { return bannerPixels(chart.grab().toImage()); }
+int bannerPixels(QWidget& chart) { return karnoth::gui::testing::bannerPixels(chart.grab().toImage()); }
 
 QRect inWindow(const QWidget& widget, const FormWindow& window)
 {
