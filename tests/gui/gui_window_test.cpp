@@ -288,8 +288,10 @@ private slots:
         QTest::newRow("not a number") << "txtJuvSurv" << "x" << false << "txtJuvSurv";
         QTest::newRow("outside its range") << "txtAdultSurv" << "1.5" << false << "txtAdultSurv";
         QTest::newRow("a year that is no number") << "txtStart" << "20o5" << true << "txtStart";
-        QTest::newRow("no steady state") << "txtCurrentOwnedSteril" << "80" << true << "";
-        QTest::newRow("culling from 1950") << "txtFrom" << "1950" << true << "";
+        QTest::newRow("no owned steady state") << "txtCurrentOwnedSteril" << "80" << true << "txtCurrentOwnedSteril";
+        QTest::newRow("no street steady state") << "txtJuvSurv" << "0.2" << true << "txtJuvSurv";
+        QTest::newRow("culling from 1950") << "txtFrom" << "1950" << true << "txtFrom";
+        QTest::newRow("more sterilised than there are") << "txtTimes" << "20" << true << "";
     }
     void theStatusBarShowsFaultsAndFramesTheInputAtFault()
     {
