@@ -1,6 +1,8 @@
 #include "app/form1.h"
 
 #include "panel/change_handlers.h"
+#include "panel/control_names.h"
+#include "panel/run_button.h"
 #include "support/fault.h"
 
 #include <algorithm>
@@ -79,9 +81,20 @@ bool Form1::isChecked(std::string_view checkBox) const
 void Form1::setCaption(std::string_view label, std::string caption)
 {
     Control& target = find(label, ControlKind::Label, ControlKind::Label);
-    if (target.text == caption) return;
+    if (target.text == caption && !target.stale) return;
     target.text = std::move(caption);
+    target.stale = false;  // written now, from the inputs as they are
     changed(target);
+}
+
+void Form1::markRunCaptionsStale()
+{
+    for (const std::string_view label : kRunCaptions) {
+        Control& caption = find(label, ControlKind::Label, ControlKind::Label);
+        if (caption.stale) continue;
+        caption.stale = true;
+        changed(caption);
+    }
 }
 
 void Form1::setText(std::string_view textBox, std::string text)
@@ -90,6 +103,7 @@ void Form1::setText(std::string_view textBox, std::string text)
     if (box.text == text) return;  // no change, no notification
     box.text = std::move(text);
     changed(box);
+    markRunCaptionsStale();
     if (!holdingChangeEvents_) asEvent([this, textBox] { raiseChange(*this, textBox); });
 }
 
@@ -126,6 +140,7 @@ void Form1::setScrollValue(std::string_view scrollBar, int value)
     if (bar.value == value) return;
     bar.value = value;
     changed(bar);
+    markRunCaptionsStale();
     if (!holdingChangeEvents_) asEvent([this, scrollBar] { raiseChange(*this, scrollBar); });
 }
 
@@ -136,6 +151,7 @@ void Form1::setCheckValue(std::string_view checkBox, int value)
     if (box.value == value) return;
     box.value = value;
     changed(box);
+    markRunCaptionsStale();
 }
 
 void Form1::click(std::string_view button)
@@ -149,10 +165,14 @@ void Form1::runInputsRead(const WindowInputs* read)
     if (read) lastRunInputs_ = *read;
     else lastRunInputs_.reset();
     runEnded_ = true;  // told when the event is over, after the chart
+    runUnfinished_ = true;
 }
 
 void Form1::runCompleted()
 {
+    runUnfinished_ = false;
+    runFault_.clear();
+    runFaultField_.clear();
     currentFault_.clear();
     currentFaultField_.clear();
     if (listener_) listener_->runCompleted();
@@ -191,7 +211,20 @@ void Form1::report(const std::string& message, const std::string& field)
     faults_.push_back(message);
     currentFault_ = message;
     currentFaultField_ = field;
+    if (runUnfinished_) {  // the fault stopped the run
+        runUnfinished_ = false;
+        runFault_ = message;
+        runFaultField_ = field;
+    }
     if (listener_) listener_->faultReported(message);
+}
+
+Form1 Form1::copyAfterRun() const
+{
+    Form1 copy(*this);
+    copy.listener_ = nullptr;
+    copy.click(control::cmdRun);
+    return copy;
 }
 
 void Form1::changed(const Control& control)

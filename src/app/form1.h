@@ -32,6 +32,9 @@ struct Control {
     const LayoutRow* row;
     std::string text;  // caption of a label, text of a text box, caption of a button or check box
     int value = 0;     // a scroll bar's value, a check box's state (0 or 1)
+    // A caption a run writes, left from a run before an input changed: it tells of other inputs
+    // until a run writes it again.
+    bool stale = false;
 };
 
 class FormListener {
@@ -92,8 +95,14 @@ public:
     // The last fault since the last run that drew its chart; empty when that run came after it.
     const std::string& currentFault() const { return currentFault_; }
     // The caption of the one input the current fault belongs to ("adult survival"); empty when it
-    // belongs to no single input (no steady state, a culling year, killed.txt) or there is none.
+    // belongs to no single input (a programme or cull that removes too many, killed.txt) or there is
+    // none.
     const std::string& currentFaultField() const { return currentFaultField_; }
+    // The fault that stopped the last run, and the caption of its input (as currentFaultField);
+    // empty when the last run drew its chart or there has been none. While it is set the chart and
+    // the last series are those of the run before, of other inputs.
+    const std::string& runFault() const { return runFault_; }
+    const std::string& runFaultField() const { return runFaultField_; }
     // The series of the last run that finished its projection, before any log transform.
     const std::optional<RunSeries>& lastSeries() const { return lastSeries_; }
     // What the last run read of the window, typed (what the analyses run the model on); nullopt
@@ -102,6 +111,11 @@ public:
     const RecordingCanvas& canvas() const { return canvas_; }
     const std::filesystem::path& directory() const { return directory_; }
     void setListener(FormListener* listener) { listener_ = listener; }
+
+    // A copy of this window, heard by no listener, that has pressed Run: the run of the inputs as
+    // they are now, whatever this window's last run was (what a report shows beside them). Its
+    // runFault() says whether that run stopped. Nothing is written to a file.
+    Form1 copyAfterRun() const;
 
     // PanelControls: what the handlers see.
     std::string text(std::string_view textBox) const override;
@@ -137,6 +151,8 @@ private:
         Form1& form_;
     };
     void changed(const Control& control);
+    // An input has changed: the captions a run writes now tell of earlier inputs.
+    void markRunCaptionsStale();
     // Applies the settings file; returns its problem, if any, already reported.
     std::optional<std::string> loadSettings();
 
@@ -157,6 +173,9 @@ private:
     bool holdingChangeEvents_ = false;  // while a scenario is opened
     std::string currentFault_;
     std::string currentFaultField_;
+    bool runUnfinished_ = false;  // a run has read the window and has not drawn its chart yet
+    std::string runFault_;
+    std::string runFaultField_;
     FormListener* listener_ = nullptr;
 };
 

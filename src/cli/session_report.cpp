@@ -53,8 +53,10 @@ int writeSessionReport(Form1& form, const std::string& file, const std::optional
                 render::ListedScenario::unreadable(std::filesystem::path(path).stem().string(), fault.what()));
         }
     }
-    request.target = render::comparisonTarget(planSettings, form);
-    request.plan = planAtWindow(form, request.target, BatchRunner());
+    // The target and the plan go by the inputs as they are now, as the report's own run does.
+    Form1 run = form.copyAfterRun();
+    request.target = render::comparisonTarget(planSettings, run);
+    request.plan = planAtWindow(run, request.target, BatchRunner());
 
     const render::ReportContent content = render::reportContent(form, request);
     QString error;

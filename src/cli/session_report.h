@@ -16,7 +16,8 @@ namespace karnoth {
 // Whether this build can write reports.
 bool reportsAvailable();
 
-// Writes the report of `form` to `file`, the scenarios in `compared` listed after the window (a file
+// Writes the report of `form` to `file` (with its own run of the inputs as they are now, see
+// render::reportContent), the scenarios in `compared` listed after the window (a file
 // that cannot be read is listed with its fault). `planSettings` nullopt: the planner's defaults for
 // the window's start. Returns the exit status: 0 when written, 1 with a message on `err` otherwise.
 int writeSessionReport(Form1& form, const std::string& file, const std::optional<PlanSettings>& planSettings,

@@ -2,6 +2,7 @@
 
 #include "app/yearly_csv.h"
 #include "cli/option_values.h"
+#include "panel/report_texts.h"
 #include "panel/form_inputs.h"
 
 #include <cstdio>
@@ -139,6 +140,12 @@ void addWindowOptions(CLI::App& app, CliSession& session)
            [&session](const std::string& file) {
                if (file == "-") session.standardOutputTakenBy.push_back("--csv -");
                session.fileOutputs.push_back([file](Form1& form) {
+                   if (!form.runFault().empty()) {
+                       std::cerr << "karnoth-cli: " << stoppedRunLine(form.runFault())
+                                 << ", so there are no yearly series of the inputs as they are to write to " << file
+                                 << "\n";
+                       return 1;
+                   }
                    if (!form.lastSeries()) {
                        std::cerr << "karnoth-cli: no run finished its projection, so there are no yearly series to write to "
                                  << file << "\n";
@@ -147,7 +154,7 @@ void addWindowOptions(CLI::App& app, CliSession& session)
                    return writeOutput(file, yearlyCsv(*form.lastSeries()));
                });
            },
-           "write the last run's yearly series to FILE, or to standard output for -")
+           "write the last run's yearly series to FILE, or to standard output for -; refused (exit 1) when that run stopped")
         ->type_name("FILE");
     app.footer(controlsHelp());
 }

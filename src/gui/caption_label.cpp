@@ -68,6 +68,14 @@ void CaptionLabel::setAlwaysTipsCaption(bool always)
     updateToolTip();
 }
 
+void CaptionLabel::setStale(bool stale)
+{
+    if (stale_ == stale) return;
+    stale_ = stale;
+    updateToolTip();
+    update();
+}
+
 QStringList CaptionLabel::shownLines() const
 {
     const QRect box = contentsRect();
@@ -84,7 +92,7 @@ void CaptionLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setFont(font());
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    painter.setPen(palette().color(isEnabled() && !stale_ ? QPalette::Active : QPalette::Disabled, foregroundRole()));
     const QRect box = contentsRect();
     const QFontMetricsF metrics(font());
     double top = box.top();
@@ -108,7 +116,10 @@ void CaptionLabel::changeEvent(QEvent* event)
 
 void CaptionLabel::updateToolTip()
 {
-    setToolTip(alwaysTipsCaption_ || isElided() ? text() : QString());
+    const QString caption = alwaysTipsCaption_ || isElided() ? text() : QString();
+    if (!stale_) return setToolTip(caption);
+    const QString why = tr("Not updated: an input changed after the run that wrote this. Press Run.");
+    setToolTip(caption.isEmpty() ? why : why + QStringLiteral("\n\n") + caption);
 }
 
 }  // namespace karnoth::gui

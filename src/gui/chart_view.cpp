@@ -79,11 +79,16 @@ std::optional<render::HoverReadout> ChartView::hoverReadout() const
     return pointer_ ? readoutAt(*pointer_) : std::nullopt;
 }
 
-void ChartView::setStale(bool stale)
+void ChartView::setStale(bool inputsChanged)
 {
-    if (stale_ == stale) return;
-    stale_ = stale;
-    update();
+    inputsChanged_ = inputsChanged;
+    update();  // the last run's fault may have come or gone too
+}
+
+QString ChartView::bannerText() const
+{
+    if (!form_.runFault().empty()) return render::stoppedRunBannerText(form_.runFault());
+    return inputsChanged_ ? render::staleBannerText() : QString();
 }
 
 void ChartView::setGridlines(bool shown)
@@ -107,7 +112,8 @@ void ChartView::paintEvent(QPaintEvent* event)
     render::paintChart(painter, form_.canvas().ops(), mapping, font, kChartBackground, gridlines_);
     painter.setClipRect(chartRect());
     if (legendShown_) render::paintLegend(painter, mapping.target, font);
-    if (stale_) render::paintStaleBanner(painter, mapping.target, font);
+    if (const QString banner = bannerText(); !banner.isEmpty())
+        render::paintStaleBanner(painter, mapping.target, font, banner);
     if (const std::optional<render::HoverReadout> readout = hoverReadout()) {
         const double x = mapping.toPixels(render::yearToCanvasX(readout->year, mapping.scaleWidth), 0).x();
         render::paintReadout(painter, mapping.target, x, *readout, font);
@@ -146,6 +152,8 @@ void ChartView::paintExport(QPainter& painter, QSize size) const
     painter.fillRect(QRect(QPoint(0, 0), size), kChartBackground);
     render::paintChart(painter, form_.canvas().ops(), mapping, font, kChartBackground, gridlines_);
     render::paintLegend(painter, mapping.target, font);
+    if (!form_.runFault().empty())
+        render::paintStaleBanner(painter, mapping.target, font, render::stoppedRunBannerText(form_.runFault()));
     const QRectF footer(0, chart.height(), size.width(), size.height() - chart.height());
     render::paintFooter(painter, footer, render::footerLines(shownInputs_, QDate::currentDate(), shownLogScale_), font);
 }
@@ -173,6 +181,10 @@ bool ChartView::saveSvg(const QString& path, QString& error) const
 
 bool ChartView::copyYearlyData(QString& error) const
 {
+    if (!form_.runFault().empty()) {
+        error = render::stoppedRunBannerText(form_.runFault());
+        return false;
+    }
     const auto& series = form_.lastSeries();
     if (!series) {
         error = tr("There is no yearly data to copy: no run has finished yet.");
@@ -218,7 +230,7 @@ void ChartView::contextMenuEvent(QContextMenuEvent* event)
     menu.addAction(tr("Export chart as PNG..."), this, &ChartView::exportPng);
     menu.addAction(tr("Export chart as SVG..."), this, &ChartView::exportSvg);
     QAction* copy = menu.addAction(tr("Copy yearly data"), this, &ChartView::copyYearlyDataToClipboard);
-    copy->setEnabled(form_.lastSeries().has_value());
+    copy->setEnabled(form_.lastSeries().has_value() && form_.runFault().empty());
     menu.exec(event->globalPos());
 }
 

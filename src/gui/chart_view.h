@@ -1,6 +1,7 @@
 #pragma once
 // The picture area picPlot: paints the window model's display list, with the legend, optional
-// gridlines, the hover readout and the banner that says the chart shows earlier inputs; exports it
+// gridlines, the hover readout and the banner that says the chart shows a run of other inputs (or
+// names the fault that stopped the last run); exports it
 // with a legend and a footer; offers the chart's context menu. Painting only reads the display list,
 // so an expose or a resize never reruns the model.
 //
@@ -52,8 +53,12 @@ public:
     // The readout the pointer shows now.
     std::optional<render::HoverReadout> hoverReadout() const;
 
-    void setStale(bool stale);
-    bool isStale() const { return stale_; }
+    // Whether inputs changed after the run shown. The banner says so, or, when the last run stopped,
+    // names its fault (Form1::runFault) whatever this says.
+    void setStale(bool inputsChanged);
+    bool isStale() const { return !bannerText().isEmpty(); }
+    // The banner over the chart; empty when it shows the run of the window's inputs.
+    QString bannerText() const;
     void setGridlines(bool shown);
     bool gridlines() const { return gridlines_; }
     void setLegendShown(bool shown);
@@ -63,7 +68,8 @@ public:
     QSize exportSize() const;
     // Each returns false and leaves a reason in `error` when it cannot do its work. The exports hold
     // the chart, its legend and a footer with the main inputs of the run shown, the date and
-    // "Karnoth".
+    // "Karnoth"; when the last run stopped, also the banner that names its fault. The yearly data is
+    // refused then, with that banner's words.
     bool savePng(const QString& path, QString& error) const;
     bool saveSvg(const QString& path, QString& error) const;
     bool copyYearlyData(QString& error) const;
@@ -96,7 +102,7 @@ private:
     std::optional<WindowInputs> shownInputs_;
     bool shownLogScale_ = false;
     std::optional<QPoint> pointer_;
-    bool stale_ = false;
+    bool inputsChanged_ = false;
     bool gridlines_ = false;
     bool legendShown_ = true;
 };

@@ -117,8 +117,12 @@ void FormBinding::controlChanged(const Control& control)
         const QSignalBlocker blocker(widget);
         switch (control.row->kind) {
         case ControlKind::Label:
-            if (auto* caption = qobject_cast<CaptionLabel*>(widget)) caption->setCaption(text);
-            else static_cast<QLabel*>(widget)->setText(text);
+            if (auto* caption = qobject_cast<CaptionLabel*>(widget)) {
+                caption->setCaption(text);
+                caption->setStale(control.stale);
+            } else {
+                static_cast<QLabel*>(widget)->setText(text);
+            }
             break;
         case ControlKind::TextBox: {
             auto* edit = static_cast<QLineEdit*>(widget);

@@ -122,7 +122,7 @@ FormWindow::FormWindow(std::filesystem::path directory, QWidget* parent)
     form_.Form_Load();
     history_->takeBaselines();
     showCurrentFault();
-    setResultsStale(false);
+    setInputsChanged(false);
     refreshUndoActions();
     if (QWidget* run = controlWidget(qtName(control::cmdRun))) run->setFocus();
     // Scenarios and reports: File > Open/Save scenario, Export report; Analysis > Compare.
@@ -215,6 +215,27 @@ void FormWindow::buildStatusBar()
     palette.setColor(QPalette::WindowText, Qt::red);
     caption->setPalette(palette);
     statusBar()->addWidget(caption, 1);
+
+    noticeLine_ = new CaptionLabel(this);
+    noticeLine_->setObjectName(QStringLiteral("noticeLine"));
+    noticeLine_->setWordWrap(false);
+    noticeLine_->setAlwaysTipsCaption(true);
+    noticeLine_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    noticeLine_->hide();  // the fault takes the whole bar while there is no notice
+    statusBar()->addWidget(noticeLine_, 1);
+    noticeTimer_ = new QTimer(this);
+    noticeTimer_->setSingleShot(true);
+    connect(noticeTimer_, &QTimer::timeout, this, [this] { showNotice(QString(), 0); });
+}
+
+void FormWindow::showNotice(const QString& message, int milliseconds)
+{
+    noticeTimer_->stop();
+    if (!message.isEmpty()) statusBar()->clearMessage();  // an older message would lie over it
+    noticeLine_->setCaption(message.simplified());
+    noticeLine_->setToolTip(message);
+    noticeLine_->setVisible(!message.isEmpty());
+    if (!message.isEmpty() && milliseconds > 0) noticeTimer_->start(milliseconds);
 }
 
 void FormWindow::buildFileMenu()
@@ -293,10 +314,11 @@ void FormWindow::connectSignals()
         if (form_.canvas().revision() != completedChartRevision_) chart_->forgetRun();
         chart_->update();
     });
-    connect(binding_, &FormBinding::runOver, this, [this] { setResultsStale(false); });
+    // A run clears the change of inputs; one that stopped keeps Run and the chart marked with its fault.
+    connect(binding_, &FormBinding::runOver, this, [this] { setInputsChanged(false); });
     connect(binding_, &FormBinding::controlUpdated, this, [this](const QString& name) {
         if (!isInputKind(form_.control(name.toStdString()).row->kind)) return;
-        setResultsStale(true);
+        setInputsChanged(true);
         refreshUndoActions();
     });
     connect(chart_, &ChartView::actionFailed, this, &FormWindow::showMessage);
@@ -356,10 +378,11 @@ void FormWindow::showCurrentFault()
     faultFrame_->frame(framed);
 }
 
-void FormWindow::setResultsStale(bool stale)
+void FormWindow::setInputsChanged(bool changed)
 {
-    resultsStale_ = stale;
-    chart_->setStale(stale);
+    inputsChanged_ = changed;
+    chart_->setStale(changed);
+    const bool stale = resultsStale();
     auto* run = qobject_cast<QPushButton*>(controlWidget(qtName(control::cmdRun)));
     if (!run) return;
     const QString caption = QString::fromStdString(form_.control(control::cmdRun).text);

@@ -4,7 +4,9 @@
 // the current fault. It owns the window model and starts it up when it is made; closing the window
 // runs the model's shutdown. All behaviour is the model's; this only adapts it, and adds around it:
 // a spin box beside each bar, a red frame on the input at fault, a sign on Run and the chart when
-// they show a run of earlier inputs, undo and redo of every input change, and help.
+// they show a run of other inputs (inputs changed since, or the last run stopped), a pale mark on
+// the captions a run writes while they tell of earlier inputs, undo and redo of every input change,
+// and help.
 
 #include "analysis/planner.h"
 #include "app/form1.h"
@@ -19,6 +21,7 @@
 #include <vector>
 
 class QMenu;
+class QTimer;
 class QUndoStack;
 
 namespace karnoth::gui {
@@ -52,8 +55,13 @@ public:
     BarValueBox* valueBox(const QString& bar) const;
     // The input framed in red for the current fault, nullptr when none is.
     QWidget* faultFrameTarget() const;
-    // An input changed since the last run, and no run followed.
-    bool resultsStale() const { return resultsStale_; }
+    // Run is marked: an input changed since the last run, or the last run stopped, so the chart
+    // shows a run of other inputs than the window's.
+    bool resultsStale() const { return inputsChanged_ || !form_.runFault().empty(); }
+    // A notice beside the fault in the status bar, for `milliseconds` (0: until the next one); it
+    // never hides the fault as a status message would.
+    void showNotice(const QString& message, int milliseconds);
+    CaptionLabel& noticeLine() const { return *noticeLine_; }
 
     // The window's size when the diagram and the chart both have their layout size.
     QSize layoutSize() const;
@@ -99,7 +107,7 @@ private:
     void connectSignals();
     void showMessage(const QString& message);
     void showCurrentFault();
-    void setResultsStale(bool stale);
+    void setInputsChanged(bool changed);
     void refreshUndoActions();
     // Keeps the whole window, frame included, on the screen it opens on.
     void fitIntoScreen();
@@ -111,6 +119,8 @@ private:
     QWidget* chartHolder_ = nullptr;
     ChartView* chart_ = nullptr;
     CaptionLabel* faultLine_ = nullptr;
+    CaptionLabel* noticeLine_ = nullptr;
+    QTimer* noticeTimer_ = nullptr;
     FaultFrame* faultFrame_ = nullptr;
     QUndoStack* undoStack_ = nullptr;
     std::optional<PlanSettings> planSettings_;
@@ -122,7 +132,7 @@ private:
     HelpDialog* help_ = nullptr;
     // The revision of the chart the last completed run drew.
     unsigned long completedChartRevision_ = 0;
-    bool resultsStale_ = false;
+    bool inputsChanged_ = false;
     bool unloaded_ = false;
     bool fitted_ = false;
 };

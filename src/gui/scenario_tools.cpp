@@ -91,10 +91,10 @@ ScenarioTools::ScenarioTools(FormWindow& window) : QObject(&window), window_(win
     list_ = new ScenarioList(this);
     reportJob_ = new BackgroundJob(this);
     connect(reportJob_, &BackgroundJob::progressed, this, [this](std::size_t done, std::size_t total) {
-        if (total > 0) tell(tr("Writing the report: planning, %1 %").arg(done * 100 / total), 0);
+        if (total > 0) window_.showNotice(tr("Writing the report: planning, %1 %").arg(done * 100 / total), 0);
     });
     connect(reportJob_, &BackgroundJob::failed, this, [this](const QString& message) {
-        tell(tr("The report could not be written: %1").arg(message));
+        window_.showNotice(tr("The report could not be written: %1").arg(message), kNoticeMilliseconds);
         emit reportFailed(message);
     });
     addFileMenuActions();
@@ -231,7 +231,9 @@ bool ScenarioTools::saveScenarioFile(const QString& path, const QString& name, c
 
 void ScenarioTools::exportReport(const QString& path)
 {
-    const Form1& form = window_.form();
+    // The report shows its own run of the inputs as they are now; the plan and the target go by the
+    // same inputs.
+    const Form1 form = window_.form().copyAfterRun();
     render::ReportRequest request;
     request.listed = list_->entries();
     // The window's entry goes by the scenario's name and notes once it has them.
@@ -249,11 +251,11 @@ void ScenarioTools::exportReport(const QString& path)
     if (const std::optional<WindowInputs>& read = form.lastRunInputs())
         plan = PlanRequest{read->inputs, read->killedByYear, request.target};
     else
-        unplanned = form.currentFault().empty() ? std::string("the window's last run did not read every input")
-                                                : form.currentFault();
+        unplanned = form.runFault().empty() ? std::string("the run of the window's inputs did not read every input")
+                                            : form.runFault();
     const PlanSettings target = request.target;
 
-    tell(tr("Writing the report..."), 0);
+    window_.showNotice(tr("Writing the report..."), 0);
     reportJob_->start<ReportOutcome>(
         [content, plan, unplanned, target, path](std::stop_token stop, const JobProgress& progress) mutable {
             if (!plan) content.plan = unmadePlan(target, unplanned);
@@ -270,10 +272,10 @@ void ScenarioTools::exportReport(const QString& path)
         },
         [this, path](ReportOutcome outcome) {
             if (outcome.written) {
-                tell(tr("The report is in %1.").arg(QDir::toNativeSeparators(path)));
+                window_.showNotice(tr("The report is in %1.").arg(QDir::toNativeSeparators(path)), kNoticeMilliseconds);
                 emit reportWritten(path);
             } else {
-                tell(outcome.error);
+                window_.showNotice(outcome.error, kNoticeMilliseconds);
                 emit reportFailed(outcome.error);
             }
         });

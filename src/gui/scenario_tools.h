@@ -12,7 +12,7 @@
 // killed.txt that cannot be read is reported and nothing is written.
 //
 // The report is drawn on a pool thread (the planner's grid is about 21,000 runs); the window stays
-// usable meanwhile and the status bar tells its progress and its end.
+// usable meanwhile and a notice in the status bar, beside any fault, tells its progress and its end.
 
 #include "gui/background_job.h"
 #include "gui/recent_files.h"

@@ -1,6 +1,7 @@
 #include "model/equilibrium.h"
 
 #include "model/breeding.h"
+#include "model/input_field.h"
 #include "support/checked_math.h"
 #include "support/fault.h"
 #include "support/number_masks.h"
@@ -42,7 +43,8 @@ void requireOwnedSteadyState(const PopulationState& s, double ownedSterilisedPer
                 "With " + formatPlain(ownedSterilisedPercent, NumberLocale{}) +
                     "% of owned yearlings sterilised by their owners, owned dogs cannot replace themselves, "
                     "so there is no steady state to start from. Keep it below " +
-                    formatPlain(limit, NumberLocale{}) + "%.");
+                    formatPlain(limit, NumberLocale{}) + "%.",
+                std::string(fieldCaption(InputField::ownedSterilisedPercent)));
 }
 
 void setOwnedEquilibrium(PopulationState& s, double S, double G)
@@ -70,7 +72,8 @@ void requireStreetSteadyState(const PopulationState& s, double Sj)
                     " is at or above the threshold 1 / pups per yearling = " + shown +
                     ": street pups would more than replace themselves, so there is no steady state to start "
                     "from. Keep it below " +
-                    shown + ".");
+                    shown + ".",
+                std::string(fieldCaption(InputField::streetJuvenileSurvival)));
 }
 
 void setStreetEquilibrium(PopulationState& s, double S, double Sj, double G)

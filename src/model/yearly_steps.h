@@ -14,6 +14,7 @@
 // fast and, when anything went wrong, again checked from the same start (and the same random
 // draws), so both give the same singles and the fault is found where it happened.
 
+#include "model/input_field.h"
 #include "model/population_state.h"
 #include "model/projection.h"
 #include "support/checked_math.h"
@@ -373,7 +374,8 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
                 throw Fault(FaultKind::Subscript,
                             "culling in " + std::to_string(Y) + " needs the dogs killed in " +
                                 std::to_string(Y - 1) +
-                                ", before the first year 1950: dogs killed from must be 1951 or later");
+                                ", before the first year 1950: dogs killed from must be 1951 or later",
+                            std::string(fieldCaption(InputField::cullFrom)));
             const double killed = killedByYear[Y - 1];
             if (total == 0 && !Counts::emptyStreetIsOutcome)
                 throw Fault(FaultKind::DivisionByZero,

@@ -39,4 +39,10 @@ std::string summarySentence(float streetTotal2005, float streetTotal2000, float 
            "% of the year 2000 population";
 }
 
+std::string stoppedRunLine(std::string_view fault)
+{
+    if (fault.ends_with('.')) fault.remove_suffix(1);
+    return "the last run stopped: " + std::string(fault) + "; the chart shows the run before it";
+}
+
 }  // namespace karnoth

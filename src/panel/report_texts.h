@@ -2,6 +2,7 @@
 // The report sentences a run writes into the window's labels, in the window's number locale.
 
 #include <string>
+#include <string_view>
 
 namespace karnoth {
 
@@ -20,5 +21,9 @@ std::string firstYearSentence(float extraInStart, float ownedExtra, float street
 // 2005 against 2000 (years fixed, whatever the programme's start). Faults when the 2000 street
 // population is 0.
 std::string summarySentence(float streetTotal2005, float streetTotal2000, float abandonedShare2005);
+
+// What the chart and its data say when the last run stopped: "the last run stopped: FAULT; the
+// chart shows the run before it" (a full stop ending the fault is dropped).
+std::string stoppedRunLine(std::string_view fault);
 
 }  // namespace karnoth

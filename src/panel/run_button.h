@@ -3,7 +3,11 @@
 // the window is ready.
 
 #include "model/run_series.h"
+#include "panel/control_names.h"
 #include "panel/panel_controls.h"
+
+#include <array>
+#include <string_view>
 
 namespace karnoth {
 
@@ -15,6 +19,10 @@ namespace karnoth {
 // extraSterilisations (blue, on a scale of its own). A fault propagates to the handler that called
 // it; what the run wrote until then stays.
 void cmdRun_Click(PanelControls& form);
+
+// The captions a run writes, in the order it writes them.
+inline constexpr std::array<std::string_view, 4> kRunCaptions{control::Label14, control::Label6, control::Label4,
+                                                              control::Label3};
 
 // The chart's log scale: every entry of the three charted series becomes ln(v + 1), a single.
 // Faults on an entry of -1 or less.

@@ -1,6 +1,7 @@
 #include "render/chart_overlays.h"
 
 #include "chart/color.h"
+#include "panel/report_texts.h"
 #include "render/chart_painter.h"
 #include "support/number_masks.h"
 
@@ -147,22 +148,27 @@ void paintReadout(QPainter& painter, const QRectF& plot, double x, const HoverRe
 
 QString staleBannerText() { return translated("inputs changed \u2014 press Run"); }
 
-void paintStaleBanner(QPainter& painter, const QRectF& plot, const QFont& font)
+QString stoppedRunBannerText(const std::string& fault) { return QString::fromStdString(stoppedRunLine(fault)); }
+
+void paintStaleBanner(QPainter& painter, const QRectF& plot, const QFont& font, const QString& text)
 {
     painter.save();
     QFont bold = font;
     bold.setBold(true);
     painter.setFont(bold);
     const QFontMetricsF metrics(bold, painter.device());
-    const QString text = staleBannerText();
-    const double width = metrics.horizontalAdvance(text) + 6 * kPadding;
-    const double height = metrics.height() + 2 * kPadding;
+    // One line when it fits, else wrapped to the plot's width less a margin.
+    const double textWidth = std::min(metrics.horizontalAdvance(text), std::max(plot.width() - 8 * kPadding, 1.0));
+    constexpr int kFlags = Qt::AlignCenter | Qt::TextWordWrap;
+    const QRectF bound = metrics.boundingRect(QRectF(0, 0, textWidth, 1e6), kFlags, text);
+    const double width = textWidth + 6 * kPadding;
+    const double height = bound.height() + 2 * kPadding;
     const QRectF box(plot.center().x() - width / 2.0, plot.top() + plot.height() * 0.25, width, height);
     painter.setPen(QPen(QColor(0xd8, 0xc0, 0x60), 0));
     painter.setBrush(QColor(0xff, 0xf4, 0xc0, 220));
     painter.drawRect(box);
     painter.setPen(QColor(0x50, 0x40, 0x00));
-    painter.drawText(box, Qt::AlignCenter, text);
+    painter.drawText(box.adjusted(3 * kPadding, kPadding, -3 * kPadding, -kPadding), kFlags, text);
     painter.restore();
 }
 

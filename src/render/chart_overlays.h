@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 class QPainter;
@@ -46,9 +47,13 @@ void paintLegend(QPainter& painter, const QRectF& plot, const QFont& font, const
 // readout's lines, kept inside `plot`.
 void paintReadout(QPainter& painter, const QRectF& plot, double x, const HoverReadout& readout, const QFont& font);
 
-// A faint banner across the upper middle of `plot`: the chart shows a run of earlier inputs.
-void paintStaleBanner(QPainter& painter, const QRectF& plot, const QFont& font);
+// A faint banner across the upper middle of `plot` saying `text`, wrapped when it is wider than the
+// plot: the chart shows a run of other inputs than the window's.
+void paintStaleBanner(QPainter& painter, const QRectF& plot, const QFont& font, const QString& text);
+// The banner's text when inputs changed after the run shown.
 QString staleBannerText();
+// The banner's text when the last run stopped with `fault`, so the chart shows the run before it.
+QString stoppedRunBannerText(const std::string& fault);
 
 // An export's footer: the main inputs of the run shown, one line of life history and one of the
 // programme and culling, then the date and "Karnoth"; only the last line without inputs.

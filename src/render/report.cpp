@@ -169,7 +169,9 @@ void paintScenarios(QPainter& painter, PageFlow& flow, const ReportContent& cont
     const double indent = mm(5);
     for (const ReportScenario& scenario : content.scenarios) {
         QString title = scenario.name;
-        if (scenario.window) title += translated(" (the window: the inputs and run below)");
+        if (scenario.window)
+            title += content.runFault.isEmpty() ? translated(" (the window: the inputs and run below)")
+                                                : translated(" (the window: the inputs below, whose run stopped)");
         flow.paragraph(title, bold);
         const auto indented = [&](const QString& text, const QFont& font, int lines) {
             const QString fitted = fittedParagraph(text, flow.width() - indent, font, painter.device(), lines);
@@ -187,8 +189,19 @@ void paintScenarios(QPainter& painter, PageFlow& flow, const ReportContent& cont
     }
 }
 
+// Where the sentences would be when the run of the inputs stopped: its fault, and what is not shown.
+void paintRunFault(PageFlow& flow, const ReportContent& content)
+{
+    flow.heading(translated("The run of these inputs stopped"));
+    flow.paragraph(content.runFault, reportFont(9, true), mm(1));
+    flow.paragraph(translated("So this report gives no sentences and no chart for these inputs; the input at fault, if "
+                              "the fault names one, is marked in the table below."),
+                   reportFont(9), mm(1));
+}
+
 void paintSentences(PageFlow& flow, const ReportContent& content)
 {
+    if (!content.runFault.isEmpty()) return paintRunFault(flow, content);
     flow.heading(translated("What the run suggests"));
     const QFont body = reportFont(9);
     for (const QString& sentence : content.sentences)
@@ -201,7 +214,9 @@ void paintInputs(QPainter& painter, PageFlow& flow, const ReportContent& content
     ReportTable table;
     table.headings = {translated("input"), translated("value"), translated("unit")};
     table.widths = {3, 1.6, 3.4};
-    for (const ReportInput& input : content.inputs) table.rows.push_back({input.caption, input.value, input.unit});
+    for (const ReportInput& input : content.inputs)
+        table.rows.push_back({input.atFault ? translated("%1 (at fault)").arg(input.caption) : input.caption, input.value,
+                              input.unit});
     const QFont font = reportFont(8.5);
     flow.keep(reportTableHeight(table, flow.width(), font, painter.device()));
     flow.advance(paintReportTable(painter, table, QPointF(flow.left(), flow.y()), flow.width(), font));
@@ -211,8 +226,12 @@ void paintMainChart(QPainter& painter, PageFlow& flow, const ReportContent& cont
 {
     flow.heading(translated("Projection 1950 to 2050"));
     const QFont font = reportFont(7.5);
+    if (!content.runFault.isEmpty()) {
+        flow.paragraph(translated("No chart: the run of these inputs stopped: %1").arg(content.runFault), reportFont(9));
+        return;
+    }
     if (content.chartOps.empty() || !(content.chartScaleWidth > 0) || !(content.chartScaleHeight > 0)) {
-        flow.paragraph(translated("No chart: the window's last run drew none."), reportFont(9));
+        flow.paragraph(translated("No chart: the run of these inputs drew none."), reportFont(9));
         return;
     }
     // As high as its proportions give, at most kChartHeightMm; lower, down to kLeastChartHeightMm,

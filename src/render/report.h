@@ -1,8 +1,9 @@
 #pragma once
 // The printed report of a session, as a PDF of A4 pages (vector drawings and searchable text), one
 // to three of them: a title and the date, each listed scenario's name and notes (and how its inputs
-// differ from the window's), the four sentences of the window's last run, a table of every input
-// with its caption, value and unit, the main chart with its legend, the planner's table for the
+// differ from the window's), the four sentences of the run of the window's inputs, a table of every
+// input with its caption, value and unit, the main chart with its legend (or, when that run stops,
+// its fault in place of the sentences and the chart, and the input at fault marked), the planner's table for the
 // window's inputs, and, when more than one scenario is listed, the comparison table and the
 // scenarios on common axes. It reads in black and white: the chart's series and the scenarios'
 // lines differ in dash and marker as well as colour, and tables are banded in grey.
@@ -33,6 +34,7 @@ struct ReportInput {
     QString caption;
     QString value;
     QString unit;
+    bool atFault = false;  // the input the run's fault names
 };
 
 struct ReportContent {
@@ -40,8 +42,12 @@ struct ReportContent {
     QDate date;
     std::vector<ReportScenario> scenarios;  // every listed scenario, in order
     std::vector<ReportInput> inputs;        // the window's, in the help's order
-    QStringList sentences;                  // the four sentences of the window's last run
-    // The window's chart: its display list on a ScaleWidth x ScaleHeight picture area (twips).
+    // The fault that stopped the run of the window's inputs; empty when the run drew its chart, and
+    // then the sentences and the chart are that run's.
+    QString runFault;
+    QStringList sentences;  // the four sentences of that run; none when it stopped
+    // That run's chart: its display list on a ScaleWidth x ScaleHeight picture area (twips); none
+    // when it stopped.
     std::vector<DrawOp> chartOps;
     double chartScaleWidth = 0;
     double chartScaleHeight = 0;

@@ -1,6 +1,7 @@
 #include "render/report_content.h"
 
 #include "panel/control_names.h"
+#include "panel/form_inputs.h"
 #include "render/input_help.h"
 
 #include <QCoreApplication>
@@ -22,13 +23,14 @@ QString captionAndValue(std::string_view name, const std::string& text, int valu
 
 std::vector<ReportInput> reportInputs(const Form1& form)
 {
+    const std::optional<std::string_view> atFault = controlNamedBy(form.runFaultField());
     std::vector<ReportInput> inputs;
     for (const std::string_view name : describedInputs()) {
         const Control& control = form.control(name);
         const InputDescription description = describeInput(name);
         const bool check = control.row->kind == ControlKind::CheckBox;
         inputs.push_back({description.caption, inputValueText(name, control.text, control.value),
-                          check ? QString() : description.unit});
+                          check ? QString() : description.unit, atFault == name});
     }
     return inputs;
 }
@@ -56,11 +58,12 @@ QString inputDifferences(const Scenario& scenario, const Form1& form)
     return differences.join(QStringLiteral("; "));
 }
 
-ReportContent reportContent(const Form1& form, const ReportRequest& request)
+ReportContent reportContent(const Form1& window, const ReportRequest& request)
 {
+    const Form1 form = window.copyAfterRun();
     std::vector<ListedScenario> listed = request.listed;
-    const auto window = std::find_if(listed.begin(), listed.end(), [](const ListedScenario& s) { return s.window; });
-    if (window == listed.end()) listed.insert(listed.begin(), ListedScenario::ofWindow("current"));
+    const auto windowListed = std::find_if(listed.begin(), listed.end(), [](const ListedScenario& s) { return s.window; });
+    if (windowListed == listed.end()) listed.insert(listed.begin(), ListedScenario::ofWindow("current"));
     const ListedScenario& windowEntry =
         *std::find_if(listed.begin(), listed.end(), [](const ListedScenario& s) { return s.window; });
 
@@ -79,8 +82,11 @@ ReportContent reportContent(const Form1& form, const ReportRequest& request)
         content.scenarios.push_back(scenario);
     }
     content.inputs = reportInputs(form);
-    content.sentences = reportSentences(form);
-    content.chartOps = form.canvas().ops();
+    content.runFault = QString::fromStdString(form.runFault());
+    if (content.runFault.isEmpty()) {
+        content.sentences = reportSentences(form);
+        content.chartOps = form.canvas().ops();
+    }
     content.chartScaleWidth = form.canvas().ScaleWidth();
     content.chartScaleHeight = form.canvas().ScaleHeight();
     content.logScale = form.isChecked(control::chkLog);

@@ -1,6 +1,6 @@
 #pragma once
 // What the report of a session holds, gathered from the window model: its inputs with captions and
-// units, the four sentences and chart of its last run, the listed scenarios (how each differs from
+// units, the four sentences and chart of a run of them, the listed scenarios (how each differs from
 // the window), the planner's table for the window's inputs and the comparison of the scenarios.
 
 #include "render/report.h"
@@ -22,13 +22,15 @@ struct ReportRequest {
     QDate date = QDate::currentDate();
 };
 
-ReportContent reportContent(const Form1& form, const ReportRequest& request);
+// The report of `window`: its inputs as they are now, and beside them the report's own run of
+// them (Form1::copyAfterRun), never the window's last run, which may be of other inputs.
+ReportContent reportContent(const Form1& window, const ReportRequest& request);
 
 // The inputs of `scenario` whose setting differs from the window's, "caption: value" each (the
 // value as inputValueText shows it), joined by "; "; empty when none does.
 QString inputDifferences(const Scenario& scenario, const Form1& form);
 
-// The window's inputs as the report's table lists them.
+// The window's inputs as the report's table lists them, the one the last run's fault names marked.
 std::vector<ReportInput> reportInputs(const Form1& form);
 
 // The four sentences a run writes: the doubling time, the owned dogs sterilised now, the

@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "form_fixture.h"
+#include "panel/run_button.h"
 
 #include <gtest/gtest.h>
 
@@ -78,31 +79,88 @@ TEST_F(FormTest, AFaultIsReportedAndTheNextRunClearsIt)
     EXPECT_EQ(listener.faults, 2);
 }
 
-TEST_F(FormTest, TheCurrentFaultKeepsTheCaptionOfTheFieldAtFault)
+// A run that stops keeps the series of the run before it, says which input its fault names (the
+// window frames that one) and leaves the captions it did not get to marked as of earlier inputs.
+TEST_F(FormTest, ARunThatStopsNamesItsFieldAndLeavesTheRunBefore)
 {
     expectFaults();
     loaded();
+    const auto before = form().lastSeries()->streetTotal.values();
     struct Case {
         const char* textBox;
         const char* text;
-        const char* field;  // "" for a fault of no single input
+        const char* field;         // the caption the fault names
+        const char* staleCaption;  // one the run did not write again
     };
     const Case cases[] = {
-        {"txtJuvSurv", "x", "juvenile survival"},            // not a number, from the indicators
-        {"txtAdultSurv", "1", "adult survival"},             // outside its range
-        {"txtSenile", "0.5", "age at last litter"},          // below the age at first litter
-        {"txtCurrentOwnedSteril", "70", ""},                 // the run finds no steady state
+        {"txtJuvSurv", "x", "juvenile survival", "Label6"},                     // not a number
+        {"txtAdultSurv", "1", "adult survival", "Label14"},                     // outside its range
+        {"txtSenile", "0.5", "age at last litter", "Label14"},                  // below the age at first litter
+        {"txtCurrentOwnedSteril", "80", "% owned dogs sterilised", "Label6"},   // no owned steady state
+        {"txtJuvSurv", "0.2", "juvenile survival", "Label6"},                   // no street steady state
+        {"txtFrom", "1950", "dogs killed from", "Label3"},                      // a cull before 1950
     };
     for (const Case& c : cases) {
-        const std::string before = form().text(c.textBox);
+        const std::string typed = form().text(c.textBox);
         form().typeText(c.textBox, c.text);
         form().click("cmdRun");
-        EXPECT_FALSE(form().currentFault().empty()) << c.textBox;
+        EXPECT_FALSE(form().runFault().empty()) << c.textBox;
+        EXPECT_EQ(form().runFault(), form().currentFault()) << c.textBox;
+        EXPECT_EQ(form().runFaultField(), c.field) << c.textBox;
         EXPECT_EQ(form().currentFaultField(), c.field) << c.textBox;
-        form().typeText(c.textBox, before);
+        EXPECT_EQ(form().lastSeries()->streetTotal.values(), before) << c.textBox;
+        EXPECT_TRUE(form().control(c.staleCaption).stale) << c.textBox;
+
+        form().typeText(c.textBox, typed);
         form().click("cmdRun");
-        EXPECT_EQ(form().currentFaultField(), "") << "a completed run clears it";
+        EXPECT_EQ(form().runFault(), "") << "a completed run clears it";
+        EXPECT_EQ(form().currentFaultField(), "");
+        for (const std::string_view label : kRunCaptions) EXPECT_FALSE(form().control(label).stale) << label;
     }
+}
+
+TEST_F(FormTest, AFaultOutsideARunIsNoRunFault)
+{
+    expectFaults();
+    loaded().typeText("txtAdultSurv", "1");  // the indicators fault; no run
+    EXPECT_FALSE(form().currentFault().empty());
+    EXPECT_EQ(form().runFault(), "");
+}
+
+TEST_F(FormTest, AnEditedInputMarksTheRunsCaptionsUntilTheNextRun)
+{
+    loaded().typeText("txtAdultSurv", "0.85");
+    EXPECT_TRUE(form().control("Label14").stale) << "the doubling time waits for a run";
+    EXPECT_FALSE(form().control("Label9").stale) << "the lifespans follow the typed text at once";
+    EXPECT_EQ(form().caption("Label9"), "expected lifespan at birth = 0.5");
+    form().click("cmdRun");
+    EXPECT_FALSE(form().control("Label14").stale);
+    form().setScrollValue("vscTarget", 30);  // a bar change runs at once
+    for (const std::string_view label : kRunCaptions) EXPECT_FALSE(form().control(label).stale) << label;
+}
+
+// The report's own run: the inputs as typed, never the window's last run, and the window unchanged.
+TEST_F(FormTest, ACopyAfterRunRunsTheInputsAsTheyAreNow)
+{
+    expectFaults();
+    CountingListener listener;
+    loaded().setListener(&listener);
+    form().typeText("txtAdultSurv", "0.85");
+    const std::size_t notified = listener.changed.size();
+    const Form1 run = form().copyAfterRun();
+    EXPECT_NE(run.caption("Label3").find("66,807 females"), std::string::npos) << run.caption("Label3");
+    EXPECT_NE(form().caption("Label3").find("119,813 females"), std::string::npos) << "the window keeps its run";
+    EXPECT_EQ(run.runFault(), "");
+    EXPECT_EQ(listener.changed.size(), notified);
+    EXPECT_EQ(listener.runs, 0);
+
+    form().typeText("txtAdultSurv", "1.2");
+    const std::size_t faults = form().faults().size();
+    const Form1 stopped = form().copyAfterRun();
+    EXPECT_EQ(stopped.runFault(), "adult survival 1.2 is outside its range: at least 0 and below 1");
+    EXPECT_EQ(stopped.runFaultField(), "adult survival");
+    EXPECT_EQ(form().runFault(), "");
+    EXPECT_EQ(form().faults().size(), faults);
 }
 
 TEST_F(FormTest, CheckBoxesAreReadByTheNextRun)

@@ -330,6 +330,36 @@ private slots:
         QVERIFY(!error.isEmpty());
     }
 
+    // After a run that stops, the chart still shows the run before it: every export says so with the
+    // banner that names the fault, and the yearly data is refused with the same words.
+    void aStoppedRunsBannerGoesWithEveryExport()
+    {
+        QString error;
+        const QString good = scratch_->file(QStringLiteral("good.png"));
+        QVERIFY(window_->chart().savePng(good, error));
+        QCOMPARE(bannerPixels(QImage(good)), 0);
+
+        auto* adult = widgetOf<QLineEdit>(*window_, "txtAdultSurv");
+        adult->selectAll();
+        QTest::keyClicks(adult, QStringLiteral("1.2"));
+        QTest::mouseClick(widgetOf<QPushButton>(*window_, "cmdRun"), Qt::LeftButton);
+        const QString banner = QStringLiteral("the last run stopped: adult survival 1.2 is outside its range: at least 0 "
+                                              "and below 1; the chart shows the run before it");
+        QCOMPARE(window_->chart().bannerText(), banner);
+
+        const QString png = scratch_->file(QStringLiteral("stopped.png"));
+        QVERIFY2(window_->chart().savePng(png, error), qPrintable(error));
+        QVERIFY(bannerPixels(QImage(png)) > 500);
+        const QString svg = scratch_->file(QStringLiteral("stopped.svg"));
+        QVERIFY2(window_->chart().saveSvg(svg, error), qPrintable(error));
+        QVERIFY(readAll(svg).contains(QStringLiteral("the last run stopped: adult survival 1.2")));
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+        QVERIFY(!window_->chart().copyYearlyData(error));
+        QCOMPARE(error, banner);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+    }
+
     void copiesTheYearlyDataAsCsv()
     {
         QString error;

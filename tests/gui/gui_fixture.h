@@ -7,6 +7,7 @@
 #include "gui/form_window.h"
 
 #include <QDir>
+#include <QImage>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -75,6 +76,18 @@ inline std::unique_ptr<FormWindow> startWindow()
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get())) return nullptr;
     return window;
+}
+
+// Pixels of the stale banner's pale yellow, on a chart's white.
+inline int bannerPixels(const QImage& image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 240 && c.green() > 230 && c.green() < 250 && c.blue() > 170 && c.blue() < 215) ++count;
+        }
+    return count;
 }
 
 template <typename Widget>

@@ -9,11 +9,14 @@
 #include "gui/scenario_tools.h"
 #include "gui/scenarios_view.h"
 #include "gui_fixture.h"
+#include "pdf_text.h"
 #include "scenario_json.h"
 #include "support/number_masks.h"
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -334,10 +337,45 @@ private slots:
         QFile pdf(path);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(5) == "%PDF-");
-        QVERIFY(window_->statusBar()->currentMessage().contains(QStringLiteral("report.pdf")));
+        QVERIFY(window_->noticeLine().text().contains(QStringLiteral("report.pdf")));
 
         tools().exportReport(scratch_->file("no such directory/report.pdf"));
         QVERIFY(failed.wait(20000));
+    }
+
+    // The report makes its own run of the inputs it lists, whatever the window's last run was, and
+    // leaves the fault in the status bar as it was.
+    void aReportRunsTheInputsItListsAndKeepsTheFault_data()
+    {
+        QTest::addColumn<QString>("typed");  // adult survival
+        QTest::addColumn<bool>("clickRun");
+        QTest::addColumn<QString>("present");
+        QTest::newRow("a run that stopped") << "1.2" << true << "No chart: the run of these inputs stopped: adult survival 1.2";
+        QTest::newRow("typed, not run") << "0.85" << false << "66,807 females";
+        QTest::newRow("typed bad, not run") << "1.2" << false << "adult survival (at fault) 1.2";
+    }
+    void aReportRunsTheInputsItListsAndKeepsTheFault()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, clickRun);
+        QFETCH(QString, present);
+        auto* adult = widgetOf<QLineEdit>(*window_, "txtAdultSurv");
+        adult->selectAll();
+        QTest::keyClicks(adult, typed);
+        if (clickRun) QTest::mouseClick(widgetOf<QPushButton>(*window_, "cmdRun"), Qt::LeftButton);
+        const QString fault = window_->faultLine().text();
+
+        QSignalSpy written(&tools(), &ScenarioTools::reportWritten);
+        const QString path = scratch_->file("report.pdf");
+        tools().exportReport(path);
+        QVERIFY(written.wait(20000));
+        QCOMPARE(window_->faultLine().text(), fault);
+        QVERIFY2(window_->statusBar()->currentMessage().isEmpty(), "nothing hides the fault");
+        QVERIFY(window_->noticeLine().text().contains(QStringLiteral("report.pdf")));
+
+        const QString text = QString::fromStdString(karnoth::testing::pdfText(path.toStdString()));
+        QVERIFY2(text.contains(present), qPrintable(text));
+        QVERIFY2(!text.contains(QStringLiteral("119,813")), qPrintable(text));
     }
 };
 

@@ -36,18 +36,7 @@ bool resizeTo(FormWindow& window, QSize size)
     return QTest::qWaitFor([&] { return window.size() == size; }) && (QApplication::processEvents(), true);
 }
 
-// Pixels of the stale banner's pale yellow, on the chart's white.
-int bannerPixels(QWidget& chart)
-{
-    const QImage image = chart.grab().toImage();
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (c.red() > 240 && c.green() > 230 && c.green() < 250 && c.blue() > 170 && c.blue() < 215) ++count;
-        }
-    return count;
-}
+int bannerPixels(QWidget& chart) { return karnoth::gui::testing::bannerPixels(chart.grab().toImage()); }
 
 QRect inWindow(const QWidget& widget, const FormWindow& window)
 {
@@ -163,11 +152,62 @@ private slots:
 
         QTest::mouseClick(&run(), Qt::LeftButton);
         QCOMPARE(window_->form().currentFault().empty(), !runFaults);
+        if (runFaults) {
+            // Run stays marked and the banner names the fault: the chart shows the run before it.
+            QVERIFY(window_->resultsStale());
+            QCOMPARE(run().text(), QStringLiteral("Run*"));
+            QCOMPARE(window_->chart().bannerText(),
+                     QStringLiteral("the last run stopped: With 75% of owned yearlings sterilised by their owners, "
+                                    "owned dogs cannot replace themselves, so there is no steady state to start "
+                                    "from. Keep it below 70%; the chart shows the run before it"));
+            QVERIFY(bannerPixels(window_->chart()) > 500);
+            typeInto(qPrintable(change), QStringLiteral("60"));
+            QTest::mouseClick(&run(), Qt::LeftButton);
+        }
         QVERIFY(!window_->resultsStale());
         QCOMPARE(run().text(), QStringLiteral("Run"));
         QVERIFY(!run().font().bold());
         QVERIFY(!window_->chart().isStale());
         QCOMPARE(bannerPixels(window_->chart()), 0);
+    }
+
+    // A run that stops frames the input its fault names and leaves pale the captions it did not
+    // write again; a typed text leaves the doubling time pale until the next run.
+    void whatARunDidNotWriteIsMarked_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("clickRun");
+        QTest::addColumn<QString>("framed");  // empty: none
+        QTest::addColumn<QString>("stale");   // a caption marked
+        QTest::addColumn<QString>("fresh");   // a caption not marked
+        QTest::newRow("owners sterilise 80 %") << "txtCurrentOwnedSteril" << "80" << true << "txtCurrentOwnedSteril"
+                                               << "Label6" << "Label14";
+        QTest::newRow("adult survival 1.2") << "txtAdultSurv" << "1.2" << true << "txtAdultSurv" << "Label14"
+                                            << "Label1(1)";
+        QTest::newRow("juvenile survival at the threshold") << "txtJuvSurv" << "0.2" << true << "txtJuvSurv"
+                                                            << "Label6" << "Label14";
+        QTest::newRow("adult survival typed, no run") << "txtAdultSurv" << "0.85" << false << "" << "Label14"
+                                                      << "Label9";
+    }
+    void whatARunDidNotWriteIsMarked()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(bool, clickRun);
+        QFETCH(QString, framed);
+        QFETCH(QString, stale);
+        QFETCH(QString, fresh);
+        const auto caption = [this](const QString& name) { return qobject_cast<CaptionLabel*>(window_->controlWidget(name)); };
+        QVERIFY(caption(stale) && caption(fresh));
+        QVERIFY(!caption(stale)->isStale());
+        typeInto(qPrintable(box), typed);
+        if (clickRun) QTest::mouseClick(&run(), Qt::LeftButton);
+        QCOMPARE(window_->faultFrameTarget(), framed.isEmpty() ? nullptr : window_->controlWidget(framed));
+        QVERIFY(caption(stale)->isStale());
+        QVERIFY(caption(stale)->toolTip().contains(QStringLiteral("Press Run")));
+        QVERIFY(!caption(fresh)->isStale());
+        QVERIFY(window_->resultsStale());
     }
 
     void aBarChangeRunsAtOnceAndLeavesNothingStale()
@@ -248,8 +288,10 @@ private slots:
         QTest::newRow("not a number") << "txtJuvSurv" << "x" << false << "txtJuvSurv";
         QTest::newRow("outside its range") << "txtAdultSurv" << "1.5" << false << "txtAdultSurv";
         QTest::newRow("a year that is no number") << "txtStart" << "20o5" << true << "txtStart";
-        QTest::newRow("no steady state") << "txtCurrentOwnedSteril" << "80" << true << "";
-        QTest::newRow("culling from 1950") << "txtFrom" << "1950" << true << "";
+        QTest::newRow("no owned steady state") << "txtCurrentOwnedSteril" << "80" << true << "txtCurrentOwnedSteril";
+        QTest::newRow("no street steady state") << "txtJuvSurv" << "0.2" << true << "txtJuvSurv";
+        QTest::newRow("culling from 1950") << "txtFrom" << "1950" << true << "txtFrom";
+        QTest::newRow("more sterilised than there are") << "txtTimes" << "20" << true << "";
     }
     void theStatusBarShowsFaultsAndFramesTheInputAtFault()
     {

@@ -6,11 +6,11 @@
 #include "analysis/batch_runner.h"
 #include "form_fixture.h"
 #include "gui_application.h"
+#include "pdf_text.h"
 #include "support/number_masks.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <regex>
 
 namespace karnoth::render {
@@ -25,15 +25,9 @@ protected:
     // The report's text as pdftotext extracts it, every run of blanks and line ends made one blank.
     std::string reportText(const std::filesystem::path& pdf)
     {
-        const std::string command = std::string(KARNOTH_PDFTOTEXT) + " -layout \"" + pdf.string() + "\" -";
-        std::FILE* pipe = popen(command.c_str(), "r");
-        EXPECT_TRUE(pipe);
-        if (!pipe) return {};
-        std::string text;
-        char buffer[4096];
-        while (const std::size_t read = std::fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, read);
-        EXPECT_EQ(pclose(pipe), 0) << command;
-        return std::regex_replace(text, std::regex("\\s+"), " ");
+        const std::string text = testing::pdfText(pdf);
+        EXPECT_FALSE(text.empty()) << pdf;
+        return text;
     }
 
     ReportRequest requestFor(std::vector<ListedScenario> listed)
@@ -135,6 +129,35 @@ TEST_F(ReportTest, AReportThatCannotBeWrittenSaysSoAndLeavesNothing)
                              reportContent(form(), requestFor({ListedScenario::ofWindow("current")})), error));
     EXPECT_TRUE(error.contains(QStringLiteral("report.pdf")));
     EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+// The report runs the inputs it lists itself: typed and not run, they are still the run shown, and
+// when that run stops its fault takes the place of the sentences, the chart and the window's row.
+TEST_F(ReportTest, ShowsItsOwnRunOfTheInputsOrItsFault)
+{
+    expectFaults();
+    loaded().typeText("txtAdultSurv", "0.85");
+    ReportContent content = reportContent(form(), requestFor({ListedScenario::ofWindow("current")}));
+    EXPECT_TRUE(content.runFault.isEmpty());
+    EXPECT_TRUE(content.sentences.join(' ').contains(QStringLiteral("66,807 females"))) << content.sentences.join(' ').toStdString();
+    EXPECT_FALSE(content.chartOps.empty());
+
+    form().typeText("txtAdultSurv", "0.9");
+    form().typeText("txtCurrentOwnedSteril", "80");
+    Scenario kept = form().currentScenario("kept");
+    kept.texts["txtCurrentOwnedSteril"] = "60";
+    content = reportContent(form(), requestFor({ListedScenario::ofWindow("current"), ListedScenario::ofScenario(kept)}));
+    EXPECT_TRUE(content.runFault.startsWith(QStringLiteral("With 80% of owned yearlings sterilised"))) << content.runFault.toStdString();
+    EXPECT_TRUE(content.sentences.isEmpty());
+    EXPECT_TRUE(content.chartOps.empty());
+    std::vector<QString> marked;
+    for (const ReportInput& input : content.inputs)
+        if (input.atFault) marked.push_back(input.caption + QStringLiteral(" ") + input.value);
+    EXPECT_EQ(marked, std::vector<QString>{QStringLiteral("% owned dogs sterilised 80")});
+    ASSERT_EQ(content.comparison.size(), 2u);
+    EXPECT_FALSE(content.comparison[0].comparison.run) << "no run beside inputs that did not make it";
+    EXPECT_TRUE(content.comparison[1].comparison.run);
+    EXPECT_EQ(content.overlay.size(), 1u);
 }
 
 TEST_F(ReportTest, DifferencesFromTheWindowNameEachInputThatDiffers)
