@@ -16,23 +16,11 @@ namespace {
 
 using yearly_steps::YearSurvival;
 
-// The year's survivals: with a year-to-year SD, each multiplied by a factor drawn from a normal
-// distribution of mean 1 and clipped to [0, 1]; a first-year survival above 1 is only kept from
-// falling below 0. Without, the model's own.
-YearSurvival survivalsFor(const ProjectionSettings& in, float firstYearSurvival, double yearToYearSd,
-                          RandomStream& stream)
-{
-    if (!(yearToYearSd > 0)) return {in.adultSurvival, in.streetJuvenileSurvival, firstYearSurvival};
-    const double factor = normal(stream, 1.0, yearToYearSd);
-    const auto clipped = [](double value) { return std::clamp(value, 0.0, 1.0); };
-    const double ownedFirstYear = firstYearSurvival * factor;
-    return {clipped(in.adultSurvival * factor), clipped(in.streetJuvenileSurvival * factor),
-            firstYearSurvival > 1 ? std::max(ownedFirstYear, 0.0) : clipped(ownedFirstYear)};
-}
-
-// Counts as the model keeps them (singles, each step rounding as the model's own run does), with a
-// survival factor drawn each year.
-struct VaryingSingles : yearly_steps::SingleCounts {
+// What a replicate leaves to chance: its own random stream, and each year's survivals. With a
+// year-to-year SD, each survival is multiplied by a factor drawn from a normal distribution of mean
+// 1 and clipped to [0, 1]; a first-year survival above 1 is only kept from falling below 0.
+// Without, the model's own. A street that dies out is an outcome the replicate goes on from.
+struct ReplicateChance {
     static constexpr bool varies = true;
     static constexpr bool emptyStreetIsOutcome = true;
     RandomStream stream;
@@ -40,22 +28,25 @@ struct VaryingSingles : yearly_steps::SingleCounts {
 
     YearSurvival survivals(const ProjectionSettings& in, float firstYearSurvival)
     {
-        return survivalsFor(in, firstYearSurvival, yearToYearSd, stream);
+        if (!(yearToYearSd > 0)) return {in.adultSurvival, in.streetJuvenileSurvival, firstYearSurvival};
+        const double factor = normal(stream, 1.0, yearToYearSd);
+        const auto clipped = [](double value) { return std::clamp(value, 0.0, 1.0); };
+        const double ownedFirstYear = firstYearSurvival * factor;
+        return {clipped(in.adultSurvival * factor), clipped(in.streetJuvenileSurvival * factor),
+                firstYearSurvival > 1 ? std::max(ownedFirstYear, 0.0) : clipped(ownedFirstYear)};
     }
 };
 
-// Whole animals in doubles (exact up to kMostWholeDogs), every event drawn.
-struct WholeCounts {
-    using Count = double;
-    static constexpr bool varies = true;
-    static constexpr bool emptyStreetIsOutcome = true;
-    RandomStream stream;
-    double yearToYearSd;
+// Counts as the model keeps them: singles, each step rounding as the model's own run does.
+struct VaryingSingles : yearly_steps::SingleCounts, ReplicateChance {
+    using ReplicateChance::emptyStreetIsOutcome;
+    using ReplicateChance::survivals;
+    using ReplicateChance::varies;
+};
 
-    YearSurvival survivals(const ProjectionSettings& in, float firstYearSurvival)
-    {
-        return survivalsFor(in, firstYearSurvival, yearToYearSd, stream);
-    }
+// Whole animals in doubles (exact up to kMostWholeDogs), every event drawn.
+struct WholeCounts : ReplicateChance {
+    using Count = double;
     static Count fromModel(float value) { return std::round(double(value)); }
     template <class Stores>
     static Count add(Stores, Count a, Count b, const char*)
@@ -150,8 +141,8 @@ RunStart prepareRun(const ModelInputs& inputs)
 void projectWithChance(const RunStart& start, const YearlySeries& killedByYear, const YearlyChance& chance,
                        RandomStream& stream, RunSeries& series)
 {
-    if (chance.wholeDogs) projectCounting(start, killedByYear, WholeCounts{stream, chance.yearToYearSd}, stream, series);
-    else projectCounting(start, killedByYear, VaryingSingles{{}, stream, chance.yearToYearSd}, stream, series);
+    if (chance.wholeDogs) projectCounting(start, killedByYear, WholeCounts{{stream, chance.yearToYearSd}}, stream, series);
+    else projectCounting(start, killedByYear, VaryingSingles{{}, {stream, chance.yearToYearSd}}, stream, series);
 }
 
 }  // namespace karnoth
