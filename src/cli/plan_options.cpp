@@ -9,7 +9,6 @@
 #include "support/numeric_text.h"
 #include "support/quoted_text.h"
 
-#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <memory>

@@ -9,8 +9,8 @@
 #include "support/fault.h"
 #include "support/number_masks.h"
 
-#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 
