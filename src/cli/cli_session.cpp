@@ -55,14 +55,6 @@ int writeOutput(const std::string& file, const std::string& text)
     return 0;
 }
 
-std::pair<std::string, std::string> splitAssignment(const std::string& argument)
-{
-    const std::size_t equals = argument.find('=');
-    if (equals == std::string::npos || equals == 0)
-        throw std::invalid_argument("expected NAME=VALUE, got \"" + argument + "\"");
-    return {argument.substr(0, equals), argument.substr(equals + 1)};
-}
-
 int runSession(CliSession& session, std::ostream& out, std::ostream& err)
 {
     if (const std::optional<std::string> problem = usageProblem(session)) {

@@ -60,7 +60,4 @@ int runSession(CliSession& session, std::ostream& out, std::ostream& err);
 // stderr) when not.
 int writeOutput(const std::string& file, const std::string& text);
 
-// "NAME=VALUE" split at the first "="; std::invalid_argument when there is none or NAME is empty.
-std::pair<std::string, std::string> splitAssignment(const std::string& argument);
-
 }  // namespace karnoth

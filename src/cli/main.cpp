@@ -3,11 +3,7 @@
 // order and prints the window's state, with what each analysis asked for adds to it.
 
 #include "cli/cli_session.h"
-#include "cli/plan_options.h"
-#include "cli/report_options.h"
-#include "cli/scenario_options.h"
-#include "cli/uncertainty_options.h"
-#include "cli/window_options.h"
+#include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
 
@@ -42,12 +38,7 @@ int main(int argc, char** argv)
     CLI::App app{"karnoth-cli: the Karnoth window without a window. Starts Form1 in DIR (settings file, "
                  "indicators, first run), applies the events in their order, prints the window's state."};
     karnoth::CliSession session;
-    karnoth::addWindowOptions(app, session);
-    const karnoth::GivenPlanSettings planSettings = karnoth::addPlanOptions(app, session);
-    karnoth::addSensitivityOptions(app, session);
-    karnoth::addUncertaintyOptions(app, session);
-    const karnoth::ComparedFiles compared = karnoth::addScenarioOptions(app, session);
-    karnoth::addReportOptions(app, session, planSettings, compared);
+    karnoth::addCommandLineOptions(app, session);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

@@ -9,7 +9,6 @@
 #include "support/numeric_text.h"
 #include "support/quoted_text.h"
 
-#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -22,9 +21,6 @@ namespace {
 // What the options asked for, shared by the callbacks that parse them and those that report.
 struct PlanOptions {
     bool planned = false;
-    bool stepGiven = false;
-    bool costGiven = false;
-    std::optional<std::string> gridFile;
     PlanSettings settings;
     std::optional<Plan> plan;  // made once, when first reported
 
@@ -44,36 +40,14 @@ struct PlanOptions {
     }
 };
 
-// "A:B" split at the first ":"; std::invalid_argument naming the option and its form otherwise.
-std::pair<std::string, std::string> splitPair(const std::string& option, const std::string& form,
-                                              const std::string& argument)
+// The plan's settings with `value`'s part set by `set`; refused when the planner refuses them.
+template <class Set>
+void setSettings(PlanSettings& settings, const OptionValue& value, Set set)
 {
-    std::optional<std::pair<std::string, std::string>> parts = splitAt(argument, ':');
-    if (!parts) throw std::invalid_argument(option + " " + argument + ": expected " + form);
-    return *parts;
-}
-
-int wholeNumber(const std::string& option, const std::string& what, const std::string& text)
-{
-    const std::optional<int> value = wholeOf<int>(text);
-    if (!value)
-        throw std::invalid_argument(option + ": " + what + " " + quotedForMessage(text, 40) + " is not a whole number");
-    return *value;
-}
-
-double realNumber(const std::string& option, const std::string& what, const std::string& text)
-{
-    const ParsedNumber parsed = parseNumber(text);
-    if (parsed.status != ParseStatus::Ok || !std::isfinite(parsed.value))
-        throw std::invalid_argument(option + ": " + what + " " + quotedForMessage(text, 40) + " is not a number");
-    return parsed.value;
-}
-
-// std::invalid_argument naming the option when the planner refuses the settings it has set.
-void requireSettings(const PlanSettings& settings, const std::string& option, const std::string& argument)
-{
-    if (std::optional<std::string> problem = planSettingsProblem(settings))
-        throw std::invalid_argument(option + " " + argument + ": " + *problem);
+    PlanSettings changed = settings;
+    set(changed);
+    if (std::optional<std::string> problem = planSettingsProblem(changed)) value.refuse(*problem);
+    settings = changed;
 }
 
 nlohmann::json figuresJson(int ownedShare, const std::optional<int>& minimalRate,
@@ -192,13 +166,12 @@ int writeGrid(const Plan& plan, const std::string& file)
     return writeOutput(file, planGridCsv(plan));
 }
 
-void addCalibrateEvent(CliSession& session, const std::shared_ptr<PlanOptions>& options, const std::string& argument)
+void addCalibrateEvent(CliSession& session, const std::shared_ptr<PlanOptions>& options, const OptionValue& value)
 {
-    const auto [yearText, countText] = splitPair("--calibrate", "YEAR:COUNT", argument);
-    const int year = wholeNumber("--calibrate", "the survey year", yearText);
-    const double count = realNumber("--calibrate", "the count", countText);
-    if (std::optional<std::string> problem = calibrationProblem(year, count))
-        throw std::invalid_argument("--calibrate " + argument + ": " + *problem);
+    const auto [yearText, countText] = value.split(':', "YEAR:COUNT");
+    const int year = value.whole<int>("the survey year", yearText);
+    const double count = value.number("the count", countText);
+    if (std::optional<std::string> problem = calibrationProblem(year, count)) value.refuse(*problem);
     session.events.push_back({[](const Form1&) {},
                               [options, year, count](Form1& form) {
                                   options->calibration = PlanOptions::CalibrationEvent{year, count, std::nullopt};
@@ -240,84 +213,56 @@ Plan planAtWindow(Form1& form, const PlanSettings& settings, const BatchRunner& 
 GivenPlanSettings addPlanOptions(CLI::App& app, CliSession& session)
 {
     auto options = std::make_shared<PlanOptions>();
-    app.add_option_function<std::string>(
-           "--plan",
-           [&session, options](const std::string& argument) {
-               try {
-                   const auto [yearText, percentText] = splitPair("--plan", "YEAR:PERCENT", argument);
-                   options->settings.targetYear = wholeNumber("--plan", "the target year", yearText);
-                   options->settings.targetPercent = realNumber("--plan", "the target percent", percentText);
-                   requireSettings(options->settings, "--plan", argument);
+    CLI::Option* plan =
+        app.add_option_function<std::string>(
+               "--plan", readingValue(session, "--plan", [options](const OptionValue& value) {
+                   const auto [yearText, percentText] = value.split(':', "YEAR:PERCENT");
+                   const int year = value.whole<int>("the target year", yearText);
+                   const double percent = value.number("the target percent", percentText);
+                   setSettings(options->settings, value, [&](PlanSettings& settings) {
+                       settings.targetYear = year;
+                       settings.targetPercent = percent;
+                   });
                    options->planned = true;
-               } catch (const std::invalid_argument& error) {
-                   session.usageError(error.what());
-               }
-           },
-           "plan a programme: the street total in YEAR at most PERCENT % of the year before the programme starts")
-        ->type_name("YEAR:PERCENT");
+               }),
+               "plan a programme: the street total in YEAR at most PERCENT % of the year before the programme "
+               "starts; with --uncertainty, the chance of meeting it")
+            ->type_name("YEAR:PERCENT");
     app.add_option_function<std::string>(
-           "--split-step",
-           [&session, options](const std::string& argument) {
-               try {
-                   const int step = wholeNumber("--split-step", "the owned-share step", argument);
-                   if (step <= 0 || 100 % step != 0)
-                       throw std::invalid_argument("--split-step " + argument +
-                                                   ": the owned-share step must divide 100 (1, 2, 4, 5, 10, 20, 25, 50 "
-                                                   "or 100)");
-                   options->settings.ownedShareStep = step;
-                   options->stepGiven = true;
-               } catch (const std::invalid_argument& error) {
-                   session.usageError(error.what());
-               }
-           },
+           "--split-step", readingValue(session, "--split-step", [options](const OptionValue& value) {
+               const int step = value.whole<int>("the owned-share step", value.argument());
+               setSettings(options->settings, value, [&](PlanSettings& settings) { settings.ownedShareStep = step; });
+           }),
            "the plan's owned shares 0, N, 2N, ..., 100 per cent (N divides 100; default 5)")
-        ->type_name("N");
+        ->type_name("N")->needs(plan);
     app.add_option_function<std::string>(
-           "--cost",
-           [&session, options](const std::string& argument) {
-               try {
-                   const auto [ownedText, streetText] = splitPair("--cost", "OWNED:STREET", argument);
-                   const double owned = realNumber("--cost", "the owned cost", ownedText);
-                   const double street = realNumber("--cost", "the street cost", streetText);
-                   options->settings.costOwned = owned;
-                   options->settings.costStreet = street;
-                   requireSettings(options->settings, "--cost", argument);
-                   options->costGiven = true;
-               } catch (const std::invalid_argument& error) {
-                   session.usageError(error.what());
-               }
-           },
+           "--cost", readingValue(session, "--cost", [options](const OptionValue& value) {
+               const auto [ownedText, streetText] = value.split(':', "OWNED:STREET");
+               const double owned = value.number("the owned cost", ownedText);
+               const double street = value.number("the street cost", streetText);
+               setSettings(options->settings, value, [&](PlanSettings& settings) {
+                   settings.costOwned = owned;
+                   settings.costStreet = street;
+               });
+           }),
            "the cost of one owned and of one street sterilisation (default 1:1, a count of operations)")
-        ->type_name("OWNED:STREET");
+        ->type_name("OWNED:STREET")->needs(plan);
     app.add_option_function<std::string>(
            "--plan-grid",
            [&session, options](const std::string& file) {
-               options->gridFile = file;
                if (file == "-") session.standardOutputTakenBy.push_back("--plan-grid -");
                session.fileOutputs.push_back(
                    [options, file](Form1& form) { return writeGrid(options->planFor(form), file); });
            },
            "write every cell of the plan's grid as CSV to FILE, or to standard output for -")
-        ->type_name("FILE");
+        ->type_name("FILE")->needs(plan);
     app.add_option_function<std::string>(
            "--calibrate",
-           [&session, options](const std::string& argument) {
-               try {
-                   addCalibrateEvent(session, options, argument);
-               } catch (const std::invalid_argument& error) {
-                   session.usageError(error.what());
-               }
-           },
+           readingValue(session, "--calibrate",
+                        [&session, options](const OptionValue& value) { addCalibrateEvent(session, options, value); }),
            "event: set vscGainLoss so that the street total in YEAR (1951..2050) comes nearest to COUNT (above 0)")
         ->type_name("YEAR:COUNT")->trigger_on_parse()->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
 
-    session.usageChecks.push_back([options]() -> std::optional<std::string> {
-        if (options->planned) return std::nullopt;
-        if (options->stepGiven) return "--split-step needs --plan";
-        if (options->costGiven) return "--cost needs --plan";
-        if (options->gridFile) return "--plan-grid needs --plan";
-        return std::nullopt;
-    });
     session.sections.push_back({[options](Form1& form, nlohmann::json& state) {
                                     if (options->planned) state["plan"] = planJson(options->planFor(form));
                                     if (options->calibration) state["calibration"] = calibrationJson(*options->calibration);

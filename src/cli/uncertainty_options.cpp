@@ -9,23 +9,13 @@
 #include "support/fault.h"
 #include "support/number_masks.h"
 
-#include <charconv>
-#include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
 #include <memory>
 
 namespace karnoth {
 namespace {
-
-// The whole text as a finite number; nullopt otherwise.
-std::optional<double> parseNumber(const std::string& text)
-{
-    double value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
 
 // A number with at most 9 significant digits, as the window's series are written: a single
 // prints as itself, and a percentile that equals one prints the same.
@@ -62,25 +52,18 @@ std::optional<InputField> variedFieldOf(const std::string& control)
 
 // ---- Sensitivity ----
 
-struct SensitivityOptions {
-    int year = 0;
-    double delta = 10;
-};
-
 // The analysis at the window's inputs, or the fault that stops a run from reading them.
-SensitivityResult sensitivityAt(Form1& form, const SensitivityOptions& options)
+SensitivityResult sensitivityAt(Form1& form, const SensitivityRequest& asked)
 {
-    SensitivityRequest request;
-    request.year = options.year;
-    request.deltaPercent = options.delta;
+    SensitivityRequest request = asked;
     try {
         const WindowInputs window = readWindowInputs(form);
         request.inputs = window.inputs;
         request.killedByYear = window.killedByYear;
     } catch (const Fault& fault) {
         SensitivityResult unread;
-        unread.year = options.year;
-        unread.deltaPercent = options.delta;
+        unread.year = request.year;
+        unread.deltaPercent = request.deltaPercent;
         unread.fault = fault.what();
         return unread;
     }
@@ -134,57 +117,28 @@ void printSensitivity(const SensitivityResult& result, std::ostream& out)
 
 // ---- Uncertainty ----
 
+// The request as the options give it; the window's inputs are added when it runs.
 struct UncertaintyOptions {
     bool asked = false;
-    std::size_t replicates = 1000;
-    std::uint64_t seed = 1;
-    std::vector<ParameterRange> ranges;
-    YearlyChance chance;
-    std::vector<std::string> companionsGiven;  // options that need --uncertainty
-    CLI::Option* plan = nullptr;
-    std::string planText;  // where our own --plan keeps its value
-    std::optional<TargetRequest> target;  // read from --plan once everything is parsed
+    UncertaintyRequest request;
 };
-
-// --plan's value as YEAR:PERCENT, or the usage problem with it.
-std::optional<std::string> readTarget(UncertaintyOptions& options)
-{
-    if (!options.plan || options.plan->count() == 0) return std::nullopt;
-    const std::vector<std::string>& results = options.plan->results();
-    if (results.empty()) return std::nullopt;
-    std::string text = results.back();
-    // An option that splits its value at the colon leaves the year and the per cent apart.
-    if (text.find(':') == std::string::npos && results.size() >= 2) text = results[results.size() - 2] + ":" + text;
-    const auto parts = splitAt(text, ':');
-    const std::optional<int> year = parts ? wholeOf<int>(parts->first) : std::nullopt;
-    const std::optional<double> percent = parts ? parseNumber(parts->second) : std::nullopt;
-    if (!year || !percent) return "--plan " + text + ": expected YEAR:PERCENT, e.g. 2030:50";
-    if (!(*percent > 0)) return "--plan " + text + ": the per cent must lie above 0";
-    options.target = TargetRequest{*year, *percent};
-    return std::nullopt;
-}
 
 struct UncertaintyAnswer {
     UncertaintyResult result;
     std::optional<std::string> fault;  // why the window's inputs could not be read
 };
 
-UncertaintyAnswer uncertaintyAt(Form1& form, const UncertaintyOptions& options)
+UncertaintyAnswer uncertaintyAt(Form1& form, const UncertaintyRequest& asked)
 {
-    UncertaintyRequest request;
-    request.replicates = options.replicates;
-    request.seed = options.seed;
-    request.ranges = options.ranges;
-    request.chance = options.chance;
-    request.target = options.target;
+    UncertaintyRequest request = asked;
     try {
         const WindowInputs window = readWindowInputs(form);
         request.inputs = window.inputs;
         request.killedByYear = window.killedByYear;
     } catch (const Fault& fault) {
         UncertaintyAnswer unread;
-        unread.result.replicates = options.replicates;
-        unread.result.seed = options.seed;
+        unread.result.replicates = request.replicates;
+        unread.result.seed = request.seed;
         unread.fault = fault.what();
         return unread;
     }
@@ -259,136 +213,82 @@ void printUncertainty(const UncertaintyAnswer& answer, std::ostream& out)
     }
 }
 
-// Records a usage problem of `option`'s value.
-void problem(CliSession& session, const std::string& option, const std::string& value, const std::string& why)
-{
-    session.usageError(option + " " + value + ": " + why);
-}
-
 }  // namespace
 
 void addSensitivityOptions(CLI::App& app, CliSession& session)
 {
     app.add_option_function<std::string>(
-           "--sensitivity",
-           [&session](const std::string& value) {
-               SensitivityOptions options;
-               const auto parts = splitAt(value, ':');
-               const std::optional<int> year = wholeOf<int>(parts ? parts->first : value);
-               if (!year) return problem(session, "--sensitivity", value, "expected YEAR or YEAR:DELTA, e.g. 2020:10");
-               if (*year < kFirstYear || *year > kLastYear)
-                   return problem(session, "--sensitivity", value, "the year must lie in 1950..2050");
-               options.year = *year;
-               if (parts) {
-                   const std::optional<double> delta = parseNumber(parts->second);
-                   if (!delta) return problem(session, "--sensitivity", value, "DELTA must be a number");
-                   options.delta = *delta;
-               }
-               SensitivityRequest settings;
-               settings.year = options.year;
-               settings.deltaPercent = options.delta;
-               if (std::optional<std::string> why = sensitivityProblem(settings))
-                   return problem(session, "--sensitivity", value, *why);
+           "--sensitivity", readingValue(session, "--sensitivity", [&session](const OptionValue& value) {
+               SensitivityRequest asked;
+               const auto parts = value.splitIfAny(':');
+               asked.year = value.whole<int>("YEAR", parts ? parts->first : value.argument());
+               if (parts) asked.deltaPercent = value.number("DELTA", parts->second);
+               if (std::optional<std::string> why = sensitivityProblem(asked)) value.refuse(*why);
                session.sections.push_back(
-                   {[options](Form1& form, nlohmann::json& state) {
-                        state["sensitivity"] = sensitivityJson(sensitivityAt(form, options));
+                   {[asked](Form1& form, nlohmann::json& state) {
+                        state["sensitivity"] = sensitivityJson(sensitivityAt(form, asked));
                     },
-                    [options](Form1& form, std::ostream& out) { printSensitivity(sensitivityAt(form, options), out); }});
-           },
+                    [asked](Form1& form, std::ostream& out) { printSensitivity(sensitivityAt(form, asked), out); }});
+           }),
            "the street total in YEAR with each input moved DELTA % (default 10) both ways")
         ->type_name("YEAR[:DELTA]");
 }
 
-void addUncertaintyOptions(CLI::App& app, CliSession& session)
+void addUncertaintyOptions(CLI::App& app, CliSession& session, GivenPlanSettings planSettings)
 {
     auto options = std::make_shared<UncertaintyOptions>();
-    const auto companion = [options](const char* name) { options->companionsGiven.push_back(name); };
-
+    CLI::Option* uncertainty =
+        app.add_option_function<std::string>(
+               "--uncertainty", readingValue(session, "--uncertainty", [&session, options](const OptionValue& value) {
+                   const long long count = value.whole<long long>("N", value.argument());
+                   // uncertaintyProblem refuses a count below 1; a negative one is refused as 0 is.
+                   options->request.replicates = count > 0 ? static_cast<std::size_t>(count) : 0;
+                   options->asked = true;
+                   session.sections.push_back(
+                       {[options](Form1& form, nlohmann::json& state) {
+                            state["uncertainty"] = uncertaintyJson(uncertaintyAt(form, options->request));
+                        },
+                        [options](Form1& form, std::ostream& out) {
+                            printUncertainty(uncertaintyAt(form, options->request), out);
+                        }});
+               }),
+               "N replicates (1 to 100000) of the projection from the window's inputs")
+            ->type_name("N");
     app.add_option_function<std::string>(
-           "--uncertainty",
-           [&session, options](const std::string& value) {
-               const std::optional<long long> count = wholeOf<long long>(value);
-               if (!count || *count < 1 || *count > static_cast<long long>(kMostReplicates))
-                   return problem(session, "--uncertainty", value,
-                                  "N must be a whole number of replicates, 1 to " + std::to_string(kMostReplicates));
-               options->asked = true;
-               options->replicates = static_cast<std::size_t>(*count);
-               session.sections.push_back(
-                   {[options](Form1& form, nlohmann::json& state) {
-                        state["uncertainty"] = uncertaintyJson(uncertaintyAt(form, *options));
-                    },
-                    [options](Form1& form, std::ostream& out) { printUncertainty(uncertaintyAt(form, *options), out); }});
-           },
-           "N replicates (1 to 100000) of the projection from the window's inputs")
-        ->type_name("N");
-    app.add_option_function<std::string>(
-           "--seed",
-           [&session, options, companion](const std::string& value) {
-               companion("--seed");
-               const std::optional<std::uint64_t> seed = wholeOf<std::uint64_t>(value);
-               if (!seed) return problem(session, "--seed", value, "S must be a whole number 0 to 18446744073709551615");
-               options->seed = *seed;
-           },
+           "--seed", readingValue(session, "--seed", [options](const OptionValue& value) {
+               options->request.seed = value.whole<std::uint64_t>("S", value.argument());
+           }),
            "the random seed of --uncertainty (default 1)")
-        ->type_name("S");
+        ->type_name("S")->needs(uncertainty);
     app.add_option_function<std::string>(
-           "--vary",
-           [&session, options, companion](const std::string& argument) {
-               companion("--vary");
-               std::pair<std::string, std::string> assignment;
-               try {
-                   assignment = splitAssignment(argument);
-               } catch (const std::invalid_argument&) {
-                   return problem(session, "--vary", argument, "expected NAME=LOW:HIGH");
-               }
-               const auto& [name, range] = assignment;
+           "--vary", readingValue(session, "--vary", [options](const OptionValue& value) {
+               const auto [name, range] = value.assignment("NAME=LOW:HIGH");
                const std::optional<InputField> field = variedFieldOf(name);
-               if (!field) return problem(session, "--vary", argument, "NAME must be one of " + listOfVariedControls());
-               const auto ends = splitAt(range, ':');
-               const std::optional<double> low = ends ? parseNumber(ends->first) : std::nullopt;
-               const std::optional<double> high = ends ? parseNumber(ends->second) : std::nullopt;
-               if (!low || !high) return problem(session, "--vary", argument, "expected NAME=LOW:HIGH with two numbers");
-               if (std::optional<std::string> why = variedRangeProblem(*field, *low, *high))
-                   return problem(session, "--vary", argument, *why);
-               for (const ParameterRange& given : options->ranges)
-                   if (given.field == *field) return problem(session, "--vary", argument, name + " is varied twice");
-               options->ranges.push_back({*field, *low, *high});
-           },
+               if (!field) value.refuse("NAME must be one of " + listOfVariedControls());
+               const auto [lowText, highText] = value.split(range, ':', "NAME=LOW:HIGH");
+               options->request.ranges.push_back({*field, value.number("LOW", lowText), value.number("HIGH", highText)});
+           }),
            "a uniform range LOW..HIGH for input NAME (" + listOfVariedControls() + ") in --uncertainty; repeatable")
-        ->type_name("NAME=LOW:HIGH")->trigger_on_parse()->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+        ->type_name("NAME=LOW:HIGH")->trigger_on_parse()->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+        ->needs(uncertainty);
     app.add_option_function<std::string>(
-           "--year-to-year",
-           [&session, options, companion](const std::string& value) {
-               companion("--year-to-year");
-               const std::optional<double> sd = parseNumber(value);
-               if (!sd) return problem(session, "--year-to-year", value, "SD must be a number");
-               if (std::optional<std::string> why = yearToYearSdProblem(*sd))
-                   return problem(session, "--year-to-year", value, *why);
-               options->chance.yearToYearSd = *sd;
-           },
+           "--year-to-year", readingValue(session, "--year-to-year", [options](const OptionValue& value) {
+               options->request.chance.yearToYearSd = value.number("SD", value.argument());
+           }),
            "yearly survival factors of mean 1 and standard deviation SD in --uncertainty (default 0: none)")
-        ->type_name("SD");
+        ->type_name("SD")->needs(uncertainty);
     app.add_flag_callback(
-        "--whole-dogs",
-        [options, companion] {
-            companion("--whole-dogs");
-            options->chance.wholeDogs = true;
-        },
-        "count whole dogs in --uncertainty: binomial survival and removals, Poisson pups");
+           "--whole-dogs", [options] { options->request.chance.wholeDogs = true; },
+           "count whole dogs in --uncertainty: binomial survival and removals, Poisson pups")
+        ->needs(uncertainty);
 
-    options->plan = app.get_option_no_throw("--plan");
-    if (!options->plan)
-        options->plan = app.add_option("--plan", options->planText,
-                                       "the target: street total in YEAR at most PERCENT % of the year before the "
-                                       "programme starts; --uncertainty gives the chance of meeting it")
-                            ->type_name("YEAR:PERCENT");
-
-    session.usageChecks.push_back([options]() -> std::optional<std::string> {
-        if (!options->asked) {
-            if (!options->companionsGiven.empty()) return options->companionsGiven.front() + " needs --uncertainty N";
-            return std::nullopt;
-        }
-        return readTarget(*options);
+    // Once everything is parsed: the target is --plan's, and the analysis checks the whole request.
+    session.usageChecks.push_back([options, planSettings = std::move(planSettings)]() -> std::optional<std::string> {
+        if (!options->asked) return std::nullopt;
+        if (const std::optional<PlanSettings> plan = planSettings())
+            options->request.target = TargetRequest{plan->targetYear, plan->targetPercent};
+        if (std::optional<std::string> why = uncertaintyProblem(options->request)) return "--uncertainty: " + *why;
+        return std::nullopt;
     });
 }
 

@@ -11,11 +11,12 @@
 //     --whole-dogs               whole animals: binomial survival and removals, Poisson pups
 //     --plan YEAR:PERCENT        (the planner's target) adds the chance of meeting it
 //
-// A malformed value, an unknown NAME, what the analyses refuse (a DELTA outside (0, 100], LOW above
-// HIGH, a bar's range left, an SD outside 0..1), N outside 1..100000, or an option of
-// --uncertainty given without it, is a usage error (exit 2).
+// A malformed value, an unknown NAME, what the analyses' problem() functions refuse (a DELTA
+// outside (0, 100], LOW above HIGH, a bar's range left, an SD outside 0..1, N outside 1..100000),
+// or an option of --uncertainty given without it, is a usage error (exit 2).
 
 #include "cli/cli_session.h"
+#include "cli/plan_options.h"
 
 #include <CLI/CLI.hpp>
 
@@ -23,7 +24,7 @@ namespace karnoth {
 
 void addSensitivityOptions(CLI::App& app, CliSession& session);
 
-// Registers --plan too when no option of that name is registered yet; reads its value either way.
-void addUncertaintyOptions(CLI::App& app, CliSession& session);
+// The target whose chance --uncertainty gives is --plan's (`planSettings`).
+void addUncertaintyOptions(CLI::App& app, CliSession& session, GivenPlanSettings planSettings);
 
 }  // namespace karnoth

@@ -54,13 +54,6 @@ const char* kindOf(const LayoutRow& row)
     }
 }
 
-int parseWhole(const std::string& argument, const std::string& text)
-{
-    const std::optional<int> value = wholeOf<int>(text);
-    if (!value) throw std::invalid_argument("--value " + argument + ": " + text + " is not a whole number");
-    return *value;
-}
-
 }  // namespace
 
 std::string controlsHelp()
@@ -82,43 +75,33 @@ void addWindowOptions(CLI::App& app, CliSession& session)
     app.add_option("--dir", session.directory, "the directory with karnoth.ini and killed.txt")
         ->check(CLI::ExistingDirectory);
     app.add_option_function<std::string>(
-           "--text",
-           [&session](const std::string& argument) {
-               try {
-                   // Named copies, not a structured binding: lambdas capture them.
-                   const auto assignment = splitAssignment(argument);
-                   const std::string name = assignment.first;
-                   const std::string text = assignment.second;
-                   session.events.push_back({[name](const Form1& form) { form.checkTyping(name); },
-                                             [name, text](Form1& form) { form.typeText(name, text); }});
-               } catch (const std::invalid_argument& error) {
-                   session.usageError(error.what());
-               }
-           },
+           "--text", readingValue(session, "--text", [&session](const OptionValue& given) {
+               // Named copies, not a structured binding: lambdas capture them.
+               const auto assignment = given.assignment("NAME=TEXT");
+               const std::string name = assignment.first;
+               const std::string text = assignment.second;
+               session.events.push_back({[name](const Form1& form) { form.checkTyping(name); },
+                                         [name, text](Form1& form) { form.typeText(name, text); }});
+           }),
            "type TEXT into text box NAME (its change handler runs when the text differs)")
         ->type_name("NAME=TEXT")->trigger_on_parse()->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     app.add_option_function<std::string>(
-           "--value",
-           [&session](const std::string& argument) {
-               try {
-                   const auto assignment = splitAssignment(argument);
-                   const std::string name = assignment.first;
-                   const int value = parseWhole(argument, assignment.second);
-                   const auto isCheckBox = [name](const Form1& form) {
-                       return form.control(name).row->kind == ControlKind::CheckBox;
-                   };
-                   session.events.push_back({[=](const Form1& form) {
-                                                 if (isCheckBox(form)) form.checkCheckValue(name, value);
-                                                 else form.checkScrollValue(name, value);
-                                             },
-                                             [=](Form1& form) {
-                                                 if (isCheckBox(form)) form.setCheckValue(name, value);
-                                                 else form.setScrollValue(name, value);
-                                             }});
-               } catch (const std::invalid_argument& error) {
-                   session.usageError(error.what());
-               }
-           },
+           "--value", readingValue(session, "--value", [&session](const OptionValue& given) {
+               const auto assignment = given.assignment("NAME=N");
+               const std::string name = assignment.first;
+               const int value = given.whole<int>("N", assignment.second);
+               const auto isCheckBox = [name](const Form1& form) {
+                   return form.control(name).row->kind == ControlKind::CheckBox;
+               };
+               session.events.push_back({[=](const Form1& form) {
+                                             if (isCheckBox(form)) form.checkCheckValue(name, value);
+                                             else form.checkScrollValue(name, value);
+                                         },
+                                         [=](Form1& form) {
+                                             if (isCheckBox(form)) form.setCheckValue(name, value);
+                                             else form.setScrollValue(name, value);
+                                         }});
+           }),
            "set scroll bar or check box NAME to N (outside a bar's range: exit 2)")
         ->type_name("NAME=N")->trigger_on_parse()->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     app.add_option_function<std::string>(

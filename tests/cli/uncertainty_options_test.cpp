@@ -25,14 +25,14 @@ TEST(UncertaintyOptions, ValuesBeyondTheAnalysesDomainsAreUsageErrors)
         {{"--sensitivity", "2030:1e308"}, "at most 100"},
         {{"--sensitivity", "2030:100.5"}, "at most 100"},
         {{"--sensitivity", "2030:0"}, "above 0"},
-        {{"--sensitivity", "2030:inf"}, "DELTA must be a number"},
+        {{"--sensitivity", "2030:inf"}, "DELTA \"inf\" is not a number"},
         {{"--uncertainty", "10", "--vary", "vscGainLoss=1e15:1e16"}, "bar's range, 1 to 30000"},
         {{"--uncertainty", "10", "--vary", "hscSterilise=0:1001"}, "bar's range, 0 to 1000"},
         {{"--uncertainty", "10", "--vary", "vscTarget=-1:50"}, "bar's range, 0 to 100"},
         {{"--uncertainty", "10", "--vary", "txtAdultSurv=0.9:0.8"}, "lies above the high end"},
         {{"--uncertainty", "10", "--year-to-year", "5"}, "from 0 to 1"},
         {{"--uncertainty", "10", "--year-to-year", "1.0001"}, "from 0 to 1"},
-        {{"--uncertainty", "10", "--year-to-year", "nan"}, "SD must be a number"},
+        {{"--uncertainty", "10", "--year-to-year", "nan"}, "SD \"nan\" is not a number"},
     };
     const TempDir dir;
     for (const Refused& c : cases) {

@@ -1,0 +1,88 @@
+// --report through karnoth-cli as a process: a build with Qt writes a PDF (its text read back with
+// pdftotext when there is one); a build without refuses.
+
+#include "cli_process.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+
+namespace karnoth {
+namespace {
+
+using testing::CliRun;
+using testing::runCli;
+using testing::TempDir;
+
+bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+#if KARNOTH_REPORTS
+
+// The PDF's text, blanks and line breaks each made one space; empty without pdftotext.
+std::string pdfText(const TempDir& dir, const std::string& pdf)
+{
+    if (std::string(KARNOTH_PDFTOTEXT).empty()) return "";
+    const std::string command = std::string(KARNOTH_PDFTOTEXT) + " -layout '" + dir.file(pdf).string() + "' '" +
+                                dir.file(pdf + ".txt").string() + "'";
+    if (std::system(command.c_str()) != 0) return "";
+    return std::regex_replace(dir.read(pdf + ".txt"), std::regex("[ \t\r\n]+"), " ");
+}
+
+TEST(ReportOptions, TheReportHoldsTheWindowTheScenariosAndThePlan)
+{
+    const TempDir dir;
+    dir.write("killed.txt", "1995,1200\n");
+    const std::string slower = dir.file("slower.karnoth").string();
+    ASSERT_EQ(runCli(dir, {"--value", "hscSterilise=150", "--save-scenario", slower}).exitCode, 0);
+    const CliRun run = runCli(dir, {"--text", "txtStart=2010", "--value", "hscSterilise=400", "--compare", slower,
+                                    "--compare", dir.file("missing.karnoth").string(), "--plan", "2030:40", "--cost",
+                                    "2:3", "--report", dir.file("report.pdf").string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(dir.read("report.pdf").substr(0, 5), "%PDF-");
+    if (std::string(KARNOTH_PDFTOTEXT).empty()) GTEST_SKIP() << "no pdftotext to read the report back";
+    const std::string text = pdfText(dir, "report.pdf");
+    for (const char* part : {"Karnoth report: current", "slower", "missing.karnoth does not exist",
+                             "Comparison of the scenarios", "street total 2030", "at most 40 % of the baseline",
+                             "Costs: 2 an owned, 3 a street sterilisation",
+                             "sterilising starts in 2010 a calendar year"})
+        EXPECT_TRUE(contains(text, part)) << part;
+}
+
+// Without --plan the planner's defaults: ten years after the start (2005), 50 %; one scenario, no comparison.
+TEST(ReportOptions, WithoutAPlanTheReportUsesThePlannersDefaults)
+{
+    const TempDir dir;
+    ASSERT_EQ(runCli(dir, {"--report", dir.file("plain.pdf").string()}).exitCode, 0);
+    if (std::string(KARNOTH_PDFTOTEXT).empty()) GTEST_SKIP() << "no pdftotext to read the report back";
+    const std::string text = pdfText(dir, "plain.pdf");
+    EXPECT_TRUE(contains(text, "the street total in 2015 at most 50 % of the baseline")) << text;
+    EXPECT_FALSE(contains(text, "Comparison of the scenarios")) << "a report of the window alone has a comparison";
+}
+
+// A report that cannot be written: exit 1 with the reason; the state is still printed.
+TEST(ReportOptions, AReportThatCannotBeWrittenExitsOne)
+{
+    const TempDir dir;
+    const CliRun run = runCli(dir, {"--report", dir.file("no such directory/report.pdf").string()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(contains(run.err, "report.pdf")) << run.err;
+    EXPECT_TRUE(contains(run.out, "formReady: true")) << run.out;
+}
+
+#else
+
+// Without Qt there is nothing to draw a PDF with: refused, exit 1, nothing written.
+TEST(ReportOptions, ABuildWithoutQtRefusesReports)
+{
+    const TempDir dir;
+    const CliRun run = runCli(dir, {"--report", dir.file("report.pdf").string()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("report.pdf")));
+    EXPECT_TRUE(contains(run.err, "without Qt")) << run.err;
+}
+
+#endif
+
+}  // namespace
+}  // namespace karnoth
