@@ -5,8 +5,6 @@
 #include "gui/uncertainty_view.h"
 
 #include <QAction>
-#include <QEvent>
-#include <QMenu>
 
 namespace karnoth::gui {
 namespace {
@@ -21,41 +19,25 @@ void openView(FormWindow& window)
     view->activateWindow();
 }
 
-// Closes the views when their window closes.
-class ViewsCloser : public QObject {
-public:
-    explicit ViewsCloser(FormWindow& window) : QObject(&window), window_(window) { window.installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == &window_ && event->type() == QEvent::Close) {
-            for (AnalysisView* view : window_.findChildren<AnalysisView*>(QString(), Qt::FindDirectChildrenOnly))
-                view->close();
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    FormWindow& window_;
-};
-
 }  // namespace
 
-void addSensitivityAndUncertaintyActions(FormWindow& window)
+AnalysisViewActions::AnalysisViewActions(FormWindow& window) : QObject(&window)
 {
-    QMenu* menu = window.analysisMenu();
-    QAction* sensitivity = menu->addAction(QObject::tr("&Sensitivity..."), &window,
-                                           [&window] { openView<SensitivityView>(window); });
-    sensitivity->setObjectName(QStringLiteral("sensitivityAction"));
-    sensitivity->setStatusTip(
-        QObject::tr("Which inputs the street total hangs on: each moved down and up, as a tornado chart"));
-    QAction* uncertainty = menu->addAction(QObject::tr("&Uncertainty..."), &window,
-                                           [&window] { openView<UncertaintyView>(window); });
-    uncertainty->setObjectName(QStringLiteral("uncertaintyAction"));
-    uncertainty->setStatusTip(
-        QObject::tr("How wide the range of outcomes is: replicates with uncertain inputs and chance, as bands"));
-    new ViewsCloser(window);
+    sensitivity_ = new QAction(tr("&Sensitivity..."), this);
+    connect(sensitivity_, &QAction::triggered, &window, [&window] { openView<SensitivityView>(window); });
+    sensitivity_->setObjectName(QStringLiteral("sensitivityAction"));
+    sensitivity_->setStatusTip(
+        tr("Which inputs the street total hangs on: each moved down and up, as a tornado chart"));
+    uncertainty_ = new QAction(tr("&Uncertainty..."), this);
+    connect(uncertainty_, &QAction::triggered, &window, [&window] { openView<UncertaintyView>(window); });
+    uncertainty_->setObjectName(QStringLiteral("uncertaintyAction"));
+    uncertainty_->setStatusTip(
+        tr("How wide the range of outcomes is: replicates with uncertain inputs and chance, as bands"));
+}
+
+QList<PlacedAction> AnalysisViewActions::actions() const
+{
+    return {{MenuPlace::analysis, sensitivity_}, {MenuPlace::analysis, uncertainty_}};
 }
 
 }  // namespace karnoth::gui

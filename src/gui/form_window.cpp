@@ -15,10 +15,10 @@
 #include "gui/planner_window.h"
 #include "gui/scenario_tools.h"
 #include "gui/twips_scale.h"
+#include "gui/window_extension.h"
 #include "panel/control_names.h"
 #include "panel/form_inputs.h"
 
-#include <QActionEvent>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -80,23 +80,6 @@ protected:
     }
 };
 
-// Hides the Analysis menu's placeholder once a view has added an action of its own.
-class PlaceholderHider : public QObject {
-public:
-    PlaceholderHider(QAction* placeholder, QObject* parent) : QObject(parent), placeholder_(placeholder) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::ActionAdded && static_cast<QActionEvent*>(event)->action() != placeholder_)
-            placeholder_->setVisible(false);
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QAction* placeholder_;
-};
-
 }  // namespace
 
 FormWindow::FormWindow(std::filesystem::path directory, QWidget* parent)
@@ -113,20 +96,16 @@ FormWindow::FormWindow(std::filesystem::path directory, QWidget* parent)
     buildControls();
     buildValueBoxes();
     buildStatusBar();
-    buildMenus();
-    addSensitivityAndUncertaintyActions(*this);
     connectSignals();
-    PlannerWindow::addTo(*this);
     setTabOrder();
 
     form_.Form_Load();
     history_->takeBaselines();
     showCurrentFault();
     setInputsChanged(false);
-    refreshUndoActions();
     if (QWidget* run = controlWidget(qtName(control::cmdRun))) run->setFocus();
-    // Scenarios and reports: File > Open/Save scenario, Export report; Analysis > Compare.
-    new ScenarioTools(*this);
+    createMenus({new AnalysisViewActions(*this), new PlannerActions(*this), new ScenarioTools(*this)});
+    refreshUndoActions();
 
     // Open at the layout's size, or the screen's when that is smaller.
     const QScreen* screen = this->screen();
@@ -238,11 +217,27 @@ void FormWindow::showNotice(const QString& message, int milliseconds)
     if (!message.isEmpty() && milliseconds > 0) noticeTimer_->start(milliseconds);
 }
 
-void FormWindow::buildFileMenu()
+void FormWindow::createMenus(const std::vector<WindowExtension*>& extensions)
 {
-    // The File menu: the chart's exports and data, then (later) scenarios and reports, then Quit.
+    // What the extensions bring, by place, in the order they declare it. An action goes into its
+    // menu's ownership, so that the menu finds it by name.
+    const auto place = [&extensions](QMenu* menu, MenuPlace where) {
+        bool added = false;
+        for (const WindowExtension* extension : extensions)
+            for (const PlacedAction& placed : extension->actions()) {
+                if (placed.place != where) continue;
+                if (!placed.action->menu()) placed.action->setParent(menu);
+                menu->addAction(placed.action);
+                added = true;
+            }
+        return added;
+    };
+
+    // File: scenarios, the report, the chart's exports and data, Quit.
     fileMenu_ = menuBar()->addMenu(tr("&File"));
     fileMenu_->setObjectName(QStringLiteral("fileMenu"));
+    if (place(fileMenu_, MenuPlace::fileScenarios)) fileMenu_->addSeparator();
+    if (place(fileMenu_, MenuPlace::fileReport)) fileMenu_->addSeparator();
     QAction* png = fileMenu_->addAction(tr("Export chart as &PNG..."), chart_, &ChartView::exportPng);
     png->setShortcut(QKeySequence(tr("Ctrl+E")));
     fileMenu_->addAction(tr("Export chart as &SVG..."), chart_, &ChartView::exportSvg);
@@ -252,11 +247,6 @@ void FormWindow::buildFileMenu()
     fileMenu_->addSeparator();
     QAction* quit = fileMenu_->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
-}
-
-void FormWindow::buildMenus()
-{
-    buildFileMenu();
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
@@ -279,9 +269,7 @@ void FormWindow::buildMenus()
 
     analysisMenu_ = menuBar()->addMenu(tr("&Analysis"));
     analysisMenu_->setObjectName(QStringLiteral("analysisMenu"));
-    QAction* none = analysisMenu_->addAction(tr("No analyses yet"));
-    none->setEnabled(false);
-    analysisMenu_->installEventFilter(new PlaceholderHider(none, analysisMenu_));
+    place(analysisMenu_, MenuPlace::analysis);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
@@ -435,7 +423,10 @@ void FormWindow::closeEvent(QCloseEvent* event)
         unloaded_ = true;
         form_.Form_Unload();
     }
-    if (help_) help_->close();
+    // Every secondary window (the planner, the analysis views, the Scenarios view, Help) is a
+    // window of its own parented to this one: they all close with it, so the program ends with it.
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (child->isWindow()) child->close();
     event->accept();
 }
 

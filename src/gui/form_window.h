@@ -33,6 +33,7 @@ class DiagramSurface;
 class FaultFrame;
 class FormBinding;
 class HelpDialog;
+class WindowExtension;
 
 class FormWindow : public QMainWindow {
     Q_OBJECT
@@ -101,8 +102,8 @@ private:
     void buildControls();
     void buildValueBoxes();
     void buildStatusBar();
-    void buildMenus();
-    void buildFileMenu();
+    // Every menu, with the extensions' actions in their places.
+    void createMenus(const std::vector<WindowExtension*>& extensions);
     void setTabOrder();
     void connectSignals();
     void showMessage(const QString& message);

@@ -75,21 +75,27 @@ bool saveCsv(const std::shared_ptr<const Plan>& plan, std::string (*csvOf)(const
 
 }  // namespace
 
-void PlannerWindow::addTo(FormWindow& window)
+PlannerActions::PlannerActions(FormWindow& window) : QObject(&window)
 {
-    QMenu* menu = window.analysisMenu();
-    QAction* planner = menu->addAction(tr("&Planner..."), &window, [&window] { of(window).open(); });
-    planner->setObjectName(QStringLiteral("plannerAction"));
-    planner->setShortcut(QKeySequence(tr("Ctrl+Shift+P")));
-    planner->setStatusTip(tr("Which programme rate and owned share reach a target, and at what cost."));
-    QAction* match = menu->addAction(tr("&Match a count..."), &window, [&window] {
-        PlannerWindow& planner = of(window);
+    planner_ = new QAction(tr("&Planner..."), this);
+    connect(planner_, &QAction::triggered, &window, [&window] { PlannerWindow::of(window).open(); });
+    planner_->setObjectName(QStringLiteral("plannerAction"));
+    planner_->setShortcut(QKeySequence(tr("Ctrl+Shift+P")));
+    planner_->setStatusTip(tr("Which programme rate and owned share reach a target, and at what cost."));
+    match_ = new QAction(tr("&Match a count..."), this);
+    connect(match_, &QAction::triggered, &window, [&window] {
+        PlannerWindow& planner = PlannerWindow::of(window);
         planner.open();
         planner.calibrationBox().countBox().setFocus();
         planner.calibrationBox().countBox().selectAll();
     });
-    match->setObjectName(QStringLiteral("matchCountAction"));
-    match->setStatusTip(tr("Set the number abandoned per year so that the street total matches a survey's count."));
+    match_->setObjectName(QStringLiteral("matchCountAction"));
+    match_->setStatusTip(tr("Set the number abandoned per year so that the street total matches a survey's count."));
+}
+
+QList<PlacedAction> PlannerActions::actions() const
+{
+    return {{MenuPlace::analysis, planner_}, {MenuPlace::analysis, match_}};
 }
 
 PlannerWindow& PlannerWindow::of(FormWindow& window)
@@ -200,8 +206,6 @@ PlannerWindow::PlannerWindow(FormWindow& window)
     connect(calibrationJob_, &BackgroundJob::failed, this,
             [this](const QString& message) { stopCalibration(tr("No match: %1").arg(message)); });
 
-    // The main window closing takes its planner with it.
-    window_.installEventFilter(this);
     updateMark();
     showSettings();
 }
@@ -243,12 +247,6 @@ void PlannerWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (outOfDate_) refresh();
-}
-
-bool PlannerWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == &window_ && event->type() == QEvent::Close) close();
-    return QWidget::eventFilter(watched, event);
 }
 
 void PlannerWindow::showSettings()

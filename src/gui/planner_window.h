@@ -14,6 +14,7 @@
 #include "analysis/batch_runner.h"
 #include "analysis/calibration.h"
 #include "analysis/planner.h"
+#include "gui/window_extension.h"
 
 #include <QWidget>
 
@@ -33,12 +34,23 @@ class PlanHeatMapView;
 class PlanSettingsBox;
 class PlanTable;
 
+// "Planner..." and "Match a count..." in the window's Analysis menu.
+class PlannerActions : public QObject, public WindowExtension {
+    Q_OBJECT
+
+public:
+    explicit PlannerActions(FormWindow& window);
+    QList<PlacedAction> actions() const override;
+
+private:
+    QAction* planner_;
+    QAction* match_;
+};
+
 class PlannerWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // Adds "Planner..." and "Match a count..." to the window's Analysis menu.
-    static void addTo(FormWindow& window);
     // The planner of `window`, made the first time it is asked for.
     static PlannerWindow& of(FormWindow& window);
 
@@ -80,7 +92,6 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     explicit PlannerWindow(FormWindow& window);

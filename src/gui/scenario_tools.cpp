@@ -64,25 +64,6 @@ std::vector<KilledRecord> recordsOfKilledFile(const Form1& form)
     }
 }
 
-// Closes the Scenarios view with the window, so that the program ends when the window does.
-class CloseWithWindow : public QObject {
-public:
-    CloseWithWindow(QWidget* window, std::function<void()> close) : QObject(window), close_(std::move(close))
-    {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Close) close_();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> close_;
-};
-
 }  // namespace
 
 ScenarioTools::ScenarioTools(FormWindow& window) : QObject(&window), window_(window)
@@ -97,49 +78,40 @@ ScenarioTools::ScenarioTools(FormWindow& window) : QObject(&window), window_(win
         window_.showNotice(tr("The report could not be written: %1").arg(message), kNoticeMilliseconds);
         emit reportFailed(message);
     });
-    addFileMenuActions();
-
-    QAction* compare = window_.analysisMenu()->addAction(tr("&Compare scenarios..."), this,
-                                                         &ScenarioTools::showScenariosView);
-    compare->setObjectName(QStringLiteral("compareAction"));
-    compare->setStatusTip(tr("The window and kept scenarios side by side: a chart on common axes and a table."));
-    new CloseWithWindow(&window_, [this] {
-        if (view_) view_->close();
-    });
+    createActions();
 }
 
-void ScenarioTools::addFileMenuActions()
+void ScenarioTools::createActions()
 {
-    QMenu* file = window_.fileMenu();
-    QAction* first = file->actions().value(0);
-    const auto add = [&](const QString& text, auto slot, const QKeySequence& keys, const QString& tip) {
-        auto* action = new QAction(text, file);
+    const auto add = [&](MenuPlace place, const QString& text, auto slot, const QKeySequence& keys, const QString& tip,
+                         const char* name) {
+        auto* action = new QAction(text, this);
         action->setShortcut(keys);
         action->setStatusTip(tip);
+        action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, slot);
-        file->insertAction(first, action);
-        return action;
+        actions_.append({place, action});
     };
-    add(tr("&Open scenario..."), &ScenarioTools::askToOpen, QKeySequence::Open,
-        tr("Set every input from a scenario file: one step to undo."))
-        ->setObjectName(QStringLiteral("openScenarioAction"));
-    recentMenu_ = new QMenu(tr("Open &recent"), file);
+    add(MenuPlace::fileScenarios, tr("&Open scenario..."), &ScenarioTools::askToOpen, QKeySequence::Open,
+        tr("Set every input from a scenario file: one step to undo."), "openScenarioAction");
+    recentMenu_ = new QMenu(tr("Open &recent"), &window_);
     recentMenu_->setObjectName(QStringLiteral("recentScenariosMenu"));
     connect(recentMenu_, &QMenu::aboutToShow, this, &ScenarioTools::fillRecentMenu);
-    file->insertMenu(first, recentMenu_);
-    add(tr("&Save scenario"), &ScenarioTools::save, QKeySequence::Save,
-        tr("Keep every input, killed.txt's records and the planner's target in the scenario's file."))
-        ->setObjectName(QStringLiteral("saveScenarioAction"));
-    add(tr("Save scenario &as..."), &ScenarioTools::askToSaveAs, QKeySequence::SaveAs,
-        tr("Keep the window's state in a new scenario file, with a name and notes."))
-        ->setObjectName(QStringLiteral("saveScenarioAsAction"));
-    file->insertSeparator(first);
-    add(tr("Export &report..."), &ScenarioTools::askToExportReport, QKeySequence(tr("Ctrl+R")),
-        tr("A PDF for a meeting: inputs, sentences, chart, the planner's table and the comparison."))
-        ->setObjectName(QStringLiteral("exportReportAction"));
-    file->insertSeparator(first);
+    actions_.append({MenuPlace::fileScenarios, recentMenu_->menuAction()});
+    add(MenuPlace::fileScenarios, tr("&Save scenario"), &ScenarioTools::save, QKeySequence::Save,
+        tr("Keep every input, killed.txt's records and the planner's target in the scenario's file."),
+        "saveScenarioAction");
+    add(MenuPlace::fileScenarios, tr("Save scenario &as..."), &ScenarioTools::askToSaveAs, QKeySequence::SaveAs,
+        tr("Keep the window's state in a new scenario file, with a name and notes."), "saveScenarioAsAction");
+    add(MenuPlace::fileReport, tr("Export &report..."), &ScenarioTools::askToExportReport, QKeySequence(tr("Ctrl+R")),
+        tr("A PDF for a meeting: inputs, sentences, chart, the planner's table and the comparison."),
+        "exportReportAction");
+    add(MenuPlace::analysis, tr("&Compare scenarios..."), &ScenarioTools::showScenariosView, QKeySequence(),
+        tr("The window and kept scenarios side by side: a chart on common axes and a table."), "compareAction");
     fillRecentMenu();
 }
+
+QList<PlacedAction> ScenarioTools::actions() const { return actions_; }
 
 void ScenarioTools::fillRecentMenu()
 {

@@ -16,6 +16,7 @@
 
 #include "gui/background_job.h"
 #include "gui/recent_files.h"
+#include "gui/window_extension.h"
 
 #include <QObject>
 #include <QString>
@@ -29,12 +30,13 @@ class FormWindow;
 class ScenarioList;
 class ScenariosView;
 
-class ScenarioTools : public QObject {
+class ScenarioTools : public QObject, public WindowExtension {
     Q_OBJECT
 
 public:
-    // Adds its actions to `window`'s File and Analysis menus.
     explicit ScenarioTools(FormWindow& window);
+    // File: open, open recent, save, save as; the report; Analysis: compare.
+    QList<PlacedAction> actions() const override;
 
     ScenarioList& list() const { return *list_; }
     // The Scenarios view, made when first asked for.
@@ -63,7 +65,7 @@ signals:
     void reportFailed(const QString& message);
 
 private:
-    void addFileMenuActions();
+    void createActions();
     void fillRecentMenu();
     void tell(const QString& message, int milliseconds = 15000);
 
@@ -80,6 +82,7 @@ private:
     BackgroundJob* reportJob_ = nullptr;
     RecentFiles recent_;
     QMenu* recentMenu_ = nullptr;
+    QList<PlacedAction> actions_;
     QString path_;
     QString name_;
     QString notes_;
