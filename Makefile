@@ -43,11 +43,13 @@ test-sanitize: check-build
 fuzz: check-build
 	cd $(CHECK_BUILD) && ctest --output-on-failure -L fuzz
 
-# The suites that run the model and the analyses from many threads, built with ThreadSanitizer: a
-# race is then reported whenever both sides run, not only when a wrong figure happens to show.
+# The suites that run the model and a replicate from many std::threads, built with ThreadSanitizer:
+# a race is then reported whenever both sides run, not only when a wrong figure happens to show.
+# The batch runner's suites are not among them: Debian's oneTBB is not built with the sanitizer, so
+# its own synchronisation is invisible to it and every hand-over between its threads reads as a race.
 # setarch -R: clang 14's ThreadSanitizer cannot map its shadow memory under high address randomisation.
 THREAD_BUILD ?= build-threads
-THREAD_SUITES = engine_test batch_runner_test planner_test uncertainty_test
+THREAD_SUITES = engine_test stochastic_projection_test
 thread-build: deps
 	CC=clang CXX=clang++ cmake -S . -B $(THREAD_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DKARNOTH_THREAD_SANITIZE=ON -DKARNOTH_GUI=OFF -DKARNOTH_BENCH=OFF
