@@ -10,8 +10,9 @@
 
 namespace karnoth {
 
-// The years lie on the YearAxis of the canvas width. With the scale's top value, the middle year 2000 and the middle value top / 2, a year t and a
-// value v map to x = (t - 2000) * horizontalFactor + width / 2 and
+// The years lie on the YearAxis of the canvas width. With the scale's top value, the middle year
+// 2000 and the middle value top / 2, a year t and a value v map to
+// x = (t - 2000) * horizontalFactor + width / 2 and
 // y = (top / 2 - v) * verticalFactor + height / 2, where horizontalFactor = width / 100 * 0.8 and
 // verticalFactor = height / top * 0.8 (canvas units per year and per unit of value): the years span
 // the middle 80 % of the width, the values 0..top the middle 80 % of the height. A top value of 0

@@ -44,7 +44,10 @@ render::MainChartLayout ChartView::layoutIn(const QRectF& paper, QPaintDevice* d
     return render::layoutMainChart(canvas.ops(), paper, canvas.ScaleWidth(), canvas.ScaleHeight(), chartFont(), device);
 }
 
-render::MainChartLayout ChartView::chartLayout() const { return layoutIn(QRectF(chartRect()), const_cast<ChartView*>(this)); }
+render::MainChartLayout ChartView::chartLayout() const
+{
+    return layoutIn(QRectF(chartRect()), const_cast<ChartView*>(this));
+}
 
 void ChartView::showRun(const RunSeries& series, const std::optional<WindowInputs>& inputs, bool logScale)
 {

@@ -49,7 +49,8 @@ MainChartLayout::Curve& curveOf(MainChartLayout& layout, int series, Rgb colour)
 {
     auto it = std::find_if(layout.curves.begin(), layout.curves.end(),
                            [&](const MainChartLayout::Curve& curve) { return curve.series == series; });
-    if (it == layout.curves.end()) it = layout.curves.insert(layout.curves.end(), {series, toQColor(colour), {}});
+    if (it == layout.curves.end())
+        it = layout.curves.insert(layout.curves.end(), MainChartLayout::Curve{series, toQColor(colour), {}});
     return *it;
 }
 

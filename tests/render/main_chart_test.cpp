@@ -127,7 +127,8 @@ TEST_F(MainChartLayoutTest, ValueLabelsAndCaptionsBelongToTheScalesThatPrintThem
     // The right scale's texts stay on the paper: the target leaves room for them.
     const QFontMetricsF metrics(QFont(), &image);
     for (const MainChartLayout::Text& text : chart.seriesTexts)
-        EXPECT_LE(text.baseline.x() + metrics.horizontalAdvance(text.text), kPaper.right() + 1e-6) << text.text.toStdString();
+        EXPECT_LE(text.baseline.x() + metrics.horizontalAdvance(text.text), kPaper.right() + 1e-6)
+            << text.text.toStdString();
     EXPECT_LT(chart.target.width(), kPaper.width());
 }
 
@@ -171,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(Pointer, YearUnderThePointer,
                                            PointerCase{-50.6, std::nullopt}, PointerCase{50.4, 2050},
                                            PointerCase{50.6, std::nullopt}));
 
-TEST(MainChartLayout, AnEmptyCanvasHasNothingToDrawOrPointAt)
+TEST(EmptyChart, HasNothingToDrawOrPointAt)
 {
     testing::ensureGuiApplication();
     QImage image(10, 10, QImage::Format_RGB32);
