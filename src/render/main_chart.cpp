@@ -187,7 +187,12 @@ void paintMainChart(QPainter& painter, const MainChartLayout& layout, const QFon
     painter.drawPath(ticks);
     for (const MainChartLayout::Curve& curve : layout.curves) {
         QPainterPath path;
-        for (const QPolygonF& piece : curve.pieces) path.addPolygon(piece);
+        // lineTo, not addPolygon: lineTo drops a step to the point the path is already at (1950's
+        // point joined to itself), which addPolygon keeps and which strokes 1950's pixel otherwise.
+        for (const QPolygonF& piece : curve.pieces) {
+            path.moveTo(piece.first());
+            for (qsizetype i = 1; i < piece.size(); ++i) path.lineTo(piece[i]);
+        }
         const bool own = curve.series >= 0 && curve.series < static_cast<int>(linePens.size());
         painter.setPen(own ? linePens[curve.series] : hairline(curve.colour));
         painter.drawPath(path);
