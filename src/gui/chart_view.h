@@ -1,6 +1,6 @@
 #pragma once
-// The picture area picPlot: lays out and paints the window model's display list, with the legend, optional
-// gridlines, the hover readout and the banner that says the chart shows a run of other inputs (or
+// The picture area picPlot: lays out and paints the window model's display list, with the legend,
+// optional gridlines, the hover readout and the banner that says the chart shows a run of other inputs (or
 // names the fault that stopped the last run); exports it
 // with a legend and a footer; offers the chart's context menu. Painting only reads the display list,
 // so an expose or a resize never reruns the model.
