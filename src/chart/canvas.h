@@ -2,6 +2,7 @@
 // The drawing surface of the picture area, with the picture box's own operations. Origin at the
 // top left, x to the right, y downwards, in the picture area's scale units (twips).
 
+#include "chart/chart_part.h"
 #include "chart/color.h"
 
 #include <optional>
@@ -21,6 +22,11 @@ public:
     virtual void setCurrentX(float x) = 0;  // where the next Print starts; y is the top of the text
     virtual void setCurrentY(float y) = 0;
     virtual void Print(std::string_view text) = 0;  // in ForeColor and the picture area's font
+
+    // A new series starts; its index counts the series begun since the last Cls, from 0.
+    virtual int beginSeries() = 0;
+    // What the lines and prints from here on stand for, until the next mark or Cls.
+    virtual void mark(const ChartPart& part) = 0;
 };
 
 }  // namespace karnoth

@@ -8,6 +8,8 @@ void RecordingCanvas::Cls()
     ops_.push_back(DrawOp{});
     currentX_ = 0;
     currentY_ = 0;
+    seriesBegun_ = 0;
+    part_ = ChartPart{};
     ++revision_;
 }
 
@@ -20,6 +22,7 @@ void RecordingCanvas::Line(float x1, float y1, float x2, float y2, std::optional
     op.x2 = x2;
     op.y2 = y2;
     op.colour = colour.value_or(foreColor_);
+    op.part = part_;
     ops_.push_back(std::move(op));
     ++revision_;
 }
@@ -32,6 +35,7 @@ void RecordingCanvas::Print(std::string_view text)
     op.y1 = currentY_;
     op.colour = foreColor_;
     op.text = std::string(text);
+    op.part = part_;
     ops_.push_back(std::move(op));
     ++revision_;
 }

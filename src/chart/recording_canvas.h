@@ -15,6 +15,7 @@ struct DrawOp {
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // a line's ends; a print's start in x1, y1
     Rgb colour;                            // the colour it was drawn in
     std::string text;                      // a print's text
+    ChartPart part;                        // what it stands for; not part of the display list's text form
 };
 
 class RecordingCanvas : public Canvas {
@@ -30,6 +31,8 @@ public:
     void setCurrentX(float x) override { currentX_ = x; }
     void setCurrentY(float y) override { currentY_ = y; }
     void Print(std::string_view text) override;
+    int beginSeries() override { return seriesBegun_++; }
+    void mark(const ChartPart& part) override { part_ = part; }
 
     void setSize(float width, float height);
     // The ops since the last Cls; the first is that Cls when there was one.
@@ -43,6 +46,8 @@ private:
     Rgb foreColor_ = kBlack;
     float currentX_ = 0;
     float currentY_ = 0;
+    int seriesBegun_ = 0;
+    ChartPart part_;
     std::vector<DrawOp> ops_;
     unsigned long revision_ = 0;
 };

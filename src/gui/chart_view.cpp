@@ -3,7 +3,6 @@
 #include "app/form1.h"
 #include "app/yearly_csv.h"
 #include "gui/drawing_export.h"
-#include "render/chart_years.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -39,15 +38,16 @@ QFont ChartView::chartFont() const
     return resolved;
 }
 
-render::ChartGeometry ChartView::geometryIn(const QRectF& paper, QPaintDevice* device) const
+render::MainChartLayout ChartView::layoutIn(const QRectF& paper, QPaintDevice* device) const
 {
     const RecordingCanvas& canvas = form_.canvas();
-    const QRectF target = render::targetLeavingRoomForTexts(canvas.ops(), paper, canvas.ScaleWidth(), canvas.ScaleHeight(),
-                                                    chartFont(), device);
-    return render::ChartGeometry{target, canvas.ScaleWidth(), canvas.ScaleHeight(), paper};
+    return render::layoutMainChart(canvas.ops(), paper, canvas.ScaleWidth(), canvas.ScaleHeight(), chartFont(), device);
 }
 
-render::ChartGeometry ChartView::chartGeometry() const { return geometryIn(QRectF(chartRect()), const_cast<ChartView*>(this)); }
+render::MainChartLayout ChartView::chartLayout() const
+{
+    return layoutIn(QRectF(chartRect()), const_cast<ChartView*>(this));
+}
 
 void ChartView::showRun(const RunSeries& series, const std::optional<WindowInputs>& inputs, bool logScale)
 {
@@ -68,8 +68,7 @@ void ChartView::forgetRun()
 std::optional<render::HoverReadout> ChartView::readoutAt(const QPoint& pos) const
 {
     if (!shownSeries_ || !chartRect().contains(pos)) return std::nullopt;
-    const render::ChartGeometry mapping = chartGeometry();
-    const std::optional<int> year = render::nearestYear(mapping.toCanvasX(pos.x()), mapping.scaleWidth);
+    const std::optional<int> year = chartLayout().yearAt(pos.x());
     if (!year) return std::nullopt;
     return render::readoutOf(*shownSeries_, *year);
 }
@@ -108,16 +107,14 @@ void ChartView::paintEvent(QPaintEvent* event)
     QFrame::paintEvent(event);
     QPainter painter(this);
     const QFont font = chartFont();
-    const render::ChartGeometry mapping = geometryIn(QRectF(chartRect()), this);
-    render::paintChart(painter, form_.canvas().ops(), mapping, font, kChartBackground, gridlines_);
+    const render::MainChartLayout layout = layoutIn(QRectF(chartRect()), this);
+    render::paintMainChart(painter, layout, font, kChartBackground, gridlines_);
     painter.setClipRect(chartRect());
-    if (legendShown_) render::paintLegend(painter, mapping.target, font);
+    if (legendShown_) render::paintLegend(painter, layout.target, font);
     if (const QString banner = bannerText(); !banner.isEmpty())
-        render::paintStaleBanner(painter, mapping.target, font, banner);
-    if (const std::optional<render::HoverReadout> readout = hoverReadout()) {
-        const double x = mapping.toPixels(render::yearToCanvasX(readout->year, mapping.scaleWidth), 0).x();
-        render::paintReadout(painter, mapping.target, x, *readout, font);
-    }
+        render::paintStaleBanner(painter, layout.target, font, banner);
+    if (const std::optional<render::HoverReadout> readout = hoverReadout())
+        render::paintReadout(painter, layout.target, layout.xOfYear(readout->year), *readout, font);
 }
 
 void ChartView::mouseMoveEvent(QMouseEvent* event)
@@ -147,13 +144,13 @@ void ChartView::paintExport(QPainter& painter, QSize size) const
 {
     const QFont font = chartFont();
     const QSize chart = chartRect().size();
-    const render::ChartGeometry mapping = geometryIn(QRectF(QPointF(0, 0), chart), painter.device());
+    const render::MainChartLayout layout = layoutIn(QRectF(QPointF(0, 0), chart), painter.device());
     painter.setFont(font);  // from the first element on, so that an SVG names no other font
     painter.fillRect(QRect(QPoint(0, 0), size), kChartBackground);
-    render::paintChart(painter, form_.canvas().ops(), mapping, font, kChartBackground, gridlines_);
-    render::paintLegend(painter, mapping.target, font);
+    render::paintMainChart(painter, layout, font, kChartBackground, gridlines_);
+    render::paintLegend(painter, layout.target, font);
     if (!form_.runFault().empty())
-        render::paintStaleBanner(painter, mapping.target, font, render::stoppedRunBannerText(form_.runFault()));
+        render::paintStaleBanner(painter, layout.target, font, render::stoppedRunBannerText(form_.runFault()));
     const QRectF footer(0, chart.height(), size.width(), size.height() - chart.height());
     render::paintFooter(painter, footer, render::footerLines(shownInputs_, QDate::currentDate(), shownLogScale_), font);
 }

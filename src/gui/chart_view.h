@@ -1,6 +1,6 @@
 #pragma once
-// The picture area picPlot: paints the window model's display list, with the legend, optional
-// gridlines, the hover readout and the banner that says the chart shows a run of other inputs (or
+// The picture area picPlot: lays out and paints the window model's display list, with the legend,
+// optional gridlines, the hover readout and the banner that says the chart shows a run of other inputs (or
 // names the fault that stopped the last run); exports it
 // with a legend and a footer; offers the chart's context menu. Painting only reads the display list,
 // so an expose or a resize never reruns the model.
@@ -9,7 +9,7 @@
 // run completes (showRun); a run that faults after clearing the chart leaves none (forgetRun).
 
 #include "render/chart_overlays.h"
-#include "render/chart_painter.h"
+#include "render/main_chart.h"
 #include "model/run_series.h"
 #include "panel/window_inputs.h"
 
@@ -36,8 +36,8 @@ public:
 
     // The inside of the frame, where the picture area's ScaleWidth x ScaleHeight lie (pixels).
     QRect chartRect() const { return contentsRect(); }
-    // How the canvas maps onto chartRect() now (the target leaves room for texts at the edges).
-    render::ChartGeometry chartGeometry() const;
+    // The chart laid out in chartRect() now (its target leaves room for texts at the edges).
+    render::MainChartLayout chartLayout() const;
     // The font the chart's texts are painted in: the window's, under the name of the face that is
     // actually used, so that an SVG names a font a reader has.
     QFont chartFont() const;
@@ -91,7 +91,7 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    render::ChartGeometry geometryIn(const QRectF& paper, QPaintDevice* device) const;
+    render::MainChartLayout layoutIn(const QRectF& paper, QPaintDevice* device) const;
     // The chart, its legend and the footer, as exported, `size` being exportSize().
     void paintExport(QPainter& painter, QSize size) const;
     void askAndSave(const QString& title, const QString& filter, const QString& suffix,

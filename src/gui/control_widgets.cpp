@@ -1,7 +1,7 @@
 #include "gui/control_widgets.h"
 
 #include "gui/caption_label.h"
-#include "render/chart_painter.h"
+#include "render/main_chart.h"
 #include "gui/form_fonts.h"
 #include "gui/form_scroll_bar.h"
 #include "gui/input_help.h"

@@ -2,7 +2,7 @@
 
 #include "chart/color.h"
 #include "panel/report_texts.h"
-#include "render/chart_painter.h"
+#include "render/main_chart.h"
 #include "support/number_masks.h"
 
 #include <QCoreApplication>
@@ -26,7 +26,8 @@ constexpr double kPadding = 4.0;   // pixels inside a box
 constexpr double kSwatch = 14.0;   // a legend line's length in pixels
 const QColor kBoxBorder(0xa0, 0xa0, 0xa0);
 
-// Lines one under the other, each after a short line in its colour when it has one.
+// Lines one under the other, each after a short line in its colour when it has one, drawn with the
+// pen of `linePens` at the same index when there is one.
 void paintEntries(QPainter& painter, QPointF topLeft, const QStringList& lines, const std::vector<QColor>& swatches,
                   const QFontMetricsF& metrics, const std::vector<QPen>& linePens = {})
 {
@@ -36,9 +37,7 @@ void paintEntries(QPainter& painter, QPointF topLeft, const QStringList& lines, 
         if (i < static_cast<qsizetype>(swatches.size()) && swatches[i].isValid()) {
             QPen pen(swatches[i]);
             pen.setWidthF(2.0);
-            const auto own = std::find_if(linePens.begin(), linePens.end(),
-                                          [&](const QPen& candidate) { return candidate.color() == pen.color(); });
-            painter.setPen(own != linePens.end() ? *own : pen);
+            painter.setPen(i < static_cast<qsizetype>(linePens.size()) ? linePens[i] : pen);
             const double middle = top + metrics.height() / 2.0;
             painter.drawLine(QLineF(x, middle, x + kSwatch, middle));
             x += kSwatch + kPadding;
@@ -107,8 +106,10 @@ void paintLegend(QPainter& painter, const QRectF& plot, const QFont& font, const
         paintBox(painter, box);
         double x = box.left() + 2 * kPadding;
         for (qsizetype i = 0; i < entries.size(); ++i) {
+            std::vector<QPen> own;
+            if (i < static_cast<qsizetype>(linePens.size())) own.push_back(linePens[i]);
             paintEntries(painter, QPointF(x, box.top() + kPadding), {entries[i]}, {toQColor(kSeriesColours[i])},
-                         metrics, linePens);
+                         metrics, own);
             x += widths[i] + 3 * kPadding;
         }
     } else {

@@ -1,5 +1,5 @@
 #pragma once
-// What the window paints over the display list's chart, and an export around it: the legend of the
+// What the window paints over the main chart, and an export around it: the legend of the
 // three colours, the hover readout (a cursor line at a year with the three counts of that year),
 // the banner that says the chart no longer matches the inputs, and an export's footer (the main
 // inputs of the run shown, the date and "Karnoth"). None of them changes the display list.
@@ -39,8 +39,8 @@ QStringList readoutLines(const HoverReadout& readout);
 QStringList legendEntries();
 
 // The legend in one row centred at the top of `plot` (pixels), or one entry a row at its top right
-// when the row would not fit; on a white box so that lines under it do not hide it. Each swatch is
-// drawn with the pen of `linePens` of its colour when there is one (as paintChart draws the lines).
+// when the row would not fit; on a white box so that lines under it do not hide it. The swatch of
+// the i-th series is drawn with linePens[i] when there is one (as paintMainChart draws its curve).
 void paintLegend(QPainter& painter, const QRectF& plot, const QFont& font, const std::vector<QPen>& linePens = {});
 
 // A vertical line at pixel x from the top to the bottom of `plot`, and beside it a box with the

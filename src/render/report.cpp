@@ -2,7 +2,7 @@
 
 #include "chart/color.h"
 #include "render/chart_overlays.h"
-#include "render/chart_painter.h"
+#include "render/main_chart.h"
 #include "render/plan_heat_map.h"
 #include "render/report_table.h"
 #include "support/fault.h"
@@ -241,13 +241,12 @@ void paintMainChart(QPainter& painter, PageFlow& flow, const ReportContent& cont
     flow.keep(height);
     const QRectF paper(flow.left(), flow.y(), flow.width(), height);
     const std::vector<QPen> pens = chartPens();
-    const QRectF target = targetLeavingRoomForTexts(content.chartOps, paper, content.chartScaleWidth,
-                                                    content.chartScaleHeight, font, painter.device());
-    const ChartGeometry geometry{target, content.chartScaleWidth, content.chartScaleHeight, paper};
+    const MainChartLayout layout = layoutMainChart(content.chartOps, paper, content.chartScaleWidth,
+                                                   content.chartScaleHeight, font, painter.device());
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    paintChart(painter, content.chartOps, geometry, font, Qt::white, true, pens);
-    paintLegend(painter, target, font, pens);
+    paintMainChart(painter, layout, font, Qt::white, true, pens);
+    paintLegend(painter, layout.target, font, pens);
     painter.setPen(QPen(Qt::black, 0.5));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(paper);

@@ -1,10 +1,14 @@
 #include "chart/plot_series.h"
 #include "chart/recording_canvas.h"
+#include "chart/year_axis.h"
 #include "support/fault.h"
+#include "support/number_masks.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <utility>
 #include <vector>
 
 namespace karnoth {
@@ -132,6 +136,70 @@ TEST_F(PlotSeriesTest, FarPointsAreNotJoined)
 TEST_F(PlotSeriesTest, ScaleOverflowIsAFault)
 {
     EXPECT_THROW(plotFitted(singleYear(2000, 1e-44f), kRed), Fault);
+}
+
+TEST_F(PlotSeriesTest, EveryLineAndPrintSaysWhatItIsWhichSeriesAndWhichYear)
+{
+    plotFitted(singleYear(2000, 500), kRed);
+    PlotSeries(canvas, singleYear(2000, 250), kGreen, scale);
+    plotFitted(singleYear(2010, 40), kBlue);
+    const YearAxis years(14895);
+    std::map<std::pair<int, ChartPart::Kind>, int> counts;
+    for (const DrawOp& op : canvas.ops()) {
+        if (op.kind == Kind::Cls) continue;
+        const ChartPart& part = op.part;
+        ++counts[{part.series, part.kind}];
+        switch (part.kind) {
+        case ChartPart::Kind::Curve:
+            EXPECT_EQ(op.x2, years.x(part.year));
+            break;
+        case ChartPart::Kind::YearTick:
+        case ChartPart::Kind::DecadeTick:
+            EXPECT_EQ(op.x1, years.x(part.year));
+            if (part.kind == ChartPart::Kind::DecadeTick) EXPECT_EQ(part.year % 10, 0);
+            break;
+        case ChartPart::Kind::YearLabel:
+            EXPECT_EQ(part.anchor, years.x(part.year));
+            EXPECT_EQ(op.text, formatPrintNumber(part.year));
+            break;
+        case ChartPart::Kind::ValueLabel:
+            EXPECT_FLOAT_EQ(op.y1, part.anchor - 5) << "printed 5 units above its value";
+            break;
+        case ChartPart::Kind::Caption:
+            EXPECT_FLOAT_EQ(op.y1, 15);
+            break;
+        case ChartPart::Kind::Unmarked:
+            ADD_FAILURE() << "an unmarked op: " << op.text;
+        }
+    }
+    using K = ChartPart::Kind;
+    for (int series : {0, 1, 2}) {
+        EXPECT_EQ((counts[{series, K::Curve}]), 101) << series;
+        EXPECT_EQ((counts[{series, K::YearTick}]), 101) << series;
+        EXPECT_EQ((counts[{series, K::DecadeTick}]), 11) << series;
+        EXPECT_EQ((counts[{series, K::YearLabel}]), 11) << series;
+        EXPECT_EQ((counts[{series, K::ValueLabel}]), series == 1 ? 0 : 3) << series;
+        EXPECT_EQ((counts[{series, K::Caption}]), series == 1 ? 0 : 1) << series;
+    }
+    // The left scale's values: 0 at 90 % of the height, the top at 10 %, half the top in the middle.
+    std::vector<float> anchors;
+    for (const DrawOp& op : canvas.ops())
+        if (op.part.kind == K::ValueLabel && op.part.series == 0) anchors.push_back(op.part.anchor);
+    ASSERT_EQ(anchors.size(), 3u);
+    EXPECT_NEAR(anchors[0], 0.9 * 7335, 0.01);
+    EXPECT_NEAR(anchors[1], 0.1 * 7335, 0.01);
+    EXPECT_NEAR(anchors[2], 0.5 * 7335, 0.01);
+}
+
+TEST_F(PlotSeriesTest, SeriesAreCountedFromTheLastClsAndASeriesThatDrawsNothingCounts)
+{
+    PlotSeries(canvas, singleYear(2000, 5), kRed, ChartScale{0});
+    PlotSeries(canvas, singleYear(2000, 5), kGreen, ChartScale{10});
+    EXPECT_EQ(canvas.ops().back().part.series, 1);
+    canvas.Cls();
+    EXPECT_EQ(canvas.ops().back().part.kind, ChartPart::Kind::Unmarked) << "a Cls forgets the last mark";
+    PlotSeries(canvas, singleYear(2000, 5), kBlue, ChartScale{10});
+    EXPECT_EQ(canvas.ops().back().part.series, 0);
 }
 
 }  // namespace

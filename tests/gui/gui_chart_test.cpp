@@ -2,7 +2,7 @@
 // from CurrentY, year labels centred on their ticks, gridlines), its hover readout, and its exports
 // (legend and footer, one path per series) and context-menu actions.
 
-#include "render/chart_painter.h"
+#include "render/main_chart.h"
 #include "gui/chart_view.h"
 #include "gui_fixture.h"
 
@@ -48,12 +48,13 @@ DrawOp printOp(float x, float y, std::string text)
     return op;
 }
 
-// 200 x 100 pixels showing 1000 x 500 canvas units: 5 units per pixel.
+// 200 x 100 pixels showing 1000 x 500 canvas units: 5 units per pixel (no text comes near an edge).
 QImage paint(const std::vector<DrawOp>& ops)
 {
     QImage image(200, 100, QImage::Format_RGB32);
     QPainter painter(&image);
-    render::paintChart(painter, ops, render::ChartGeometry{QRectF(0, 0, 200, 100), 1000, 500}, QFont(), Qt::white);
+    const render::MainChartLayout layout = render::layoutMainChart(ops, QRectF(0, 0, 200, 100), 1000, 500, QFont(), &image);
+    render::paintMainChart(painter, layout, QFont(), Qt::white);
     return image;
 }
 
@@ -158,11 +159,13 @@ private slots:
     void yearLabelsAreCentredOnTheirTicks()
     {
         // On 1000 canvas units the year 2000 lies at 500 (5 units a pixel: pixel 100); the plotter
-        // prints its label from 15 units to the left. A text that is no year label stays put.
-        const QImage image = paint({printOp(485, 450, " 2000 "), printOp(100, 50, " 2000 ")});
+        // prints its label from 15 units to the left and marks it. A text it did not mark stays put.
+        DrawOp label = printOp(485, 400, " 2000 ");
+        label.part = ChartPart{ChartPart::Kind::YearLabel, 0, 2000, 500};
+        const QImage image = paint({label, printOp(100, 50, " 2000 ")});
         int first = -1, last = -1;
         for (int x = 0; x < image.width(); ++x)
-            for (int y = 90; y < image.height(); ++y)
+            for (int y = 80; y < image.height(); ++y)
                 if (image.pixel(x, y) != qRgb(255, 255, 255)) {
                     if (first < 0) first = x;
                     last = x;
@@ -275,7 +278,7 @@ private slots:
         ChartView& chart = window_->chart();
         // Year t lies at (t - 2000) * 0.8 / 100 of the canvas width right of its middle; the target
         // rectangle is where the canvas is stretched to.
-        const QRectF target = chart.chartGeometry().target;
+        const QRectF target = chart.chartLayout().target;
         const double x = target.left() + target.width() * (0.5 + (year - 2000) * 0.008);
         QTest::mouseMove(&chart, QPoint(static_cast<int>(std::lround(x)), chart.height() / 2));
         // On a real display the pointer's move arrives through the event loop.
@@ -306,7 +309,7 @@ private slots:
         QTest::keyClicks(owned, QStringLiteral("70"));  // no steady state
         QTest::mouseClick(widgetOf<QPushButton>(*window_, "cmdRun"), Qt::LeftButton);
         QVERIFY(!window_->form().currentFault().empty());
-        const QRectF target = chart.chartGeometry().target;
+        const QRectF target = chart.chartLayout().target;
         QTest::mouseMove(&chart, QPoint(static_cast<int>(target.left() + target.width() * 0.58), chart.height() / 2));
         QTRY_VERIFY(chart.hoverReadout() && chart.hoverReadout()->year == 2010);
         QCOMPARE(chart.hoverReadout()->streetTotal, before);

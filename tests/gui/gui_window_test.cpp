@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(window_->controlWidget(QStringLiteral("txtAdultSurv"))->geometry(), adult);
         QCOMPARE(inWindow(window_->surface(), *window_), surface);
         // What the chart paints grows with it: its canvas is stretched over the larger target.
-        QVERIFY(window_->chart().chartGeometry().target.width() > 1.5 * scale.toPixels(14895) * 0.9);
+        QVERIFY(window_->chart().chartLayout().target.width() > 1.5 * scale.toPixels(14895) * 0.9);
         QCOMPARE(window_->form().canvas().ScaleWidth(), 14895.0f);
     }
 
