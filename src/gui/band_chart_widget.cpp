@@ -5,9 +5,8 @@
 
 namespace karnoth::gui {
 
-BandChartWidget::BandChartWidget(QWidget* parent) : QWidget(parent)
+BandChartWidget::BandChartWidget(QWidget* parent) : FollowsPointer(parent)
 {
-    setMouseTracking(true);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -36,7 +35,7 @@ QStringList BandChartWidget::readoutAt(const QPoint& pos) const
     return year ? render::bandReadoutLines(chart_, *year) : QStringList();
 }
 
-std::optional<int> BandChartWidget::hoveredYear() const { return pointer_ ? yearAt(*pointer_) : std::nullopt; }
+std::optional<int> BandChartWidget::hoveredYear() const { return pointer() ? yearAt(*pointer()) : std::nullopt; }
 
 void BandChartWidget::paintChart(QPainter& painter, const QRectF& area) const
 {
@@ -47,20 +46,6 @@ void BandChartWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     render::paintBandChart(painter, chartLayout(), chart_, font(), hoveredYear());
-}
-
-void BandChartWidget::mouseMoveEvent(QMouseEvent* event)
-{
-    pointer_ = event->position().toPoint();
-    update();
-    QWidget::mouseMoveEvent(event);
-}
-
-void BandChartWidget::leaveEvent(QEvent* event)
-{
-    pointer_.reset();
-    update();
-    QWidget::leaveEvent(event);
 }
 
 }  // namespace karnoth::gui

@@ -2,6 +2,7 @@
 // The uncertainty chart of the uncertainty view (render/band_chart.h) on screen. Pointing at the
 // chart shows a cursor line at the nearest year and that year's run, median and bands.
 
+#include "gui/follows_pointer.h"
 #include "render/band_chart.h"
 
 #include <QWidget>
@@ -10,7 +11,7 @@
 
 namespace karnoth::gui {
 
-class BandChartWidget : public QWidget {
+class BandChartWidget : public FollowsPointer<QWidget> {
     Q_OBJECT
 
 public:
@@ -33,12 +34,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
 
 private:
     render::BandChart chart_;
-    std::optional<QPoint> pointer_;
 };
 
 }  // namespace karnoth::gui

@@ -20,7 +20,7 @@ const QColor kChartBackground = Qt::white;
 
 }  // namespace
 
-ChartView::ChartView(const Form1& form, QWidget* parent) : QFrame(parent), form_(form)
+ChartView::ChartView(const Form1& form, QWidget* parent) : FollowsPointer(parent), form_(form)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
@@ -28,7 +28,6 @@ ChartView::ChartView(const Form1& form, QWidget* parent) : QFrame(parent), form_
     // context menu reach its actions.
     setFocusPolicy(Qt::NoFocus);
     setContextMenuPolicy(Qt::DefaultContextMenu);
-    setMouseTracking(true);
 }
 
 QFont ChartView::chartFont() const
@@ -75,7 +74,7 @@ std::optional<render::HoverReadout> ChartView::readoutAt(const QPoint& pos) cons
 
 std::optional<render::HoverReadout> ChartView::hoverReadout() const
 {
-    return pointer_ ? readoutAt(*pointer_) : std::nullopt;
+    return pointer() ? readoutAt(*pointer()) : std::nullopt;
 }
 
 void ChartView::setStale(bool inputsChanged)
@@ -115,20 +114,6 @@ void ChartView::paintEvent(QPaintEvent* event)
         render::paintStaleBanner(painter, layout.target, font, banner);
     if (const std::optional<render::HoverReadout> readout = hoverReadout())
         render::paintReadout(painter, layout.target, layout.xOfYear(readout->year), *readout, font);
-}
-
-void ChartView::mouseMoveEvent(QMouseEvent* event)
-{
-    pointer_ = event->position().toPoint();
-    update();
-    QFrame::mouseMoveEvent(event);
-}
-
-void ChartView::leaveEvent(QEvent* event)
-{
-    pointer_.reset();
-    update();
-    QFrame::leaveEvent(event);
 }
 
 QSize ChartView::exportSize() const

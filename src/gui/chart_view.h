@@ -8,6 +8,7 @@
 // The hover readout reads the series of the run the chart shows, which the window hands over when a
 // run completes (showRun); a run that faults after clearing the chart leaves none (forgetRun).
 
+#include "gui/follows_pointer.h"
 #include "render/chart_overlays.h"
 #include "render/main_chart.h"
 #include "model/run_series.h"
@@ -24,7 +25,7 @@ class Form1;
 
 namespace karnoth::gui {
 
-class ChartView : public QFrame {
+class ChartView : public FollowsPointer<QFrame> {
     Q_OBJECT
 
 public:
@@ -87,8 +88,6 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
 
 private:
     render::MainChartLayout layoutIn(const QRectF& paper, QPaintDevice* device) const;
@@ -101,7 +100,6 @@ private:
     std::optional<RunSeries> shownSeries_;
     std::optional<WindowInputs> shownInputs_;
     bool shownLogScale_ = false;
-    std::optional<QPoint> pointer_;
     bool inputsChanged_ = false;
     bool gridlines_ = false;
     bool legendShown_ = true;

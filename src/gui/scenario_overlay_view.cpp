@@ -7,10 +7,9 @@
 
 namespace karnoth::gui {
 
-ScenarioOverlayView::ScenarioOverlayView(QWidget* parent) : QWidget(parent)
+ScenarioOverlayView::ScenarioOverlayView(QWidget* parent) : FollowsPointer(parent)
 {
     setObjectName(QStringLiteral("scenarioOverlay"));
-    setMouseTracking(true);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setToolTip(tr("Point at the chart to read each scenario's counts in that year."));
 }
@@ -47,7 +46,7 @@ std::optional<int> ScenarioOverlayView::yearAt(const QPoint& pos) const
     return layout.yearAt(pos.x());
 }
 
-std::optional<int> ScenarioOverlayView::hoverYear() const { return pointer_ ? yearAt(*pointer_) : std::nullopt; }
+std::optional<int> ScenarioOverlayView::hoverYear() const { return pointer() ? yearAt(*pointer()) : std::nullopt; }
 
 void ScenarioOverlayView::paintOn(QPainter& painter, const QRectF& area) const
 {
@@ -66,20 +65,6 @@ void ScenarioOverlayView::paintEvent(QPaintEvent*)
     }
     if (const std::optional<int> year = hoverYear())
         render::paintOverlayReadout(painter, overlayLayout(), *year, lines_, companion_, font());
-}
-
-void ScenarioOverlayView::mouseMoveEvent(QMouseEvent* event)
-{
-    pointer_ = event->position().toPoint();
-    update();
-    QWidget::mouseMoveEvent(event);
-}
-
-void ScenarioOverlayView::leaveEvent(QEvent* event)
-{
-    pointer_.reset();
-    update();
-    QWidget::leaveEvent(event);
 }
 
 bool ScenarioOverlayView::savePng(const QString& path, QString& error) const

@@ -2,6 +2,7 @@
 // The scenarios on common axes (render/scenario_overlay.h) in a widget: point at it to read every
 // drawn scenario's counts in that year. Exports the drawing as PNG or SVG at the widget's size.
 
+#include "gui/follows_pointer.h"
 #include "render/scenario_overlay.h"
 
 #include <QWidget>
@@ -11,7 +12,7 @@
 
 namespace karnoth::gui {
 
-class ScenarioOverlayView : public QWidget {
+class ScenarioOverlayView : public FollowsPointer<QWidget> {
     Q_OBJECT
 
 public:
@@ -37,15 +38,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
 
 private:
     void paintOn(QPainter& painter, const QRectF& area) const;
 
     std::vector<render::OverlayLine> lines_;
     render::OverlayCompanion companion_ = render::OverlayCompanion::None;
-    std::optional<QPoint> pointer_;
 };
 
 }  // namespace karnoth::gui

@@ -7,9 +7,8 @@
 
 namespace karnoth::gui {
 
-TornadoWidget::TornadoWidget(QWidget* parent) : QWidget(parent)
+TornadoWidget::TornadoWidget(QWidget* parent) : FollowsPointer(parent)
 {
-    setMouseTracking(true);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -45,7 +44,7 @@ QStringList TornadoWidget::readoutAt(const QPoint& pos) const
     return row ? render::tornadoReadoutLines(*result_, *row) : QStringList();
 }
 
-std::optional<std::size_t> TornadoWidget::hoveredRow() const { return pointer_ ? rowAt(*pointer_) : std::nullopt; }
+std::optional<std::size_t> TornadoWidget::hoveredRow() const { return pointer() ? rowAt(*pointer()) : std::nullopt; }
 
 void TornadoWidget::paintChart(QPainter& painter, const QRectF& area) const
 {
@@ -69,22 +68,8 @@ void TornadoWidget::paintEvent(QPaintEvent*)
     const std::optional<std::size_t> row = hoveredRow();
     render::paintTornado(painter, layout, *result_, font(), row);
     if (row)
-        render::paintReadoutBox(painter, layout.area, QPointF(*pointer_), render::tornadoReadoutLines(*result_, *row),
+        render::paintReadoutBox(painter, layout.area, QPointF(*pointer()), render::tornadoReadoutLines(*result_, *row),
                                 font());
-}
-
-void TornadoWidget::mouseMoveEvent(QMouseEvent* event)
-{
-    pointer_ = event->position().toPoint();
-    update();
-    QWidget::mouseMoveEvent(event);
-}
-
-void TornadoWidget::leaveEvent(QEvent* event)
-{
-    pointer_.reset();
-    update();
-    QWidget::leaveEvent(event);
 }
 
 }  // namespace karnoth::gui

@@ -3,6 +3,7 @@
 // highlights it and shows its figures in a box beside the pointer; without a table it shows a
 // notice instead (why there is none, or that it is being computed).
 
+#include "gui/follows_pointer.h"
 #include "analysis/sensitivity.h"
 #include "render/tornado_chart.h"
 
@@ -12,7 +13,7 @@
 
 namespace karnoth::gui {
 
-class TornadoWidget : public QWidget {
+class TornadoWidget : public FollowsPointer<QWidget> {
     Q_OBJECT
 
 public:
@@ -39,13 +40,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
 
 private:
     std::optional<SensitivityResult> result_;
     QString notice_;
-    std::optional<QPoint> pointer_;
 };
 
 }  // namespace karnoth::gui
