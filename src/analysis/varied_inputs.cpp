@@ -19,9 +19,9 @@ double ModelInputs::* requiredMemberOf(InputField field)
 
 std::optional<std::size_t> variedPosition(InputField field)
 {
-    for (std::size_t i = 0; i < kVariedInputs.size(); ++i)
-        if (kVariedInputs[i] == field) return i;
-    return std::nullopt;
+    const InputRow* row = findInput(field);
+    if (!row || row->variedPosition < 0) return std::nullopt;
+    return static_cast<std::size_t>(row->variedPosition);
 }
 
 double inputValue(const ModelInputs& inputs, InputField field) { return inputs.*requiredMemberOf(field); }
