@@ -7,6 +7,7 @@
 // the answer is nearer to the count than both its neighbours.
 
 #include "analysis/batch_runner.h"
+#include "catalogue/input_catalogue.h"
 #include "model/model_inputs.h"
 #include "support/yearly_series.h"
 
@@ -15,8 +16,8 @@
 
 namespace karnoth {
 
-inline constexpr int kLowestAbandoned = kAbandonedPerYearBar.lowest;  // females a year: the bar's ends
-inline constexpr int kHighestAbandoned = kAbandonedPerYearBar.highest;
+inline constexpr int kLowestAbandoned = inputRow(InputField::abandonedPerYear).bar->lowest;  // females a year: the bar's ends
+inline constexpr int kHighestAbandoned = inputRow(InputField::abandonedPerYear).bar->highest;
 inline constexpr int kFirstSurveyYear = kFirstYear + 1;  // 1951
 // The highest count: street females, far more than any town holds.
 inline constexpr double kMostCount = 1e12;

@@ -1,24 +1,17 @@
 #include "analysis/input_domains.h"
 
 #include "analysis/shortest_text.h"
+#include "catalogue/input_catalogue.h"
 
 #include <cmath>
 
 namespace karnoth {
-namespace {
-
-constexpr BarRange rangeOf(BarLimits limits) { return {double(limits.lowest), double(limits.highest)}; }
-
-}  // namespace
 
 std::optional<BarRange> barRangeOf(InputField field)
 {
-    switch (field) {
-    case InputField::abandonedPerYear: return rangeOf(kAbandonedPerYearBar);
-    case InputField::programmeRate: return rangeOf(kProgrammeRateBar);
-    case InputField::ownedShare: return rangeOf(kOwnedShareBar);
-    default: return std::nullopt;
-    }
+    const InputRow* row = findInput(field);
+    if (!row || !row->bar) return std::nullopt;
+    return BarRange{double(row->bar->lowest), double(row->bar->highest)};
 }
 
 ModelInputs asTheWindowRuns(ModelInputs inputs)

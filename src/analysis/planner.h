@@ -14,6 +14,7 @@
 // meets the target, ties to the lower rate, then to the lower share.
 
 #include "analysis/batch_runner.h"
+#include "catalogue/input_catalogue.h"
 #include "model/model_inputs.h"
 #include "support/yearly_series.h"
 
@@ -23,8 +24,8 @@
 
 namespace karnoth {
 
-inline constexpr int kLowestProgrammeRate = kProgrammeRateBar.lowest;  // tenths of a per cent a year
-inline constexpr int kHighestProgrammeRate = kProgrammeRateBar.highest;
+inline constexpr int kLowestProgrammeRate = inputRow(InputField::programmeRate).bar->lowest;  // tenths of a per cent a year
+inline constexpr int kHighestProgrammeRate = inputRow(InputField::programmeRate).bar->highest;
 inline constexpr int kPlanRateCount = kHighestProgrammeRate - kLowestProgrammeRate + 1;
 // The programme's first year: its baseline, the year before, must lie in the yearly table.
 inline constexpr int kFirstPlannableStart = kFirstYear + 1;  // 1951

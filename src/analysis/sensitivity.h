@@ -37,9 +37,9 @@ struct SensitivityRequest {
     int year = 2020;                  // the outcome is streetTotal[year], 1950..2050
     double deltaPercent = 10;         // how far each input moves, per cent of its value; above 0
     // The bars' ranges; narrower ones let a caller clamp within them.
-    BarRange abandonedRange{kAbandonedPerYearBar.lowest, kAbandonedPerYearBar.highest};  // females a year
-    BarRange rateRange{kProgrammeRateBar.lowest, kProgrammeRateBar.highest};  // tenths of a per cent a year
-    BarRange shareRange{kOwnedShareBar.lowest, kOwnedShareBar.highest};       // per cent aimed at owned dogs
+    BarRange abandonedRange = *barRangeOf(InputField::abandonedPerYear);  // females a year
+    BarRange rateRange = *barRangeOf(InputField::programmeRate);  // tenths of a per cent a year
+    BarRange shareRange = *barRangeOf(InputField::ownedShare); // per cent aimed at owned dogs
 };
 
 struct SensitivityRow {

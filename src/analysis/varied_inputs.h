@@ -1,22 +1,22 @@
 #pragma once
-// The inputs an analysis moves: the eight life-history and owned-dog texts and the three scroll
-// bars, in the order the window lists them. Years are never moved. An input's position in this
-// list is what names it to the analyses (the Latin hypercube derives its stream from it).
+// The inputs an analysis moves: the rows of the input catalogue with a varied position (the eight
+// life-history and owned-dog texts and the three scroll bars), in that order. Years are never
+// moved. An input's position in this list is what names it to the analyses (the Latin hypercube
+// derives its stream from it), so a new input takes the next free position.
 
-#include "model/input_field.h"
-#include "model/model_inputs.h"
+#include "catalogue/input_catalogue.h"
 
 #include <array>
 #include <optional>
 
 namespace karnoth {
 
-inline constexpr std::array<InputField, 11> kVariedInputs{
-    InputField::adultSurvival,     InputField::streetJuvenileSurvival, InputField::ageAtFirstLitter,
-    InputField::ageAtLastLitter,   InputField::probPregnant,           InputField::femalePupsPerLitter,
-    InputField::ownedSterilisedPercent, InputField::firstYearMultiplier, InputField::abandonedPerYear,
-    InputField::programmeRate,     InputField::ownedShare,
-};
+inline constexpr std::array<InputField, variedInputCount()> kVariedInputs = [] {
+    std::array<InputField, variedInputCount()> fields{};
+    for (const InputRow& row : kInputCatalogue)
+        if (row.variedPosition >= 0) fields.at(static_cast<std::size_t>(row.variedPosition)) = *row.field;
+    return fields;
+}();
 
 // The position of `field` in kVariedInputs; nullopt for a year field.
 std::optional<std::size_t> variedPosition(InputField field);

@@ -1,7 +1,7 @@
 #include "app/form1.h"
 
 #include "panel/change_handlers.h"
-#include "panel/control_names.h"
+#include "catalogue/control_names.h"
 #include "panel/run_button.h"
 #include "support/fault.h"
 

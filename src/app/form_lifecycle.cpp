@@ -3,7 +3,7 @@
 #include "app/form1.h"
 #include "app/settings_file.h"
 #include "panel/change_handlers.h"
-#include "panel/control_names.h"
+#include "catalogue/control_names.h"
 #include "panel/indicators.h"
 #include "panel/run_button.h"
 #include "support/fault.h"

@@ -2,7 +2,7 @@
 
 #include "app/form1.h"
 #include "panel/change_handlers.h"
-#include "panel/control_names.h"
+#include "catalogue/control_names.h"
 #include "panel/indicators.h"
 #include "panel/run_button.h"
 #include "support/fault.h"

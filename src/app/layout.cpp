@@ -1,7 +1,6 @@
 #include "app/layout.h"
 
-#include "model/default_inputs.h"
-#include "panel/control_names.h"
+#include "catalogue/input_catalogue.h"
 
 #include <array>
 
@@ -28,15 +27,22 @@ constexpr LayoutRow heading(std::string_view name, std::string_view text, int l,
     return row;
 }
 
-constexpr LayoutRow textBox(std::string_view name, std::string_view text, int l, int t, int w, int h, int tab)
+// A text box of an input, starting at the input catalogue's text.
+constexpr LayoutRow inputBox(std::string_view name, int l, int t, int w, int h, int tab)
 {
-    return {K::TextBox, name, text, l, t, w, h, tab};
+    return {K::TextBox, name, inputRow(name).defaultText, l, t, w, h, tab};
 }
 
-constexpr LayoutRow scrollBar(K kind, std::string_view name, int l, int t, int w, int h, int tab,
-                                ScrollRange range, int value)
+// A bar's range and initial value are the input catalogue's; its orientation (`lowestFirst`: the
+// lowest value at the top or left end) and steps are the layout's.
+constexpr LayoutRow scrollBar(K kind, std::string_view name, int l, int t, int w, int h, int tab, bool lowestFirst,
+                              int smallStep, int largeStep)
 {
-    return {kind, name, "", l, t, w, h, tab, value, range};
+    const InputRow& input = inputRow(name);
+    const BarLimits bar = *input.bar;
+    const ScrollRange range = lowestFirst ? ScrollRange{bar.lowest, bar.highest, smallStep, largeStep}
+                                          : ScrollRange{bar.highest, bar.lowest, smallStep, largeStep};
+    return {kind, name, "", l, t, w, h, tab, input.defaultValue, range};
 }
 
 constexpr LayoutRow line(std::string_view name, int x1, int y1, int x2, int y2)
@@ -63,26 +69,25 @@ constexpr auto kLayout = std::to_array<LayoutRow>({
     // Owned-dogs panel.
     heading("Label15", "owned dogs", 2000, 195, 1215, 210, 39),
     label("Label1(8)", "% owned dogs sterilised", 240, 240, 1215, 495, 33),
-    textBox(control::txtCurrentOwnedSteril, kDefaultOwnedSterilisedPercent.text, 1440, 240, 375, 285, 32),
+    inputBox(control::txtCurrentOwnedSteril, 1440, 240, 375, 285, 32),
     placeholder(control::Label6, 240, 840, 1335, 375, 34),
     scrollBar(K::VScrollBar, control::vscGainLoss, 240, 1320, 255, 1455, 18,
-              {kAbandonedPerYearBar.highest, kAbandonedPerYearBar.lowest, 10, 1000},
-              kDefaultAbandonedPerYear),
+              false, 10, 1000),
     placeholder(control::Label2, 600, 1560, 855, 975, 28),
     // Life-history parameters, headed "street dogs".
     heading("Label13", "street dogs", 3360, 420, 975, 225, 37),
     label("Label1(0)", "adult survival", 2280, 840, 1575, 255, 2),
-    textBox(control::txtAdultSurv, kDefaultAdultSurvival.text, 4080, 840, 615, 285, 1),
+    inputBox(control::txtAdultSurv, 4080, 840, 615, 285, 1),
     label(control::Label1_1, "juvenile survival", 2280, 1170, 1575, 255, 4),
-    textBox(control::txtJuvSurv, kDefaultStreetJuvenileSurvival.text, 4080, 1170, 615, 285, 3),
+    inputBox(control::txtJuvSurv, 4080, 1170, 615, 285, 3),
     label("Label1(2)", "age at first litter", 2280, 1515, 1575, 255, 6),
-    textBox(control::txtRecruit, kDefaultAgeAtFirstLitter.text, 4080, 1515, 615, 285, 5),
+    inputBox(control::txtRecruit, 4080, 1515, 615, 285, 5),
     label("Label1(3)", "age at last litter", 2280, 1845, 1575, 255, 8),
-    textBox(control::txtSenile, kDefaultAgeAtLastLitter.text, 4080, 1845, 615, 285, 7),
+    inputBox(control::txtSenile, 4080, 1845, 615, 285, 7),
     label("Label1(4)", "female pups per litter", 2280, 2190, 1575, 255, 10),
-    textBox(control::txtLitter, kDefaultFemalePupsPerLitter.text, 4080, 2190, 615, 285, 9),
+    inputBox(control::txtLitter, 4080, 2190, 615, 285, 9),
     label("Label1(7)", "prob. pregnant", 2280, 2520, 1575, 255, 16),
-    textBox(control::txtFecundity, kDefaultProbPregnant.text, 4080, 2520, 615, 285, 15),
+    inputBox(control::txtFecundity, 4080, 2520, 615, 285, 15),
     // Derived results.
     label("Label11", "these parameters give", 5040, 1320, 855, 855, 27),
     placeholder(control::Label10, 6240, 1320, 4215, 255, 26),
@@ -94,21 +99,20 @@ constexpr auto kLayout = std::to_array<LayoutRow>({
     // Control panel: culling and the programme.
     heading("Label17", "control", 10800, 1155, 615, 255, 41),
     label("Label18", "dogs killed from", 11760, 360, 1095, 255, 42),
-    textBox(control::txtFrom, kDefaultCullFrom.text, 12960, 360, 495, 285, 29),
+    inputBox(control::txtFrom, 12960, 360, 495, 285, 29),
     label("Label8", "to", 13560, 360, 135, 255, 31),
-    textBox(control::txtTo, kDefaultCullTo.text, 13800, 360, 495, 285, 30),
+    inputBox(control::txtTo, 13800, 360, 495, 285, 30),
     label("Label1(5)", "sterilising starts in", 11640, 840, 855, 375, 13),
-    textBox(control::txtStart, kDefaultProgrammeStart.text, 12480, 960, 495, 285, 12),
+    inputBox(control::txtStart, 12480, 960, 495, 285, 12),
     LayoutRow{K::CheckBox, control::chkSterilise, "only 1-year olds", 13080, 960, 1455, 255, 14, 0},
     label("Label1(6)", "times", 12720, 1320, 375, 255, 23),
-    textBox(control::txtTimes, kDefaultFirstYearMultiplier.text, 13200, 1305, 375, 285, 22),
+    inputBox(control::txtTimes, 13200, 1305, 375, 285, 22),
     label("Label1(10)", "in first year", 13680, 1320, 855, 255, 24),
     scrollBar(K::HScrollBar, control::hscSterilise, 11640, 1800, 2295, 255, 11,
-              {kProgrammeRateBar.lowest, kProgrammeRateBar.highest, 1, 10},
-              kDefaultProgrammeRate),
+              true, 1, 10),
     withColour(placeholder(control::Label4, 11640, 2160, 2295, 615, 21), Rgb{0, 0, 192}),
     scrollBar(K::VScrollBar, control::vscTarget, 14040, 1800, 255, 975, 36,
-              {kOwnedShareBar.highest, kOwnedShareBar.lowest, 1, 1}, kDefaultOwnedShare),
+              false, 1, 1),
     wrapping(label("Label7", "owned      target      street", 14400, 1800, 495, 975, 35)),
     // Run row and chart.
     LayoutRow{K::CommandButton, control::cmdRun, "Run", 7080, 2520, 855, 375, 0},

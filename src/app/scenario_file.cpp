@@ -1,6 +1,7 @@
 #include "app/scenario_file.h"
 
 #include "app/layout.h"
+#include "catalogue/input_catalogue.h"
 #include "support/fault.h"
 #include "support/quoted_text.h"
 #include "support/text_file.h"
@@ -92,12 +93,9 @@ public:
             }
         }
         // Every input must be there: a scenario restores the whole window.
-        for (const LayoutRow& row : formLayout()) {
-            const bool input = row.kind == ControlKind::TextBox || row.kind == ControlKind::HScrollBar ||
-                               row.kind == ControlKind::VScrollBar || row.kind == ControlKind::CheckBox;
-            if (input && !inputs->contains(std::string(row.name)))
-                bad("inputs \"" + std::string(row.name) + "\"", "is missing");
-        }
+        for (const InputRow& input : kInputCatalogue)
+            if (!inputs->contains(std::string(input.control)))
+                bad("inputs \"" + std::string(input.control) + "\"", "is missing");
     }
 
     void readKilled(const Json& root, Scenario& scenario) const

@@ -1,9 +1,8 @@
 #include "app/scenario_inputs.h"
 
-#include "app/layout.h"
+#include "catalogue/input_catalogue.h"
 #include "chart/recording_canvas.h"
 #include "panel/change_handlers.h"
-#include "panel/control_names.h"
 
 namespace karnoth {
 namespace {
@@ -16,7 +15,7 @@ public:
     std::string text(std::string_view textBox) const override
     {
         const auto it = scenario_.texts.find(std::string(textBox));
-        if (it == scenario_.texts.end()) return std::string(findLayoutRow(textBox)->text);
+        if (it == scenario_.texts.end()) return std::string(inputRow(textBox).defaultText);
         // Opening the scenario would raise the age at first litter's handler, which floors it.
         if (textBox == control::txtRecruit)
             if (std::optional<std::string> floored = flooredRecruitText(it->second)) return *floored;
@@ -39,7 +38,7 @@ private:
     int valueOf(std::string_view name) const
     {
         if (const auto it = scenario_.values.find(std::string(name)); it != scenario_.values.end()) return it->second;
-        return findLayoutRow(name)->value;
+        return inputRow(name).defaultValue;
     }
 
     const Scenario& scenario_;

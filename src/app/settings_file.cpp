@@ -1,5 +1,6 @@
 #include "app/settings_file.h"
 
+#include "catalogue/input_catalogue.h"
 #include "support/checked_math.h"
 #include "support/fault.h"
 #include "support/number_masks.h"
@@ -18,7 +19,7 @@ constexpr std::string_view kFileName = "karnoth.ini";
 
 std::string shown(std::string_view text) { return quotedForMessage(text, 30); }
 
-std::string captionOf(const SettingsField& field) { return std::string(fieldCaption(field.field)); }
+std::string captionOf(const SettingsField& field) { return std::string(fieldCaption(*inputRow(field.control).field)); }
 
 // The field's value, or why it is bad.
 std::optional<SettingsValue> parseField(std::string_view line, const SettingsField& field,

@@ -3,8 +3,7 @@
 // order of kSettingsFields. A scroll bar's value is written as a decimal integer with a blank
 // before a non-negative number (" 4000"); a text box's text exactly as typed.
 
-#include "model/input_field.h"
-#include "panel/control_names.h"
+#include "catalogue/control_names.h"
 
 #include <array>
 #include <filesystem>
@@ -16,24 +15,25 @@ namespace karnoth {
 
 enum class SettingsType { ScrollValue, SingleText, IntegerText };
 
+// A line of the file: the control it holds (reports name a line by its input's caption, from the
+// input catalogue) and how the file writes it.
 struct SettingsField {
     std::string_view control;
     SettingsType type;
-    InputField field;  // reports name a line by its field's caption
 };
 
 inline constexpr std::array<SettingsField, 11> kSettingsFields{{
-    {control::vscGainLoss, SettingsType::ScrollValue, InputField::abandonedPerYear},
-    {control::txtAdultSurv, SettingsType::SingleText, InputField::adultSurvival},
-    {control::txtJuvSurv, SettingsType::SingleText, InputField::streetJuvenileSurvival},
-    {control::txtRecruit, SettingsType::IntegerText, InputField::ageAtFirstLitter},
-    {control::txtSenile, SettingsType::IntegerText, InputField::ageAtLastLitter},
-    {control::txtFrom, SettingsType::IntegerText, InputField::cullFrom},
-    {control::txtTo, SettingsType::IntegerText, InputField::cullTo},
-    {control::txtFecundity, SettingsType::SingleText, InputField::probPregnant},
-    {control::txtLitter, SettingsType::SingleText, InputField::femalePupsPerLitter},
-    {control::hscSterilise, SettingsType::ScrollValue, InputField::programmeRate},
-    {control::vscTarget, SettingsType::ScrollValue, InputField::ownedShare},
+    {control::vscGainLoss, SettingsType::ScrollValue},
+    {control::txtAdultSurv, SettingsType::SingleText},
+    {control::txtJuvSurv, SettingsType::SingleText},
+    {control::txtRecruit, SettingsType::IntegerText},
+    {control::txtSenile, SettingsType::IntegerText},
+    {control::txtFrom, SettingsType::IntegerText},
+    {control::txtTo, SettingsType::IntegerText},
+    {control::txtFecundity, SettingsType::SingleText},
+    {control::txtLitter, SettingsType::SingleText},
+    {control::hscSterilise, SettingsType::ScrollValue},
+    {control::vscTarget, SettingsType::ScrollValue},
 }};
 
 // A field: a scroll bar's value, or a box's text. As read, the text is the number in its shortest

@@ -3,7 +3,7 @@
 #include "analysis/calibration.h"
 #include "analysis/plan_csv.h"
 #include "cli/option_values.h"
-#include "panel/control_names.h"
+#include "catalogue/control_names.h"
 #include "panel/window_inputs.h"
 #include "support/fault.h"
 #include "support/numeric_text.h"

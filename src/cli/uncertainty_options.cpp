@@ -39,15 +39,15 @@ std::string grouped(double value) { return formatGrouped(value, NumberLocale{});
 std::string listOfVariedControls()
 {
     std::string names;
-    for (InputField field : kVariedInputs) names += (names.empty() ? "" : ", ") + std::string(controlOf(field));
+    for (InputField field : kVariedInputs) names += (names.empty() ? "" : ", ") + std::string(inputRow(field).control);
     return names;
 }
 
 std::optional<InputField> variedFieldOf(const std::string& control)
 {
-    for (InputField field : kVariedInputs)
-        if (controlOf(field) == control) return field;
-    return std::nullopt;
+    const InputRow* input = findInput(control);
+    if (!input || input->variedPosition < 0) return std::nullopt;
+    return input->field;
 }
 
 // ---- Sensitivity ----

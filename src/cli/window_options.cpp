@@ -3,7 +3,7 @@
 #include "app/yearly_csv.h"
 #include "cli/option_values.h"
 #include "panel/report_texts.h"
-#include "panel/form_inputs.h"
+#include "catalogue/input_catalogue.h"
 
 #include <cstdio>
 #include <iostream>
@@ -15,31 +15,22 @@ namespace {
 // match the labels beside them), the control's own for a check box or button.
 std::string captionOf(const LayoutRow& row)
 {
-    for (int i = 0; i <= static_cast<int>(InputField::cullTo); ++i) {
-        const auto field = static_cast<InputField>(i);
-        if (controlOf(field) == row.name) return std::string(fieldCaption(field));
-    }
+    const InputRow* input = findInput(row.name);
+    if (input && input->field) return std::string(fieldCaption(*input->field));
     return std::string(row.text);
 }
 
 std::string valuesOf(const LayoutRow& row)
 {
-    switch (row.kind) {
-    case ControlKind::TextBox:
-        for (int i = 0; i <= static_cast<int>(InputField::cullTo); ++i) {
-            const auto field = static_cast<InputField>(i);
-            if (controlOf(field) == row.name) {
-                const std::string_view range = fieldRangeWords(field);
-                return range.empty() ? "a year" : "a number, " + std::string(range);
-            }
-        }
-        return "text";
-    case ControlKind::HScrollBar:
-    case ControlKind::VScrollBar:
-        return std::to_string(row.range->lowest()) + " to " + std::to_string(row.range->highest());
-    case ControlKind::CheckBox: return "0 or 1";
-    default: return "";
+    const InputRow* input = findInput(row.name);
+    if (!input) return row.kind == ControlKind::TextBox ? "text" : "";
+    switch (input->conversion) {
+    case Conversion::numberText: return "a number, " + std::string(fieldRangeWords(*input->field));
+    case Conversion::yearText: return "a year";
+    case Conversion::barValue: return std::to_string(input->bar->lowest) + " to " + std::to_string(input->bar->highest);
+    case Conversion::checkBox: return "0 or 1";
     }
+    return "";
 }
 
 const char* kindOf(const LayoutRow& row)

@@ -1,6 +1,6 @@
 #include "gui/bar_value_box.h"
 
-#include "panel/control_names.h"
+#include "catalogue/control_names.h"
 #include "support/number_locale.h"
 #include "support/number_masks.h"
 

@@ -4,9 +4,9 @@
 #include "render/main_chart.h"
 #include "gui/form_fonts.h"
 #include "gui/form_scroll_bar.h"
-#include "gui/input_help.h"
+#include "render/input_help.h"
 #include "gui/scroll_mapping.h"
-#include "panel/control_names.h"
+#include "catalogue/control_names.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -88,7 +88,7 @@ QWidget* createControlWidget(const Control& control, const TwipsScale& scale, QW
     }
     widget->setObjectName(QString::fromUtf8(control.row->name.data(), static_cast<qsizetype>(control.row->name.size())));
     widget->setGeometry(scale.rect(*control.row));
-    if (control.row->kind != ControlKind::Label) widget->setToolTip(inputToolTip(control.row->name));
+    if (control.row->kind != ControlKind::Label) widget->setToolTip(render::inputToolTip(control.row->name));
     return widget;
 }
 

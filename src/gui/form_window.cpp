@@ -11,12 +11,12 @@
 #include "gui/form_binding.h"
 #include "gui/form_fonts.h"
 #include "gui/help_dialog.h"
-#include "gui/input_help.h"
+#include "render/input_help.h"
 #include "gui/planner_window.h"
 #include "gui/scenario_tools.h"
 #include "gui/twips_scale.h"
 #include "gui/window_extension.h"
-#include "panel/control_names.h"
+#include "catalogue/control_names.h"
 #include "panel/form_inputs.h"
 
 #include <QCloseEvent>
@@ -172,7 +172,7 @@ void FormWindow::buildValueBoxes()
         const Control& bar = form_.control(row.bar);
         auto* box = new BarValueBox(row, *bar.row->range, bar.value, surface_);
         box->setGeometry(scale.rect(row.left, row.top, row.width, row.height));
-        box->setToolTip(inputToolTip(row.bar));
+        box->setToolTip(render::inputToolTip(row.bar));
         box->installEventFilter(undoKeys);
         binding_->bindValueBox(bar, box);
     }

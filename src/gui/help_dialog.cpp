@@ -1,6 +1,6 @@
 #include "gui/help_dialog.h"
 
-#include "gui/input_help.h"
+#include "render/input_help.h"
 
 #include <QDialogButtonBox>
 #include <QTextBrowser>
@@ -14,7 +14,7 @@ HelpDialog::HelpDialog(QWidget* parent) : QDialog(parent)
     setWindowTitle(tr("About the model"));
     browser_ = new QTextBrowser(this);
     browser_->setOpenLinks(false);
-    browser_->setHtml(modelHelpHtml());
+    browser_->setHtml(render::modelHelpHtml());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

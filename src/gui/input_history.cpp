@@ -2,7 +2,7 @@
 
 #include "app/form1.h"
 #include "gui/form_binding.h"
-#include "gui/input_help.h"
+#include "render/input_help.h"
 
 #include <QUndoCommand>
 #include <QUndoStack>
@@ -93,7 +93,7 @@ void InputHistory::commit(const QString& qtName)
     if (now == baseline->second) return;
     ControlValue before{name, baseline->second};
     baseline->second = now;
-    stack_.push(new ControlValuesStep(*this, tr("Change %1").arg(inputCaption(name)), {std::move(before)},
+    stack_.push(new ControlValuesStep(*this, tr("Change %1").arg(render::inputCaption(name)), {std::move(before)},
                                       {ControlValue{name, now}}, {}, true));
 }
 

@@ -12,7 +12,7 @@
 #include "gui/plan_settings_box.h"
 #include "gui/plan_table.h"
 #include "gui/plan_texts.h"
-#include "panel/control_names.h"
+#include "catalogue/control_names.h"
 #include "support/fault.h"
 #include "support/text_file.h"
 

@@ -2,7 +2,7 @@
 
 #include "model/breeding.h"
 #include "model/lifespans.h"
-#include "panel/control_names.h"
+#include "catalogue/control_names.h"
 #include "panel/form_inputs.h"
 #include "support/checked_math.h"
 #include "support/number_masks.h"

@@ -1,7 +1,7 @@
 #include "panel/run_button.h"
 
 #include "chart/plot_series.h"
-#include "panel/control_names.h"
+#include "catalogue/control_names.h"
 #include "panel/window_inputs.h"
 #include "panel/report_texts.h"
 #include "support/checked_math.h"

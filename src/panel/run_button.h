@@ -3,7 +3,7 @@
 // the window is ready.
 
 #include "model/run_series.h"
-#include "panel/control_names.h"
+#include "catalogue/control_names.h"
 #include "panel/panel_controls.h"
 
 #include <array>

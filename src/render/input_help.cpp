@@ -1,15 +1,9 @@
 #include "render/input_help.h"
 
-#include "app/layout.h"
-#include "model/input_field.h"
-#include "panel/control_names.h"
-#include "panel/form_inputs.h"
+#include "catalogue/input_catalogue.h"
 #include "support/number_masks.h"
 
 #include <QCoreApplication>
-
-#include <array>
-#include <optional>
 
 namespace karnoth::render {
 namespace {
@@ -17,137 +11,44 @@ namespace {
 QString translated(const char* text) { return QCoreApplication::translate("karnoth::render::InputHelp", text); }
 QString qtText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-struct InputText {
-    std::string_view control;
-    const char* caption;  // QT_TRANSLATE_NOOP: translated when read
-    const char* meaning;
-    const char* unit;
-    const char* rangeNote;  // said after the range; may be empty
-};
+// A text of the input catalogue, in the user's language.
+QString catalogueText(const char* text) { return QCoreApplication::translate(kInputTextContext, text); }
 
-// The inputs in the order the help lists them: life history, owned dogs, the programme, culling,
-// then the chart.
-constexpr std::array<InputText, 16> kInputs{{
-    {control::txtAdultSurv, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "adult survival"),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "The share of dogs aged one and over that live through a year."),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "a share per year (0.9 is 90 %)"), ""},
-    {control::txtJuvSurv, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "juvenile survival"),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "The share of street pups that live through their first year."),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "a share per year"),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp",
-                       "; below the threshold shown beside it (1 / pups per yearling), or there is no steady state")},
-    {control::txtRecruit, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "age at first litter"),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "The age at which a female has her first litter."),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "years"),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "; a value below 1 becomes 1")},
-    {control::txtSenile, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "age at last litter"),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "The age at which a female has her last litter."),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "years"),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", ", not below the age at first litter, at most 10 once rounded")},
-    {control::txtLitter, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "female pups per litter"),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "The female pups in one litter (the model counts females only)."),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "female pups"), ""},
-    {control::txtFecundity, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "prob. pregnant"),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp",
-                       "The probability that a female of breeding age is pregnant in a year."),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "a probability per year"), ""},
-    {control::txtCurrentOwnedSteril, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "% owned dogs sterilised"),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp",
-                       "The per cent of owned yearlings that their owners have sterilised already."),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "per cent"),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "; from 70 on owned dogs cannot replace themselves")},
-    {control::vscGainLoss, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "abandoned per year"),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp",
-                       "The owned one-year-old females abandoned to the street each year at equilibrium; owners "
-                       "keep the rest of their yearlings."),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "females per year"), ""},
-    {control::txtStart, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "sterilising starts in"),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "The first year of the sterilisation programme."),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "a calendar year"),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "; the model runs from 1950 to 2050")},
-    {control::txtTimes, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "times in first year"),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "The programme's effort in its first year, as a multiple of its yearly rate."),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "times"), ""},
-    {control::hscSterilise, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "sterilisation rate"),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp",
-                       "The share of fertile females the programme sterilises each year, split between owned "
-                       "yearlings and street dogs by the owned share."),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "per cent per year, in steps of 0.1 %"), ""},
-    {control::vscTarget, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "share aimed at owned dogs"),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp",
-                       "The per cent of the programme aimed at owned dogs (top of the bar); the rest goes to "
-                       "street dogs (bottom)."),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "per cent"), ""},
-    {control::chkSterilise, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "only 1-year olds"),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp",
-                       "Ticked, the street programme treats only one-year-olds; otherwise every street age from 1 "
-                       "to 10. Owned dogs are treated as yearlings either way."),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "ticked or not"), ""},
-    {control::txtFrom, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "dogs killed from"),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp",
-                       "The first year of culling. In each culling year the street dogs that killed.txt records "
-                       "for the year before are removed from the fertile street dogs aged 1 to 10."),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "a calendar year"),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "; after 1950, since 1950 has no year before it")},
-    {control::txtTo, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "dogs killed to"),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "The last year of culling (inclusive)."),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "a calendar year"), ""},
-    {control::chkLog, QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "log scale"),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp",
-                       "Ticked, the next run charts ln(dogs + 1), so its axis labels are logarithms; point at the "
-                       "chart to read the counts."),
-     QT_TRANSLATE_NOOP("karnoth::render::InputHelp", "ticked or not"), ""},
-}};
-
-const InputText* find(std::string_view name)
+// A bar's value as the user reads it: the rate in per cent (252 is "25.2"), another bar grouped.
+QString barValueText(const InputRow& input, int value)
 {
-    for (const InputText& input : kInputs)
-        if (input.control == name) return &input;
-    return nullptr;
+    return QString::fromStdString(input.barInTenths ? formatPlain(value / 10.0) : formatGrouped(value));
 }
 
-std::optional<InputField> fieldOf(std::string_view name)
+QString rangeOf(const InputRow& input)
 {
-    for (int i = 0; i <= static_cast<int>(InputField::cullTo); ++i) {
-        const auto field = static_cast<InputField>(i);
-        if (controlOf(field) == name) return field;
-    }
-    return std::nullopt;
-}
-
-QString rangeOf(std::string_view name, const LayoutRow& row)
-{
-    // The bars show the rate in per cent, their value in tenths.
-    const bool rate = name == control::hscSterilise;
-    const auto shown = [rate](int value) {
-        return QString::fromStdString(rate ? formatPlain(value / 10.0) : formatGrouped(value));
-    };
-    if (row.range) return translated("%1 to %2").arg(shown(row.range->lowest()), shown(row.range->highest()));
-    if (row.kind == ControlKind::CheckBox) return translated("on or off");
-    if (const std::optional<InputField> field = fieldOf(name)) {
-        const std::string_view words = fieldRangeWords(*field);
-        if (!words.empty()) return qtText(words);
-    }
+    if (input.bar)
+        return translated("%1 to %2").arg(barValueText(input, input.bar->lowest), barValueText(input, input.bar->highest));
+    if (input.conversion == Conversion::checkBox) return translated("on or off");
+    const std::string_view words = input.field ? fieldRangeWords(*input.field) : std::string_view();
+    if (!words.empty()) return qtText(words);
     return translated("a whole year");
 }
 
-QString initialOf(std::string_view name, const LayoutRow& row)
+QString initialOf(const InputRow& input)
 {
-    if (row.kind == ControlKind::TextBox) return qtText(row.text);
-    if (row.kind == ControlKind::CheckBox) return row.value ? translated("ticked") : translated("not ticked");
-    if (name == control::hscSterilise) return QString::fromStdString(formatPlain(row.value / 10.0)) + " %";
-    return QString::fromStdString(formatGrouped(row.value));
+    switch (input.conversion) {
+    case Conversion::numberText:
+    case Conversion::yearText: return qtText(input.defaultText);
+    case Conversion::checkBox: return input.defaultValue ? translated("ticked") : translated("not ticked");
+    case Conversion::barValue: break;
+    }
+    return barValueText(input, input.defaultValue) + (input.barInTenths ? QStringLiteral(" %") : QString());
 }
 
 }  // namespace
 
 InputDescription describeInput(std::string_view name)
 {
-    const InputText* input = find(name);
-    const LayoutRow* row = findLayoutRow(name);
-    if (!input || !row) return {};
-    return InputDescription{translated(input->caption), translated(input->meaning), translated(input->unit),
-                            rangeOf(name, *row) + translated(input->rangeNote), initialOf(name, *row)};
+    const InputRow* input = findInput(name);
+    if (!input) return {};
+    return InputDescription{catalogueText(input->caption), catalogueText(input->meaning), catalogueText(input->unit),
+                            rangeOf(*input) + catalogueText(input->rangeNote), initialOf(*input)};
 }
 
 QString inputCaption(std::string_view name)
@@ -166,23 +67,21 @@ QString inputToolTip(std::string_view name)
 std::vector<std::string_view> describedInputs()
 {
     std::vector<std::string_view> names;
-    for (const InputText& input : kInputs) names.push_back(input.control);
+    for (const InputRow& input : kInputCatalogue) names.push_back(input.control);
     return names;
 }
 
 QString inputValueText(std::string_view name, const std::string& text, int value)
 {
-    const LayoutRow* row = findLayoutRow(name);
-    if (!row) return {};
-    switch (row->kind) {
-    case ControlKind::TextBox: return QString::fromStdString(text);
-    case ControlKind::CheckBox: return value ? translated("ticked") : translated("not ticked");
-    case ControlKind::HScrollBar:
-    case ControlKind::VScrollBar:
-        if (name == control::hscSterilise) return QString::fromStdString(formatPlain(value / 10.0));
-        return QString::fromStdString(formatGrouped(value));
-    default: return {};
+    const InputRow* input = findInput(name);
+    if (!input) return {};
+    switch (input->conversion) {
+    case Conversion::numberText:
+    case Conversion::yearText: return QString::fromStdString(text);
+    case Conversion::checkBox: return value ? translated("ticked") : translated("not ticked");
+    case Conversion::barValue: break;
     }
+    return barValueText(*input, value);
 }
 
 QString modelHelpHtml()
@@ -200,7 +99,7 @@ QString modelHelpHtml()
         "model. While the chart shows a run of earlier inputs, Run reads <b>Run*</b>.</p>");
     html += translated("<h3>Inputs</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"
                        "<tr><th>input</th><th>meaning</th><th>unit</th><th>range</th><th>starts at</th></tr>");
-    for (const InputText& input : kInputs) {
+    for (const InputRow& input : kInputCatalogue) {
         const InputDescription d = describeInput(input.control);
         html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td></tr>")
                     .arg(d.caption.toHtmlEscaped(), d.meaning.toHtmlEscaped(), d.unit.toHtmlEscaped(),

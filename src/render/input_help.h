@@ -1,8 +1,8 @@
 #pragma once
 // What each input of the window means, in words a user reads: its caption, meaning, unit and
-// range, for the inputs' tool tips, the "About the model" help and undo step names. The ranges come
-// from the model's own (input_field.h) and the layout's scroll bars, so the words cannot drift from
-// what the model checks.
+// range, for the inputs' tool tips, the "About the model" help, undo step names and the report. The
+// words are the input catalogue's (catalogue/input_catalogue.h), translated here; the ranges are the
+// model's own (input_field.h) and the catalogue's bars, so the words cannot drift from what is checked.
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "render/report_content.h"
 
-#include "panel/control_names.h"
+#include "catalogue/control_names.h"
 #include "panel/form_inputs.h"
 #include "render/input_help.h"
 

@@ -1,9 +1,9 @@
 #include "render/scenario_rows.h"
 
 #include "app/scenario_inputs.h"
-#include "model/default_inputs.h"
+#include "model/model_inputs.h"
 #include "model/killed_file.h"
-#include "panel/control_names.h"
+#include "catalogue/control_names.h"
 #include "support/fault.h"
 #include "support/numeric_text.h"
 
@@ -105,7 +105,7 @@ PlanSettings comparisonTarget(const std::optional<PlanSettings>& chosen, const F
     const ParsedNumber typed = parseNumber(form.text(control::txtStart));
     if (typed.status == ParseStatus::Ok)
         if (const std::optional<std::int16_t> start = nearestInteger16(typed.value)) return defaultPlanSettings(*start);
-    return defaultPlanSettings(static_cast<int>(kDefaultProgrammeStart.value));
+    return defaultPlanSettings(ModelInputs{}.programmeStart);
 }
 
 PlanSettings planSettingsOf(const PlannerSettings& kept, int step)
