@@ -2,12 +2,12 @@
 // window each view shows its new result (computed off the GUI thread, delivered, painted), and the
 // painting of the tornado chart and of the bands alone.
 
-#include "gui/analysis_view.h"
-#include "gui/band_chart_widget.h"
-#include "gui/form_window.h"
-#include "gui/sensitivity_view.h"
-#include "gui/tornado_widget.h"
-#include "gui/uncertainty_view.h"
+#include "gui/analyses/analysis_view.h"
+#include "gui/analyses/band_chart_widget.h"
+#include "gui/window/form_window.h"
+#include "gui/analyses/sensitivity_view.h"
+#include "gui/analyses/tornado_widget.h"
+#include "gui/analyses/uncertainty_view.h"
 
 #include <QApplication>
 #include <QImage>

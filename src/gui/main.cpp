@@ -3,8 +3,8 @@
 // the window offscreen into FILE.png and exits, so the window can be seen without a display;
 // --size WxH renders it at exactly that size (pixels), otherwise at the layout's own size.
 
-#include "gui/drawing_export.h"
-#include "gui/form_window.h"
+#include "gui/widgets/drawing_export.h"
+#include "gui/window/form_window.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -5,12 +5,12 @@
 // target 50 % by 2030), waits for
 // their results and writes DIR/karnoth-sensitivity.png and DIR/karnoth-uncertainty.png.
 
-#include "gui/analysis_view.h"
-#include "gui/drawing_export.h"
-#include "gui/form_window.h"
-#include "gui/range_inputs.h"
-#include "gui/sensitivity_view.h"
-#include "gui/uncertainty_view.h"
+#include "gui/analyses/analysis_view.h"
+#include "gui/widgets/drawing_export.h"
+#include "gui/window/form_window.h"
+#include "gui/analyses/range_inputs.h"
+#include "gui/analyses/sensitivity_view.h"
+#include "gui/analyses/uncertainty_view.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,8 +2,8 @@
 // What the tests of the analyses' views share: opening a view from the Analysis menu as the user
 // does, waiting for its next result, and reading exported files.
 
-#include "gui/analysis_view.h"
-#include "gui/form_window.h"
+#include "gui/analyses/analysis_view.h"
+#include "gui/window/form_window.h"
 
 #include <QAction>
 #include <QFile>

@@ -2,7 +2,7 @@
 // the GUI thread; a job replaced by a newer one, cancelled, or whose owner is gone never delivers.
 
 #include "analysis/batch_runner.h"
-#include "gui/background_job.h"
+#include "gui/widgets/background_job.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>

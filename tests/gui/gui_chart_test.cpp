@@ -3,7 +3,7 @@
 // (legend and footer, one path per series) and context-menu actions.
 
 #include "render/main_chart.h"
-#include "gui/chart_view.h"
+#include "gui/window/chart_view.h"
 #include "gui_fixture.h"
 
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 // captions follow in the handlers' order, and a change the model makes comes back into its widget
 // without a second event.
 
-#include "gui/chart_view.h"
+#include "gui/window/chart_view.h"
 #include "gui_fixture.h"
 
 #include <QCheckBox>

@@ -3,8 +3,8 @@
 // in the current directory, never the source tree) and a recorder of the window model's
 // notifications in the order they came.
 
-#include "gui/form_binding.h"
-#include "gui/form_window.h"
+#include "gui/window/form_binding.h"
+#include "gui/window/form_window.h"
 
 #include <QDir>
 #include <QImage>

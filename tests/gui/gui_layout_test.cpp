@@ -2,10 +2,10 @@
 // ranges, fonts and colours, the diagram lines, and the keyboard order. The window is at its
 // layout size, where the chart below the diagram has the picture area's own size.
 
-#include "gui/chart_view.h"
-#include "gui/diagram_scroll_area.h"
-#include "gui/diagram_surface.h"
-#include "gui/twips_scale.h"
+#include "gui/window/chart_view.h"
+#include "gui/window/diagram_scroll_area.h"
+#include "gui/window/diagram_surface.h"
+#include "gui/window/twips_scale.h"
 #include "gui_fixture.h"
 
 #include <QAbstractSpinBox>

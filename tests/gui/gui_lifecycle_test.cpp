@@ -2,7 +2,7 @@
 // file in the working directory and the next start restores it, and the screenshot mode of the
 // program works without a display.
 
-#include "gui/chart_view.h"
+#include "gui/window/chart_view.h"
 #include "gui_fixture.h"
 
 #include <QFile>

@@ -9,12 +9,12 @@
 // 100 % a year at 100 % owned; a count of 100,000 in 2005 is matched by 3,339 abandoned per year.
 
 #include "analysis/planner.h"
-#include "gui/calibration_box.h"
-#include "gui/plan_heat_map_view.h"
-#include "gui/plan_settings_box.h"
-#include "gui/plan_table.h"
-#include "gui/plan_texts.h"
-#include "gui/planner_window.h"
+#include "gui/planner/calibration_box.h"
+#include "gui/planner/plan_heat_map_view.h"
+#include "gui/planner/plan_settings_box.h"
+#include "gui/planner/plan_table.h"
+#include "gui/planner/plan_texts.h"
+#include "gui/planner/planner_window.h"
 #include "gui_fixture.h"
 
 #include <QAction>

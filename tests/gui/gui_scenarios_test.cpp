@@ -4,10 +4,10 @@
 // exports) and the report written off the GUI thread.
 
 #include "app/scenario_file.h"
-#include "gui/scenario_list.h"
-#include "gui/scenario_overlay_view.h"
-#include "gui/scenario_tools.h"
-#include "gui/scenarios_view.h"
+#include "gui/scenarios/scenario_list.h"
+#include "gui/scenarios/scenario_overlay_view.h"
+#include "gui/scenarios/scenario_tools.h"
+#include "gui/scenarios/scenarios_view.h"
 #include "gui_fixture.h"
 #include "pdf_text.h"
 #include "scenario_json.h"

@@ -4,9 +4,9 @@
 
 #include "analysis/varied_inputs.h"
 #include "analysis_view_fixture.h"
-#include "gui/control_value.h"
-#include "gui/sensitivity_view.h"
-#include "gui/tornado_widget.h"
+#include "gui/window/control_value.h"
+#include "gui/analyses/sensitivity_view.h"
+#include "gui/analyses/tornado_widget.h"
 #include "gui_fixture.h"
 
 #include <QDoubleSpinBox>

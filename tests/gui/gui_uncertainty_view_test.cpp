@@ -3,10 +3,10 @@
 // and stops, reads out a year under the pointer, and exports the chart and the bands.
 
 #include "analysis_view_fixture.h"
-#include "gui/band_chart_widget.h"
-#include "gui/control_value.h"
-#include "gui/range_inputs.h"
-#include "gui/uncertainty_view.h"
+#include "gui/analyses/band_chart_widget.h"
+#include "gui/window/control_value.h"
+#include "gui/analyses/range_inputs.h"
+#include "gui/analyses/uncertainty_view.h"
 #include "gui_fixture.h"
 
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 // typed bar value, and several values set as one step. Undo applies the old values as ordinary
 // change events: a bar's reruns the model, a text's only updates its indicators.
 
-#include "gui/bar_value_box.h"
+#include "gui/window/bar_value_box.h"
 #include "gui_fixture.h"
 
 #include <QApplication>

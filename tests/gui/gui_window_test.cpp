@@ -3,13 +3,13 @@
 // marks results that no longer match the inputs, types the bars' values in their boxes, keeps long
 // captions readable, and explains every input.
 
-#include "gui/bar_value_box.h"
-#include "gui/caption_label.h"
-#include "gui/chart_view.h"
-#include "gui/diagram_scroll_area.h"
-#include "gui/diagram_surface.h"
-#include "gui/help_dialog.h"
-#include "gui/twips_scale.h"
+#include "gui/window/bar_value_box.h"
+#include "gui/widgets/caption_label.h"
+#include "gui/window/chart_view.h"
+#include "gui/window/diagram_scroll_area.h"
+#include "gui/window/diagram_surface.h"
+#include "gui/window/help_dialog.h"
+#include "gui/window/twips_scale.h"
 #include "gui_fixture.h"
 
 #include <QApplication>

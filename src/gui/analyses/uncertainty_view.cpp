@@ -1,0 +1,239 @@
+#include "gui/analyses/uncertainty_view.h"
+
+#include "analysis/uncertainty_csv.h"
+#include "gui/analyses/band_chart_widget.h"
+#include "gui/window/form_window.h"
+#include "gui/analyses/range_inputs.h"
+#include "model/engine.h"
+#include "model/input_field.h"
+#include "support/number_masks.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <limits>
+
+namespace karnoth::gui {
+namespace {
+
+constexpr int kDefaultReplicates = 1000;
+constexpr int kDefaultSeed = 1;
+
+QString captionOf(InputField field)
+{
+    const std::string_view caption = fieldCaption(field);
+    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+}
+
+QString shortNumber(double value) { return QString::number(value, 'g', 6); }
+
+QString replicatesText(std::size_t count)
+{
+    return count == 1 ? UncertaintyView::tr("1 replicate") : UncertaintyView::tr("%1 replicates").arg(count);
+}
+
+}  // namespace
+
+UncertaintyView::UncertaintyView(FormWindow& window) : AnalysisView(window, tr("Uncertainty"))
+{
+    setObjectName(QStringLiteral("uncertaintyView"));
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(buildInputs(), 0);
+    chart_ = new BandChartWidget(this);
+    chart_->setObjectName(QStringLiteral("bandChart"));
+    chart_->showChart({tr("Street females aged one and over"), std::nullopt, std::nullopt, std::nullopt,
+                       tr("Computing...")});
+    columns->addWidget(chart_, 1);
+    body().addLayout(columns, 1);
+
+    connect(ranges_, &RangeInputs::changed, this, &AnalysisView::refresh);
+    connect(yearToYear_, &QDoubleSpinBox::valueChanged, this, &AnalysisView::refresh);
+    connect(wholeDogs_, &QCheckBox::toggled, this, &AnalysisView::refresh);
+    connect(replicates_, &QSpinBox::valueChanged, this, &AnalysisView::refresh);
+    connect(seed_, &QSpinBox::valueChanged, this, &AnalysisView::refresh);
+    connect(&window, &FormWindow::planSettingsChanged, this, &AnalysisView::refresh);
+    resize(1180, 640);
+}
+
+QWidget* UncertaintyView::buildInputs()
+{
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* rangesBox = new QGroupBox(tr("Uncertain inputs"), column);
+    auto* rangesLayout = new QVBoxLayout(rangesBox);
+    ranges_ = new RangeInputs(rangesBox);
+    ranges_->setObjectName(QStringLiteral("rangeInputs"));
+    rangesLayout->addWidget(ranges_);
+    layout->addWidget(rangesBox);
+
+    auto* chanceBox = new QGroupBox(tr("Chance and replicates"), column);
+    auto* form = new QFormLayout(chanceBox);
+    yearToYear_ = new QDoubleSpinBox(chanceBox);
+    yearToYear_->setObjectName(QStringLiteral("yearToYearSd"));
+    yearToYear_->setRange(0, kMostYearToYearSd);
+    yearToYear_->setDecimals(3);
+    yearToYear_->setSingleStep(0.01);
+    yearToYear_->setSpecialValueText(tr("none"));
+    yearToYear_->setKeyboardTracking(false);
+    yearToYear_->setToolTip(tr("Each simulated year multiplies adult, street juvenile and owned first-year survival "
+                               "by one factor drawn with mean 1 and this standard deviation (0: none)"));
+    form->addRow(tr("&Year-to-year SD"), yearToYear_);
+    wholeDogs_ = new QCheckBox(tr("&Whole dogs"), chanceBox);
+    wholeDogs_->setObjectName(QStringLiteral("wholeDogs"));
+    wholeDogs_->setToolTip(tr("Count whole animals: binomial survival, sterilisation and culling, Poisson pups"));
+    form->addRow(wholeDogs_);
+    replicates_ = new QSpinBox(chanceBox);
+    replicates_->setObjectName(QStringLiteral("replicates"));
+    replicates_->setRange(1, static_cast<int>(kMostReplicates));
+    replicates_->setSingleStep(100);
+    replicates_->setValue(kDefaultReplicates);
+    replicates_->setKeyboardTracking(false);
+    replicates_->setToolTip(tr("How many replicates of the projection 1950 to 2050 to run, 1 to %1")
+                                .arg(static_cast<int>(kMostReplicates)));
+    form->addRow(tr("&Replicates"), replicates_);
+    seed_ = new QSpinBox(chanceBox);
+    seed_->setObjectName(QStringLiteral("seed"));
+    seed_->setRange(0, std::numeric_limits<int>::max());
+    seed_->setValue(kDefaultSeed);
+    seed_->setKeyboardTracking(false);
+    seed_->setToolTip(tr("The random seed: the same seed gives the same bands"));
+    form->addRow(tr("S&eed"), seed_);
+    layout->addWidget(chanceBox);
+
+    target_ = new QLabel(column);
+    target_->setObjectName(QStringLiteral("targetChance"));
+    target_->setWordWrap(true);
+    target_->setToolTip(tr("The planner's target is set in the planner; until then it lies ten years after the "
+                           "programme's start, at 50 % of the year before it"));
+    layout->addWidget(target_);
+    layout->addStretch(1);
+    return column;
+}
+
+void UncertaintyView::compute(const WindowInputs& inputs)
+{
+    ranges_->setCurrentValues(inputs.inputs);
+    const RangeInputs::Reading reading = ranges_->read();
+    if (reading.problem) {
+        inputsRejected(*reading.problem);
+        return;
+    }
+    UncertaintyRequest request;
+    request.inputs = inputs.inputs;
+    request.killedByYear = inputs.killedByYear;
+    request.replicates = static_cast<std::size_t>(replicates_->value());
+    request.seed = static_cast<std::uint64_t>(seed_->value());
+    request.ranges = reading.ranges;
+    request.chance = YearlyChance{yearToYear_->value(), wholeDogs_->isChecked()};
+    const PlanSettings plan = window().planSettingsFor(inputs.inputs.programmeStart);
+    request.target = TargetRequest{plan.targetYear, plan.targetPercent};
+    if (const std::optional<std::string> problem = uncertaintyProblem(request)) {
+        inputsRejected(QString::fromStdString(*problem));
+        return;
+    }
+
+    startJob<std::optional<Shown>>(
+        [request](std::stop_token stop, const JobProgress& progress) -> std::optional<Shown> {
+            std::optional<UncertaintyResult> result =
+                runUncertainty(request, BatchRunner(), BatchControl{std::move(stop), progress});
+            if (!result) return std::nullopt;
+            Shown shown{request, std::move(*result), std::nullopt, std::nullopt};
+            const ModelOutcome run = runModel(request.inputs, request.killedByYear);
+            if (run.ok()) shown.run = run.result().series;
+            else shown.runFault = run.fault().what();
+            return shown;
+        },
+        [this, inputs](std::optional<Shown> shown) {
+            if (shown) display(inputs, std::move(*shown));
+        });
+}
+
+QString UncertaintyView::targetWords(const Shown& shown) const
+{
+    const std::optional<TargetChance>& target = shown.result.target;
+    if (!target) return {};
+    const int start = shown.request.inputs.programmeStart;
+    const QString goal = tr("the planner's target, a street total in %1 at most %2 % of %3's")
+                             .arg(target->year)
+                             .arg(shortNumber(target->percent))
+                             .arg(start - 1);
+    if (!target->probability)
+        return tr("No chance of meeting %1 can be told: %2")
+            .arg(goal, QString::fromStdString(target->fault.value_or("")));
+    return tr("Chance of meeting %1: %2 % of %3.")
+        .arg(goal, QString::fromStdString(formatOneDecimal(*target->probability * 100)),
+             shown.result.valid == 1 ? tr("1 valid replicate")
+                                     : tr("%1 valid replicates").arg(shown.result.valid));
+}
+
+void UncertaintyView::display(const WindowInputs& inputs, Shown shown)
+{
+    const UncertaintyResult& result = shown.result;
+    render::BandChart chart;
+    chart.title = tr("Street females aged one and over: %1, %2 valid, seed %3")
+                      .arg(replicatesText(result.replicates))
+                      .arg(result.valid)
+                      .arg(result.seed);
+    chart.bands = result.streetTotal;
+    if (shown.run) chart.run = shown.run->streetTotal;
+    if (result.target) chart.targetYear = result.target->year;
+    if (!result.streetTotal)
+        chart.notice = tr("No replicate ran without a fault. The first: %1")
+                           .arg(QString::fromStdString(result.firstFault.value_or("")));
+    chart_->showChart(std::move(chart));
+    target_->setText(targetWords(shown));
+
+    QString status =
+        tr("%1 valid (%2 died out), %3 faulted.").arg(result.valid).arg(result.diedOut).arg(result.faulted);
+    if (result.firstFault)
+        status += QLatin1Char(' ') + tr("The first fault: %1").arg(QString::fromStdString(*result.firstFault));
+    if (shown.runFault)
+        status += QLatin1Char(' ') +
+                  tr("The run at the window's inputs faults: %1").arg(QString::fromStdString(*shown.runFault));
+    shown_ = std::move(shown);
+    resultDelivered(inputs, status, result.valid == 0);
+}
+
+void UncertaintyView::showUnread(const QString& why)
+{
+    shown_.reset();
+    chart_->showChart({tr("Street females aged one and over"), std::nullopt, std::nullopt, std::nullopt, why});
+    target_->clear();
+}
+
+QSize UncertaintyView::chartSize() const { return chart_->size(); }
+
+void UncertaintyView::paintChart(QPainter& painter, const QRectF& area) const { chart_->paintChart(painter, area); }
+
+QStringList UncertaintyView::settingsLines() const
+{
+    if (!shown_) return {};
+    const UncertaintyRequest& request = shown_->request;
+    QStringList ranges;
+    for (const ParameterRange& range : request.ranges)
+        ranges << tr("%1 %2 to %3").arg(captionOf(range.field), shortNumber(range.low), shortNumber(range.high));
+    QString line = tr("Uncertainty: %1, seed %2").arg(replicatesText(request.replicates)).arg(request.seed);
+    line += ranges.isEmpty() ? tr("; no input varied") : tr("; ranges: %1").arg(ranges.join(QStringLiteral(", ")));
+    if (request.chance.yearToYearSd > 0)
+        line += tr("; year-to-year SD %1").arg(shortNumber(request.chance.yearToYearSd));
+    if (request.chance.wholeDogs) line += tr("; whole dogs");
+    QStringList lines{line};
+    if (const QString target = targetWords(*shown_); !target.isEmpty()) lines << target;
+    return lines;
+}
+
+std::optional<std::string> UncertaintyView::csvText() const
+{
+    if (!shown_) return std::nullopt;
+    return uncertaintyCsv(shown_->result);
+}
+
+}  // namespace karnoth::gui

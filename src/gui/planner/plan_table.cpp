@@ -1,0 +1,78 @@
+#include "gui/planner/plan_table.h"
+
+#include "gui/planner/plan_texts.h"
+
+#include <QHeaderView>
+
+namespace karnoth::gui {
+namespace {
+
+constexpr int kColumnCount = PlanTable::Cost + 1;
+
+QTableWidgetItem* figureItem(const QString& text)
+{
+    auto* cell = new QTableWidgetItem(text);
+    cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return cell;
+}
+
+}  // namespace
+
+PlanTable::PlanTable(QWidget* parent) : QTableWidget(0, kColumnCount, parent)
+{
+    setHorizontalHeaderLabels({tr("Owned share"), tr("Minimal rate"), tr("Street total"), tr("Sterilised owned"),
+                               tr("Sterilised street"), tr("Sterilised in all"), tr("Cost")});
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    verticalHeader()->setVisible(false);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);  // compact rows: 21 shares by default
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setAlternatingRowColors(true);
+    setToolTip(tr("For each share aimed at owned dogs, the smallest yearly rate that meets the target, with its "
+                  "street total in the target year, its sterilisations over the programme's years and their cost. "
+                  "Double-click a row (or press Enter on it) to set the main window's bars to it."));
+}
+
+void PlanTable::setPlan(const std::shared_ptr<const Plan>& plan)
+{
+    clearContents();
+    cheapestRow_.reset();
+    const int rows = plan ? static_cast<int>(plan->rows.size()) : 0;
+    setRowCount(rows);
+    if (plan && !plan->fault)
+        horizontalHeaderItem(StreetTotal)->setText(tr("Street total %1").arg(plan->settings.targetYear));
+    for (int r = 0; r < rows; ++r) {
+        const PlanRow& row = plan->rows[static_cast<std::size_t>(r)];
+        setItem(r, OwnedShare, figureItem(QStringLiteral("%1 %").arg(row.ownedShare)));
+        QTableWidgetItem* rate = figureItem(row.minimalRate ? ratePercentText(*row.minimalRate) : tr("none"));
+        if (!row.minimalRate)
+            rate->setToolTip(row.figures ? tr("No rate meets the target; the figures are those at 100 %.")
+                                         : tr("No rate meets the target, and the run at 100 % faults."));
+        setItem(r, MinimalRate, rate);
+        if (!row.figures) continue;
+        const PlanFigures& figures = *row.figures;
+        setItem(r, StreetTotal, figureItem(wholeText(figures.streetTotal)));
+        setItem(r, SterilisedOwned, figureItem(wholeText(figures.sterilisedOwned)));
+        setItem(r, SterilisedStreet, figureItem(wholeText(figures.sterilisedStreet)));
+        setItem(r, SterilisedTotal, figureItem(wholeText(figures.sterilisedOwned + figures.sterilisedStreet)));
+        setItem(r, Cost, figureItem(wholeText(figures.cost)));
+    }
+    if (!plan || !plan->cheapest) return;
+    const int row = plan->cheapest->ownedShare / plan->settings.ownedShareStep;
+    cheapestRow_ = row;
+    const QString tip = tr("The cheapest programme of the whole grid aims %1 % at owned dogs: rate %2 a year, cost %3.")
+                            .arg(plan->cheapest->ownedShare)
+                            .arg(ratePercentText(plan->cheapest->rate), wholeText(plan->cheapest->figures.cost));
+    for (int column = 0; column < kColumnCount; ++column) {
+        QTableWidgetItem* cell = this->item(row, column);
+        if (!cell) setItem(row, column, cell = figureItem(QString()));
+        QFont bold = cell->font();
+        bold.setBold(true);
+        cell->setFont(bold);
+        cell->setBackground(QColor(0xff, 0xe8, 0x99));
+        cell->setToolTip(tip);
+    }
+}
+
+}  // namespace karnoth::gui

@@ -1,0 +1,320 @@
+#include "gui/scenarios/scenario_tools.h"
+
+#include "app/scenario_file.h"
+#include "gui/window/form_binding.h"
+#include "gui/window/form_window.h"
+#include "gui/window/input_history.h"
+#include "gui/scenarios/scenario_details_dialog.h"
+#include "gui/scenarios/scenario_list.h"
+#include "gui/scenarios/scenarios_view.h"
+#include "model/killed_file.h"
+#include "render/report_content.h"
+#include "support/fault.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QStatusBar>
+
+#include <memory>
+
+namespace karnoth::gui {
+namespace {
+
+constexpr int kNoticeMilliseconds = 30000;
+
+// What the report's job hands back.
+struct ReportOutcome {
+    bool written = false;
+    QString error;
+};
+
+std::vector<ControlValue> valuesOf(const Scenario& scenario)
+{
+    std::vector<ControlValue> values;
+    for (const auto& [name, text] : scenario.texts) values.push_back(ControlValue::text(name, text));
+    for (const auto& [name, value] : scenario.values) values.push_back(ControlValue::value(name, value));
+    return values;
+}
+
+// The scenario whose inputs are `values`, under `name`, with `killed` as its culling records.
+Scenario scenarioOf(const std::vector<ControlValue>& values, const std::string& name, std::vector<KilledRecord> killed)
+{
+    Scenario scenario;
+    scenario.name = name;
+    for (const ControlValue& value : values) {
+        if (const auto* text = std::get_if<std::string>(&value.setting)) scenario.texts[value.name] = *text;
+        else scenario.values[value.name] = std::get<int>(value.setting);
+    }
+    scenario.killed = std::move(killed);
+    return scenario;
+}
+
+// killed.txt's records now, as an undone opening compares them (none when it cannot be read: the
+// run then reports the file's fault itself).
+std::vector<KilledRecord> recordsOfKilledFile(const Form1& form)
+{
+    try {
+        return readKilledRecordList(form.killedFilePath()).value_or(std::vector<KilledRecord>{});
+    } catch (const Fault&) {
+        return {};
+    }
+}
+
+}  // namespace
+
+ScenarioTools::ScenarioTools(FormWindow& window) : QObject(&window), window_(window)
+{
+    setObjectName(QStringLiteral("scenarioTools"));
+    list_ = new ScenarioList(this);
+    reportJob_ = new BackgroundJob(this);
+    connect(reportJob_, &BackgroundJob::progressed, this, [this](std::size_t done, std::size_t total) {
+        if (total > 0) window_.showNotice(tr("Writing the report: planning, %1 %").arg(done * 100 / total), 0);
+    });
+    connect(reportJob_, &BackgroundJob::failed, this, [this](const QString& message) {
+        window_.showNotice(tr("The report could not be written: %1").arg(message), kNoticeMilliseconds);
+        emit reportFailed(message);
+    });
+    createActions();
+}
+
+void ScenarioTools::createActions()
+{
+    const auto add = [&](MenuPlace place, const QString& text, auto slot, const QKeySequence& keys, const QString& tip,
+                         const char* name) {
+        auto* action = new QAction(text, this);
+        action->setShortcut(keys);
+        action->setStatusTip(tip);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, slot);
+        actions_.append({place, action});
+    };
+    add(MenuPlace::fileScenarios, tr("&Open scenario..."), &ScenarioTools::askToOpen, QKeySequence::Open,
+        tr("Set every input from a scenario file: one step to undo."), "openScenarioAction");
+    recentMenu_ = new QMenu(tr("Open &recent"), &window_);
+    recentMenu_->setObjectName(QStringLiteral("recentScenariosMenu"));
+    connect(recentMenu_, &QMenu::aboutToShow, this, &ScenarioTools::fillRecentMenu);
+    actions_.append({MenuPlace::fileScenarios, recentMenu_->menuAction()});
+    add(MenuPlace::fileScenarios, tr("&Save scenario"), &ScenarioTools::save, QKeySequence::Save,
+        tr("Keep every input, killed.txt's records and the planner's target in the scenario's file."),
+        "saveScenarioAction");
+    add(MenuPlace::fileScenarios, tr("Save scenario &as..."), &ScenarioTools::askToSaveAs, QKeySequence::SaveAs,
+        tr("Keep the window's state in a new scenario file, with a name and notes."), "saveScenarioAsAction");
+    add(MenuPlace::fileReport, tr("Export &report..."), &ScenarioTools::askToExportReport, QKeySequence(tr("Ctrl+R")),
+        tr("A PDF for a meeting: inputs, sentences, chart, the planner's table and the comparison."),
+        "exportReportAction");
+    add(MenuPlace::analysis, tr("&Compare scenarios..."), &ScenarioTools::showScenariosView, QKeySequence(),
+        tr("The window and kept scenarios side by side: a chart on common axes and a table."), "compareAction");
+    fillRecentMenu();
+}
+
+QList<PlacedAction> ScenarioTools::actions() const { return actions_; }
+
+void ScenarioTools::fillRecentMenu()
+{
+    recentMenu_->clear();
+    const QStringList files = recent_.files();
+    for (const QString& path : files) {
+        QAction* action = recentMenu_->addAction(QFileInfo(path).fileName(), this, [this, path] { openWithMessage(path); });
+        action->setToolTip(QDir::toNativeSeparators(path));
+        action->setStatusTip(QDir::toNativeSeparators(path));
+    }
+    if (files.isEmpty()) recentMenu_->addAction(tr("No scenarios yet"))->setEnabled(false);
+    else {
+        recentMenu_->addSeparator();
+        recentMenu_->addAction(tr("&Clear the list"), this, [this] { recent_.clear(); });
+    }
+}
+
+ScenariosView& ScenarioTools::scenariosView()
+{
+    if (!view_) view_ = new ScenariosView(window_, *list_, &window_);
+    return *view_;
+}
+
+void ScenarioTools::showScenariosView()
+{
+    ScenariosView& view = scenariosView();
+    view.show();
+    view.raise();
+    view.activateWindow();
+}
+
+void ScenarioTools::tell(const QString& message, int milliseconds)
+{
+    window_.statusBar()->showMessage(message, milliseconds);
+}
+
+bool ScenarioTools::openScenarioFile(const QString& path, QString& error)
+{
+    Scenario scenario;
+    try {
+        scenario = readScenarioFile(path.toStdString());
+    } catch (const Fault& fault) {
+        error = QString::fromStdString(fault.what());
+        return false;
+    }
+    const std::optional<PlanSettings> before = window_.planSettings();
+    std::optional<PlanSettings> restored = before;
+    if (scenario.planner)
+        restored = render::planSettingsOf(*scenario.planner, before ? before->ownedShareStep : PlanSettings{}.ownedShareStep);
+
+    // The step is redone and undone in turn; the first call of the applier is the opening.
+    auto opening = std::make_shared<bool>(false);
+    const ControlApplier applier = [this, scenario, before, restored, opening](const std::vector<ControlValue>& values) {
+        *opening = !*opening;
+        const Form1& form = window_.form();
+        const Scenario applied =
+            scenarioOf(values, scenario.name, *opening ? scenario.killed : recordsOfKilledFile(form));
+        const std::optional<std::string> notice = window_.binding().openScenario(applied);
+        window_.setPlanSettings(*opening ? restored : before);
+        if (notice) tell(QString::fromStdString(*notice), kNoticeMilliseconds);
+    };
+    window_.applyControlValues(tr("Open scenario %1").arg(QString::fromStdString(scenario.name)), valuesOf(scenario),
+                               applier);
+    path_ = path;
+    name_ = QString::fromStdString(scenario.name);
+    notes_ = QString::fromStdString(scenario.notes);
+    recent_.add(path);
+    return true;
+}
+
+bool ScenarioTools::saveScenarioFile(const QString& path, const QString& name, const QString& notes, QString& error)
+{
+    try {
+        Scenario scenario = window_.form().currentScenario(name.trimmed().toStdString());
+        scenario.notes = notes.toStdString();
+        scenario.saved = currentUtcTime();
+        if (window_.planSettings()) scenario.planner = render::plannerSettingsOf(*window_.planSettings());
+        writeScenarioFile(path.toStdString(), scenario);
+    } catch (const Fault& fault) {
+        error = tr("The scenario was not saved: %1").arg(QString::fromStdString(fault.what()));
+        return false;
+    }
+    path_ = path;
+    name_ = name.trimmed();
+    notes_ = notes;
+    recent_.add(path);
+    return true;
+}
+
+void ScenarioTools::exportReport(const QString& path)
+{
+    // The report shows its own run of the inputs as they are now; the plan and the target go by the
+    // same inputs.
+    const Form1 form = window_.form().copyAfterRun();
+    render::ReportRequest request;
+    request.listed = list_->entries();
+    // The window's entry goes by the scenario's name and notes once it has them.
+    for (render::ListedScenario& entry : request.listed)
+        if (entry.window && !name_.isEmpty()) {
+            entry.name = name_.toStdString();
+            entry.notes = notes_.toStdString();
+        }
+    request.target = render::comparisonTarget(window_.planSettings(), form);
+    if (view_) request.companion = view_->companion();
+    render::ReportContent content = render::reportContent(form, request);
+
+    std::optional<PlanRequest> plan;
+    std::string unplanned;
+    if (const std::optional<WindowInputs>& read = form.lastRunInputs())
+        plan = PlanRequest{read->inputs, read->killedByYear, request.target};
+    else
+        unplanned = form.runFault().empty() ? std::string("the run of the window's inputs did not read every input")
+                                            : form.runFault();
+    const PlanSettings target = request.target;
+
+    window_.showNotice(tr("Writing the report..."), 0);
+    reportJob_->start<ReportOutcome>(
+        [content, plan, unplanned, target, path](std::stop_token stop, const JobProgress& progress) mutable {
+            if (!plan) content.plan = unmadePlan(target, unplanned);
+            else if (const std::optional<std::string> problem = planSettingsProblem(target))
+                content.plan = unmadePlan(target, *problem);
+            else {
+                std::optional<Plan> made = makePlan(*plan, BatchRunner(), BatchControl{stop, progress});
+                if (!made) return ReportOutcome{false, QString()};
+                content.plan = std::move(*made);
+            }
+            ReportOutcome outcome;
+            outcome.written = render::writeReport(path, content, outcome.error);
+            return outcome;
+        },
+        [this, path](ReportOutcome outcome) {
+            if (outcome.written) {
+                window_.showNotice(tr("The report is in %1.").arg(QDir::toNativeSeparators(path)), kNoticeMilliseconds);
+                emit reportWritten(path);
+            } else {
+                window_.showNotice(outcome.error, kNoticeMilliseconds);
+                emit reportFailed(outcome.error);
+            }
+        });
+}
+
+void ScenarioTools::openWithMessage(const QString& path)
+{
+    QString error;
+    if (openScenarioFile(path, error)) {
+        if (window_.statusBar()->currentMessage().isEmpty())
+            tell(tr("Opened scenario \"%1\" from %2.").arg(name_, QDir::toNativeSeparators(path)));
+        return;
+    }
+    if (!QFileInfo::exists(path)) recent_.remove(path);
+    tell(error);
+    QMessageBox::warning(&window_, tr("Open scenario"), tr("The scenario was not opened.\n\n%1").arg(error));
+}
+
+void ScenarioTools::askToOpen()
+{
+    const QString path = QFileDialog::getOpenFileName(&window_, tr("Open scenario"), QFileInfo(path_).absolutePath(),
+                                                      tr("Karnoth scenarios (*.karnoth);;All files (*)"));
+    if (!path.isEmpty()) openWithMessage(path);
+}
+
+void ScenarioTools::save()
+{
+    if (path_.isEmpty()) {
+        askToSaveAs();
+        return;
+    }
+    QString error;
+    if (saveScenarioFile(path_, name_, notes_, error))
+        tell(tr("Saved scenario \"%1\" in %2.").arg(name_, QDir::toNativeSeparators(path_)));
+    else {
+        tell(error);
+        QMessageBox::warning(&window_, tr("Save scenario"), error);
+    }
+}
+
+void ScenarioTools::askToSaveAs()
+{
+    ScenarioDetailsDialog details(tr("Save scenario"), name_.isEmpty() ? tr("scenario") : name_, notes_, &window_);
+    if (details.exec() != QDialog::Accepted) return;
+    const QString suggested = QDir(QFileInfo(path_).absolutePath()).filePath(details.name() + QStringLiteral(".karnoth"));
+    QString path = QFileDialog::getSaveFileName(&window_, tr("Save scenario as"), suggested,
+                                                tr("Karnoth scenarios (*.karnoth);;All files (*)"));
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".karnoth");
+    QString error;
+    if (saveScenarioFile(path, details.name(), details.notes(), error))
+        tell(tr("Saved scenario \"%1\" in %2.").arg(name_, QDir::toNativeSeparators(path)));
+    else {
+        tell(error);
+        QMessageBox::warning(&window_, tr("Save scenario"), error);
+    }
+}
+
+void ScenarioTools::askToExportReport()
+{
+    const QString base = name_.isEmpty() ? tr("karnoth-report") : name_;
+    QString path = QFileDialog::getSaveFileName(&window_, tr("Export report"),
+                                                QDir(QFileInfo(path_).absolutePath()).filePath(base + ".pdf"),
+                                                tr("PDF documents (*.pdf)"));
+    if (path.isEmpty()) return;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
+    exportReport(path);
+}
+
+}  // namespace karnoth::gui
