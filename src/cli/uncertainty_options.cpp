@@ -52,19 +52,30 @@ std::optional<InputField> variedFieldOf(const std::string& control)
 
 // ---- Sensitivity ----
 
-// The analysis at the window's inputs, or the fault that stops a run from reading them.
-SensitivityResult sensitivityAt(Form1& form, const SensitivityRequest& asked)
+// Puts the window's inputs, as a run reads them, into `request`; the message of the fault that
+// stops a run from reading them, if one does.
+template <class Request>
+std::optional<std::string> takeWindowInputs(Form1& form, Request& request)
 {
-    SensitivityRequest request = asked;
     try {
         const WindowInputs window = readWindowInputs(form);
         request.inputs = window.inputs;
         request.killedByYear = window.killedByYear;
     } catch (const Fault& fault) {
+        return fault.what();
+    }
+    return std::nullopt;
+}
+
+// The analysis at the window's inputs, or the fault that stops a run from reading them.
+SensitivityResult sensitivityAt(Form1& form, const SensitivityRequest& asked)
+{
+    SensitivityRequest request = asked;
+    if (std::optional<std::string> fault = takeWindowInputs(form, request)) {
         SensitivityResult unread;
         unread.year = request.year;
         unread.deltaPercent = request.deltaPercent;
-        unread.fault = fault.what();
+        unread.fault = std::move(fault);
         return unread;
     }
     return *runSensitivity(request, BatchRunner());
@@ -131,15 +142,11 @@ struct UncertaintyAnswer {
 UncertaintyAnswer uncertaintyAt(Form1& form, const UncertaintyRequest& asked)
 {
     UncertaintyRequest request = asked;
-    try {
-        const WindowInputs window = readWindowInputs(form);
-        request.inputs = window.inputs;
-        request.killedByYear = window.killedByYear;
-    } catch (const Fault& fault) {
+    if (std::optional<std::string> fault = takeWindowInputs(form, request)) {
         UncertaintyAnswer unread;
         unread.result.replicates = request.replicates;
         unread.result.seed = request.seed;
-        unread.fault = fault.what();
+        unread.fault = std::move(fault);
         return unread;
     }
     return {*runUncertainty(request, BatchRunner()), std::nullopt};

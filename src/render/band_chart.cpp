@@ -186,13 +186,7 @@ void paintBandChart(QPainter& painter, const BandChartLayout& layout, const Band
                     std::optional<int> readoutYear)
 {
     painter.save();
-    painter.fillRect(layout.area, Qt::white);
-    QFont bold = font;
-    bold.setBold(true);
-    painter.setFont(bold);
-    painter.setPen(Qt::black);
-    painter.drawText(layout.title, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, chart.title);
-    painter.setFont(font);
+    paintGroundAndTitle(painter, layout.area, layout.title, chart.title, font);
     const QFontMetricsF metrics(font, painter.device());
     paintLegendEntries(painter, layout.legend, bandChartLegend(), font);
     paintAxes(painter, layout, metrics);

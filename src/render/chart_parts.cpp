@@ -110,6 +110,18 @@ void paintReadoutBox(QPainter& painter, const QRectF& bounds, QPointF anchor, co
     painter.restore();
 }
 
+void paintGroundAndTitle(QPainter& painter, const QRectF& area, const QRectF& titleArea, const QString& title,
+                         const QFont& font)
+{
+    painter.fillRect(area, Qt::white);
+    QFont bold = font;
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(Qt::black);
+    painter.drawText(titleArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, title);
+    painter.setFont(font);
+}
+
 void paintNotice(QPainter& painter, const QRectF& area, const QString& text, const QFont& font)
 {
     painter.save();

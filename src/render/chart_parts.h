@@ -40,6 +40,11 @@ void paintLegendEntries(QPainter& painter, const QRectF& area, const std::vector
 void paintReadoutBox(QPainter& painter, const QRectF& bounds, QPointF anchor, const QStringList& lines,
                      const QFont& font);
 
+// The chart's white ground over `area` and its title in bold black in `titleArea`, wrapped at word
+// boundaries; leaves the painter in `font`, black.
+void paintGroundAndTitle(QPainter& painter, const QRectF& area, const QRectF& titleArea, const QString& title,
+                         const QFont& font);
+
 // `text` centred in `area`, wrapped at word boundaries, dark grey on what is there.
 void paintNotice(QPainter& painter, const QRectF& area, const QString& text, const QFont& font);
 

@@ -279,13 +279,7 @@ void paintTornado(QPainter& painter, const TornadoLayout& layout, const Sensitiv
                   std::optional<std::size_t> highlighted)
 {
     painter.save();
-    painter.fillRect(layout.area, Qt::white);
-    QFont bold = font;
-    bold.setBold(true);
-    painter.setFont(bold);
-    painter.setPen(Qt::black);
-    painter.drawText(layout.title, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, tornadoTitle(result));
-    painter.setFont(font);
+    paintGroundAndTitle(painter, layout.area, layout.title, tornadoTitle(result), font);
     if (!hasTable(result)) {
         paintNotice(painter, layout.plot, QString::fromStdString(result.fault.value_or("")), font);
         painter.restore();
