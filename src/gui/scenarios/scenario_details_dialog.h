@@ -19,9 +19,6 @@ public:
     QString name() const;  // trimmed
     QString notes() const;
 
-    QLineEdit& nameEdit() const { return *name_; }
-    QPlainTextEdit& notesEdit() const { return *notes_; }
-
 private:
     QLineEdit* name_;
     QPlainTextEdit* notes_;

@@ -40,8 +40,6 @@ public:
     const PlanSettings& target();
     ScenarioOverlayView& overlay();
     QTableWidget& table();
-    QListWidget& listWidget() const { return *listWidget_; }
-    QComboBox& companionBox() const { return *companion_; }
     render::OverlayCompanion companion() const;
 
     // What the buttons do, without their dialogs. Each returns false with a reason in `error`.

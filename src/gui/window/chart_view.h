@@ -46,7 +46,6 @@ public:
     // The run the chart shows: its series (dog counts) for the readout, its inputs for the footer.
     void showRun(const RunSeries& series, const std::optional<WindowInputs>& inputs, bool logScale);
     void forgetRun();
-    const std::optional<RunSeries>& shownSeries() const { return shownSeries_; }
 
     // The readout under the pointer at `pos` (widget pixels): nullopt without a shown run or when
     // `pos` lies more than half a year beside 1950..2050.
