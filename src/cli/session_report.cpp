@@ -1,5 +1,6 @@
 #include "cli/session_report.h"
 
+#include "app/report_gathering.h"
 #include "app/scenario_file.h"
 #include "cli/plan_options.h"
 #include "render/report_content.h"
@@ -43,22 +44,22 @@ int writeSessionReport(Form1& form, const std::string& file, const std::optional
                        const std::vector<std::string>& compared, std::ostream& err)
 {
     const std::unique_ptr<QGuiApplication> application = guiApplication();
-    render::ReportRequest request;
-    request.listed.push_back(render::ListedScenario::ofWindow("current"));
+    std::vector<ListedScenario> listed{ListedScenario::ofWindow("current")};
     for (const std::string& path : compared) {
         try {
-            request.listed.push_back(render::ListedScenario::ofScenario(readScenarioFile(path)));
+            listed.push_back(ListedScenario::ofScenario(readScenarioFile(path)));
         } catch (const Fault& fault) {
-            request.listed.push_back(
-                render::ListedScenario::unreadable(std::filesystem::path(path).stem().string(), fault.what()));
+            listed.push_back(ListedScenario::unreadable(std::filesystem::path(path).stem().string(), fault.what()));
         }
     }
     // The target and the plan go by the inputs as they are now, as the report's own run does.
     Form1 run = form.copyAfterRun();
-    request.target = render::comparisonTarget(planSettings, run);
+    render::ReportRequest request;
+    request.target = comparisonTarget(planSettings, run);
     request.plan = planAtWindow(run, request.target, BatchRunner());
-
-    const render::ReportContent content = render::reportContent(form, request);
+    GatheredReport gathered = gatherReport(run, std::move(listed), request.target);
+    const render::ReportContent content =
+        render::reportContent(gathered.window, std::move(gathered.comparison), request);
     QString error;
     if (!render::writeReport(QString::fromStdString(file), content, error)) {
         err << "karnoth-cli: " << error.toStdString() << "\n";

@@ -1,6 +1,5 @@
 #include "render/report_content.h"
 
-#include "catalogue/control_names.h"
 #include "panel/form_inputs.h"
 #include "render/input_help.h"
 
@@ -21,59 +20,39 @@ QString captionAndValue(std::string_view name, const std::string& text, int valu
 
 }  // namespace
 
-std::vector<ReportInput> reportInputs(const Form1& form)
+std::vector<ReportInput> reportInputs(const ReportedWindow& window)
 {
-    const std::optional<std::string_view> atFault = controlNamedBy(form.runFaultField());
+    const std::optional<std::string_view> atFault = controlNamedBy(window.runFaultField);
     std::vector<ReportInput> inputs;
-    for (const std::string_view name : describedInputs()) {
-        const Control& control = form.control(name);
-        const InputDescription description = describeInput(name);
-        const bool check = control.row->kind == ControlKind::CheckBox;
-        inputs.push_back({description.caption, inputValueText(name, control.text, control.value),
-                          check ? QString() : description.unit, atFault == name});
+    for (const InputSetting& setting : window.inputs) {
+        const InputDescription description = describeInput(setting.control);
+        inputs.push_back({description.caption, inputValueText(setting.control, setting.text, setting.value),
+                          setting.checkBox ? QString() : description.unit, atFault == setting.control});
     }
     return inputs;
 }
 
-QStringList reportSentences(const Form1& form)
+QString inputDifferences(const std::vector<InputSetting>& differences)
 {
-    QStringList sentences;
-    for (const std::string_view label : {control::Label14, control::Label6, control::Label4, control::Label3})
-        sentences << QString::fromStdString(form.caption(label));
-    return sentences;
+    QStringList shown;
+    for (const InputSetting& setting : differences)
+        shown << captionAndValue(setting.control, setting.text, setting.value);
+    return shown.join(QStringLiteral("; "));
 }
 
-QString inputDifferences(const Scenario& scenario, const Form1& form)
+ReportContent reportContent(const ReportedWindow& window, std::vector<ComparisonRow> comparison,
+                            const ReportRequest& request)
 {
-    QStringList differences;
-    for (const std::string_view name : describedInputs()) {
-        const Control& control = form.control(name);
-        const std::string key(name);
-        if (const auto text = scenario.texts.find(key); text != scenario.texts.end()) {
-            if (text->second != control.text) differences << captionAndValue(name, text->second, 0);
-        } else if (const auto value = scenario.values.find(key); value != scenario.values.end()) {
-            if (value->second != control.value) differences << captionAndValue(name, {}, value->second);
-        }
-    }
-    return differences.join(QStringLiteral("; "));
-}
-
-ReportContent reportContent(const Form1& window, const ReportRequest& request)
-{
-    const Form1 form = window.copyAfterRun();
-    std::vector<ListedScenario> listed = request.listed;
-    const auto windowListed = std::find_if(listed.begin(), listed.end(), [](const ListedScenario& s) { return s.window; });
-    if (windowListed == listed.end()) listed.insert(listed.begin(), ListedScenario::ofWindow("current"));
-    const ListedScenario& windowEntry =
-        *std::find_if(listed.begin(), listed.end(), [](const ListedScenario& s) { return s.window; });
-
+    const auto windowEntry = std::find_if(window.scenarios.begin(), window.scenarios.end(),
+                                          [](const ReportedScenario& s) { return s.window; });
     ReportContent content;
-    content.title = translated("Karnoth report: %1").arg(QString::fromStdString(windowEntry.name));
+    content.title = translated("Karnoth report: %1")
+                        .arg(QString::fromStdString(windowEntry == window.scenarios.end() ? "current" : windowEntry->name));
     content.date = request.date;
-    for (const ListedScenario& entry : listed) {
+    for (const ReportedScenario& entry : window.scenarios) {
         ReportScenario scenario{QString::fromStdString(entry.name), QString::fromStdString(entry.notes), {}, entry.window};
         if (entry.stored) {
-            const QString differences = inputDifferences(*entry.stored, form);
+            const QString differences = inputDifferences(entry.differences);
             scenario.differences = differences.isEmpty() ? translated("The same inputs as the window.")
                                                          : translated("Differs from the window in: %1.").arg(differences);
         } else if (!entry.window) {
@@ -81,21 +60,19 @@ ReportContent reportContent(const Form1& window, const ReportRequest& request)
         }
         content.scenarios.push_back(scenario);
     }
-    content.inputs = reportInputs(form);
-    content.runFault = QString::fromStdString(form.runFault());
-    if (content.runFault.isEmpty()) {
-        content.sentences = reportSentences(form);
-        content.chartOps = form.canvas().ops();
-    }
-    content.chartScaleWidth = form.canvas().ScaleWidth();
-    content.chartScaleHeight = form.canvas().ScaleHeight();
-    content.logScale = form.isChecked(control::chkLog);
+    content.inputs = reportInputs(window);
+    content.runFault = QString::fromStdString(window.runFault);
+    for (const std::string& sentence : window.sentences) content.sentences << QString::fromStdString(sentence);
+    content.chartOps = window.chartOps;
+    content.chartScaleWidth = window.chartWidth;
+    content.chartScaleHeight = window.chartHeight;
+    content.logScale = window.logScale;
     content.plan = request.plan;
-    content.planMark = QPointF(form.value(control::hscSterilise), form.value(control::vscTarget));
+    content.planMark = QPointF(window.programmeRate, window.ownedShare);
     content.comparisonTarget = request.target;
-    if (listed.size() > 1) {
-        content.comparison = comparisonRows(listed, form, request.target);
-        content.overlay = overlayLines(content.comparison);
+    if (comparison.size() > 1) {
+        content.overlay = overlayLines(comparison);
+        content.comparison = std::move(comparison);
     }
     content.companion = request.companion;
     return content;

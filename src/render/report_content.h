@@ -1,10 +1,13 @@
 #pragma once
-// What the report of a session holds, gathered from the window model: its inputs with captions and
-// units, the four sentences and chart of a run of them, the listed scenarios (how each differs from
-// the window), the planner's table for the window's inputs and the comparison of the scenarios.
+// What the report of a session holds, from what the window model gathered (app/report_gathering.h):
+// its inputs with captions and units, the four sentences and chart of a run of them, the listed
+// scenarios (how each differs from the window), the planner's table for the window's inputs and
+// the comparison of the scenarios.
 
+#include "analysis/comparison_table.h"
+#include "panel/reported_window.h"
 #include "render/report.h"
-#include "render/scenario_rows.h"
+#include "render/scenario_overlay.h"
 
 #include <QDate>
 
@@ -14,27 +17,21 @@
 namespace karnoth::render {
 
 struct ReportRequest {
-    // The scenarios listed, in order; the window among them (a list without it gets it first).
-    std::vector<ListedScenario> listed;
-    PlanSettings target;             // the planner's target and costs in force
-    std::optional<Plan> plan;        // the planner's table for the window's inputs, made beforehand
+    PlanSettings target;       // the planner's target and costs in force
+    std::optional<Plan> plan;  // the planner's table for the window's inputs, made beforehand
     OverlayCompanion companion = OverlayCompanion::Breeders;
     QDate date = QDate::currentDate();
 };
 
-// The report of `window`: its inputs as they are now, and beside them the report's own run of
-// them (Form1::copyAfterRun), never the window's last run, which may be of other inputs.
-ReportContent reportContent(const Form1& window, const ReportRequest& request);
+// The report of `window` with the comparison of its scenarios (`comparison`, one row per listed
+// scenario, or none when only the window is listed).
+ReportContent reportContent(const ReportedWindow& window, std::vector<ComparisonRow> comparison,
+                            const ReportRequest& request);
 
-// The inputs of `scenario` whose setting differs from the window's, "caption: value" each (the
-// value as inputValueText shows it), joined by "; "; empty when none does.
-QString inputDifferences(const Scenario& scenario, const Form1& form);
+// `differences`, "caption: value" each (the value as inputValueText shows it), joined by "; ".
+QString inputDifferences(const std::vector<InputSetting>& differences);
 
-// The window's inputs as the report's table lists them, the one the last run's fault names marked.
-std::vector<ReportInput> reportInputs(const Form1& form);
-
-// The four sentences a run writes: the doubling time, the owned dogs sterilised now, the
-// programme's first year and the 2005 survey, as the window shows them.
-QStringList reportSentences(const Form1& form);
+// The window's inputs as the report's table lists them, the one the run's fault names marked.
+std::vector<ReportInput> reportInputs(const ReportedWindow& window);
 
 }  // namespace karnoth::render

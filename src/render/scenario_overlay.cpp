@@ -377,4 +377,13 @@ void paintOverlaySwatch(QPainter& painter, const QRectF& box, const OverlayStyle
     painter.restore();
 }
 
+std::vector<OverlayLine> overlayLines(const std::vector<ComparisonRow>& rows)
+{
+    std::vector<OverlayLine> lines;
+    for (std::size_t i = 0; i < rows.size() && i < static_cast<std::size_t>(kOverlayStyleCount); ++i)
+        if (rows[i].comparison.run)
+            lines.push_back({QString::fromStdString(rows[i].name), rows[i].comparison.run->series, static_cast<int>(i)});
+    return lines;
+}
+
 }  // namespace karnoth::render

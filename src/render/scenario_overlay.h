@@ -6,6 +6,7 @@
 // the drawing reads in black and white; a legend under the axes names them. Years 1950..2050 run
 // left to right, counts are female dogs from 0 at the bottom.
 
+#include "analysis/comparison_table.h"
 #include "model/run_series.h"
 
 #include <QColor>
@@ -93,5 +94,9 @@ QString overlayCaption(OverlayCompanion companion);
 // A short stretch of the style's line with its marker in the middle, in `box`: the legend's and the
 // table's swatch.
 void paintOverlaySwatch(QPainter& painter, const QRectF& box, const OverlayStyle& style, double unit);
+
+// The lines the overlay draws of a comparison: the row at position i is drawn in style i when it
+// has a run and i is below kOverlayStyleCount; a faulted row leaves its style unused.
+std::vector<OverlayLine> overlayLines(const std::vector<ComparisonRow>& rows);
 
 }  // namespace karnoth::render

@@ -4,6 +4,7 @@
 #include "render/report_content.h"
 
 #include "analysis/batch_runner.h"
+#include "app/report_gathering.h"
 #include "form_fixture.h"
 #include "gui_application.h"
 #include "pdf_text.h"
@@ -30,10 +31,10 @@ protected:
         return text;
     }
 
-    ReportRequest requestFor(std::vector<ListedScenario> listed)
+    // What the report is asked for besides its scenarios: the planner's defaults and a fixed date.
+    ReportRequest requestFor()
     {
         ReportRequest request;
-        request.listed = std::move(listed);
         request.target = comparisonTarget(std::nullopt, form());
         const WindowInputs read = *form().lastRunInputs();
         request.plan = makePlan({read.inputs, read.killedByYear, request.target}, BatchRunner());
@@ -41,13 +42,20 @@ protected:
         return request;
     }
 
+    // The report of the window as it is now, with `listed` beside it, as the window makes it.
+    ReportContent contentFor(std::vector<ListedScenario> listed, const ReportRequest& request)
+    {
+        GatheredReport gathered = gatherReport(form().copyAfterRun(), std::move(listed), request.target);
+        return reportContent(gathered.window, std::move(gathered.comparison), request);
+    }
+    ReportContent contentFor(std::vector<ListedScenario> listed) { return contentFor(std::move(listed), requestFor()); }
+
     // Writes the report and returns its text; `pages` gets its page count.
-    std::string written(const ReportRequest& request, int& pages)
+    std::string written(const ReportContent& content, int& pages)
     {
         QString error;
         const std::filesystem::path pdf = dir.file("report.pdf");
-        EXPECT_TRUE(writeReport(QString::fromStdString(pdf.string()), reportContent(form(), request), error, &pages))
-            << error.toStdString();
+        EXPECT_TRUE(writeReport(QString::fromStdString(pdf.string()), content, error, &pages)) << error.toStdString();
         return reportText(pdf);
     }
 };
@@ -64,7 +72,7 @@ TEST_F(ReportTest, HoldsTheNamesNotesInputsSentencesPlanAndComparison)
 
     int pages = 0;
     const std::string text =
-        written(requestFor({ListedScenario::ofWindow("Twenty per cent from 2026", "The vets' proposal."),
+        written(contentFor({ListedScenario::ofWindow("Twenty per cent from 2026", "The vets' proposal."),
                             ListedScenario::ofScenario(slower),
                             ListedScenario::unreadable("lost", "lost.karnoth does not exist")}),
                 pages);
@@ -101,7 +109,7 @@ TEST_F(ReportTest, OneScenarioMakesTwoPagesWithoutAComparison)
 {
     loaded();
     int pages = 0;
-    const std::string text = written(requestFor({ListedScenario::ofWindow("current")}), pages);
+    const std::string text = written(contentFor({ListedScenario::ofWindow("current")}), pages);
     EXPECT_EQ(pages, 2);
     EXPECT_NE(text.find("Karnoth report: current"), std::string::npos);
     EXPECT_NE(text.find("Projection 1950 to 2050"), std::string::npos);
@@ -112,10 +120,10 @@ TEST_F(ReportTest, OneScenarioMakesTwoPagesWithoutAComparison)
 TEST_F(ReportTest, APlanThatCannotBeMadeSaysWhy)
 {
     loaded();
-    ReportRequest request = requestFor({ListedScenario::ofWindow("current")});
+    ReportRequest request = requestFor();
     request.plan = unmadePlan(request.target, "the programme's start year \"x\" is not a number");
     int pages = 0;
-    const std::string text = written(request, pages);
+    const std::string text = written(contentFor({ListedScenario::ofWindow("current")}, request), pages);
     EXPECT_NE(text.find("No plan could be made"), std::string::npos);
     EXPECT_NE(text.find("\"x\" is not a number"), std::string::npos);
 }
@@ -126,7 +134,7 @@ TEST_F(ReportTest, AReportThatCannotBeWrittenSaysSoAndLeavesNothing)
     const std::filesystem::path pdf = dir.file("no such directory") / "report.pdf";
     QString error;
     EXPECT_FALSE(writeReport(QString::fromStdString(pdf.string()),
-                             reportContent(form(), requestFor({ListedScenario::ofWindow("current")})), error));
+                             contentFor({ListedScenario::ofWindow("current")}), error));
     EXPECT_TRUE(error.contains(QStringLiteral("report.pdf")));
     EXPECT_FALSE(std::filesystem::exists(pdf));
 }
@@ -137,7 +145,7 @@ TEST_F(ReportTest, ShowsItsOwnRunOfTheInputsOrItsFault)
 {
     expectFaults();
     loaded().typeText("txtAdultSurv", "0.85");
-    ReportContent content = reportContent(form(), requestFor({ListedScenario::ofWindow("current")}));
+    ReportContent content = contentFor({ListedScenario::ofWindow("current")});
     EXPECT_TRUE(content.runFault.isEmpty());
     EXPECT_TRUE(content.sentences.join(' ').contains(QStringLiteral("66,807 females"))) << content.sentences.join(' ').toStdString();
     EXPECT_FALSE(content.chartOps.empty());
@@ -146,7 +154,7 @@ TEST_F(ReportTest, ShowsItsOwnRunOfTheInputsOrItsFault)
     form().typeText("txtCurrentOwnedSteril", "80");
     Scenario kept = form().currentScenario("kept");
     kept.texts["txtCurrentOwnedSteril"] = "60";
-    content = reportContent(form(), requestFor({ListedScenario::ofWindow("current"), ListedScenario::ofScenario(kept)}));
+    content = contentFor({ListedScenario::ofWindow("current"), ListedScenario::ofScenario(kept)});
     EXPECT_TRUE(content.runFault.startsWith(QStringLiteral("With 80% of owned yearlings sterilised"))) << content.runFault.toStdString();
     EXPECT_TRUE(content.sentences.isEmpty());
     EXPECT_TRUE(content.chartOps.empty());
@@ -163,12 +171,13 @@ TEST_F(ReportTest, ShowsItsOwnRunOfTheInputsOrItsFault)
 TEST_F(ReportTest, DifferencesFromTheWindowNameEachInputThatDiffers)
 {
     loaded();
+    const std::vector<InputSetting> window = gatherReport(form(), {}, PlanSettings{}).window.inputs;
     Scenario other = form().currentScenario("other");
-    EXPECT_EQ(inputDifferences(other, form()), QString());
+    EXPECT_EQ(inputDifferences(differingSettings(other, window)), QString());
     other.texts["txtStart"] = "2026";
     other.values["chkSterilise"] = 1;
     other.values["vscGainLoss"] = 12000;
-    EXPECT_EQ(inputDifferences(other, form()),
+    EXPECT_EQ(inputDifferences(differingSettings(other, window)),
               QStringLiteral("abandoned per year: 12,000; sterilising starts in: 2026; only 1-year olds: ticked"));
 }
 

@@ -3,6 +3,8 @@
 
 #include "render/scenario_overlay.h"
 
+#include "model/engine.h"
+
 #include "gui_application.h"
 
 #include <QImage>
@@ -154,6 +156,22 @@ TEST_F(OverlayLayoutTest, EachLineIsPaintedAtItsCountInItsColour)
     const auto [dashed, dashGaps] = lineAndGapColumns(image, layout, layout.yOf(119813), overlayStyle(1).colour);
     EXPECT_GT(dashed, 10);
     EXPECT_GT(dashGaps, 2);
+}
+
+// A row keeps the style of its place in the list, so a faulted row leaves its style unused and
+// the legend's colours do not shift when a scenario faults.
+TEST(ScenarioOverlay, EachRowWithARunIsDrawnInTheStyleOfItsPlace)
+{
+    ComparisonRow drawn;
+    drawn.name = "current";
+    drawn.comparison.run = runModel(ModelInputs{}).result();
+    const std::vector<ComparisonRow> rows{drawn, faultedRow("impossible", "adult survival 1.5"),
+                                          faultedRow("gone", "gone.karnoth does not exist"), drawn};
+    const std::vector<OverlayLine> lines = overlayLines(rows);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].name, "current");
+    EXPECT_EQ(lines[0].style, 0);
+    EXPECT_EQ(lines[1].style, 3);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@ namespace karnoth::gui {
 
 ScenarioList::ScenarioList(QObject* parent) : QObject(parent)
 {
-    entries_.push_back(render::ListedScenario::ofWindow("current"));
+    entries_.push_back(ListedScenario::ofWindow("current"));
 }
 
 int ScenarioList::windowIndex() const
@@ -15,7 +15,7 @@ int ScenarioList::windowIndex() const
     return static_cast<int>(window - entries_.begin());
 }
 
-bool ScenarioList::add(render::ListedScenario scenario)
+bool ScenarioList::add(ListedScenario scenario)
 {
     if (isFull() || scenario.window) return false;
     entries_.push_back(std::move(scenario));
@@ -28,7 +28,7 @@ bool ScenarioList::rename(int index, const QString& name)
     const QString trimmed = name.trimmed();
     if (index < 0 || index >= size() || entries_[static_cast<std::size_t>(index)].window || trimmed.isEmpty())
         return false;
-    render::ListedScenario& entry = entries_[static_cast<std::size_t>(index)];
+    ListedScenario& entry = entries_[static_cast<std::size_t>(index)];
     entry.name = trimmed.toStdString();
     if (entry.stored) entry.stored->name = entry.name;
     emit changed();
@@ -46,7 +46,7 @@ bool ScenarioList::remove(int index)
 bool ScenarioList::move(int index, int to)
 {
     if (index < 0 || index >= size() || to < 0 || to >= size() || index == to) return false;
-    render::ListedScenario entry = std::move(entries_[static_cast<std::size_t>(index)]);
+    ListedScenario entry = std::move(entries_[static_cast<std::size_t>(index)]);
     entries_.erase(entries_.begin() + index);
     entries_.insert(entries_.begin() + to, std::move(entry));
     emit changed();

@@ -4,7 +4,7 @@
 // name. The user renames, removes and reorders them; the window's entry can be moved, not renamed
 // or removed.
 
-#include "render/scenario_rows.h"
+#include "app/comparison_rows.h"
 
 #include <QObject>
 #include <QString>
@@ -22,7 +22,7 @@ public:
 
     explicit ScenarioList(QObject* parent = nullptr);
 
-    const std::vector<render::ListedScenario>& entries() const { return entries_; }
+    const std::vector<ListedScenario>& entries() const { return entries_; }
     int size() const { return static_cast<int>(entries_.size()); }
     bool isFull() const { return size() >= kMostEntries; }
     // The position of the window's entry.
@@ -30,7 +30,7 @@ public:
 
     // Each returns false, changing nothing, when it cannot be done: a full list, a position out of
     // range, the window's entry renamed or removed, an empty name.
-    bool add(render::ListedScenario scenario);
+    bool add(ListedScenario scenario);
     bool rename(int index, const QString& name);
     bool remove(int index);
     bool move(int index, int to);
@@ -39,7 +39,7 @@ signals:
     void changed();
 
 private:
-    std::vector<render::ListedScenario> entries_;
+    std::vector<ListedScenario> entries_;
 };
 
 }  // namespace karnoth::gui

@@ -1,5 +1,7 @@
 #include "gui/scenarios/scenario_tools.h"
 
+#include "app/report_gathering.h"
+
 #include "app/scenario_file.h"
 #include "gui/window/form_binding.h"
 #include "gui/window/form_window.h"
@@ -160,7 +162,7 @@ bool ScenarioTools::openScenarioFile(const QString& path, QString& error)
     const std::optional<PlanSettings> before = window_.planSettings();
     std::optional<PlanSettings> restored = before;
     if (scenario.planner)
-        restored = render::planSettingsOf(*scenario.planner, before ? before->ownedShareStep : PlanSettings{}.ownedShareStep);
+        restored = planSettingsOf(*scenario.planner, before ? before->ownedShareStep : PlanSettings{}.ownedShareStep);
 
     // The step is redone and undone in turn; the first call of the applier is the opening.
     auto opening = std::make_shared<bool>(false);
@@ -188,7 +190,7 @@ bool ScenarioTools::saveScenarioFile(const QString& path, const QString& name, c
         Scenario scenario = window_.form().currentScenario(name.trimmed().toStdString());
         scenario.notes = notes.toStdString();
         scenario.saved = currentUtcTime();
-        if (window_.planSettings()) scenario.planner = render::plannerSettingsOf(*window_.planSettings());
+        if (window_.planSettings()) scenario.planner = plannerSettingsOf(*window_.planSettings());
         writeScenarioFile(path.toStdString(), scenario);
     } catch (const Fault& fault) {
         error = tr("The scenario was not saved: %1").arg(QString::fromStdString(fault.what()));
@@ -206,17 +208,18 @@ void ScenarioTools::exportReport(const QString& path)
     // The report shows its own run of the inputs as they are now; the plan and the target go by the
     // same inputs.
     const Form1 form = window_.form().copyAfterRun();
-    render::ReportRequest request;
-    request.listed = list_->entries();
+    std::vector<ListedScenario> listed = list_->entries();
     // The window's entry goes by the scenario's name and notes once it has them.
-    for (render::ListedScenario& entry : request.listed)
+    for (ListedScenario& entry : listed)
         if (entry.window && !name_.isEmpty()) {
             entry.name = name_.toStdString();
             entry.notes = notes_.toStdString();
         }
-    request.target = render::comparisonTarget(window_.planSettings(), form);
+    render::ReportRequest request;
+    request.target = comparisonTarget(window_.planSettings(), form);
     if (view_) request.companion = view_->companion();
-    render::ReportContent content = render::reportContent(form, request);
+    GatheredReport gathered = gatherReport(form, std::move(listed), request.target);
+    render::ReportContent content = render::reportContent(gathered.window, std::move(gathered.comparison), request);
 
     std::optional<PlanRequest> plan;
     std::string unplanned;

@@ -7,7 +7,7 @@
 #include "gui/scenarios/scenario_details_dialog.h"
 #include "gui/scenarios/scenario_list.h"
 #include "gui/scenarios/scenario_overlay_view.h"
-#include "render/scenario_rows.h"
+#include "app/comparison_rows.h"
 #include "support/fault.h"
 #include "support/number_masks.h"
 #include "support/text_file.h"
@@ -259,8 +259,8 @@ void ScenariosView::showEvent(QShowEvent* event)
 void ScenariosView::refresh()
 {
     outOfDate_ = false;
-    target_ = render::comparisonTarget(window_.planSettings(), window_.form());
-    rows_ = render::comparisonRows(list_.entries(), window_.form(), target_);
+    target_ = comparisonTarget(window_.planSettings(), window_.form());
+    rows_ = comparisonRows(list_.entries(), window_.form(), target_);
     showRows();
 }
 
@@ -276,7 +276,7 @@ void ScenariosView::showRows()
 
     listWidget_->clear();
     for (std::size_t i = 0; i < list_.entries().size(); ++i) {
-        const render::ListedScenario& entry = list_.entries()[i];
+        const ListedScenario& entry = list_.entries()[i];
         auto* item = new QListWidgetItem(QString::fromStdString(entry.name), listWidget_);
         if (drawnStyle(i)) item->setIcon(swatchIcon(static_cast<int>(i), font()));
         QString tip = entry.window ? tr("The window as it is now: every run updates it.")
@@ -358,7 +358,7 @@ bool ScenariosView::addScenarioFile(const QString& path, QString& error)
         return false;
     }
     try {
-        list_.add(render::ListedScenario::ofScenario(readScenarioFile(path.toStdString())));
+        list_.add(ListedScenario::ofScenario(readScenarioFile(path.toStdString())));
     } catch (const Fault& fault) {
         error = QString::fromStdString(fault.what());
         return false;
@@ -379,7 +379,7 @@ bool ScenariosView::addWindowState(const QString& name, const QString& notes, QS
     try {
         Scenario scenario = window_.form().currentScenario(name.trimmed().toStdString());
         scenario.notes = notes.toStdString();
-        list_.add(render::ListedScenario::ofScenario(std::move(scenario)));
+        list_.add(ListedScenario::ofScenario(std::move(scenario)));
     } catch (const Fault& fault) {
         error = tr("The window's state cannot be kept: %1").arg(QString::fromStdString(fault.what()));
         return false;

@@ -1,4 +1,4 @@
-#include "render/scenario_rows.h"
+#include "app/comparison_rows.h"
 
 #include "app/scenario_inputs.h"
 #include "model/model_inputs.h"
@@ -7,7 +7,7 @@
 #include "support/fault.h"
 #include "support/numeric_text.h"
 
-namespace karnoth::render {
+namespace karnoth {
 
 std::optional<YearlySeries> killedFileCounts(const std::filesystem::path& killedFile)
 {
@@ -88,15 +88,6 @@ std::vector<ComparisonRow> comparisonRows(const std::vector<ListedScenario>& lis
     return rows;
 }
 
-std::vector<OverlayLine> overlayLines(const std::vector<ComparisonRow>& rows)
-{
-    std::vector<OverlayLine> lines;
-    for (std::size_t i = 0; i < rows.size() && i < static_cast<std::size_t>(kOverlayStyleCount); ++i)
-        if (rows[i].comparison.run)
-            lines.push_back({QString::fromStdString(rows[i].name), rows[i].comparison.run->series, static_cast<int>(i)});
-    return lines;
-}
-
 PlanSettings comparisonTarget(const std::optional<PlanSettings>& chosen, const Form1& form)
 {
     if (chosen) return *chosen;
@@ -124,4 +115,4 @@ PlannerSettings plannerSettingsOf(const PlanSettings& settings)
     return PlannerSettings{settings.targetYear, settings.targetPercent, settings.costOwned, settings.costStreet};
 }
 
-}  // namespace karnoth::render
+}  // namespace karnoth

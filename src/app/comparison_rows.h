@@ -7,14 +7,13 @@
 #include "analysis/comparison_table.h"
 #include "app/form1.h"
 #include "app/scenario_file.h"
-#include "render/scenario_overlay.h"
 
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace karnoth::render {
+namespace karnoth {
 
 // killed.txt's yearly counts as a run reads them now (none culled when there is no file); nullopt
 // when the file cannot be read or holds a bad record.
@@ -48,10 +47,6 @@ struct ListedScenario {
 std::vector<ComparisonRow> comparisonRows(const std::vector<ListedScenario>& listed, const Form1& form,
                                           const PlanSettings& target);
 
-// The lines the overlay draws: the row at position i of the list is drawn in style i when it has a
-// run and i is below kOverlayStyleCount; a faulted row leaves its style unused.
-std::vector<OverlayLine> overlayLines(const std::vector<ComparisonRow>& rows);
-
 // The target and costs the comparison judges by: `chosen` when the planner has them, otherwise the
 // planner's defaults for the window's programme start (that of its last run, else the start year as
 // typed, else the default 2005).
@@ -62,4 +57,4 @@ PlanSettings comparisonTarget(const std::optional<PlanSettings>& chosen, const F
 PlanSettings planSettingsOf(const PlannerSettings& kept, int step);
 PlannerSettings plannerSettingsOf(const PlanSettings& settings);
 
-}  // namespace karnoth::render
+}  // namespace karnoth
