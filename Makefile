@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build test run bench check-build fuzz test-sanitize thread-build test-threads clean
+.PHONY: deps configure build test run bench check-build fuzz test-sanitize thread-build test-threads format-check clean
 
 deps:
 	bash scripts/install_deps.sh
@@ -14,7 +14,7 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-test: build
+test: format-check build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) test-sanitize
 	$(MAKE) test-threads
@@ -58,6 +58,10 @@ thread-build: deps
 test-threads: thread-build
 	cd $(THREAD_BUILD) && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
 	  setarch -R ctest --output-on-failure -R '^($(subst $(eval) ,|,$(THREAD_SUITES)))$$'
+
+# Every C++ file of the tree as .clang-format (clang-format 14) lays it out.
+format-check: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 clean:
 	rm -rf $(BUILD) $(CHECK_BUILD) $(THREAD_BUILD)

@@ -45,7 +45,10 @@ void runReplicates(benchmark::State& state, const karnoth::UncertaintyRequest& r
     state.counters["threads"] = runner.threads();
 }
 
-void BM_UncertaintyRangesOnly(benchmark::State& state) { runReplicates(state, rangesOnTheEightTexts()); }
+void BM_UncertaintyRangesOnly(benchmark::State& state)
+{
+    runReplicates(state, rangesOnTheEightTexts());
+}
 BENCHMARK(BM_UncertaintyRangesOnly)->Unit(benchmark::kMillisecond);
 
 void BM_UncertaintyEverything(benchmark::State& state)

@@ -22,8 +22,7 @@ using karnoth::ParseStatus;
 
 [[noreturn]] void violated(const char* what, std::string_view text)
 {
-    std::fprintf(stderr, "invariant violated: %s (text \"%.*s\")\n", what, static_cast<int>(text.size()),
-                 text.data());
+    std::fprintf(stderr, "invariant violated: %s (text \"%.*s\")\n", what, static_cast<int>(text.size()), text.data());
     std::abort();
 }
 
@@ -125,7 +124,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const bool expected = (parsed.status == ParseStatus::NotANumber && fault.kind() == FaultKind::NotANumber) ||
                               (parsed.status == ParseStatus::Overflow && fault.kind() == FaultKind::Overflow);
         if (!expected) violated("textToDouble raised the wrong fault", text);
-        if (std::string_view(fault.what()).rfind("the box: ", 0) != 0) violated("the fault does not name the box", text);
+        if (std::string_view(fault.what()).rfind("the box: ", 0) != 0)
+            violated("the fault does not name the box", text);
         for (char c : std::string_view(fault.what()))
             if (static_cast<unsigned char>(c) < 32) violated("the fault quotes a control character", text);
     }

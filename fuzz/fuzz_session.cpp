@@ -42,8 +42,8 @@ namespace {
 namespace fs = std::filesystem;
 using karnoth::Control;
 using karnoth::ControlKind;
-using karnoth::LayoutRow;
 using karnoth::Form1;
+using karnoth::LayoutRow;
 
 std::string eventLog;  // printed when an invariant fails, so a crash input explains itself
 
@@ -110,22 +110,22 @@ public:
     {
         if (control.row->name == "vscGainLoss") changedInEvent = true;
     }
-    void chartChanged() override {}
-    void faultReported(const std::string&) override {}
-    void runCompleted() override {}
+    void chartChanged() override { }
+    void faultReported(const std::string&) override { }
+    void runCompleted() override { }
     bool changedInEvent = false;
 };
 
 // Texts worth typing besides random ones: the defaults, edges of every field, and non-numbers.
 constexpr std::string_view kTexts[] = {
-    "",     " ",     "-",   ".",     "0",    "1",      "0.5",  "0.9",   "1.0", "2",    "7",    "10",
-    "11",   "-1",    "1e400", "-1e400", "1e-400", "nan", "inf", "1,5",  "0x10", "  7  ", "50",  "100",
-    "1949", "1950",  "2005", "2050", "2051", "32767", "32768", "-32769", "1e38", "3.5e38", "1E+07", ".1",
-    "0.75", "1990", "0.3", "1d2", "+.5", "5.", "0.99999", "1.5", "0.0001", "99999999"};
+    "",     " ",    "-",     ".",      "0",      "1",     "0.5",     "0.9",    "1.0",    "2",       "7",     "10",
+    "11",   "-1",   "1e400", "-1e400", "1e-400", "nan",   "inf",     "1,5",    "0x10",   "  7  ",   "50",    "100",
+    "1949", "1950", "2005",  "2050",   "2051",   "32767", "32768",   "-32769", "1e38",   "3.5e38",  "1E+07", ".1",
+    "0.75", "1990", "0.3",   "1d2",    "+.5",    "5.",    "0.99999", "1.5",    "0.0001", "99999999"};
 
 class Session {
 public:
-    Session(const fs::path& dir, FuzzedDataProvider& input) : dir_(dir), input_(input) {}
+    Session(const fs::path& dir, FuzzedDataProvider& input) : dir_(dir), input_(input) { }
 
     void run()
     {
@@ -156,14 +156,16 @@ private:
         case 1: {
             const LayoutRow& box = *textBoxes()[input_.ConsumeIntegralInRange<std::size_t>(0, textBoxes().size() - 1)];
             std::string text = input_.ConsumeBool()
-                                   ? std::string(kTexts[input_.ConsumeIntegralInRange<std::size_t>(0, std::size(kTexts) - 1)])
+                                   ? std::string(
+                                         kTexts[input_.ConsumeIntegralInRange<std::size_t>(0, std::size(kTexts) - 1)])
                                    : input_.ConsumeRandomLengthString(40);
             eventLog += "type " + std::string(box.name) + " \"" + text + "\"\n";
             form_->typeText(box.name, std::move(text));
             break;
         }
         case 2: {
-            const LayoutRow& bar = *scrollBars()[input_.ConsumeIntegralInRange<std::size_t>(0, scrollBars().size() - 1)];
+            const LayoutRow& bar =
+                *scrollBars()[input_.ConsumeIntegralInRange<std::size_t>(0, scrollBars().size() - 1)];
             const int value = input_.ConsumeIntegralInRange(bar.range->lowest(), bar.range->highest());
             eventLog += "scroll " + std::string(bar.name) + " " + std::to_string(value) + "\n";
             gainLossEvent = bar.name == "vscGainLoss";
@@ -171,7 +173,8 @@ private:
             break;
         }
         case 3: {
-            const LayoutRow& box = *checkBoxes()[input_.ConsumeIntegralInRange<std::size_t>(0, checkBoxes().size() - 1)];
+            const LayoutRow& box =
+                *checkBoxes()[input_.ConsumeIntegralInRange<std::size_t>(0, checkBoxes().size() - 1)];
             const int value = input_.ConsumeBool() ? 1 : 0;
             eventLog += "check " + std::string(box.name) + " " + std::to_string(value) + "\n";
             form_->setCheckValue(box.name, value);
@@ -181,15 +184,9 @@ private:
             eventLog += "Run\n";
             form_->click("cmdRun");
             break;
-        case 5:
-            closeAndReload();
-            return;
-        case 6:
-            writeKilledFile();
-            break;
-        case 7:
-            openScenario();
-            break;
+        case 5: closeAndReload(); return;
+        case 6: writeKilledFile(); break;
+        case 7: openScenario(); break;
         default:
             eventLog += "remove killed.txt\n";
             fs::remove(dir_ / "killed.txt");
@@ -210,8 +207,8 @@ private:
                 text = "{}";  // killed.txt cannot be read: no scenario of the window's own
             }
             for (int changes = input_.ConsumeIntegralInRange(0, 4); changes > 0 && !text.empty(); --changes)
-                text[input_.ConsumeIntegralInRange<std::size_t>(0, text.size() - 1)] =
-                    static_cast<char>(input_.ConsumeIntegral<std::uint8_t>());
+                text[input_.ConsumeIntegralInRange<std::size_t>(0, text.size() - 1)] = static_cast<char>(
+                    input_.ConsumeIntegral<std::uint8_t>());
         } else {
             text = input_.ConsumeRandomLengthString(300);
         }
@@ -302,7 +299,8 @@ private:
         const auto& value = expected.fields[i];
         if (!value) {
             if (form_->faults().empty()) violated(name + " was not restored and nothing was reported");
-            const bool isDefault = scroll ? form_->value(name) == layoutRow(name).value : form_->text(name) == layoutRow(name).text;
+            const bool isDefault = scroll ? form_->value(name) == layoutRow(name).value
+                                          : form_->text(name) == layoutRow(name).text;
             if (!isDefault) violated(name + " was not restored and does not hold its default");
             return;
         }
@@ -313,7 +311,8 @@ private:
         std::string restored = value->text;
         // Age at first litter has a floor of 1 that its change handler applies to every new text.
         if (name == "txtRecruit" && karnoth::parseNumber(restored).value < 1.0) restored = "1";
-        if (form_->text(name) != restored) violated(name + " reads \"" + form_->text(name) + "\", not \"" + restored + "\"");
+        if (form_->text(name) != restored)
+            violated(name + " reads \"" + form_->text(name) + "\", not \"" + restored + "\"");
         // Independently of the reader: a saved number comes back as the same number of its type, a
         // single to the seven significant digits its text keeps.
         const karnoth::ParsedNumber typed = karnoth::parseNumber(saved);
@@ -347,8 +346,8 @@ private:
         if (labelTwoCurrent_ && form_->caption("Label2") != labelTwo)
             violated("Label2 reads \"" + form_->caption("Label2") + "\", not \"" + labelTwo + "\"");
         if (const auto& series = form_->lastSeries())
-            for (const karnoth::YearlySeries* counts : {&series->streetTotal, &series->streetBreeders,
-                                                        &series->extraSterilisations, &series->ownedBreeders})
+            for (const karnoth::YearlySeries* counts :
+                 {&series->streetTotal, &series->streetBreeders, &series->extraSterilisations, &series->ownedBreeders})
                 for (float v : counts->values())
                     if (!(v > -10)) violated("a run left " + std::to_string(v) + " dogs in a yearly series");
         for (const karnoth::DrawOp& op : form_->canvas().ops()) {

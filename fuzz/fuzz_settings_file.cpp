@@ -41,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto& value = loaded.fields[i];
         if (!value) {
             anyMissing = true;
-            if (!loaded.problem || loaded.problem->find(std::string(karnoth::fieldCaption(field.field))) == std::string::npos)
+            if (!loaded.problem ||
+                loaded.problem->find(std::string(karnoth::fieldCaption(field.field))) == std::string::npos)
                 violated("a field kept its default without a report naming it", i);
             saved[i].text = "x";  // any text the next load reports; not compared below
             continue;
@@ -63,7 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         saved[i].text = value->text;
     }
     if (!anyMissing && loaded.problem) violated("a report although every field was read", 0);
-    if (loaded.problem && loaded.problem->rfind("karnoth.ini: ", 0) != 0) violated("a report that does not name the file", 0);
+    if (loaded.problem && loaded.problem->rfind("karnoth.ini: ", 0) != 0)
+        violated("a report that does not name the file", 0);
 
     // One save and load normalises; a second changes nothing.
     const karnoth::LoadedSettings again = karnoth::parseSettings(karnoth::formatSettings(saved), scrollRange);

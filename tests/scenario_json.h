@@ -11,16 +11,27 @@ namespace karnoth::testing {
 // "<missing>" leaves the control out).
 inline std::string windowInputsJson(const std::map<std::string, std::string>& changes = {})
 {
-    std::map<std::string, std::string> inputs = {
-        {"txtCurrentOwnedSteril", "\"50\""}, {"vscGainLoss", "4000"},      {"txtAdultSurv", "\"0.9\""},
-        {"txtJuvSurv", "\".1\""},           {"txtRecruit", "\"1\""},      {"txtSenile", "\"7\""},
-        {"txtLitter", "\"2\""},             {"txtFecundity", "\"0.75\""}, {"txtFrom", "\"1990\""},
-        {"txtTo", "\"2005\""},              {"txtStart", "\"2005\""},     {"chkSterilise", "0"},
-        {"txtTimes", "\"1\""},              {"hscSterilise", "252"},      {"vscTarget", "50"},
-        {"chkLog", "0"}};
+    std::map<std::string, std::string> inputs = {{"txtCurrentOwnedSteril", "\"50\""},
+                                                 {"vscGainLoss", "4000"},
+                                                 {"txtAdultSurv", "\"0.9\""},
+                                                 {"txtJuvSurv", "\".1\""},
+                                                 {"txtRecruit", "\"1\""},
+                                                 {"txtSenile", "\"7\""},
+                                                 {"txtLitter", "\"2\""},
+                                                 {"txtFecundity", "\"0.75\""},
+                                                 {"txtFrom", "\"1990\""},
+                                                 {"txtTo", "\"2005\""},
+                                                 {"txtStart", "\"2005\""},
+                                                 {"chkSterilise", "0"},
+                                                 {"txtTimes", "\"1\""},
+                                                 {"hscSterilise", "252"},
+                                                 {"vscTarget", "50"},
+                                                 {"chkLog", "0"}};
     for (const auto& [name, value] : changes) {
-        if (value == "<missing>") inputs.erase(name);
-        else inputs[name] = value;
+        if (value == "<missing>")
+            inputs.erase(name);
+        else
+            inputs[name] = value;
     }
     std::string json = "{";
     for (const auto& [name, value] : inputs) json += (json.size() > 1 ? ", \"" : "\"") + name + "\": " + value;

@@ -4,10 +4,10 @@
 
 #include "gui/analyses/analysis_view.h"
 #include "gui/analyses/band_chart_widget.h"
-#include "gui/window/form_window.h"
 #include "gui/analyses/sensitivity_view.h"
 #include "gui/analyses/tornado_widget.h"
 #include "gui/analyses/uncertainty_view.h"
+#include "gui/window/form_window.h"
 
 #include <QApplication>
 #include <QImage>
@@ -15,7 +15,6 @@
 #include <QScrollBar>
 
 #include <benchmark/benchmark.h>
-
 
 namespace {
 
@@ -82,8 +81,14 @@ void paintChartOf(benchmark::State& state)
         view->chart().paintChart(painter, QRectF(image.rect()));
     }
 }
-void tornadoPaint(benchmark::State& state) { paintChartOf<karnoth::gui::SensitivityView>(state); }
-void bandChartPaint(benchmark::State& state) { paintChartOf<karnoth::gui::UncertaintyView>(state); }
+void tornadoPaint(benchmark::State& state)
+{
+    paintChartOf<karnoth::gui::SensitivityView>(state);
+}
+void bandChartPaint(benchmark::State& state)
+{
+    paintChartOf<karnoth::gui::UncertaintyView>(state);
+}
 BENCHMARK(tornadoPaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(bandChartPaint)->Unit(benchmark::kMillisecond);
 

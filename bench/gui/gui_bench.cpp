@@ -3,11 +3,11 @@
 // moving over the chart with its readout, the chart exported as SVG, and the planner following the
 // window: a new grid after an input, its mark after the programme rate.
 
+#include "gui/planner/plan_heat_map_view.h"
+#include "gui/planner/planner_window.h"
 #include "gui/window/chart_view.h"
 #include "gui/window/form_binding.h"
 #include "gui/window/form_window.h"
-#include "gui/planner/plan_heat_map_view.h"
-#include "gui/planner/planner_window.h"
 
 #include <QApplication>
 #include <QDir>

@@ -46,14 +46,14 @@ BENCHMARK(comparisonOfEight)->Unit(benchmark::kMicrosecond);
 void paintEightOnCommonAxes(benchmark::State& state)
 {
     const EightScenarios scenarios;
-    const std::vector<render::OverlayLine> lines =
-        render::overlayLines(comparisonRows(scenarios.listed, scenarios.form, scenarios.target()));
+    const std::vector<render::OverlayLine> lines = render::overlayLines(
+        comparisonRows(scenarios.listed, scenarios.form, scenarios.target()));
     QImage image(1000, 600, QImage::Format_RGB32);
     const QFont font(QStringLiteral("DejaVu Sans"), 9);
     for (auto _ : state) {
         QPainter painter(&image);
-        const render::OverlayLayout layout =
-            render::overlayLayout(QRectF(image.rect()), lines, render::OverlayCompanion::Breeders, font, &image);
+        const render::OverlayLayout layout = render::overlayLayout(QRectF(image.rect()), lines,
+                                                                   render::OverlayCompanion::Breeders, font, &image);
         render::paintOverlay(painter, layout, lines, render::OverlayCompanion::Breeders, font);
     }
 }
@@ -95,8 +95,7 @@ void wholeReportOfEight(benchmark::State& state)
     const QString path = QDir::current().filePath(QStringLiteral("report.pdf"));
     QString error;
     for (auto _ : state)
-        if (!render::writeReport(path, contentOf(scenarios), error))
-            state.SkipWithError(qPrintable(error));
+        if (!render::writeReport(path, contentOf(scenarios), error)) state.SkipWithError(qPrintable(error));
 }
 BENCHMARK(wholeReportOfEight)->Unit(benchmark::kMillisecond);
 

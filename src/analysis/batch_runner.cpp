@@ -20,11 +20,9 @@ constexpr std::size_t kGrain = 64;
 
 BatchRunner::BatchRunner(int threads)
     : threads_(threads > 0 ? threads : static_cast<int>(std::max(1u, std::thread::hardware_concurrency())))
-{
-}
+{ }
 
-bool BatchRunner::forEachRange(std::size_t count,
-                               const std::function<void(std::size_t begin, std::size_t end)>& work,
+bool BatchRunner::forEachRange(std::size_t count, const std::function<void(std::size_t begin, std::size_t end)>& work,
                                const BatchControl& control) const
 {
     std::atomic<std::size_t> done{0};

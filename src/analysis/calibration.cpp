@@ -3,8 +3,8 @@
 #include "analysis/input_domains.h"
 #include "analysis/shortest_text.h"
 #include "model/engine.h"
-#include "support/number_masks.h"
 #include "support/fault.h"
+#include "support/number_masks.h"
 
 #include <cmath>
 #include <limits>
@@ -33,7 +33,7 @@ struct Distance {
 Distance distance(double total, double count)
 {
     const double rounded = total - count;
-    const double countPart = rounded - total;      // -count as the rounded difference holds it
+    const double countPart = rounded - total;  // -count as the rounded difference holds it
     const double totalPart = rounded - countPart;  // total as it holds it
     const double rest = (total - totalPart) + (-count - countPart);
     if (rounded < 0 || (rounded == 0 && rest < 0)) return {-rounded, -rest};
@@ -48,8 +48,7 @@ public:
           runner_(runner),
           state_(kHighestAbandoned + 1, State::Untried),
           streetTotal_(kHighestAbandoned + 1, 0.0)
-    {
-    }
+    { }
 
     // Runs the model for each value not yet tried, in parallel.
     void tryValues(const std::vector<int>& values)
@@ -126,7 +125,7 @@ private:
     enum class State : unsigned char { Untried, Valid, Faulted };
     const CalibrationRequest& request_;
     const BatchRunner& runner_;
-    std::vector<State> state_;         // by value of the bar; 0 unused
+    std::vector<State> state_;  // by value of the bar; 0 unused
     std::vector<double> streetTotal_;  // of the valid ones
 };
 

@@ -16,7 +16,8 @@
 
 namespace karnoth {
 
-inline constexpr int kLowestAbandoned = inputRow(InputField::abandonedPerYear).bar->lowest;  // females a year: the bar's ends
+inline constexpr int kLowestAbandoned =
+    inputRow(InputField::abandonedPerYear).bar->lowest;  // females a year: the bar's ends
 inline constexpr int kHighestAbandoned = inputRow(InputField::abandonedPerYear).bar->highest;
 inline constexpr int kFirstSurveyYear = kFirstYear + 1;  // 1951
 // The highest count: street females, far more than any town holds.
@@ -26,16 +27,16 @@ struct CalibrationRequest {
     ModelInputs inputs;  // abandonedPerYear is replaced
     YearlySeries killedByYear;
     int surveyYear = 0;  // 1951..2050
-    double count = 0;    // street females aged one and over counted that year; above 0, at most kMostCount
+    double count = 0;  // street females aged one and over counted that year; above 0, at most kMostCount
 };
 
 struct Calibration {
     int surveyYear = 0;
     double count = 0;
     int abandonedPerYear = 0;  // the value to set
-    double streetTotal = 0;    // streetTotal[surveyYear] of its run
-    double difference = 0;     // streetTotal - count
-    bool reached = false;      // false when the count lies below or above every street total tried
+    double streetTotal = 0;  // streetTotal[surveyYear] of its run
+    double difference = 0;  // streetTotal - count
+    bool reached = false;  // false when the count lies below or above every street total tried
 };
 
 // Why no count can be matched with these settings, for the caller to show: a survey year outside

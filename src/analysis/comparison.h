@@ -17,19 +17,19 @@ namespace karnoth {
 
 struct ComparisonFigures {
     int baselineYear = 0;
-    double baseline = 0;                // street females aged one and over in baselineYear
+    double baseline = 0;  // street females aged one and over in baselineYear
     double streetTotalInTargetYear = 0;
     double streetTotalIn2050 = 0;
-    double sterilisedOwned = 0;         // start..targetYear
+    double sterilisedOwned = 0;  // start..targetYear
     double sterilisedStreet = 0;
     double sterilisedTotal = 0;
     double cost = 0;
-    std::optional<int> firstYearMet;    // nullopt: never, up to 2050
+    std::optional<int> firstYearMet;  // nullopt: never, up to 2050
 };
 
 struct ScenarioComparison {
-    std::optional<ModelResult> run;        // nullopt when the run faulted: the scenario is not drawn
-    std::optional<std::string> fault;      // the run's fault, or why the target does not apply to it
+    std::optional<ModelResult> run;  // nullopt when the run faulted: the scenario is not drawn
+    std::optional<std::string> fault;  // the run's fault, or why the target does not apply to it
     std::optional<ComparisonFigures> figures;  // when the run succeeded and its years suit the target
 };
 

@@ -3,8 +3,8 @@
 #include "analysis/input_domains.h"
 #include "analysis/shortest_text.h"
 #include "model/engine.h"
-#include "support/number_masks.h"
 #include "support/fault.h"
+#include "support/number_masks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,7 +16,10 @@ namespace {
 
 constexpr int kAllShares = 100;  // per cent: the grid's owned shares run 0..100
 
-std::size_t rowCount(int ownedShareStep) { return static_cast<std::size_t>(kAllShares / ownedShareStep + 1); }
+std::size_t rowCount(int ownedShareStep)
+{
+    return static_cast<std::size_t>(kAllShares / ownedShareStep + 1);
+}
 
 // The figures of one run that ended without a fault.
 PlanFigures figuresOf(const ModelResult& result, const PlanSettings& settings, int startYear, double baseline)
@@ -52,7 +55,8 @@ std::vector<PlanRow> rowsOf(const std::vector<PlanCell>& cells, int ownedShareSt
                 break;
             }
         }
-        if (!row.minimalRate && rowCells[kHighestProgrammeRate].valid) row.figures = rowCells[kHighestProgrammeRate].figures;
+        if (!row.minimalRate && rowCells[kHighestProgrammeRate].valid)
+            row.figures = rowCells[kHighestProgrammeRate].figures;
     }
     return rows;
 }

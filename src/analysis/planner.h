@@ -24,7 +24,8 @@
 
 namespace karnoth {
 
-inline constexpr int kLowestProgrammeRate = inputRow(InputField::programmeRate).bar->lowest;  // tenths of a per cent a year
+inline constexpr int kLowestProgrammeRate =
+    inputRow(InputField::programmeRate).bar->lowest;  // tenths of a per cent a year
 inline constexpr int kHighestProgrammeRate = inputRow(InputField::programmeRate).bar->highest;
 inline constexpr int kPlanRateCount = kHighestProgrammeRate - kLowestProgrammeRate + 1;
 // The programme's first year: its baseline, the year before, must lie in the yearly table.
@@ -37,11 +38,12 @@ inline constexpr double kMostTargetPercent = 100000;
 
 // What a plan aims at and what one operation costs.
 struct PlanSettings {
-    int targetYear = 0;          // the year the street total is judged in; start..2050
-    double targetPercent = 50;   // P, per cent of the baseline; above 0 (100 or more allowed), at most kMostTargetPercent
-    double costOwned = 1;        // one owned sterilisation; 0 to kMostCost (1 and 1 count operations)
-    double costStreet = 1;       // one street sterilisation; 0 to kMostCost
-    int ownedShareStep = 5;      // per cent between the grid's owned shares; divides 100
+    int targetYear = 0;  // the year the street total is judged in; start..2050
+    double targetPercent =
+        50;  // P, per cent of the baseline; above 0 (100 or more allowed), at most kMostTargetPercent
+    double costOwned = 1;  // one owned sterilisation; 0 to kMostCost (1 and 1 count operations)
+    double costStreet = 1;  // one street sterilisation; 0 to kMostCost
+    int ownedShareStep = 5;  // per cent between the grid's owned shares; divides 100
 
     friend bool operator==(const PlanSettings&, const PlanSettings&) = default;
 };
@@ -59,18 +61,18 @@ struct PlanRequest {
 // What one run gives a plan. Street total and sterilisations are female dogs, cost in the caller's
 // unit.
 struct PlanFigures {
-    double streetTotal = 0;        // streetTotal[targetYear]
+    double streetTotal = 0;  // streetTotal[targetYear]
     double percentOfBaseline = 0;  // 100 * streetTotal / baseline
-    double sterilisedOwned = 0;    // programme sterilisations start..targetYear
+    double sterilisedOwned = 0;  // programme sterilisations start..targetYear
     double sterilisedStreet = 0;
     double cost = 0;
 };
 
 struct PlanCell {
     int ownedShare = 0;  // per cent
-    int rate = 0;        // tenths of a per cent a year
+    int rate = 0;  // tenths of a per cent a year
     bool valid = false;  // the run ended without a fault; the figures mean nothing otherwise
-    std::string fault;   // why the run faulted, when it did
+    std::string fault;  // why the run faulted, when it did
     PlanFigures figures;
     bool meetsTarget = false;
 };
@@ -92,10 +94,10 @@ struct PlanCheapest {
 struct Plan {
     PlanSettings settings;
     std::optional<int> baselineYear;  // start - 1
-    std::optional<double> baseline;   // street total in baselineYear, at rate 0
-    std::vector<PlanRow> rows;        // one per owned share, 0 upwards
+    std::optional<double> baseline;  // street total in baselineYear, at rate 0
+    std::vector<PlanRow> rows;  // one per owned share, 0 upwards
     std::optional<PlanCheapest> cheapest;
-    std::vector<PlanCell> cells;      // by owned share, then rate 0..1000
+    std::vector<PlanCell> cells;  // by owned share, then rate 0..1000
     std::optional<std::string> fault;  // why no plan could be made: then rows and cells are empty
 
     // The cell at an owned share of the grid (a multiple of the step) and a rate 0..1000.

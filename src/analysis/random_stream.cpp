@@ -7,7 +7,10 @@ constexpr std::uint64_t kGolden = 0x9e3779b97f4a7c15u;  // 2^64 / golden ratio, 
 
 __extension__ typedef unsigned __int128 Wide;  // the 128-bit product of two words
 
-constexpr std::uint64_t rotateLeft(std::uint64_t value, int bits) { return (value << bits) | (value >> (64 - bits)); }
+constexpr std::uint64_t rotateLeft(std::uint64_t value, int bits)
+{
+    return (value << bits) | (value >> (64 - bits));
+}
 
 }  // namespace
 

@@ -13,8 +13,8 @@
 namespace karnoth {
 
 enum class StreamPurpose : std::uint64_t {
-    replicate = 1,          // a replicate's own draws: its Latin hypercube offsets, its years
-    inputPermutation = 2,   // an input's Latin hypercube strata
+    replicate = 1,  // a replicate's own draws: its Latin hypercube offsets, its years
+    inputPermutation = 2,  // an input's Latin hypercube strata
 };
 
 // SplitMix64's output function: a bijection of 64-bit words that mixes every bit into every other.

@@ -10,7 +10,10 @@
 namespace karnoth {
 namespace {
 
-double clamp(double value, double lowest, double highest) { return std::min(std::max(value, lowest), highest); }
+double clamp(double value, double lowest, double highest)
+{
+    return std::min(std::max(value, lowest), highest);
+}
 
 // The outcome of a run, or its fault.
 struct EndOutcome {
@@ -31,13 +34,14 @@ std::optional<std::string> sensitivityProblem(const SensitivityRequest& request)
     if (request.year < kFirstYear || request.year > kLastYear)
         return "the sensitivity year " + std::to_string(request.year) + " lies outside 1950..2050";
     if (!(request.deltaPercent > 0 && request.deltaPercent <= kMostDeltaPercent))
-        return "the sensitivity delta " + shortestText(request.deltaPercent) + " must be a per cent above 0 and at most " +
-               shortestText(kMostDeltaPercent);
+        return "the sensitivity delta " + shortestText(request.deltaPercent) +
+               " must be a per cent above 0 and at most " + shortestText(kMostDeltaPercent);
     const std::pair<InputField, const BarRange*> bars[]{{InputField::abandonedPerYear, &request.abandonedRange},
                                                         {InputField::programmeRate, &request.rateRange},
                                                         {InputField::ownedShare, &request.shareRange}};
     for (const auto& [field, range] : bars)
-        if (std::optional<std::string> problem = variedRangeProblem(field, range->lowest, range->highest)) return problem;
+        if (std::optional<std::string> problem = variedRangeProblem(field, range->lowest, range->highest))
+            return problem;
     return std::nullopt;
 }
 
@@ -53,7 +57,8 @@ double clampedEnd(const SensitivityRequest& request, InputField field, double mo
     case InputField::streetJuvenileSurvival:
     case InputField::probPregnant: return clamp(moved, 0, 1);
     case InputField::ownedSterilisedPercent: return clamp(moved, 0, 100);
-    case InputField::abandonedPerYear: return clamp(moved, request.abandonedRange.lowest, request.abandonedRange.highest);
+    case InputField::abandonedPerYear:
+        return clamp(moved, request.abandonedRange.lowest, request.abandonedRange.highest);
     case InputField::programmeRate: return clamp(moved, request.rateRange.lowest, request.rateRange.highest);
     case InputField::ownedShare: return clamp(moved, request.shareRange.lowest, request.shareRange.highest);
     default: return std::max(moved, 0.0);  // adult survival's range is open above: an end at 1 faults
@@ -106,7 +111,8 @@ std::optional<SensitivityResult> runSensitivity(const SensitivityRequest& reques
         const double takenLow = inputValue(runs[2 * i + 1], row.field);
         const double takenHigh = inputValue(runs[2 * i + 2], row.field);
         if (!row.faulted() && value != 0 && *result.outcome != 0 && takenHigh != takenLow)
-            row.elasticity = ((*row.outcomeHigh - *row.outcomeLow) / *result.outcome) / ((takenHigh - takenLow) / value);
+            row.elasticity = ((*row.outcomeHigh - *row.outcomeLow) / *result.outcome) /
+                             ((takenHigh - takenLow) / value);
     }
     // Largest swing first, ties in list order; faulted rows last, in list order.
     std::stable_sort(rows.begin(), rows.end(), [](const SensitivityRow& a, const SensitivityRow& b) {

@@ -32,20 +32,20 @@ namespace karnoth {
 inline constexpr double kMostDeltaPercent = 100;
 
 struct SensitivityRequest {
-    ModelInputs inputs;               // the window's inputs as a run reads them
-    YearlySeries killedByYear;        // the culling counts those runs use
-    int year = 2020;                  // the outcome is streetTotal[year], 1950..2050
-    double deltaPercent = 10;         // how far each input moves, per cent of its value; above 0
+    ModelInputs inputs;  // the window's inputs as a run reads them
+    YearlySeries killedByYear;  // the culling counts those runs use
+    int year = 2020;  // the outcome is streetTotal[year], 1950..2050
+    double deltaPercent = 10;  // how far each input moves, per cent of its value; above 0
     // The bars' ranges; narrower ones let a caller clamp within them.
     BarRange abandonedRange = *barRangeOf(InputField::abandonedPerYear);  // females a year
     BarRange rateRange = *barRangeOf(InputField::programmeRate);  // tenths of a per cent a year
-    BarRange shareRange = *barRangeOf(InputField::ownedShare); // per cent aimed at owned dogs
+    BarRange shareRange = *barRangeOf(InputField::ownedShare);  // per cent aimed at owned dogs
 };
 
 struct SensitivityRow {
     InputField field{};
     double value = 0;  // the input as given, in its control's units
-    double low = 0;    // the two ends after clamping
+    double low = 0;  // the two ends after clamping
     double high = 0;
     std::optional<double> outcomeLow;  // streetTotal[year] of each end's run; none when it faulted
     std::optional<double> outcomeHigh;
@@ -61,7 +61,7 @@ struct SensitivityRow {
 struct SensitivityResult {
     int year = 0;
     double deltaPercent = 0;
-    std::optional<double> outcome;     // streetTotal[year] at the inputs as given
+    std::optional<double> outcome;  // streetTotal[year] at the inputs as given
     std::optional<std::string> fault;  // why that run faulted; then there are no rows
     std::vector<SensitivityRow> rows;  // sorted as above
 };

@@ -61,8 +61,8 @@ struct WholeCounts : ReplicateChance {
     Count draw(Count count, double probability)
     {
         if (!(count <= kMostWholeDogs)) [[unlikely]]
-            throw Fault(FaultKind::Overflow, "a group of " + formatGrouped(count, NumberLocale{}) +
-                                                 " dogs is too many to count one by one");
+            throw Fault(FaultKind::Overflow,
+                        "a group of " + formatGrouped(count, NumberLocale{}) + " dogs is too many to count one by one");
         return static_cast<double>(binomial(stream, static_cast<std::int64_t>(count), std::min(probability, 1.0)));
     }
     // A survival above 1 (owned first-year survival with few pups per yearling) gives floor(p)
@@ -141,8 +141,10 @@ RunStart prepareRun(const ModelInputs& inputs)
 void projectWithChance(const RunStart& start, const YearlySeries& killedByYear, const YearlyChance& chance,
                        RandomStream& stream, RunSeries& series)
 {
-    if (chance.wholeDogs) projectCounting(start, killedByYear, WholeCounts{{stream, chance.yearToYearSd}}, stream, series);
-    else projectCounting(start, killedByYear, VaryingSingles{{}, {stream, chance.yearToYearSd}}, stream, series);
+    if (chance.wholeDogs)
+        projectCounting(start, killedByYear, WholeCounts{{stream, chance.yearToYearSd}}, stream, series);
+    else
+        projectCounting(start, killedByYear, VaryingSingles{{}, {stream, chance.yearToYearSd}}, stream, series);
 }
 
 }  // namespace karnoth

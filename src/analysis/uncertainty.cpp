@@ -25,9 +25,9 @@ struct SampledRange {
 
 // What each replicate leaves behind, each in its own slots.
 struct Replicates {
-    std::vector<float> values;        // kValuesPerReplicate per replicate: the three series by year
-    std::vector<char> valid;          // 1 for a replicate that ran to the end
-    std::vector<char> diedOut;        // 1 for a valid one whose street total was 0 in some year
+    std::vector<float> values;  // kValuesPerReplicate per replicate: the three series by year
+    std::vector<char> valid;  // 1 for a replicate that ran to the end
+    std::vector<char> diedOut;  // 1 for a valid one whose street total was 0 in some year
     std::vector<std::string> faults;  // the message of a faulted replicate
 };
 
@@ -39,8 +39,9 @@ void runReplicate(const UncertaintyRequest& request, const std::vector<SampledRa
     RandomStream stream(request.seed, StreamPurpose::replicate, k);
     ModelInputs inputs = request.inputs;
     for (const SampledRange& s : sampled)
-        setInputValue(inputs, s.range.field,
-                      latinHypercubeValue(s.range.low, s.range.high, s.strata[k], stream.uniform01(), request.replicates));
+        setInputValue(
+            inputs, s.range.field,
+            latinHypercubeValue(s.range.low, s.range.high, s.strata[k], stream.uniform01(), request.replicates));
     inputs = asTheWindowRuns(inputs);
     const RunSeries* ran = &series;
     try {

@@ -56,12 +56,12 @@ inline constexpr std::size_t kMostReplicates = 100000;
 inline constexpr double kMostYearToYearSd = 1;
 
 struct UncertaintyRequest {
-    ModelInputs inputs;         // the window's inputs as a run reads them
+    ModelInputs inputs;  // the window's inputs as a run reads them
     YearlySeries killedByYear;  // culling counts, none negative
     std::size_t replicates = 1000;
     std::uint64_t seed = 1;
     std::vector<ParameterRange> ranges;  // at most one per input, in any order
-    YearlyChance chance;                 // year-to-year SD and whole dogs, default none
+    YearlyChance chance;  // year-to-year SD and whole dogs, default none
     std::optional<TargetRequest> target;
 };
 
@@ -87,7 +87,7 @@ struct UncertaintyResult {
     std::optional<SeriesBands> streetTotal;
     std::optional<SeriesBands> streetBreeders;
     std::optional<SeriesBands> extraSterilisations;
-    std::optional<TargetChance> target;      // when the request had one
+    std::optional<TargetChance> target;  // when the request had one
     std::optional<std::string> firstFault;  // the fault of the lowest-numbered faulted replicate
 };
 

@@ -6,10 +6,10 @@
 namespace karnoth {
 namespace {
 
-double ModelInputs::* requiredMemberOf(InputField field)
+double ModelInputs::*requiredMemberOf(InputField field)
 {
     const InputRow* row = findInput(field);
-    double ModelInputs::* member = row ? row->number : nullptr;
+    double ModelInputs::*member = row ? row->number : nullptr;
     if (!member)
         throw std::invalid_argument(std::string(fieldCaption(field)) + " is a year, which the analyses do not vary");
     return member;
@@ -24,8 +24,14 @@ std::optional<std::size_t> variedPosition(InputField field)
     return static_cast<std::size_t>(row->variedPosition);
 }
 
-double inputValue(const ModelInputs& inputs, InputField field) { return inputs.*requiredMemberOf(field); }
+double inputValue(const ModelInputs& inputs, InputField field)
+{
+    return inputs.*requiredMemberOf(field);
+}
 
-void setInputValue(ModelInputs& inputs, InputField field, double value) { inputs.*requiredMemberOf(field) = value; }
+void setInputValue(ModelInputs& inputs, InputField field, double value)
+{
+    inputs.*requiredMemberOf(field) = value;
+}
 
 }  // namespace karnoth

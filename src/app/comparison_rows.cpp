@@ -1,9 +1,9 @@
 #include "app/comparison_rows.h"
 
 #include "app/scenario_inputs.h"
-#include "model/model_inputs.h"
-#include "model/killed_file.h"
 #include "catalogue/control_names.h"
+#include "model/killed_file.h"
+#include "model/model_inputs.h"
 #include "support/fault.h"
 #include "support/numeric_text.h"
 
@@ -79,11 +79,13 @@ std::vector<ComparisonRow> comparisonRows(const std::vector<ListedScenario>& lis
     const std::optional<YearlySeries> fileCounts = killedFileCounts(form.killedFilePath());
     std::vector<ComparisonRow> rows;
     for (const ListedScenario& entry : listed) {
-        if (entry.window) rows.push_back(windowRow(entry.name, form, target));
+        if (entry.window)
+            rows.push_back(windowRow(entry.name, form, target));
         else if (entry.stored) {
             rows.push_back(storedScenarioRow(*entry.stored, target, fileCounts));
             rows.back().name = entry.name;
-        } else rows.push_back(faultedRow(entry.name, entry.fault));
+        } else
+            rows.push_back(faultedRow(entry.name, entry.fault));
     }
     return rows;
 }

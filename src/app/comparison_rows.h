@@ -34,9 +34,9 @@ ComparisonRow windowRow(const std::string& name, const Form1& form, const PlanSe
 struct ListedScenario {
     std::string name;
     std::string notes;
-    bool window = false;             // the window, live: its last run
+    bool window = false;  // the window, live: its last run
     std::optional<Scenario> stored;  // when not the window
-    std::string fault;               // neither: why the file could not be read
+    std::string fault;  // neither: why the file could not be read
 
     static ListedScenario ofWindow(std::string name, std::string notes = {});
     static ListedScenario ofScenario(Scenario scenario);

@@ -1,7 +1,7 @@
 #include "app/form1.h"
 
-#include "panel/change_handlers.h"
 #include "catalogue/control_names.h"
+#include "panel/change_handlers.h"
 #include "panel/run_button.h"
 #include "support/fault.h"
 
@@ -48,8 +48,7 @@ const Control& Form1::find(std::string_view name, ControlKind kind, ControlKind 
 {
     const Control& found = control(name);
     if (found.row->kind != kind && found.row->kind != orKind)
-        throw ControlError(std::string(name) + " is a " + kindName(found.row->kind) + ", not a " +
-                           kindName(kind));
+        throw ControlError(std::string(name) + " is a " + kindName(found.row->kind) + ", not a " + kindName(kind));
     return found;
 }
 
@@ -107,25 +106,30 @@ void Form1::setText(std::string_view textBox, std::string text)
     if (!holdingChangeEvents_) asEvent([this, textBox] { raiseChange(*this, textBox); });
 }
 
-void Form1::typeText(std::string_view textBox, std::string text) { setText(textBox, std::move(text)); }
+void Form1::typeText(std::string_view textBox, std::string text)
+{
+    setText(textBox, std::move(text));
+}
 
-void Form1::checkTyping(std::string_view textBox) const { find(textBox, ControlKind::TextBox, ControlKind::TextBox); }
+void Form1::checkTyping(std::string_view textBox) const
+{
+    find(textBox, ControlKind::TextBox, ControlKind::TextBox);
+}
 
 void Form1::checkScrollValue(std::string_view scrollBar, int value) const
 {
     const Control& bar = find(scrollBar, ControlKind::HScrollBar, ControlKind::VScrollBar);
     const ScrollRange& range = *bar.row->range;
     if (value < range.lowest() || value > range.highest())
-        throw ControlError(std::string(scrollBar) + " takes values from " + std::to_string(range.lowest()) +
-                           " to " + std::to_string(range.highest()) + ", not " + std::to_string(value));
+        throw ControlError(std::string(scrollBar) + " takes values from " + std::to_string(range.lowest()) + " to " +
+                           std::to_string(range.highest()) + ", not " + std::to_string(value));
 }
 
 void Form1::checkCheckValue(std::string_view checkBox, int value) const
 {
     find(checkBox, ControlKind::CheckBox, ControlKind::CheckBox);
     if (value != 0 && value != 1)
-        throw ControlError(std::string(checkBox) + " takes 0 (unchecked) or 1 (checked), not " +
-                           std::to_string(value));
+        throw ControlError(std::string(checkBox) + " takes 0 (unchecked) or 1 (checked), not " + std::to_string(value));
 }
 
 void Form1::checkClick(std::string_view button) const
@@ -162,8 +166,10 @@ void Form1::click(std::string_view button)
 
 void Form1::runInputsRead(const WindowInputs* read)
 {
-    if (read) lastRunInputs_ = *read;
-    else lastRunInputs_.reset();
+    if (read)
+        lastRunInputs_ = *read;
+    else
+        lastRunInputs_.reset();
     runEnded_ = true;  // told when the event is over, after the chart
     runUnfinished_ = true;
 }
@@ -204,9 +210,8 @@ void Form1::asEvent(const std::function<void()>& handler)
 
 void Form1::report(const std::string& message, const std::string& field)
 {
-    if (actionFaultsFrom_ &&
-        std::find(faults_.begin() + static_cast<std::ptrdiff_t>(*actionFaultsFrom_), faults_.end(), message) !=
-            faults_.end())
+    if (actionFaultsFrom_ && std::find(faults_.begin() + static_cast<std::ptrdiff_t>(*actionFaultsFrom_), faults_.end(),
+                                       message) != faults_.end())
         return;
     faults_.push_back(message);
     currentFault_ = message;

@@ -31,7 +31,7 @@ public:
 struct Control {
     const LayoutRow* row;
     std::string text;  // caption of a label, text of a text box, caption of a button or check box
-    int value = 0;     // a scroll bar's value, a check box's state (0 or 1)
+    int value = 0;  // a scroll bar's value, a check box's state (0 or 1)
     // A caption a run writes, left from a run before an input changed: it tells of other inputs
     // until a run writes it again.
     bool stale = false;
@@ -45,7 +45,7 @@ public:
     virtual void faultReported(const std::string& message) = 0;
     virtual void runCompleted() = 0;
     // An event that made a run is over: lastRunInputs() tells what the run read.
-    virtual void runEnded() {}
+    virtual void runEnded() { }
 };
 
 class Form1 final : public PanelControls {
@@ -58,8 +58,8 @@ public:
     void Form_Unload();
     void typeText(std::string_view textBox, std::string text);  // a user edit
     void setScrollValue(std::string_view scrollBar, int value);  // ControlError outside the range
-    void setCheckValue(std::string_view checkBox, int value);    // 0 or 1; no handler
-    void click(std::string_view button);                         // cmdRun
+    void setCheckValue(std::string_view checkBox, int value);  // 0 or 1; no handler
+    void click(std::string_view button);  // cmdRun
     // Opening a scenario: every input set with the change events held back, then the bars'
     // captions and the indicators as start-up sets them, and exactly one run. The age at first
     // litter keeps its floor of 1. Returns a notice when killed.txt's yearly counts differ from the

@@ -2,8 +2,8 @@
 
 #include "app/form1.h"
 #include "app/settings_file.h"
-#include "panel/change_handlers.h"
 #include "catalogue/control_names.h"
+#include "panel/change_handlers.h"
 #include "panel/indicators.h"
 #include "panel/run_button.h"
 #include "support/fault.h"
@@ -20,8 +20,10 @@ std::optional<std::string> Form1::loadSettings()
     for (std::size_t i = 0; i < kSettingsFields.size(); ++i) {
         if (!loaded.fields[i]) continue;
         const SettingsField& field = kSettingsFields[i];
-        if (field.type == SettingsType::ScrollValue) setScrollValue(field.control, loaded.fields[i]->value);
-        else setText(field.control, loaded.fields[i]->text);
+        if (field.type == SettingsType::ScrollValue)
+            setScrollValue(field.control, loaded.fields[i]->value);
+        else
+            setText(field.control, loaded.fields[i]->text);
     }
     return loaded.problem;
 }
@@ -48,8 +50,10 @@ void Form1::Form_Unload()
     std::array<SettingsValue, 11> fields;
     for (std::size_t i = 0; i < kSettingsFields.size(); ++i) {
         const SettingsField& field = kSettingsFields[i];
-        if (field.type == SettingsType::ScrollValue) fields[i].value = value(field.control);
-        else fields[i].text = text(field.control);
+        if (field.type == SettingsType::ScrollValue)
+            fields[i].value = value(field.control);
+        else
+            fields[i].text = text(field.control);
     }
     asEvent([this, &fields] { replaceWholeFile(directory_ / "karnoth.ini", formatSettings(fields), "karnoth.ini"); });
 }

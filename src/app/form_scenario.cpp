@@ -1,8 +1,8 @@
 // Opening a scenario in Form1, and the window as a scenario.
 
 #include "app/form1.h"
-#include "panel/change_handlers.h"
 #include "catalogue/control_names.h"
+#include "panel/change_handlers.h"
 #include "panel/indicators.h"
 #include "panel/run_button.h"
 #include "support/fault.h"
@@ -15,8 +15,10 @@ std::optional<std::string> Form1::openScenario(const Scenario& scenario)
     try {
         for (const auto& [box, text] : scenario.texts) setText(box, text);
         for (const auto& [name, value] : scenario.values) {
-            if (control(name).row->kind == ControlKind::CheckBox) setCheckValue(name, value);
-            else setScrollValue(name, value);
+            if (control(name).row->kind == ControlKind::CheckBox)
+                setCheckValue(name, value);
+            else
+                setScrollValue(name, value);
         }
         // The floor the age-at-first-litter handler applies to anything typed.
         if (std::optional<std::string> floored = flooredRecruitText(text(control::txtRecruit)))

@@ -71,8 +71,7 @@ constexpr auto kLayout = std::to_array<LayoutRow>({
     label("Label1(8)", "% owned dogs sterilised", 240, 240, 1215, 495, 33),
     inputBox(control::txtCurrentOwnedSteril, 1440, 240, 375, 285, 32),
     placeholder(control::Label6, 240, 840, 1335, 375, 34),
-    scrollBar(K::VScrollBar, control::vscGainLoss, 240, 1320, 255, 1455, 18,
-              false, 10, 1000),
+    scrollBar(K::VScrollBar, control::vscGainLoss, 240, 1320, 255, 1455, 18, false, 10, 1000),
     placeholder(control::Label2, 600, 1560, 855, 975, 28),
     // Life-history parameters, headed "street dogs".
     heading("Label13", "street dogs", 3360, 420, 975, 225, 37),
@@ -108,11 +107,9 @@ constexpr auto kLayout = std::to_array<LayoutRow>({
     label("Label1(6)", "times", 12720, 1320, 375, 255, 23),
     inputBox(control::txtTimes, 13200, 1305, 375, 285, 22),
     label("Label1(10)", "in first year", 13680, 1320, 855, 255, 24),
-    scrollBar(K::HScrollBar, control::hscSterilise, 11640, 1800, 2295, 255, 11,
-              true, 1, 10),
+    scrollBar(K::HScrollBar, control::hscSterilise, 11640, 1800, 2295, 255, 11, true, 1, 10),
     withColour(placeholder(control::Label4, 11640, 2160, 2295, 615, 21), Rgb{0, 0, 192}),
-    scrollBar(K::VScrollBar, control::vscTarget, 14040, 1800, 255, 975, 36,
-              false, 1, 1),
+    scrollBar(K::VScrollBar, control::vscTarget, 14040, 1800, 255, 975, 36, false, 1, 1),
     wrapping(label("Label7", "owned      target      street", 14400, 1800, 495, 975, 35)),
     // Run row and chart.
     LayoutRow{K::CommandButton, control::cmdRun, "Run", 7080, 2520, 855, 375, 0},
@@ -120,33 +117,53 @@ constexpr auto kLayout = std::to_array<LayoutRow>({
     LayoutRow{K::PictureBox, control::picPlot, "", 120, 3000, 14895, 7335, 17},
     // The box diagram. Rectangles go top, right, bottom, left; a tab omits the side it shares
     // with its panel.
-    line("Line18", 120, 120, 1920, 120), line("Line19", 1920, 120, 1920, 2880),
-    line("Line20", 120, 2880, 1920, 2880), line("Line21", 120, 120, 120, 2880),
-    line("Line22", 1920, 120, 3120, 120), line("Line23", 3120, 120, 3120, 480),
+    line("Line18", 120, 120, 1920, 120),
+    line("Line19", 1920, 120, 1920, 2880),
+    line("Line20", 120, 2880, 1920, 2880),
+    line("Line21", 120, 120, 120, 2880),
+    line("Line22", 1920, 120, 3120, 120),
+    line("Line23", 3120, 120, 3120, 480),
     line("Line24", 1920, 480, 3120, 480),
-    line("Line1", 2160, 720, 4800, 720), line("Line2", 4800, 720, 4800, 2880),
-    line("Line3", 2160, 2880, 4800, 2880), line("Line10", 2160, 720, 2160, 2880),
-    line("Line15", 3240, 360, 3240, 720), line("Line16", 3240, 360, 4440, 360),
+    line("Line1", 2160, 720, 4800, 720),
+    line("Line2", 4800, 720, 4800, 2880),
+    line("Line3", 2160, 2880, 4800, 2880),
+    line("Line10", 2160, 720, 2160, 2880),
+    line("Line15", 3240, 360, 3240, 720),
+    line("Line16", 3240, 360, 4440, 360),
     line("Line17", 4440, 360, 4440, 720),
     line("Line4", 4800, 1680, 4920, 1680),
-    line("Line5", 4920, 1200, 6000, 1200), line("Line6", 6000, 1200, 6000, 2160),
-    line("Line7", 4920, 2160, 6000, 2160), line("Line8", 4920, 1200, 4920, 2160),
+    line("Line5", 4920, 1200, 6000, 1200),
+    line("Line6", 6000, 1200, 6000, 2160),
+    line("Line7", 4920, 2160, 6000, 2160),
+    line("Line8", 4920, 1200, 4920, 2160),
     line("Line9", 6000, 1680, 6120, 1680),
-    line("Line11", 6120, 1200, 10560, 1200), line("Line12", 10560, 1200, 10560, 2160),
-    line("Line13", 6120, 2160, 10560, 2160), line("Line14", 6120, 1200, 6120, 2160),
-    line("Line25", 5280, 120, 11280, 120), line("Line26", 11280, 120, 11280, 960),
-    line("Line27", 5280, 960, 11280, 960), line("Line28", 5280, 120, 5280, 960),
-    line("Line29", 4560, 120, 5280, 120), line("Line30", 5280, 120, 5280, 480),
-    line("Line31", 4560, 480, 5280, 480), line("Line32", 4560, 120, 4560, 480),
-    line("Line33", 11520, 120, 15000, 120), line("Line34", 15000, 120, 15000, 2880),
-    line("Line35", 11520, 2880, 15000, 2880), line("Line36", 11520, 120, 11520, 2880),
-    line("Line37", 10680, 1080, 11520, 1080), line("Line38", 10680, 1080, 10680, 1440),
+    line("Line11", 6120, 1200, 10560, 1200),
+    line("Line12", 10560, 1200, 10560, 2160),
+    line("Line13", 6120, 2160, 10560, 2160),
+    line("Line14", 6120, 1200, 6120, 2160),
+    line("Line25", 5280, 120, 11280, 120),
+    line("Line26", 11280, 120, 11280, 960),
+    line("Line27", 5280, 960, 11280, 960),
+    line("Line28", 5280, 120, 5280, 960),
+    line("Line29", 4560, 120, 5280, 120),
+    line("Line30", 5280, 120, 5280, 480),
+    line("Line31", 4560, 480, 5280, 480),
+    line("Line32", 4560, 120, 4560, 480),
+    line("Line33", 11520, 120, 15000, 120),
+    line("Line34", 15000, 120, 15000, 2880),
+    line("Line35", 11520, 2880, 15000, 2880),
+    line("Line36", 11520, 120, 11520, 2880),
+    line("Line37", 10680, 1080, 11520, 1080),
+    line("Line38", 10680, 1080, 10680, 1440),
     line("Line39", 10680, 1440, 11520, 1440),
 });
 
 }  // namespace
 
-std::span<const LayoutRow> formLayout() { return kLayout; }
+std::span<const LayoutRow> formLayout()
+{
+    return kLayout;
+}
 
 const LayoutRow* findLayoutRow(std::string_view name)
 {

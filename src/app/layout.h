@@ -7,15 +7,15 @@
 
 #include <optional>
 #include <span>
-#include <utility>
 #include <string_view>
+#include <utility>
 
 namespace karnoth {
 
 enum class ControlKind { Label, TextBox, CheckBox, CommandButton, HScrollBar, VScrollBar, PictureBox, Line };
 
 struct ScrollRange {
-    int firstEnd;   // the value at the top (vertical) or left (horizontal) end
+    int firstEnd;  // the value at the top (vertical) or left (horizontal) end
     int secondEnd;  // the value at the bottom or right end
     int smallStep;  // arrow
     int largeStep;  // track click
@@ -29,13 +29,13 @@ struct LayoutRow {
     std::string_view name;  // "Label1(8)" for an element of the Label1 array
     std::string_view text;  // caption, text box text or button caption
     int left, top, width, height;  // twips; a line's ends are x1 = left, y1 = top, x2, y2 below
-    int tab;                       // keyboard focus order, -1 for lines
-    int value = 0;                 // a scroll bar's initial value, a check box's state
+    int tab;  // keyboard focus order, -1 for lines
+    int value = 0;  // a scroll bar's initial value, a check box's state
     std::optional<ScrollRange> range = std::nullopt;
-    bool heading = false;                     // "MS Sans Serif" 8.25 pt bold, black
+    bool heading = false;  // "MS Sans Serif" 8.25 pt bold, black
     std::optional<Rgb> foreColor = std::nullopt;  // Label4 is dark blue
-    bool wraps = false;                       // Label7 wraps to three lines
-    int x2 = 0, y2 = 0;                       // a line's second end
+    bool wraps = false;  // Label7 wraps to three lines
+    int x2 = 0, y2 = 0;  // a line's second end
 };
 
 // Every control, lines last.
@@ -49,9 +49,9 @@ const LayoutRow* findLayoutRow(std::string_view name);
 std::pair<int, int> layoutScrollRange(std::string_view control);
 
 inline constexpr std::string_view kFormTitle = "Form1";
-inline constexpr int kDesignClientWidth = 11655;   // twips, as designed
+inline constexpr int kDesignClientWidth = 11655;  // twips, as designed
 inline constexpr int kDesignClientHeight = 8970;
-inline constexpr int kLayoutRight = 15015;         // the controls reach this far
+inline constexpr int kLayoutRight = 15015;  // the controls reach this far
 inline constexpr int kLayoutBottom = 10335;
 
 }  // namespace karnoth

@@ -16,7 +16,8 @@ std::vector<InputSetting> differingSettings(const Scenario& scenario, const std:
         if (const auto text = scenario.texts.find(key); text != scenario.texts.end()) {
             if (text->second != setting.text) differing.push_back({setting.control, text->second, 0, setting.checkBox});
         } else if (const auto value = scenario.values.find(key); value != scenario.values.end()) {
-            if (value->second != setting.value) differing.push_back({setting.control, {}, value->second, setting.checkBox});
+            if (value->second != setting.value)
+                differing.push_back({setting.control, {}, value->second, setting.checkBox});
         }
     }
     return differing;
@@ -28,7 +29,8 @@ GatheredReport gatherReport(const Form1& ran, std::vector<ListedScenario> listed
     ReportedWindow& window = gathered.window;
     for (const InputRow& input : kInputCatalogue) {
         const Control& control = ran.control(input.control);
-        window.inputs.push_back({input.control, control.text, control.value, control.row->kind == ControlKind::CheckBox});
+        window.inputs.push_back(
+            {input.control, control.text, control.value, control.row->kind == ControlKind::CheckBox});
     }
     window.runFault = ran.runFault();
     window.runFaultField = ran.runFaultField();

@@ -23,7 +23,7 @@ constexpr int kVersion = 1;
 
 class Reader {
 public:
-    explicit Reader(std::string_view shownName) : file_(shownName) {}
+    explicit Reader(std::string_view shownName) : file_(shownName) { }
 
     [[noreturn]] void bad(const std::string& field, const std::string& problem) const
     {
@@ -116,8 +116,8 @@ public:
             const double year = record[0].get<double>();
             const double count = record[1].get<double>();
             if (year == std::trunc(year) && (year < kFirstYear || year > kLastYear))
-                throw Fault(FaultKind::File, where + ": the year " + shown(record[0]) +
-                                                 " lies outside the years 1950 to 2050");
+                throw Fault(FaultKind::File,
+                            where + ": the year " + shown(record[0]) + " lies outside the years 1950 to 2050");
             checkKilledRecord(year, count, where, shown(record[0]), shown(record[1]));
             scenario.killed.push_back({static_cast<int>(year), static_cast<float>(count)});
         }
@@ -178,12 +178,11 @@ private:
     std::string file_;
 };
 
-
 // Nesting deeper than this is refused while parsing: a scenario needs three levels, and a value
 // nested 100,000 deep would overflow the stack of anything that walks it.
 constexpr int kDeepestNesting = 64;
 
-struct TooDeep {};
+struct TooDeep { };
 
 // nlohmann's message without its "[json.exception...] " tag, and what it last read (which can be
 // a whole huge token, or bytes that are not UTF-8) quoted short.
@@ -277,7 +276,8 @@ std::string formatScenario(const Scenario& scenario)
     Ordered inputs = Ordered::object();
     for (const LayoutRow& row : formLayout()) {
         const std::string name(row.name);
-        if (const auto text = scenario.texts.find(name); text != scenario.texts.end()) inputs[name] = text->second;
+        if (const auto text = scenario.texts.find(name); text != scenario.texts.end())
+            inputs[name] = text->second;
         else if (const auto value = scenario.values.find(name); value != scenario.values.end())
             inputs[name] = value->second;
     }
@@ -285,8 +285,10 @@ std::string formatScenario(const Scenario& scenario)
     Ordered killed = Ordered::array();
     for (const KilledRecord& record : scenario.killed) {
         // Counts are whole; those beyond 64 bits stay doubles.
-        if (std::fabs(record.count) < 9e18f) killed.push_back({record.year, static_cast<long long>(record.count)});
-        else killed.push_back({record.year, static_cast<double>(record.count)});
+        if (std::fabs(record.count) < 9e18f)
+            killed.push_back({record.year, static_cast<long long>(record.count)});
+        else
+            killed.push_back({record.year, static_cast<double>(record.count)});
     }
     root["killed"] = killed;
     if (scenario.planner)

@@ -28,7 +28,7 @@ namespace karnoth {
 struct PlannerSettings {
     int targetYear = 0;
     double targetPercent = 50;  // per cent of the baseline, above 0
-    double costOwned = 1;       // per sterilisation, in whatever currency the user thinks in; >= 0
+    double costOwned = 1;  // per sterilisation, in whatever currency the user thinks in; >= 0
     double costStreet = 1;
     friend bool operator==(const PlannerSettings&, const PlannerSettings&) = default;
 };
@@ -36,10 +36,10 @@ struct PlannerSettings {
 struct Scenario {
     std::string name;
     std::string notes;
-    std::string saved;                         // when it was saved, ISO 8601 in UTC; may be empty
+    std::string saved;  // when it was saved, ISO 8601 in UTC; may be empty
     std::map<std::string, std::string> texts;  // every text box by control name, as typed
-    std::map<std::string, int> values;         // every scroll bar and check box by control name
-    std::vector<KilledRecord> killed;          // killed.txt's records when it was saved, in order
+    std::map<std::string, int> values;  // every scroll bar and check box by control name
+    std::vector<KilledRecord> killed;  // killed.txt's records when it was saved, in order
     std::optional<PlannerSettings> planner;
     friend bool operator==(const Scenario&, const Scenario&) = default;
 };

@@ -10,7 +10,7 @@ namespace {
 // The window's controls as a scenario holds them: read only, nothing drawn or written.
 class ScenarioControls final : public PanelControls {
 public:
-    explicit ScenarioControls(const Scenario& scenario) : scenario_(scenario) {}
+    explicit ScenarioControls(const Scenario& scenario) : scenario_(scenario) { }
 
     std::string text(std::string_view textBox) const override
     {
@@ -25,14 +25,14 @@ public:
     bool isChecked(std::string_view box) const override { return valueOf(box) == 1; }
     YearlySeries killedByYear() const override { return killedByYearOf(scenario_.killed); }
 
-    void setText(std::string_view, std::string) override {}
-    void setCaption(std::string_view, std::string) override {}
+    void setText(std::string_view, std::string) override { }
+    void setCaption(std::string_view, std::string) override { }
     bool formReady() const override { return true; }
     Canvas& picPlot() override { return canvas_; }
     std::filesystem::path killedFilePath() const override { return {}; }
-    void setPupsPerYearling(float) override {}
-    void setFirstYearSurvival(float) override {}
-    void projectionFinished(const RunSeries&) override {}
+    void setPupsPerYearling(float) override { }
+    void setFirstYearSurvival(float) override { }
+    void projectionFinished(const RunSeries&) override { }
 
 private:
     int valueOf(std::string_view name) const

@@ -17,13 +17,19 @@ namespace {
 
 constexpr std::string_view kFileName = "karnoth.ini";
 
-std::string shown(std::string_view text) { return quotedForMessage(text, 30); }
+std::string shown(std::string_view text)
+{
+    return quotedForMessage(text, 30);
+}
 
-std::string captionOf(const SettingsField& field) { return std::string(fieldCaption(*inputRow(field.control).field)); }
+std::string captionOf(const SettingsField& field)
+{
+    return std::string(fieldCaption(*inputRow(field.control).field));
+}
 
 // The field's value, or why it is bad.
-std::optional<SettingsValue> parseField(std::string_view line, const SettingsField& field,
-                                        ScrollRangeOf scrollRange, std::string& why)
+std::optional<SettingsValue> parseField(std::string_view line, const SettingsField& field, ScrollRangeOf scrollRange,
+                                        std::string& why)
 {
     const ParsedNumber parsed = parseNumber(line);
     if (parsed.status != ParseStatus::Ok) {
@@ -80,7 +86,7 @@ LoadedSettings parseSettings(std::string_view text, ScrollRangeOf scrollRange)
             missing += (missing.empty() ? "" : ", ") + captionOf(kSettingsFields[i]);
         const std::size_t first = lines.size() + 1;
         note((first == kSettingsFields.size() ? "line " + std::to_string(first)
-                                               : "lines " + std::to_string(first) + " to 11") +
+                                              : "lines " + std::to_string(first) + " to 11") +
              " (" + missing + ") missing");
     }
     if (!problems.empty())

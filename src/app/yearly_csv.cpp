@@ -16,8 +16,8 @@ std::string yearlyCsv(const RunSeries& series)
     std::string csv = "year,streetTotal,streetBreeders,extraSterilisations,ownedBreeders\n";
     for (int year = kFirstYear; year <= kLastYear; ++year) {
         csv += std::to_string(year) + ',' + singleText(series.streetTotal[year]) + ',' +
-               singleText(series.streetBreeders[year]) + ',' + singleText(series.extraSterilisations[year]) +
-               ',' + singleText(series.ownedBreeders[year]) + '\n';
+               singleText(series.streetBreeders[year]) + ',' + singleText(series.extraSterilisations[year]) + ',' +
+               singleText(series.ownedBreeders[year]) + '\n';
     }
     return csv;
 }

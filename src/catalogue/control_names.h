@@ -31,13 +31,13 @@ inline constexpr std::string_view chkLog = "chkLog";
 inline constexpr std::string_view picPlot = "picPlot";
 
 // Captions a handler or a run writes.
-inline constexpr std::string_view Label2 = "Label2";        // abandoned per year
-inline constexpr std::string_view Label3 = "Label3";        // the survey sentence about 2005
-inline constexpr std::string_view Label4 = "Label4";        // programme rate, then its first year
-inline constexpr std::string_view Label6 = "Label6";        // currently sterilised per year
-inline constexpr std::string_view Label9 = "Label9";        // expected lifespan at birth
-inline constexpr std::string_view Label10 = "Label10";      // expected lifespan at one year
-inline constexpr std::string_view Label14 = "Label14";      // doubling time and first-year survival
+inline constexpr std::string_view Label2 = "Label2";  // abandoned per year
+inline constexpr std::string_view Label3 = "Label3";  // the survey sentence about 2005
+inline constexpr std::string_view Label4 = "Label4";  // programme rate, then its first year
+inline constexpr std::string_view Label6 = "Label6";  // currently sterilised per year
+inline constexpr std::string_view Label9 = "Label9";  // expected lifespan at birth
+inline constexpr std::string_view Label10 = "Label10";  // expected lifespan at one year
+inline constexpr std::string_view Label14 = "Label14";  // doubling time and first-year survival
 inline constexpr std::string_view Label1_1 = "Label1(1)";  // the juvenile-survival threshold
 
 }  // namespace karnoth::control

@@ -29,9 +29,9 @@ inline constexpr const char* kInputTextContext = "karnoth::InputCatalogue";
 // How a control's setting becomes the model's number.
 enum class Conversion {
     numberText,  // a text box read as a real number when a step needs it
-    yearText,    // a text box read as a whole year (it must fit 16 bits)
-    barValue,    // a scroll bar's whole value, in the unit of its ModelInputs member
-    checkBox,    // ticked (1) or not (0)
+    yearText,  // a text box read as a whole year (it must fit 16 bits)
+    barValue,  // a scroll bar's whole value, in the unit of its ModelInputs member
+    checkBox,  // ticked (1) or not (0)
 };
 
 // A scroll bar's lowest and highest value.
@@ -41,13 +41,13 @@ struct BarLimits {
 };
 
 struct InputRow {
-    std::string_view control;         // the control's layout name, "txtLitter"
+    std::string_view control;  // the control's layout name, "txtLitter"
     std::optional<InputField> field;  // the model's name of it; none for a check box
     Conversion conversion;
-    double ModelInputs::* number = nullptr;  // the member a number input sets; nullptr for a year or check box
-    int ModelInputs::* year = nullptr;       // the member a year sets
-    std::string_view defaultText = {};       // a text box's initial text, as typed (".1", not "0.1")
-    int defaultValue = 0;                    // a bar's initial value, a check box's state
+    double ModelInputs::*number = nullptr;  // the member a number input sets; nullptr for a year or check box
+    int ModelInputs::*year = nullptr;  // the member a year sets
+    std::string_view defaultText = {};  // a text box's initial text, as typed (".1", not "0.1")
+    int defaultValue = 0;  // a bar's initial value, a check box's state
     std::optional<BarLimits> bar = std::nullopt;
     int variedPosition = -1;  // its place among the inputs the analyses move (it names it to them); -1: never moved
     // Words for the user, translatable: the caption in Help and the report, what it means, its
@@ -71,8 +71,9 @@ inline constexpr auto kInputCatalogue = std::to_array<InputRow>({
      KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "juvenile survival"),
      KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "The share of street pups that live through their first year."),
      KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "a share per year"),
-     KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue",
-                            "; below the threshold shown beside it (1 / pups per yearling), or there is no steady state")},
+     KARNOTH_TRANSLATE_NOOP(
+         "karnoth::InputCatalogue",
+         "; below the threshold shown beside it (1 / pups per yearling), or there is no steady state")},
     {control::txtRecruit, InputField::ageAtFirstLitter, Conversion::numberText, &ModelInputs::ageAtFirstLitter, nullptr,
      "1", 0, std::nullopt, 2, KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "age at first litter"),
      KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "The age at which a female has her first litter."),
@@ -85,7 +86,8 @@ inline constexpr auto kInputCatalogue = std::to_array<InputRow>({
      KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", ", not below the age at first litter, at most 10 once rounded")},
     {control::txtLitter, InputField::femalePupsPerLitter, Conversion::numberText, &ModelInputs::femalePupsPerLitter,
      nullptr, "2", 0, std::nullopt, 5, KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "female pups per litter"),
-     KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "The female pups in one litter (the model counts females only)."),
+     KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue",
+                            "The female pups in one litter (the model counts females only)."),
      KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "female pups"), ""},
     {control::txtFecundity, InputField::probPregnant, Conversion::numberText, &ModelInputs::probPregnant, nullptr,
      "0.75", 0, std::nullopt, 4, KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "prob. pregnant"),

@@ -13,8 +13,8 @@ namespace karnoth {
 class Canvas {
 public:
     virtual ~Canvas() = default;
-    virtual void Cls() = 0;                 // clear to the background colour
-    virtual float ScaleWidth() const = 0;   // the drawing area's inside size
+    virtual void Cls() = 0;  // clear to the background colour
+    virtual float ScaleWidth() const = 0;  // the drawing area's inside size
     virtual float ScaleHeight() const = 0;
     virtual void setForeColor(Rgb colour) = 0;  // text, and lines drawn without a colour
     // A straight line in `colour`, or in ForeColor when none is given.

@@ -7,17 +7,17 @@ namespace karnoth {
 
 struct ChartPart {
     enum class Kind {
-        Unmarked,    // drawn by someone else than the plotter: painted as it was drawn
-        Curve,       // one year's segment of a series' polyline
-        YearTick,    // the short tick of a year on the bottom axis
+        Unmarked,  // drawn by someone else than the plotter: painted as it was drawn
+        Curve,  // one year's segment of a series' polyline
+        YearTick,  // the short tick of a year on the bottom axis
         DecadeTick,  // the longer tick of a year that is a multiple of ten
-        YearLabel,   // the number under a decade tick
+        YearLabel,  // the number under a decade tick
         ValueLabel,  // one of a scale's three value labels (0, half the top, the top)
-        Caption,     // what a scale counts, at the top of its side
+        Caption,  // what a scale counts, at the top of its side
     };
     Kind kind = Kind::Unmarked;
-    int series = -1;   // the series that drew it: 0 for the first plotted since the last Cls
-    int year = 0;      // Curve: the year its segment ends at; ticks and year labels: their year
+    int series = -1;  // the series that drew it: 0 for the first plotted since the last Cls
+    int year = 0;  // Curve: the year its segment ends at; ticks and year labels: their year
     float anchor = 0;  // YearLabel: the canvas x of its tick; ValueLabel: the canvas y of its value
 };
 

@@ -16,8 +16,8 @@ constexpr const char* kScaleArithmetic = "the chart's scale";
 struct Mapping {
     float bottomValue = 0;
     float topValue = 0;
-    float middleValue = 0;      // topValue / 2
-    float verticalFactor = 0;   // height / (topValue - bottomValue) * 0.8, canvas units per unit of value
+    float middleValue = 0;  // topValue / 2
+    float verticalFactor = 0;  // height / (topValue - bottomValue) * 0.8, canvas units per unit of value
     double height = 0;
 
     float y(double v) const

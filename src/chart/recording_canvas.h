@@ -13,15 +13,15 @@ struct DrawOp {
     enum class Kind { Cls, Line, Print };
     Kind kind = Kind::Cls;
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // a line's ends; a print's start in x1, y1
-    Rgb colour;                            // the colour it was drawn in
-    std::string text;                      // a print's text
-    ChartPart part;                        // what it stands for; not part of the display list's text form
+    Rgb colour;  // the colour it was drawn in
+    std::string text;  // a print's text
+    ChartPart part;  // what it stands for; not part of the display list's text form
 };
 
 class RecordingCanvas : public Canvas {
 public:
     // 14895 x 7335 twips: the size the layout gives the picture area.
-    explicit RecordingCanvas(float width = 14895, float height = 7335) : width_(width), height_(height) {}
+    explicit RecordingCanvas(float width = 14895, float height = 7335) : width_(width), height_(height) { }
 
     void Cls() override;
     float ScaleWidth() const override { return width_; }

@@ -16,10 +16,9 @@ constexpr const char* kScaleArithmetic = "the chart's scale";
 YearAxis::YearAxis(double width)
     : width_(width),
       middleYear_(toSingle((double(kFirstYear) + kLastYear) / 2.0, kScaleArithmetic)),
-      unitsPerYear_(toSingle(checkedDivide(width, double(kLastYear) - kFirstYear, kScaleArithmetic) * 0.8,
-                             kScaleArithmetic))
-{
-}
+      unitsPerYear_(
+          toSingle(checkedDivide(width, double(kLastYear) - kFirstYear, kScaleArithmetic) * 0.8, kScaleArithmetic))
+{ }
 
 float YearAxis::x(double year) const
 {

@@ -1,7 +1,7 @@
 #include "cli/cli_session.h"
 
-#include "cli/form_state_json.h"
 #include "catalogue/control_names.h"
+#include "cli/form_state_json.h"
 
 #include "support/fault.h"
 #include "support/text_file.h"

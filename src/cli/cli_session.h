@@ -26,7 +26,7 @@ struct CliEvent {
 // What an analysis adds to the output, after the events, at the window's state as it then stands.
 struct CliSection {
     std::function<void(Form1&, nlohmann::json& state)> addJson;  // adds its key to the state
-    std::function<void(Form1&, std::ostream& out)> printText;    // its part of the readable report
+    std::function<void(Form1&, std::ostream& out)> printText;  // its part of the readable report
 };
 
 // An output written somewhere other than standard output, after the report (a file, or standard

@@ -10,20 +10,22 @@ namespace {
 
 // A single as a JSON number with exactly the digits of "%.9g": the double nearest to those
 // digits prints back as them.
-nlohmann::json single(float value) { return std::strtod(singleText(value).c_str(), nullptr); }
+nlohmann::json single(float value)
+{
+    return std::strtod(singleText(value).c_str(), nullptr);
+}
 
 nlohmann::json opJson(const DrawOp& op)
 {
     switch (op.kind) {
-    case DrawOp::Kind::Cls:
-        return {{"op", "cls"}};
+    case DrawOp::Kind::Cls: return {{"op", "cls"}};
     case DrawOp::Kind::Line:
-        return {{"op", "line"}, {"x1", single(op.x1)}, {"y1", single(op.y1)}, {"x2", single(op.x2)},
-                {"y2", single(op.y2)}, {"color", toHex(op.colour)}};
-    case DrawOp::Kind::Print:
-        break;
+        return {{"op", "line"},        {"x1", single(op.x1)}, {"y1", single(op.y1)},
+                {"x2", single(op.x2)}, {"y2", single(op.y2)}, {"color", toHex(op.colour)}};
+    case DrawOp::Kind::Print: break;
     }
-    return {{"op", "print"}, {"x", single(op.x1)}, {"y", single(op.y1)}, {"text", op.text}, {"color", toHex(op.colour)}};
+    return {
+        {"op", "print"}, {"x", single(op.x1)}, {"y", single(op.y1)}, {"text", op.text}, {"color", toHex(op.colour)}};
 }
 
 }  // namespace
@@ -75,9 +77,8 @@ nlohmann::json formStateJson(const Form1& form)
     }
     nlohmann::json ops = nlohmann::json::array();
     for (const DrawOp& op : form.canvas().ops()) ops.push_back(opJson(op));
-    state["chart"] = {{"width", single(form.canvas().ScaleWidth())},
-                      {"height", single(form.canvas().ScaleHeight())},
-                      {"ops", ops}};
+    state["chart"] = {
+        {"width", single(form.canvas().ScaleWidth())}, {"height", single(form.canvas().ScaleHeight())}, {"ops", ops}};
     return state;
 }
 

@@ -43,7 +43,8 @@ std::optional<std::pair<std::string, std::string>> splitIfAny(const std::string&
 // with "OPTION ARGUMENT: why".
 class OptionValue {
 public:
-    OptionValue(std::string option, std::string argument) : option_(std::move(option)), argument_(std::move(argument)) {}
+    OptionValue(std::string option, std::string argument) : option_(std::move(option)), argument_(std::move(argument))
+    { }
 
     const std::string& argument() const { return argument_; }
 
@@ -70,7 +71,8 @@ public:
     {
         if (const std::optional<Whole> value = plainWhole<Whole>(text)) return *value;
         std::string why = "is not a whole number";
-        if constexpr (std::is_unsigned_v<Whole>) why += " from 0 to " + std::to_string(std::numeric_limits<Whole>::max());
+        if constexpr (std::is_unsigned_v<Whole>)
+            why += " from 0 to " + std::to_string(std::numeric_limits<Whole>::max());
         refuseText(what, text, why);
     }
 

@@ -2,8 +2,8 @@
 
 #include "analysis/calibration.h"
 #include "analysis/plan_csv.h"
-#include "cli/option_values.h"
 #include "catalogue/control_names.h"
+#include "cli/option_values.h"
 #include "panel/window_inputs.h"
 #include "support/fault.h"
 #include "support/numeric_text.h"
@@ -74,7 +74,8 @@ nlohmann::json planJson(const Plan& plan)
     json["costStreet"] = jsonNumber(plan.settings.costStreet);
     json["ownedShareStep"] = plan.settings.ownedShareStep;
     json["rows"] = nlohmann::json::array();
-    for (const PlanRow& row : plan.rows) json["rows"].push_back(figuresJson(row.ownedShare, row.minimalRate, row.figures));
+    for (const PlanRow& row : plan.rows)
+        json["rows"].push_back(figuresJson(row.ownedShare, row.minimalRate, row.figures));
     if (plan.cheapest)
         json["cheapest"] = {{"ownedShare", plan.cheapest->ownedShare},
                             {"rate", plan.cheapest->rate},
@@ -121,7 +122,8 @@ void printPlan(const Plan& plan, std::ostream& out)
         const std::string rate = row.minimalRate ? ratePercent(*row.minimalRate) : "none";
         if (row.figures)
             std::snprintf(line, sizeof line, "  %11s %12s %14s %16s %17s %14s\n", share.c_str(), rate.c_str(),
-                          twoDecimals(row.figures->streetTotal).c_str(), twoDecimals(row.figures->sterilisedOwned).c_str(),
+                          twoDecimals(row.figures->streetTotal).c_str(),
+                          twoDecimals(row.figures->sterilisedOwned).c_str(),
                           twoDecimals(row.figures->sterilisedStreet).c_str(), twoDecimals(row.figures->cost).c_str());
         else
             std::snprintf(line, sizeof line, "  %11s %12s   (the run at rate 100.0%% faults)\n", share.c_str(),
@@ -192,9 +194,10 @@ Plan planAtWindow(Form1& form, const PlanSettings& settings, const BatchRunner& 
     const std::string startText = form.text(control::txtStart);
     const ParsedNumber start = parseNumber(startText);
     if (start.status == ParseStatus::NotANumber)
-        return unmadePlan(settings, "the programme's start year " + quotedForMessage(startText, 40) + " is not a number");
-    const std::optional<std::int16_t> startYear =
-        start.status == ParseStatus::Ok ? nearestInteger16(start.value) : std::nullopt;
+        return unmadePlan(settings,
+                          "the programme's start year " + quotedForMessage(startText, 40) + " is not a number");
+    const std::optional<std::int16_t> startYear = start.status == ParseStatus::Ok ? nearestInteger16(start.value)
+                                                                                  : std::nullopt;
     if (!startYear)
         return unmadePlan(settings, "the programme's start year " + quotedForMessage(startText, 40) + " lies outside " +
                                         std::to_string(kFirstPlannableStart) + ".." + std::to_string(kLastYear));
@@ -215,38 +218,47 @@ GivenPlanSettings addPlanOptions(CLI::App& app, CliSession& session)
     auto options = std::make_shared<PlanOptions>();
     CLI::Option* plan =
         app.add_option_function<std::string>(
-               "--plan", readingValue(session, "--plan", [options](const OptionValue& value) {
-                   const auto [yearText, percentText] = value.split(':', "YEAR:PERCENT");
-                   const int year = value.whole<int>("the target year", yearText);
-                   const double percent = value.number("the target percent", percentText);
-                   setSettings(options->settings, value, [&](PlanSettings& settings) {
-                       settings.targetYear = year;
-                       settings.targetPercent = percent;
-                   });
-                   options->planned = true;
-               }),
+               "--plan",
+               readingValue(session, "--plan",
+                            [options](const OptionValue& value) {
+                                const auto [yearText, percentText] = value.split(':', "YEAR:PERCENT");
+                                const int year = value.whole<int>("the target year", yearText);
+                                const double percent = value.number("the target percent", percentText);
+                                setSettings(options->settings, value, [&](PlanSettings& settings) {
+                                    settings.targetYear = year;
+                                    settings.targetPercent = percent;
+                                });
+                                options->planned = true;
+                            }),
                "plan a programme: the street total in YEAR at most PERCENT % of the year before the programme "
                "starts; with --uncertainty, the chance of meeting it")
             ->type_name("YEAR:PERCENT");
     app.add_option_function<std::string>(
-           "--split-step", readingValue(session, "--split-step", [options](const OptionValue& value) {
-               const int step = value.whole<int>("the owned-share step", value.argument());
-               setSettings(options->settings, value, [&](PlanSettings& settings) { settings.ownedShareStep = step; });
-           }),
+           "--split-step",
+           readingValue(session, "--split-step",
+                        [options](const OptionValue& value) {
+                            const int step = value.whole<int>("the owned-share step", value.argument());
+                            setSettings(options->settings, value,
+                                        [&](PlanSettings& settings) { settings.ownedShareStep = step; });
+                        }),
            "the plan's owned shares 0, N, 2N, ..., 100 per cent (N divides 100; default 5)")
-        ->type_name("N")->needs(plan);
+        ->type_name("N")
+        ->needs(plan);
     app.add_option_function<std::string>(
-           "--cost", readingValue(session, "--cost", [options](const OptionValue& value) {
-               const auto [ownedText, streetText] = value.split(':', "OWNED:STREET");
-               const double owned = value.number("the owned cost", ownedText);
-               const double street = value.number("the street cost", streetText);
-               setSettings(options->settings, value, [&](PlanSettings& settings) {
-                   settings.costOwned = owned;
-                   settings.costStreet = street;
-               });
-           }),
+           "--cost",
+           readingValue(session, "--cost",
+                        [options](const OptionValue& value) {
+                            const auto [ownedText, streetText] = value.split(':', "OWNED:STREET");
+                            const double owned = value.number("the owned cost", ownedText);
+                            const double street = value.number("the street cost", streetText);
+                            setSettings(options->settings, value, [&](PlanSettings& settings) {
+                                settings.costOwned = owned;
+                                settings.costStreet = street;
+                            });
+                        }),
            "the cost of one owned and of one street sterilisation (default 1:1, a count of operations)")
-        ->type_name("OWNED:STREET")->needs(plan);
+        ->type_name("OWNED:STREET")
+        ->needs(plan);
     app.add_option_function<std::string>(
            "--plan-grid",
            [&session, options](const std::string& file) {
@@ -255,17 +267,21 @@ GivenPlanSettings addPlanOptions(CLI::App& app, CliSession& session)
                    [options, file](Form1& form) { return writeGrid(options->planFor(form), file); });
            },
            "write every cell of the plan's grid as CSV to FILE, or to standard output for -")
-        ->type_name("FILE")->needs(plan);
+        ->type_name("FILE")
+        ->needs(plan);
     app.add_option_function<std::string>(
            "--calibrate",
            readingValue(session, "--calibrate",
                         [&session, options](const OptionValue& value) { addCalibrateEvent(session, options, value); }),
            "event: set vscGainLoss so that the street total in YEAR (1951..2050) comes nearest to COUNT (above 0)")
-        ->type_name("YEAR:COUNT")->trigger_on_parse()->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+        ->type_name("YEAR:COUNT")
+        ->trigger_on_parse()
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
 
     session.sections.push_back({[options](Form1& form, nlohmann::json& state) {
                                     if (options->planned) state["plan"] = planJson(options->planFor(form));
-                                    if (options->calibration) state["calibration"] = calibrationJson(*options->calibration);
+                                    if (options->calibration)
+                                        state["calibration"] = calibrationJson(*options->calibration);
                                 },
                                 [options](Form1& form, std::ostream& out) {
                                     if (options->calibration) printCalibration(*options->calibration, out);

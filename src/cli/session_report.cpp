@@ -38,7 +38,10 @@ std::unique_ptr<QGuiApplication> guiApplication()
 
 }  // namespace
 
-bool reportsAvailable() { return true; }
+bool reportsAvailable()
+{
+    return true;
+}
 
 int writeSessionReport(Form1& form, const std::string& file, const std::optional<PlanSettings>& planSettings,
                        const std::vector<std::string>& compared, std::ostream& err)
@@ -58,8 +61,8 @@ int writeSessionReport(Form1& form, const std::string& file, const std::optional
     request.target = comparisonTarget(planSettings, run);
     request.plan = planAtWindow(run, request.target, BatchRunner());
     GatheredReport gathered = gatherReport(run, std::move(listed), request.target);
-    const render::ReportContent content =
-        render::reportContent(gathered.window, std::move(gathered.comparison), request);
+    const render::ReportContent content = render::reportContent(gathered.window, std::move(gathered.comparison),
+                                                                request);
     QString error;
     if (!render::writeReport(QString::fromStdString(file), content, error)) {
         err << "karnoth-cli: " << error.toStdString() << "\n";

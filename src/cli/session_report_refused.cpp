@@ -4,7 +4,10 @@
 
 namespace karnoth {
 
-bool reportsAvailable() { return false; }
+bool reportsAvailable()
+{
+    return false;
+}
 
 int writeSessionReport(Form1&, const std::string& file, const std::optional<PlanSettings>&,
                        const std::vector<std::string>&, std::ostream& err)

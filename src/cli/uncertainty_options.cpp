@@ -32,9 +32,15 @@ nlohmann::json orNull(const std::optional<T>& value, Convert convert)
     return value ? nlohmann::json(convert(*value)) : nlohmann::json(nullptr);
 }
 
-nlohmann::json textOrNull(const std::optional<std::string>& text) { return text ? nlohmann::json(*text) : nullptr; }
+nlohmann::json textOrNull(const std::optional<std::string>& text)
+{
+    return text ? nlohmann::json(*text) : nullptr;
+}
 
-std::string grouped(double value) { return formatGrouped(value, NumberLocale{}); }
+std::string grouped(double value)
+{
+    return formatGrouped(value, NumberLocale{});
+}
 
 std::string listOfVariedControls()
 {
@@ -187,7 +193,9 @@ nlohmann::json uncertaintyJson(const UncertaintyAnswer& answer)
             {"streetBreeders", bandsJson(result.streetBreeders)},
             {"extraSterilisations", bandsJson(result.extraSterilisations)},
             {"target", target},
-            {"fault", textOrNull(answer.fault ? answer.fault : result.valid == 0 ? result.firstFault : std::nullopt)}};
+            {"fault", textOrNull(answer.fault        ? answer.fault
+                                 : result.valid == 0 ? result.firstFault
+                                                     : std::nullopt)}};
 }
 
 void printUncertainty(const UncertaintyAnswer& answer, std::ostream& out)
@@ -215,8 +223,10 @@ void printUncertainty(const UncertaintyAnswer& answer, std::ostream& out)
     if (const auto& target = result.target) {
         out << "  target: street total in " << target->year << " at most "
             << formatPlain(target->percent, NumberLocale{}) << "% of the year before the start: ";
-        if (target->probability) out << "met by " << formatFixed(*target->probability * 100, NumberLocale{}) << "% of valid replicates\n";
-        else out << "no answer, " << target->fault.value_or("") << "\n";
+        if (target->probability)
+            out << "met by " << formatFixed(*target->probability * 100, NumberLocale{}) << "% of valid replicates\n";
+        else
+            out << "no answer, " << target->fault.value_or("") << "\n";
     }
 }
 
@@ -225,18 +235,22 @@ void printUncertainty(const UncertaintyAnswer& answer, std::ostream& out)
 void addSensitivityOptions(CLI::App& app, CliSession& session)
 {
     app.add_option_function<std::string>(
-           "--sensitivity", readingValue(session, "--sensitivity", [&session](const OptionValue& value) {
-               SensitivityRequest asked;
-               const auto parts = value.splitIfAny(':');
-               asked.year = value.whole<int>("YEAR", parts ? parts->first : value.argument());
-               if (parts) asked.deltaPercent = value.number("DELTA", parts->second);
-               if (std::optional<std::string> why = sensitivityProblem(asked)) value.refuse(*why);
-               session.sections.push_back(
-                   {[asked](Form1& form, nlohmann::json& state) {
-                        state["sensitivity"] = sensitivityJson(sensitivityAt(form, asked));
-                    },
-                    [asked](Form1& form, std::ostream& out) { printSensitivity(sensitivityAt(form, asked), out); }});
-           }),
+           "--sensitivity",
+           readingValue(session, "--sensitivity",
+                        [&session](const OptionValue& value) {
+                            SensitivityRequest asked;
+                            const auto parts = value.splitIfAny(':');
+                            asked.year = value.whole<int>("YEAR", parts ? parts->first : value.argument());
+                            if (parts) asked.deltaPercent = value.number("DELTA", parts->second);
+                            if (std::optional<std::string> why = sensitivityProblem(asked)) value.refuse(*why);
+                            session.sections.push_back({[asked](Form1& form, nlohmann::json& state) {
+                                                            state["sensitivity"] = sensitivityJson(
+                                                                sensitivityAt(form, asked));
+                                                        },
+                                                        [asked](Form1& form, std::ostream& out) {
+                                                            printSensitivity(sensitivityAt(form, asked), out);
+                                                        }});
+                        }),
            "the street total in YEAR with each input moved DELTA % (default 10) both ways")
         ->type_name("YEAR[:DELTA]");
 }
@@ -246,44 +260,57 @@ void addUncertaintyOptions(CLI::App& app, CliSession& session, GivenPlanSettings
     auto options = std::make_shared<UncertaintyOptions>();
     CLI::Option* uncertainty =
         app.add_option_function<std::string>(
-               "--uncertainty", readingValue(session, "--uncertainty", [&session, options](const OptionValue& value) {
-                   const long long count = value.whole<long long>("N", value.argument());
-                   // uncertaintyProblem refuses a count below 1; a negative one is refused as 0 is.
-                   options->request.replicates = count > 0 ? static_cast<std::size_t>(count) : 0;
-                   options->asked = true;
-                   session.sections.push_back(
-                       {[options](Form1& form, nlohmann::json& state) {
-                            state["uncertainty"] = uncertaintyJson(uncertaintyAt(form, options->request));
-                        },
-                        [options](Form1& form, std::ostream& out) {
-                            printUncertainty(uncertaintyAt(form, options->request), out);
-                        }});
-               }),
+               "--uncertainty",
+               readingValue(session, "--uncertainty",
+                            [&session, options](const OptionValue& value) {
+                                const long long count = value.whole<long long>("N", value.argument());
+                                // uncertaintyProblem refuses a count below 1; a negative one is refused as 0 is.
+                                options->request.replicates = count > 0 ? static_cast<std::size_t>(count) : 0;
+                                options->asked = true;
+                                session.sections.push_back(
+                                    {[options](Form1& form, nlohmann::json& state) {
+                                         state["uncertainty"] = uncertaintyJson(uncertaintyAt(form, options->request));
+                                     },
+                                     [options](Form1& form, std::ostream& out) {
+                                         printUncertainty(uncertaintyAt(form, options->request), out);
+                                     }});
+                            }),
                "N replicates (1 to 100000) of the projection from the window's inputs")
             ->type_name("N");
-    app.add_option_function<std::string>(
-           "--seed", readingValue(session, "--seed", [options](const OptionValue& value) {
-               options->request.seed = value.whole<std::uint64_t>("S", value.argument());
-           }),
-           "the random seed of --uncertainty (default 1)")
-        ->type_name("S")->needs(uncertainty);
-    app.add_option_function<std::string>(
-           "--vary", readingValue(session, "--vary", [options](const OptionValue& value) {
-               const auto [name, range] = value.assignment("NAME=LOW:HIGH");
-               const std::optional<InputField> field = variedFieldOf(name);
-               if (!field) value.refuse("NAME must be one of " + listOfVariedControls());
-               const auto [lowText, highText] = value.split(range, ':', "NAME=LOW:HIGH");
-               options->request.ranges.push_back({*field, value.number("LOW", lowText), value.number("HIGH", highText)});
-           }),
-           "a uniform range LOW..HIGH for input NAME (" + listOfVariedControls() + ") in --uncertainty; repeatable")
-        ->type_name("NAME=LOW:HIGH")->trigger_on_parse()->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+    app.add_option_function<std::string>("--seed",
+                                         readingValue(session, "--seed",
+                                                      [options](const OptionValue& value) {
+                                                          options->request.seed = value.whole<std::uint64_t>(
+                                                              "S", value.argument());
+                                                      }),
+                                         "the random seed of --uncertainty (default 1)")
+        ->type_name("S")
         ->needs(uncertainty);
     app.add_option_function<std::string>(
-           "--year-to-year", readingValue(session, "--year-to-year", [options](const OptionValue& value) {
-               options->request.chance.yearToYearSd = value.number("SD", value.argument());
-           }),
+           "--vary",
+           readingValue(session, "--vary",
+                        [options](const OptionValue& value) {
+                            const auto [name, range] = value.assignment("NAME=LOW:HIGH");
+                            const std::optional<InputField> field = variedFieldOf(name);
+                            if (!field) value.refuse("NAME must be one of " + listOfVariedControls());
+                            const auto [lowText, highText] = value.split(range, ':', "NAME=LOW:HIGH");
+                            options->request.ranges.push_back(
+                                {*field, value.number("LOW", lowText), value.number("HIGH", highText)});
+                        }),
+           "a uniform range LOW..HIGH for input NAME (" + listOfVariedControls() + ") in --uncertainty; repeatable")
+        ->type_name("NAME=LOW:HIGH")
+        ->trigger_on_parse()
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+        ->needs(uncertainty);
+    app.add_option_function<std::string>(
+           "--year-to-year",
+           readingValue(session, "--year-to-year",
+                        [options](const OptionValue& value) {
+                            options->request.chance.yearToYearSd = value.number("SD", value.argument());
+                        }),
            "yearly survival factors of mean 1 and standard deviation SD in --uncertainty (default 0: none)")
-        ->type_name("SD")->needs(uncertainty);
+        ->type_name("SD")
+        ->needs(uncertainty);
     app.add_flag_callback(
            "--whole-dogs", [options] { options->request.chance.wholeDogs = true; },
            "count whole dogs in --uncertainty: binomial survival and removals, Poisson pups")

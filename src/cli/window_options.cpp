@@ -1,9 +1,9 @@
 #include "cli/window_options.h"
 
 #include "app/yearly_csv.h"
+#include "catalogue/input_catalogue.h"
 #include "cli/option_values.h"
 #include "panel/report_texts.h"
-#include "catalogue/input_catalogue.h"
 
 #include <cstdio>
 #include <iostream>
@@ -66,35 +66,47 @@ void addWindowOptions(CLI::App& app, CliSession& session)
     app.add_option("--dir", session.directory, "the directory with karnoth.ini and killed.txt")
         ->check(CLI::ExistingDirectory);
     app.add_option_function<std::string>(
-           "--text", readingValue(session, "--text", [&session](const OptionValue& given) {
-               // Named copies, not a structured binding: lambdas capture them.
-               const auto assignment = given.assignment("NAME=TEXT");
-               const std::string name = assignment.first;
-               const std::string text = assignment.second;
-               session.events.push_back({[name](const Form1& form) { form.checkTyping(name); },
-                                         [name, text](Form1& form) { form.typeText(name, text); }});
-           }),
+           "--text",
+           readingValue(session, "--text",
+                        [&session](const OptionValue& given) {
+                            // Named copies, not a structured binding: lambdas capture them.
+                            const auto assignment = given.assignment("NAME=TEXT");
+                            const std::string name = assignment.first;
+                            const std::string text = assignment.second;
+                            session.events.push_back({[name](const Form1& form) { form.checkTyping(name); },
+                                                      [name, text](Form1& form) { form.typeText(name, text); }});
+                        }),
            "type TEXT into text box NAME (its change handler runs when the text differs)")
-        ->type_name("NAME=TEXT")->trigger_on_parse()->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+        ->type_name("NAME=TEXT")
+        ->trigger_on_parse()
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     app.add_option_function<std::string>(
-           "--value", readingValue(session, "--value", [&session](const OptionValue& given) {
-               const auto assignment = given.assignment("NAME=N");
-               const std::string name = assignment.first;
-               const int value = given.whole<int>("N", assignment.second);
-               const auto isCheckBox = [name](const Form1& form) {
-                   return form.control(name).row->kind == ControlKind::CheckBox;
-               };
-               session.events.push_back({[=](const Form1& form) {
-                                             if (isCheckBox(form)) form.checkCheckValue(name, value);
-                                             else form.checkScrollValue(name, value);
-                                         },
-                                         [=](Form1& form) {
-                                             if (isCheckBox(form)) form.setCheckValue(name, value);
-                                             else form.setScrollValue(name, value);
-                                         }});
-           }),
+           "--value",
+           readingValue(session, "--value",
+                        [&session](const OptionValue& given) {
+                            const auto assignment = given.assignment("NAME=N");
+                            const std::string name = assignment.first;
+                            const int value = given.whole<int>("N", assignment.second);
+                            const auto isCheckBox = [name](const Form1& form) {
+                                return form.control(name).row->kind == ControlKind::CheckBox;
+                            };
+                            session.events.push_back({[=](const Form1& form) {
+                                                          if (isCheckBox(form))
+                                                              form.checkCheckValue(name, value);
+                                                          else
+                                                              form.checkScrollValue(name, value);
+                                                      },
+                                                      [=](Form1& form) {
+                                                          if (isCheckBox(form))
+                                                              form.setCheckValue(name, value);
+                                                          else
+                                                              form.setScrollValue(name, value);
+                                                      }});
+                        }),
            "set scroll bar or check box NAME to N (outside a bar's range: exit 2)")
-        ->type_name("NAME=N")->trigger_on_parse()->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+        ->type_name("NAME=N")
+        ->trigger_on_parse()
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     app.add_option_function<std::string>(
            "--click",
            [&session](const std::string& name) {
@@ -102,12 +114,17 @@ void addWindowOptions(CLI::App& app, CliSession& session)
                    {[name](const Form1& form) { form.checkClick(name); }, [name](Form1& form) { form.click(name); }});
            },
            "press a button (cmdRun)")
-        ->type_name("cmdRun")->trigger_on_parse()->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+        ->type_name("cmdRun")
+        ->trigger_on_parse()
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     app.add_flag_callback(
            "--close",
-           [&session] { session.events.push_back({[](const Form1&) {}, [](Form1& form) { form.Form_Unload(); }}); },
+           [&session] {
+               session.events.push_back({[](const Form1&) {}, [](Form1& form) { form.Form_Unload(); }});
+           },
            "close the window: karnoth.ini is written")
-        ->trigger_on_parse()->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+        ->trigger_on_parse()
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     app.add_flag("--json", session.json, "print the window's state as one JSON object");
     app.add_option_function<std::string>(
            "--csv",
@@ -121,14 +138,16 @@ void addWindowOptions(CLI::App& app, CliSession& session)
                        return 1;
                    }
                    if (!form.lastSeries()) {
-                       std::cerr << "karnoth-cli: no run finished its projection, so there are no yearly series to write to "
-                                 << file << "\n";
+                       std::cerr
+                           << "karnoth-cli: no run finished its projection, so there are no yearly series to write to "
+                           << file << "\n";
                        return 1;
                    }
                    return writeOutput(file, yearlyCsv(*form.lastSeries()));
                });
            },
-           "write the last run's yearly series to FILE, or to standard output for -; refused (exit 1) when that run stopped")
+           "write the last run's yearly series to FILE, or to standard output for -; refused (exit 1) when that run "
+           "stopped")
         ->type_name("FILE");
     app.footer(controlsHelp());
 }

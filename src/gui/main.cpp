@@ -36,9 +36,9 @@ std::optional<QSize> parseSize(const QString& text)
 // Qt's own options, which QApplication takes from the command line: accepted here, not listed.
 void addQtOptions(QCommandLineParser& parser)
 {
-    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-                             "qwindowicon", "qwindowtitle", "style", "stylesheet", "geometry", "display", "session",
-                             "qmljsdebugger"}) {
+    for (const char* name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
+          "style", "stylesheet", "geometry", "display", "session", "qmljsdebugger"}) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
@@ -64,9 +64,9 @@ Options parseOptions(int argc, char** argv)
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
-        "Karnoth: plans a sterilisation programme for a town's dogs. Starts the window in the current "
-        "directory, where karnoth.ini and killed.txt are read and written."));
+    parser.setApplicationDescription(
+        QStringLiteral("Karnoth: plans a sterilisation programme for a town's dogs. Starts the window in the current "
+                       "directory, where karnoth.ini and killed.txt are read and written."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
@@ -88,7 +88,7 @@ Options parseOptions(int argc, char** argv)
         QCoreApplication::setApplicationName(QStringLiteral("karnoth"));
         QCoreApplication::setApplicationVersion(QStringLiteral(KARNOTH_VERSION));
         const QString text = helpAsked ? parser.helpText()
-                                                : QStringLiteral("karnoth %1\n").arg(QStringLiteral(KARNOTH_VERSION));
+                                       : QStringLiteral("karnoth %1\n").arg(QStringLiteral(KARNOTH_VERSION));
         std::fputs(qPrintable(text), stdout);
         std::exit(std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1);
     }
@@ -98,7 +98,8 @@ Options parseOptions(int argc, char** argv)
         const QString file = parser.value(screenshot);
         if (file.isEmpty()) refuse(QStringLiteral("--screenshot needs a file name"));
         if (!file.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
-            refuse(QStringLiteral("--screenshot writes PNG pictures: the file name must end in .png, not %1").arg(file));
+            refuse(
+                QStringLiteral("--screenshot writes PNG pictures: the file name must end in .png, not %1").arg(file));
         options.screenshot = file;
     }
     if (parser.isSet(size)) {
@@ -152,8 +153,7 @@ int main(int argc, char** argv)
 {
     const Options options = parseOptions(argc, argv);
     // A screenshot needs no display.
-    if (options.screenshot && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (options.screenshot && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("karnoth"));

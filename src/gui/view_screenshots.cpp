@@ -6,11 +6,11 @@
 // their results and writes DIR/karnoth-sensitivity.png and DIR/karnoth-uncertainty.png.
 
 #include "gui/analyses/analysis_view.h"
-#include "gui/widgets/drawing_export.h"
-#include "gui/window/form_window.h"
 #include "gui/analyses/range_inputs.h"
 #include "gui/analyses/sensitivity_view.h"
 #include "gui/analyses/uncertainty_view.h"
+#include "gui/widgets/drawing_export.h"
+#include "gui/window/form_window.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -27,8 +27,7 @@ float breedingYears(double S, double R, double L)
 
 float pupsFromBreedingYears(float breedingYears, double P, double Lit)
 {
-    constexpr const char* what =
-        "the pups per yearling, female pups per litter x prob. pregnant x breeding years";
+    constexpr const char* what = "the pups per yearling, female pups per litter x prob. pregnant x breeding years";
     return toSingle(checkedResult(Lit * checkedResult(P * breedingYears, what), what), what);
 }
 
@@ -45,8 +44,9 @@ void requireSomePups(float pupsPerYearling, std::string_view consequence)
 float firstYearSurvivalFor(float pupsPerYearling)
 {
     requireSomePups(pupsPerYearling, "the first-year survival 1 / (0.3 x pups per yearling)");
-    return toSingle(checkedDivide(1.0, kOwnedReplacementShare * pupsPerYearling, "the first-year survival of owned pups"),
-                    "the first-year survival of owned pups");
+    return toSingle(
+        checkedDivide(1.0, kOwnedReplacementShare * pupsPerYearling, "the first-year survival of owned pups"),
+        "the first-year survival of owned pups");
 }
 
 }  // namespace karnoth

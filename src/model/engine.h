@@ -14,12 +14,12 @@ namespace karnoth {
 
 class ModelOutcome {
 public:
-    ModelOutcome(ModelResult result) : value_(std::move(result)) {}
-    ModelOutcome(Fault fault) : value_(std::move(fault)) {}
+    ModelOutcome(ModelResult result) : value_(std::move(result)) { }
+    ModelOutcome(Fault fault) : value_(std::move(fault)) { }
 
     bool ok() const { return value_.index() == 0; }
     const ModelResult& result() const { return std::get<ModelResult>(value_); }  // only when ok()
-    const Fault& fault() const { return std::get<Fault>(value_); }               // only when !ok()
+    const Fault& fault() const { return std::get<Fault>(value_); }  // only when !ok()
 
 private:
     std::variant<ModelResult, Fault> value_;

@@ -16,9 +16,8 @@ namespace {
 constexpr const char* kOwned =
     "the owned equilibrium from first-year survival, % owned dogs sterilised and the 1-year old "
     "females abandoned per year";
-constexpr const char* kStreet =
-    "the street equilibrium from pups per yearling, juvenile survival and the 1-year old "
-    "females abandoned per year";
+constexpr const char* kStreet = "the street equilibrium from pups per yearling, juvenile survival and the 1-year old "
+                                "females abandoned per year";
 
 // `value` with the fewest significant digits (at least 3) that tell it apart from `other`.
 std::string distinguishable(double value, double other)
@@ -35,8 +34,7 @@ std::string distinguishable(double value, double other)
 void requireOwnedSteadyState(const PopulationState& s, double ownedSterilisedPercent)
 {
     const double unsterilisedPups = double(s.unsterilisedShare) * s.pupsPerYearling;
-    if (unsterilisedPups != 0.0 &&
-        s.firstYearSurvival - 1.0 / unsterilisedPups > 1e-6 * s.firstYearSurvival) [[likely]]
+    if (unsterilisedPups != 0.0 && s.firstYearSurvival - 1.0 / unsterilisedPups > 1e-6 * s.firstYearSurvival) [[likely]]
         return;
     const double limit = 100.0 * (1.0 - kOwnedReplacementShare);
     throw Fault(FaultKind::ImpossibleState,
@@ -49,8 +47,8 @@ void requireOwnedSteadyState(const PopulationState& s, double ownedSterilisedPer
 
 void setOwnedEquilibrium(PopulationState& s, double S, double G)
 {
-    const double ownedDenominator =
-        s.firstYearSurvival - checkedDivide(1.0, double(s.unsterilisedShare) * s.pupsPerYearling, kOwned);
+    const double ownedDenominator = s.firstYearSurvival -
+                                    checkedDivide(1.0, double(s.unsterilisedShare) * s.pupsPerYearling, kOwned);
     s.ownedFertile[0] = toSingle(checkedDivide(G, ownedDenominator, kOwned), kOwned);
     s.retainedYearlings = toSingle(checkedResult(double(s.firstYearSurvival) * s.ownedFertile[0] - G, kOwned), kOwned);
     s.ownedFertile[1] = toSingle(double(s.retainedYearlings) * s.unsterilisedShare, kOwned);

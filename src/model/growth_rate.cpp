@@ -47,7 +47,7 @@ ExcessAndSlope excessAndSlope(const GrowthCondition& c, double g)
 {
     const double q = c.S / g;
     const double early = std::pow(q, c.R - 1.0);  // q^(R-1)
-    const double late = std::pow(q, c.L);          // q^L
+    const double late = std::pow(q, c.L);  // q^L
     const double gap = 1.0 - q;
     const double B = (early - late) / gap;
     const double dBdq = (((c.R - 1.0) * early - c.L * late) / q * gap + (early - late)) / (gap * gap);
@@ -99,9 +99,8 @@ double growthRateFor(double S, double R, double L, double P, double Lit, float f
     // TOMS 748 (Alefeld, Potra and Shi) keeps the bracket, so it never leaves [1, 4] as Newton's
     // steps may. 44 bits ends it once the bracket is narrower than 2^-43, a relative 1.1e-13.
     std::uintmax_t iterations = 200;
-    const auto [low, high] = boost::math::tools::toms748_solve(excess, kLow, kHigh, atLow, atHigh,
-                                                               boost::math::tools::eps_tolerance<double>(44),
-                                                               iterations);
+    const auto [low, high] = boost::math::tools::toms748_solve(
+        excess, kLow, kHigh, atLow, atHigh, boost::math::tools::eps_tolerance<double>(44), iterations);
     return low + (high - low) / 2.0;
 }
 

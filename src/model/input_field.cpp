@@ -12,7 +12,7 @@ namespace {
 
 struct Range {
     double lowest;
-    double highest;        // infinity: no upper bound
+    double highest;  // infinity: no upper bound
     bool highestIncluded;  // adult survival stops short of 1
     const char* words;
 };
@@ -66,7 +66,10 @@ std::string shownValue(double value)
 
 }  // namespace
 
-std::string_view fieldCaption(InputField field) { return info(field).caption; }
+std::string_view fieldCaption(InputField field)
+{
+    return info(field).caption;
+}
 
 std::string_view fieldRangeWords(InputField field)
 {
@@ -80,8 +83,7 @@ void requireInRange(InputField field, double value)
     if (!about.range || inside(*about.range, value)) [[likely]]
         return;
     throw Fault(FaultKind::OutsideRange,
-                std::string(about.caption) + " " + shownValue(value) + " is outside its range: " +
-                    about.range->words,
+                std::string(about.caption) + " " + shownValue(value) + " is outside its range: " + about.range->words,
                 std::string(about.caption));
 }
 
@@ -91,8 +93,8 @@ void requireLastLitterNotBeforeFirst(double ageAtLastLitter, double ageAtFirstLi
         return;
     const std::string caption(fieldCaption(InputField::ageAtLastLitter));
     throw Fault(FaultKind::OutsideRange,
-                caption + " " + shownValue(ageAtLastLitter) + " is outside its range: not below the age at first litter (" +
-                    shownValue(ageAtFirstLitter) + ")",
+                caption + " " + shownValue(ageAtLastLitter) +
+                    " is outside its range: not below the age at first litter (" + shownValue(ageAtFirstLitter) + ")",
                 caption);
 }
 

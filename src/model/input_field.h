@@ -9,20 +9,20 @@
 namespace karnoth {
 
 enum class InputField {
-    adultSurvival,           // "adult survival", 0 <= S < 1
+    adultSurvival,  // "adult survival", 0 <= S < 1
     streetJuvenileSurvival,  // "juvenile survival", 0..1
-    ageAtFirstLitter,        // "age at first litter", >= 0
-    ageAtLastLitter,         // "age at last litter", >= 0 and not below the age at first litter
-    probPregnant,            // "prob. pregnant", 0..1
-    femalePupsPerLitter,     // "female pups per litter", >= 0
+    ageAtFirstLitter,  // "age at first litter", >= 0
+    ageAtLastLitter,  // "age at last litter", >= 0 and not below the age at first litter
+    probPregnant,  // "prob. pregnant", 0..1
+    femalePupsPerLitter,  // "female pups per litter", >= 0
     ownedSterilisedPercent,  // "% owned dogs sterilised", 0..100
-    firstYearMultiplier,     // "times in first year", >= 0
-    abandonedPerYear,        // "abandoned per year", >= 0
-    programmeRate,           // "sterilisation rate (tenths of a %)", 0..1000
-    ownedShare,              // "share aimed at owned dogs (%)", 0..100
-    programmeStart,          // "sterilising starts in"
-    cullFrom,                // "dogs killed from"
-    cullTo,                  // "dogs killed to"
+    firstYearMultiplier,  // "times in first year", >= 0
+    abandonedPerYear,  // "abandoned per year", >= 0
+    programmeRate,  // "sterilisation rate (tenths of a %)", 0..1000
+    ownedShare,  // "share aimed at owned dogs (%)", 0..100
+    programmeStart,  // "sterilising starts in"
+    cullFrom,  // "dogs killed from"
+    cullTo,  // "dogs killed to"
 };
 
 // The caption a message names the field by.
@@ -45,6 +45,9 @@ inline constexpr std::string_view kEarliestFirstLitterText = "1";
 
 // The age at first litter a run takes for `given`: the floor when it lies below it, else as given
 // (a value that is not a number stays one, for its range check to name).
-inline double ageAtFirstLitterTaken(double given) { return given < kEarliestFirstLitter ? kEarliestFirstLitter : given; }
+inline double ageAtFirstLitterTaken(double given)
+{
+    return given < kEarliestFirstLitter ? kEarliestFirstLitter : given;
+}
 
 }  // namespace karnoth

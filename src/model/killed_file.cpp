@@ -19,7 +19,10 @@ struct Field {
     int line;
 };
 
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\f' || c == '\v'; }
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\f' || c == '\v';
+}
 
 // Splits the text into fields: commas, blanks and line ends separate fields. A comma with no
 // field before it on its line (a leading comma, or two commas in a row) leaves an empty field,
@@ -70,7 +73,10 @@ bool parseWhole(std::string_view text, double& value)
 }
 
 // A field as a fault message quotes it: at most 30 characters.
-std::string shown(std::string_view text) { return quotedForMessage(text, 30); }
+std::string shown(std::string_view text)
+{
+    return quotedForMessage(text, 30);
+}
 
 }  // namespace
 
@@ -98,19 +104,18 @@ std::vector<KilledRecord> parseKilledRecordList(std::string_view text, std::stri
     const std::string file(fileName);
     for (std::size_t i = 0; i < fields.size(); i += 2) {
         const std::size_t record = i / 2 + 1;
-        const std::string where =
-            file + " record " + std::to_string(record) + " (line " + std::to_string(fields[i].line) + ")";
+        const std::string where = file + " record " + std::to_string(record) + " (line " +
+                                  std::to_string(fields[i].line) + ")";
         if (i + 1 >= fields.size())
-            throw Fault(FaultKind::File, where + ": the year " + shown(fields[i].text) +
-                                             " has no number of dogs killed after it");
+            throw Fault(FaultKind::File,
+                        where + ": the year " + shown(fields[i].text) + " has no number of dogs killed after it");
         double year = 0;
         double count = 0;
         if (!parseWhole(fields[i].text, year))
-            throw Fault(FaultKind::File, where + ": the year " + shown(fields[i].text) +
-                                             " is not a whole number");
+            throw Fault(FaultKind::File, where + ": the year " + shown(fields[i].text) + " is not a whole number");
         if (!parseWhole(fields[i + 1].text, count))
-            throw Fault(FaultKind::File, where + ": the number killed " + shown(fields[i + 1].text) +
-                                             " is not a whole number");
+            throw Fault(FaultKind::File,
+                        where + ": the number killed " + shown(fields[i + 1].text) + " is not a whole number");
         checkKilledRecord(year, count, where, shown(fields[i].text), shown(fields[i + 1].text));
         records.push_back({static_cast<int>(year), static_cast<float>(count)});
     }

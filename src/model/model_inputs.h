@@ -7,19 +7,19 @@
 namespace karnoth {
 
 struct ModelInputs {
-    double adultSurvival = 0.9;               // S, per year from age one; 0 <= S < 1
-    double streetJuvenileSurvival = 0.1;      // Sj, street pups' first year; 0..1
-    double ageAtFirstLitter = 1;              // R, years; >= 0
-    double ageAtLastLitter = 7;               // L, years; >= R, <= 10 once rounded
-    double probPregnant = 0.75;               // P, per breeding female and year; 0..1
-    double femalePupsPerLitter = 2;           // Lit; >= 0
-    double ownedSterilisedPercent = 50;       // Cs, per cent of owned yearlings; 0..100
-    double abandonedPerYear = 4000;           // G, owned yearlings a year; >= 0
-    double programmeRate = 252;               // H, tenths of a per cent a year; 0..1000
-    double ownedShare = 50;                   // T, per cent aimed at owned dogs; 0..100
-    int programmeStart = 2005;                // first year of the programme
-    double firstYearMultiplier = 1;           // Times, effort in that year; >= 0
-    int cullFrom = 1990;                      // culling years, inclusive
+    double adultSurvival = 0.9;  // S, per year from age one; 0 <= S < 1
+    double streetJuvenileSurvival = 0.1;  // Sj, street pups' first year; 0..1
+    double ageAtFirstLitter = 1;  // R, years; >= 0
+    double ageAtLastLitter = 7;  // L, years; >= R, <= 10 once rounded
+    double probPregnant = 0.75;  // P, per breeding female and year; 0..1
+    double femalePupsPerLitter = 2;  // Lit; >= 0
+    double ownedSterilisedPercent = 50;  // Cs, per cent of owned yearlings; 0..100
+    double abandonedPerYear = 4000;  // G, owned yearlings a year; >= 0
+    double programmeRate = 252;  // H, tenths of a per cent a year; 0..1000
+    double ownedShare = 50;  // T, per cent aimed at owned dogs; 0..100
+    int programmeStart = 2005;  // first year of the programme
+    double firstYearMultiplier = 1;  // Times, effort in that year; >= 0
+    int cullFrom = 1990;  // culling years, inclusive
     int cullTo = 2005;
     bool onlyYearlings = false;  // the street programme treats only 1-year-olds
 

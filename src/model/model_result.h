@@ -10,10 +10,10 @@ namespace karnoth {
 // The projection's record (series, the programme's owned and street sterilisations per year, its
 // first year, the 2005 share of abandoned dogs) and what the run found before it.
 struct ModelResult : ProjectionRecord {
-    float pupsPerYearling = 0;    // female pups over the breeding life of a female alive at one
+    float pupsPerYearling = 0;  // female pups over the breeding life of a female alive at one
     float firstYearSurvival = 0;  // of owned pups
-    double growthRate = 0;        // yearly factor of an owned population breeding freely
-    double doublingTime = 0;      // years, ln 2 / ln growthRate
+    double growthRate = 0;  // yearly factor of an owned population breeding freely
+    double doublingTime = 0;  // years, ln 2 / ln growthRate
     PopulationState equilibrium;  // the state the projection starts from in 1950
     double currentlySterilisedPerYear = 0;  // owned yearlings owners sterilise a year at equilibrium
 };

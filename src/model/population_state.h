@@ -9,8 +9,8 @@ namespace karnoth {
 inline constexpr int kOldestAge = 10;
 
 struct PopulationState {
-    std::array<float, kOldestAge + 1> ownedFertile{};   // [0] holds the female pups born this year
-    std::array<float, kOldestAge + 1> ownedSterile{};   // [1..10] used
+    std::array<float, kOldestAge + 1> ownedFertile{};  // [0] holds the female pups born this year
+    std::array<float, kOldestAge + 1> ownedSterile{};  // [1..10] used
     std::array<float, kOldestAge + 1> streetFertile{};  // [0] holds the newborn females
     std::array<float, kOldestAge + 1> streetSterile{};  // [1..10] used
     float unsterilisedShare = 0;  // 1 - Cs / 100

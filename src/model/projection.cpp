@@ -11,12 +11,12 @@ void requireBreedingAgesInTable(int firstBreedingAge, int lastBreedingAge)
 {
     if (firstBreedingAge > lastBreedingAge) return;  // an empty range reads no class
     if (firstBreedingAge < 0)
-        throw Fault(FaultKind::Subscript, "age at first litter " + std::to_string(firstBreedingAge) +
-                                              " lies below the youngest age class 0",
+        throw Fault(FaultKind::Subscript,
+                    "age at first litter " + std::to_string(firstBreedingAge) + " lies below the youngest age class 0",
                     "age at first litter");
     if (lastBreedingAge > kOldestAge)
-        throw Fault(FaultKind::Subscript, "age at last litter " + std::to_string(lastBreedingAge) +
-                                              " lies beyond the oldest age class 10",
+        throw Fault(FaultKind::Subscript,
+                    "age at last litter " + std::to_string(lastBreedingAge) + " lies beyond the oldest age class 10",
                     "age at last litter");
 }
 

@@ -11,19 +11,19 @@
 namespace karnoth {
 
 struct ProjectionSettings {
-    double adultSurvival = 0;           // S, per year
+    double adultSurvival = 0;  // S, per year
     double streetJuvenileSurvival = 0;  // Sj, street pups' first year
-    double probPregnant = 0;            // P
-    double femalePupsPerLitter = 0;     // Lit
-    double programmeRate = 0;           // H, tenths of a per cent per year
-    double ownedShare = 0;              // T, per cent of the programme aimed at owned dogs
+    double probPregnant = 0;  // P
+    double femalePupsPerLitter = 0;  // Lit
+    double programmeRate = 0;  // H, tenths of a per cent per year
+    double ownedShare = 0;  // T, per cent of the programme aimed at owned dogs
     int programmeStart = 0;
-    double firstYearMultiplier = 1;     // Times; used only in the start year
-    int cullFrom = 0;                   // culling years, inclusive
+    double firstYearMultiplier = 1;  // Times; used only in the start year
+    int cullFrom = 0;  // culling years, inclusive
     int cullTo = 0;
-    int firstBreedingAge = 0;           // R and L rounded (halves to even), within 0..10
+    int firstBreedingAge = 0;  // R and L rounded (halves to even), within 0..10
     int lastBreedingAge = 0;
-    bool onlyYearlings = false;         // the street programme treats only 1-year-olds
+    bool onlyYearlings = false;  // the street programme treats only 1-year-olds
 };
 
 // The programme's sterilisations in its start year (single precision): all, owned, street.
@@ -36,10 +36,10 @@ struct FirstYearNumbers {
 // What the projection fills as it goes; after a fault, what it had filled until then.
 struct ProjectionRecord {
     RunSeries series;
-    YearlySeries programmeOwned;   // the programme's owned sterilisations per year
+    YearlySeries programmeOwned;  // the programme's owned sterilisations per year
     YearlySeries programmeStreet;  // and its street sterilisations; the two add up to extraSterilisations
     std::optional<FirstYearNumbers> firstYear;  // set in the start year, when it lies in 1950..2050
-    float abandonedShare2005 = 0;               // abandoned yearlings / street yearlings in 2005
+    float abandonedShare2005 = 0;  // abandoned yearlings / street yearlings in 2005
 };
 
 // The breeding ages index the age classes 0..10: a Subscript fault when the age at first litter

@@ -6,10 +6,10 @@
 namespace karnoth {
 
 struct RunSeries {
-    YearlySeries streetTotal;          // street females aged 1 to 10, fertile and sterilised
-    YearlySeries streetBreeders;       // fertile street females of breeding age
+    YearlySeries streetTotal;  // street females aged 1 to 10, fertile and sterilised
+    YearlySeries streetBreeders;  // fertile street females of breeding age
     YearlySeries extraSterilisations;  // programme sterilisations, owned and street
-    YearlySeries ownedBreeders;        // fertile owned females of breeding age
+    YearlySeries ownedBreeders;  // fertile owned females of breeding age
 };
 
 }  // namespace karnoth

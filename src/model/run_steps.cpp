@@ -85,8 +85,8 @@ PreparedProjection prepareProjection(InputSource& in, RunObserver& observer, Mod
     state.firstYearSurvival = result.firstYearSurvival = firstYearSurvivalFor(state.pupsPerYearling);
     observer.firstYearSurvivalStored(state.firstYearSurvival);
 
-    result.growthRate =
-        growthRateFor(S, R, L, breeding.probPregnant, breeding.femalePupsPerLitter, state.firstYearSurvival);
+    result.growthRate = growthRateFor(S, R, L, breeding.probPregnant, breeding.femalePupsPerLitter,
+                                      state.firstYearSurvival);
     result.doublingTime = doublingTimeFor(result.growthRate);
     observer.growthRateFound(result);
 

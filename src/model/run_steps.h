@@ -27,14 +27,14 @@ class RunObserver {
 public:
     virtual ~RunObserver() = default;
     // pupsPerYearling is stored twice: the breeding years first, then the pups.
-    virtual void pupsPerYearlingStored(float) {}
-    virtual void firstYearSurvivalStored(float) {}
-    virtual void growthRateFound(const ModelResult&) {}  // growthRate and doublingTime are set
-    virtual void equilibriumSet(const ModelResult&) {}   // equilibrium and currentlySterilisedPerYear
+    virtual void pupsPerYearlingStored(float) { }
+    virtual void firstYearSurvivalStored(float) { }
+    virtual void growthRateFound(const ModelResult&) { }  // growthRate and doublingTime are set
+    virtual void equilibriumSet(const ModelResult&) { }  // equilibrium and currentlySterilisedPerYear
     // The start year lies in 1950..2050 and the projection got past its programme step; told also
     // when a later year faults.
-    virtual void programmeStarted(const FirstYearNumbers&, const ProjectionSettings&) {}
-    virtual void projectionFinished(const ModelResult&) {}
+    virtual void programmeStarted(const FirstYearNumbers&, const ProjectionSettings&) { }
+    virtual void projectionFinished(const ModelResult&) { }
 };
 
 // The field's number, checked against its range.
@@ -42,7 +42,7 @@ double checkedNumber(InputSource& in, InputField field);
 
 struct BreedingFigures {
     float pupsPerYearling = 0;
-    double probPregnant = 0;         // P
+    double probPregnant = 0;  // P
     double femalePupsPerLitter = 0;  // Lit
 };
 

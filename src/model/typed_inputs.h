@@ -9,7 +9,7 @@ namespace karnoth {
 
 class TypedInputs final : public InputSource {
 public:
-    TypedInputs(const ModelInputs& inputs, const YearlySeries& killedByYear) : in_(inputs), killed_(killedByYear) {}
+    TypedInputs(const ModelInputs& inputs, const YearlySeries& killedByYear) : in_(inputs), killed_(killedByYear) { }
 
     double number(InputField field) override;
     int year(InputField field) override { return static_cast<int>(number(field)); }

@@ -65,7 +65,7 @@ struct FastStores {
 
 // Thrown by the fast pass when a year ends with a value that is not finite or a step removed more
 // dogs than there are: the checked pass then finds the step and words the fault.
-struct NotFinite {};
+struct NotFinite { };
 
 // This year's survivals: adult, street pups' first year, owned pups' first year.
 struct YearSurvival {
@@ -172,8 +172,10 @@ bool allFinite(const std::array<T, N>& values)
 template <class Stores, class Count>
 float stored(Count value, const char* what)
 {
-    if constexpr (std::is_same_v<Count, float>) return value;
-    else return Stores::single(value, what);
+    if constexpr (std::is_same_v<Count, float>)
+        return value;
+    else
+        return Stores::single(value, what);
 }
 
 // A sum over the classes from..to, each addition counted as the policy counts.
@@ -185,7 +187,10 @@ Count sumClasses(const std::array<Count, N>& classes, int from, int to, const ch
     return sum;
 }
 
-inline std::string grouped(double value) { return formatGrouped(value, NumberLocale{}); }
+inline std::string grouped(double value)
+{
+    return formatGrouped(value, NumberLocale{});
+}
 
 // A count after a removal: below -0.5 the step removed more dogs than there are (between -0.5
 // and 0 is rounding and is kept). The fast pass leaves the wording to the checked pass.
@@ -194,8 +199,10 @@ void requireNotOverdrawn(double count, WhatWentWrong&& message)
 {
     if (count >= -0.5) [[likely]]
         return;
-    if constexpr (Stores::fast) throw NotFinite{};
-    else throw Fault(FaultKind::ImpossibleState, message());
+    if constexpr (Stores::fast)
+        throw NotFinite{};
+    else
+        throw Fault(FaultKind::ImpossibleState, message());
 }
 
 // Whether year Y does what the year before did, so that from the same state it gives the same.
@@ -227,9 +234,9 @@ struct Population {
 // This year's figures are the year before's.
 inline void repeatYearBefore(ProjectionRecord& record, int offset)
 {
-    for (YearlySeries* series : {&record.series.streetTotal, &record.series.streetBreeders,
-                                 &record.series.extraSterilisations, &record.series.ownedBreeders,
-                                 &record.programmeOwned, &record.programmeStreet})
+    for (YearlySeries* series :
+         {&record.series.streetTotal, &record.series.streetBreeders, &record.series.extraSterilisations,
+          &record.series.ownedBreeders, &record.programmeOwned, &record.programmeStreet})
         series->at1950Plus(offset) = series->at1950Plus(offset - 1);
 }
 
@@ -372,22 +379,21 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
             series.streetTotal.at1950Plus(offset) = stored<Stores>(total, kStreetStep);
             if (Y - 1 < kFirstYear)
                 throw Fault(FaultKind::Subscript,
-                            "culling in " + std::to_string(Y) + " needs the dogs killed in " +
-                                std::to_string(Y - 1) +
+                            "culling in " + std::to_string(Y) + " needs the dogs killed in " + std::to_string(Y - 1) +
                                 ", before the first year 1950: dogs killed from must be 1951 or later",
                             std::string(fieldCaption(InputField::cullFrom)));
             const double killed = killedByYear[Y - 1];
             if (total == 0 && !Counts::emptyStreetIsOutcome)
-                throw Fault(FaultKind::DivisionByZero,
-                            "no fertile street dogs are left to cull in " + std::to_string(Y) +
-                                ": the cull divides by a street total of 0");
+                throw Fault(FaultKind::DivisionByZero, "no fertile street dogs are left to cull in " +
+                                                           std::to_string(Y) +
+                                                           ": the cull divides by a street total of 0");
             if (total != 0) {
                 for (int a = 1; a <= kOldestAge; ++a) {
                     sf[a] = counts.afterCull(stores, sf[a], killed, total);
                     requireNotOverdrawn<Stores>(sf[a], [&] {
-                        return "in " + std::to_string(Y) + " the culling recorded for " + std::to_string(Y - 1) +
-                               " (" + grouped(killed) + ") removes more street females than there are (" +
-                               grouped(total) + ")";
+                        return "in " + std::to_string(Y) + " the culling recorded for " + std::to_string(Y - 1) + " (" +
+                               grouped(killed) + ") removes more street females than there are (" + grouped(total) +
+                               ")";
                     });
                 }
             }
@@ -409,8 +415,10 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
                 streetExtraThisYear = counts.add(stores, streetExtraThisYear, X, kStreetStep);
             }
             float& extra = series.extraSterilisations.at1950Plus(offset);
-            if constexpr (std::is_same_v<Count, float>) extra = Stores::add(extra, streetExtraThisYear, kStreetStep);
-            else extra = Stores::single(double(extra) + streetExtraThisYear, kStreetStep);
+            if constexpr (std::is_same_v<Count, float>)
+                extra = Stores::add(extra, streetExtraThisYear, kStreetStep);
+            else
+                extra = Stores::single(double(extra) + streetExtraThisYear, kStreetStep);
             record.programmeStreet.at1950Plus(offset) = stored<Stores>(streetExtraThisYear, kStreetStep);
             if (startYear)
                 record.firstYear = FirstYearNumbers{extra, stored<Stores>(firstYearOwnedExtra, kOwnedStep),
@@ -434,8 +442,10 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
             Count total = 0;
             for (int a = 1; a <= kOldestAge; ++a) {
                 const double sum = double(total) + (double(sf[a]) + ss[a]);
-                if constexpr (std::is_same_v<Count, float>) total = Stores::single(sum, kStreetStep);
-                else total = sum;
+                if constexpr (std::is_same_v<Count, float>)
+                    total = Stores::single(sum, kStreetStep);
+                else
+                    total = sum;
             }
             series.streetTotal.at1950Plus(offset) = stored<Stores>(total, kStreetStep);
         }
@@ -478,8 +488,7 @@ void projectFastThenChecked(PopulationState& state, const ProjectionSettings& se
         counts = fast;
         return;
     } catch (const NotFinite&) {
-    } catch (const Fault&) {
-    }
+    } catch (const Fault&) { }
     state = start;
     record = ProjectionRecord{};
     projectYears<CheckedStores>(state, settings, killedByYear, counts, record);

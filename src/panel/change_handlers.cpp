@@ -1,7 +1,7 @@
 #include "panel/change_handlers.h"
 
-#include "model/input_field.h"
 #include "catalogue/control_names.h"
+#include "model/input_field.h"
 #include "panel/indicators.h"
 #include "panel/run_button.h"
 #include "support/number_masks.h"

@@ -12,14 +12,14 @@
 namespace karnoth {
 
 void txtAdultSurv_Change(PanelControls& form);  // lifespans, then threshold
-void txtJuvSurv_Change(PanelControls& form);    // lifespans
-void txtRecruit_Change(PanelControls& form);    // below 1 becomes "1"; threshold
-void txtSenile_Change(PanelControls& form);     // threshold
+void txtJuvSurv_Change(PanelControls& form);  // lifespans
+void txtRecruit_Change(PanelControls& form);  // below 1 becomes "1"; threshold
+void txtSenile_Change(PanelControls& form);  // threshold
 void txtFecundity_Change(PanelControls& form);  // threshold
-void txtLitter_Change(PanelControls& form);     // threshold
+void txtLitter_Change(PanelControls& form);  // threshold
 void hscSterilise_Change(PanelControls& form);  // once ready: Label4 "25.2% sterilised per year", run
-void vscGainLoss_Change(PanelControls& form);   // once ready: run; then Label2 in any case
-void vscTarget_Change(PanelControls& form);     // once ready: run
+void vscGainLoss_Change(PanelControls& form);  // once ready: run; then Label2 in any case
+void vscTarget_Change(PanelControls& form);  // once ready: run
 
 // The text of the age at first litter after the floor txtRecruit_Change applies: "1" for a number
 // below 1, nullopt when the text stands as it is (also when it is no number: a run names that).

@@ -26,7 +26,10 @@ double FormInputs::number(InputField field)
     return textToDouble(form_.text(row.control), fieldCaption(field));
 }
 
-int FormInputs::year(InputField field) { return textToInteger16(form_.text(controlOf(field)), fieldCaption(field)); }
+int FormInputs::year(InputField field)
+{
+    return textToInteger16(form_.text(controlOf(field)), fieldCaption(field));
+}
 
 const YearlySeries& FormInputs::killedByYear()
 {
@@ -34,6 +37,9 @@ const YearlySeries& FormInputs::killedByYear()
     return *killedByYear_;
 }
 
-bool FormInputs::onlyYearlings() { return form_.isChecked(control::chkSterilise); }
+bool FormInputs::onlyYearlings()
+{
+    return form_.isChecked(control::chkSterilise);
+}
 
 }  // namespace karnoth

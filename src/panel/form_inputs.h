@@ -19,7 +19,7 @@ std::optional<std::string_view> controlNamedBy(std::string_view caption);
 
 class FormInputs final : public InputSource {
 public:
-    explicit FormInputs(PanelControls& form) : form_(form) {}
+    explicit FormInputs(PanelControls& form) : form_(form) { }
 
     double number(InputField field) override;
     int year(InputField field) override;

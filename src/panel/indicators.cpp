@@ -1,8 +1,8 @@
 #include "panel/indicators.h"
 
+#include "catalogue/control_names.h"
 #include "model/breeding.h"
 #include "model/lifespans.h"
-#include "catalogue/control_names.h"
 #include "panel/form_inputs.h"
 #include "support/checked_math.h"
 #include "support/number_masks.h"
@@ -13,7 +13,7 @@ namespace {
 // The threshold stores pupsPerYearling in the window as the run does.
 class PupsStore final : public RunObserver {
 public:
-    explicit PupsStore(PanelControls& form) : form_(form) {}
+    explicit PupsStore(PanelControls& form) : form_(form) { }
     void pupsPerYearlingStored(float value) override { form_.setPupsPerYearling(value); }
 
 private:

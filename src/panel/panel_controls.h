@@ -45,7 +45,7 @@ public:
     // far as reading every input, or nullptr when it stopped before.
     virtual void runInputsRead(const WindowInputs* read) { (void)read; }
     // A run has drawn its chart: everything it had to do succeeded.
-    virtual void runCompleted() {}
+    virtual void runCompleted() { }
 };
 
 }  // namespace karnoth

@@ -33,10 +33,9 @@ std::string summarySentence(float streetTotal2005, float streetTotal2000, float 
     const double percentOf2000 = checkedDivide(streetTotal2005 * 100.0, streetTotal2000,
                                                "the 2005 street population as a per cent of 2000");
     return "The simulation suggests " + formatGrouped(streetTotal2005) +
-           " females in the 2005 street population, of which " +
-           formatWholeOrEmpty(abandonedShare2005 * 100.0) + "% were surviving abandoned dogs" +
-           ", and that the year 2005 population was " + formatWholeOrEmpty(percentOf2000) +
-           "% of the year 2000 population";
+           " females in the 2005 street population, of which " + formatWholeOrEmpty(abandonedShare2005 * 100.0) +
+           "% were surviving abandoned dogs" + ", and that the year 2005 population was " +
+           formatWholeOrEmpty(percentOf2000) + "% of the year 2000 population";
 }
 
 std::string stoppedRunLine(std::string_view fault)

@@ -1,9 +1,9 @@
 #include "panel/run_button.h"
 
-#include "chart/plot_series.h"
 #include "catalogue/control_names.h"
-#include "panel/window_inputs.h"
+#include "chart/plot_series.h"
 #include "panel/report_texts.h"
+#include "panel/window_inputs.h"
 #include "support/checked_math.h"
 #include "support/fault.h"
 #include "support/number_masks.h"
@@ -16,7 +16,7 @@ namespace {
 // Writes what the run finds into the window as soon as it is known.
 class CaptionWriter final : public RunObserver {
 public:
-    explicit CaptionWriter(PanelControls& form) : form_(form) {}
+    explicit CaptionWriter(PanelControls& form) : form_(form) { }
 
     void pupsPerYearlingStored(float value) override { form_.setPupsPerYearling(value); }
     void firstYearSurvivalStored(float value) override { form_.setFirstYearSurvival(value); }
@@ -56,8 +56,8 @@ void cmdRun_Click(PanelControls& form)
     const WindowInputs read = inputs.read();
     form.runInputsRead(&read);
     RunSeries& series = run.series;
-    form.setCaption(control::Label3, summarySentence(series.streetTotal[2005], series.streetTotal[2000],
-                                                     run.abandonedShare2005));
+    form.setCaption(control::Label3,
+                    summarySentence(series.streetTotal[2005], series.streetTotal[2000], run.abandonedShare2005));
 
     Canvas& picPlot = form.picPlot();
     picPlot.Cls();
@@ -82,9 +82,9 @@ void toLogScale(RunSeries& series)
         for (const Named& s : charted) {
             float& v = s.values->at1950Plus(year - kFirstYear);
             if (!(double(v) + 1.0 > 0.0))
-                throw Fault(FaultKind::InvalidOperation,
-                            "log scale: " + std::string(s.name) + " in " + std::to_string(year) + " are " +
-                                formatPlain(v) + ", and ln(v + 1) needs a value above -1");
+                throw Fault(FaultKind::InvalidOperation, "log scale: " + std::string(s.name) + " in " +
+                                                             std::to_string(year) + " are " + formatPlain(v) +
+                                                             ", and ln(v + 1) needs a value above -1");
             v = toSingle(checkedLog(double(v) + 1.0, "the log scale"), "the log scale");
         }
     }

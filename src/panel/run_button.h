@@ -2,8 +2,8 @@
 // The Run button's action, also made at the end of start-up and by every scroll-bar change once
 // the window is ready.
 
-#include "model/run_series.h"
 #include "catalogue/control_names.h"
+#include "model/run_series.h"
 #include "panel/panel_controls.h"
 
 #include <array>

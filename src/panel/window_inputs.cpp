@@ -6,7 +6,7 @@
 
 namespace karnoth {
 
-RecordingInputs::RecordingInputs(PanelControls& form) : window_(form) {}
+RecordingInputs::RecordingInputs(PanelControls& form) : window_(form) { }
 
 double RecordingInputs::number(InputField field)
 {
@@ -30,7 +30,10 @@ const YearlySeries& RecordingInputs::killedByYear()
     return read_.killedByYear;
 }
 
-bool RecordingInputs::onlyYearlings() { return read_.inputs.onlyYearlings = window_.onlyYearlings(); }
+bool RecordingInputs::onlyYearlings()
+{
+    return read_.inputs.onlyYearlings = window_.onlyYearlings();
+}
 
 WindowInputs RecordingInputs::read() const
 {

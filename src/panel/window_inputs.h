@@ -10,7 +10,7 @@
 namespace karnoth {
 
 struct WindowInputs {
-    ModelInputs inputs;         // an input the run never needed keeps its default
+    ModelInputs inputs;  // an input the run never needed keeps its default
     YearlySeries killedByYear;  // from killed.txt, none when there is no file
 };
 

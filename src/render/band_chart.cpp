@@ -12,7 +12,10 @@
 namespace karnoth::render {
 namespace {
 
-QString translated(const char* text) { return QCoreApplication::translate("karnoth::render::Bands", text); }
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("karnoth::render::Bands", text);
+}
 
 constexpr double kPadding = 6.0;  // pixels around and between the parts
 constexpr double kTickLength = 4.0;
@@ -28,10 +31,22 @@ const QColor kNarrowColour(0xe8, 0x9a, 0x92);
 const QColor kGrid(0xe4, 0xe4, 0xe4);
 const QColor kTargetColour(0x50, 0x50, 0x50);
 
-QPen runPen() { return QPen(kRunColour, 2.0); }
-QPen medianPen() { return QPen(Qt::black, 2.0, Qt::DashLine); }
-QBrush wideBrush() { return QBrush(kWideHatch, Qt::FDiagPattern); }
-QBrush narrowBrush() { return QBrush(kNarrowColour); }
+QPen runPen()
+{
+    return QPen(kRunColour, 2.0);
+}
+QPen medianPen()
+{
+    return QPen(Qt::black, 2.0, Qt::DashLine);
+}
+QBrush wideBrush()
+{
+    return QBrush(kWideHatch, Qt::FDiagPattern);
+}
+QBrush narrowBrush()
+{
+    return QBrush(kNarrowColour);
+}
 
 double percentileAt(const SeriesBands& bands, std::size_t band, int year)
 {
@@ -55,8 +70,10 @@ QPainterPath yearlyPath(const BandChartLayout& layout, ValueOf valueOf)
     QPainterPath path;
     for (int year = kFirstYear; year <= kLastYear; ++year) {
         const QPointF point(layout.xOfYear(year), layout.yOf(valueOf(year)));
-        if (year == kFirstYear) path.moveTo(point);
-        else path.lineTo(point);
+        if (year == kFirstYear)
+            path.moveTo(point);
+        else
+            path.lineTo(point);
     }
     return path;
 }
@@ -119,7 +136,10 @@ double BandChartLayout::xOfYear(double year) const
     return plot.left() + (year - kFirstYear) / double(kLastYear - kFirstYear) * plot.width();
 }
 
-double BandChartLayout::yOf(double dogs) const { return plot.bottom() - axis.fraction(dogs) * plot.height(); }
+double BandChartLayout::yOf(double dogs) const
+{
+    return plot.bottom() - axis.fraction(dogs) * plot.height();
+}
 
 BandChartLayout layoutBandChart(const BandChart& chart, const QRectF& area, const QFont& font, QPaintDevice* device)
 {

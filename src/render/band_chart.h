@@ -28,18 +28,18 @@ class QPaintDevice;
 namespace karnoth::render {
 
 struct BandChart {
-    QString title;                     // the chart's first line
+    QString title;  // the chart's first line
     std::optional<SeriesBands> bands;  // the street total's percentiles; none draws `notice`
-    std::optional<YearlySeries> run;   // the window's own run's street total
-    std::optional<int> targetYear;     // 1950..2050
-    QString notice;                    // why there are no bands
+    std::optional<YearlySeries> run;  // the window's own run's street total
+    std::optional<int> targetYear;  // 1950..2050
+    QString notice;  // why there are no bands
 };
 
 struct BandChartLayout {
-    QRectF area;    // everything, pixels
+    QRectF area;  // everything, pixels
     QRectF title;
     QRectF legend;
-    QRectF plot;    // 1950 at its left edge, 2050 at its right; the axis from its bottom up
+    QRectF plot;  // 1950 at its left edge, 2050 at its right; the axis from its bottom up
     ValueAxis axis;
 
     double xOfYear(double year) const;

@@ -16,14 +16,23 @@
 namespace karnoth::render {
 namespace {
 
-QString translated(const char* text) { return QCoreApplication::translate("karnoth::render::Chart", text); }
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("karnoth::render::Chart", text);
+}
 
-QString grouped(double value) { return QString::fromStdString(formatGrouped(value)); }
-QString plain(double value) { return QString::fromStdString(formatPlain(value)); }
+QString grouped(double value)
+{
+    return QString::fromStdString(formatGrouped(value));
+}
+QString plain(double value)
+{
+    return QString::fromStdString(formatPlain(value));
+}
 
 constexpr std::array<Rgb, 3> kSeriesColours{kRed, kGreen, kBlue};
-constexpr double kPadding = 4.0;   // pixels inside a box
-constexpr double kSwatch = 14.0;   // a legend line's length in pixels
+constexpr double kPadding = 4.0;  // pixels inside a box
+constexpr double kSwatch = 14.0;  // a legend line's length in pixels
 const QColor kBoxBorder(0xa0, 0xa0, 0xa0);
 
 // Lines one under the other, each after a short line in its colour when it has one, drawn with the
@@ -102,7 +111,8 @@ void paintLegend(QPainter& painter, const QRectF& plot, const QFont& font, const
     // The red and blue captions sit in the top corners; a row keeps clear of them when it can.
     const bool oneRow = rowWidth <= plot.width() * 0.6;
     if (oneRow) {
-        QRectF box(plot.center().x() - rowWidth / 2.0, plot.top() + kPadding, rowWidth, metrics.height() + 2 * kPadding);
+        QRectF box(plot.center().x() - rowWidth / 2.0, plot.top() + kPadding, rowWidth,
+                   metrics.height() + 2 * kPadding);
         paintBox(painter, box);
         double x = box.left() + 2 * kPadding;
         for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -147,9 +157,15 @@ void paintReadout(QPainter& painter, const QRectF& plot, double x, const HoverRe
     painter.restore();
 }
 
-QString staleBannerText() { return translated("inputs changed \u2014 press Run"); }
+QString staleBannerText()
+{
+    return translated("inputs changed \u2014 press Run");
+}
 
-QString stoppedRunBannerText(const std::string& fault) { return QString::fromStdString(stoppedRunLine(fault)); }
+QString stoppedRunBannerText(const std::string& fault)
+{
+    return QString::fromStdString(stoppedRunLine(fault));
+}
 
 void paintStaleBanner(QPainter& painter, const QRectF& plot, const QFont& font, const QString& text)
 {

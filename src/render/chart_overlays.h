@@ -24,8 +24,8 @@ namespace karnoth::render {
 // The counts of one year of a run's series, in dogs (before any log transform).
 struct HoverReadout {
     int year = 0;
-    float streetTotal = 0;          // street females aged one and over (red)
-    float streetBreeders = 0;       // fertile street females of breeding age (green)
+    float streetTotal = 0;  // street females aged one and over (red)
+    float streetBreeders = 0;  // fertile street females of breeding age (green)
     float extraSterilisations = 0;  // the programme's sterilisations that year (blue)
 };
 

@@ -11,9 +11,9 @@
 namespace karnoth::render {
 namespace {
 
-constexpr double kPadding = 4.0;        // pixels inside a box and between entries
-constexpr double kSwatchWidth = 22.0;   // a legend swatch, pixels
-constexpr double kReadoutShare = 0.6;   // of the chart's width, the widest a readout line runs
+constexpr double kPadding = 4.0;  // pixels inside a box and between entries
+constexpr double kSwatchWidth = 22.0;  // a legend swatch, pixels
+constexpr double kReadoutShare = 0.6;  // of the chart's width, the widest a readout line runs
 const QColor kBoxBorder(0xa0, 0xa0, 0xa0);
 
 double entryWidth(const LegendEntry& entry, const QFontMetricsF& metrics)

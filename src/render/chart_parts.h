@@ -22,7 +22,7 @@ namespace karnoth::render {
 struct LegendEntry {
     QString text;
     QBrush fill = Qt::NoBrush;  // a small box filled so, outlined with `pen`, when set
-    QPen pen;                   // the line itself when there is no fill
+    QPen pen;  // the line itself when there is no fill
     QBrush ground = Qt::NoBrush;  // painted under `fill`, as a hatched area's light colour
 };
 

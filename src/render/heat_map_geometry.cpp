@@ -12,8 +12,7 @@ constexpr int kAllShares = 100;  // per cent
 
 HeatMapGeometry::HeatMapGeometry(const QRectF& plot, int ownedShareStep)
     : plot_(plot), step_(ownedShareStep > 0 && kAllShares % ownedShareStep == 0 ? ownedShareStep : 1)
-{
-}
+{ }
 
 double HeatMapGeometry::xOfRate(double rate) const
 {

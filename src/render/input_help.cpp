@@ -8,11 +8,20 @@
 namespace karnoth::render {
 namespace {
 
-QString translated(const char* text) { return QCoreApplication::translate("karnoth::render::InputHelp", text); }
-QString qtText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("karnoth::render::InputHelp", text);
+}
+QString qtText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // A text of the input catalogue, in the user's language.
-QString catalogueText(const char* text) { return QCoreApplication::translate(kInputTextContext, text); }
+QString catalogueText(const char* text)
+{
+    return QCoreApplication::translate(kInputTextContext, text);
+}
 
 // A bar's value as the user reads it: the rate in per cent (252 is "25.2"), another bar grouped.
 QString barValueText(const InputRow& input, int value)
@@ -23,7 +32,8 @@ QString barValueText(const InputRow& input, int value)
 QString rangeOf(const InputRow& input)
 {
     if (input.bar)
-        return translated("%1 to %2").arg(barValueText(input, input.bar->lowest), barValueText(input, input.bar->highest));
+        return translated("%1 to %2")
+            .arg(barValueText(input, input.bar->lowest), barValueText(input, input.bar->highest));
     if (input.conversion == Conversion::checkBox) return translated("on or off");
     const std::string_view words = input.field ? fieldRangeWords(*input.field) : std::string_view();
     if (!words.empty()) return qtText(words);

@@ -75,7 +75,10 @@ QPen hairline(const QColor& colour)
 
 }  // namespace
 
-QColor toQColor(Rgb colour) { return QColor(colour.red, colour.green, colour.blue); }
+QColor toQColor(Rgb colour)
+{
+    return QColor(colour.red, colour.green, colour.blue);
+}
 
 QPointF MainChartLayout::toPixels(double x, double y) const
 {
@@ -85,7 +88,10 @@ QPointF MainChartLayout::toPixels(double x, double y) const
     return QPointF(target.left() + x * sx, target.top() + y * sy);
 }
 
-double MainChartLayout::xOfYear(int year) const { return toPixels(YearAxis(scaleWidth).x(year), 0).x(); }
+double MainChartLayout::xOfYear(int year) const
+{
+    return toPixels(YearAxis(scaleWidth).x(year), 0).x();
+}
 
 std::optional<int> MainChartLayout::yearAt(double pixelX) const
 {
@@ -106,11 +112,10 @@ MainChartLayout layoutMainChart(const std::vector<DrawOp>& ops, const QRectF& pa
     std::set<std::pair<ChartPart::Kind, int>> ticked;  // kind and year
     std::set<int> labelledYears;
     std::map<int, int> lastCurveYear;  // by series
-    std::optional<int> gridSeries;     // the first series that labels its scale
+    std::optional<int> gridSeries;  // the first series that labels its scale
     const auto textOf = [&](const DrawOp& op) {
         return MainChartLayout::Text{op.part.series, QString::fromStdString(op.text),
-                                     layout.toPixels(op.x1, op.y1) + QPointF(0, metrics.ascent()),
-                                     toQColor(op.colour)};
+                                     layout.toPixels(op.x1, op.y1) + QPointF(0, metrics.ascent()), toQColor(op.colour)};
     };
     for (const DrawOp& op : ops) {
         if (op.kind == DrawOp::Kind::Cls) continue;
@@ -147,9 +152,7 @@ MainChartLayout layoutMainChart(const std::vector<DrawOp>& ops, const QRectF& pa
             if (part.series == *gridSeries) layout.gridYs.push_back(layout.toPixels(0, part.anchor).y());
             layout.seriesTexts.push_back(textOf(op));
             break;
-        case ChartPart::Kind::Caption:
-            layout.seriesTexts.push_back(textOf(op));
-            break;
+        case ChartPart::Kind::Caption: layout.seriesTexts.push_back(textOf(op)); break;
         case ChartPart::Kind::Unmarked:
             if (op.kind == DrawOp::Kind::Line)
                 layout.unmarkedLines.push_back({line, toQColor(op.colour)});

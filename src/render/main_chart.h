@@ -51,18 +51,18 @@ struct MainChartLayout {
         QColor colour;
     };
 
-    QRectF paper;   // filled and clipped to, pixels
+    QRectF paper;  // filled and clipped to, pixels
     QRectF target;  // where the canvas is stretched to: the paper less room for texts at the edges
-    double scaleWidth = 0;   // canvas units across the target
+    double scaleWidth = 0;  // canvas units across the target
     double scaleHeight = 0;  // canvas units down the target
-    std::vector<Curve> curves;         // in the order the series were plotted
-    std::vector<QLineF> ticks;         // one per year and kind, black
-    std::vector<Text> yearLabels;      // one per labelled year, centred on its tick
-    std::vector<Text> seriesTexts;     // value labels and captions, in the order drawn
-    std::vector<double> gridXs;        // the labelled years' ticks, pixels
-    std::vector<double> gridYs;        // the first labelled scale's values, pixels
-    std::vector<Line> unmarkedLines;   // drawn by no series
-    bool hasData = false;              // anything drawn since the last Cls
+    std::vector<Curve> curves;  // in the order the series were plotted
+    std::vector<QLineF> ticks;  // one per year and kind, black
+    std::vector<Text> yearLabels;  // one per labelled year, centred on its tick
+    std::vector<Text> seriesTexts;  // value labels and captions, in the order drawn
+    std::vector<double> gridXs;  // the labelled years' ticks, pixels
+    std::vector<double> gridYs;  // the first labelled scale's values, pixels
+    std::vector<Line> unmarkedLines;  // drawn by no series
+    bool hasData = false;  // anything drawn since the last Cls
 
     // A canvas point in pixels.
     QPointF toPixels(double x, double y) const;

@@ -23,7 +23,8 @@ QColor between(QRgb from, QRgb to, double fraction)
 
 }  // namespace
 
-PercentScale::PercentScale(double bandWidth, int bandCount) : bandWidth_(bandWidth), bandCount_(std::max(1, bandCount)) {}
+PercentScale::PercentScale(double bandWidth, int bandCount) : bandWidth_(bandWidth), bandCount_(std::max(1, bandCount))
+{ }
 
 int PercentScale::bandOf(double percent) const
 {

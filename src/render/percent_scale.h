@@ -19,7 +19,7 @@ public:
     PercentScale(double bandWidth, int bandCount);
 
     double bandWidth() const { return bandWidth_; }  // per cent
-    int bandCount() const { return bandCount_; }     // bands below upper(); band bandCount is the rest
+    int bandCount() const { return bandCount_; }  // bands below upper(); band bandCount is the rest
     double upper() const { return bandWidth_ * bandCount_; }
 
     // 0..bandCount(); a percentage below 0 falls in band 0.

@@ -16,16 +16,25 @@
 namespace karnoth::render {
 namespace {
 
-QString translated(const char* text) { return QCoreApplication::translate("karnoth::render::PlanHeatMap", text); }
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("karnoth::render::PlanHeatMap", text);
+}
 
-QString grouped(double value) { return QString::fromStdString(formatGrouped(value)); }
-QString plain(double value) { return QString::fromStdString(formatPlain(value)); }
+QString grouped(double value)
+{
+    return QString::fromStdString(formatGrouped(value));
+}
+QString plain(double value)
+{
+    return QString::fromStdString(formatPlain(value));
+}
 
-constexpr int kAllShares = 100;     // per cent
-constexpr double kPadding = 4.0;    // pixels around texts
-constexpr double kTick = 4.0;       // an axis tick's length in pixels
+constexpr int kAllShares = 100;  // per cent
+constexpr double kPadding = 4.0;  // pixels around texts
+constexpr double kTick = 4.0;  // an axis tick's length in pixels
 constexpr double kScaleBar = 14.0;  // the colour scale's width in pixels
-constexpr double kSwatch = 18.0;    // a key entry's sample in pixels
+constexpr double kSwatch = 18.0;  // a key entry's sample in pixels
 constexpr double kMarkRadius = 6.0;
 constexpr double kHatchSpacing = 5.0;  // pixels between the hatching's lines
 const QColor kAxis(0x40, 0x40, 0x40);
@@ -194,9 +203,9 @@ void paintAxes(QPainter& painter, const HeatMapLayout& layout, const QFontMetric
         painter.drawText(QPointF(x - width / 2, plot.bottom() + kTick + metrics.ascent()), label);
     }
     const QString rateTitle = translated("programme rate, % a year");
-    painter.drawText(QRectF(plot.left(), plot.bottom() + kTick + metrics.lineSpacing(), plot.width(),
-                            metrics.lineSpacing()),
-                     Qt::AlignHCenter | Qt::AlignTop, rateTitle);
+    painter.drawText(
+        QRectF(plot.left(), plot.bottom() + kTick + metrics.lineSpacing(), plot.width(), metrics.lineSpacing()),
+        Qt::AlignHCenter | Qt::AlignTop, rateTitle);
 
     for (int share = 0, spacing = shareTickSpacing(geometry.ownedShareStep()); share <= kAllShares; share += spacing) {
         const double y = geometry.yOfShare(share);
@@ -247,7 +256,8 @@ void paintScale(QPainter& painter, const HeatMapLayout& layout, const PercentSca
                      heading);
 
     // The target across the bar, as the contour is drawn over the map.
-    const double targetY = bar.bottom() - std::clamp(targetPercent / scale.bandWidth(), 0.0, double(bands)) * bandHeight;
+    const double targetY = bar.bottom() -
+                           std::clamp(targetPercent / scale.bandWidth(), 0.0, double(bands)) * bandHeight;
     paintContourLines(painter, {QLineF(bar.left() - kTick, targetY, bar.right(), targetY)});
 }
 
@@ -284,8 +294,9 @@ QString heatMapTitle(const Plan& plan)
 
 QStringList heatMapKeyEntries(const Plan& plan)
 {
-    return {translated("target: at most %1 % in %2").arg(plain(plan.settings.targetPercent)).arg(plan.settings.targetYear),
-            translated("the window's setting"), translated("cheapest programme"), translated("the run faults")};
+    return {
+        translated("target: at most %1 % in %2").arg(plain(plan.settings.targetPercent)).arg(plan.settings.targetYear),
+        translated("the window's setting"), translated("cheapest programme"), translated("the run faults")};
 }
 
 HeatMapLayout planHeatMapLayout(const QRectF& area, const Plan& plan, const QFont& font, QPaintDevice* device)
@@ -299,7 +310,8 @@ HeatMapLayout planHeatMapLayout(const QRectF& area, const Plan& plan, const QFon
     const double keyHeight = flow.rows * line + kPadding;
     const QRectF key(area.left(), area.bottom() - keyHeight, area.width(), keyHeight);
 
-    const double left = kPadding + line + kPadding + metrics.horizontalAdvance(QStringLiteral("100")) + kTick + kPadding;
+    const double left = kPadding + line + kPadding + metrics.horizontalAdvance(QStringLiteral("100")) + kTick +
+                        kPadding;
     const double right = 2 * kPadding + kScaleBar + kTick + kPadding + scaleLabelWidth(scale, metrics) + kPadding;
     const double bottom = kTick + 2 * line + kPadding;
     const double top = title.bottom() + line + kPadding;

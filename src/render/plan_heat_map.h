@@ -35,9 +35,9 @@ struct HeatMapMarks {
 // Where the parts of the heat map lie in the area it is painted in (pixels).
 struct HeatMapLayout {
     QRectF title;  // one line above the map
-    QRectF plot;   // the cells
+    QRectF plot;  // the cells
     QRectF scale;  // the colour scale's bar, right of the plot
-    QRectF key;    // the key under the axis titles
+    QRectF key;  // the key under the axis titles
     HeatMapGeometry geometry;
 };
 

@@ -25,10 +25,22 @@
 namespace karnoth::render {
 namespace {
 
-QString translated(const char* text) { return QCoreApplication::translate("karnoth::render::Report", text); }
-QString grouped(double value) { return QString::fromStdString(formatGrouped(value)); }
-QString plain(double value) { return QString::fromStdString(formatPlain(value)); }
-QString qtText(const std::string& text) { return QString::fromStdString(text); }
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("karnoth::render::Report", text);
+}
+QString grouped(double value)
+{
+    return QString::fromStdString(formatGrouped(value));
+}
+QString plain(double value)
+{
+    return QString::fromStdString(formatPlain(value));
+}
+QString qtText(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
 
 // The page is laid out in units of 1/96 inch, the screen's, so that the chart's legend and the
 // overlay keep the proportions they have in the window. The PDF stays vector graphics.
@@ -39,10 +51,13 @@ constexpr double kLeastChartHeightMm = 55;
 constexpr double kChartNoteMm = 12;  // the two lines under the chart
 constexpr double kOverlayMostHeightMm = 125;
 constexpr double kOverlayLeastHeightMm = 70;
-constexpr int kNotesLines = 3;        // the notes of a scenario, at most, before "…"
+constexpr int kNotesLines = 3;  // the notes of a scenario, at most, before "…"
 constexpr int kDifferencesLines = 2;  // how a scenario differs from the window, at most
 
-double mm(double millimetres) { return millimetres * kResolution / 25.4; }
+double mm(double millimetres)
+{
+    return millimetres * kResolution / 25.4;
+}
 
 QFont reportFont(double points, bool bold = false)
 {
@@ -93,7 +108,8 @@ QString fittedParagraph(const QString& text, double width, const QFont& font, QP
     // Leave room for the ellipsis on the last line.
     QString cut = text.left(end).trimmed();
     const QFontMetricsF metrics(font, device);
-    while (!cut.isEmpty() && metrics.horizontalAdvance(cut.section(QLatin1Char('\n'), -1) + QStringLiteral(" …")) > width)
+    while (!cut.isEmpty() &&
+           metrics.horizontalAdvance(cut.section(QLatin1Char('\n'), -1) + QStringLiteral(" …")) > width)
         cut.chop(1);
     return cut.trimmed() + QStringLiteral(" …");
 }
@@ -176,7 +192,8 @@ void paintScenarios(QPainter& painter, PageFlow& flow, const ReportContent& cont
         const auto indented = [&](const QString& text, const QFont& font, int lines) {
             const QString fitted = fittedParagraph(text, flow.width() - indent, font, painter.device(), lines);
             const QFontMetricsF metrics(font, painter.device());
-            const QRectF bound = metrics.boundingRect(QRectF(0, 0, flow.width() - indent, 1e6), Qt::TextWordWrap, fitted);
+            const QRectF bound = metrics.boundingRect(QRectF(0, 0, flow.width() - indent, 1e6), Qt::TextWordWrap,
+                                                      fitted);
             flow.keep(bound.height());
             painter.setFont(font);
             painter.drawText(QRectF(flow.left() + indent, flow.y(), flow.width() - indent, bound.height()),
@@ -215,8 +232,8 @@ void paintInputs(QPainter& painter, PageFlow& flow, const ReportContent& content
     table.headings = {translated("input"), translated("value"), translated("unit")};
     table.widths = {3, 1.6, 3.4};
     for (const ReportInput& input : content.inputs)
-        table.rows.push_back({input.atFault ? translated("%1 (at fault)").arg(input.caption) : input.caption, input.value,
-                              input.unit});
+        table.rows.push_back(
+            {input.atFault ? translated("%1 (at fault)").arg(input.caption) : input.caption, input.value, input.unit});
     const QFont font = reportFont(8.5);
     flow.keep(reportTableHeight(table, flow.width(), font, painter.device()));
     flow.advance(paintReportTable(painter, table, QPointF(flow.left(), flow.y()), flow.width(), font));
@@ -227,7 +244,8 @@ void paintMainChart(QPainter& painter, PageFlow& flow, const ReportContent& cont
     flow.heading(translated("Projection 1950 to 2050"));
     const QFont font = reportFont(7.5);
     if (!content.runFault.isEmpty()) {
-        flow.paragraph(translated("No chart: the run of these inputs stopped: %1").arg(content.runFault), reportFont(9));
+        flow.paragraph(translated("No chart: the run of these inputs stopped: %1").arg(content.runFault),
+                       reportFont(9));
         return;
     }
     if (content.chartOps.empty() || !(content.chartScaleWidth > 0) || !(content.chartScaleHeight > 0)) {
@@ -236,8 +254,10 @@ void paintMainChart(QPainter& painter, PageFlow& flow, const ReportContent& cont
     }
     // As high as its proportions give, at most kChartHeightMm; lower, down to kLeastChartHeightMm,
     // when that keeps it on this page with its note under it.
-    const double natural = std::min(mm(kChartHeightMm), flow.width() * content.chartScaleHeight / content.chartScaleWidth);
-    const double height = std::clamp(flow.room() - mm(kChartNoteMm), std::min(mm(kLeastChartHeightMm), natural), natural);
+    const double natural = std::min(mm(kChartHeightMm),
+                                    flow.width() * content.chartScaleHeight / content.chartScaleWidth);
+    const double height = std::clamp(flow.room() - mm(kChartNoteMm), std::min(mm(kLeastChartHeightMm), natural),
+                                     natural);
     flow.keep(height);
     const QRectF paper(flow.left(), flow.y(), flow.width(), height);
     const std::vector<QPen> pens = chartPens();
@@ -270,7 +290,10 @@ void paintHeatMap(QPainter& painter, PageFlow& flow, const Plan& plan, const std
     flow.advance(height + mm(1.5));
 }
 
-QString ratePercent(int rate) { return QStringLiteral("%1.%2 %").arg(rate / 10).arg(rate % 10); }
+QString ratePercent(int rate)
+{
+    return QStringLiteral("%1.%2 %").arg(rate / 10).arg(rate % 10);
+}
 
 void paintPlan(QPainter& painter, PageFlow& flow, const ReportContent& content)
 {
@@ -283,9 +306,12 @@ void paintPlan(QPainter& painter, PageFlow& flow, const ReportContent& content)
     for (const QString& line : planSummaryLines(plan)) flow.paragraph(line, reportFont(9), mm(0.8));
     if (plan.fault) return;
     ReportTable table;
-    table.headings = {translated("owned share"), translated("minimal rate"),
-                      translated("street total %1").arg(plan.settings.targetYear), translated("sterilised owned"),
-                      translated("sterilised street"), translated("cost")};
+    table.headings = {translated("owned share"),
+                      translated("minimal rate"),
+                      translated("street total %1").arg(plan.settings.targetYear),
+                      translated("sterilised owned"),
+                      translated("sterilised street"),
+                      translated("cost")};
     table.widths = {1, 1.2, 1.3, 1.3, 1.3, 1.3};
     table.rightAligned = {true, true, true, true, true, true};
     table.spanLoneSecondCell = true;
@@ -295,8 +321,7 @@ void paintPlan(QPainter& painter, PageFlow& flow, const ReportContent& content)
             table.rows.push_back({share, translated("none: the run at 100 % a year faults")});
             continue;
         }
-        const QString rate =
-            row.minimalRate ? ratePercent(*row.minimalRate) : translated("none (at 100 %)");
+        const QString rate = row.minimalRate ? ratePercent(*row.minimalRate) : translated("none (at 100 %)");
         table.rows.push_back({share, rate, grouped(row.figures->streetTotal), grouped(row.figures->sterilisedOwned),
                               grouped(row.figures->sterilisedStreet), grouped(row.figures->cost)});
     }
@@ -336,8 +361,8 @@ void paintComparison(QPainter& painter, PageFlow& flow, const ReportContent& con
     flow.advance(paintReportTable(painter, table, QPointF(flow.left(), flow.y()), flow.width(), font) + mm(1));
     if (marked) flow.paragraph(qtText(killedMarkNote()), reportFont(8), mm(1));
     if (content.overlay.size() < content.comparison.size())
-        flow.paragraph(translated("A scenario whose run faults, and any beyond the eighth, is not drawn."), reportFont(8),
-                       mm(1));
+        flow.paragraph(translated("A scenario whose run faults, and any beyond the eighth, is not drawn."),
+                       reportFont(8), mm(1));
 
     if (content.overlay.empty()) return;
     flow.keep(mm(kOverlayLeastHeightMm));
@@ -398,7 +423,8 @@ bool writeReport(const QString& path, const ReportContent& content, QString& err
     PageFlow flow(writer, painter);
 
     flow.paragraph(content.title, reportFont(17, true), mm(1));
-    flow.paragraph(translated("Made with Karnoth on %1.").arg(content.date.toString(Qt::ISODate)), reportFont(9), mm(2));
+    flow.paragraph(translated("Made with Karnoth on %1.").arg(content.date.toString(Qt::ISODate)), reportFont(9),
+                   mm(2));
     paintScenarios(painter, flow, content);
     paintSentences(flow, content);
     paintInputs(painter, flow, content);

@@ -41,7 +41,7 @@ struct ReportContent {
     QString title;
     QDate date;
     std::vector<ReportScenario> scenarios;  // every listed scenario, in order
-    std::vector<ReportInput> inputs;        // the window's, in the help's order
+    std::vector<ReportInput> inputs;  // the window's, in the help's order
     // The fault that stopped the run of the window's inputs; empty when the run drew its chart, and
     // then the sentences and the chart are that run's.
     QString runFault;

@@ -10,7 +10,10 @@
 namespace karnoth::render {
 namespace {
 
-QString translated(const char* text) { return QCoreApplication::translate("karnoth::render::Report", text); }
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("karnoth::render::Report", text);
+}
 
 // "caption: value" as the user reads the value ("adult survival: 0.85").
 QString captionAndValue(std::string_view name, const std::string& text, int value)
@@ -47,14 +50,17 @@ ReportContent reportContent(const ReportedWindow& window, std::vector<Comparison
                                           [](const ReportedScenario& s) { return s.window; });
     ReportContent content;
     content.title = translated("Karnoth report: %1")
-                        .arg(QString::fromStdString(windowEntry == window.scenarios.end() ? "current" : windowEntry->name));
+                        .arg(QString::fromStdString(windowEntry == window.scenarios.end() ? "current"
+                                                                                          : windowEntry->name));
     content.date = request.date;
     for (const ReportedScenario& entry : window.scenarios) {
-        ReportScenario scenario{QString::fromStdString(entry.name), QString::fromStdString(entry.notes), {}, entry.window};
+        ReportScenario scenario{
+            QString::fromStdString(entry.name), QString::fromStdString(entry.notes), {}, entry.window};
         if (entry.stored) {
             const QString differences = inputDifferences(entry.differences);
-            scenario.differences = differences.isEmpty() ? translated("The same inputs as the window.")
-                                                         : translated("Differs from the window in: %1.").arg(differences);
+            scenario.differences = differences.isEmpty()
+                                       ? translated("The same inputs as the window.")
+                                       : translated("Differs from the window in: %1.").arg(differences);
         } else if (!entry.window) {
             scenario.differences = QString::fromStdString(entry.fault);
         }

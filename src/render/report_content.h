@@ -17,7 +17,7 @@
 namespace karnoth::render {
 
 struct ReportRequest {
-    PlanSettings target;       // the planner's target and costs in force
+    PlanSettings target;  // the planner's target and costs in force
     std::optional<Plan> plan;  // the planner's table for the window's inputs, made beforehand
     OverlayCompanion companion = OverlayCompanion::Breeders;
     QDate date = QDate::currentDate();

@@ -17,8 +17,8 @@ namespace karnoth::render {
 struct ReportTable {
     QStringList headings;
     std::vector<QStringList> rows;  // each as many cells as headings; fewer are left empty
-    std::vector<double> widths;     // the columns' shares of the width, any positive numbers
-    std::vector<bool> rightAligned; // per column; numbers read best aligned right (default left)
+    std::vector<double> widths;  // the columns' shares of the width, any positive numbers
+    std::vector<bool> rightAligned;  // per column; numbers read best aligned right (default left)
     // A row whose first cell is followed by a single non-empty second cell and empty others (a
     // fault in a table of figures) spans that cell over the rest of the row.
     bool spanLoneSecondCell = false;

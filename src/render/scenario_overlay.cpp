@@ -16,8 +16,14 @@
 namespace karnoth::render {
 namespace {
 
-QString translated(const char* text) { return QCoreApplication::translate("karnoth::render::Overlay", text); }
-QString grouped(double value) { return QString::fromStdString(formatGrouped(value)); }
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("karnoth::render::Overlay", text);
+}
+QString grouped(double value)
+{
+    return QString::fromStdString(formatGrouped(value));
+}
 
 // Colours that stay apart for the colour-blind (Okabe and Ito's), and on grey paper by their
 // dashes and markers.
@@ -65,8 +71,7 @@ double largestOn(const std::vector<OverlayLine>& lines, bool right, OverlayCompa
     return largest;
 }
 
-double legendEntryWidth(const std::vector<OverlayLine>& lines, const QFontMetricsF& metrics, double unit,
-                        double most)
+double legendEntryWidth(const std::vector<OverlayLine>& lines, const QFontMetricsF& metrics, double unit, double most)
 {
     double name = 0;
     for (const OverlayLine& line : lines) name = std::max(name, metrics.horizontalAdvance(line.name));
@@ -86,7 +91,8 @@ void paintMarker(QPainter& painter, QPointF at, MarkerShape shape, double radius
         painter.drawPolygon(QPolygonF({at + QPointF(0, r), at + QPointF(r, -r * 0.8), at + QPointF(-r, -r * 0.8)}));
         break;
     case MarkerShape::Diamond:
-        painter.drawPolygon(QPolygonF({at + QPointF(0, -r), at + QPointF(r, 0), at + QPointF(0, r), at + QPointF(-r, 0)}));
+        painter.drawPolygon(
+            QPolygonF({at + QPointF(0, -r), at + QPointF(r, 0), at + QPointF(0, r), at + QPointF(-r, 0)}));
         break;
     case MarkerShape::Cross:
         painter.drawLine(at + QPointF(-r, -r), at + QPointF(r, r));
@@ -125,8 +131,10 @@ QPainterPath seriesPath(const OverlayLayout& layout, const YearlySeries& series,
             continue;
         }
         const QPointF at(layout.xOf(year), right ? layout.yOfRight(value) : layout.yOf(value));
-        if (drawing) path.lineTo(at);
-        else path.moveTo(at);
+        if (drawing)
+            path.lineTo(at);
+        else
+            path.moveTo(at);
         drawing = true;
     }
     return path;
@@ -157,10 +165,12 @@ void paintAxes(QPainter& painter, const OverlayLayout& layout, const QFontMetric
     }
     const double pad = metrics.averageCharWidth() * 0.6;
     for (int tick = 0; tick <= kTickCount; ++tick) {
-        const double y = plot.bottom() - plot.height() * tick / kTickCount + metrics.ascent() / 2 - metrics.descent() / 2;
+        const double y = plot.bottom() - plot.height() * tick / kTickCount + metrics.ascent() / 2 -
+                         metrics.descent() / 2;
         const QString left = grouped(layout.top * tick / kTickCount);
         painter.drawText(QPointF(plot.left() - pad - metrics.horizontalAdvance(left), y), left);
-        if (layout.rightTop > 0) painter.drawText(QPointF(plot.right() + pad, y), grouped(layout.rightTop * tick / kTickCount));
+        if (layout.rightTop > 0)
+            painter.drawText(QPointF(plot.right() + pad, y), grouped(layout.rightTop * tick / kTickCount));
     }
 }
 
@@ -179,8 +189,8 @@ void paintLegend(QPainter& painter, const OverlayLayout& layout, const std::vect
                            layout.unit);
         painter.setPen(Qt::black);
         const double textLeft = left + swatch + metrics.averageCharWidth();
-        const QString name =
-            metrics.elidedText(lines[i].name, Qt::ElideRight, columnWidth - (textLeft - left) - metrics.averageCharWidth());
+        const QString name = metrics.elidedText(lines[i].name, Qt::ElideRight,
+                                                columnWidth - (textLeft - left) - metrics.averageCharWidth());
         painter.drawText(QPointF(textLeft, top + metrics.ascent()), name);
     }
     const int rows = (static_cast<int>(lines.size()) + layout.legendColumns - 1) / layout.legendColumns;
@@ -208,7 +218,10 @@ double OverlayLayout::xOf(double year) const
     return plot.left() + (year - kFirstYear) * plot.width() / (kLastYear - kFirstYear);
 }
 
-double OverlayLayout::yOf(double count) const { return plot.bottom() - count / top * plot.height(); }
+double OverlayLayout::yOf(double count) const
+{
+    return plot.bottom() - count / top * plot.height();
+}
 
 double OverlayLayout::yOfRight(double count) const
 {
@@ -240,13 +253,14 @@ OverlayLayout overlayLayout(const QRectF& area, const std::vector<OverlayLine>& 
     layout.area = area;
     layout.unit = metrics.height() / 12.0;
     layout.top = niceAxisTop(largestOn(lines, false, companion));
-    layout.rightTop = companion == OverlayCompanion::Sterilisations ? niceAxisTop(largestOn(lines, true, companion)) : 0;
+    layout.rightTop = companion == OverlayCompanion::Sterilisations ? niceAxisTop(largestOn(lines, true, companion))
+                                                                    : 0;
 
     // The legend: as many columns as its widest entry allows, then a line of what the lines show.
     const double entry = legendEntryWidth(lines, metrics, layout.unit, area.width());
-    layout.legendColumns =
-        std::clamp(static_cast<int>(area.width() / std::max(entry + 2 * metrics.averageCharWidth(), 1.0)), 1,
-                   std::max<int>(1, static_cast<int>(lines.size())));
+    layout.legendColumns = std::clamp(
+        static_cast<int>(area.width() / std::max(entry + 2 * metrics.averageCharWidth(), 1.0)), 1,
+        std::max<int>(1, static_cast<int>(lines.size())));
     const int rows = (static_cast<int>(lines.size()) + layout.legendColumns - 1) / layout.legendColumns;
     const double captionHeight =
         metrics.boundingRect(QRectF(0, 0, area.width(), 1e6), Qt::TextWordWrap, overlayCaption(companion)).height();
@@ -283,14 +297,16 @@ void paintOverlay(QPainter& painter, const OverlayLayout& layout, const std::vec
         if (companion != OverlayCompanion::None) {
             const bool right = companion == OverlayCompanion::Sterilisations;
             painter.setPen(overlayPen(style, kThin * layout.unit));
-            painter.drawPath(seriesPath(layout, right ? line.series.extraSterilisations : line.series.streetBreeders, right));
+            painter.drawPath(
+                seriesPath(layout, right ? line.series.extraSterilisations : line.series.streetBreeders, right));
         }
         painter.setPen(overlayPen(style, kThick * layout.unit));
         painter.drawPath(seriesPath(layout, line.series.streetTotal, false));
         // Markers on the street total every ten years, offset by the style's index.
         for (int year = kFirstYear + line.style % 10; year <= kLastYear; year += 10) {
             const double value = line.series.streetTotal[year];
-            if (std::isfinite(value)) paintStyleMarker(painter, QPointF(layout.xOf(year), layout.yOf(value)), style, layout.unit);
+            if (std::isfinite(value))
+                paintStyleMarker(painter, QPointF(layout.xOf(year), layout.yOf(value)), style, layout.unit);
         }
     }
     painter.restore();
@@ -313,8 +329,8 @@ QStringList overlayReadoutLines(int year, const std::vector<OverlayLine>& lines,
     return text;
 }
 
-void paintOverlayReadout(QPainter& painter, const OverlayLayout& layout, int year, const std::vector<OverlayLine>& lines,
-                         OverlayCompanion companion, const QFont& font)
+void paintOverlayReadout(QPainter& painter, const OverlayLayout& layout, int year,
+                         const std::vector<OverlayLine>& lines, OverlayCompanion companion, const QFont& font)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -382,7 +398,8 @@ std::vector<OverlayLine> overlayLines(const std::vector<ComparisonRow>& rows)
     std::vector<OverlayLine> lines;
     for (std::size_t i = 0; i < rows.size() && i < static_cast<std::size_t>(kOverlayStyleCount); ++i)
         if (rows[i].comparison.run)
-            lines.push_back({QString::fromStdString(rows[i].name), rows[i].comparison.run->series, static_cast<int>(i)});
+            lines.push_back(
+                {QString::fromStdString(rows[i].name), rows[i].comparison.run->series, static_cast<int>(i)});
     return lines;
 }
 

@@ -51,12 +51,12 @@ struct OverlayLine {
 // Where the axes lie in an area and what they span. Computed by overlayLayout; every drawing and
 // the hover readout use the same.
 struct OverlayLayout {
-    QRectF area;        // everything: axes, labels, legend (pixels)
-    QRectF plot;        // the axes' box (pixels)
-    double top = 1;     // dogs at the top of the left axis
+    QRectF area;  // everything: axes, labels, legend (pixels)
+    QRectF plot;  // the axes' box (pixels)
+    double top = 1;  // dogs at the top of the left axis
     double rightTop = 0;  // sterilisations at the top of the right axis; 0: no right axis
-    double unit = 1;    // pixels of one line-width unit, from the font's size on the device
-    QRectF legend;      // the legend under the axes (pixels)
+    double unit = 1;  // pixels of one line-width unit, from the font's size on the device
+    QRectF legend;  // the legend under the axes (pixels)
     int legendColumns = 1;
 
     // Pixel x of a year; pixel y of a count on the left and the right scale.
@@ -85,8 +85,8 @@ void paintOverlay(QPainter& painter, const OverlayLayout& layout, const std::vec
 QStringList overlayReadoutLines(int year, const std::vector<OverlayLine>& lines, OverlayCompanion companion);
 
 // A cursor line at the year and, beside it, a box with the readout, each line after its style.
-void paintOverlayReadout(QPainter& painter, const OverlayLayout& layout, int year, const std::vector<OverlayLine>& lines,
-                         OverlayCompanion companion, const QFont& font);
+void paintOverlayReadout(QPainter& painter, const OverlayLayout& layout, int year,
+                         const std::vector<OverlayLine>& lines, OverlayCompanion companion, const QFont& font);
 
 // What the thick and thin lines show, in words, for the legend's last line.
 QString overlayCaption(OverlayCompanion companion);

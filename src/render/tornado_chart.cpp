@@ -13,25 +13,40 @@
 namespace karnoth::render {
 namespace {
 
-QString translated(const char* text) { return QCoreApplication::translate("karnoth::render::Tornado", text); }
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("karnoth::render::Tornado", text);
+}
 
-constexpr double kPadding = 6.0;          // pixels around and between the parts
+constexpr double kPadding = 6.0;  // pixels around and between the parts
 constexpr double kTickLength = 4.0;
 constexpr double kMostCaptionShare = 0.4;  // of the width, the widest the captions' column gets
-constexpr double kBarShare = 0.6;          // of a row's height, the bar's
+constexpr double kBarShare = 0.6;  // of a row's height, the bar's
 
 const QColor kLoweredColour(0x1f, 0x5f, 0xa8);  // hatched
-const QColor kRaisedColour(0xe0, 0x8a, 0x2a);   // solid
+const QColor kRaisedColour(0xe0, 0x8a, 0x2a);  // solid
 const QColor kOutline(0x30, 0x30, 0x30);
 const QColor kGrid(0xe4, 0xe4, 0xe4);
 const QColor kHighlight(0xee, 0xf2, 0xf8);
 const QColor kFaultText(0x9a, 0x10, 0x10);
 
-QBrush loweredBrush() { return QBrush(kLoweredColour, Qt::BDiagPattern); }
-QBrush raisedBrush() { return QBrush(kRaisedColour); }
-QPen outcomePen() { return QPen(Qt::black, 2.0); }
+QBrush loweredBrush()
+{
+    return QBrush(kLoweredColour, Qt::BDiagPattern);
+}
+QBrush raisedBrush()
+{
+    return QBrush(kRaisedColour);
+}
+QPen outcomePen()
+{
+    return QPen(Qt::black, 2.0);
+}
 
-QString inputText(double value) { return QString::number(value, 'g', 6); }
+QString inputText(double value)
+{
+    return QString::number(value, 'g', 6);
+}
 QString captionOf(const SensitivityRow& row)
 {
     const std::string_view caption = fieldCaption(row.field);
@@ -64,7 +79,10 @@ std::pair<double, double> spanOf(const SensitivityResult& result)
     return {lowest, highest};
 }
 
-bool hasTable(const SensitivityResult& result) { return !result.fault && result.outcome.has_value(); }
+bool hasTable(const SensitivityResult& result)
+{
+    return !result.fault && result.outcome.has_value();
+}
 
 QString axisTitle(const SensitivityResult& result)
 {
@@ -166,14 +184,19 @@ void paintRowBars(QPainter& painter, const TornadoLayout& layout, const QRectF& 
     const double roomLeft = usedLeft - layout.plot.left();
     painter.setPen(kFaultText);
     const double y = row.center().y() - italicMetrics.height() / 2 + italicMetrics.ascent();
-    if (roomRight >= roomLeft) painter.drawText(QPointF(usedRight + kPadding, y), words);
-    else painter.drawText(QPointF(usedLeft - kPadding - width, y), words);
+    if (roomRight >= roomLeft)
+        painter.drawText(QPointF(usedRight + kPadding, y), words);
+    else
+        painter.drawText(QPointF(usedLeft - kPadding - width, y), words);
     painter.restore();
 }
 
 }  // namespace
 
-double TornadoLayout::xOf(double streetTotal) const { return plot.left() + axis.fraction(streetTotal) * plot.width(); }
+double TornadoLayout::xOf(double streetTotal) const
+{
+    return plot.left() + axis.fraction(streetTotal) * plot.width();
+}
 
 QString tornadoTitle(const SensitivityResult& result)
 {
@@ -219,9 +242,9 @@ TornadoLayout layoutTornado(const SensitivityResult& result, const QRectF& area,
     for (const SensitivityRow& row : result.rows)
         captionWidth = std::max(captionWidth, metrics.horizontalAdvance(captionOf(row)));
     captionWidth = std::min(captionWidth + 2 * kPadding, inner.width() * kMostCaptionShare);
-    const double elasticityWidth =
-        std::max(metrics.horizontalAdvance(translated("elasticity")),
-                 metrics.horizontalAdvance(QStringLiteral("-00.00"))) + 2 * kPadding;
+    const double elasticityWidth = std::max(metrics.horizontalAdvance(translated("elasticity")),
+                                            metrics.horizontalAdvance(QStringLiteral("-00.00"))) +
+                                   2 * kPadding;
     layout.captionRight = inner.left() + captionWidth - kPadding;
     layout.elasticityLeft = inner.right() - elasticityWidth + kPadding;
 

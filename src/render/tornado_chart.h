@@ -29,13 +29,13 @@ class QPaintDevice;
 namespace karnoth::render {
 
 struct TornadoLayout {
-    QRectF area;              // everything, pixels
-    QRectF title;             // the title line
-    QRectF legend;            // the legend below it
-    QRectF plot;              // the bars' area: the axis runs across it
+    QRectF area;  // everything, pixels
+    QRectF title;  // the title line
+    QRectF legend;  // the legend below it
+    QRectF plot;  // the bars' area: the axis runs across it
     double captionRight = 0;  // captions end here, right-aligned
     double elasticityLeft = 0;  // the elasticity column starts here
-    ValueAxis axis;           // street total across the plot
+    ValueAxis axis;  // street total across the plot
     std::vector<QRectF> rows;  // each row's band across the whole width, in the table's order
     double barHeight = 0;
 

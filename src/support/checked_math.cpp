@@ -24,9 +24,8 @@ void raiseInvalid(std::string_view what)
 double checkedPower(double base, double exponent, std::string_view what)
 {
     if (base < 0.0 && std::trunc(exponent) != exponent)
-        throw Fault(FaultKind::InvalidOperation,
-                    "invalid operation in " + std::string(what) +
-                        ": a negative number cannot be raised to a fractional power");
+        throw Fault(FaultKind::InvalidOperation, "invalid operation in " + std::string(what) +
+                                                     ": a negative number cannot be raised to a fractional power");
     if (base == 0.0 && exponent < 0.0) raiseDivisionByZero(what);
     return checkedResult(std::pow(base, exponent), what);
 }
@@ -35,8 +34,7 @@ double checkedLog(double value, std::string_view what)
 {
     if (!(value > 0.0))
         throw Fault(FaultKind::InvalidOperation,
-                    "invalid operation in " + std::string(what) +
-                        ": the logarithm of a number of zero or less");
+                    "invalid operation in " + std::string(what) + ": the logarithm of a number of zero or less");
     return checkedResult(std::log(value), what);
 }
 

@@ -26,7 +26,8 @@ inline double checkedResult(double value, std::string_view what)
 
 inline double checkedDivide(double numerator, double denominator, std::string_view what)
 {
-    if (denominator == 0.0) [[unlikely]] raiseDivisionByZero(what);
+    if (denominator == 0.0) [[unlikely]]
+        raiseDivisionByZero(what);
     return checkedResult(numerator / denominator, what);
 }
 
@@ -41,7 +42,8 @@ double checkedLog(double value, std::string_view what);
 inline float toSingle(double value, std::string_view what)
 {
     const float stored = static_cast<float>(checkedResult(value, what));
-    if (std::isinf(stored)) [[unlikely]] raiseOverflow(what);
+    if (std::isinf(stored)) [[unlikely]]
+        raiseOverflow(what);
     return stored;
 }
 

@@ -8,24 +8,23 @@
 namespace karnoth {
 
 enum class FaultKind {
-    NotANumber,      // a text that is not a number where a number is needed
+    NotANumber,  // a text that is not a number where a number is needed
     DivisionByZero,
-    Overflow,        // also a double too large for a single, or a text too large for a 16-bit integer
+    Overflow,  // also a double too large for a single, or a text too large for a 16-bit integer
     InvalidOperation,  // negative number to a fractional power, logarithm of zero or less, NaN
-    Subscript,       // a year or age outside its table
-    File,            // a file that exists but cannot be read or written, or holds a bad record
-    OutsideRange,    // an input outside the values it can take (adult survival 1.5)
-    ImpossibleState, // no steady state to start from, or a step that removes more dogs than there are
+    Subscript,  // a year or age outside its table
+    File,  // a file that exists but cannot be read or written, or holds a bad record
+    OutsideRange,  // an input outside the values it can take (adult survival 1.5)
+    ImpossibleState,  // no steady state to start from, or a step that removes more dogs than there are
 };
 
 class Fault : public std::runtime_error {
 public:
-    Fault(FaultKind kind, const std::string& message) : std::runtime_error(message), kind_(kind) {}
+    Fault(FaultKind kind, const std::string& message) : std::runtime_error(message), kind_(kind) { }
     // A fault of one input field: `field` is the caption the user knows it by ("adult survival").
     Fault(FaultKind kind, const std::string& message, std::string field)
         : std::runtime_error(message), kind_(kind), field_(std::move(field))
-    {
-    }
+    { }
     FaultKind kind() const { return kind_; }
     // The caption of the one input at fault, or empty when the fault belongs to no single input.
     const std::string& field() const { return field_; }

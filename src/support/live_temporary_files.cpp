@@ -23,8 +23,8 @@ struct Slot {
 constexpr int kSlots = 32;  // saves in flight at once: one per thread at most in practice
 std::array<Slot, kSlots> slots;
 
-struct sigaction previousInterrupt {};
-struct sigaction previousTerminate {};
+struct sigaction previousInterrupt { };
+struct sigaction previousTerminate { };
 
 extern "C" void removeLiveFilesAndRaise(int signal)
 {
@@ -38,7 +38,7 @@ void installHandlerOnce()
 {
     static std::once_flag once;
     std::call_once(once, [] {
-        struct sigaction action {};
+        struct sigaction action { };
         action.sa_handler = removeLiveFilesAndRaise;
         sigemptyset(&action.sa_mask);
         action.sa_flags = SA_RESTART;

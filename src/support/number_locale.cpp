@@ -5,7 +5,13 @@ namespace {
 NumberLocale current;
 }
 
-const NumberLocale& numberLocale() { return current; }
-void setNumberLocale(const NumberLocale& locale) { current = locale; }
+const NumberLocale& numberLocale()
+{
+    return current;
+}
+void setNumberLocale(const NumberLocale& locale)
+{
+    current = locale;
+}
 
 }  // namespace karnoth

@@ -15,8 +15,7 @@ static_assert(LDBL_MANT_DIG >= 64, "scaling a double by 100 must be exact in lon
 
 void requireFinite(double value)
 {
-    if (!std::isfinite(value))
-        throw Fault(FaultKind::InvalidOperation, "a value to be shown is not a finite number");
+    if (!std::isfinite(value)) throw Fault(FaultKind::InvalidOperation, "a value to be shown is not a finite number");
 }
 
 // |value| * 10^decimals rounded half away from zero, as decimal digits; with decimals <= 2 the
@@ -76,9 +75,15 @@ std::string formatWholeOrEmpty(double value, const NumberLocale&)
     return (value < 0 ? "-" : "") + digits;
 }
 
-std::string formatFixed(double value, const NumberLocale& locale) { return withDecimals(value, 2, locale); }
+std::string formatFixed(double value, const NumberLocale& locale)
+{
+    return withDecimals(value, 2, locale);
+}
 
-std::string formatOneDecimal(double value, const NumberLocale& locale) { return withDecimals(value, 1, locale); }
+std::string formatOneDecimal(double value, const NumberLocale& locale)
+{
+    return withDecimals(value, 1, locale);
+}
 
 std::string formatPlain(double value, const NumberLocale& locale)
 {
@@ -98,23 +103,42 @@ std::string formatSingleGeneral(float value, const NumberLocale& locale)
     requireFinite(value);
     if (value == 0) return "0";
     char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
     std::string text(buffer, result.ptr);
     // to_chars already drops trailing zeros; "%g" exponents read "1e-05", shown here as "1E-05".
     for (char& c : text) {
-        if (c == 'e') c = 'E';
-        else if (c == '.') c = locale.decimalSeparator;
+        if (c == 'e')
+            c = 'E';
+        else if (c == '.')
+            c = locale.decimalSeparator;
     }
     return text;
 }
 
-std::string formatGrouped(double value) { return formatGrouped(value, numberLocale()); }
-std::string formatWholeOrEmpty(double value) { return formatWholeOrEmpty(value, numberLocale()); }
-std::string formatFixed(double value) { return formatFixed(value, numberLocale()); }
-std::string formatOneDecimal(double value) { return formatOneDecimal(value, numberLocale()); }
-std::string formatPlain(double value) { return formatPlain(value, numberLocale()); }
-std::string formatSingleGeneral(float value) { return formatSingleGeneral(value, numberLocale()); }
+std::string formatGrouped(double value)
+{
+    return formatGrouped(value, numberLocale());
+}
+std::string formatWholeOrEmpty(double value)
+{
+    return formatWholeOrEmpty(value, numberLocale());
+}
+std::string formatFixed(double value)
+{
+    return formatFixed(value, numberLocale());
+}
+std::string formatOneDecimal(double value)
+{
+    return formatOneDecimal(value, numberLocale());
+}
+std::string formatPlain(double value)
+{
+    return formatPlain(value, numberLocale());
+}
+std::string formatSingleGeneral(float value)
+{
+    return formatSingleGeneral(value, numberLocale());
+}
 
 std::string formatPrintNumber(double value)
 {

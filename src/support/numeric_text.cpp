@@ -12,11 +12,20 @@
 namespace karnoth {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // A 10,000-character text is not repeated in full.
-std::string quoted(std::string_view text) { return quotedForMessage(text, 40); }
+std::string quoted(std::string_view text)
+{
+    return quotedForMessage(text, 40);
+}
 
 }  // namespace
 
@@ -37,8 +46,8 @@ ParsedNumber parseNumber(std::string_view text)
         negative = body[i] == '-';
         ++i;
     }
-    int integerDigits = 0;          // significant digits before the separator
-    int leadingFractionZeros = 0;   // zeros after the separator before the first other digit
+    int integerDigits = 0;  // significant digits before the separator
+    int leadingFractionZeros = 0;  // zeros after the separator before the first other digit
     bool seenNonZero = false;
     int digits = 0;
     for (; i < body.size() && isDigit(body[i]); ++i) {
@@ -55,8 +64,10 @@ ParsedNumber parseNumber(std::string_view text)
             plain += body[i];
             ++digits;
             if (!seenNonZero) {
-                if (body[i] == '0') ++leadingFractionZeros;
-                else seenNonZero = true;
+                if (body[i] == '0')
+                    ++leadingFractionZeros;
+                else
+                    seenNonZero = true;
             }
         }
     }
@@ -84,8 +95,8 @@ ParsedNumber parseNumber(std::string_view text)
     if (result.ec == std::errc::result_out_of_range) {
         if (!seenNonZero) return {ParseStatus::Ok, negative ? -0.0 : 0.0};
         // Out of range either way: too large, or so small that it is 0.
-        const long long magnitude =
-            integerDigits > 0 ? integerDigits - 1 + exponent : exponent - leadingFractionZeros - 1;
+        const long long magnitude = integerDigits > 0 ? integerDigits - 1 + exponent
+                                                      : exponent - leadingFractionZeros - 1;
         if (magnitude > 0) return {ParseStatus::Overflow, 0.0};
         return {ParseStatus::Ok, negative ? -0.0 : 0.0};
     }
@@ -97,13 +108,11 @@ double textToDouble(std::string_view text, std::string_view inputName)
 {
     const ParsedNumber parsed = parseNumber(text);
     switch (parsed.status) {
-    case ParseStatus::Ok:
-        return parsed.value;
+    case ParseStatus::Ok: return parsed.value;
     case ParseStatus::Overflow:
         throw Fault(FaultKind::Overflow, std::string(inputName) + ": " + quoted(text) + " is too large a number",
                     std::string(inputName));
-    case ParseStatus::NotANumber:
-        break;
+    case ParseStatus::NotANumber: break;
     }
     throw Fault(FaultKind::NotANumber, std::string(inputName) + ": " + quoted(text) + " is not a number",
                 std::string(inputName));

@@ -40,7 +40,7 @@ const char* notRegularFile(mode_t mode)
 
 class FileDescriptor {
 public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
+    explicit FileDescriptor(int fd) : fd_(fd) { }
     ~FileDescriptor()
     {
         if (fd_ >= 0) ::close(fd_);
@@ -67,7 +67,7 @@ std::filesystem::path finalTarget(const std::filesystem::path& path, std::string
 {
     std::filesystem::path current = path;
     for (int links = 0;; ++links) {
-        struct stat info {};
+        struct stat info { };
         if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return current;
         if (links == kMostLinksFollowed) raiseFileFault(shownName, "cannot be written", ELOOP);
         std::string target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : PATH_MAX) + 1, '\0');
@@ -120,7 +120,7 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path, std:
         if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
         raiseFileFault(shownName, "cannot be read", errno);
     }
-    struct stat info {};
+    struct stat info { };
     if (::fstat(file.get(), &info) != 0) raiseFileFault(shownName, "cannot be read", errno);
     if (const char* why = notRegularFile(info.st_mode)) raiseFileFault(shownName, "cannot be read", why);
     const auto tooLarge = [&] {
@@ -149,7 +149,7 @@ void replaceWholeFile(const std::filesystem::path& path, std::string_view bytes,
 {
     constexpr std::string_view kAction = "cannot be written";
     const std::filesystem::path target = finalTarget(path, shownName);
-    struct stat info {};
+    struct stat info { };
     const bool exists = ::stat(target.c_str(), &info) == 0;
     if (!exists && errno != ENOENT) raiseFileFault(shownName, kAction, errno);
     if (exists) {
@@ -167,7 +167,7 @@ void replaceWholeFile(const std::filesystem::path& path, std::string_view bytes,
         // The replacement is the same file to everyone who could use the old one. Only root may
         // give a file to its old owner; anyone else's replacement stays theirs.
         if (info.st_uid != ::geteuid() || info.st_gid != ::getegid())
-            if (::fchown(file.get(), info.st_uid, info.st_gid) != 0) {}
+            if (::fchown(file.get(), info.st_uid, info.st_gid) != 0) { }
         if (::fchmod(file.get(), info.st_mode & 07777) != 0) error = errno;
     }
     if (error == 0) error = writeAll(file.get(), bytes);

@@ -12,8 +12,8 @@ namespace karnoth {
 
 // Size limits by kind of file, in bytes: a few lines of settings or culling records, and a
 // scenario with long notes.
-constexpr std::size_t kSmallTextFileLimit = std::size_t{1} << 20;     // karnoth.ini, killed.txt: 1 MiB
-constexpr std::size_t kScenarioFileLimit = std::size_t{16} << 20;     // scenario files: 16 MiB
+constexpr std::size_t kSmallTextFileLimit = std::size_t{1} << 20;  // karnoth.ini, killed.txt: 1 MiB
+constexpr std::size_t kScenarioFileLimit = std::size_t{16} << 20;  // scenario files: 16 MiB
 
 // The file's bytes without a leading UTF-8 byte-order mark, or nullopt when no file of that name
 // exists (which is normal). Only a regular file is read: a folder, FIFO or device is refused at

@@ -50,11 +50,11 @@ TEST(BatchRunner, RangesCoverEveryIndexOnceAndProgressReachesTheTotal)
     control.progress = [&](std::size_t done, std::size_t total) {
         EXPECT_EQ(total, 1000u);
         std::size_t before = last.load();
-        while (done > before && !last.compare_exchange_weak(before, done)) {
-        }
+        while (done > before && !last.compare_exchange_weak(before, done)) { }
     };
     EXPECT_TRUE(BatchRunner(2).forEachRange(
-        1000, [&](std::size_t begin, std::size_t end) {
+        1000,
+        [&](std::size_t begin, std::size_t end) {
             for (std::size_t i = begin; i < end; ++i) ++seen[i];
         },
         control));
@@ -69,7 +69,8 @@ TEST(BatchRunner, AStoppedBatchSaysSoAndGivesNothing)
     BatchControl control;
     control.stop = source.get_token();
     std::atomic<int> ran{0};
-    EXPECT_FALSE(BatchRunner(2).forEachRange(5000, [&](std::size_t, std::size_t) { ++ran; }, control));
+    EXPECT_FALSE(BatchRunner(2).forEachRange(
+        5000, [&](std::size_t, std::size_t) { ++ran; }, control));
     EXPECT_EQ(ran.load(), 0);
     EXPECT_TRUE(BatchRunner(2).run(rateSweep(100), {}, control).empty());
     EXPECT_TRUE(BatchRunner(2).forEachRange(0, [&](std::size_t, std::size_t) { ++ran; }));

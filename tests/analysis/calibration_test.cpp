@@ -36,9 +36,13 @@ TEST(Calibration, TheNearestValueAndTheBarsEnds)
         double streetTotal;
         bool reached;
     } cases[] = {
-        {2500.4, 1250, 2500, true},  {2501.2, 1251, 2502, true},     {12345.6, 6173, 12346, true},
-        {2.5, 1, 2, true},           {1, 1, 2, false},               // below what the bar's lowest, 1, gives
-        {59999.5, 30000, 60000, true}, {70000, 30000, 60000, false},   // above what its highest gives
+        {2500.4, 1250, 2500, true},
+        {2501.2, 1251, 2502, true},
+        {12345.6, 6173, 12346, true},
+        {2.5, 1, 2, true},
+        {1, 1, 2, false},  // below what the bar's lowest, 1, gives
+        {59999.5, 30000, 60000, true},
+        {70000, 30000, 60000, false},  // above what its highest gives
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.count);
@@ -127,9 +131,16 @@ TEST(Calibration, AtTheDefaultsTheAnswerIsTheNearestOfItsNeighbourhood)
 
 TEST(Calibration, BadRequestsAndABarThatAlwaysFaults)
 {
-    for (const auto& [year, count] : std::initializer_list<std::pair<int, double>>{
-             {1950, 100}, {2051, 100}, {2000, 0}, {2000, -3}, {2000, NAN}, {2000, INFINITY},
-             {2000, std::nextafter(kMostCount, INFINITY)}, {2000, 1e18}, {2000, 1e30}}) {
+    for (const auto& [year, count] :
+         std::initializer_list<std::pair<int, double>>{{1950, 100},
+                                                       {2051, 100},
+                                                       {2000, 0},
+                                                       {2000, -3},
+                                                       {2000, NAN},
+                                                       {2000, INFINITY},
+                                                       {2000, std::nextafter(kMostCount, INFINITY)},
+                                                       {2000, 1e18},
+                                                       {2000, 1e30}}) {
         EXPECT_TRUE(calibrationProblem(year, count)) << year << " " << count;
         EXPECT_THROW(match(test::tinyTown(), year, count), std::invalid_argument) << year << " " << count;
     }

@@ -17,16 +17,14 @@ TEST(PlanCsv, CellsAndRowsWithNineDigitsAndEmptyFiguresWhereThereAreNone)
     PlanCell invalid{100, 1000, false, "removes more", {1, 2, 3, 4, 5}, false};
     PlanCell missed{100, 3, true, "", {1e-10, 100, 2.5, 1e12, 0}, false};
     plan.cells = {met, missed, invalid};
-    EXPECT_EQ(planGridCsv(plan), std::string(kGridHeader) +
-                                     "0,99,1,59745.0703,49.8655701,0,156391.94,156391.94,1\n"
-                                     "100,3,1,1e-10,100,2.5,1e+12,0,0\n"
-                                     "100,1000,0,,,,,,0\n");
+    EXPECT_EQ(planGridCsv(plan), std::string(kGridHeader) + "0,99,1,59745.0703,49.8655701,0,156391.94,156391.94,1\n"
+                                                            "100,3,1,1e-10,100,2.5,1e+12,0,0\n"
+                                                            "100,1000,0,,,,,,0\n");
 
     plan.rows = {{0, 99, met.figures}, {50, std::nullopt, missed.figures}, {100, std::nullopt, std::nullopt}};
-    EXPECT_EQ(planTableCsv(plan), std::string(kTableHeader) +
-                                      "0,99,59745.0703,0,156391.94,156391.94\n"
-                                      "50,,1e-10,2.5,1e+12,0\n"
-                                      "100,,,,,\n");
+    EXPECT_EQ(planTableCsv(plan), std::string(kTableHeader) + "0,99,59745.0703,0,156391.94,156391.94\n"
+                                                              "50,,1e-10,2.5,1e+12,0\n"
+                                                              "100,,,,,\n");
 }
 
 TEST(PlanCsv, APlanThatCouldNotBeMadeGivesTheHeadersAlone)

@@ -83,8 +83,8 @@ TEST(Planner, CellsRowsAndCheapestFollowTheHandWorkedTown)
         EXPECT_EQ(plan.rows[i].ownedShare, rows[i].share);
         EXPECT_EQ(plan.rows[i].minimalRate, rows[i].minimalRate);
         ASSERT_TRUE(plan.rows[i].figures);
-        expectFigures(*plan.rows[i].figures, tinyTownYearAfterStart(rows[i].minimalRate / 1000.0, rows[i].share / 100.0),
-                      3, 2);
+        expectFigures(*plan.rows[i].figures,
+                      tinyTownYearAfterStart(rows[i].minimalRate / 1000.0, rows[i].share / 100.0), 3, 2);
     }
     // Owned sterilisations cost 3 and street ones 2: share 100 at 14 % takes 2 x 60 owned yearlings
     // (360), fewer than any other cell that meets the target.
@@ -184,10 +184,12 @@ TEST(Planner, EachReasonForNoPlanInTheOrderTheyAreChecked)
         {"start before 1951", 1950, 2006, 0, 0, "the programme's start year 1950 lies outside 1951..2050"},
         {"start after 2050", 2051, 2051, 0, 0, "the programme's start year 2051 lies outside 1951..2050"},
         {"start first, target second", 1950, 1900, 1.5, 0, "the programme's start year 1950"},
-        {"target before the start", 2005, 2004, 1.5, 0, "the target year 2004 lies outside the programme's years 2005..2050"},
+        {"target before the start", 2005, 2004, 1.5, 0,
+         "the target year 2004 lies outside the programme's years 2005..2050"},
         {"target after 2050", 2005, 2051, 0, 0, "the target year 2051 lies outside"},
         {"run at rate 0 faults", 2005, 2006, 1.5, 0, "the run at programme rate 0 faults: adult survival"},
-        {"baseline not above 0", 2005, 2006, 0, 2000.25, "the baseline, the street total in 2004 at programme rate 0, is -0.2"},
+        {"baseline not above 0", 2005, 2006, 0, 2000.25,
+         "the baseline, the street total in 2004 at programme rate 0, is -0.2"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -213,10 +215,19 @@ TEST(Planner, SettingsThatMakeNoRequestAreRefused)
     const struct {
         double percent, costOwned, costStreet;
         int step;
-    } bad[] = {{0, 1, 1, 5}, {-5, 1, 1, 5}, {NAN, 1, 1, 5}, {50, -1, 1, 5}, {50, 1, INFINITY, 5},
-               {50, 1, 1, 7}, {50, 1, 1, 0}, {50, 1, 1, 200},
+    } bad[] = {{0, 1, 1, 5},
+               {-5, 1, 1, 5},
+               {NAN, 1, 1, 5},
+               {50, -1, 1, 5},
+               {50, 1, INFINITY, 5},
+               {50, 1, 1, 7},
+               {50, 1, 1, 0},
+               {50, 1, 1, 200},
                // beyond the limits: a cost above 1e12 per operation, a target above 100000 %
-               {50, 1.000001e12, 1, 5}, {50, 1, 1e308, 5}, {100001, 1, 1, 5}, {1e308, 1, 1, 5}};
+               {50, 1.000001e12, 1, 5},
+               {50, 1, 1e308, 5},
+               {100001, 1, 1, 5},
+               {1e308, 1, 1, 5}};
     for (const auto& settings : bad) {
         PlanRequest request = tinyTownRequest(settings.percent, settings.step);
         request.settings.costOwned = settings.costOwned;

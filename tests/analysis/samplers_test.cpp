@@ -47,7 +47,7 @@ TEST(Samplers, BinomialHasTheRightMeanAndVarianceForSmallAndLargeCounts)
 {
     RandomStream stream(11, StreamPurpose::replicate, 0);
     // Inversion below (n + 1) min(p, 1 - p) = 11, transformed rejection above, either side of 1/2.
-    const BinomialCase cases[] = {{20, 0.3}, {20, 0.7}, {1000, 0.004}, {37, 0.5},
+    const BinomialCase cases[] = {{20, 0.3},   {20, 0.7},     {1000, 0.004},   {37, 0.5},
                                   {5000, 0.3}, {100000, 0.9}, {3000000, 0.999}};
     for (const BinomialCase& c : cases) {
         const Moments sample = momentsOf(kDraws, [&] {

@@ -35,15 +35,24 @@ TEST(Sensitivity, EndsAreClampedToEachInputsClosedRange)
     SensitivityRequest request;
     request.shareRange = {10, 90};  // a narrower owned-share bar than the window's
     const ClampCase cases[] = {
-        {InputField::streetJuvenileSurvival, -0.05, 0},  {InputField::streetJuvenileSurvival, 1.2, 1},
-        {InputField::streetJuvenileSurvival, 0.5, 0.5},  {InputField::probPregnant, 1.1, 1},
-        {InputField::ownedSterilisedPercent, 105, 100},  {InputField::ownedSterilisedPercent, -1, 0},
-        {InputField::ownedShare, 95, 90},                {InputField::ownedShare, 5, 10},
-        {InputField::abandonedPerYear, 0.9, 1},          {InputField::abandonedPerYear, 33000, 30000},
-        {InputField::programmeRate, 1100, 1000},         {InputField::programmeRate, 226.8, 226.8},
-        {InputField::adultSurvival, 1.045, 1.045},       {InputField::adultSurvival, -0.1, 0},
-        {InputField::ageAtFirstLitter, -1, 0},           {InputField::ageAtLastLitter, 50, 50},
-        {InputField::femalePupsPerLitter, 30, 30},       {InputField::firstYearMultiplier, -2, 0},
+        {InputField::streetJuvenileSurvival, -0.05, 0},
+        {InputField::streetJuvenileSurvival, 1.2, 1},
+        {InputField::streetJuvenileSurvival, 0.5, 0.5},
+        {InputField::probPregnant, 1.1, 1},
+        {InputField::ownedSterilisedPercent, 105, 100},
+        {InputField::ownedSterilisedPercent, -1, 0},
+        {InputField::ownedShare, 95, 90},
+        {InputField::ownedShare, 5, 10},
+        {InputField::abandonedPerYear, 0.9, 1},
+        {InputField::abandonedPerYear, 33000, 30000},
+        {InputField::programmeRate, 1100, 1000},
+        {InputField::programmeRate, 226.8, 226.8},
+        {InputField::adultSurvival, 1.045, 1.045},
+        {InputField::adultSurvival, -0.1, 0},
+        {InputField::ageAtFirstLitter, -1, 0},
+        {InputField::ageAtLastLitter, 50, 50},
+        {InputField::femalePupsPerLitter, 30, 30},
+        {InputField::firstYearMultiplier, -2, 0},
     };
     for (const ClampCase& c : cases)
         EXPECT_EQ(clampedEnd(request, c.field, c.moved), c.expected) << fieldCaption(c.field) << " " << c.moved;
@@ -122,7 +131,7 @@ TEST(Sensitivity, RowsAreOrderedBySwingWithFaultsLast)
 {
     SensitivityRequest request;
     request.inputs.streetJuvenileSurvival = 0.12;  // close below its threshold 0.1278: several highs fault
-    request.inputs.programmeStart = 2100;          // rate, share and multiplier have no effect: equal swings
+    request.inputs.programmeStart = 2100;  // rate, share and multiplier have no effect: equal swings
     request.year = 2030;
     const SensitivityResult result = analysed(request);
     ASSERT_EQ(result.rows.size(), kVariedInputs.size());
@@ -139,8 +148,10 @@ TEST(Sensitivity, RowsAreOrderedBySwingWithFaultsLast)
         const std::size_t position = *variedPosition(row.field);
         const std::size_t positionBefore = *variedPosition(before.field);
         if (row.faulted() != before.faulted()) continue;
-        if (row.faulted() || before.swing() == row.swing()) EXPECT_GT(position, positionBefore) << i;
-        else EXPECT_GT(before.swing(), row.swing()) << i;
+        if (row.faulted() || before.swing() == row.swing())
+            EXPECT_GT(position, positionBefore) << i;
+        else
+            EXPECT_GT(before.swing(), row.swing()) << i;
     }
     // The three idle inputs close the unfaulted rows, in list order.
     EXPECT_EQ(result.rows[firstFaulted - 3].field, InputField::firstYearMultiplier);

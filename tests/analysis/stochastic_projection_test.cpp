@@ -114,8 +114,8 @@ TEST(StochasticProjection, AnEmptyStreetIsAnOutcomeNotAFault)
     nobodyAbandoned.abandonedPerYear = 0;
     ASSERT_FALSE(runModel(nobodyAbandoned, cullingCounts()).ok());
     const Scenario empty{"nobody abandoned, culling 1990..2005", nobodyAbandoned, cullingCounts()};
-    for (const YearlyChance& chance : {YearlyChance{}, YearlyChance{0, true}, YearlyChance{0.3, false},
-                                       YearlyChance{0.3, true}}) {
+    for (const YearlyChance& chance :
+         {YearlyChance{}, YearlyChance{0, true}, YearlyChance{0.3, false}, YearlyChance{0.3, true}}) {
         SCOPED_TRACE(testing::Message() << "SD " << chance.yearToYearSd << (chance.wholeDogs ? ", whole dogs" : ""));
         RunSeries series;
         ASSERT_NO_THROW(series = projected(empty, chance));

@@ -31,8 +31,8 @@ inline ModelInputs tinyTown(double abandoned = 1000)
 }
 
 struct HandFigures {
-    double streetTotal;       // in the year after the start
-    double sterilisedOwned;   // in the start year and the year after
+    double streetTotal;  // in the year after the start
+    double sterilisedOwned;  // in the start year and the year after
     double sterilisedStreet;
 };
 

@@ -190,16 +190,30 @@ TEST(Uncertainty, MalformedRequestsAreRefused)
     const std::function<void(UncertaintyRequest&)> malformed[] = {
         [](UncertaintyRequest& r) { r.replicates = 0; },
         [](UncertaintyRequest& r) { r.replicates = kMostReplicates + 1; },
-        [](UncertaintyRequest& r) { r.ranges = {{InputField::programmeStart, 2000, 2010}}; },
-        [](UncertaintyRequest& r) { r.ranges = {{InputField::adultSurvival, 0.9, 0.8}}; },
-        [](UncertaintyRequest& r) { r.ranges = {{InputField::adultSurvival, 0.8, INFINITY}}; },
-        [](UncertaintyRequest& r) { r.ranges = {{InputField::ownedShare, 0, 9}, {InputField::ownedShare, 0, 9}}; },
+        [](UncertaintyRequest& r) {
+            r.ranges = {{InputField::programmeStart, 2000, 2010}};
+        },
+        [](UncertaintyRequest& r) {
+            r.ranges = {{InputField::adultSurvival, 0.9, 0.8}};
+        },
+        [](UncertaintyRequest& r) {
+            r.ranges = {{InputField::adultSurvival, 0.8, INFINITY}};
+        },
+        [](UncertaintyRequest& r) {
+            r.ranges = {{InputField::ownedShare, 0, 9}, {InputField::ownedShare, 0, 9}};
+        },
         [](UncertaintyRequest& r) { r.chance.yearToYearSd = -0.1; },
         [](UncertaintyRequest& r) { r.killedByYear[1990] = -1; },
         // Beyond the window's domains: a bar's range left, an SD above 1 or not a number.
-        [](UncertaintyRequest& r) { r.ranges = {{InputField::abandonedPerYear, 1e15, 1e16}}; },
-        [](UncertaintyRequest& r) { r.ranges = {{InputField::programmeRate, 900, 1001}}; },
-        [](UncertaintyRequest& r) { r.ranges = {{InputField::ownedShare, -5, 50}}; },
+        [](UncertaintyRequest& r) {
+            r.ranges = {{InputField::abandonedPerYear, 1e15, 1e16}};
+        },
+        [](UncertaintyRequest& r) {
+            r.ranges = {{InputField::programmeRate, 900, 1001}};
+        },
+        [](UncertaintyRequest& r) {
+            r.ranges = {{InputField::ownedShare, -5, 50}};
+        },
         [](UncertaintyRequest& r) { r.chance.yearToYearSd = 5; },
         [](UncertaintyRequest& r) { r.chance.yearToYearSd = std::nextafter(kMostYearToYearSd, 2.0); },
         [](UncertaintyRequest& r) { r.chance.yearToYearSd = NAN; },
@@ -278,8 +292,7 @@ TEST(Uncertainty, ProgressCountsReplicatesAndAStopGivesNothing)
     control.progress = [&](std::size_t done, std::size_t total) {
         EXPECT_EQ(total, 500u);
         std::size_t seen = most.load();
-        while (done > seen && !most.compare_exchange_weak(seen, done)) {
-        }
+        while (done > seen && !most.compare_exchange_weak(seen, done)) { }
     };
     EXPECT_TRUE(runUncertainty(request, BatchRunner(2), control).has_value());
     EXPECT_EQ(most.load(), 500u);

@@ -38,11 +38,11 @@ constexpr std::string_view kDefaultLifespanAtBirth = "expected lifespan at birth
 constexpr std::string_view kDefaultLifespanAtOne = "expected lifespan at one year = 7.4";
 
 // A settings file whose every value differs from the layout's default.
-constexpr std::array<std::string_view, 11> kSavedLines = {" 2000", "0.8", "0.2", "2", "6", "1991",
-                                                          "2000", "0.5", "3", " 100", " 20"};
+constexpr std::array<std::string_view, 11> kSavedLines = {" 2000", "0.8", "0.2", "2",    "6",  "1991",
+                                                          "2000",  "0.5", "3",   " 100", " 20"};
 constexpr unsigned kAllFields = (1u << 11) - 1;
-constexpr std::array<std::string_view, 11> kSavedValues = {"2000", "0.8", "0.2", "2", "6", "1991",
-                                                           "2000", "0.5", "3", "100", "20"};
+constexpr std::array<std::string_view, 11> kSavedValues = {"2000", "0.8", "0.2", "2",   "6", "1991",
+                                                           "2000", "0.5", "3",   "100", "20"};
 
 std::string savedFile(std::size_t lines, std::string_view lineEnd = "\r\n")
 {
@@ -222,18 +222,30 @@ const std::vector<TypedText>& typedTexts()
         {"SevenInBlanks", "  7  ", true},
         {"TenThousandDigits", std::string(10000, '9'), false},
         {"TenThousandLetters", std::string(10000, 'x'), false},
-        {"NonAscii", "\xc3\xbc" "berleben \xc2\xbd", false},
+        {"NonAscii",
+         "\xc3\xbc"
+         "berleben \xc2\xbd",
+         false},
         {"ArabicIndicDigits", "\xd9\xa0\xd9\xab\xd9\xa9", false},
-        {"ControlCharacters", std::string("1\0" "2\x1b", 4), false},
+        {"ControlCharacters",
+         std::string("1\0"
+                     "2\x1b",
+                     4),
+         false},
     };
     return texts;
 }
 
-void PrintTo(const TextBoxInput& box, std::ostream* out) { *out << box.box; }
-void PrintTo(const TypedText& typed, std::ostream* out) { *out << typed.label; }
+void PrintTo(const TextBoxInput& box, std::ostream* out)
+{
+    *out << box.box;
+}
+void PrintTo(const TypedText& typed, std::ostream* out)
+{
+    *out << typed.label;
+}
 
-class TextBoxTest : public BadInputTest,
-                    public ::testing::WithParamInterface<std::tuple<TextBoxInput, TypedText>> {};
+class TextBoxTest : public BadInputTest, public ::testing::WithParamInterface<std::tuple<TextBoxInput, TypedText>> { };
 
 TEST_P(TextBoxTest, IsReportedByNameAndTheWindowGoesOn)
 {
@@ -247,8 +259,8 @@ TEST_P(TextBoxTest, IsReportedByNameAndTheWindowGoesOn)
     expectNoNonNumberCaption();
     if (!typed.isNumber) {
         // The fault names the box by its label and quotes the start of what was typed.
-        EXPECT_TRUE(faultMentions(0, {box.inputName, shownInFault(typed.text.substr(0, 30))}))
-            << "faults:\n" << allFaults(0);
+        EXPECT_TRUE(faultMentions(0, {box.inputName, shownInFault(typed.text.substr(0, 30))})) << "faults:\n"
+                                                                                               << allFaults(0);
         EXPECT_NE(form().currentFault(), "") << "the run did not finish, so its fault is current";
     }
     expectAnswersNextEvent();
@@ -280,7 +292,7 @@ std::vector<ScrollEnd> scrollEnds()
     return ends;
 }
 
-class ScrollEndTest : public BadInputTest, public ::testing::WithParamInterface<ScrollEnd> {};
+class ScrollEndTest : public BadInputTest, public ::testing::WithParamInterface<ScrollEnd> { };
 
 TEST_P(ScrollEndTest, RunsWithoutFaultAndTheWindowGoesOn)
 {
@@ -313,15 +325,16 @@ INSTANTIATE_TEST_SUITE_P(BothEnds, ScrollEndTest, ::testing::ValuesIn(scrollEnds
 struct SettingsCase {
     std::string label;
     std::string content;
-    unsigned restored;     // bit i set: field i comes from the file; clear: it keeps its default
-    bool reported;         // a fault naming karnoth.ini is due
+    unsigned restored;  // bit i set: field i comes from the file; clear: it keeps its default
+    bool reported;  // a fault naming karnoth.ini is due
 };
 
 std::vector<SettingsCase> settingsCases()
 {
     std::vector<SettingsCase> cases;
     for (std::size_t lines = 0; lines < 11; ++lines)
-        cases.push_back({"TruncatedAfter" + std::to_string(lines) + "Lines", savedFile(lines), (1u << lines) - 1, true});
+        cases.push_back(
+            {"TruncatedAfter" + std::to_string(lines) + "Lines", savedFile(lines), (1u << lines) - 1, true});
     const std::string whole = savedFile(11);
     cases.push_back({"CrLf", whole, kAllFields, false});
     cases.push_back({"Lf", savedFile(11, "\n"), kAllFields, false});
@@ -339,9 +352,12 @@ std::vector<SettingsCase> settingsCases()
     return cases;
 }
 
-void PrintTo(const SettingsCase& c, std::ostream* out) { *out << c.label; }
+void PrintTo(const SettingsCase& c, std::ostream* out)
+{
+    *out << c.label;
+}
 
-class SettingsFileTest : public BadInputTest, public ::testing::WithParamInterface<SettingsCase> {};
+class SettingsFileTest : public BadInputTest, public ::testing::WithParamInterface<SettingsCase> { };
 
 TEST_P(SettingsFileTest, RestoresWhatItCanAndReportsTheRest)
 {
@@ -371,19 +387,14 @@ INSTANTIATE_TEST_SUITE_P(Content, SettingsFileTest, ::testing::ValuesIn(settings
 
 enum class Unreadable { Directory, SymlinkLoop, NoPermission };
 
-class UnreadableFileTest
-    : public BadInputTest,
-      public ::testing::WithParamInterface<std::tuple<std::string_view, Unreadable>> {
+class UnreadableFileTest : public BadInputTest,
+                           public ::testing::WithParamInterface<std::tuple<std::string_view, Unreadable>> {
 protected:
     void makeUnreadable(const std::string& name, Unreadable how)
     {
         switch (how) {
-        case Unreadable::Directory:
-            fs::create_directory(dir.file(name));
-            break;
-        case Unreadable::SymlinkLoop:
-            fs::create_symlink(name, dir.file(name));
-            break;
+        case Unreadable::Directory: fs::create_directory(dir.file(name)); break;
+        case Unreadable::SymlinkLoop: fs::create_symlink(name, dir.file(name)); break;
         case Unreadable::NoPermission:
             if (::geteuid() == 0) GTEST_SKIP() << "root reads files without read permission";
             dir.write(name, savedFile(11));
@@ -447,7 +458,7 @@ struct KilledCase {
     std::string label;
     std::string content;
     std::vector<std::string_view> mentioned;  // empty: no fault is due; else a fault names all of these
-    std::string sameRunAs;                    // when set: the run equals one with this file
+    std::string sameRunAs;  // when set: the run equals one with this file
 };
 
 std::vector<KilledCase> killedCases()
@@ -456,7 +467,8 @@ std::vector<KilledCase> killedCases()
     cases.push_back({"Empty", "", {}, "\n"});  // the same as a file with one blank line
     for (std::size_t records = 1; records <= std::size(kKilledRecords); ++records)
         cases.push_back({"TruncatedAfter" + std::to_string(records) + "Lines", killedFile(records), {}, ""});
-    cases.push_back({"TruncatedInsideARecord", killedFile(2) + "2000", {"killed.txt", "record 3", "line 3", "2000"}, ""});
+    cases.push_back(
+        {"TruncatedInsideARecord", killedFile(2) + "2000", {"killed.txt", "record 3", "line 3", "2000"}, ""});
     cases.push_back({"TruncatedAfterAComma", killedFile(2) + "2000,", {"killed.txt", "record 3", "2000"}, ""});
     cases.push_back({"CrLf", killedFile(4), {}, killedFile(4, "\n")});
     cases.push_back({"Lf", killedFile(4, "\n"), {}, killedFile(4)});
@@ -476,17 +488,22 @@ std::vector<KilledCase> killedCases()
     cases.push_back({"YearMinus32769", "-32769,10\r\n", {"killed.txt", "record 1", "-32769"}, ""});
     cases.push_back({"DuplicateYearsLaterWins", "2000,5\r\n2000,700\r\n", {}, "2000,700\r\n"});
     cases.push_back({"NegativeCount", "2000,-50\r\n", {"killed.txt", "record 1", "\"-50\" is negative"}, ""});
-    cases.push_back({"CountBeyondTheStreetPopulation", "1995,100000000\r\n",
-                     {"in 1996 the culling recorded for 1995 (100,000,000) removes more street females"}, ""});
+    cases.push_back({"CountBeyondTheStreetPopulation",
+                     "1995,100000000\r\n",
+                     {"in 1996 the culling recorded for 1995 (100,000,000) removes more street females"},
+                     ""});
     cases.push_back({"CountBeyondSingle", "1995,1" + std::string(40, '0') + "\r\n", {"killed.txt", "record 1"}, ""});
     cases.push_back({"DecimalCount", "1995,1.5\r\n", {"killed.txt", "record 1", "1.5"}, ""});
     cases.push_back({"MissingCount", "1995,,10\r\n", {"killed.txt", "record 1"}, ""});
     return cases;
 }
 
-void PrintTo(const KilledCase& c, std::ostream* out) { *out << c.label; }
+void PrintTo(const KilledCase& c, std::ostream* out)
+{
+    *out << c.label;
+}
 
-class KilledFileTest : public BadInputTest, public ::testing::WithParamInterface<KilledCase> {};
+class KilledFileTest : public BadInputTest, public ::testing::WithParamInterface<KilledCase> { };
 
 TEST_P(KilledFileTest, RunsOrReportsTheRecordAndTheWindowGoesOn)
 {
@@ -568,7 +585,7 @@ private:
 
 enum class WriteFailure { ReadOnlyFile, ReadOnlyDirectory, DiskFull, FileSizeLimit };
 
-class FailingShutdownTest : public BadInputTest, public ::testing::WithParamInterface<WriteFailure> {};
+class FailingShutdownTest : public BadInputTest, public ::testing::WithParamInterface<WriteFailure> { };
 
 TEST_P(FailingShutdownTest, KeepsTheOldFileReportsAndCloses)
 {
@@ -593,12 +610,8 @@ TEST_P(FailingShutdownTest, KeepsTheOldFileReportsAndCloses)
     case WriteFailure::ReadOnlyFile:
         fs::permissions(home / "karnoth.ini", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
         break;
-    case WriteFailure::ReadOnlyDirectory:
-        ASSERT_TRUE(disk->makeReadOnly());
-        break;
-    case WriteFailure::DiskFull:
-        disk->fill();
-        break;
+    case WriteFailure::ReadOnlyDirectory: ASSERT_TRUE(disk->makeReadOnly()); break;
+    case WriteFailure::DiskFull: disk->fill(); break;
     case WriteFailure::FileSizeLimit: {
         // A write beyond the limit fails with EFBIG instead of stopping the process.
         ::getrlimit(RLIMIT_FSIZE, &oldLimit);

@@ -83,10 +83,10 @@ TEST_F(ScenarioRowsTest, AScenarioWhoseRecordsDifferFromKilledTxtIsMarkedAndRuns
     Scenario ownRecords = stored("own records");
     ownRecords.killed = {{1995, 30000}};
     const Scenario sameRecords = stored("same records");
-    const std::vector<ComparisonRow> rows =
-        comparisonRows({ListedScenario::ofScenario(ownRecords), ListedScenario::ofScenario(sameRecords),
-                        ListedScenario::ofWindow("current")},
-                       form(), target(2015));
+    const std::vector<ComparisonRow> rows = comparisonRows({ListedScenario::ofScenario(ownRecords),
+                                                            ListedScenario::ofScenario(sameRecords),
+                                                            ListedScenario::ofWindow("current")},
+                                                           form(), target(2015));
     EXPECT_TRUE(rows[0].killedDiffers);
     EXPECT_FALSE(rows[1].killedDiffers);
     EXPECT_FALSE(rows[2].killedDiffers);
@@ -107,11 +107,10 @@ TEST_F(ScenarioRowsTest, FaultedScenariosShowTheirFaultAndAreNotDrawnOthersKeepT
     impossible.texts["txtAdultSurv"] = "1.5";
     Scenario tooLate = stored("too late");
     tooLate.texts["txtStart"] = "2040";
-    const std::vector<ComparisonRow> rows =
-        comparisonRows({ListedScenario::ofWindow("current"), ListedScenario::ofScenario(impossible),
-                        ListedScenario::unreadable("gone", "gone.karnoth does not exist"),
-                        ListedScenario::ofScenario(tooLate)},
-                       form(), target(2015));
+    const std::vector<ComparisonRow> rows = comparisonRows(
+        {ListedScenario::ofWindow("current"), ListedScenario::ofScenario(impossible),
+         ListedScenario::unreadable("gone", "gone.karnoth does not exist"), ListedScenario::ofScenario(tooLate)},
+        form(), target(2015));
     EXPECT_FALSE(rows[1].comparison.run);
     EXPECT_NE(rows[1].comparison.fault->find("adult survival"), std::string::npos);
     EXPECT_EQ(*rows[2].comparison.fault, "gone.karnoth does not exist");

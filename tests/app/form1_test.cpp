@@ -89,16 +89,16 @@ TEST_F(FormTest, ARunThatStopsNamesItsFieldAndLeavesTheRunBefore)
     struct Case {
         const char* textBox;
         const char* text;
-        const char* field;         // the caption the fault names
+        const char* field;  // the caption the fault names
         const char* staleCaption;  // one the run did not write again
     };
     const Case cases[] = {
-        {"txtJuvSurv", "x", "juvenile survival", "Label6"},                     // not a number
-        {"txtAdultSurv", "1", "adult survival", "Label14"},                     // outside its range
-        {"txtSenile", "0.5", "age at last litter", "Label14"},                  // below the age at first litter
-        {"txtCurrentOwnedSteril", "80", "% owned dogs sterilised", "Label6"},   // no owned steady state
-        {"txtJuvSurv", "0.2", "juvenile survival", "Label6"},                   // no street steady state
-        {"txtFrom", "1950", "dogs killed from", "Label3"},                      // a cull before 1950
+        {"txtJuvSurv", "x", "juvenile survival", "Label6"},  // not a number
+        {"txtAdultSurv", "1", "adult survival", "Label14"},  // outside its range
+        {"txtSenile", "0.5", "age at last litter", "Label14"},  // below the age at first litter
+        {"txtCurrentOwnedSteril", "80", "% owned dogs sterilised", "Label6"},  // no owned steady state
+        {"txtJuvSurv", "0.2", "juvenile survival", "Label6"},  // no street steady state
+        {"txtFrom", "1950", "dogs killed from", "Label3"},  // a cull before 1950
     };
     for (const Case& c : cases) {
         const std::string typed = form().text(c.textBox);
@@ -168,9 +168,9 @@ TEST_F(FormTest, CheckBoxesAreReadByTheNextRun)
     loaded();
     auto redTopLabel = [this] {
         const auto& ops = form().canvas().ops();
-        return std::find_if(ops.begin(), ops.end(), [](const DrawOp& op) {
-                   return op.kind == DrawOp::Kind::Print && op.colour == kRed;
-               })[1].text;
+        return std::find_if(ops.begin(), ops.end(),
+                            [](const DrawOp& op) { return op.kind == DrawOp::Kind::Print && op.colour == kRed; })[1]
+            .text;
     };
     const unsigned long revision = form().canvas().revision();
     EXPECT_EQ(redTopLabel(), "119,813");

@@ -14,9 +14,9 @@ using testing::FormTest;
 
 class RunCounter : public FormListener {
 public:
-    void controlChanged(const Control&) override {}
-    void chartChanged() override {}
-    void faultReported(const std::string&) override {}
+    void controlChanged(const Control&) override { }
+    void chartChanged() override { }
+    void faultReported(const std::string&) override { }
     void runCompleted() override { ++runs; }
     int runs = 0;
 };
@@ -56,9 +56,10 @@ TEST_F(FormTest, SaveAndLoadRestoresTheElevenValues)
     form().setScrollValue("hscSterilise", 5);
     form().setScrollValue("vscTarget", 100);
     form().typeText("txtStart", "1999");  // not saved
-    form().setCheckValue("chkLog", 1);     // not saved
+    form().setCheckValue("chkLog", 1);  // not saved
     form().Form_Unload();
-    EXPECT_EQ(dir.read("karnoth.ini"), " 1200\r\n0.90\r\n0.12\r\n1\r\n7\r\n1990\r\n2001\r\n0.75\r\n2\r\n 5\r\n 100\r\n");
+    EXPECT_EQ(dir.read("karnoth.ini"),
+              " 1200\r\n0.90\r\n0.12\r\n1\r\n7\r\n1990\r\n2001\r\n0.75\r\n2\r\n 5\r\n 100\r\n");
 
     RunCounter counter;
     Form1& again = restart();

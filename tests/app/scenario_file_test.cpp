@@ -47,9 +47,9 @@ TEST_F(FormTest, SaveThenOpenInAFreshWindowGivesTheSameState)
 TEST_F(FormTest, OpeningMakesExactlyOneRunWithTheEventsHeldBack)
 {
     struct Counter : FormListener {
-        void controlChanged(const Control&) override {}
-        void chartChanged() override {}
-        void faultReported(const std::string&) override {}
+        void controlChanged(const Control&) override { }
+        void chartChanged() override { }
+        void faultReported(const std::string&) override { }
         void runCompleted() override { ++runs; }
         int runs = 0;
     } counter;
@@ -86,8 +86,8 @@ TEST_F(FormTest, OpeningTellsWhenKilledTxtDiffersAndNeverWritesIt)
 
 TEST(ScenarioFile, NameDefaultsToTheBaseNameAndUnknownKeysAreIgnored)
 {
-    const Scenario scenario = parseScenario(scenarioFileJson(windowInputsJson(), R"(, "comment": [1, 2], "killed": [])"),
-                                            "plan.karnoth", "plan");
+    const Scenario scenario = parseScenario(
+        scenarioFileJson(windowInputsJson(), R"(, "comment": [1, 2], "killed": [])"), "plan.karnoth", "plan");
     EXPECT_EQ(scenario.name, "plan");
     EXPECT_EQ(scenario.texts.at("txtJuvSurv"), ".1");
     EXPECT_EQ(scenario.values.at("vscGainLoss"), 4000);
@@ -107,7 +107,7 @@ struct BadScenario {
     const char* mentions;
 };
 
-class BadScenarioTest : public FormTest, public ::testing::WithParamInterface<BadScenario> {};
+class BadScenarioTest : public FormTest, public ::testing::WithParamInterface<BadScenario> { };
 
 TEST_P(BadScenarioTest, IsReportedWithTheFieldAndChangesNothing)
 {
@@ -141,12 +141,15 @@ INSTANTIATE_TEST_SUITE_P(
         BadScenario{"NoInputs", R"({"format": "karnoth-scenario", "version": 1})", "\"inputs\" is missing"},
         BadScenario{"MissingControl", scenarioFileJson(windowInputsJson({{"txtTimes", "<missing>"}})),
                     "inputs \"txtTimes\" is missing"},
-        BadScenario{"UnknownControl", scenarioFileJson(windowInputsJson({{"txtNope", "\"1\""}})), "\"txtNope\" is not a control"},
+        BadScenario{"UnknownControl", scenarioFileJson(windowInputsJson({{"txtNope", "\"1\""}})),
+                    "\"txtNope\" is not a control"},
         BadScenario{"ALabel", scenarioFileJson(windowInputsJson({{"Label3", "\"x\""}})), "\"Label3\" is not an input"},
         BadScenario{"TextNotAString", scenarioFileJson(windowInputsJson({{"txtAdultSurv", "0.9"}})),
                     "\"txtAdultSurv\" 0.9 is not a text"},
-        BadScenario{"BarNotWhole", scenarioFileJson(windowInputsJson({{"hscSterilise", "252.5"}})), "is not a whole number"},
-        BadScenario{"BarAsText", scenarioFileJson(windowInputsJson({{"vscTarget", "\"50\""}})), "is not a whole number"},
+        BadScenario{"BarNotWhole", scenarioFileJson(windowInputsJson({{"hscSterilise", "252.5"}})),
+                    "is not a whole number"},
+        BadScenario{"BarAsText", scenarioFileJson(windowInputsJson({{"vscTarget", "\"50\""}})),
+                    "is not a whole number"},
         BadScenario{"BarOutsideItsRange", scenarioFileJson(windowInputsJson({{"vscGainLoss", "0"}})),
                     "lies outside the scroll bar's range 1 to 30000"},
         BadScenario{"CheckBoxTwo", scenarioFileJson(windowInputsJson({{"chkLog", "2"}})), "not 0 (unchecked) or 1"},
@@ -154,24 +157,28 @@ INSTANTIATE_TEST_SUITE_P(
                     "killed record 1: the year 1949 lies outside the years 1950 to 2050"},
         BadScenario{"KilledNegative", scenarioFileJson(windowInputsJson(), R"(, "killed": [[1995, 10], [1996, -5]])"),
                     "killed record 2: the number killed -5 is negative"},
-        BadScenario{"KilledFraction", scenarioFileJson(windowInputsJson(), R"(, "killed": [[1995, 1.5]])"), "not a whole number"},
+        BadScenario{"KilledFraction", scenarioFileJson(windowInputsJson(), R"(, "killed": [[1995, 1.5]])"),
+                    "not a whole number"},
         BadScenario{"KilledNotAPair", scenarioFileJson(windowInputsJson(), R"(, "killed": [[1995]])"), "is not a pair"},
         BadScenario{"PlannerPercentZero",
-                    scenarioFileJson(windowInputsJson(),
-                                 R"(, "planner": {"targetYear": 2030, "targetPercent": 0, "costOwned": 1, "costStreet": 1})"),
+                    scenarioFileJson(
+                        windowInputsJson(),
+                        R"(, "planner": {"targetYear": 2030, "targetPercent": 0, "costOwned": 1, "costStreet": 1})"),
                     "\"targetPercent\" must be above 0"},
         BadScenario{"PlannerYearAsText",
-                    scenarioFileJson(windowInputsJson(),
-                                 R"(, "planner": {"targetYear": "2030", "targetPercent": 5, "costOwned": 1, "costStreet": 1})"),
+                    scenarioFileJson(
+                        windowInputsJson(),
+                        R"(, "planner": {"targetYear": "2030", "targetPercent": 5, "costOwned": 1, "costStreet": 1})"),
                     "\"targetYear\""},
         BadScenario{"NameNotText", scenarioFileJson(windowInputsJson(), R"(, "name": 5)"), "\"name\" 5 is not a text"},
         // Inputs that used to crash or flood the message.
         BadScenario{"NumberBeyondADouble", scenarioFileJson(windowInputsJson(), R"(, "x": 1e400)"),
                     "the number \"1e400\" is beyond the largest number"},
         BadScenario{"OnlyAHugeNumber", "1e400", "is not JSON"},
-        BadScenario{"DeepNesting",
-                    scenarioFileJson(windowInputsJson(), ", \"notes\": " + std::string(100000, '[') + std::string(100000, ']')),
-                    "nested more than 64 deep"},
+        BadScenario{
+            "DeepNesting",
+            scenarioFileJson(windowInputsJson(), ", \"notes\": " + std::string(100000, '[') + std::string(100000, ']')),
+            "nested more than 64 deep"},
         BadScenario{"NotUtf8", scenarioFileJson(windowInputsJson(), ", \"name\": \"caf\xe9\""), "UTF-8"},
         BadScenario{"HugeValueQuotedShort",
                     scenarioFileJson(windowInputsJson({{"txtAdultSurv", "[" + repeated("1,", 100000) + "1]"}})),
@@ -203,9 +210,10 @@ TEST_F(FormTest, OpeningAScenarioReportsEachFaultOnce)
 
 TEST(ScenarioInputs, AreTheInputsARunWouldRead)
 {
-    Scenario scenario = parseScenario(scenarioFileJson(windowInputsJson({{"hscSterilise", "400"}, {"txtStart", "\"2010\""}}),
-                                                   R"(, "killed": [[1995, 1200]])"),
-                                      "s.karnoth", "s");
+    Scenario scenario = parseScenario(
+        scenarioFileJson(windowInputsJson({{"hscSterilise", "400"}, {"txtStart", "\"2010\""}}),
+                         R"(, "killed": [[1995, 1200]])"),
+        "s.karnoth", "s");
     const WindowInputs read = scenarioInputs(scenario);
     EXPECT_EQ(read.inputs.programmeRate, 400);
     EXPECT_EQ(read.inputs.programmeStart, 2010);

@@ -21,8 +21,8 @@ TEST_F(FormTest, AComparedScenarioReadsTheInputsOpeningItGives)
     loaded();
     for (const char* recruit : {"\"0\"", "\"0.5\"", "\"-2\"", "\"1\"", "\"1.5\"", "\"3\""}) {
         SCOPED_TRACE(recruit);
-        const Scenario scenario =
-            parseScenario(scenarioFileJson(windowInputsJson({{"txtRecruit", recruit}})), "s.karnoth", "s");
+        const Scenario scenario = parseScenario(scenarioFileJson(windowInputsJson({{"txtRecruit", recruit}})),
+                                                "s.karnoth", "s");
         const WindowInputs compared = scenarioInputs(scenario);
         form().openScenario(scenario);
         const WindowInputs opened = readWindowInputs(form());

@@ -32,8 +32,9 @@ TEST(SettingsFile, LineEndingsAndBlanks)
 {
     std::string lf = kDefaults;
     std::erase(lf, '\r');
-    for (const std::string& text : {lf, std::string(" 4000 \r\n 0.90 \r\n.1\r\n1\r\n7\r\n1990\r\n2005\r\n0.75\r\n2\r\n252 "
-                                                     "\r\n50\r\nextra\r\n")}) {
+    for (const std::string& text :
+         {lf, std::string(" 4000 \r\n 0.90 \r\n.1\r\n1\r\n7\r\n1990\r\n2005\r\n0.75\r\n2\r\n252 "
+                          "\r\n50\r\nextra\r\n")}) {
         const LoadedSettings loaded = parseSettings(text, ranges);
         EXPECT_FALSE(loaded.problem) << *loaded.problem;
         EXPECT_EQ(loaded.fields[1]->text, "0.9");
@@ -46,7 +47,8 @@ TEST(SettingsFile, LineEndingsAndBlanks)
 TEST(SettingsFile, ALoneCrAndAByteOrderMarkKeepEveryFieldInItsLine)
 {
     testing::TempDir dir;
-    dir.write("karnoth.ini", "\xEF\xBB\xBF" "4000\r\n0.85\r.1\r\n1\n7\r1990\r2005\r0.75\r2\r252\r50\r\n");
+    dir.write("karnoth.ini", "\xEF\xBB\xBF"
+                             "4000\r\n0.85\r.1\r\n1\n7\r1990\r2005\r0.75\r2\r252\r50\r\n");
     const LoadedSettings loaded = readSettingsFile(dir.file("karnoth.ini"), ranges);
     EXPECT_FALSE(loaded.problem) << *loaded.problem;
     EXPECT_EQ(loaded.fields[0]->value, 4000);
@@ -64,12 +66,27 @@ TEST(SettingsFile, BadFieldsKeepTheirDefaultsAndOneReportNamesThem)
         std::vector<std::size_t> bad;  // field indexes that keep their defaults
         std::vector<std::string> mentions;
     } cases[] = {
-        {"empty", "", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {"lines 1 to 11", "abandoned per year", "share aimed at owned dogs (%)"}},
-        {"truncated", " 4000\r\n0.9\r\n.1", {3, 4, 5, 6, 7, 8, 9, 10}, {"lines 4 to 11 (age at first litter, age at last litter"}},
-        {"last line missing", " 4000\n0.9\n.1\n1\n7\n1990\n2005\n0.75\n2\n 252\n", {10}, {"line 11 (share aimed at owned dogs (%)) missing"}},
-        {"not a number", " 4000\nabc\n.1\n1\n7\n1990\n2005\n0.75\n2\n 252\n 50\n", {1}, {"line 2 (adult survival) \"abc\" is not a number"}},
+        {"empty",
+         "",
+         {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10},
+         {"lines 1 to 11", "abandoned per year", "share aimed at owned dogs (%)"}},
+        {"truncated",
+         " 4000\r\n0.9\r\n.1",
+         {3, 4, 5, 6, 7, 8, 9, 10},
+         {"lines 4 to 11 (age at first litter, age at last litter"}},
+        {"last line missing",
+         " 4000\n0.9\n.1\n1\n7\n1990\n2005\n0.75\n2\n 252\n",
+         {10},
+         {"line 11 (share aimed at owned dogs (%)) missing"}},
+        {"not a number",
+         " 4000\nabc\n.1\n1\n7\n1990\n2005\n0.75\n2\n 252\n 50\n",
+         {1},
+         {"line 2 (adult survival) \"abc\" is not a number"}},
         {"comma", " 4000\n0,9\n.1\n1\n7\n1990\n2005\n0.75\n2\n 252\n 50\n", {1}, {"line 2"}},
-        {"beyond 16 bits", " 4000\n0.9\n.1\n1\n7\n40000\n2005\n0.75\n2\n 252\n 50\n", {5}, {"line 6 (dogs killed from)"}},
+        {"beyond 16 bits",
+         " 4000\n0.9\n.1\n1\n7\n40000\n2005\n0.75\n2\n 252\n 50\n",
+         {5},
+         {"line 6 (dogs killed from)"}},
         {"outside the bar", " 0\n0.9\n.1\n1\n7\n1990\n2005\n0.75\n2\n 1001\n 50\n", {0, 9}, {"line 1", "line 10"}},
         {"beyond a single", " 4000\n1e39\n.1\n1\n7\n1990\n2005\n0.75\n2\n 252\n 50\n", {1}, {"line 2"}},
         {"binary", std::string("\x00\xff\x01\n\x80", 5), {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {"line 1", "line 2"}},
@@ -89,8 +106,7 @@ TEST(SettingsFile, BadFieldsKeepTheirDefaultsAndOneReportNamesThem)
 
 TEST(SettingsFile, IntegerFieldsRoundHalvesToEven)
 {
-    const LoadedSettings loaded =
-        parseSettings(" 4000.5\n0.9\n.1\n2.5\n7.5\n1990\n2005\n0.75\n2\n 252\n 50\n", ranges);
+    const LoadedSettings loaded = parseSettings(" 4000.5\n0.9\n.1\n2.5\n7.5\n1990\n2005\n0.75\n2\n 252\n 50\n", ranges);
     EXPECT_EQ(loaded.fields[0]->value, 4000);
     EXPECT_EQ(loaded.fields[3]->text, "2");
     EXPECT_EQ(loaded.fields[4]->text, "8");
@@ -98,8 +114,17 @@ TEST(SettingsFile, IntegerFieldsRoundHalvesToEven)
 
 TEST(SettingsFile, WritesOneLineAFieldWithCrLf)
 {
-    std::array<SettingsValue, 11> fields{{{4000, ""}, {0, "0.9"}, {0, ".1"}, {0, "1"}, {0, "7"}, {0, "1990"},
-                                          {0, "2005"}, {0, "0.75"}, {0, "2"}, {252, ""}, {50, ""}}};
+    std::array<SettingsValue, 11> fields{{{4000, ""},
+                                          {0, "0.9"},
+                                          {0, ".1"},
+                                          {0, "1"},
+                                          {0, "7"},
+                                          {0, "1990"},
+                                          {0, "2005"},
+                                          {0, "0.75"},
+                                          {0, "2"},
+                                          {252, ""},
+                                          {50, ""}}};
     EXPECT_EQ(formatSettings(fields), kDefaults) << "a blank before a scroll bar's value that is not negative";
     fields[10].value = -3;
     EXPECT_NE(formatSettings(fields).find("\r\n-3\r\n"), std::string::npos);

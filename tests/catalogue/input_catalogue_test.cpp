@@ -20,7 +20,8 @@ namespace {
 std::vector<InputField> everyField()
 {
     std::vector<InputField> fields;
-    for (int i = 0; fieldCaption(static_cast<InputField>(i)) != "an input"; ++i) fields.push_back(static_cast<InputField>(i));
+    for (int i = 0; fieldCaption(static_cast<InputField>(i)) != "an input"; ++i)
+        fields.push_back(static_cast<InputField>(i));
     return fields;
 }
 
@@ -89,10 +90,17 @@ TEST(InputCatalogue, EveryFieldOfTheModelHasOneControl)
 // sensitivity's rows and JSON: existing positions must never move, a new input takes the next one.
 TEST(InputCatalogue, VariedPositionsAreStableAndDense)
 {
-    const std::vector<std::string_view> expected{
-        control::txtAdultSurv, control::txtJuvSurv,   control::txtRecruit,  control::txtSenile,
-        control::txtFecundity, control::txtLitter,    control::txtCurrentOwnedSteril,
-        control::txtTimes,     control::vscGainLoss,  control::hscSterilise, control::vscTarget};
+    const std::vector<std::string_view> expected{control::txtAdultSurv,
+                                                 control::txtJuvSurv,
+                                                 control::txtRecruit,
+                                                 control::txtSenile,
+                                                 control::txtFecundity,
+                                                 control::txtLitter,
+                                                 control::txtCurrentOwnedSteril,
+                                                 control::txtTimes,
+                                                 control::vscGainLoss,
+                                                 control::hscSterilise,
+                                                 control::vscTarget};
     ASSERT_GE(kVariedInputs.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(inputRow(kVariedInputs[i]).control, expected[i]) << i;
     std::set<int> positions;

@@ -150,9 +150,7 @@ TEST_F(PlotSeriesTest, EveryLineAndPrintSaysWhatItIsWhichSeriesAndWhichYear)
         const ChartPart& part = op.part;
         ++counts[{part.series, part.kind}];
         switch (part.kind) {
-        case ChartPart::Kind::Curve:
-            EXPECT_EQ(op.x2, years.x(part.year));
-            break;
+        case ChartPart::Kind::Curve: EXPECT_EQ(op.x2, years.x(part.year)); break;
         case ChartPart::Kind::YearTick:
         case ChartPart::Kind::DecadeTick:
             EXPECT_EQ(op.x1, years.x(part.year));
@@ -165,11 +163,8 @@ TEST_F(PlotSeriesTest, EveryLineAndPrintSaysWhatItIsWhichSeriesAndWhichYear)
         case ChartPart::Kind::ValueLabel:
             EXPECT_FLOAT_EQ(op.y1, part.anchor - 5) << "printed 5 units above its value";
             break;
-        case ChartPart::Kind::Caption:
-            EXPECT_FLOAT_EQ(op.y1, 15);
-            break;
-        case ChartPart::Kind::Unmarked:
-            ADD_FAILURE() << "an unmarked op: " << op.text;
+        case ChartPart::Kind::Caption: EXPECT_FLOAT_EQ(op.y1, 15); break;
+        case ChartPart::Kind::Unmarked: ADD_FAILURE() << "an unmarked op: " << op.text;
         }
     }
     using K = ChartPart::Kind;

@@ -24,7 +24,7 @@ struct NearestCase {
     std::optional<int> year;
 };
 
-class NearestYear : public ::testing::TestWithParam<NearestCase> {};
+class NearestYear : public ::testing::TestWithParam<NearestCase> { };
 
 TEST_P(NearestYear, IsWithinHalfAYearOfOneOfTheChartsYears)
 {

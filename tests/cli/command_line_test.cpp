@@ -33,7 +33,10 @@ std::string textOf(const TempDir& dir, const std::vector<std::string>& arguments
     return run.out;
 }
 
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
 
 TEST(CommandLine, TheDefaultsGiveTheWindowsFigures)
 {
@@ -84,9 +87,8 @@ TEST(CommandLine, EventsApplyInTheirOrder)
 {
     const TempDir dir;
     // An age at first litter below 1 is shown as 1; a start beyond 2050 and an empty text are kept.
-    const nlohmann::json state =
-        stateOf(dir, {"--text", "txtRecruit=0", "--text", "txtStart=2100", "--value", "hscSterilise=125", "--text",
-                      "txtAdultSurv="});
+    const nlohmann::json state = stateOf(dir, {"--text", "txtRecruit=0", "--text", "txtStart=2100", "--value",
+                                               "hscSterilise=125", "--text", "txtAdultSurv="});
     EXPECT_EQ(state["texts"]["txtRecruit"], "1");
     EXPECT_EQ(state["captions"]["Label4"], "12.5% sterilised per year");
     EXPECT_EQ(state["texts"]["txtAdultSurv"], "");
@@ -144,7 +146,8 @@ TEST(CommandLine, AScenarioSavedOpensAndComparesAsTheWindowRanIt)
     // A bad file is reported and changes nothing; killed.txt that differs is noticed.
     dir.write("bad.karnoth", R"({"format": "karnoth-scenario", "version": 2})");
     const std::string badFile = dir.file("bad.karnoth").string();
-    const nlohmann::json bad = stateOf(dir, {"--value", "hscSterilise=300", "--load-scenario", badFile, "--compare", badFile});
+    const nlohmann::json bad = stateOf(
+        dir, {"--value", "hscSterilise=300", "--load-scenario", badFile, "--compare", badFile});
     EXPECT_EQ(bad["values"]["hscSterilise"], 300);
     EXPECT_EQ(bad["errors"].size(), 1u);
     EXPECT_TRUE(contains(bad["comparison"][0]["fault"], "bad.karnoth")) << bad["comparison"][0];
@@ -335,8 +338,16 @@ TEST(CommandLine, UncertaintyWithoutChanceGivesTheWindowsRunInEveryPercentile)
 TEST(CommandLine, UncertaintyWithChanceRepeatsForASeed)
 {
     const TempDir dir;
-    const std::vector<std::string> chance = {"--uncertainty", "40", "--seed", "5", "--whole-dogs", "--year-to-year",
-                                             "0.05", "--vary", "txtJuvSurv=0.05:0.2", "--vary",
+    const std::vector<std::string> chance = {"--uncertainty",
+                                             "40",
+                                             "--seed",
+                                             "5",
+                                             "--whole-dogs",
+                                             "--year-to-year",
+                                             "0.05",
+                                             "--vary",
+                                             "txtJuvSurv=0.05:0.2",
+                                             "--vary",
                                              "vscGainLoss=2000:6000"};
     const nlohmann::json first = stateOf(dir, chance);
     EXPECT_EQ(stateOf(dir, chance), first) << "the same seed gave two different results";
@@ -361,29 +372,66 @@ TEST(CommandLine, UsageErrorsRunNothing)
 {
     const std::vector<std::vector<std::string>> cases = {
         // the window's options
-        {"--text", "txtNope=1"}, {"--text", "=1"}, {"--value", "vscTarget"}, {"--value", "vscTarget=101"},
-        {"--value", "vscTarget=5d1"}, {"--value", "vscTarget= 5"}, {"--click", "Label3"}, {"--value", "chkLog=2"},
-        {"--bogus"}, {"--csv", "-", "--json"},
+        {"--text", "txtNope=1"},
+        {"--text", "=1"},
+        {"--value", "vscTarget"},
+        {"--value", "vscTarget=101"},
+        {"--value", "vscTarget=5d1"},
+        {"--value", "vscTarget= 5"},
+        {"--click", "Label3"},
+        {"--value", "chkLog=2"},
+        {"--bogus"},
+        {"--csv", "-", "--json"},
         // the planner's
-        {"--plan", "2030"}, {"--plan", "2030:abc"}, {"--plan", "abc:50"}, {"--plan", "2030:0"},
-        {"--plan", "2030:5d1"}, {"--plan", "2030:+50"}, {"--plan", "2030: 50"}, {"--plan", "2030:inf"},
-        {"--plan", "2030.5:50"}, {"--plan", "2030:50", "--split-step", "7"}, {"--plan", "2030:50", "--split-step", "0"},
-        {"--plan", "2030:50", "--split-step", "5.0"}, {"--plan", "2030:50", "--cost", "-1:1"},
-        {"--plan", "2030:50", "--cost", "1"}, {"--plan", "2030:50", "--cost", "1:1d0"}, {"--split-step", "5"},
-        {"--cost", "1:1"}, {"--plan-grid", "grid.csv"}, {"--plan", "2030:50", "--plan-grid", "-", "--json"},
-        {"--plan", "2030:50", "--plan-grid", "-", "--csv", "-"}, {"--calibrate", "1950:5000"},
-        {"--calibrate", "2051:5000"}, {"--calibrate", "2005:0"}, {"--calibrate", "2005:-3"}, {"--calibrate", "2005"},
-        {"--calibrate", "x:5000"}, {"--calibrate", "2005:5d3"},
+        {"--plan", "2030"},
+        {"--plan", "2030:abc"},
+        {"--plan", "abc:50"},
+        {"--plan", "2030:0"},
+        {"--plan", "2030:5d1"},
+        {"--plan", "2030:+50"},
+        {"--plan", "2030: 50"},
+        {"--plan", "2030:inf"},
+        {"--plan", "2030.5:50"},
+        {"--plan", "2030:50", "--split-step", "7"},
+        {"--plan", "2030:50", "--split-step", "0"},
+        {"--plan", "2030:50", "--split-step", "5.0"},
+        {"--plan", "2030:50", "--cost", "-1:1"},
+        {"--plan", "2030:50", "--cost", "1"},
+        {"--plan", "2030:50", "--cost", "1:1d0"},
+        {"--split-step", "5"},
+        {"--cost", "1:1"},
+        {"--plan-grid", "grid.csv"},
+        {"--plan", "2030:50", "--plan-grid", "-", "--json"},
+        {"--plan", "2030:50", "--plan-grid", "-", "--csv", "-"},
+        {"--calibrate", "1950:5000"},
+        {"--calibrate", "2051:5000"},
+        {"--calibrate", "2005:0"},
+        {"--calibrate", "2005:-3"},
+        {"--calibrate", "2005"},
+        {"--calibrate", "x:5000"},
+        {"--calibrate", "2005:5d3"},
         // the analyses'
-        {"--sensitivity", "1949"}, {"--sensitivity", "2020:0"}, {"--sensitivity", "20x0"},
-        {"--sensitivity", "2020:1d1"}, {"--uncertainty", "0"}, {"--uncertainty", "ten"}, {"--uncertainty", "-5"},
-        {"--uncertainty", "100001"}, {"--uncertainty", "5", "--vary", "txtNope=1:2"},
-        {"--uncertainty", "5", "--vary", "txtStart=2000:2010"}, {"--uncertainty", "5", "--vary", "txtAdultSurv=0.9:0.8"},
+        {"--sensitivity", "1949"},
+        {"--sensitivity", "2020:0"},
+        {"--sensitivity", "20x0"},
+        {"--sensitivity", "2020:1d1"},
+        {"--uncertainty", "0"},
+        {"--uncertainty", "ten"},
+        {"--uncertainty", "-5"},
+        {"--uncertainty", "100001"},
+        {"--uncertainty", "5", "--vary", "txtNope=1:2"},
+        {"--uncertainty", "5", "--vary", "txtStart=2000:2010"},
+        {"--uncertainty", "5", "--vary", "txtAdultSurv=0.9:0.8"},
         {"--uncertainty", "5", "--vary", "txtAdultSurv=0.8"},
         {"--uncertainty", "5", "--vary", "txtAdultSurv=0.8:0.9", "--vary", "txtAdultSurv=0.8:0.9"},
-        {"--uncertainty", "5", "--year-to-year", "-0.1"}, {"--uncertainty", "5", "--seed", "-1"},
-        {"--uncertainty", "5", "--plan", "2030"}, {"--uncertainty", "5", "--plan", "2030:5d1"}, {"--seed", "3"},
-        {"--whole-dogs"}, {"--vary", "txtAdultSurv=0.8:0.9"}, {"--year-to-year", "0.1"},
+        {"--uncertainty", "5", "--year-to-year", "-0.1"},
+        {"--uncertainty", "5", "--seed", "-1"},
+        {"--uncertainty", "5", "--plan", "2030"},
+        {"--uncertainty", "5", "--plan", "2030:5d1"},
+        {"--seed", "3"},
+        {"--whole-dogs"},
+        {"--vary", "txtAdultSurv=0.8:0.9"},
+        {"--year-to-year", "0.1"},
     };
     for (const std::vector<std::string>& arguments : cases) {
         const TempDir dir;
@@ -424,8 +472,7 @@ TEST(CommandLine, APlanOf5d1IsRefusedBesideEveryOption)
         {"--calibrate", "2005:100000"},
         {"--sensitivity", "2020:10"},
         {"--uncertainty", "5"},
-        {"--uncertainty", "5", "--seed", "3", "--vary", "txtJuvSurv=0.05:0.1", "--year-to-year", "0.1",
-         "--whole-dogs"},
+        {"--uncertainty", "5", "--seed", "3", "--vary", "txtJuvSurv=0.05:0.1", "--year-to-year", "0.1", "--whole-dogs"},
         {"--save-scenario", file},
         {"--load-scenario", scenario},
         {"--compare", scenario},
@@ -438,7 +485,8 @@ TEST(CommandLine, APlanOf5d1IsRefusedBesideEveryOption)
             SCOPED_TRACE(other.empty() ? "alone" : other.front() + (planFirst ? " after" : " before"));
             const SessionRun run = runCommandLine(dir, arguments);
             EXPECT_EQ(run.exitCode, 2);
-            EXPECT_TRUE(contains(run.err, "--plan \"2030:5d1\": the target percent \"5d1\" is not a number")) << run.err;
+            EXPECT_TRUE(contains(run.err, "--plan \"2030:5d1\": the target percent \"5d1\" is not a number"))
+                << run.err;
             EXPECT_TRUE(run.out.empty()) << run.out;
             EXPECT_FALSE(std::filesystem::exists(file));
             EXPECT_FALSE(std::filesystem::exists(dir.file("karnoth.ini")));

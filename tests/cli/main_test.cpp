@@ -15,7 +15,10 @@ using testing::CliRun;
 using testing::runCli;
 using testing::TempDir;
 
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
 
 std::vector<std::string> linesOf(const std::string& text)
 {
@@ -39,8 +42,11 @@ TEST(Main, HelpListsTheControlsAndExitsZero)
 TEST(Main, UsageErrorsExitTwo)
 {
     const TempDir dir;
-    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
-             {"--bogus"}, {"--split-step", "5"}, {"--plan", "2030:5d1"}, {"--plan", "2030:5d1", "--uncertainty", "5"}}) {
+    for (const std::vector<std::string>& arguments :
+         std::vector<std::vector<std::string>>{{"--bogus"},
+                                               {"--split-step", "5"},
+                                               {"--plan", "2030:5d1"},
+                                               {"--plan", "2030:5d1", "--uncertainty", "5"}}) {
         SCOPED_TRACE(arguments.front() + " " + arguments.back());
         const CliRun run = runCli(dir, arguments);
         EXPECT_EQ(run.exitCode, 2);
@@ -79,7 +85,8 @@ TEST(Main, ThePlansGridGoesToAFileOrToStandardOutputAlone)
     EXPECT_EQ(rows[1], "0,0,1,119813.375,100,0,0,0,0");
 
     // Four times the effort in the first year: the highest rates remove more dogs than there are.
-    const CliRun printed = runCli(dir, {"--text", "txtTimes=4", "--plan", "2030:50", "--split-step", "100", "--plan-grid", "-"});
+    const CliRun printed = runCli(
+        dir, {"--text", "txtTimes=4", "--plan", "2030:50", "--split-step", "100", "--plan-grid", "-"});
     EXPECT_EQ(printed.exitCode, 0) << printed.err;
     EXPECT_EQ(printed.out.rfind("ownedShare,rate,", 0), 0u);
     EXPECT_FALSE(contains(printed.out, "formReady"));

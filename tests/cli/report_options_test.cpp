@@ -15,7 +15,10 @@ using testing::CliRun;
 using testing::runCli;
 using testing::TempDir;
 
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
 
 #if KARNOTH_REPORTS
 
@@ -42,10 +45,10 @@ TEST(ReportOptions, TheReportHoldsTheWindowTheScenariosAndThePlan)
     EXPECT_EQ(dir.read("report.pdf").substr(0, 5), "%PDF-");
     if (std::string(KARNOTH_PDFTOTEXT).empty()) GTEST_SKIP() << "no pdftotext to read the report back";
     const std::string text = pdfText(dir, "report.pdf");
-    for (const char* part : {"Karnoth report: current", "slower", "missing.karnoth does not exist",
-                             "Comparison of the scenarios", "street total 2030", "at most 40 % of the baseline",
-                             "Costs: 2 an owned, 3 a street sterilisation",
-                             "sterilising starts in 2010 a calendar year"})
+    for (const char* part :
+         {"Karnoth report: current", "slower", "missing.karnoth does not exist", "Comparison of the scenarios",
+          "street total 2030", "at most 40 % of the baseline", "Costs: 2 an owned, 3 a street sterilisation",
+          "sterilising starts in 2010 a calendar year"})
         EXPECT_TRUE(contains(text, part)) << part;
 }
 

@@ -21,8 +21,7 @@ TEST(ScenarioOptions, ComparingAScenarioGivesTheRunOpeningItGives)
     const TempDir dir;
     for (const char* recruit : {"\"0\"", "\"0.4\"", "\"2\""}) {
         SCOPED_TRACE(recruit);
-        dir.write("s.karnoth",
-                  testing::scenarioFileJson(testing::windowInputsJson({{"txtRecruit", recruit}})));
+        dir.write("s.karnoth", testing::scenarioFileJson(testing::windowInputsJson({{"txtRecruit", recruit}})));
         const std::string file = dir.file("s.karnoth").string();
         const CliRun compared = runCli(dir, {"--compare", file, "--json"});
         const CliRun opened = runCli(dir, {"--load-scenario", file, "--json"});

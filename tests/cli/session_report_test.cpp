@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace karnoth::testing {
 namespace {
 
@@ -21,7 +20,7 @@ const std::string kDefaultRun = "119,813 females";
 const std::string kSentences = "What the run suggests";
 const std::string kStopped = "The run of these inputs stopped";
 
-class ReportOfTheInputs : public ::testing::TestWithParam<ReportCase> {};
+class ReportOfTheInputs : public ::testing::TestWithParam<ReportCase> { };
 
 TEST_P(ReportOfTheInputs, ShowsTheirOwnRunOrItsFault)
 {
@@ -38,23 +37,25 @@ TEST_P(ReportOfTheInputs, ShowsTheirOwnRunOrItsFault)
 
 INSTANTIATE_TEST_SUITE_P(
     Cli, ReportOfTheInputs,
-    ::testing::Values(
-        ReportCase{"TypedWithoutRun", {"--text", "txtAdultSurv=0.85"},
-                   {"adult survival 0.85", "66,807 females", kSentences, "the inputs and run below"},
-                   {kDefaultRun, kStopped, "(at fault)"}},
-        ReportCase{"AStoppedRun",
-                   {"--text", "txtAdultSurv=1.2", "--click", "cmdRun"},
-                   {kStopped, "adult survival 1.2 is outside its range: at least 0 and below 1",
-                    "adult survival (at fault) 1.2", "No chart: the run of these inputs stopped",
-                    "the inputs below, whose run stopped"},
-                   {kDefaultRun, kSentences, "The simulation suggests", "intrinsic doubling time"}},
-        ReportCase{"TypedBadWithoutRun", {"--text", "txtCurrentOwnedSteril=80"},
-                   {kStopped, "With 80% of owned yearlings sterilised", "% owned dogs sterilised (at fault) 80"},
-                   {kDefaultRun, "The simulation suggests", "currently sterilised per year"}},
-        ReportCase{"AStoppedRunThenTheGoodInputsBack",
-                   {"--text", "txtAdultSurv=1.2", "--click", "cmdRun", "--text", "txtAdultSurv=0.9"},
-                   {kDefaultRun, kSentences},
-                   {kStopped, "(at fault)"}}),
+    ::testing::Values(ReportCase{"TypedWithoutRun",
+                                 {"--text", "txtAdultSurv=0.85"},
+                                 {"adult survival 0.85", "66,807 females", kSentences, "the inputs and run below"},
+                                 {kDefaultRun, kStopped, "(at fault)"}},
+                      ReportCase{"AStoppedRun",
+                                 {"--text", "txtAdultSurv=1.2", "--click", "cmdRun"},
+                                 {kStopped, "adult survival 1.2 is outside its range: at least 0 and below 1",
+                                  "adult survival (at fault) 1.2", "No chart: the run of these inputs stopped",
+                                  "the inputs below, whose run stopped"},
+                                 {kDefaultRun, kSentences, "The simulation suggests", "intrinsic doubling time"}},
+                      ReportCase{
+                          "TypedBadWithoutRun",
+                          {"--text", "txtCurrentOwnedSteril=80"},
+                          {kStopped, "With 80% of owned yearlings sterilised", "% owned dogs sterilised (at fault) 80"},
+                          {kDefaultRun, "The simulation suggests", "currently sterilised per year"}},
+                      ReportCase{"AStoppedRunThenTheGoodInputsBack",
+                                 {"--text", "txtAdultSurv=1.2", "--click", "cmdRun", "--text", "txtAdultSurv=0.9"},
+                                 {kDefaultRun, kSentences},
+                                 {kStopped, "(at fault)"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -2,21 +2,21 @@
 // from CurrentY, year labels centred on their ticks, gridlines), its hover readout, and its exports
 // (legend and footer, one path per series) and context-menu actions.
 
-#include "render/main_chart.h"
 #include "gui/window/chart_view.h"
 #include "gui_fixture.h"
+#include "render/main_chart.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDate>
-#include <QFontDatabase>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRegularExpression>
 #include <QFile>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -53,7 +53,8 @@ QImage paint(const std::vector<DrawOp>& ops)
 {
     QImage image(200, 100, QImage::Format_RGB32);
     QPainter painter(&image);
-    const render::MainChartLayout layout = render::layoutMainChart(ops, QRectF(0, 0, 200, 100), 1000, 500, QFont(), &image);
+    const render::MainChartLayout layout = render::layoutMainChart(ops, QRectF(0, 0, 200, 100), 1000, 500, QFont(),
+                                                                   &image);
     render::paintMainChart(painter, layout, QFont(), Qt::white);
     return image;
 }
@@ -171,7 +172,8 @@ private slots:
                     last = x;
                 }
         QVERIFY(first >= 0);
-        QVERIFY2(std::abs((first + last) / 2.0 - 100.0) <= 1.5, qPrintable(QStringLiteral("%1..%2").arg(first).arg(last)));
+        QVERIFY2(std::abs((first + last) / 2.0 - 100.0) <= 1.5,
+                 qPrintable(QStringLiteral("%1..%2").arg(first).arg(last)));
         // The other starts at its CurrentX (pixel 20) with the blank the number begins with.
         int start = -1;
         for (int x = 0; x < image.width() && start < 0; ++x)
@@ -212,7 +214,8 @@ private slots:
         QVERIFY(darkPixelsOf(image.copy(0, chart.height(), chart.width(), footer)) > 100);
         // The legend's short lines in red, green and blue, above the series' top (10 % down).
         const QImage top = image.copy(0, 0, chart.width(), chart.height() * 8 / 100);
-        for (QRgb colour : {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)}) QVERIFY(longestRunOf(top, colour) >= 10);
+        for (QRgb colour : {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)})
+            QVERIFY(longestRunOf(top, colour) >= 10);
 
         const QString svgPath = scratch_->file(QStringLiteral("chart.svg"));
         QVERIFY(window_->chart().saveSvg(svgPath, error));
@@ -221,7 +224,8 @@ private slots:
         QVERIFY(svg.contains(QStringLiteral("fertile street females")));
         QVERIFY(svg.contains(QStringLiteral("sterilisations per year (right scale)")));
         QVERIFY(svg.contains(QStringLiteral("adult survival 0.9, juvenile survival 0.1")));
-        QVERIFY(svg.contains(QStringLiteral("4,000 one-year-old females abandoned per year; programme 25.2 % a year from 2005")));
+        QVERIFY(svg.contains(
+            QStringLiteral("4,000 one-year-old females abandoned per year; programme 25.2 % a year from 2005")));
         QVERIFY(svg.contains(QStringLiteral("Karnoth, ") + QDate::currentDate().toString(Qt::ISODate)));
     }
 
@@ -346,8 +350,9 @@ private slots:
         adult->selectAll();
         QTest::keyClicks(adult, QStringLiteral("1.2"));
         QTest::mouseClick(widgetOf<QPushButton>(*window_, "cmdRun"), Qt::LeftButton);
-        const QString banner = QStringLiteral("the last run stopped: adult survival 1.2 is outside its range: at least 0 "
-                                              "and below 1; the chart shows the run before it");
+        const QString banner = QStringLiteral(
+            "the last run stopped: adult survival 1.2 is outside its range: at least 0 "
+            "and below 1; the chart shows the run before it");
         QCOMPARE(window_->chart().bannerText(), banner);
 
         const QString png = scratch_->file(QStringLiteral("stopped.png"));

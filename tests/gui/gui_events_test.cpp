@@ -19,8 +19,18 @@ namespace {
 
 // How a user moves a scroll bar: an arrow or the track (the bar's own actions), a key, or a drag.
 enum class Move {
-    UpOrLeftArrow, DownOrRightArrow, TrackBefore, TrackAfter, ToTopOrLeft, ToBottomOrRight,
-    KeyUp, KeyDown, KeyLeft, KeyRight, KeyPageUp, DragTo
+    UpOrLeftArrow,
+    DownOrRightArrow,
+    TrackBefore,
+    TrackAfter,
+    ToTopOrLeft,
+    ToBottomOrRight,
+    KeyUp,
+    KeyDown,
+    KeyLeft,
+    KeyRight,
+    KeyPageUp,
+    DragTo
 };
 
 void perform(QScrollBar& bar, Move move, int widgetTarget)
@@ -62,8 +72,10 @@ class GuiEventsTest : public QObject {
     {
         auto* edit = widgetOf<QLineEdit>(*window_, textBox);
         edit->setFocus();
-        if (replace) edit->selectAll();
-        else edit->end(false);
+        if (replace)
+            edit->selectAll();
+        else
+            edit->end(false);
         QTest::keyClicks(edit, keys);
     }
 
@@ -100,15 +112,22 @@ private slots:
         QTest::newRow("hsc to left end") << "hscSterilise" << Move::ToTopOrLeft << 0 << 0 << rate.arg("0");
 
         const QString abandoned = QStringLiteral("Label2=%1 1-year old females abandoned per year");
-        QTest::newRow("gainloss up arrow") << "vscGainLoss" << Move::UpOrLeftArrow << 0 << 4010 << abandoned.arg("4,010");
-        QTest::newRow("gainloss down arrow") << "vscGainLoss" << Move::DownOrRightArrow << 0 << 3990 << abandoned.arg("3,990");
-        QTest::newRow("gainloss track above") << "vscGainLoss" << Move::TrackBefore << 0 << 5000 << abandoned.arg("5,000");
+        QTest::newRow("gainloss up arrow")
+            << "vscGainLoss" << Move::UpOrLeftArrow << 0 << 4010 << abandoned.arg("4,010");
+        QTest::newRow("gainloss down arrow")
+            << "vscGainLoss" << Move::DownOrRightArrow << 0 << 3990 << abandoned.arg("3,990");
+        QTest::newRow("gainloss track above")
+            << "vscGainLoss" << Move::TrackBefore << 0 << 5000 << abandoned.arg("5,000");
         QTest::newRow("gainloss up key") << "vscGainLoss" << Move::KeyUp << 0 << 4010 << abandoned.arg("4,010");
         QTest::newRow("gainloss down key") << "vscGainLoss" << Move::KeyDown << 0 << 3990 << abandoned.arg("3,990");
-        QTest::newRow("gainloss page up key") << "vscGainLoss" << Move::KeyPageUp << 0 << 5000 << abandoned.arg("5,000");
-        QTest::newRow("gainloss thumb to top") << "vscGainLoss" << Move::ToTopOrLeft << 0 << 30000 << abandoned.arg("30,000");
-        QTest::newRow("gainloss thumb to bottom") << "vscGainLoss" << Move::ToBottomOrRight << 0 << 1 << abandoned.arg("1");
-        QTest::newRow("gainloss drag") << "vscGainLoss" << Move::DragTo << 30001 - 1200 << 1200 << abandoned.arg("1,200");
+        QTest::newRow("gainloss page up key")
+            << "vscGainLoss" << Move::KeyPageUp << 0 << 5000 << abandoned.arg("5,000");
+        QTest::newRow("gainloss thumb to top")
+            << "vscGainLoss" << Move::ToTopOrLeft << 0 << 30000 << abandoned.arg("30,000");
+        QTest::newRow("gainloss thumb to bottom")
+            << "vscGainLoss" << Move::ToBottomOrRight << 0 << 1 << abandoned.arg("1");
+        QTest::newRow("gainloss drag") << "vscGainLoss" << Move::DragTo << 30001 - 1200 << 1200
+                                       << abandoned.arg("1,200");
 
         QTest::newRow("target up key") << "vscTarget" << Move::KeyUp << 0 << 51 << "";
         QTest::newRow("target track below") << "vscTarget" << Move::TrackAfter << 0 << 49 << "";

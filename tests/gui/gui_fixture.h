@@ -39,7 +39,8 @@ public:
     {
         QObject::connect(&binding, &FormBinding::runFinished, &context_, [this] { entries_ << "run"; });
         QObject::connect(&binding, &FormBinding::chartUpdated, &context_, [this] { entries_ << "chart"; });
-        QObject::connect(&binding, &FormBinding::faultShown, &context_, [this](const QString&) { entries_ << "fault"; });
+        QObject::connect(&binding, &FormBinding::faultShown, &context_,
+                         [this](const QString&) { entries_ << "fault"; });
         QObject::connect(&binding, &FormBinding::controlUpdated, &context_,
                          [this](const QString& name, const QString& text, int value) {
                              entries_ << name + "=" + (text.isEmpty() ? QString::number(value) : text);

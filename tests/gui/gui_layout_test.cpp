@@ -23,7 +23,10 @@ using namespace karnoth::gui::testing;
 
 namespace {
 
-QString nameOf(const LayoutRow& row) { return QString::fromUtf8(row.name.data(), row.name.size()); }
+QString nameOf(const LayoutRow& row)
+{
+    return QString::fromUtf8(row.name.data(), row.name.size());
+}
 
 const char* expectedClass(ControlKind kind)
 {
@@ -134,7 +137,8 @@ private slots:
         QVector<QLine> expected;
         for (const LayoutRow& row : formLayout())
             if (row.kind == ControlKind::Line)
-                expected << QLine(pixels(row.left, dpi), pixels(row.top, dpi), pixels(row.x2, dpi), pixels(row.y2, dpi));
+                expected << QLine(pixels(row.left, dpi), pixels(row.top, dpi), pixels(row.x2, dpi),
+                                  pixels(row.y2, dpi));
         QCOMPARE(expected.size(), 39);
         QCOMPARE(window_->surface().lines(), expected);
     }

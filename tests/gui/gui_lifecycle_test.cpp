@@ -136,7 +136,9 @@ private slots:
 
         // A larger size shows a larger chart: its lines are longer.
         const QString large = scratch_->file(QStringLiteral("large.png"));
-        QCOMPARE(runProgram({QStringLiteral("--screenshot"), large, QStringLiteral("--size"), QStringLiteral("1600x1000")}), 0);
+        QCOMPARE(
+            runProgram({QStringLiteral("--screenshot"), large, QStringLiteral("--size"), QStringLiteral("1600x1000")}),
+            0);
         const QImage bigger(large);
         QCOMPARE(bigger.size(), QSize(1600, 1000));
         QVERIFY(pixelsOf(bigger, qRgb(255, 0, 0)) > 1.3 * pixelsOf(image, qRgb(255, 0, 0)));
@@ -170,8 +172,10 @@ private slots:
         QTest::newRow("misspelt option") << QStringList{"--sceenshot", "x.png"} << 2 << "sceenshot";
         QTest::newRow("an argument") << QStringList{"x.png"} << 2 << "x.png";
         QTest::newRow("svg") << QStringList{"--screenshot", "x.svg"} << 2 << ".png";
-        QTest::newRow("below the minimum") << QStringList{"--screenshot", "a.png", "--size", "1x1"} << 2 << "to 20000x20000";
-        QTest::newRow("above 20000") << QStringList{"--screenshot", "a.png", "--size", "20001x900"} << 2 << "to 20000x20000";
+        QTest::newRow("below the minimum")
+            << QStringList{"--screenshot", "a.png", "--size", "1x1"} << 2 << "to 20000x20000";
+        QTest::newRow("above 20000") << QStringList{"--screenshot", "a.png", "--size", "20001x900"} << 2
+                                     << "to 20000x20000";
     }
     void theCommandLineIsAnsweredWithoutAWindow()
     {
@@ -208,7 +212,9 @@ private slots:
         const QString target = scratch_->file(QStringLiteral("target.png"));
         const QString link = scratch_->file(QStringLiteral("link.png"));
         QVERIFY(QFile::link(target, link));
-        QCOMPARE(runProgram({QStringLiteral("--screenshot"), link, QStringLiteral("--size"), QStringLiteral("1000x700")}), 0);
+        QCOMPARE(
+            runProgram({QStringLiteral("--screenshot"), link, QStringLiteral("--size"), QStringLiteral("1000x700")}),
+            0);
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(QImage(target).size(), QSize(1000, 700));
     }

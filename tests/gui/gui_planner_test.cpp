@@ -177,8 +177,9 @@ private slots:
         QCOMPARE(planner_->table().cheapestRow(), std::optional<int>(2));
         QVERIFY(planner_->table().item(2, PlanTable::Cost)->font().bold());
         QVERIFY(!planner_->table().item(1, PlanTable::Cost)->font().bold());
-        QVERIFY(planner_->summary().text().contains(QStringLiteral("Cheapest: rate 100.0 % a year, 100 % aimed at owned "
-                                                                   "dogs, cost 14,691")));
+        QVERIFY(
+            planner_->summary().text().contains(QStringLiteral("Cheapest: rate 100.0 % a year, 100 % aimed at owned "
+                                                               "dogs, cost 14,691")));
         QVERIFY(planner_->summary().text().contains(QStringLiteral("Baseline: 119,813 street females")));
 
         // Costs change the cheapest cell's cost, not the minimal rates.
@@ -326,8 +327,9 @@ private slots:
         const QString details = map.detailsOf({50, 136});
         QVERIFY(details.startsWith(QStringLiteral("rate 13.6 % a year, 50 % aimed at owned dogs\n")));
         QVERIFY(details.contains(QStringLiteral("street total in 2030: 59,878, 50.0 % of the baseline")));
-        QVERIFY(details.contains(QStringLiteral("sterilisations 2005\u20132030: 5,304 owned, 120,378 street, 125,682 in "
-                                                "all")));
+        QVERIFY(
+            details.contains(QStringLiteral("sterilisations 2005\u20132030: 5,304 owned, 120,378 street, 125,682 in "
+                                            "all")));
         QVERIFY(details.contains(QStringLiteral("cost 125,682")));
         QVERIFY(details.contains(QStringLiteral("meets the target")));
 

@@ -16,8 +16,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMenu>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -168,9 +168,11 @@ private slots:
     void openingIsOneUndoableStepWithOneRun()
     {
         const QString path = scratch_->file("option.karnoth");
-        writeFile(path, scenarioJson({{"hscSterilise", "100"}, {"txtStart", "\"2010\""}, {"chkSterilise", "1"},
-                                      {"vscGainLoss", "1200"}},
-                                     R"(, "planner": {"targetYear": 2030, "targetPercent": 25, "costOwned": 2, "costStreet": 3})"));
+        writeFile(
+            path,
+            scenarioJson(
+                {{"hscSterilise", "100"}, {"txtStart", "\"2010\""}, {"chkSterilise", "1"}, {"vscGainLoss", "1200"}},
+                R"(, "planner": {"targetYear": 2030, "targetPercent": 25, "costOwned": 2, "costStreet": 3})"));
         const auto before = stateOf(*window_);
         const std::string summary = window_->form().caption("Label3");
         EventLog log(window_->binding());
@@ -350,7 +352,8 @@ private slots:
         QTest::addColumn<QString>("typed");  // adult survival
         QTest::addColumn<bool>("clickRun");
         QTest::addColumn<QString>("present");
-        QTest::newRow("a run that stopped") << "1.2" << true << "No chart: the run of these inputs stopped: adult survival 1.2";
+        QTest::newRow("a run that stopped")
+            << "1.2" << true << "No chart: the run of these inputs stopped: adult survival 1.2";
         QTest::newRow("typed, not run") << "0.85" << false << "66,807 females";
         QTest::newRow("typed bad, not run") << "1.2" << false << "adult survival (at fault) 1.2";
     }

@@ -4,9 +4,9 @@
 
 #include "analysis/varied_inputs.h"
 #include "analysis_view_fixture.h"
-#include "gui/window/control_value.h"
 #include "gui/analyses/sensitivity_view.h"
 #include "gui/analyses/tornado_widget.h"
+#include "gui/window/control_value.h"
 #include "gui_fixture.h"
 
 #include <QDoubleSpinBox>
@@ -149,15 +149,16 @@ private slots:
         QCOMPARE(chart.hoveredRow(), std::optional<std::size_t>(0));
         const QStringList lines = chart.readoutAt(first);
         const SensitivityRow& top = view_->result()->rows.front();
-        QVERIFY(lines.front().startsWith(QString::fromUtf8(fieldCaption(top.field).data(),
-                                                           static_cast<qsizetype>(fieldCaption(top.field).size()))));
+        QVERIFY(lines.front().startsWith(
+            QString::fromUtf8(fieldCaption(top.field).data(), static_cast<qsizetype>(fieldCaption(top.field).size()))));
         // The adult survival's high end faults at the defaults (0.99 needs juvenile survival below its
         // threshold): its readout carries the message.
         const auto& rows = view_->result()->rows;
         for (std::size_t i = 0; i < rows.size(); ++i)
             if (rows[i].faultHigh)
-                QVERIFY(chart.readoutAt(layout.rows[i].center().toPoint()).join('\n').contains(
-                    QString::fromStdString(*rows[i].faultHigh)));
+                QVERIFY(chart.readoutAt(layout.rows[i].center().toPoint())
+                            .join('\n')
+                            .contains(QString::fromStdString(*rows[i].faultHigh)));
         QVERIFY(!chart.rowAt(QPoint(2, 2)));
     }
 

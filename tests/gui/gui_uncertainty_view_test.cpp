@@ -4,9 +4,9 @@
 
 #include "analysis_view_fixture.h"
 #include "gui/analyses/band_chart_widget.h"
-#include "gui/window/control_value.h"
 #include "gui/analyses/range_inputs.h"
 #include "gui/analyses/uncertainty_view.h"
+#include "gui/window/control_value.h"
 #include "gui_fixture.h"
 
 #include <QCheckBox>
@@ -156,7 +156,8 @@ private slots:
         view_->ranges().setRange(InputField::abandonedPerYear, 1e15, 1e16);
         QVERIFY(!view_->job().isRunning());
         QCOMPARE(view_->resultsShown(), before);
-        QVERIFY2(view_->statusText().contains(QStringLiteral("bar's range, 1 to 30000")), qPrintable(view_->statusText()));
+        QVERIFY2(view_->statusText().contains(QStringLiteral("bar's range, 1 to 30000")),
+                 qPrintable(view_->statusText()));
     }
 
     // Streets that empty under year-to-year variation are valid replicates, counted as died out.
@@ -180,9 +181,15 @@ private slots:
         QTest::addColumn<QString>("low");
         QTest::addColumn<QString>("high");
         QTest::addColumn<QString>("says");
-        QTest::newRow("not a number") << "abc" << "0.12" << "\"abc\" is not a number";
-        QTest::newRow("empty") << "0.08" << "" << "\"\" is not a number";
-        QTest::newRow("low above high") << "0.12" << "0.08" << "lies above";
+        QTest::newRow("not a number") << "abc"
+                                      << "0.12"
+                                      << "\"abc\" is not a number";
+        QTest::newRow("empty") << "0.08"
+                               << ""
+                               << "\"\" is not a number";
+        QTest::newRow("low above high") << "0.12"
+                                        << "0.08"
+                                        << "lies above";
     }
     void anUnusableRangeIsNamedAndNothingRuns()
     {

@@ -74,8 +74,10 @@ private slots:
         const std::string lifespan = caption("Label10");  // "expected lifespan at one year = 7.4"
         typeInto("txtAdultSurv", QStringLiteral("0.95"));
         QCOMPARE(stack().count(), 0);  // typing alone is no step yet
-        if (commit == QStringLiteral("leave")) leave();
-        else QTest::keyClick(widgetOf<QLineEdit>(*window_, "txtAdultSurv"), Qt::Key_Return);
+        if (commit == QStringLiteral("leave"))
+            leave();
+        else
+            QTest::keyClick(widgetOf<QLineEdit>(*window_, "txtAdultSurv"), Qt::Key_Return);
         QCOMPARE(stack().count(), 1);
         // 1 + the sum over k = 2..9 of 0.05 * 0.95^(k-1) * k, + 10 * 0.95^9 = 8.98
         const std::string longer = "expected lifespan at one year = 9.0";
@@ -86,7 +88,7 @@ private slots:
         QCOMPARE(text("txtAdultSurv"), std::string("0.9"));
         QCOMPARE(widgetOf<QLineEdit>(*window_, "txtAdultSurv")->text(), QStringLiteral("0.9"));
         QCOMPARE(caption("Label10"), lifespan);  // its indicators follow, as after typing
-        QCOMPARE(log_->runs(), runs);            // a text starts no run
+        QCOMPARE(log_->runs(), runs);  // a text starts no run
         QVERIFY(window_->resultsStale());
 
         window_->redo();
@@ -186,7 +188,8 @@ private slots:
 
     void severalValuesAreOneStep()
     {
-        const std::vector<ControlValue> cell{ControlValue::value("hscSterilise", 400), ControlValue::value("vscTarget", 30)};
+        const std::vector<ControlValue> cell{ControlValue::value("hscSterilise", 400),
+                                             ControlValue::value("vscTarget", 30)};
         window_->applyControlValues(QStringLiteral("Planner cell"), cell);
         QCOMPARE(value("hscSterilise"), 400);
         QCOMPARE(value("vscTarget"), 30);
@@ -232,7 +235,8 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(int, value);
-        const std::vector<ControlValue> values{ControlValue::value("vscTarget", 20), ControlValue::value(name.toStdString(), value)};
+        const std::vector<ControlValue> values{ControlValue::value("vscTarget", 20),
+                                               ControlValue::value(name.toStdString(), value)};
         QVERIFY_THROWS_EXCEPTION(ControlError, window_->applyControlValues(QStringLiteral("bad"), values));
         QCOMPARE(this->value("vscTarget"), 50);
         QCOMPARE(stack().count(), 0);
@@ -255,7 +259,8 @@ private slots:
             for (const ControlValue& v : values) window_->binding().apply(v);
         };
         window_->applyControlValues(QStringLiteral("Open scenario"),
-                                    {ControlValue::text("txtTimes", "2"), ControlValue::value("vscGainLoss", 5000)}, applier);
+                                    {ControlValue::text("txtTimes", "2"), ControlValue::value("vscGainLoss", 5000)},
+                                    applier);
         QCOMPARE(calls.size(), std::size_t(1));
         QCOMPARE(calls[0].size(), std::size_t(2));
         window_->undo();

@@ -3,8 +3,8 @@
 // marks results that no longer match the inputs, types the bars' values in their boxes, keeps long
 // captions readable, and explains every input.
 
-#include "gui/window/bar_value_box.h"
 #include "gui/widgets/caption_label.h"
+#include "gui/window/bar_value_box.h"
 #include "gui/window/chart_view.h"
 #include "gui/window/diagram_scroll_area.h"
 #include "gui/window/diagram_surface.h"
@@ -36,7 +36,10 @@ bool resizeTo(FormWindow& window, QSize size)
     return QTest::qWaitFor([&] { return window.size() == size; }) && (QApplication::processEvents(), true);
 }
 
-int bannerPixels(QWidget& chart) { return karnoth::gui::testing::bannerPixels(chart.grab().toImage()); }
+int bannerPixels(QWidget& chart)
+{
+    return karnoth::gui::testing::bannerPixels(chart.grab().toImage());
+}
 
 QRect inWindow(const QWidget& widget, const FormWindow& window)
 {
@@ -94,13 +97,16 @@ private slots:
         const QWidget& chart = window_->chart();
         const TwipsScale scale = TwipsScale::ofPrimaryScreen();
         // At the layout's size the chart is the picture area: 14895 x 7335 twips.
-        QCOMPARE(chart.size(), QSize(scale.toPixels(15015) - scale.toPixels(120), scale.toPixels(10335) - scale.toPixels(3000)));
+        QCOMPARE(chart.size(),
+                 QSize(scale.toPixels(15015) - scale.toPixels(120), scale.toPixels(10335) - scale.toPixels(3000)));
         const QRect adult = window_->controlWidget(QStringLiteral("txtAdultSurv"))->geometry();
         const QRect surface = inWindow(window_->surface(), *window_);
 
         const QSize grow(591, 280);
         QVERIFY(resizeTo(*window_, window_->layoutSize() + grow));
-        QCOMPARE(chart.size(), QSize(scale.toPixels(15015) - scale.toPixels(120), scale.toPixels(10335) - scale.toPixels(3000)) + grow);
+        QCOMPARE(chart.size(),
+                 QSize(scale.toPixels(15015) - scale.toPixels(120), scale.toPixels(10335) - scale.toPixels(3000)) +
+                     grow);
         QCOMPARE(window_->controlWidget(QStringLiteral("txtAdultSurv"))->geometry(), adult);
         QCOMPARE(inWindow(window_->surface(), *window_), surface);
         // What the chart paints grows with it: its canvas is stretched over the larger target.
@@ -140,8 +146,10 @@ private slots:
         QCOMPARE(run().text(), QStringLiteral("Run"));
         QVERIFY(!window_->chart().isStale());
 
-        if (change == QStringLiteral("chkLog")) QTest::mouseClick(widgetOf<QCheckBox>(*window_, "chkLog"), Qt::LeftButton);
-        else typeInto(qPrintable(change), runFaults ? QStringLiteral("75") : QStringLiteral("0.85"));
+        if (change == QStringLiteral("chkLog"))
+            QTest::mouseClick(widgetOf<QCheckBox>(*window_, "chkLog"), Qt::LeftButton);
+        else
+            typeInto(qPrintable(change), runFaults ? QStringLiteral("75") : QStringLiteral("0.85"));
         QCOMPARE(log_->runs(), 0);
         QVERIFY(window_->resultsStale());
         QCOMPARE(run().text(), QStringLiteral("Run*"));
@@ -179,15 +187,23 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("clickRun");
         QTest::addColumn<QString>("framed");  // empty: none
-        QTest::addColumn<QString>("stale");   // a caption marked
-        QTest::addColumn<QString>("fresh");   // a caption not marked
-        QTest::newRow("owners sterilise 80 %") << "txtCurrentOwnedSteril" << "80" << true << "txtCurrentOwnedSteril"
-                                               << "Label6" << "Label14";
-        QTest::newRow("adult survival 1.2") << "txtAdultSurv" << "1.2" << true << "txtAdultSurv" << "Label14"
+        QTest::addColumn<QString>("stale");  // a caption marked
+        QTest::addColumn<QString>("fresh");  // a caption not marked
+        QTest::newRow("owners sterilise 80 %") << "txtCurrentOwnedSteril"
+                                               << "80" << true << "txtCurrentOwnedSteril"
+                                               << "Label6"
+                                               << "Label14";
+        QTest::newRow("adult survival 1.2") << "txtAdultSurv"
+                                            << "1.2" << true << "txtAdultSurv"
+                                            << "Label14"
                                             << "Label1(1)";
-        QTest::newRow("juvenile survival at the threshold") << "txtJuvSurv" << "0.2" << true << "txtJuvSurv"
-                                                            << "Label6" << "Label14";
-        QTest::newRow("adult survival typed, no run") << "txtAdultSurv" << "0.85" << false << "" << "Label14"
+        QTest::newRow("juvenile survival at the threshold") << "txtJuvSurv"
+                                                            << "0.2" << true << "txtJuvSurv"
+                                                            << "Label6"
+                                                            << "Label14";
+        QTest::newRow("adult survival typed, no run") << "txtAdultSurv"
+                                                      << "0.85" << false << ""
+                                                      << "Label14"
                                                       << "Label9";
     }
     void whatARunDidNotWriteIsMarked()
@@ -198,7 +214,9 @@ private slots:
         QFETCH(QString, framed);
         QFETCH(QString, stale);
         QFETCH(QString, fresh);
-        const auto caption = [this](const QString& name) { return qobject_cast<CaptionLabel*>(window_->controlWidget(name)); };
+        const auto caption = [this](const QString& name) {
+            return qobject_cast<CaptionLabel*>(window_->controlWidget(name));
+        };
         QVERIFY(caption(stale) && caption(fresh));
         QVERIFY(!caption(stale)->isStale());
         typeInto(qPrintable(box), typed);
@@ -224,14 +242,22 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("expected");  // the bar's value
         QTest::addColumn<QString>("commit");  // "enter", "leave" or "step" (one arrow up after typing)
-        QTest::newRow("rate, Enter") << "hscSterilise" << "30.5" << 305 << "enter";
-        QTest::newRow("rate, leaving") << "hscSterilise" << "7" << 70 << "leave";
-        QTest::newRow("rate, its top") << "hscSterilise" << "100" << 1000 << "enter";
-        QTest::newRow("abandoned, beyond its range") << "vscGainLoss" << "40000" << 30000 << "enter";
-        QTest::newRow("rate, step up") << "hscSterilise" << "12.3" << 124 << "step";
-        QTest::newRow("abandoned, grouped") << "vscGainLoss" << "12,345" << 12345 << "enter";
-        QTest::newRow("abandoned, step up") << "vscGainLoss" << "500" << 510 << "step";
-        QTest::newRow("owned share") << "vscTarget" << "75" << 75 << "leave";
+        QTest::newRow("rate, Enter") << "hscSterilise"
+                                     << "30.5" << 305 << "enter";
+        QTest::newRow("rate, leaving") << "hscSterilise"
+                                       << "7" << 70 << "leave";
+        QTest::newRow("rate, its top") << "hscSterilise"
+                                       << "100" << 1000 << "enter";
+        QTest::newRow("abandoned, beyond its range") << "vscGainLoss"
+                                                     << "40000" << 30000 << "enter";
+        QTest::newRow("rate, step up") << "hscSterilise"
+                                       << "12.3" << 124 << "step";
+        QTest::newRow("abandoned, grouped") << "vscGainLoss"
+                                            << "12,345" << 12345 << "enter";
+        QTest::newRow("abandoned, step up") << "vscGainLoss"
+                                            << "500" << 510 << "step";
+        QTest::newRow("owned share") << "vscTarget"
+                                     << "75" << 75 << "leave";
     }
     void valueBoxesDriveTheBarsAndTheBarsDriveThem()
     {
@@ -250,13 +276,18 @@ private slots:
         const int before = window_->form().control(bar.toStdString()).value;
         QCOMPARE(box->barValue() == before || box->text().contains(typed), true);
 
-        if (commit == QStringLiteral("enter")) QTest::keyClick(box, Qt::Key_Return);
-        else if (commit == QStringLiteral("leave")) run().setFocus();
-        else QTest::keyClick(box, Qt::Key_Up);
+        if (commit == QStringLiteral("enter"))
+            QTest::keyClick(box, Qt::Key_Return);
+        else if (commit == QStringLiteral("leave"))
+            run().setFocus();
+        else
+            QTest::keyClick(box, Qt::Key_Up);
         QCOMPARE(window_->form().control(bar.toStdString()).value, expected);
         QCOMPARE(log_->runs(), 1);  // one change event, one run; Enter does not press Run as well
         auto* scrollBar = qobject_cast<QScrollBar*>(window_->controlWidget(bar));
-        const int widgetValue = scrollBar->orientation() == Qt::Vertical ? scrollBar->minimum() + scrollBar->maximum() - expected : expected;
+        const int widgetValue = scrollBar->orientation() == Qt::Vertical
+                                    ? scrollBar->minimum() + scrollBar->maximum() - expected
+                                    : expected;
         QCOMPARE(scrollBar->value(), widgetValue);
 
         // And the other way: a bar step shows in its box.
@@ -285,13 +316,20 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("pressRun");
         QTest::addColumn<QString>("framed");  // "" when the fault belongs to no single input
-        QTest::newRow("not a number") << "txtJuvSurv" << "x" << false << "txtJuvSurv";
-        QTest::newRow("outside its range") << "txtAdultSurv" << "1.5" << false << "txtAdultSurv";
-        QTest::newRow("a year that is no number") << "txtStart" << "20o5" << true << "txtStart";
-        QTest::newRow("no owned steady state") << "txtCurrentOwnedSteril" << "80" << true << "txtCurrentOwnedSteril";
-        QTest::newRow("no street steady state") << "txtJuvSurv" << "0.2" << true << "txtJuvSurv";
-        QTest::newRow("culling from 1950") << "txtFrom" << "1950" << true << "txtFrom";
-        QTest::newRow("more sterilised than there are") << "txtTimes" << "20" << true << "";
+        QTest::newRow("not a number") << "txtJuvSurv"
+                                      << "x" << false << "txtJuvSurv";
+        QTest::newRow("outside its range") << "txtAdultSurv"
+                                           << "1.5" << false << "txtAdultSurv";
+        QTest::newRow("a year that is no number") << "txtStart"
+                                                  << "20o5" << true << "txtStart";
+        QTest::newRow("no owned steady state") << "txtCurrentOwnedSteril"
+                                               << "80" << true << "txtCurrentOwnedSteril";
+        QTest::newRow("no street steady state") << "txtJuvSurv"
+                                                << "0.2" << true << "txtJuvSurv";
+        QTest::newRow("culling from 1950") << "txtFrom"
+                                           << "1950" << true << "txtFrom";
+        QTest::newRow("more sterilised than there are") << "txtTimes"
+                                                        << "20" << true << "";
     }
     void theStatusBarShowsFaultsAndFramesTheInputAtFault()
     {
@@ -336,7 +374,8 @@ private slots:
         label.setFont(window_->font());
         const QFontMetrics metrics(label.font());
         label.resize(metrics.averageCharWidth() * 20, metrics.lineSpacing() * 2 + metrics.descent());
-        const QString longText = QStringLiteral("one two three four five six seven eight nine ten eleven twelve thirteen");
+        const QString longText = QStringLiteral(
+            "one two three four five six seven eight nine ten eleven twelve thirteen");
         label.setCaption(longText);
         const QStringList lines = label.shownLines();
         QCOMPARE(lines.size(), 2);  // only whole lines
@@ -375,23 +414,40 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("says");  // a part of its range or unit, worked from the model's checks
-        QTest::newRow("txtAdultSurv") << "txtAdultSurv" << "at least 0 and below 1";
-        QTest::newRow("txtJuvSurv") << "txtJuvSurv" << "threshold";
-        QTest::newRow("txtRecruit") << "txtRecruit" << "years";
-        QTest::newRow("txtSenile") << "txtSenile" << "at most 10";
-        QTest::newRow("txtLitter") << "txtLitter" << "female pups";
-        QTest::newRow("txtFecundity") << "txtFecundity" << "0 to 1";
-        QTest::newRow("txtCurrentOwnedSteril") << "txtCurrentOwnedSteril" << "70";
-        QTest::newRow("txtStart") << "txtStart" << "1950 to 2050";
-        QTest::newRow("txtTimes") << "txtTimes" << "times";
-        QTest::newRow("txtFrom") << "txtFrom" << "killed.txt";
-        QTest::newRow("txtTo") << "txtTo" << "calendar year";
-        QTest::newRow("vscGainLoss") << "vscGainLoss" << "1 to 30,000";
-        QTest::newRow("hscSterilise") << "hscSterilise" << "0 to 100";
-        QTest::newRow("vscTarget") << "vscTarget" << "0 to 100";
-        QTest::newRow("chkSterilise") << "chkSterilise" << "one-year-olds";
-        QTest::newRow("chkLog") << "chkLog" << "ln(dogs + 1)";
-        QTest::newRow("cmdRun") << "cmdRun" << "Enter";
+        QTest::newRow("txtAdultSurv") << "txtAdultSurv"
+                                      << "at least 0 and below 1";
+        QTest::newRow("txtJuvSurv") << "txtJuvSurv"
+                                    << "threshold";
+        QTest::newRow("txtRecruit") << "txtRecruit"
+                                    << "years";
+        QTest::newRow("txtSenile") << "txtSenile"
+                                   << "at most 10";
+        QTest::newRow("txtLitter") << "txtLitter"
+                                   << "female pups";
+        QTest::newRow("txtFecundity") << "txtFecundity"
+                                      << "0 to 1";
+        QTest::newRow("txtCurrentOwnedSteril") << "txtCurrentOwnedSteril"
+                                               << "70";
+        QTest::newRow("txtStart") << "txtStart"
+                                  << "1950 to 2050";
+        QTest::newRow("txtTimes") << "txtTimes"
+                                  << "times";
+        QTest::newRow("txtFrom") << "txtFrom"
+                                 << "killed.txt";
+        QTest::newRow("txtTo") << "txtTo"
+                               << "calendar year";
+        QTest::newRow("vscGainLoss") << "vscGainLoss"
+                                     << "1 to 30,000";
+        QTest::newRow("hscSterilise") << "hscSterilise"
+                                      << "0 to 100";
+        QTest::newRow("vscTarget") << "vscTarget"
+                                   << "0 to 100";
+        QTest::newRow("chkSterilise") << "chkSterilise"
+                                      << "one-year-olds";
+        QTest::newRow("chkLog") << "chkLog"
+                                << "ln(dogs + 1)";
+        QTest::newRow("cmdRun") << "cmdRun"
+                                << "Enter";
     }
     void everyInputExplainsItselfInATooltip()
     {
@@ -441,11 +497,11 @@ private slots:
         QVERIFY(help);
         QVERIFY(help->isVisible());
         const QString text = help->browser().toPlainText();
-        for (const char* words : {"adult survival", "juvenile survival", "age at first litter", "age at last litter",
-                                  "female pups per litter", "prob. pregnant", "% owned dogs sterilised",
-                                  "abandoned per year", "sterilising starts in", "times in first year",
-                                  "sterilisation rate", "share aimed at owned dogs", "only 1-year olds",
-                                  "dogs killed from", "dogs killed to", "log scale"})
+        for (const char* words :
+             {"adult survival", "juvenile survival", "age at first litter", "age at last litter",
+              "female pups per litter", "prob. pregnant", "% owned dogs sterilised", "abandoned per year",
+              "sterilising starts in", "times in first year", "sterilisation rate", "share aimed at owned dogs",
+              "only 1-year olds", "dogs killed from", "dogs killed to", "log scale"})
             QVERIFY2(text.contains(QString::fromLatin1(words)), words);
         for (const char* limit : {"female", "1950 to 2050", "70 %", "threshold", "1 / pups per yearling"})
             QVERIFY2(text.contains(QString::fromLatin1(limit)), limit);

@@ -77,7 +77,8 @@ double cohortGrowth(double S, int R, int L, double P, double Lit, double firstYe
     double ratio = 0;
     for (int t = 0; t < 4000; ++t) {
         double next = 0;
-        for (int a = R; a <= L; ++a) next += firstYearSurvival * std::pow(S, a - 1) * P * Lit * births[births.size() - a];
+        for (int a = R; a <= L; ++a)
+            next += firstYearSurvival * std::pow(S, a - 1) * P * Lit * births[births.size() - a];
         ratio = next / births.back();
         births.push_back(next);
         if (next > 1e200)
@@ -94,12 +95,9 @@ TEST(GrowthRate, IsTheRootOfItsConditionForLongBreedingLives)
         int R, L;
         double growth, doubling;
     } cases[] = {
-        {0.9, 3, 10, 1.248, 3.13},
-        {0.95, 2, 10, 1.278, 2.82},
-        {0.9, 1, 7, 1.5228, 1.65},
-        {0.5, 1, 1, 3.333, 0.5757},
-        {0.99, 5, 10, 1.1812, 4.163},
-        {0.0, 1, 7, 3.333, 0.5757},  // no adult survives: a straight line, found by the bracketing method
+        {0.9, 3, 10, 1.248, 3.13},    {0.95, 2, 10, 1.278, 2.82}, {0.9, 1, 7, 1.5228, 1.65}, {0.5, 1, 1, 3.333, 0.5757},
+        {0.99, 5, 10, 1.1812, 4.163}, {0.0, 1, 7, 3.333, 0.5757},  // no adult survives: a straight line, found by the
+                                                                   // bracketing method
     };
     for (const auto& c : cases) {
         const float pups = pupsFromBreedingYears(breedingYears(c.S, c.R, c.L), 0.75, 2);

@@ -14,7 +14,10 @@
 namespace karnoth {
 namespace {
 
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
 
 ModelResult succeeded(const ModelInputs& inputs, const YearlySeries& killed = {})
 {
@@ -159,7 +162,7 @@ struct FaultCase {
     const char* message;  // a part of it
 };
 
-class EngineFaultTest : public ::testing::TestWithParam<FaultCase> {};
+class EngineFaultTest : public ::testing::TestWithParam<FaultCase> { };
 
 TEST_P(EngineFaultTest, IsReportedNotNegativeDogs)
 {
@@ -185,7 +188,8 @@ INSTANTIATE_TEST_SUITE_P(
                   FaultKind::OutsideRange, "prob. pregnant 1.5"},
         FaultCase{"negative litter", [](ModelInputs& i, YearlySeries&) { i.femalePupsPerLitter = -2; },
                   FaultKind::OutsideRange, "female pups per litter -2 is outside its range: at least 0"},
-        FaultCase{"last litter before first", [](ModelInputs& i, YearlySeries&) { i.ageAtFirstLitter = 3, i.ageAtLastLitter = 2; },
+        FaultCase{"last litter before first",
+                  [](ModelInputs& i, YearlySeries&) { i.ageAtFirstLitter = 3, i.ageAtLastLitter = 2; },
                   FaultKind::OutsideRange, "not below the age at first litter (3)"},
         FaultCase{"owned share above 100", [](ModelInputs& i, YearlySeries&) { i.ownedSterilisedPercent = 101; },
                   FaultKind::OutsideRange, "% owned dogs sterilised 101"},
@@ -199,13 +203,14 @@ INSTANTIATE_TEST_SUITE_P(
                   FaultKind::ImpossibleState, "With 70% of owned yearlings"},
         FaultCase{"owned dogs at 75 %", [](ModelInputs& i, YearlySeries&) { i.ownedSterilisedPercent = 75; },
                   FaultKind::ImpossibleState, "no steady state to start from. Keep it below 70%."},
-        FaultCase{"street pups at the threshold", [](ModelInputs& i, YearlySeries&) { i.streetJuvenileSurvival = 0.128; },
-                  FaultKind::ImpossibleState, "juvenile survival 0.128 is at or above the threshold 1 / pups per yearling = 0.1278"},
-        FaultCase{"first-year multiplier 20",
-                  [](ModelInputs& i, YearlySeries&) { i.firstYearMultiplier = 20; }, FaultKind::ImpossibleState,
+        FaultCase{"street pups at the threshold",
+                  [](ModelInputs& i, YearlySeries&) { i.streetJuvenileSurvival = 0.128; }, FaultKind::ImpossibleState,
+                  "juvenile survival 0.128 is at or above the threshold 1 / pups per yearling = 0.1278"},
+        FaultCase{"first-year multiplier 20", [](ModelInputs& i, YearlySeries&) { i.firstYearMultiplier = 20; },
+                  FaultKind::ImpossibleState,
                   "in 2005 the programme sterilises 7,560 owned yearlings, more than there are (3,000)"},
-        FaultCase{"a cull of a million",
-                  [](ModelInputs&, YearlySeries& k) { k[1995] = 1000000; }, FaultKind::ImpossibleState,
+        FaultCase{"a cull of a million", [](ModelInputs&, YearlySeries& k) { k[1995] = 1000000; },
+                  FaultKind::ImpossibleState,
                   "in 1996 the culling recorded for 1995 (1,000,000) removes more street females than there are ("},
         FaultCase{"a negative count", [](ModelInputs&, YearlySeries& k) { k[2001] = -5; }, FaultKind::OutsideRange,
                   "the dogs killed in 2001 (-5)"},

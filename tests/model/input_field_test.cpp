@@ -71,7 +71,8 @@ TEST(InputField, MessagesGiveTheValueAndTheRange)
         requireLastLitterNotBeforeFirst(2.5, 3);
         ADD_FAILURE();
     } catch (const Fault& fault) {
-        EXPECT_STREQ(fault.what(), "age at last litter 2.5 is outside its range: not below the age at first litter (3)");
+        EXPECT_STREQ(fault.what(),
+                     "age at last litter 2.5 is outside its range: not below the age at first litter (3)");
         EXPECT_EQ(fault.field(), "age at last litter");
     }
 }

@@ -27,7 +27,8 @@ TEST(KilledFile, RecordsMaySpanLines)
 TEST(KilledFile, AByteOrderMarkAndEveryLineEndAreAccepted)
 {
     testing::TempDir dir;
-    dir.write("killed.txt", "\xEF\xBB\xBF" "1995,40\r1996,50\r\n");
+    dir.write("killed.txt", "\xEF\xBB\xBF"
+                            "1995,40\r1996,50\r\n");
     const YearlySeries killed = readKilledFile(dir.file("killed.txt"));
     EXPECT_EQ(killed[1995], 40);
     EXPECT_EQ(killed[1996], 50);

@@ -22,7 +22,7 @@ TEST(ChangeHandlers, TextBoxesUpdateOnlyTheirIndicators)
         {"txtSenile", "6", {"caption Label1(1)"}},
         {"txtFecundity", "0.5", {"caption Label1(1)"}},
         {"txtLitter", "3", {"caption Label1(1)"}},
-        {"txtAdultSurv", "", {}},   // an empty box is skipped silently
+        {"txtAdultSurv", "", {}},  // an empty box is skipped silently
         {"txtAdultSurv", " ", {}},  // blanks are not empty: converted, and not a number
         {"txtCurrentOwnedSteril", "20", {}},
     };
@@ -96,8 +96,11 @@ TEST(ChangeHandlers, RateCaptionInItsShortestForm)
     const struct {
         int value;
         const char* caption;
-    } cases[] = {{125, "12.5% sterilised per year"}, {50, "5% sterilised per year"}, {5, "0.5% sterilised per year"},
-                 {0, "0% sterilised per year"},      {252, "25.2% sterilised per year"}};
+    } cases[] = {{125, "12.5% sterilised per year"},
+                 {50, "5% sterilised per year"},
+                 {5, "0.5% sterilised per year"},
+                 {0, "0% sterilised per year"},
+                 {252, "25.2% sterilised per year"}};
     for (const auto& c : cases) EXPECT_EQ(sterilisationRateCaption(c.value), c.caption);
 }
 

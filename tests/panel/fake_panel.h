@@ -16,10 +16,17 @@ namespace karnoth::testing {
 
 class FakePanel : public PanelControls {
 public:
-    std::map<std::string, std::string, std::less<>> texts{
-        {"txtAdultSurv", "0.9"}, {"txtJuvSurv", ".1"},   {"txtRecruit", "1"},          {"txtSenile", "7"},
-        {"txtFecundity", "0.75"}, {"txtLitter", "2"},    {"txtCurrentOwnedSteril", "50"}, {"txtStart", "2005"},
-        {"txtTimes", "1"},        {"txtFrom", "1990"},   {"txtTo", "2005"}};
+    std::map<std::string, std::string, std::less<>> texts{{"txtAdultSurv", "0.9"},
+                                                          {"txtJuvSurv", ".1"},
+                                                          {"txtRecruit", "1"},
+                                                          {"txtSenile", "7"},
+                                                          {"txtFecundity", "0.75"},
+                                                          {"txtLitter", "2"},
+                                                          {"txtCurrentOwnedSteril", "50"},
+                                                          {"txtStart", "2005"},
+                                                          {"txtTimes", "1"},
+                                                          {"txtFrom", "1990"},
+                                                          {"txtTo", "2005"}};
     std::map<std::string, std::int16_t, std::less<>> values{
         {"vscGainLoss", 4000}, {"hscSterilise", 252}, {"vscTarget", 50}};
     std::map<std::string, std::string, std::less<>> captions;

@@ -61,7 +61,10 @@ TEST(WindowInputs, AFaultBeforeEveryInputIsReadIsPassedOnAndLaterOnesAreNot)
 TEST(WindowInputs, EveryRunTellsTheWindowWhatItRead)
 {
     struct Listening : FakePanel {
-        void runInputsRead(const WindowInputs* read) override { told.push_back(read ? read->inputs.programmeRate : -1); }
+        void runInputsRead(const WindowInputs* read) override
+        {
+            told.push_back(read ? read->inputs.programmeRate : -1);
+        }
         std::vector<double> told;
     } panel;
     cmdRun_Click(panel);

@@ -43,7 +43,7 @@ struct PointCase {
     std::optional<GridCell> cell;
 };
 
-class CellAt : public ::testing::TestWithParam<PointCase> {};
+class CellAt : public ::testing::TestWithParam<PointCase> { };
 
 TEST_P(CellAt, FindsTheCellUnderAPoint)
 {
@@ -56,18 +56,18 @@ TEST_P(CellAt, FindsTheCellUnderAPoint)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Points, CellAt,
-    ::testing::Values(PointCase{{100, 350}, GridCell{0, 0}},         // the bottom left corner
-                      PointCase{{100.99, 250.5}, GridCell{0, 0}},    // inside the first cell
-                      PointCase{{101, 250}, GridCell{50, 1}},        // on both lines: higher rate and share
-                      PointCase{{600.5, 200}, GridCell{50, 500}},    // the middle of the plot
-                      PointCase{{1100.5, 50}, GridCell{100, 1000}},  // the top right cell
-                      PointCase{{1101, 50}, GridCell{100, 1000}},    // its right edge
-                      PointCase{{99.9, 200}, std::nullopt},          // left of the plot
-                      PointCase{{1101.1, 200}, std::nullopt},        // right of it
-                      PointCase{{600, 49.9}, std::nullopt},          // above it
-                      PointCase{{600, 350.1}, std::nullopt}));       // below it
+INSTANTIATE_TEST_SUITE_P(Points, CellAt,
+                         ::testing::Values(PointCase{{100, 350}, GridCell{0, 0}},  // the bottom left corner
+                                           PointCase{{100.99, 250.5}, GridCell{0, 0}},  // inside the first cell
+                                           PointCase{{101, 250},
+                                                     GridCell{50, 1}},  // on both lines: higher rate and share
+                                           PointCase{{600.5, 200}, GridCell{50, 500}},  // the middle of the plot
+                                           PointCase{{1100.5, 50}, GridCell{100, 1000}},  // the top right cell
+                                           PointCase{{1101, 50}, GridCell{100, 1000}},  // its right edge
+                                           PointCase{{99.9, 200}, std::nullopt},  // left of the plot
+                                           PointCase{{1101.1, 200}, std::nullopt},  // right of it
+                                           PointCase{{600, 49.9}, std::nullopt},  // above it
+                                           PointCase{{600, 350.1}, std::nullopt}));  // below it
 
 TEST(HeatMapGeometry, AnEmptyPlotHasNoCells)
 {
@@ -94,10 +94,10 @@ TEST(TargetContour, RunsBetweenCellsThatMeetTheTargetAndTheirNeighboursThatDoNot
 {
     const HeatMapGeometry geometry(kPlot, 50);
     const std::vector<QLineF> expected{
-        QLineF(400, 150, 400, 250),   // share 50: between rates 299 and 300
+        QLineF(400, 150, 400, 250),  // share 50: between rates 299 and 300
         QLineF(400, 150, 1101, 150),  // above share 50, rates 300..1000
-        QLineF(600, 250, 600, 350),   // share 0: between rates 499 and 500
-        QLineF(400, 250, 600, 250),   // between shares 0 and 50, rates 300..499
+        QLineF(600, 250, 600, 350),  // share 0: between rates 499 and 500
+        QLineF(400, 250, 600, 250),  // between shares 0 and 50, rates 300..499
     };
     EXPECT_EQ(sorted(targetContour(steppedPlan(), geometry)), sorted(expected));
 }

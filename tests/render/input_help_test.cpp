@@ -14,7 +14,7 @@ struct Described {
     const char* control;
     const char* caption;
     const char* unit;
-    const char* range;    // the bar's or model's range, then the catalogue's note
+    const char* range;  // the bar's or model's range, then the catalogue's note
     const char* initial;  // the layout's starting setting in the input's unit
 };
 

@@ -156,7 +156,7 @@ struct PointerCase {
     std::optional<int> year;
 };
 
-class YearUnderThePointer : public MainChartLayoutTest, public ::testing::WithParamInterface<PointerCase> {};
+class YearUnderThePointer : public MainChartLayoutTest, public ::testing::WithParamInterface<PointerCase> { };
 
 TEST_P(YearUnderThePointer, IsTheNearestTickWithinHalfAYearOfTheChartsYears)
 {

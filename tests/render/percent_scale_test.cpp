@@ -17,7 +17,7 @@ struct ScaleCase {
     int bandCount;
 };
 
-class PercentScaleFor : public ::testing::TestWithParam<ScaleCase> {};
+class PercentScaleFor : public ::testing::TestWithParam<ScaleCase> { };
 
 TEST_P(PercentScaleFor, ReachesTwiceTheTargetAndAtLeast200InAtMost20RoundBands)
 {
@@ -27,24 +27,24 @@ TEST_P(PercentScaleFor, ReachesTwiceTheTargetAndAtLeast200InAtMost20RoundBands)
     EXPECT_EQ(scale.bandCount(), c.bandCount);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Targets, PercentScaleFor,
-    ::testing::Values(ScaleCase{50, 10, 20},     // up to 200 in tens
-                      ScaleCase{0.5, 10, 20},    // a tiny target still shows up to a doubling
-                      ScaleCase{100, 10, 20},    // 2 x 100 = 200
-                      ScaleCase{101, 20, 11},    // 202: tens would need 21 bands; 11 bands of 20 reach 220
-                      ScaleCase{150, 20, 15},    // 300
-                      ScaleCase{240, 25, 20},    // 480: 20 x 20 = 400 is short, 20 x 25 = 500
-                      ScaleCase{1000, 100, 20},  // 2000
-                      ScaleCase{1e300, 1e14, 10},  // beyond reason: capped at 1e15 %
-                      ScaleCase{std::numeric_limits<double>::quiet_NaN(), 10, 20}));
+INSTANTIATE_TEST_SUITE_P(Targets, PercentScaleFor,
+                         ::testing::Values(ScaleCase{50, 10, 20},  // up to 200 in tens
+                                           ScaleCase{0.5, 10, 20},  // a tiny target still shows up to a doubling
+                                           ScaleCase{100, 10, 20},  // 2 x 100 = 200
+                                           ScaleCase{101, 20,
+                                                     11},  // 202: tens would need 21 bands; 11 bands of 20 reach 220
+                                           ScaleCase{150, 20, 15},  // 300
+                                           ScaleCase{240, 25, 20},  // 480: 20 x 20 = 400 is short, 20 x 25 = 500
+                                           ScaleCase{1000, 100, 20},  // 2000
+                                           ScaleCase{1e300, 1e14, 10},  // beyond reason: capped at 1e15 %
+                                           ScaleCase{std::numeric_limits<double>::quiet_NaN(), 10, 20}));
 
 struct BandCase {
     double percent;
     int band;
 };
 
-class BandOf : public ::testing::TestWithParam<BandCase> {};
+class BandOf : public ::testing::TestWithParam<BandCase> { };
 
 TEST_P(BandOf, FloorsThePercentageIntoBandsOf10UpTo200)
 {
@@ -54,9 +54,8 @@ TEST_P(BandOf, FloorsThePercentageIntoBandsOf10UpTo200)
 
 INSTANTIATE_TEST_SUITE_P(Percentages, BandOf,
                          ::testing::Values(BandCase{-5, 0}, BandCase{0, 0}, BandCase{9.999, 0}, BandCase{10, 1},
-                                           BandCase{49.9, 4}, BandCase{50, 5}, BandCase{199.99, 19},
-                                           BandCase{200, 20}, BandCase{1e9, 20},
-                                           BandCase{std::numeric_limits<double>::infinity(), 20},
+                                           BandCase{49.9, 4}, BandCase{50, 5}, BandCase{199.99, 19}, BandCase{200, 20},
+                                           BandCase{1e9, 20}, BandCase{std::numeric_limits<double>::infinity(), 20},
                                            BandCase{std::numeric_limits<double>::quiet_NaN(), 0}));
 
 TEST(PercentScale, RunsFromLightYellowToDarkPurpleThroughTeal)

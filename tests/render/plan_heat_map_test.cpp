@@ -38,8 +38,8 @@ private:
     std::unique_ptr<QGuiApplication> application_;
 };
 
-[[maybe_unused]] const ::testing::Environment* const kApplication =
-    ::testing::AddGlobalTestEnvironment(new OffscreenApplication);
+[[maybe_unused]] const ::testing::Environment* const kApplication = ::testing::AddGlobalTestEnvironment(
+    new OffscreenApplication);
 
 const QRectF kArea(0, 0, 1200, 700);
 
@@ -96,8 +96,8 @@ TEST(PlanHeatMap, CellsTakeTheirBandsColourAndFaultingCellsAreHatched)
         const QPointF centre = layout.geometry.cellRect(share, rate).center();
         return image.pixelColor(centre.toPoint());
     };
-    EXPECT_EQ(pixel(0, 100), scale.colourOf(150));   // 150 % of the baseline
-    EXPECT_EQ(pixel(0, 700), scale.colourOf(5));     // 5 %
+    EXPECT_EQ(pixel(0, 100), scale.colourOf(150));  // 150 % of the baseline
+    EXPECT_EQ(pixel(0, 700), scale.colourOf(5));  // 5 %
     EXPECT_EQ(pixel(100, 950), scale.colourOf(150));
     EXPECT_NE(scale.colourOf(150), scale.colourOf(5));
 
@@ -151,7 +151,8 @@ TEST(PlanHeatMap, TitleAndKeyNameTheTarget)
     Plan plan = bandedPlan();
     plan.settings.targetYear = 2030;
     plan.baseline = 119813.375;
-    EXPECT_EQ(heatMapTitle(plan), QStringLiteral("Street total in 2030 as a percentage of 119,813, the street total in 2004"));
+    EXPECT_EQ(heatMapTitle(plan),
+              QStringLiteral("Street total in 2030 as a percentage of 119,813, the street total in 2004"));
     const QStringList key = heatMapKeyEntries(plan);
     ASSERT_EQ(key.size(), 4);
     EXPECT_EQ(key[0], QStringLiteral("target: at most 50 % in 2030"));

@@ -71,11 +71,11 @@ TEST_F(ReportTest, HoldsTheNamesNotesInputsSentencesPlanAndComparison)
     slower.killed = {{1995, 800}};
 
     int pages = 0;
-    const std::string text =
-        written(contentFor({ListedScenario::ofWindow("Twenty per cent from 2026", "The vets' proposal."),
-                            ListedScenario::ofScenario(slower),
-                            ListedScenario::unreadable("lost", "lost.karnoth does not exist")}),
-                pages);
+    const std::string text = written(
+        contentFor({ListedScenario::ofWindow("Twenty per cent from 2026", "The vets' proposal."),
+                    ListedScenario::ofScenario(slower),
+                    ListedScenario::unreadable("lost", "lost.karnoth does not exist")}),
+        pages);
     EXPECT_EQ(pages, 3);
 
     for (const char* part : {"Karnoth report: Twenty per cent from 2026", "2026-12-08", "The vets' proposal.",
@@ -133,8 +133,8 @@ TEST_F(ReportTest, AReportThatCannotBeWrittenSaysSoAndLeavesNothing)
     loaded();
     const std::filesystem::path pdf = dir.file("no such directory") / "report.pdf";
     QString error;
-    EXPECT_FALSE(writeReport(QString::fromStdString(pdf.string()),
-                             contentFor({ListedScenario::ofWindow("current")}), error));
+    EXPECT_FALSE(
+        writeReport(QString::fromStdString(pdf.string()), contentFor({ListedScenario::ofWindow("current")}), error));
     EXPECT_TRUE(error.contains(QStringLiteral("report.pdf")));
     EXPECT_FALSE(std::filesystem::exists(pdf));
 }
@@ -147,7 +147,8 @@ TEST_F(ReportTest, ShowsItsOwnRunOfTheInputsOrItsFault)
     loaded().typeText("txtAdultSurv", "0.85");
     ReportContent content = contentFor({ListedScenario::ofWindow("current")});
     EXPECT_TRUE(content.runFault.isEmpty());
-    EXPECT_TRUE(content.sentences.join(' ').contains(QStringLiteral("66,807 females"))) << content.sentences.join(' ').toStdString();
+    EXPECT_TRUE(content.sentences.join(' ').contains(QStringLiteral("66,807 females")))
+        << content.sentences.join(' ').toStdString();
     EXPECT_FALSE(content.chartOps.empty());
 
     form().typeText("txtAdultSurv", "0.9");
@@ -155,7 +156,8 @@ TEST_F(ReportTest, ShowsItsOwnRunOfTheInputsOrItsFault)
     Scenario kept = form().currentScenario("kept");
     kept.texts["txtCurrentOwnedSteril"] = "60";
     content = contentFor({ListedScenario::ofWindow("current"), ListedScenario::ofScenario(kept)});
-    EXPECT_TRUE(content.runFault.startsWith(QStringLiteral("With 80% of owned yearlings sterilised"))) << content.runFault.toStdString();
+    EXPECT_TRUE(content.runFault.startsWith(QStringLiteral("With 80% of owned yearlings sterilised")))
+        << content.runFault.toStdString();
     EXPECT_TRUE(content.sentences.isEmpty());
     EXPECT_TRUE(content.chartOps.empty());
     std::vector<QString> marked;

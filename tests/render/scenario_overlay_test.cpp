@@ -23,7 +23,7 @@ struct AxisTopCase {
     double top;
 };
 
-class AxisTop : public ::testing::TestWithParam<AxisTopCase> {};
+class AxisTop : public ::testing::TestWithParam<AxisTopCase> { };
 
 TEST_P(AxisTop, IsTheLeastOfOneTwoTwoAndAHalfAndFiveTimesAPowerOfTenAtLeastTheLargest)
 {
@@ -110,7 +110,8 @@ TEST_F(OverlayLayoutTest, TheReadoutGivesEveryScenariosCountsInTheYear)
 {
     EXPECT_EQ(overlayReadoutLines(2020, lines, OverlayCompanion::None),
               (QStringList{"2020", "low: 40,000", "high: 119,813"}));
-    EXPECT_EQ(overlayReadoutLines(2020, lines, OverlayCompanion::Sterilisations)[2], "high: 119,813 (11,981 sterilised)");
+    EXPECT_EQ(overlayReadoutLines(2020, lines, OverlayCompanion::Sterilisations)[2],
+              "high: 119,813 (11,981 sterilised)");
     EXPECT_EQ(overlayReadoutLines(2020, lines, OverlayCompanion::Breeders)[1], "low: 40,000 (20,000 fertile)");
 }
 

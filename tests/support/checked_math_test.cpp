@@ -28,8 +28,18 @@ TEST(CheckedMath, EveryFaultTheOldPlatformTrappedIsRaised)
         {"ln 0", [] { checkedLog(0, "q"); }, FaultKind::InvalidOperation},
         {"ln -1", [] { checkedLog(-1, "q"); }, FaultKind::InvalidOperation},
         {"single of 1e39", [] { toSingle(1e39, "q"); }, FaultKind::Overflow},
-        {"year 1949", [] { YearlySeries s; s[1949] = 1; }, FaultKind::Subscript},
-        {"year 2051", [] { const YearlySeries s; (void)s[2051]; }, FaultKind::Subscript},
+        {"year 1949",
+         [] {
+             YearlySeries s;
+             s[1949] = 1;
+         },
+         FaultKind::Subscript},
+        {"year 2051",
+         [] {
+             const YearlySeries s;
+             (void)s[2051];
+         },
+         FaultKind::Subscript},
     };
     for (const FaultCase& c : cases) {
         try {

@@ -26,9 +26,9 @@ TEST(NumberMasks, EveryMaskRoundsHalvesAwayFromZero)
         {0.5, "1", "1", "0.50", "0.5"},
         {-0.5, "-1", "-1", "-0.50", "-0.5"},
         {2.5, "3", "3", "2.50", "2.5"},
-        {0.125, "0", "", "0.13", "0.1"},     // 0.125 is exact: a true half at two decimals
-        {0.25, "0", "", "0.25", "0.3"},      // and at one
-        {-0.001, "0", "", "0.00", "0.0"},    // no minus sign on a zero
+        {0.125, "0", "", "0.13", "0.1"},  // 0.125 is exact: a true half at two decimals
+        {0.25, "0", "", "0.25", "0.3"},  // and at one
+        {-0.001, "0", "", "0.00", "0.0"},  // no minus sign on a zero
         {1200, "1,200", "1200", "1200.00", "1200.0"},
         {-1234567.891, "-1,234,568", "-1234568", "-1234567.89", "-1234567.9"},
         {1.005, "1", "1", "1.00", "1.0"},  // 1.005 is stored just below the half
@@ -69,8 +69,8 @@ TEST(NumberMasks, PlainAndGeneralForms)
     const struct {
         float value;
         const char* general;
-    } general[] = {{0.1f, "0.1"}, {0.9f, "0.9"}, {2.0f, "2"}, {0.75f, "0.75"},
-                   {0.123456789f, "0.1234568"}, {1e7f, "1E+07"}, {1e-5f, "1E-05"}, {-1.5f, "-1.5"}};
+    } general[] = {{0.1f, "0.1"},   {0.9f, "0.9"},    {2.0f, "2"},    {0.75f, "0.75"}, {0.123456789f, "0.1234568"},
+                   {1e7f, "1E+07"}, {1e-5f, "1E-05"}, {-1.5f, "-1.5"}};
     for (const auto& c : general) EXPECT_EQ(formatSingleGeneral(c.value), c.general) << c.value;
 
     EXPECT_EQ(formatPrintNumber(1950), " 1950 ");

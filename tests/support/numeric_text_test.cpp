@@ -15,7 +15,7 @@ struct ParseCase {
     double value;
 };
 
-class ParseNumberTest : public ::testing::TestWithParam<ParseCase> {};
+class ParseNumberTest : public ::testing::TestWithParam<ParseCase> { };
 
 TEST_P(ParseNumberTest, ReadsTheNumberOrSaysWhyNot)
 {
@@ -34,14 +34,13 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"-3", ParseStatus::Ok, -3}, ParseCase{"+2.5", ParseStatus::Ok, 2.5},
                       ParseCase{"1e3", ParseStatus::Ok, 1000}, ParseCase{"1E-2", ParseStatus::Ok, 0.01},
                       ParseCase{"2D2", ParseStatus::Ok, 200}, ParseCase{"1e-400", ParseStatus::Ok, 0},
-                      ParseCase{"0.000e999999", ParseStatus::Ok, 0},
-                      ParseCase{"1e400", ParseStatus::Overflow, 0}, ParseCase{"-1e400", ParseStatus::Overflow, 0},
-                      ParseCase{"", ParseStatus::NotANumber, 0}, ParseCase{" ", ParseStatus::NotANumber, 0},
-                      ParseCase{"-", ParseStatus::NotANumber, 0}, ParseCase{".", ParseStatus::NotANumber, 0},
-                      ParseCase{"nan", ParseStatus::NotANumber, 0}, ParseCase{"inf", ParseStatus::NotANumber, 0},
-                      ParseCase{"1,5", ParseStatus::NotANumber, 0}, ParseCase{"0x10", ParseStatus::NotANumber, 0},
-                      ParseCase{"1e", ParseStatus::NotANumber, 0}, ParseCase{"1 2", ParseStatus::NotANumber, 0},
-                      ParseCase{"\xc3\xa9", ParseStatus::NotANumber, 0}));
+                      ParseCase{"0.000e999999", ParseStatus::Ok, 0}, ParseCase{"1e400", ParseStatus::Overflow, 0},
+                      ParseCase{"-1e400", ParseStatus::Overflow, 0}, ParseCase{"", ParseStatus::NotANumber, 0},
+                      ParseCase{" ", ParseStatus::NotANumber, 0}, ParseCase{"-", ParseStatus::NotANumber, 0},
+                      ParseCase{".", ParseStatus::NotANumber, 0}, ParseCase{"nan", ParseStatus::NotANumber, 0},
+                      ParseCase{"inf", ParseStatus::NotANumber, 0}, ParseCase{"1,5", ParseStatus::NotANumber, 0},
+                      ParseCase{"0x10", ParseStatus::NotANumber, 0}, ParseCase{"1e", ParseStatus::NotANumber, 0},
+                      ParseCase{"1 2", ParseStatus::NotANumber, 0}, ParseCase{"\xc3\xa9", ParseStatus::NotANumber, 0}));
 
 TEST(NumericText, FaultsNameTheInput)
 {

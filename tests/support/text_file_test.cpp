@@ -28,11 +28,14 @@ std::string faultOf(const std::function<void()>& action)
     return "(no fault)";
 }
 
-std::size_t entriesIn(const fs::path& directory) { return std::distance(fs::directory_iterator(directory), {}); }
+std::size_t entriesIn(const fs::path& directory)
+{
+    return std::distance(fs::directory_iterator(directory), {});
+}
 
 mode_t modeOf(const fs::path& path)
 {
-    struct stat info {};
+    struct stat info { };
     ::lstat(path.c_str(), &info);
     return info.st_mode;
 }
@@ -55,7 +58,8 @@ TEST(TextFile, ReplacesContentWhole)
 TEST(TextFile, AByteOrderMarkIsNotPartOfTheText)
 {
     TempDir dir;
-    dir.write("bom.txt", "\xEF\xBB\xBF" "1995,1200\r\n");
+    dir.write("bom.txt", "\xEF\xBB\xBF"
+                         "1995,1200\r\n");
     EXPECT_EQ(*readWholeFile(dir.file("bom.txt"), "bom.txt", kSmallTextFileLimit), "1995,1200\r\n");
 }
 
@@ -194,7 +198,8 @@ TEST(TextFile, AFullDiskLeavesTheOldFileAndNoTemporaryFile)
         ::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG instead
         const rlimit limit{16, 16};
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 10;
-        const std::string message = faultOf([&] { replaceWholeFile(dir.file("plan.csv"), std::string(4096, 'x'), "plan.csv"); });
+        const std::string message = faultOf(
+            [&] { replaceWholeFile(dir.file("plan.csv"), std::string(4096, 'x'), "plan.csv"); });
         return message.rfind("plan.csv cannot be written: ", 0) == 0 ? 0 : 11;
     });
     ASSERT_TRUE(WIFEXITED(status));

@@ -85,7 +85,10 @@ AnalysisView::AnalysisView(FormWindow& window, const QString& title) : QDialog(&
     connect(&window.binding(), &FormBinding::runOver, this, &AnalysisView::refresh);
 }
 
-QString AnalysisView::statusText() const { return status_->text(); }
+QString AnalysisView::statusText() const
+{
+    return status_->text();
+}
 
 void AnalysisView::setStatus(const QString& text, bool isFault)
 {
@@ -115,9 +118,9 @@ void AnalysisView::refresh()
     jobEnded();
     shownInputs_.reset();
     const std::string& fault = window_.form().currentFault();
-    const QString why = fault.empty() ? tr("No run has read the window's inputs yet: press Run.")
-                                      : tr("The last run stopped before it read every input: %1")
-                                            .arg(QString::fromStdString(fault));
+    const QString why =
+        fault.empty() ? tr("No run has read the window's inputs yet: press Run.")
+                      : tr("The last run stopped before it read every input: %1").arg(QString::fromStdString(fault));
     showUnread(why);
     setStatus(why, true);
     for (QPushButton* button : exportButtons_) button->setEnabled(false);
@@ -205,8 +208,7 @@ QStringList AnalysisView::footer() const
 QSize AnalysisView::exportSize() const
 {
     const QSize chart = chartSize().expandedTo(kLeastExportChart);
-    const double footerPixels =
-        render::footerHeight(footer(), chart.width(), font(), const_cast<AnalysisView*>(this));
+    const double footerPixels = render::footerHeight(footer(), chart.width(), font(), const_cast<AnalysisView*>(this));
     return QSize(chart.width(), chart.height() + static_cast<int>(footerPixels));
 }
 
@@ -226,8 +228,9 @@ bool AnalysisView::savePng(const QString& path, QString& error) const
         error = tr("There is nothing to export yet.");
         return false;
     }
-    return saveDrawingAsPng(path, exportSize(), devicePixelRatioF(),
-                            [this](QPainter& painter, QSize size) { paintExport(painter, size); }, error);
+    return saveDrawingAsPng(
+        path, exportSize(), devicePixelRatioF(), [this](QPainter& painter, QSize size) { paintExport(painter, size); },
+        error);
 }
 
 bool AnalysisView::saveSvg(const QString& path, QString& error) const
@@ -236,8 +239,9 @@ bool AnalysisView::saveSvg(const QString& path, QString& error) const
         error = tr("There is nothing to export yet.");
         return false;
     }
-    return saveDrawingAsSvg(path, exportSize(), windowTitle(), footer().join('\n'),
-                            [this](QPainter& painter, QSize size) { paintExport(painter, size); }, error);
+    return saveDrawingAsSvg(
+        path, exportSize(), windowTitle(), footer().join('\n'),
+        [this](QPainter& painter, QSize size) { paintExport(painter, size); }, error);
 }
 
 bool AnalysisView::saveCsv(const QString& path, QString& error) const
@@ -250,7 +254,10 @@ bool AnalysisView::saveCsv(const QString& path, QString& error) const
     return saveText(path, *csv, error);
 }
 
-void AnalysisView::report(const QString& error) { setStatus(error, true); }
+void AnalysisView::report(const QString& error)
+{
+    setStatus(error, true);
+}
 
 void AnalysisView::exportPng()
 {

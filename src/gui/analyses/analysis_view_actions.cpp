@@ -1,8 +1,8 @@
 #include "gui/analyses/analysis_view_actions.h"
 
-#include "gui/window/form_window.h"
 #include "gui/analyses/sensitivity_view.h"
 #include "gui/analyses/uncertainty_view.h"
+#include "gui/window/form_window.h"
 
 #include <QAction>
 

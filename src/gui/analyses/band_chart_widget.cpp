@@ -35,7 +35,10 @@ QStringList BandChartWidget::readoutAt(const QPoint& pos) const
     return year ? render::bandReadoutLines(chart_, *year) : QStringList();
 }
 
-std::optional<int> BandChartWidget::hoveredYear() const { return pointer() ? yearAt(*pointer()) : std::nullopt; }
+std::optional<int> BandChartWidget::hoveredYear() const
+{
+    return pointer() ? yearAt(*pointer()) : std::nullopt;
+}
 
 void BandChartWidget::paintChart(QPainter& painter, const QRectF& area) const
 {

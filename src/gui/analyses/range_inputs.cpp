@@ -152,8 +152,17 @@ const RangeInputs::Row* RangeInputs::rowOf(InputField field) const
     return nullptr;
 }
 
-QCheckBox* RangeInputs::varyBox(InputField field) const { return rowOf(field) ? rowOf(field)->vary : nullptr; }
-QLineEdit* RangeInputs::lowEdit(InputField field) const { return rowOf(field) ? rowOf(field)->low : nullptr; }
-QLineEdit* RangeInputs::highEdit(InputField field) const { return rowOf(field) ? rowOf(field)->high : nullptr; }
+QCheckBox* RangeInputs::varyBox(InputField field) const
+{
+    return rowOf(field) ? rowOf(field)->vary : nullptr;
+}
+QLineEdit* RangeInputs::lowEdit(InputField field) const
+{
+    return rowOf(field) ? rowOf(field)->low : nullptr;
+}
+QLineEdit* RangeInputs::highEdit(InputField field) const
+{
+    return rowOf(field) ? rowOf(field)->high : nullptr;
+}
 
 }  // namespace karnoth::gui

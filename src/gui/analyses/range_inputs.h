@@ -34,7 +34,7 @@ public:
 
     struct Reading {
         std::vector<ParameterRange> ranges;  // the ticked inputs, in the window's order
-        std::optional<QString> problem;      // the first unusable row, named by its caption
+        std::optional<QString> problem;  // the first unusable row, named by its caption
     };
     Reading read() const;
 

@@ -60,7 +60,10 @@ SensitivityView::SensitivityView(FormWindow& window) : AnalysisView(window, tr("
     resize(760, 560);
 }
 
-const std::optional<SensitivityResult>& SensitivityView::result() const { return chart_->result(); }
+const std::optional<SensitivityResult>& SensitivityView::result() const
+{
+    return chart_->result();
+}
 
 void SensitivityView::compute(const WindowInputs& inputs)
 {
@@ -86,9 +89,9 @@ void SensitivityView::display(const WindowInputs& inputs, const SensitivityResul
 {
     chart_->showResult(result);
     if (result.fault) {
-        resultDelivered(inputs, tr("No table: the run at the window's inputs faults: %1")
-                                    .arg(QString::fromStdString(*result.fault)),
-                        true);
+        resultDelivered(
+            inputs,
+            tr("No table: the run at the window's inputs faults: %1").arg(QString::fromStdString(*result.fault)), true);
         return;
     }
     int faulted = 0;
@@ -100,11 +103,20 @@ void SensitivityView::display(const WindowInputs& inputs, const SensitivityResul
     resultDelivered(inputs, status);
 }
 
-void SensitivityView::showUnread(const QString& why) { chart_->showNotice(why); }
+void SensitivityView::showUnread(const QString& why)
+{
+    chart_->showNotice(why);
+}
 
-QSize SensitivityView::chartSize() const { return chart_->size(); }
+QSize SensitivityView::chartSize() const
+{
+    return chart_->size();
+}
 
-void SensitivityView::paintChart(QPainter& painter, const QRectF& area) const { chart_->paintChart(painter, area); }
+void SensitivityView::paintChart(QPainter& painter, const QRectF& area) const
+{
+    chart_->paintChart(painter, area);
+}
 
 QStringList SensitivityView::settingsLines() const
 {

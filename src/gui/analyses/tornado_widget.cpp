@@ -44,7 +44,10 @@ QStringList TornadoWidget::readoutAt(const QPoint& pos) const
     return row ? render::tornadoReadoutLines(*result_, *row) : QStringList();
 }
 
-std::optional<std::size_t> TornadoWidget::hoveredRow() const { return pointer() ? rowAt(*pointer()) : std::nullopt; }
+std::optional<std::size_t> TornadoWidget::hoveredRow() const
+{
+    return pointer() ? rowAt(*pointer()) : std::nullopt;
+}
 
 void TornadoWidget::paintChart(QPainter& painter, const QRectF& area) const
 {

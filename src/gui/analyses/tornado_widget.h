@@ -3,8 +3,8 @@
 // highlights it and shows its figures in a box beside the pointer; without a table it shows a
 // notice instead (why there is none, or that it is being computed).
 
-#include "gui/widgets/follows_pointer.h"
 #include "analysis/sensitivity.h"
+#include "gui/widgets/follows_pointer.h"
 #include "render/tornado_chart.h"
 
 #include <QWidget>

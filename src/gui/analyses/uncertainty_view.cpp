@@ -2,8 +2,8 @@
 
 #include "analysis/uncertainty_csv.h"
 #include "gui/analyses/band_chart_widget.h"
-#include "gui/window/form_window.h"
 #include "gui/analyses/range_inputs.h"
+#include "gui/window/form_window.h"
 #include "model/engine.h"
 #include "model/input_field.h"
 #include "support/number_masks.h"
@@ -31,7 +31,10 @@ QString captionOf(InputField field)
     return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
-QString shortNumber(double value) { return QString::number(value, 'g', 6); }
+QString shortNumber(double value)
+{
+    return QString::number(value, 'g', 6);
+}
 
 QString replicatesText(std::size_t count)
 {
@@ -47,8 +50,8 @@ UncertaintyView::UncertaintyView(FormWindow& window) : AnalysisView(window, tr("
     columns->addWidget(buildInputs(), 0);
     chart_ = new BandChartWidget(this);
     chart_->setObjectName(QStringLiteral("bandChart"));
-    chart_->showChart({tr("Street females aged one and over"), std::nullopt, std::nullopt, std::nullopt,
-                       tr("Computing...")});
+    chart_->showChart(
+        {tr("Street females aged one and over"), std::nullopt, std::nullopt, std::nullopt, tr("Computing...")});
     columns->addWidget(chart_, 1);
     body().addLayout(columns, 1);
 
@@ -142,13 +145,15 @@ void UncertaintyView::compute(const WindowInputs& inputs)
 
     startJob<std::optional<Shown>>(
         [request](std::stop_token stop, const JobProgress& progress) -> std::optional<Shown> {
-            std::optional<UncertaintyResult> result =
-                runUncertainty(request, BatchRunner(), BatchControl{std::move(stop), progress});
+            std::optional<UncertaintyResult> result = runUncertainty(request, BatchRunner(),
+                                                                     BatchControl{std::move(stop), progress});
             if (!result) return std::nullopt;
             Shown shown{request, std::move(*result), std::nullopt, std::nullopt};
             const ModelOutcome run = runModel(request.inputs, request.killedByYear);
-            if (run.ok()) shown.run = run.result().series;
-            else shown.runFault = run.fault().what();
+            if (run.ok())
+                shown.run = run.result().series;
+            else
+                shown.runFault = run.fault().what();
             return shown;
         },
         [this, inputs](std::optional<Shown> shown) {
@@ -170,8 +175,7 @@ QString UncertaintyView::targetWords(const Shown& shown) const
             .arg(goal, QString::fromStdString(target->fault.value_or("")));
     return tr("Chance of meeting %1: %2 % of %3.")
         .arg(goal, QString::fromStdString(formatOneDecimal(*target->probability * 100)),
-             shown.result.valid == 1 ? tr("1 valid replicate")
-                                     : tr("%1 valid replicates").arg(shown.result.valid));
+             shown.result.valid == 1 ? tr("1 valid replicate") : tr("%1 valid replicates").arg(shown.result.valid));
 }
 
 void UncertaintyView::display(const WindowInputs& inputs, Shown shown)
@@ -209,9 +213,15 @@ void UncertaintyView::showUnread(const QString& why)
     target_->clear();
 }
 
-QSize UncertaintyView::chartSize() const { return chart_->size(); }
+QSize UncertaintyView::chartSize() const
+{
+    return chart_->size();
+}
 
-void UncertaintyView::paintChart(QPainter& painter, const QRectF& area) const { chart_->paintChart(painter, area); }
+void UncertaintyView::paintChart(QPainter& painter, const QRectF& area) const
+{
+    chart_->paintChart(painter, area);
+}
 
 QStringList UncertaintyView::settingsLines() const
 {

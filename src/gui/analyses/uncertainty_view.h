@@ -44,8 +44,8 @@ public:
     struct Shown {
         UncertaintyRequest request;
         UncertaintyResult result;
-        std::optional<RunSeries> run;           // the model's run at the window's inputs
-        std::optional<std::string> runFault;    // why that run faulted
+        std::optional<RunSeries> run;  // the model's run at the window's inputs
+        std::optional<std::string> runFault;  // why that run faulted
     };
     const std::optional<Shown>& shown() const { return shown_; }
 

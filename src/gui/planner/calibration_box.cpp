@@ -11,8 +11,8 @@
 namespace karnoth::gui {
 namespace {
 
-constexpr int kDefaultSurveyYear = 2005;       // the year of the window's own survey sentence
-constexpr double kDefaultCount = 100000;       // street females aged one and over
+constexpr int kDefaultSurveyYear = 2005;  // the year of the window's own survey sentence
+constexpr double kDefaultCount = 100000;  // street females aged one and over
 
 }  // namespace
 
@@ -58,7 +58,10 @@ CalibrationBox::CalibrationBox(QWidget* parent) : QGroupBox(tr("Match a count"),
     });
 }
 
-QString CalibrationBox::result() const { return result_->text(); }
+QString CalibrationBox::result() const
+{
+    return result_->text();
+}
 
 void CalibrationBox::showResult(const QString& text, bool problem)
 {

@@ -1,7 +1,7 @@
 #include "gui/planner/plan_heat_map_view.h"
 
-#include "gui/widgets/drawing_export.h"
 #include "gui/planner/plan_texts.h"
+#include "gui/widgets/drawing_export.h"
 #include "render/plan_heat_map.h"
 
 #include <QFontInfo>
@@ -171,8 +171,8 @@ void PlanHeatMapView::mousePressEvent(QMouseEvent* event)
 void PlanHeatMapView::mouseReleaseEvent(QMouseEvent* event)
 {
     // A click chooses the cell it was pressed and released on.
-    const std::optional<render::GridCell> cell =
-        event->button() == Qt::LeftButton ? cellAt(event->position()) : std::nullopt;
+    const std::optional<render::GridCell> cell = event->button() == Qt::LeftButton ? cellAt(event->position())
+                                                                                   : std::nullopt;
     if (cell && cell == pressed_) emit cellClicked(cell->ownedShare, cell->rate);
     pressed_.reset();
     QWidget::mouseReleaseEvent(event);

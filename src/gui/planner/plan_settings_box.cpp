@@ -30,8 +30,8 @@ PlanSettingsBox::PlanSettingsBox(QWidget* parent) : QGroupBox(tr("Target and cos
     targetYear_->setObjectName(QStringLiteral("targetYear"));
     targetYear_->setRange(kFirstPlannableStart, kLastYear);
     targetYear_->setKeyboardTracking(false);
-    targetYear_->setToolTip(tr("The year the street total is judged in: from the programme's start year to %1.")
-                                .arg(kLastYear));
+    targetYear_->setToolTip(
+        tr("The year the street total is judged in: from the programme's start year to %1.").arg(kLastYear));
 
     targetPercent_ = new QDoubleSpinBox;
     targetPercent_->setObjectName(QStringLiteral("targetPercent"));
@@ -103,6 +103,9 @@ PlanSettings PlanSettingsBox::settings() const
     return settings;
 }
 
-void PlanSettingsBox::report() { emit edited(settings()); }
+void PlanSettingsBox::report()
+{
+    emit edited(settings());
+}
 
 }  // namespace karnoth::gui

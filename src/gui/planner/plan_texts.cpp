@@ -9,9 +9,15 @@
 namespace karnoth::gui {
 namespace {
 
-QString translated(const char* text) { return QCoreApplication::translate("karnoth::gui::Planner", text); }
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("karnoth::gui::Planner", text);
+}
 
-QString oneDecimal(double value) { return QString::fromStdString(formatOneDecimal(value)); }
+QString oneDecimal(double value)
+{
+    return QString::fromStdString(formatOneDecimal(value));
+}
 
 // The sterilisations and cost of a figure set, in one line each.
 QStringList figureLines(const Plan& plan, const PlanFigures& figures)
@@ -30,7 +36,10 @@ QStringList figureLines(const Plan& plan, const PlanFigures& figures)
 
 }  // namespace
 
-QString ratePercentText(int rate) { return oneDecimal(rate / 10.0) + QStringLiteral(" %"); }
+QString ratePercentText(int rate)
+{
+    return oneDecimal(rate / 10.0) + QStringLiteral(" %");
+}
 
 QString wholeText(double value)
 {
@@ -39,9 +48,8 @@ QString wholeText(double value)
 
 QStringList cellDetailLines(const Plan& plan, const PlanCell& cell)
 {
-    QStringList lines{translated("rate %1 a year, %2 % aimed at owned dogs")
-                          .arg(ratePercentText(cell.rate))
-                          .arg(cell.ownedShare)};
+    QStringList lines{
+        translated("rate %1 a year, %2 % aimed at owned dogs").arg(ratePercentText(cell.rate)).arg(cell.ownedShare)};
     if (!cell.valid) {
         lines << translated("the run faults: %1").arg(QString::fromStdString(cell.fault));
         return lines;
@@ -70,7 +78,8 @@ QStringList planSummaryLines(const Plan& plan)
                         "sterilisations).")
                  .arg(ratePercentText(plan.cheapest->rate))
                  .arg(plan.cheapest->ownedShare)
-                 .arg(wholeText(cheapest.cost), wholeText(cheapest.sterilisedOwned), wholeText(cheapest.sterilisedStreet));
+                 .arg(wholeText(cheapest.cost), wholeText(cheapest.sterilisedOwned),
+                      wholeText(cheapest.sterilisedStreet));
     return lines;
 }
 
@@ -81,7 +90,7 @@ QString calibrationSummary(const Calibration& calibration)
     const double size = std::abs(difference);
     const QString amount = size < 10 ? QString::fromStdString(formatFixed(size)) : wholeText(size);
     const QString count = wholeText(calibration.count);
-    const QString nearness = difference == 0 ? translated("exactly the count of %1").arg(count)
+    const QString nearness = difference == 0  ? translated("exactly the count of %1").arg(count)
                              : difference > 0 ? translated("%1 above the count of %2").arg(amount, count)
                                               : translated("%1 below the count of %2").arg(amount, count);
     QString text = translated("Abandoned per year set to %1: the street total in %2 is %3, %4.")

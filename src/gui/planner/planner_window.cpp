@@ -2,17 +2,17 @@
 
 #include "analysis/plan_csv.h"
 #include "app/form1.h"
-#include "gui/widgets/background_job.h"
+#include "catalogue/control_names.h"
 #include "gui/planner/calibration_box.h"
-#include "gui/window/control_value.h"
-#include "gui/widgets/drawing_export.h"
-#include "gui/window/form_binding.h"
-#include "gui/window/form_window.h"
 #include "gui/planner/plan_heat_map_view.h"
 #include "gui/planner/plan_settings_box.h"
 #include "gui/planner/plan_table.h"
 #include "gui/planner/plan_texts.h"
-#include "catalogue/control_names.h"
+#include "gui/widgets/background_job.h"
+#include "gui/widgets/drawing_export.h"
+#include "gui/window/control_value.h"
+#include "gui/window/form_binding.h"
+#include "gui/window/form_window.h"
 #include "support/fault.h"
 #include "support/text_file.h"
 
@@ -54,7 +54,10 @@ bool sameRequest(const PlanRequest& a, const PlanRequest& b)
     return a.inputs == b.inputs && a.settings == b.settings && a.killedByYear.values() == b.killedByYear.values();
 }
 
-std::string controlName(std::string_view name) { return std::string(name); }
+std::string controlName(std::string_view name)
+{
+    return std::string(name);
+}
 
 // Writes the plan on show as CSV, replacing the file whole; false with the reason otherwise.
 bool saveCsv(const std::shared_ptr<const Plan>& plan, std::string (*csvOf)(const Plan&), const QString& path,
@@ -170,8 +173,9 @@ PlannerWindow::PlannerWindow(FormWindow& window)
 
     const FormBinding& binding = window_.binding();
     connect(&binding, &FormBinding::runOver, this, [this] {
-        if (calibrationJob_->isRunning()) stopCalibration(tr("The inputs changed before a match was found; press "
-                                                             "Match again."));
+        if (calibrationJob_->isRunning())
+            stopCalibration(tr("The inputs changed before a match was found; press "
+                               "Match again."));
         refresh();
     });
     connect(&binding, &FormBinding::controlUpdated, this, [this](const QString& name) {
@@ -241,7 +245,10 @@ void PlannerWindow::open()
     activateWindow();
 }
 
-bool PlannerWindow::isComputing() const { return planJob_->isRunning(); }
+bool PlannerWindow::isComputing() const
+{
+    return planJob_->isRunning();
+}
 
 void PlannerWindow::showEvent(QShowEvent* event)
 {
@@ -279,8 +286,9 @@ void PlannerWindow::refresh()
         requested_.reset();
         const QString fault = QString::fromStdString(window_.form().currentFault());
         showUnmadePlan(settingsBox_->settings(),
-                       fault.isEmpty() ? tr("the main window has not run yet")
-                                       : tr("the main window's last run stopped before it read every input: %1").arg(fault));
+                       fault.isEmpty()
+                           ? tr("the main window has not run yet")
+                           : tr("the main window's last run stopped before it read every input: %1").arg(fault));
         return;
     }
     const PlanSettings settings = window_.planSettingsFor(run->inputs.programmeStart);
@@ -333,11 +341,10 @@ void PlannerWindow::showUnmadePlan(const PlanSettings& settings, const QString& 
 void PlannerWindow::chooseCell(int ownedShare, int rate)
 {
     try {
-        window_.applyControlValues(tr("Choose rate %1 and %2 % owned from the planner")
-                                       .arg(ratePercentText(rate))
-                                       .arg(ownedShare),
-                                   {ControlValue::value(controlName(control::hscSterilise), rate),
-                                    ControlValue::value(controlName(control::vscTarget), ownedShare)});
+        window_.applyControlValues(
+            tr("Choose rate %1 and %2 % owned from the planner").arg(ratePercentText(rate)).arg(ownedShare),
+            {ControlValue::value(controlName(control::hscSterilise), rate),
+             ControlValue::value(controlName(control::vscTarget), ownedShare)});
     } catch (const ControlError& error) {
         QMessageBox::warning(this, windowTitle(), QString::fromUtf8(error.what()));
     }
@@ -353,7 +360,9 @@ void PlannerWindow::matchSurveyCount(int surveyYear, double count)
     calibrationBox_->setSearching(true);
     const CalibrationRequest request{run->inputs, run->killedByYear, surveyYear, count};
     calibrationJob_->start<Calibration>(
-        [request, runner = runner_](std::stop_token, const JobProgress&) { return karnoth::matchCount(request, *runner); },
+        [request, runner = runner_](std::stop_token, const JobProgress&) {
+            return karnoth::matchCount(request, *runner);
+        },
         [this](Calibration calibration) { applyCalibration(calibration); });
 }
 
@@ -361,8 +370,9 @@ void PlannerWindow::applyCalibration(const Calibration& calibration)
 {
     calibrationBox_->setSearching(false);
     try {
-        window_.applyControlValues(tr("Match a count of %1 in %2").arg(wholeText(calibration.count)).arg(calibration.surveyYear),
-                                   {ControlValue::value(controlName(control::vscGainLoss), calibration.abandonedPerYear)});
+        window_.applyControlValues(
+            tr("Match a count of %1 in %2").arg(wholeText(calibration.count)).arg(calibration.surveyYear),
+            {ControlValue::value(controlName(control::vscGainLoss), calibration.abandonedPerYear)});
     } catch (const ControlError& error) {
         stopCalibration(QString::fromUtf8(error.what()));
         return;
@@ -379,7 +389,10 @@ void PlannerWindow::stopCalibration(const QString& reason)
     emit calibrationShown();
 }
 
-QSize PlannerWindow::exportSize() const { return heatMap_->size().expandedTo(kSmallestExport); }
+QSize PlannerWindow::exportSize() const
+{
+    return heatMap_->size().expandedTo(kSmallestExport);
+}
 
 bool PlannerWindow::saveHeatMapPng(const QString& path, QString& error) const
 {

@@ -8,11 +8,17 @@ namespace {
 
 const QString kKey = QStringLiteral("recentScenarios");
 
-QSettings settings() { return QSettings(QStringLiteral("karnoth"), QStringLiteral("karnoth")); }
+QSettings settings()
+{
+    return QSettings(QStringLiteral("karnoth"), QStringLiteral("karnoth"));
+}
 
 }  // namespace
 
-QStringList RecentFiles::files() const { return settings().value(kKey).toStringList(); }
+QStringList RecentFiles::files() const
+{
+    return settings().value(kKey).toStringList();
+}
 
 void RecentFiles::add(const QString& path)
 {
@@ -30,7 +36,10 @@ void RecentFiles::remove(const QString& path)
     store(list);
 }
 
-void RecentFiles::clear() { store({}); }
+void RecentFiles::clear()
+{
+    store({});
+}
 
 void RecentFiles::store(const QStringList& list)
 {

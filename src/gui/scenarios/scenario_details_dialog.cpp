@@ -41,8 +41,14 @@ ScenarioDetailsDialog::ScenarioDetailsDialog(const QString& title, const QString
     notes_->setMinimumSize(metrics.averageCharWidth() * 50, metrics.lineSpacing() * 6);
 }
 
-QString ScenarioDetailsDialog::name() const { return name_->text().trimmed(); }
+QString ScenarioDetailsDialog::name() const
+{
+    return name_->text().trimmed();
+}
 
-QString ScenarioDetailsDialog::notes() const { return notes_->toPlainText(); }
+QString ScenarioDetailsDialog::notes() const
+{
+    return notes_->toPlainText();
+}
 
 }  // namespace karnoth::gui

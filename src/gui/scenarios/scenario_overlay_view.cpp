@@ -46,7 +46,10 @@ std::optional<int> ScenarioOverlayView::yearAt(const QPoint& pos) const
     return layout.yearAt(pos.x());
 }
 
-std::optional<int> ScenarioOverlayView::hoverYear() const { return pointer() ? yearAt(*pointer()) : std::nullopt; }
+std::optional<int> ScenarioOverlayView::hoverYear() const
+{
+    return pointer() ? yearAt(*pointer()) : std::nullopt;
+}
 
 void ScenarioOverlayView::paintOn(QPainter& painter, const QRectF& area) const
 {
@@ -79,10 +82,9 @@ bool ScenarioOverlayView::savePng(const QString& path, QString& error) const
 
 bool ScenarioOverlayView::saveSvg(const QString& path, QString& error) const
 {
-    if (writeDrawingAsSvg(path, size(), SvgHeader{tr("Karnoth scenarios"), QString(), logicalDpiX()},
-                          [this](QPainter& painter, QSize area) {
-                              paintOn(painter, QRectF(QPointF(0, 0), QSizeF(area)));
-                          }))
+    if (writeDrawingAsSvg(
+            path, size(), SvgHeader{tr("Karnoth scenarios"), QString(), logicalDpiX()},
+            [this](QPainter& painter, QSize area) { paintOn(painter, QRectF(QPointF(0, 0), QSizeF(area))); }))
         return true;
     error = tr("The comparison chart could not be saved as %1.").arg(path);
     return false;

@@ -3,12 +3,12 @@
 #include "app/report_gathering.h"
 
 #include "app/scenario_file.h"
-#include "gui/window/form_binding.h"
-#include "gui/window/form_window.h"
-#include "gui/window/input_history.h"
 #include "gui/scenarios/scenario_details_dialog.h"
 #include "gui/scenarios/scenario_list.h"
 #include "gui/scenarios/scenarios_view.h"
+#include "gui/window/form_binding.h"
+#include "gui/window/form_window.h"
+#include "gui/window/input_history.h"
 #include "model/killed_file.h"
 #include "render/report_content.h"
 #include "support/fault.h"
@@ -48,8 +48,10 @@ Scenario scenarioOf(const std::vector<ControlValue>& values, const std::string& 
     Scenario scenario;
     scenario.name = name;
     for (const ControlValue& value : values) {
-        if (const auto* text = std::get_if<std::string>(&value.setting)) scenario.texts[value.name] = *text;
-        else scenario.values[value.name] = std::get<int>(value.setting);
+        if (const auto* text = std::get_if<std::string>(&value.setting))
+            scenario.texts[value.name] = *text;
+        else
+            scenario.values[value.name] = std::get<int>(value.setting);
     }
     scenario.killed = std::move(killed);
     return scenario;
@@ -113,18 +115,23 @@ void ScenarioTools::createActions()
     fillRecentMenu();
 }
 
-QList<PlacedAction> ScenarioTools::actions() const { return actions_; }
+QList<PlacedAction> ScenarioTools::actions() const
+{
+    return actions_;
+}
 
 void ScenarioTools::fillRecentMenu()
 {
     recentMenu_->clear();
     const QStringList files = recent_.files();
     for (const QString& path : files) {
-        QAction* action = recentMenu_->addAction(QFileInfo(path).fileName(), this, [this, path] { openWithMessage(path); });
+        QAction* action = recentMenu_->addAction(QFileInfo(path).fileName(), this,
+                                                 [this, path] { openWithMessage(path); });
         action->setToolTip(QDir::toNativeSeparators(path));
         action->setStatusTip(QDir::toNativeSeparators(path));
     }
-    if (files.isEmpty()) recentMenu_->addAction(tr("No scenarios yet"))->setEnabled(false);
+    if (files.isEmpty())
+        recentMenu_->addAction(tr("No scenarios yet"))->setEnabled(false);
     else {
         recentMenu_->addSeparator();
         recentMenu_->addAction(tr("&Clear the list"), this, [this] { recent_.clear(); });
@@ -166,11 +173,12 @@ bool ScenarioTools::openScenarioFile(const QString& path, QString& error)
 
     // The step is redone and undone in turn; the first call of the applier is the opening.
     auto opening = std::make_shared<bool>(false);
-    const ControlApplier applier = [this, scenario, before, restored, opening](const std::vector<ControlValue>& values) {
+    const ControlApplier applier = [this, scenario, before, restored,
+                                    opening](const std::vector<ControlValue>& values) {
         *opening = !*opening;
         const Form1& form = window_.form();
-        const Scenario applied =
-            scenarioOf(values, scenario.name, *opening ? scenario.killed : recordsOfKilledFile(form));
+        const Scenario applied = scenarioOf(values, scenario.name,
+                                            *opening ? scenario.killed : recordsOfKilledFile(form));
         const std::optional<std::string> notice = window_.binding().openScenario(applied);
         window_.setPlanSettings(*opening ? restored : before);
         if (notice) tell(QString::fromStdString(*notice), kNoticeMilliseconds);
@@ -233,7 +241,8 @@ void ScenarioTools::exportReport(const QString& path)
     window_.showNotice(tr("Writing the report..."), 0);
     reportJob_->start<ReportOutcome>(
         [content, plan, unplanned, target, path](std::stop_token stop, const JobProgress& progress) mutable {
-            if (!plan) content.plan = unmadePlan(target, unplanned);
+            if (!plan)
+                content.plan = unmadePlan(target, unplanned);
             else if (const std::optional<std::string> problem = planSettingsProblem(target))
                 content.plan = unmadePlan(target, *problem);
             else {
@@ -295,7 +304,8 @@ void ScenarioTools::askToSaveAs()
 {
     ScenarioDetailsDialog details(tr("Save scenario"), name_.isEmpty() ? tr("scenario") : name_, notes_, &window_);
     if (details.exec() != QDialog::Accepted) return;
-    const QString suggested = QDir(QFileInfo(path_).absolutePath()).filePath(details.name() + QStringLiteral(".karnoth"));
+    const QString suggested =
+        QDir(QFileInfo(path_).absolutePath()).filePath(details.name() + QStringLiteral(".karnoth"));
     QString path = QFileDialog::getSaveFileName(&window_, tr("Save scenario as"), suggested,
                                                 tr("Karnoth scenarios (*.karnoth);;All files (*)"));
     if (path.isEmpty()) return;

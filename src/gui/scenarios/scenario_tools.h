@@ -14,8 +14,8 @@
 // The report is drawn on a pool thread (the planner's grid is about 21,000 runs); the window stays
 // usable meanwhile and a notice in the status bar, beside any fault, tells its progress and its end.
 
-#include "gui/widgets/background_job.h"
 #include "gui/scenarios/recent_files.h"
+#include "gui/widgets/background_job.h"
 #include "gui/window/window_extension.h"
 
 #include <QObject>

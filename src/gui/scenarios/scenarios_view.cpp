@@ -1,13 +1,13 @@
 #include "gui/scenarios/scenarios_view.h"
 
+#include "app/comparison_rows.h"
 #include "app/scenario_file.h"
-#include "gui/widgets/drawing_export.h"
-#include "gui/window/form_binding.h"
-#include "gui/window/form_window.h"
 #include "gui/scenarios/scenario_details_dialog.h"
 #include "gui/scenarios/scenario_list.h"
 #include "gui/scenarios/scenario_overlay_view.h"
-#include "app/comparison_rows.h"
+#include "gui/widgets/drawing_export.h"
+#include "gui/window/form_binding.h"
+#include "gui/window/form_window.h"
 #include "support/fault.h"
 #include "support/number_masks.h"
 #include "support/text_file.h"
@@ -15,8 +15,8 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -34,7 +34,10 @@
 namespace karnoth::gui {
 namespace {
 
-QString plain(double value) { return QString::fromStdString(formatPlain(value)); }
+QString plain(double value)
+{
+    return QString::fromStdString(formatPlain(value));
+}
 
 // The style's swatch as an icon, for the list and the table.
 QIcon swatchIcon(int style, const QFont& font)
@@ -61,12 +64,14 @@ ScenariosView::ScenariosView(FormWindow& window, ScenarioList& list, QWidget* pa
     companion_ = new QComboBox(this);
     companion_->setObjectName(QStringLiteral("companion"));
     companion_->addItem(tr("Street total only"), static_cast<int>(render::OverlayCompanion::None));
-    companion_->addItem(tr("Street total and fertile street females"), static_cast<int>(render::OverlayCompanion::Breeders));
+    companion_->addItem(tr("Street total and fertile street females"),
+                        static_cast<int>(render::OverlayCompanion::Breeders));
     companion_->addItem(tr("Street total and sterilisations per year"),
                         static_cast<int>(render::OverlayCompanion::Sterilisations));
     companion_->setCurrentIndex(1);
     companion_->setToolTip(tr("What the thin lines show beside each scenario's street total."));
-    connect(companion_, &QComboBox::currentIndexChanged, this, [this] { overlay_->setLines(render::overlayLines(rows_), companion()); });
+    connect(companion_, &QComboBox::currentIndexChanged, this,
+            [this] { overlay_->setLines(render::overlayLines(rows_), companion()); });
 
     buildList();
     buildTable();
@@ -241,8 +246,10 @@ QTableWidget& ScenariosView::table()
 
 void ScenariosView::follow()
 {
-    if (isVisible()) refresh();
-    else outOfDate_ = true;
+    if (isVisible())
+        refresh();
+    else
+        outOfDate_ = true;
 }
 
 void ScenariosView::bringUpToDate()
@@ -328,7 +335,10 @@ void ScenariosView::showRows()
     updateButtons();
 }
 
-int ScenariosView::selectedIndex() const { return listWidget_->currentRow(); }
+int ScenariosView::selectedIndex() const
+{
+    return listWidget_->currentRow();
+}
 
 void ScenariosView::select(int index)
 {
@@ -349,7 +359,10 @@ void ScenariosView::updateButtons()
     down_->setEnabled(valid && index + 1 < list_.size());
 }
 
-void ScenariosView::report(const QString& message) { message_->setText(message); }
+void ScenariosView::report(const QString& message)
+{
+    message_->setText(message);
+}
 
 bool ScenariosView::addScenarioFile(const QString& path, QString& error)
 {
@@ -424,9 +437,9 @@ void ScenariosView::askToRename()
     const int index = selectedIndex();
     if (index < 0 || index >= list_.size() || list_.entries()[static_cast<std::size_t>(index)].window) return;
     bool ok = false;
-    const QString name = QInputDialog::getText(this, tr("Rename scenario"), tr("Name:"), QLineEdit::Normal,
-                                               QString::fromStdString(list_.entries()[static_cast<std::size_t>(index)].name),
-                                               &ok);
+    const QString name = QInputDialog::getText(
+        this, tr("Rename scenario"), tr("Name:"), QLineEdit::Normal,
+        QString::fromStdString(list_.entries()[static_cast<std::size_t>(index)].name), &ok);
     if (ok && list_.rename(index, name)) select(index);
 }
 

@@ -21,9 +21,12 @@ struct BackgroundJob::State {
     std::atomic<bool> progressPosted{false};
 };
 
-BackgroundJob::BackgroundJob(QObject* parent) : QObject(parent) {}
+BackgroundJob::BackgroundJob(QObject* parent) : QObject(parent) { }
 
-BackgroundJob::~BackgroundJob() { cancel(); }
+BackgroundJob::~BackgroundJob()
+{
+    cancel();
+}
 
 void BackgroundJob::cancel()
 {

@@ -38,11 +38,11 @@ public:
     template <typename Result>
     void start(std::function<Result(std::stop_token, const JobProgress&)> work, std::function<void(Result)> deliver)
     {
-        startErased([work = std::move(work), deliver = std::move(deliver)](std::stop_token stop,
-                                                                          const JobProgress& progress) {
-            auto result = std::make_shared<Result>(work(std::move(stop), progress));
-            return Delivery([deliver, result] { deliver(std::move(*result)); });
-        });
+        startErased(
+            [work = std::move(work), deliver = std::move(deliver)](std::stop_token stop, const JobProgress& progress) {
+                auto result = std::make_shared<Result>(work(std::move(stop), progress));
+                return Delivery([deliver, result] { deliver(std::move(*result)); });
+            });
     }
 
     // Requests stop on the current job; it delivers nothing.

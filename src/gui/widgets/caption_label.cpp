@@ -23,7 +23,8 @@ Wrapped wrap(const QString& caption, const QFont& font, double width, double hei
     Wrapped result;
     if (caption.isEmpty() || width <= 0) return result;
     const QFontMetricsF metrics(font);
-    const int fitting = std::max(1, static_cast<int>(std::floor((height - metrics.height()) / metrics.lineSpacing())) + 1);
+    const int fitting = std::max(1,
+                                 static_cast<int>(std::floor((height - metrics.height()) / metrics.lineSpacing())) + 1);
 
     QTextLayout layout(caption, font);
     QTextOption option;

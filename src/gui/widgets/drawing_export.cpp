@@ -13,7 +13,10 @@
 namespace karnoth::gui {
 namespace {
 
-QString cannotSave(const QString& path) { return QFileDialog::tr("The file %1 could not be written.").arg(path); }
+QString cannotSave(const QString& path)
+{
+    return QFileDialog::tr("The file %1 could not be written.").arg(path);
+}
 
 }  // namespace
 

@@ -22,11 +22,17 @@ constexpr std::array<BarValueBoxRow, 3> kRows{{
     {control::vscTarget, 14040, 1530, 945, 270, 1, 0, " %"},
 }};
 
-QString qtText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString qtText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 }  // namespace
 
-std::span<const BarValueBoxRow> barValueBoxRows() { return kRows; }
+std::span<const BarValueBoxRow> barValueBoxRows()
+{
+    return kRows;
+}
 
 BarValueBox::BarValueBox(const BarValueBoxRow& row, const ScrollRange& range, int barValue, QWidget* parent)
     : QDoubleSpinBox(parent), barUnitsPerShown_(row.barUnitsPerShown)
@@ -44,7 +50,10 @@ BarValueBox::BarValueBox(const BarValueBoxRow& row, const ScrollRange& range, in
     connect(this, &QDoubleSpinBox::valueChanged, this, [this] { emit committed(this->barValue()); });
 }
 
-int BarValueBox::barValue() const { return static_cast<int>(std::lround(value() * barUnitsPerShown_)); }
+int BarValueBox::barValue() const
+{
+    return static_cast<int>(std::lround(value() * barUnitsPerShown_));
+}
 
 void BarValueBox::showBarValue(int barValue)
 {
@@ -67,16 +76,22 @@ std::optional<double> BarValueBox::parse(const QString& text) const
     if (body.isEmpty()) return std::nullopt;
     QString plain;
     for (const QChar c : body) {
-        if (c.isDigit()) plain += c;
-        else if (c == QChar(locale.decimalSeparator) && decimals() > 0) plain += '.';
-        else return std::nullopt;
+        if (c.isDigit())
+            plain += c;
+        else if (c == QChar(locale.decimalSeparator) && decimals() > 0)
+            plain += '.';
+        else
+            return std::nullopt;
     }
     bool ok = false;
     const double value = plain.toDouble(&ok);
     return ok ? std::optional<double>(value) : std::nullopt;
 }
 
-double BarValueBox::valueFromText(const QString& text) const { return parse(text).value_or(value()); }
+double BarValueBox::valueFromText(const QString& text) const
+{
+    return parse(text).value_or(value());
+}
 
 QValidator::State BarValueBox::validate(QString& input, int&) const
 {

@@ -120,8 +120,8 @@ QSize ChartView::exportSize() const
 {
     const QSize chart = chartRect().size();
     const QStringList footer = render::footerLines(shownInputs_, QDate::currentDate(), shownLogScale_);
-    const int footerPixels =
-        static_cast<int>(render::footerHeight(footer, chart.width(), chartFont(), const_cast<ChartView*>(this)));
+    const int footerPixels = static_cast<int>(
+        render::footerHeight(footer, chart.width(), chartFont(), const_cast<ChartView*>(this)));
     return QSize(chart.width(), chart.height() + footerPixels);
 }
 

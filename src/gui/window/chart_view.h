@@ -9,10 +9,10 @@
 // run completes (showRun); a run that faults after clearing the chart leaves none (forgetRun).
 
 #include "gui/widgets/follows_pointer.h"
-#include "render/chart_overlays.h"
-#include "render/main_chart.h"
 #include "model/run_series.h"
 #include "panel/window_inputs.h"
+#include "render/chart_overlays.h"
+#include "render/main_chart.h"
 
 #include <QFrame>
 #include <QString>

@@ -24,8 +24,10 @@ void checkControlValue(const Form1& form, const ControlValue& value)
         return;
     }
     const int number = std::get<int>(value.setting);
-    if (control.row->kind == ControlKind::CheckBox) form.checkCheckValue(value.name, number);
-    else form.checkScrollValue(value.name, number);
+    if (control.row->kind == ControlKind::CheckBox)
+        form.checkCheckValue(value.name, number);
+    else
+        form.checkScrollValue(value.name, number);
 }
 
 }  // namespace karnoth::gui

@@ -1,12 +1,12 @@
 #include "gui/window/control_widgets.h"
 
+#include "catalogue/control_names.h"
 #include "gui/widgets/caption_label.h"
-#include "render/main_chart.h"
 #include "gui/window/form_fonts.h"
 #include "gui/window/form_scroll_bar.h"
-#include "render/input_help.h"
 #include "gui/window/scroll_mapping.h"
-#include "catalogue/control_names.h"
+#include "render/input_help.h"
+#include "render/main_chart.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -86,7 +86,8 @@ QWidget* createControlWidget(const Control& control, const TwipsScale& scale, QW
     case ControlKind::PictureBox:
     case ControlKind::Line: return nullptr;
     }
-    widget->setObjectName(QString::fromUtf8(control.row->name.data(), static_cast<qsizetype>(control.row->name.size())));
+    widget->setObjectName(
+        QString::fromUtf8(control.row->name.data(), static_cast<qsizetype>(control.row->name.size())));
     widget->setGeometry(scale.rect(*control.row));
     if (control.row->kind != ControlKind::Label) widget->setToolTip(render::inputToolTip(control.row->name));
     return widget;

@@ -16,7 +16,10 @@ DiagramScrollArea::DiagramScrollArea(QWidget* diagram, QWidget* parent) : QScrol
     setMaximumHeight(wholeHeight());
 }
 
-bool DiagramScrollArea::needsHorizontalBar() const { return width() < widget()->width() + 2 * frameWidth(); }
+bool DiagramScrollArea::needsHorizontalBar() const
+{
+    return width() < widget()->width() + 2 * frameWidth();
+}
 
 int DiagramScrollArea::wholeHeight() const
 {

@@ -6,9 +6,7 @@
 
 namespace karnoth::gui {
 
-DiagramSurface::DiagramSurface(QVector<QLine> lines, QWidget* parent) : QWidget(parent), lines_(std::move(lines))
-{
-}
+DiagramSurface::DiagramSurface(QVector<QLine> lines, QWidget* parent) : QWidget(parent), lines_(std::move(lines)) { }
 
 void DiagramSurface::paintEvent(QPaintEvent*)
 {

@@ -1,7 +1,7 @@
 #include "gui/window/form_binding.h"
 
-#include "gui/window/bar_value_box.h"
 #include "gui/widgets/caption_label.h"
+#include "gui/window/bar_value_box.h"
 #include "gui/window/scroll_mapping.h"
 
 #include <QCheckBox>
@@ -28,7 +28,10 @@ FormBinding::FormBinding(Form1& form, QObject* parent) : QObject(parent), form_(
     form_.setListener(this);
 }
 
-FormBinding::~FormBinding() { form_.setListener(nullptr); }
+FormBinding::~FormBinding()
+{
+    form_.setListener(nullptr);
+}
 
 void FormBinding::raise(const std::function<void()>& event)
 {
@@ -76,8 +79,7 @@ void FormBinding::bind(const Control& control, QWidget* widget)
         break;
     case ControlKind::Label:
     case ControlKind::PictureBox:
-    case ControlKind::Line:
-        break;
+    case ControlKind::Line: break;
     }
 }
 
@@ -96,9 +98,12 @@ void FormBinding::apply(const ControlValue& value)
 {
     raise([&] {
         const Control& control = form_.control(value.name);
-        if (const auto* text = std::get_if<std::string>(&value.setting)) form_.typeText(value.name, *text);
-        else if (control.row->kind == ControlKind::CheckBox) form_.setCheckValue(value.name, std::get<int>(value.setting));
-        else form_.setScrollValue(value.name, std::get<int>(value.setting));
+        if (const auto* text = std::get_if<std::string>(&value.setting))
+            form_.typeText(value.name, *text);
+        else if (control.row->kind == ControlKind::CheckBox)
+            form_.setCheckValue(value.name, std::get<int>(value.setting));
+        else
+            form_.setScrollValue(value.name, std::get<int>(value.setting));
     });
 }
 
@@ -144,12 +149,24 @@ void FormBinding::controlChanged(const Control& control)
     emit controlUpdated(name, text, control.value);
 }
 
-void FormBinding::chartChanged() { emit chartUpdated(); }
+void FormBinding::chartChanged()
+{
+    emit chartUpdated();
+}
 
-void FormBinding::faultReported(const std::string& message) { emit faultShown(QString::fromStdString(message)); }
+void FormBinding::faultReported(const std::string& message)
+{
+    emit faultShown(QString::fromStdString(message));
+}
 
-void FormBinding::runCompleted() { emit runFinished(); }
+void FormBinding::runCompleted()
+{
+    emit runFinished();
+}
 
-void FormBinding::runEnded() { emit runOver(); }
+void FormBinding::runEnded()
+{
+    emit runOver();
+}
 
 }  // namespace karnoth::gui

@@ -12,7 +12,7 @@ inline constexpr double kFormFontPoints = 8.25;
 // The designed face's average letter width, as a fraction of its size (em).
 inline constexpr double kDesignLetterWidthPerEm = 0.5;
 
-QFont formFont();     // every control's default
+QFont formFont();  // every control's default
 QFont headingFont();  // the four diagram headings: the same, bold (weight 700)
 
 }  // namespace karnoth::gui

@@ -1,8 +1,11 @@
 #include "gui/window/form_window.h"
 
+#include "catalogue/control_names.h"
 #include "gui/analyses/analysis_view_actions.h"
-#include "gui/window/bar_value_box.h"
+#include "gui/planner/planner_window.h"
+#include "gui/scenarios/scenario_tools.h"
 #include "gui/widgets/caption_label.h"
+#include "gui/window/bar_value_box.h"
 #include "gui/window/chart_view.h"
 #include "gui/window/control_widgets.h"
 #include "gui/window/diagram_scroll_area.h"
@@ -11,13 +14,10 @@
 #include "gui/window/form_binding.h"
 #include "gui/window/form_fonts.h"
 #include "gui/window/help_dialog.h"
-#include "render/input_help.h"
-#include "gui/planner/planner_window.h"
-#include "gui/scenarios/scenario_tools.h"
 #include "gui/window/twips_scale.h"
 #include "gui/window/window_extension.h"
-#include "catalogue/control_names.h"
 #include "panel/form_inputs.h"
+#include "render/input_help.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -48,9 +48,15 @@ constexpr int kChartBottomMargin = 60;
 constexpr int kChartMinimumWidth = 3600;
 constexpr int kChartMinimumHeight = 2250;
 
-QString qtName(std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); }
+QString qtName(std::string_view name)
+{
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
 
-const LayoutRow& chartRow() { return *findLayoutRow(control::picPlot); }
+const LayoutRow& chartRow()
+{
+    return *findLayoutRow(control::picPlot);
+}
 
 QVector<QLine> diagramLines(const TwipsScale& scale)
 {
@@ -288,8 +294,10 @@ void FormWindow::connectSignals()
 {
     connect(binding_, &FormBinding::faultShown, this, [this](const QString& message) {
         // A caller's error reaches here without being Form1's current fault; show it all the same.
-        if (form_.currentFault().empty()) showMessage(message);
-        else showCurrentFault();
+        if (form_.currentFault().empty())
+            showMessage(message);
+        else
+            showCurrentFault();
     });
     connect(binding_, &FormBinding::runFinished, this, [this] {
         // Only a completed run draws a whole chart; the readout and the exports read its series.
@@ -319,9 +327,15 @@ QWidget* FormWindow::controlWidget(const QString& name) const
     return binding_->widget(name);
 }
 
-BarValueBox* FormWindow::valueBox(const QString& bar) const { return binding_->valueBox(bar); }
+BarValueBox* FormWindow::valueBox(const QString& bar) const
+{
+    return binding_->valueBox(bar);
+}
 
-QWidget* FormWindow::faultFrameTarget() const { return faultFrame_->isVisible() ? faultFrame_->target() : nullptr; }
+QWidget* FormWindow::faultFrameTarget() const
+{
+    return faultFrame_->isVisible() ? faultFrame_->target() : nullptr;
+}
 
 QSize FormWindow::layoutSize() const
 {
@@ -458,12 +472,15 @@ void FormWindow::fitIntoScreen()
     if (!screen || isMaximized() || isFullScreen()) return;
     const QRect available = screen->availableGeometry();
     const QRect frame = frameGeometry();
-    const QSize excess(std::max(0, frame.width() - available.width()), std::max(0, frame.height() - available.height()));
+    const QSize excess(std::max(0, frame.width() - available.width()),
+                       std::max(0, frame.height() - available.height()));
     if (excess.width() > 0 || excess.height() > 0) resize(size() - excess);
     QRect placed = frameGeometry();
     if (!available.contains(placed)) {
-        placed.moveLeft(std::clamp(placed.left(), available.left(), std::max(available.left(), available.right() - placed.width())));
-        placed.moveTop(std::clamp(placed.top(), available.top(), std::max(available.top(), available.bottom() - placed.height())));
+        placed.moveLeft(std::clamp(placed.left(), available.left(),
+                                   std::max(available.left(), available.right() - placed.width())));
+        placed.moveTop(
+            std::clamp(placed.top(), available.top(), std::max(available.top(), available.bottom() - placed.height())));
         move(placed.topLeft());
     }
 }

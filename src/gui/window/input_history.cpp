@@ -25,8 +25,7 @@ public:
           after_(std::move(after)),
           applier_(std::move(applier)),
           skipRedo_(alreadyApplied)
-    {
-    }
+    { }
 
     void undo() override
     {
@@ -74,7 +73,8 @@ void InputHistory::takeBaselines()
 {
     baselines_.clear();
     for (const Control& control : form_.controls())
-        if (isInputKind(control.row->kind)) baselines_.emplace(std::string(control.row->name), settingOf(form_, control.row->name));
+        if (isInputKind(control.row->kind))
+            baselines_.emplace(std::string(control.row->name), settingOf(form_, control.row->name));
 }
 
 std::vector<ControlValue> InputHistory::current(const std::vector<std::string>& names) const
@@ -100,7 +100,8 @@ void InputHistory::commit(const QString& qtName)
 bool InputHistory::hasPendingEdits() const
 {
     return std::any_of(baselines_.begin(), baselines_.end(), [this](const auto& entry) {
-        return form_.control(entry.first).row->kind == ControlKind::TextBox && settingOf(form_, entry.first) != entry.second;
+        return form_.control(entry.first).row->kind == ControlKind::TextBox &&
+               settingOf(form_, entry.first) != entry.second;
     });
 }
 
@@ -129,7 +130,8 @@ void InputHistory::applyControlValues(const QString& stepName, const std::vector
 
 void InputHistory::restore(const std::vector<ControlValue>& values, const ControlApplier& applier)
 {
-    if (applier) applier(values);
+    if (applier)
+        applier(values);
     else
         for (const ControlValue& value : values) binding_.apply(value);
     for (const ControlValue& value : values) baselines_[value.name] = settingOf(form_, value.name);

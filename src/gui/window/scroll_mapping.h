@@ -9,7 +9,7 @@ namespace karnoth::gui {
 
 class ScrollMapping {
 public:
-    explicit ScrollMapping(const ScrollRange& range) : range_(range) {}
+    explicit ScrollMapping(const ScrollRange& range) : range_(range) { }
 
     int widgetMinimum() const { return range_.lowest(); }
     int widgetMaximum() const { return range_.highest(); }

@@ -9,8 +9,7 @@ namespace karnoth::gui {
 
 TwipsScale::TwipsScale(double logicalDpi)
     : dpi_(std::isfinite(logicalDpi) && logicalDpi >= 24.0 && logicalDpi <= 1200.0 ? logicalDpi : kFallbackDpi)
-{
-}
+{ }
 
 TwipsScale TwipsScale::ofPrimaryScreen()
 {

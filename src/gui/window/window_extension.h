@@ -11,8 +11,8 @@ namespace karnoth::gui {
 
 enum class MenuPlace {
     fileScenarios,  // File, first: open, open recent, save
-    fileReport,     // File, after the scenarios: the report
-    analysis,       // the Analysis menu
+    fileReport,  // File, after the scenarios: the report
+    analysis,  // the Analysis menu
 };
 
 struct PlacedAction {
