@@ -64,12 +64,13 @@ TEST(InputCatalogue, DefaultsAreTheModelsDefaults)
     const ModelInputs defaults;
     for (const InputRow& row : kInputCatalogue) {
         SCOPED_TRACE(std::string(row.control));
-        if (row.conversion == Conversion::numberText)
+        if (row.conversion == Conversion::numberText) {
             EXPECT_EQ(textToDouble(std::string(row.defaultText), "default"), defaults.*row.number);
-        else if (row.conversion == Conversion::yearText)
+        } else if (row.conversion == Conversion::yearText) {
             EXPECT_EQ(textToInteger16(std::string(row.defaultText), "default"), defaults.*row.year);
-        else if (row.conversion == Conversion::barValue)
+        } else if (row.conversion == Conversion::barValue) {
             EXPECT_EQ(double(row.defaultValue), defaults.*row.number);
+        }
     }
     EXPECT_EQ(inputRow(control::chkSterilise).defaultValue != 0, defaults.onlyYearlings);
 }
@@ -142,7 +143,9 @@ TEST(InputCatalogue, MatchesTheLayout)
     for (const LayoutRow& control : formLayout()) {
         const bool input = control.kind == ControlKind::TextBox || control.kind == ControlKind::CheckBox ||
                            control.kind == ControlKind::HScrollBar || control.kind == ControlKind::VScrollBar;
-        if (input) EXPECT_NE(findInput(control.name), nullptr) << control.name << " has no catalogue row";
+        if (input) {
+            EXPECT_NE(findInput(control.name), nullptr) << control.name << " has no catalogue row";
+        }
     }
 }
 

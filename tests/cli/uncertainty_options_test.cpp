@@ -55,7 +55,9 @@ TEST(UncertaintyOptions, TheSensitivityRunsTheAgeAtFirstLitterFloor)
     bool recruitSeen = false;
     for (const nlohmann::json& row : sensitivity["inputs"]) {
         for (const char* end : {"outcomeLow", "outcomeHigh"})
-            if (!row[end].is_null()) EXPECT_LT(row[end].get<double>(), 1e7) << row["name"];
+            if (!row[end].is_null()) {
+                EXPECT_LT(row[end].get<double>(), 1e7) << row["name"];
+            }
         if (row["name"] != "txtRecruit") continue;
         recruitSeen = true;
         EXPECT_EQ(row["low"].get<double>(), 0.5);

@@ -5,6 +5,7 @@
 // or removed.
 
 #include "app/comparison_rows.h"
+#include "render/scenario_overlay.h"
 
 #include <QObject>
 #include <QString>
