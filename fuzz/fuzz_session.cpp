@@ -225,7 +225,7 @@ private:
         });
         if (!scenario) {
             if (form_->faults().size() != faultsBefore + 1) violated("a bad scenario was not reported once");
-            if (form_->faults().back().rfind("fuzzed.karnoth", 0) != 0)
+            if (form_->faults().back().rfind(file.string(), 0) != 0)
                 violated("a bad scenario's fault does not name the file: " + form_->faults().back());
             for (std::size_t i = 0; i < before.size(); ++i)
                 if (form_->controls()[i].text != before[i].text || form_->controls()[i].value != before[i].value)

@@ -4,6 +4,8 @@
 
 #include "app/layout.h"
 #include "app/settings_file.h"
+#include "catalogue/input_catalogue.h"
+#include "model/input_field.h"
 #include "support/numeric_text.h"
 
 #include <cmath>
@@ -42,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!value) {
             anyMissing = true;
             if (!loaded.problem ||
-                loaded.problem->find(std::string(karnoth::fieldCaption(field.field))) == std::string::npos)
+                loaded.problem->find(std::string(karnoth::fieldCaption(*karnoth::inputRow(field.control).field))) ==
+                    std::string::npos)
                 violated("a field kept its default without a report naming it", i);
             saved[i].text = "x";  // any text the next load reports; not compared below
             continue;
