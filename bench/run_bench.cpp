@@ -26,6 +26,28 @@ void BM_ModelRun(benchmark::State& state)
 }
 BENCHMARK(BM_ModelRun);
 
+// A run with every field mechanism on: arrivals, a capacity with a steep compensation (not 1, so
+// crowding takes a power each year and the equilibrium a root search), a programme that stops,
+// operations a year.
+void BM_ModelRunFieldMechanisms(benchmark::State& state)
+{
+    karnoth::ModelInputs inputs;
+    inputs.streetJuvenileSurvival = 0.3;
+    inputs.immigrantsPerYear = 500;
+    inputs.carryingCapacity = 100000;
+    inputs.compensation = 8;
+    inputs.programmeStop = 2030;
+    inputs.operationsPerYear = 20000;
+    const karnoth::YearlySeries noCulling;
+    karnoth::ModelResult result;
+    for (auto _ : state) {
+        auto fault = karnoth::runModelInto(inputs, noCulling, result);
+        benchmark::DoNotOptimize(fault);
+        benchmark::DoNotOptimize(result.series.streetTotal.values().data());
+    }
+}
+BENCHMARK(BM_ModelRunFieldMechanisms);
+
 // The planner's grid: every programme rate 0..1000 (tenths of a per cent) for every owned share
 // 0, 5, ..., 100, each cell keeping the street total of 2030.
 void BM_PlannerGrid(benchmark::State& state)

@@ -103,6 +103,25 @@ struct WholeCounts : ReplicateChance {
     {
         return fertile - draw(fertile, killed / total);
     }
+    // Arrivals are a Poisson count.
+    template <class Stores>
+    Count afterArrivals(Stores, Count yearlings, double arriving)
+    {
+        return yearlings + static_cast<double>(poisson(stream, arriving));
+    }
+    // Operations are whole: the nearest whole number wanted, never more than there are.
+    template <class Stores>
+    static Count operationsDone(Stores, double wanted, Count fertile, const char*)
+    {
+        return std::min(std::round(wanted), std::max(0.0, fertile));
+    }
+    // Spread by rounding the running total, so that the classes' parts are whole, add up to `done`
+    // and none takes more dogs than its class has.
+    template <class Stores>
+    static Count operationsOnClass(Stores, Count inClass, Count before, Count done, Count fertile)
+    {
+        return std::round((before + inClass) * done / fertile) - std::round(before * done / fertile);
+    }
     template <class Stores>
     Count births(Stores, Count breeders, double P, double Lit, const char*)
     {

@@ -1,6 +1,7 @@
 #pragma once
 // The inputs an analysis moves: the rows of the input catalogue with a varied position (the eight
-// life-history and owned-dog texts and the three scroll bars), in that order. Years are never
+// life-history and owned-dog texts, the three scroll bars, then arrivals, capacity, compensation
+// and operations), in that order. Years are never
 // moved. An input's position in this list is what names it to the analyses (the Latin hypercube
 // derives its stream from it), so a new input takes the next free position.
 
@@ -22,8 +23,13 @@ inline constexpr std::array<InputField, variedInputCount()> kVariedInputs = [] {
 std::optional<std::size_t> variedPosition(InputField field);
 
 // The number a run takes for `field` (a varied input), in the control's own units: the rate in
-// tenths of a per cent, the share in per cent.
+// tenths of a per cent, the share in per cent. NaN for a capacity or operations that are none.
 double inputValue(const ModelInputs& inputs, InputField field);
+
+// Whether the input changes the run at its value: the field's mechanisms only when they are on
+// (arrivals above 0; a capacity, and its compensation, when set; operations when set); every
+// other varied input always.
+bool inputInUse(const ModelInputs& inputs, InputField field);
 
 // Replaces that number; std::invalid_argument for a year field.
 void setInputValue(ModelInputs& inputs, InputField field, double value);

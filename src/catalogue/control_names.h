@@ -25,6 +25,12 @@ inline constexpr std::string_view txtTimes = "txtTimes";
 inline constexpr std::string_view chkSterilise = "chkSterilise";
 inline constexpr std::string_view hscSterilise = "hscSterilise";
 inline constexpr std::string_view vscTarget = "vscTarget";
+// A real town: arrivals, capacity, the programme's end, operations.
+inline constexpr std::string_view txtImmigrants = "txtImmigrants";
+inline constexpr std::string_view txtCapacity = "txtCapacity";
+inline constexpr std::string_view txtCompensation = "txtCompensation";
+inline constexpr std::string_view txtStop = "txtStop";
+inline constexpr std::string_view txtOperations = "txtOperations";
 // Run row and chart.
 inline constexpr std::string_view cmdRun = "cmdRun";
 inline constexpr std::string_view chkLog = "chkLog";
@@ -39,5 +45,7 @@ inline constexpr std::string_view Label9 = "Label9";  // expected lifespan at bi
 inline constexpr std::string_view Label10 = "Label10";  // expected lifespan at one year
 inline constexpr std::string_view Label14 = "Label14";  // doubling time and first-year survival
 inline constexpr std::string_view Label1_1 = "Label1(1)";  // the juvenile-survival threshold
+inline constexpr std::string_view lblCoverage = "lblCoverage";  // street coverage in the target year and 2050
+inline constexpr std::string_view lblRebound = "lblRebound";  // how fast the street comes back after a stop
 
 }  // namespace karnoth::control

@@ -32,6 +32,10 @@ enum class Conversion {
     yearText,  // a text box read as a whole year (it must fit 16 bits)
     barValue,  // a scroll bar's whole value, in the unit of its ModelInputs member
     checkBox,  // ticked (1) or not (0)
+    // A text box whose empty or blank text is the neutral value: its `number` member's default
+    // (arrivals: none) or, for an `optionalNumber` member, none (no capacity, no operations).
+    optionalNumberText,
+    optionalYearText,  // a year text whose empty or blank text is none (the programme never stops)
 };
 
 // A scroll bar's lowest and highest value.
@@ -57,6 +61,8 @@ struct InputRow {
     const char* unit = "";
     const char* rangeNote = "";
     bool barInTenths = false;  // the bar holds tenths of the per cent the user reads (252 is 25.2 %)
+    std::optional<double> ModelInputs::*optionalNumber = nullptr;  // the member an input that may be none sets
+    std::optional<int> ModelInputs::*optionalYear = nullptr;
 };
 
 // In the order Help and the report list them: life history, owned dogs, the programme, culling,
@@ -146,6 +152,75 @@ inline constexpr auto kInputCatalogue = std::to_array<InputRow>({
      -1, KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "dogs killed to"),
      KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "The last year of culling (inclusive)."),
      KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "a calendar year"), ""},
+    // A real town: dogs arriving, a street that fills up, a programme that ends, effort counted in
+    // operations. Each is off when its text is empty (arrivals: 0).
+    {.control = control::txtImmigrants,
+     .field = InputField::immigrantsPerYear,
+     .conversion = Conversion::optionalNumberText,
+     .number = &ModelInputs::immigrantsPerYear,
+     .defaultText = "0",
+     .variedPosition = 11,
+     .caption = KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "intact females arriving per year"),
+     .meaning = KARNOTH_TRANSLATE_NOOP(
+         "karnoth::InputCatalogue",
+         "Fertile yearling females that join the street from outside each year, before, during and after the "
+         "programme. They arrive after the year's sterilising and breed in their first year."),
+     .unit = KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "females per year"),
+     .rangeNote = KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "; empty is 0")},
+    {.control = control::txtCapacity,
+     .field = InputField::carryingCapacity,
+     .conversion = Conversion::optionalNumberText,
+     .defaultText = "",
+     .variedPosition = 12,
+     .caption = KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "street carrying capacity"),
+     .meaning = KARNOTH_TRANSLATE_NOOP(
+         "karnoth::InputCatalogue",
+         "The street females aged one and over that the town's food and shelter can hold. Street pups survive "
+         "their first year less often as the street fills (sterilised dogs take space too), so a street that would "
+         "grow settles near it."),
+     .unit = KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "females"),
+     .rangeNote = KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "; empty: pups' survival does not depend on "
+                                                                    "crowding"),
+     .optionalNumber = &ModelInputs::carryingCapacity},
+    {.control = control::txtCompensation,
+     .field = InputField::compensation,
+     .conversion = Conversion::numberText,
+     .number = &ModelInputs::compensation,
+     .defaultText = "1",
+     .variedPosition = 13,
+     .caption = KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "compensation"),
+     .meaning = KARNOTH_TRANSLATE_NOOP(
+         "karnoth::InputCatalogue",
+         "How sharply street pups' survival falls near the carrying capacity: 1 falls smoothly as the street "
+         "fills; 5 to 10 keeps it near its best below the capacity and drops it steeply above, so a small "
+         "programme is absorbed."),
+     .unit = KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "an exponent"),
+     .rangeNote = KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "; read only when a capacity is set")},
+    {.control = control::txtStop,
+     .field = InputField::programmeStop,
+     .conversion = Conversion::optionalYearText,
+     .defaultText = "",
+     .caption = KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "sterilising stops after"),
+     .meaning = KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue",
+                                       "The programme's last year; after it the population is left to rebound."),
+     .unit = KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "a calendar year"),
+     .rangeNote = KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue",
+                                         ", not before the start year; empty: the programme never stops"),
+     .optionalYear = &ModelInputs::programmeStop},
+    {.control = control::txtOperations,
+     .field = InputField::operationsPerYear,
+     .conversion = Conversion::optionalNumberText,
+     .defaultText = "",
+     .variedPosition = 14,
+     .caption = KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "sterilisations per year"),
+     .meaning = KARNOTH_TRANSLATE_NOOP(
+         "karnoth::InputCatalogue",
+         "The female sterilisations the programme does each year, in place of the rate bar; the owned share "
+         "splits them. Operations the owned dogs cannot use are not moved to the street, and no year operates "
+         "on more fertile dogs than there are."),
+     .unit = KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "operations per year"),
+     .rangeNote = KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "; empty: the rate bar sets the programme"),
+     .optionalNumber = &ModelInputs::operationsPerYear},
     // Not an input of the model: it only changes how the next run is charted.
     {control::chkLog, std::nullopt, Conversion::checkBox, nullptr, nullptr, "", 0, std::nullopt, -1,
      KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "log scale"),

@@ -27,6 +27,10 @@ std::string valuesOf(const LayoutRow& row)
     switch (input->conversion) {
     case Conversion::numberText: return "a number, " + std::string(fieldRangeWords(*input->field));
     case Conversion::yearText: return "a year";
+    case Conversion::optionalNumberText:
+        return "a number, " + std::string(fieldRangeWords(*input->field)) + ", or empty (" +
+               (input->defaultText.empty() ? "none" : std::string(input->defaultText)) + ")";
+    case Conversion::optionalYearText: return "a year, or empty (none)";
     case Conversion::barValue: return std::to_string(input->bar->lowest) + " to " + std::to_string(input->bar->highest);
     case Conversion::checkBox: return "0 or 1";
     }

@@ -74,11 +74,18 @@ void requireStreetSteadyState(const PopulationState& s, double Sj)
                 std::string(fieldCaption(InputField::streetJuvenileSurvival)));
 }
 
-void setStreetEquilibrium(PopulationState& s, double S, double Sj, double G)
+void setStreetEquilibrium(PopulationState& s, double S, double Sj, double G, std::optional<double> equilibriumTotal)
 {
-    const double streetDenominator = checkedDivide(1.0, s.pupsPerYearling, kStreet) - Sj;
-    s.streetFertile[0] = toSingle(checkedDivide(G, streetDenominator, kStreet), kStreet);
-    s.streetFertile[1] = toSingle(checkedResult(Sj * s.streetFertile[0] + G, kStreet), kStreet);
+    if (G == 0 && equilibriumTotal) {
+        double lifetime = 0;
+        for (int age = 1, survived = 0; age <= kOldestAge; ++age, ++survived) lifetime += std::pow(S, survived);
+        s.streetFertile[1] = toSingle(*equilibriumTotal / lifetime, kStreet);
+        s.streetFertile[0] = toSingle(checkedDivide(s.streetFertile[1], Sj, kStreet), kStreet);
+    } else {
+        const double streetDenominator = checkedDivide(1.0, s.pupsPerYearling, kStreet) - Sj;
+        s.streetFertile[0] = toSingle(checkedDivide(G, streetDenominator, kStreet), kStreet);
+        s.streetFertile[1] = toSingle(checkedResult(Sj * s.streetFertile[0] + G, kStreet), kStreet);
+    }
     for (int a = 2; a <= kOldestAge; ++a) s.streetFertile[a] = toSingle(S * s.streetFertile[a - 1], kStreet);
     s.streetSterile.fill(0.0f);
 }

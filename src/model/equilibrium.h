@@ -4,6 +4,8 @@
 
 #include "model/population_state.h"
 
+#include <optional>
+
 namespace karnoth {
 
 // Owned dogs replace themselves only while firstYearSurvival > 1 / (unsterilisedShare x
@@ -24,10 +26,15 @@ void setOwnedEquilibrium(PopulationState& state, double adultSurvival, double ab
 // 1 / pupsPerYearling - Sj > 1e-6 / pupsPerYearling.
 void requireStreetSteadyState(const PopulationState& state, double streetJuvenileSurvival);
 
-//   streetFertile[0] = G / (1 / pupsPerYearling - Sj),  streetFertile[1] = Sj * streetFertile[0] + G
+// With `inflow` = G + M yearlings joining the street a year (abandoned and arriving) and Sj the
+// juvenile survival at equilibrium (Sj*, held back by crowding, when there is a capacity):
+//   streetFertile[0] = inflow / (1 / pupsPerYearling - Sj),  streetFertile[1] = Sj * streetFertile[0] + inflow
 //   every older class = S * the class below; no sterilised street dogs.
-void setStreetEquilibrium(PopulationState& state, double adultSurvival, double streetJuvenileSurvival,
-                          double abandonedPerYear);
+// A closed street held at its capacity (inflow 0, `equilibriumTotal` given) replaces itself
+// exactly: streetFertile[1] = equilibriumTotal / (1 + S + ... + S^9), streetFertile[0] =
+// streetFertile[1] / Sj.
+void setStreetEquilibrium(PopulationState& state, double adultSurvival, double streetJuvenileSurvival, double inflow,
+                          std::optional<double> equilibriumTotal = std::nullopt);
 
 // The owned yearlings owners sterilise each year at equilibrium:
 // (1 - unsterilisedShare) * ownedFertile[1] / unsterilisedShare.

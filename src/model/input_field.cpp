@@ -15,6 +15,7 @@ struct Range {
     double highest;  // infinity: no upper bound
     bool highestIncluded;  // adult survival stops short of 1
     const char* words;
+    bool lowestIncluded = true;  // a carrying capacity lies above 0
 };
 
 constexpr double kNoBound = std::numeric_limits<double>::infinity();
@@ -31,6 +32,8 @@ FieldInfo info(InputField field)
 {
     static constexpr Range kSurvival{0, 1, false, "at least 0 and below 1"};
     static constexpr Range kRate{0, 1000, true, "0 to 1000"};
+    static constexpr Range kAboveZero{0, kNoBound, false, "above 0", false};
+    static constexpr Range kCompensation{0, 20, true, "above 0 and at most 20", false};
     switch (field) {
     case InputField::adultSurvival: return {"adult survival", &kSurvival};
     case InputField::streetJuvenileSurvival: return {"juvenile survival", &kShare};
@@ -46,13 +49,18 @@ FieldInfo info(InputField field)
     case InputField::programmeStart: return {"sterilising starts in", nullptr};
     case InputField::cullFrom: return {"dogs killed from", nullptr};
     case InputField::cullTo: return {"dogs killed to", nullptr};
+    case InputField::immigrantsPerYear: return {"females arriving per year", &kAtLeastZero};
+    case InputField::carryingCapacity: return {"street carrying capacity", &kAboveZero};
+    case InputField::compensation: return {"compensation", &kCompensation};
+    case InputField::programmeStop: return {"sterilising stops after", nullptr};
+    case InputField::operationsPerYear: return {"sterilisations per year", &kAtLeastZero};
     }
     return {"an input", nullptr};
 }
 
 bool inside(const Range& range, double value)
 {
-    if (!std::isfinite(value) || value < range.lowest) return false;
+    if (!std::isfinite(value) || value < range.lowest || (!range.lowestIncluded && value == range.lowest)) return false;
     return range.highestIncluded ? value <= range.highest : value < range.highest;
 }
 
@@ -95,6 +103,17 @@ void requireLastLitterNotBeforeFirst(double ageAtLastLitter, double ageAtFirstLi
     throw Fault(FaultKind::OutsideRange,
                 caption + " " + shownValue(ageAtLastLitter) +
                     " is outside its range: not below the age at first litter (" + shownValue(ageAtFirstLitter) + ")",
+                caption);
+}
+
+void requireStopNotBeforeStart(int programmeStop, int programmeStart)
+{
+    if (programmeStop >= programmeStart) [[likely]]
+        return;
+    const std::string caption(fieldCaption(InputField::programmeStop));
+    throw Fault(FaultKind::OutsideRange,
+                caption + " " + std::to_string(programmeStop) + " is outside its range: not before the start year (" +
+                    std::to_string(programmeStart) + ")",
                 caption);
 }
 

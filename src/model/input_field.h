@@ -23,6 +23,11 @@ enum class InputField {
     programmeStart,  // "sterilising starts in"
     cullFrom,  // "dogs killed from"
     cullTo,  // "dogs killed to"
+    immigrantsPerYear,  // "females arriving per year", >= 0
+    carryingCapacity,  // "street carrying capacity", > 0
+    compensation,  // "compensation", above 0 and at most 20
+    programmeStop,  // "sterilising stops after", a year not before the start
+    operationsPerYear,  // "sterilisations per year", >= 0
 };
 
 // The caption a message names the field by.
@@ -37,6 +42,9 @@ void requireInRange(InputField field, double value);
 
 // The age at last litter must not lie below the age at first litter (OutsideRange).
 void requireLastLitterNotBeforeFirst(double ageAtLastLitter, double ageAtFirstLitter);
+
+// The programme's last year must not lie before its first (OutsideRange).
+void requireStopNotBeforeStart(int programmeStop, int programmeStart);
 
 // No litter before age one: an age at first litter below this many years is taken as this, however
 // it is given (typed into the window, opened from a scenario, moved by an analysis).

@@ -2,7 +2,11 @@
 // The inputs of one run of the model, typed and named by meaning. Every quantity is a real number,
 // the three the window holds as scroll-bar integers too, so that analyses can vary them
 // continuously; years are whole years. The defaults are the window's (the input catalogue's texts
-// and bar values, checked against these).
+// and bar values, checked against these). The field's mechanisms (arrivals, a carrying capacity, a
+// programme that stops, operations a year) are off at their defaults; a member that can be "none"
+// is optional.
+
+#include <optional>
 
 namespace karnoth {
 
@@ -22,6 +26,11 @@ struct ModelInputs {
     int cullFrom = 1990;  // culling years, inclusive
     int cullTo = 2005;
     bool onlyYearlings = false;  // the street programme treats only 1-year-olds
+    double immigrantsPerYear = 0;  // M, fertile yearling females joining the street a year; >= 0
+    std::optional<double> carryingCapacity;  // K, street females aged 1..10; > 0; none: no density dependence
+    double compensation = 1;  // theta, how sharply pups' survival falls near K; (0, 20]; read only with K
+    std::optional<int> programmeStop;  // last programme year; not before the start; none: to 2050
+    std::optional<double> operationsPerYear;  // Q, female sterilisations a year; >= 0; none: the rate sets it
 
     friend bool operator==(const ModelInputs&, const ModelInputs&) = default;
 };

@@ -1,9 +1,12 @@
 #pragma once
 // What one run of the model gives, typed: the yearly series, the breeding quantities, the growth
-// rate, the equilibrium it starts from and the programme's first year.
+// rate, the equilibrium it starts from, the programme's first year and the street's rebound after it.
 
 #include "model/population_state.h"
 #include "model/projection.h"
+#include "model/rebound.h"
+
+#include <optional>
 
 namespace karnoth {
 
@@ -16,6 +19,7 @@ struct ModelResult : ProjectionRecord {
     double doublingTime = 0;  // years, ln 2 / ln growthRate
     PopulationState equilibrium;  // the state the projection starts from in 1950
     double currentlySterilisedPerYear = 0;  // owned yearlings owners sterilise a year at equilibrium
+    std::optional<Rebound> rebound;  // none unless a programme that stops brought the street down
 };
 
 }  // namespace karnoth

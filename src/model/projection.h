@@ -5,7 +5,9 @@
 
 #include "model/population_state.h"
 #include "model/run_series.h"
+#include "model/street_density.h"
 
+#include <climits>
 #include <optional>
 
 namespace karnoth {
@@ -24,6 +26,13 @@ struct ProjectionSettings {
     int firstBreedingAge = 0;  // R and L rounded (halves to even), within 0..10
     int lastBreedingAge = 0;
     bool onlyYearlings = false;  // the street programme treats only 1-year-olds
+    int programmeStop = INT_MAX;  // the programme's last year
+    double immigrantsPerYear = 0;  // M, fertile yearlings joining the street each year
+    std::optional<StreetDensity> density;  // none: street pups survive at Sj whatever the crowding
+    std::optional<double> operationsPerYear;  // Q; none: the rate sets the programme
+
+    // Whether the programme sterilises in `year`.
+    bool programmeRuns(int year) const { return programmeStart <= year && year <= programmeStop; }
 };
 
 // The programme's sterilisations in its start year (single precision): all, owned, street.
@@ -40,6 +49,10 @@ struct ProjectionRecord {
     YearlySeries programmeStreet;  // and its street sterilisations; the two add up to extraSterilisations
     std::optional<FirstYearNumbers> firstYear;  // set in the start year, when it lies in 1950..2050
     float abandonedShare2005 = 0;  // abandoned yearlings / street yearlings in 2005
+    // Coverage at the end of each year, a share 0..1 of females aged 1..10: street sterilised over
+    // the street total, and owned sterilised (by owners and the programme) over all owned.
+    YearlySeries streetSterilisedShare;
+    YearlySeries ownedSterilisedShare;
 };
 
 // The breeding ages index the age classes 0..10: a Subscript fault when the age at first litter

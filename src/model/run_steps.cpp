@@ -3,6 +3,7 @@
 #include "model/breeding.h"
 #include "model/equilibrium.h"
 #include "model/growth_rate.h"
+#include "model/street_density.h"
 #include "support/numeric_text.h"
 
 #include <algorithm>
@@ -57,6 +58,13 @@ double checkedNumber(InputSource& in, InputField field)
     return value;
 }
 
+std::optional<double> checkedOptionalNumber(InputSource& in, InputField field)
+{
+    const std::optional<double> value = in.optionalNumber(field);
+    if (value) requireInRange(field, *value);
+    return value;
+}
+
 BreedingFigures storePupsPerYearling(InputSource& in, RunObserver& observer, double S, double R, double L)
 {
     BreedingFigures figures;
@@ -94,8 +102,21 @@ PreparedProjection prepareProjection(InputSource& in, RunObserver& observer, Mod
     const double G = checkedNumber(in, InputField::abandonedPerYear);
     setOwnedEquilibrium(state, S, G);
     const double Sj = checkedNumber(in, InputField::streetJuvenileSurvival);
-    requireStreetSteadyState(state, Sj);
-    setStreetEquilibrium(state, S, Sj, G);
+    const double M = checkedOptionalNumber(in, InputField::immigrantsPerYear).value_or(0);
+    std::optional<StreetDensity> density;
+    if (const std::optional<double> K = checkedOptionalNumber(in, InputField::carryingCapacity))
+        density = streetDensityFor(*K, checkedNumber(in, InputField::compensation), Sj, state.pupsPerYearling);
+    // A street that would grow on its own settles at its capacity; without one it must not grow.
+    double SjAtEquilibrium = Sj;
+    std::optional<double> equilibriumTotal;
+    if (density) {
+        density->equilibriumTotal = equilibriumStreetTotal(*density, S, Sj, state.pupsPerYearling, G + M);
+        SjAtEquilibrium = density->juvenileSurvival(Sj, density->equilibriumTotal);
+        equilibriumTotal = density->equilibriumTotal;
+    } else {
+        requireStreetSteadyState(state, Sj);
+    }
+    setStreetEquilibrium(state, S, SjAtEquilibrium, G + M, equilibriumTotal);
     result.currentlySterilisedPerYear = currentlySterilisedPerYear(state);
     observer.equilibriumSet(result);
 
@@ -106,6 +127,17 @@ PreparedProjection prepareProjection(InputSource& in, RunObserver& observer, Mod
     settings.femalePupsPerLitter = breeding.femalePupsPerLitter;
     settings.programmeRate = checkedNumber(in, InputField::programmeRate);
     settings.ownedShare = checkedNumber(in, InputField::ownedShare);
+    settings.immigrantsPerYear = M;
+    settings.density = density;
+    // The programme's end and its operations matter only when it runs in some year of the projection.
+    if (settings.programmeStart <= kLastYear) {
+        if (const std::optional<int> stop = in.optionalYear(InputField::programmeStop)) {
+            requireStopNotBeforeStart(*stop, settings.programmeStart);
+            settings.programmeStop = *stop;
+        }
+        settings.operationsPerYear = checkedOptionalNumber(in, InputField::operationsPerYear);
+    }
+    in.everyInputRead();
     return {settings, &killedByYear};
 }
 
@@ -120,6 +152,8 @@ void runSteps(InputSource& in, RunObserver& observer, ModelResult& result)
         throw;
     }
     if (result.firstYear) observer.programmeStarted(*result.firstYear, prepared.settings);
+    result.rebound = reboundOf(result.series.streetTotal, prepared.settings.programmeStart,
+                               prepared.settings.programmeStop);
     observer.projectionFinished(result);
 }
 

@@ -9,6 +9,8 @@
 #include "model/model_result.h"
 #include "support/yearly_series.h"
 
+#include <optional>
+
 namespace karnoth {
 
 class InputSource {
@@ -18,9 +20,15 @@ public:
     virtual double number(InputField field) = 0;
     // A year field: programmeStart, cullFrom, cullTo.
     virtual int year(InputField field) = 0;
+    // A field that may be left empty: none when it is (an empty or blank text). Arrivals,
+    // capacity, operations.
+    virtual std::optional<double> optionalNumber(InputField field) = 0;
+    virtual std::optional<int> optionalYear(InputField field) = 0;  // the programme's last year
     // The culling counts by year, the count of a year culled the year after; none negative.
     virtual const YearlySeries& killedByYear() = 0;
     virtual bool onlyYearlings() = 0;
+    // Told once the run has asked for every input it reads, right before the projection.
+    virtual void everyInputRead() { }
 };
 
 class RunObserver {
@@ -39,6 +47,8 @@ public:
 
 // The field's number, checked against its range.
 double checkedNumber(InputSource& in, InputField field);
+// The same for a field that may be none.
+std::optional<double> checkedOptionalNumber(InputSource& in, InputField field);
 
 struct BreedingFigures {
     float pupsPerYearling = 0;

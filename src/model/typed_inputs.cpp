@@ -25,8 +25,28 @@ double TypedInputs::number(InputField field)
     case InputField::programmeStart: return in_.programmeStart;
     case InputField::cullFrom: return in_.cullFrom;
     case InputField::cullTo: return in_.cullTo;
+    case InputField::immigrantsPerYear: return in_.immigrantsPerYear;
+    case InputField::compensation: return in_.compensation;
+    case InputField::carryingCapacity:
+    case InputField::programmeStop:
+    case InputField::operationsPerYear: break;  // may be none: optionalNumber, optionalYear
     }
     return 0;
+}
+
+std::optional<double> TypedInputs::optionalNumber(InputField field)
+{
+    switch (field) {
+    case InputField::carryingCapacity: return in_.carryingCapacity;
+    case InputField::operationsPerYear: return in_.operationsPerYear;
+    default: return number(field);
+    }
+}
+
+std::optional<int> TypedInputs::optionalYear(InputField field)
+{
+    if (field == InputField::programmeStop) return in_.programmeStop;
+    return year(field);
 }
 
 const YearlySeries& TypedInputs::killedByYear()

@@ -13,6 +13,8 @@ public:
 
     double number(InputField field) override;
     int year(InputField field) override { return static_cast<int>(number(field)); }
+    std::optional<double> optionalNumber(InputField field) override;
+    std::optional<int> optionalYear(InputField field) override;
     // An OutsideRange fault for a count that is negative or not finite.
     const YearlySeries& killedByYear() override;
     bool onlyYearlings() override { return in_.onlyYearlings; }

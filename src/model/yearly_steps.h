@@ -21,6 +21,7 @@
 #include "support/fault.h"
 #include "support/number_masks.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
@@ -141,6 +142,25 @@ struct SingleCounts {
     {
         return Stores::single(Lit * (P * breeders), what);
     }
+    // The street yearlings after this year's arrivals.
+    template <class Stores>
+    static Count afterArrivals(Stores, Count yearlings, double arriving)
+    {
+        return Stores::single(double(yearlings) + arriving, kStreetStep);
+    }
+    // Operations wanted on a group of `fertile` dogs: never more than there are, nor fewer than 0.
+    template <class Stores>
+    static Count operationsDone(Stores, double wanted, Count fertile, const char* what)
+    {
+        return Stores::single(std::min(wanted, std::max(0.0, double(fertile))), what);
+    }
+    // One class's part of `done` operations spread over `fertile` dogs in proportion to the class;
+    // `before` counts the classes before it (whole counts round their running total).
+    template <class Stores>
+    static Count operationsOnClass(Stores, Count inClass, Count /*before*/, Count done, Count fertile)
+    {
+        return Stores::single(double(inClass) * done / fertile, kStreetStep);
+    }
 };
 
 using Classes = std::array<float, kOldestAge + 1>;
@@ -206,10 +226,13 @@ void requireNotOverdrawn(double count, WhatWentWrong&& message)
 }
 
 // Whether year Y does what the year before did, so that from the same state it gives the same.
+// Crowding reads the street total of the year before, which is that of the state the year starts
+// from, except in 1951, since 1950 reads the equilibrium's total in double.
 inline bool repeatsTheYearBefore(int Y, const ProjectionSettings& in, const YearlySeries& killedByYear)
 {
     const int start = in.programmeStart;
-    if (Y == 2005 || Y == start || Y - 1 == start || (Y >= start) != (Y - 1 >= start)) return false;
+    if (Y == 2005 || Y == start || Y - 1 == start || in.programmeRuns(Y) != in.programmeRuns(Y - 1)) return false;
+    if (in.density && Y == kFirstYear + 1) return false;
     const bool culls = in.cullFrom <= Y && Y <= in.cullTo;
     const bool culledBefore = in.cullFrom <= Y - 1 && Y - 1 <= in.cullTo;
     if (culls != culledBefore) return false;
@@ -228,6 +251,44 @@ struct Population {
                std::memcmp(ownedSterile.data(), other.ownedSterile.data(), sizeof ownedSterile) == 0 &&
                std::memcmp(streetFertile.data(), other.streetFertile.data(), sizeof streetFertile) == 0 &&
                std::memcmp(streetSterile.data(), other.streetSterile.data(), sizeof streetSterile) == 0;
+    }
+};
+
+// The classes aged 1..10 that coverage is taken from, one column per class over the years.
+template <class Count>
+struct CoverageColumns {
+    std::array<std::array<Count, kYearCount>, kOldestAge> ownedFertile, ownedSterile, streetSterile;
+
+    void keep(int offset, const Population<Count>& p)
+    {
+        for (int a = 1; a <= kOldestAge; ++a) {
+            ownedFertile[a - 1][offset] = p.ownedFertile[a];
+            ownedSterile[a - 1][offset] = p.ownedSterile[a];
+            streetSterile[a - 1][offset] = p.streetSterile[a];
+        }
+    }
+    void repeat(int offset)
+    {
+        for (auto* columns : {&ownedFertile, &ownedSterile, &streetSterile})
+            for (auto& column : *columns) column[offset] = column[offset - 1];
+    }
+    // The shares, in double from the classes, class by class over every year at once.
+    void fill(ProjectionRecord& record) const
+    {
+        std::array<double, kYearCount> streetSterilised{}, ownedSterilised{}, owned{};
+        for (int a = 0; a < kOldestAge; ++a)
+            for (int offset = 0; offset < kYearCount; ++offset) {
+                streetSterilised[offset] += double(streetSterile[a][offset]);
+                ownedSterilised[offset] += double(ownedSterile[a][offset]);
+                owned[offset] += double(ownedFertile[a][offset]) + double(ownedSterile[a][offset]);
+            }
+        for (int offset = 0; offset < kYearCount; ++offset) {
+            const double streetTotal = record.series.streetTotal.at1950Plus(offset);
+            record.streetSterilisedShare.at1950Plus(
+                offset) = streetTotal == 0 ? 0.0f : static_cast<float>(streetSterilised[offset] / streetTotal);
+            record.ownedSterilisedShare.at1950Plus(
+                offset) = owned[offset] == 0 ? 0.0f : static_cast<float>(ownedSterilised[offset] / owned[offset]);
+        }
     }
 };
 
@@ -283,10 +344,13 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
     std::array<std::array<double, deferTotals ? kYearCount : 1>, kOldestAge> streetClasses;
     // The state as the year before began, to notice a year that only repeats the one before.
     Population<Count> lastYearsStart = p;
+    CoverageColumns<Count> coverage;
+    // The street total crowding reads: the year before's as stored, the equilibrium's in 1950.
+    double crowdingTotal = in.density ? in.density->equilibriumTotal : 0.0;
 
     for (int Y = kFirstYear; Y <= kLastYear; ++Y) {
         const int offset = Y - kFirstYear;
-        const bool programmeRuns = Y >= in.programmeStart;
+        const bool programmeRuns = in.programmeRuns(Y);
         const bool startYear = Y == in.programmeStart;
         const double* effort = startYear ? &in.firstYearMultiplier : nullptr;
 
@@ -299,6 +363,7 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
         if constexpr (!Counts::varies) {
             if (Y > kFirstYear && repeatsTheYearBefore(Y, in, killedByYear) && p.sameClassesAs(lastYearsStart)) {
                 repeatYearBefore(record, offset);
+                coverage.repeat(offset);
                 if constexpr (deferTotals)
                     for (auto& classSums : streetClasses) classSums[offset] = classSums[offset - 1];
                 continue;
@@ -307,7 +372,8 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
         }
         // Chance, when there is any, is drawn first each year: the survival factor, then the
         // whole-dog draws step by step.
-        const YearSurvival survival = counts.survivals(in, start.firstYearSurvival);
+        YearSurvival survival = counts.survivals(in, start.firstYearSurvival);
+        if (in.density) survival.streetJuvenile = in.density->juvenileSurvival(survival.streetJuvenile, crowdingTotal);
 
         // 1. Ageing of owned dogs: each class from last year's class below it.
         ageClasses(of, survival.adult, kOwnedStep);
@@ -339,7 +405,11 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
         os[1] = ownersSterilise;
         // 5. The programme treats owned yearlings only, from the start year on.
         if (programmeRuns) {
-            const Count X = counts.ownedProgramme(stores, of[1], H, T, effort);
+            const Count X = in.operationsPerYear
+                                ? counts.operationsDone(stores,
+                                                        T / 100.0 * *in.operationsPerYear * (effort ? *effort : 1.0),
+                                                        of[1], kOwnedStep)
+                                : counts.ownedProgramme(stores, of[1], H, T, effort);
             const Count before = of[1];
             of[1] = counts.subtract(stores, of[1], X, kOwnedStep);
             requireNotOverdrawn<Stores>(of[1], [&] {
@@ -402,9 +472,25 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
         if (programmeRuns) {
             const int treatedAges = in.onlyYearlings ? 1 : kOldestAge;
             Count streetExtraThisYear = 0;
+            // With operations a year, the street's share of them is spread over the treated
+            // classes in proportion to their fertile dogs, never more than there are.
+            Count fertileTreated = 0;
+            Count operationsDone = 0;
+            Count fertileBefore = 0;
+            if (in.operationsPerYear) {
+                fertileTreated = sumClasses<Counts, Stores>(sf, 1, treatedAges, kStreetStep);
+                operationsDone = counts.operationsDone(
+                    stores, (1.0 - T / 100.0) * *in.operationsPerYear * (effort ? *effort : 1.0), fertileTreated,
+                    kStreetStep);
+            }
             for (int a = 1; a <= treatedAges; ++a) {
-                const Count X = counts.streetProgramme(stores, sf[a], H, T, effort);
+                Count X = 0;
+                if (!in.operationsPerYear)
+                    X = counts.streetProgramme(stores, sf[a], H, T, effort);
+                else if (fertileTreated > 0)
+                    X = counts.operationsOnClass(stores, sf[a], fertileBefore, operationsDone, fertileTreated);
                 const Count before = sf[a];
+                if (in.operationsPerYear) fertileBefore = counts.add(stores, fertileBefore, before, kStreetStep);
                 sf[a] = counts.subtract(stores, sf[a], X, kStreetStep);
                 requireNotOverdrawn<Stores>(sf[a], [&] {
                     return "in " + std::to_string(Y) + " the programme sterilises " + grouped(X) +
@@ -424,6 +510,8 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
                 record.firstYear = FirstYearNumbers{extra, stored<Stores>(firstYearOwnedExtra, kOwnedStep),
                                                     stored<Stores>(streetExtraThisYear, kStreetStep)};
         }
+        // Arrivals join the street yearlings after the year's catching round, in time to breed.
+        if (in.immigrantsPerYear != 0) sf[1] = counts.afterArrivals(stores, sf[1], in.immigrantsPerYear);
         // 13. Street births.
         const Count streetBreeders = sumClasses<Counts, Stores>(sf, R, L, kStreetStep);
         series.streetBreeders.at1950Plus(offset) = stored<Stores>(streetBreeders, kStreetStep);
@@ -431,8 +519,16 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
         // 14. Street females aged 1 to 10, each class's fertile and sterilised added in double
         // first. The fast pass adds them up after the last year, every year at once, since this
         // chain of additions would otherwise hold up each year; the order of additions is the same.
+        coverage.keep(offset, p);
         if constexpr (deferTotals) {
             for (int a = 1; a <= kOldestAge; ++a) streetClasses[a - 1][offset] = double(sf[a]) + ss[a];
+            // Crowding needs this year's total next year: the same additions, now.
+            if (in.density) {
+                float total = 0;
+                for (int a = 0; a < kOldestAge; ++a)
+                    total = static_cast<float>(double(total) + streetClasses[a][offset]);
+                crowdingTotal = total;
+            }
             // A value that is not finite stays so in whatever it feeds (or fails a count check on
             // its way), and the fast pass checks the series and the state once, at the end. The
             // sterilised owned yearlings feed nothing and age out, so they are checked here.
@@ -448,6 +544,7 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
                     total = sum;
             }
             series.streetTotal.at1950Plus(offset) = stored<Stores>(total, kStreetStep);
+            crowdingTotal = series.streetTotal.at1950Plus(offset);
         }
     }
     if constexpr (deferTotals) {
@@ -457,6 +554,7 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
             for (int offset = 0; offset < kYearCount; ++offset)
                 totals[offset] = static_cast<float>(double(totals[offset]) + classSums[offset]);
     }
+    coverage.fill(record);
     if constexpr (Stores::fast) {
         const bool finite = allFinite(series.streetTotal.values()) && allFinite(series.streetBreeders.values()) &&
                             allFinite(series.extraSterilisations.values()) &&

@@ -23,6 +23,8 @@ public:
 
     double number(InputField field) override;
     int year(InputField field) override;
+    std::optional<double> optionalNumber(InputField field) override;
+    std::optional<int> optionalYear(InputField field) override;
     const YearlySeries& killedByYear() override;
     bool onlyYearlings() override;
 

@@ -12,8 +12,24 @@ double RecordingInputs::number(InputField field)
 {
     const double value = window_.number(field);
     read_.inputs.*inputRow(field).number = value;
-    // The owned share is the last input a run reads, right before the projection.
-    if (field == InputField::ownedShare) complete_ = true;
+    return value;
+}
+
+std::optional<double> RecordingInputs::optionalNumber(InputField field)
+{
+    const std::optional<double> value = window_.optionalNumber(field);
+    const InputRow& row = inputRow(field);
+    if (row.optionalNumber)
+        read_.inputs.*row.optionalNumber = value;
+    else
+        read_.inputs.*row.number = value.value_or(ModelInputs{}.*row.number);  // empty: the neutral default
+    return value;
+}
+
+std::optional<int> RecordingInputs::optionalYear(InputField field)
+{
+    const std::optional<int> value = window_.optionalYear(field);
+    read_.inputs.*inputRow(field).optionalYear = value;
     return value;
 }
 

@@ -21,10 +21,13 @@ public:
 
     double number(InputField field) override;
     int year(InputField field) override;
+    std::optional<double> optionalNumber(InputField field) override;
+    std::optional<int> optionalYear(InputField field) override;
     const YearlySeries& killedByYear() override;
     bool onlyYearlings() override;
+    void everyInputRead() override { complete_ = true; }
 
-    // True once the run has asked for every input it reads (the owned share comes last).
+    // True once the run has asked for every input it reads.
     bool complete() const { return complete_; }
     WindowInputs read() const;
 

@@ -45,6 +45,9 @@ QString initialOf(const InputRow& input)
     switch (input.conversion) {
     case Conversion::numberText:
     case Conversion::yearText: return qtText(input.defaultText);
+    case Conversion::optionalNumberText:
+    case Conversion::optionalYearText:
+        return input.defaultText.empty() ? translated("empty") : qtText(input.defaultText);
     case Conversion::checkBox: return input.defaultValue ? translated("ticked") : translated("not ticked");
     case Conversion::barValue: break;
     }
@@ -87,7 +90,9 @@ QString inputValueText(std::string_view name, const std::string& text, int value
     if (!input) return {};
     switch (input->conversion) {
     case Conversion::numberText:
-    case Conversion::yearText: return QString::fromStdString(text);
+    case Conversion::yearText:
+    case Conversion::optionalNumberText:
+    case Conversion::optionalYearText: return QString::fromStdString(text);
     case Conversion::checkBox: return value ? translated("ticked") : translated("not ticked");
     case Conversion::barValue: break;
     }

@@ -43,6 +43,16 @@ TEST(InputCatalogue, EachRowIsWholeForItsConversion)
             EXPECT_TRUE(row.field && row.year && !row.number && !row.bar);
             EXPECT_EQ(row.variedPosition, -1) << "the analyses never move a year";
             break;
+        case Conversion::optionalNumberText:
+            EXPECT_TRUE(row.field && (row.number != nullptr) != (row.optionalNumber != nullptr) && !row.year &&
+                        !row.bar);
+            EXPECT_EQ(row.defaultText.empty(), row.optionalNumber != nullptr) << "empty is the neutral value";
+            break;
+        case Conversion::optionalYearText:
+            EXPECT_TRUE(row.field && row.optionalYear && !row.number && !row.year && !row.bar);
+            EXPECT_TRUE(row.defaultText.empty());
+            EXPECT_EQ(row.variedPosition, -1) << "the analyses never move a year";
+            break;
         case Conversion::barValue:
             ASSERT_TRUE(row.field && row.number && row.bar);
             EXPECT_TRUE(row.defaultText.empty());
@@ -64,7 +74,11 @@ TEST(InputCatalogue, DefaultsAreTheModelsDefaults)
     const ModelInputs defaults;
     for (const InputRow& row : kInputCatalogue) {
         SCOPED_TRACE(std::string(row.control));
-        if (row.conversion == Conversion::numberText) {
+        if (row.conversion == Conversion::optionalNumberText && row.optionalNumber) {
+            EXPECT_FALSE(defaults.*row.optionalNumber);
+        } else if (row.conversion == Conversion::optionalYearText) {
+            EXPECT_FALSE(defaults.*row.optionalYear);
+        } else if (row.conversion == Conversion::numberText || row.conversion == Conversion::optionalNumberText) {
             EXPECT_EQ(textToDouble(std::string(row.defaultText), "default"), defaults.*row.number);
         } else if (row.conversion == Conversion::yearText) {
             EXPECT_EQ(textToInteger16(std::string(row.defaultText), "default"), defaults.*row.year);
@@ -101,14 +115,18 @@ TEST(InputCatalogue, VariedPositionsAreStableAndDense)
                                                  control::txtTimes,
                                                  control::vscGainLoss,
                                                  control::hscSterilise,
-                                                 control::vscTarget};
+                                                 control::vscTarget,
+                                                 control::txtImmigrants,
+                                                 control::txtCapacity,
+                                                 control::txtCompensation,
+                                                 control::txtOperations};
     ASSERT_GE(kVariedInputs.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(inputRow(kVariedInputs[i]).control, expected[i]) << i;
     std::set<int> positions;
     for (const InputRow& row : kInputCatalogue)
         if (row.variedPosition >= 0) {
             EXPECT_TRUE(positions.insert(row.variedPosition).second) << row.control << " shares a position";
-            EXPECT_TRUE(row.number) << row.control << " is varied but holds no number";
+            EXPECT_TRUE(row.number || row.optionalNumber) << row.control << " is varied but holds no number";
         }
     ASSERT_EQ(positions.size(), kVariedInputs.size());
     EXPECT_EQ(*positions.rbegin(), int(kVariedInputs.size()) - 1) << "a gap in the varied positions";
@@ -125,6 +143,8 @@ TEST(InputCatalogue, MatchesTheLayout)
         switch (row.conversion) {
         case Conversion::numberText:
         case Conversion::yearText:
+        case Conversion::optionalNumberText:
+        case Conversion::optionalYearText:
             EXPECT_EQ(control->kind, ControlKind::TextBox);
             EXPECT_EQ(control->text, row.defaultText);
             break;

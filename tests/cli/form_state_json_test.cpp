@@ -12,8 +12,8 @@ using testing::FormTest;
 TEST_F(FormTest, JsonHoldsEveryLabelTextBoxAndValue)
 {
     const nlohmann::json state = formStateJson(form());
-    EXPECT_EQ(state["captions"].size(), 25u);
-    EXPECT_EQ(state["texts"].size(), 11u);
+    EXPECT_EQ(state["captions"].size(), 33u);
+    EXPECT_EQ(state["texts"].size(), 16u);
     EXPECT_EQ(state["values"].size(), 5u);
     EXPECT_TRUE(state["series"].is_null()) << "no run yet";
     EXPECT_FALSE(state["formReady"].get<bool>());

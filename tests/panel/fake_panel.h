@@ -26,7 +26,12 @@ public:
                                                           {"txtStart", "2005"},
                                                           {"txtTimes", "1"},
                                                           {"txtFrom", "1990"},
-                                                          {"txtTo", "2005"}};
+                                                          {"txtTo", "2005"},
+                                                          {"txtImmigrants", "0"},
+                                                          {"txtCapacity", ""},
+                                                          {"txtCompensation", "1"},
+                                                          {"txtStop", ""},
+                                                          {"txtOperations", ""}};
     std::map<std::string, std::int16_t, std::less<>> values{
         {"vscGainLoss", 4000}, {"hscSterilise", 252}, {"vscTarget", 50}};
     std::map<std::string, std::string, std::less<>> captions;
