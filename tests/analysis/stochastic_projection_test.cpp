@@ -48,6 +48,19 @@ std::vector<Scenario> runningScenarios()
     fewPups.adultSurvival = 0.5;
     fewPups.streetJuvenileSurvival = 0.2;
     scenarios.push_back({"first-year survival above 1", fewPups, {}});
+    ModelInputs field;  // every field mechanism on: the replicate shares them with the model
+    field.streetJuvenileSurvival = 0.3;
+    field.immigrantsPerYear = 500;
+    field.carryingCapacity = 100000;
+    field.compensation = 8;
+    field.programmeStop = 2030;
+    field.operationsPerYear = 20000;
+    scenarios.push_back({"arrivals, a steep capacity, operations, a stop", field, cullingCounts()});
+    ModelInputs smooth = field;
+    smooth.compensation = 1;
+    smooth.operationsPerYear.reset();
+    smooth.onlyYearlings = true;
+    scenarios.push_back({"a smooth capacity, the rate, only yearlings", smooth, {}});
     return scenarios;
 }
 
@@ -137,6 +150,9 @@ TEST(StochasticProjection, WholeDogsAreWholeAndSharesAreCapped)
         for (const YearlySeries* s : seriesOf(series))
             for (float value : s->values()) EXPECT_EQ(value, std::round(value)) << scenario.name;
     }
+    // Arrivals are drawn whole and operations are done whole.
+    for (const YearlySeries* s : seriesOf(projected(runningScenarios()[5], YearlyChance{0, true})))
+        for (float value : s->values()) EXPECT_EQ(value, std::round(value)) << "field mechanisms";
     const RunSeries series = projected(capped, YearlyChance{0, true});
     // In the start year every fertile street dog aged 1..10 is sterilised, so none breed.
     EXPECT_EQ(series.streetBreeders[2005], 0);

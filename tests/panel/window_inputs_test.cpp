@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace karnoth {
 namespace {
 
@@ -21,6 +23,10 @@ TEST(WindowInputs, TheEngineOnWhatTheRunReadGivesTheWindowsSeries)
         {{"txtStart", "1990"}, {"txtTimes", "2.5"}, {"txtCurrentOwnedSteril", "20"}},
         {{"txtStart", "3000"}, {"txtTimes", "not read"}, {"txtFrom", "2060"}, {"txtTo", "not read either"}},
         {{"txtFecundity", "0.6"}, {"txtLitter", "2.5"}, {"txtFrom", "1960"}, {"txtTo", "2040"}},
+        {{"txtJuvSurv", "0.3"}, {"txtImmigrants", "250"}, {"txtCapacity", "90000"}, {"txtCompensation", "6"},
+         {"txtStop", "2020.4"}, {"txtOperations", "5000"}},
+        {{"txtImmigrants", " "}, {"txtCapacity", "  "}, {"txtCompensation", "not read"}, {"txtStart", "2051"},
+         {"txtStop", "not read"}, {"txtOperations", "nor this"}},
     };
     testing::TempDir dir;
     dir.write("killed.txt", "1995,1200\n2010,500\n");
@@ -40,6 +46,56 @@ TEST(WindowInputs, TheEngineOnWhatTheRunReadGivesTheWindowsSeries)
         EXPECT_EQ(engine.result().series.streetTotal.values(), panel.series->streetTotal.values());
         EXPECT_EQ(engine.result().series.extraSterilisations.values(), panel.series->extraSterilisations.values());
         EXPECT_EQ(engine.result().pupsPerYearling, panel.pups);
+    }
+}
+
+// The field's texts: empty or blank is the neutral value; a bad text is a fault naming its caption.
+TEST(WindowInputs, TheFieldsTextsAreNeutralWhenEmptyAndFaultByTheirCaption)
+{
+    struct Case {
+        std::map<std::string, std::string> texts;
+        const char* faultField;  // empty: read without a fault
+        std::function<void(const ModelInputs&)> check = [](const ModelInputs&) {};
+    };
+    const Case cases[] = {
+        {{{"txtImmigrants", ""}, {"txtCapacity", " \t"}, {"txtStop", " "}, {"txtOperations", ""}},
+         "",
+         [](const ModelInputs& in) {
+             EXPECT_EQ(in.immigrantsPerYear, 0);
+             EXPECT_FALSE(in.carryingCapacity);
+             EXPECT_FALSE(in.programmeStop);
+             EXPECT_FALSE(in.operationsPerYear);
+         }},
+        {{{"txtCapacity", "5e4"}, {"txtStop", "2010.5"}, {"txtOperations", "0"}},
+         "",
+         [](const ModelInputs& in) {
+             EXPECT_EQ(in.carryingCapacity, 5e4);
+             EXPECT_EQ(in.programmeStop, 2010) << "rounded as the start year is, halves to even";
+             EXPECT_EQ(in.operationsPerYear, 0);
+         }},
+        {{{"txtImmigrants", "many"}}, "females arriving per year"},
+        {{{"txtImmigrants", "-3"}}, "females arriving per year"},
+        {{{"txtCapacity", "0"}}, "street carrying capacity"},
+        {{{"txtCapacity", "1000"}, {"txtCompensation", "25"}}, "compensation"},
+        {{{"txtCapacity", ""}, {"txtCompensation", "25"}}, ""},
+        {{{"txtStop", "2004"}}, "sterilising stops after"},
+        {{{"txtStop", "soon"}}, "sterilising stops after"},
+        {{{"txtOperations", "-1"}}, "sterilisations per year"},
+    };
+    for (const Case& c : cases) {
+        FakePanel panel;
+        for (const auto& [box, text] : c.texts) panel.texts[box] = text;
+        SCOPED_TRACE(c.texts.begin()->first + " " + c.texts.begin()->second);
+        if (*c.faultField == '\0') {
+            c.check(readWindowInputs(panel).inputs);
+            continue;
+        }
+        try {
+            readWindowInputs(panel);
+            ADD_FAILURE() << "no fault";
+        } catch (const Fault& fault) {
+            EXPECT_EQ(fault.field(), c.faultField) << fault.what();
+        }
     }
 }
 
