@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build test run bench check-build fuzz test-sanitize thread-build test-threads format-check clean
+.PHONY: deps configure build test run bench field-checks check-build fuzz test-sanitize thread-build test-threads format-check clean
 
 deps:
 	bash scripts/install_deps.sh
@@ -25,6 +25,10 @@ run: build
 
 bench: build
 	./$(BUILD)/bin/karnoth-bench
+
+# docs/field-checks.md from karnoth-cli runs (the test field_checks compares the page with them).
+field-checks: build
+	cmake -DCLI=$(BUILD)/bin/karnoth-cli -DOUT=docs/field-checks.md -P scripts/field_checks.cmake
 
 # One clang build with AddressSanitizer, UndefinedBehaviorSanitizer and libFuzzer's instrumentation
 # serves both checks below: the headless suites again under the sanitizers (any report or leak fails
