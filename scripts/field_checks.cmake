@@ -11,8 +11,13 @@ cmake_minimum_required(VERSION 3.19)  # string(JSON)
 if(NOT CLI OR NOT OUT)
   message(FATAL_ERROR "usage: cmake -DCLI=<karnoth-cli> -DOUT=<file.md> -P field_checks.cmake")
 endif()
-set(work "${CMAKE_CURRENT_BINARY_DIR}/field-checks-dir")
-file(REMOVE_RECURSE "${work}")
+# The window starts in an empty directory of its own: no settings file, no culling counts.
+set(temp "$ENV{TMPDIR}")
+if(NOT temp)
+  set(temp /tmp)
+endif()
+string(RANDOM LENGTH 12 suffix)
+set(work "${temp}/karnoth-field-checks-${suffix}")
 file(MAKE_DIRECTORY "${work}")
 
 # Runs the window with `args` (a list of --text / --value options) and pressing Run; sets
@@ -21,6 +26,7 @@ function(run_window args)
   execute_process(COMMAND "${CLI}" --dir "${work}" ${args} --click cmdRun --json
                   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
   if(NOT rc EQUAL 0)
+    file(REMOVE_RECURSE "${work}")
     message(FATAL_ERROR "karnoth-cli failed (${rc}): ${err}")
   endif()
   string(JSON errors LENGTH "${out}" errors)
@@ -155,6 +161,7 @@ range, not a fit. Where the model still misses: the study's arrivals include aba
 and dogs of both sexes, and its 86 % is of all dogs; Karnoth counts females and treats abandoned
 yearlings separately (they are caught in the year they arrive).
 ")
+file(REMOVE_RECURSE "${work}")
 message(STATUS "wrote ${OUT}")
 
 if(EXPECTED)
