@@ -44,12 +44,6 @@ function(value_in series year out)
   set(${out} "${value}" PARENT_SCOPE)
 endfunction()
 
-# A number with `digits` decimals (CMake has no floating point: round through math on scaled text).
-function(rounded value digits out)
-  execute_process(COMMAND printf "%.${digits}f" "${value}" OUTPUT_VARIABLE text)
-  set(${out} "${text}" PARENT_SCOPE)
-endfunction()
-
 function(percent_fall from to out)
   execute_process(COMMAND awk "BEGIN { printf \"%.0f\", 100 * (1 - ${to} / ${from}) }" OUTPUT_VARIABLE text)
   set(${out} "${text}" PARENT_SCOPE)
