@@ -1,5 +1,6 @@
 #include "render/report_content.h"
 
+#include "catalogue/input_catalogue.h"
 #include "panel/form_inputs.h"
 #include "render/input_help.h"
 
@@ -21,6 +22,27 @@ QString captionAndValue(std::string_view name, const std::string& text, int valu
     return describeInput(name).caption + QStringLiteral(": ") + inputValueText(name, text, value);
 }
 
+bool blank(const std::string& text)
+{
+    return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+// The field's inputs are listed only where they change the run: a box left empty (arrivals: at
+// their default 0), and the compensation while no capacity is set, tell a reader nothing.
+bool leftOff(const InputSetting& setting, const ReportedWindow& window)
+{
+    const InputRow* row = findInput(setting.control);
+    if (!row) return false;
+    if (row->conversion == Conversion::optionalNumberText || row->conversion == Conversion::optionalYearText)
+        return blank(setting.text) || setting.text == row->defaultText;
+    if (setting.control == control::txtCompensation) {
+        const auto capacity = std::find_if(window.inputs.begin(), window.inputs.end(),
+                                           [](const InputSetting& s) { return s.control == control::txtCapacity; });
+        return capacity != window.inputs.end() && blank(capacity->text);
+    }
+    return false;
+}
+
 }  // namespace
 
 std::vector<ReportInput> reportInputs(const ReportedWindow& window)
@@ -28,6 +50,7 @@ std::vector<ReportInput> reportInputs(const ReportedWindow& window)
     const std::optional<std::string_view> atFault = controlNamedBy(window.runFaultField);
     std::vector<ReportInput> inputs;
     for (const InputSetting& setting : window.inputs) {
+        if (leftOff(setting, window) && atFault != setting.control) continue;
         const InputDescription description = describeInput(setting.control);
         inputs.push_back({description.caption, inputValueText(setting.control, setting.text, setting.value),
                           setting.checkBox ? QString() : description.unit, atFault == setting.control});

@@ -23,10 +23,18 @@ TEST(WindowInputs, TheEngineOnWhatTheRunReadGivesTheWindowsSeries)
         {{"txtStart", "1990"}, {"txtTimes", "2.5"}, {"txtCurrentOwnedSteril", "20"}},
         {{"txtStart", "3000"}, {"txtTimes", "not read"}, {"txtFrom", "2060"}, {"txtTo", "not read either"}},
         {{"txtFecundity", "0.6"}, {"txtLitter", "2.5"}, {"txtFrom", "1960"}, {"txtTo", "2040"}},
-        {{"txtJuvSurv", "0.3"}, {"txtImmigrants", "250"}, {"txtCapacity", "90000"}, {"txtCompensation", "6"},
-         {"txtStop", "2020.4"}, {"txtOperations", "5000"}},
-        {{"txtImmigrants", " "}, {"txtCapacity", "  "}, {"txtCompensation", "not read"}, {"txtStart", "2051"},
-         {"txtStop", "not read"}, {"txtOperations", "nor this"}},
+        {{"txtJuvSurv", "0.3"},
+         {"txtImmigrants", "250"},
+         {"txtCapacity", "90000"},
+         {"txtCompensation", "6"},
+         {"txtStop", "2020.4"},
+         {"txtOperations", "5000"}},
+        {{"txtImmigrants", " "},
+         {"txtCapacity", "  "},
+         {"txtCompensation", "not read"},
+         {"txtStart", "2051"},
+         {"txtStop", "not read"},
+         {"txtOperations", "nor this"}},
     };
     testing::TempDir dir;
     dir.write("killed.txt", "1995,1200\n2010,500\n");

@@ -170,6 +170,28 @@ TEST_F(ReportTest, ShowsItsOwnRunOfTheInputsOrItsFault)
     EXPECT_EQ(content.overlay.size(), 1u);
 }
 
+// The field's inputs appear in the inputs table only where they change the run.
+TEST_F(ReportTest, ListsTheFieldsInputsOnlyWhereTheyAreOn)
+{
+    const auto captions = [this] {
+        QStringList listed;
+        for (const ReportInput& input : contentFor({ListedScenario::ofWindow("current")}).inputs)
+            listed << input.caption;
+        return listed;
+    };
+    loaded();
+    const QStringList closed = captions();
+    EXPECT_FALSE(closed.contains(QStringLiteral("street carrying capacity")));
+    EXPECT_FALSE(closed.contains(QStringLiteral("compensation")));
+    EXPECT_FALSE(closed.contains(QStringLiteral("intact females arriving per year")));
+    form().typeText("txtCapacity", "200000");
+    form().typeText("txtImmigrants", "25");
+    const QStringList open = captions();
+    EXPECT_EQ(open.size(), closed.size() + 3);
+    EXPECT_TRUE(open.contains(QStringLiteral("compensation")));
+    EXPECT_FALSE(open.contains(QStringLiteral("sterilising stops after")));
+}
+
 TEST_F(ReportTest, DifferencesFromTheWindowNameEachInputThatDiffers)
 {
     loaded();
