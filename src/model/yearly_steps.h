@@ -254,50 +254,22 @@ struct Population {
     }
 };
 
-// The classes aged 1..10 that coverage is taken from, one column per class over the years.
+// The females aged 1..10 of a group of classes, in double, added in pairs so that the three sums
+// a year takes do not hold up the year's own chain of steps.
 template <class Count>
-struct CoverageColumns {
-    std::array<std::array<Count, kYearCount>, kOldestAge> ownedFertile, ownedSterile, streetSterile;
-
-    void keep(int offset, const Population<Count>& p)
-    {
-        for (int a = 1; a <= kOldestAge; ++a) {
-            ownedFertile[a - 1][offset] = p.ownedFertile[a];
-            ownedSterile[a - 1][offset] = p.ownedSterile[a];
-            streetSterile[a - 1][offset] = p.streetSterile[a];
-        }
-    }
-    void repeat(int offset)
-    {
-        for (auto* columns : {&ownedFertile, &ownedSterile, &streetSterile})
-            for (auto& column : *columns) column[offset] = column[offset - 1];
-    }
-    // The shares, in double from the classes, class by class over every year at once.
-    void fill(ProjectionRecord& record) const
-    {
-        std::array<double, kYearCount> streetSterilised{}, ownedSterilised{}, owned{};
-        for (int a = 0; a < kOldestAge; ++a)
-            for (int offset = 0; offset < kYearCount; ++offset) {
-                streetSterilised[offset] += double(streetSterile[a][offset]);
-                ownedSterilised[offset] += double(ownedSterile[a][offset]);
-                owned[offset] += double(ownedFertile[a][offset]) + double(ownedSterile[a][offset]);
-            }
-        for (int offset = 0; offset < kYearCount; ++offset) {
-            const double streetTotal = record.series.streetTotal.at1950Plus(offset);
-            record.streetSterilisedShare.at1950Plus(
-                offset) = streetTotal == 0 ? 0.0f : static_cast<float>(streetSterilised[offset] / streetTotal);
-            record.ownedSterilisedShare.at1950Plus(
-                offset) = owned[offset] == 0 ? 0.0f : static_cast<float>(ownedSterilised[offset] / owned[offset]);
-        }
-    }
-};
+double agedOneToTen(const std::array<Count, kOldestAge + 1>& classes)
+{
+    const double first = (double(classes[1]) + double(classes[2])) + (double(classes[3]) + double(classes[4]));
+    const double second = (double(classes[5]) + double(classes[6])) + (double(classes[7]) + double(classes[8]));
+    return (first + second) + (double(classes[9]) + double(classes[10]));
+}
 
 // This year's figures are the year before's.
 inline void repeatYearBefore(ProjectionRecord& record, int offset)
 {
     for (YearlySeries* series :
          {&record.series.streetTotal, &record.series.streetBreeders, &record.series.extraSterilisations,
-          &record.series.ownedBreeders, &record.programmeOwned, &record.programmeStreet})
+          &record.series.ownedBreeders, &record.programmeOwned, &record.programmeStreet, &record.ownedSterilisedShare})
         series->at1950Plus(offset) = series->at1950Plus(offset - 1);
 }
 
@@ -344,7 +316,9 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
     std::array<std::array<double, deferTotals ? kYearCount : 1>, kOldestAge> streetClasses;
     // The state as the year before began, to notice a year that only repeats the one before.
     Population<Count> lastYearsStart = p;
-    CoverageColumns<Count> coverage;
+    // Each year's sterilised street females aged 1..10, to be divided by the year's street total
+    // once it is known (the fast pass adds the totals up after the last year).
+    std::array<double, kYearCount> streetSterilised;
     // The street total crowding reads: the year before's as stored, the equilibrium's in 1950.
     double crowdingTotal = in.density ? in.density->equilibriumTotal : 0.0;
 
@@ -363,7 +337,7 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
         if constexpr (!Counts::varies) {
             if (Y > kFirstYear && repeatsTheYearBefore(Y, in, killedByYear) && p.sameClassesAs(lastYearsStart)) {
                 repeatYearBefore(record, offset);
-                coverage.repeat(offset);
+                streetSterilised[offset] = streetSterilised[offset - 1];
                 if constexpr (deferTotals)
                     for (auto& classSums : streetClasses) classSums[offset] = classSums[offset - 1];
                 continue;
@@ -519,7 +493,12 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
         // 14. Street females aged 1 to 10, each class's fertile and sterilised added in double
         // first. The fast pass adds them up after the last year, every year at once, since this
         // chain of additions would otherwise hold up each year; the order of additions is the same.
-        coverage.keep(offset, p);
+        // Coverage: sterilised females aged 1..10 over all of them, owned and street.
+        streetSterilised[offset] = agedOneToTen(ss);
+        const double ownedSterilised = agedOneToTen(os);
+        const double owned = agedOneToTen(of) + ownedSterilised;
+        record.ownedSterilisedShare.at1950Plus(offset) = owned == 0 ? 0.0f
+                                                                    : static_cast<float>(ownedSterilised / owned);
         if constexpr (deferTotals) {
             for (int a = 1; a <= kOldestAge; ++a) streetClasses[a - 1][offset] = double(sf[a]) + ss[a];
             // Crowding needs this year's total next year: the same additions, now.
@@ -554,7 +533,12 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
             for (int offset = 0; offset < kYearCount; ++offset)
                 totals[offset] = static_cast<float>(double(totals[offset]) + classSums[offset]);
     }
-    coverage.fill(record);
+    for (int offset = 0; offset < kYearCount; ++offset) {
+        const double total = series.streetTotal.at1950Plus(offset);
+        record.streetSterilisedShare.at1950Plus(offset) = total == 0
+                                                              ? 0.0f
+                                                              : static_cast<float>(streetSterilised[offset] / total);
+    }
     if constexpr (Stores::fast) {
         const bool finite = allFinite(series.streetTotal.values()) && allFinite(series.streetBreeders.values()) &&
                             allFinite(series.extraSterilisations.values()) &&
