@@ -9,10 +9,28 @@
 
 namespace karnoth {
 
+namespace {
+
+// x^theta. A whole theta (the usual 1 to 10) by squaring: a few multiplications where pow costs
+// as much as the rest of a year's steps.
+double power(double x, double theta)
+{
+    if (theta == 1) return x;
+    if (theta == std::floor(theta) && theta <= 64) {
+        auto exponent = static_cast<unsigned>(theta);
+        double result = 1;
+        for (double square = x; exponent != 0; exponent >>= 1, square *= square)
+            if (exponent & 1u) result *= square;
+        return result;
+    }
+    return std::pow(x, theta);
+}
+
+}  // namespace
+
 double StreetDensity::juvenileSurvival(double Sj, double total) const
 {
-    const double crowding = total / capacity;
-    return Sj / (1 + surplus * (compensation == 1 ? crowding : std::pow(crowding, compensation)));
+    return Sj / (1 + surplus * power(total / capacity, compensation));
 }
 
 std::optional<StreetDensity> streetDensityFor(double capacity, double compensation, double Sj, double pupsPerYearling)
