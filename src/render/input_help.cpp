@@ -111,7 +111,18 @@ QString modelHelpHtml()
         "breeding age (green, on the red scale) and the programme's sterilisations per year (blue, right "
         "scale).</p>"
         "<p>Typing into a box updates the figures beside it; moving a bar, or pressing Run (Enter), reruns the "
-        "model. While the chart shows a run of earlier inputs, Run reads <b>Run*</b>.</p>");
+        "model. While the chart shows a run of earlier inputs, Run reads <b>Run*</b>.</p>"
+        "<p><b>A real town.</b> Left empty, the group of that name leaves the model closed: street dogs come "
+        "only from abandonment, pups survive as well on a crowded street as on an empty one, and the "
+        "programme never ends. Intact females arriving per year join the street after each year's catching "
+        "round and breed that year, so coverage levels off below 100 %. A street carrying capacity makes "
+        "street pups survive their first year less often as the street fills, by Sj / (1 + c (N / K)^"
+        "compensation), N being last year's street total and c the street's own surplus; a programme that "
+        "thins the street is then partly made up. Sterilising stops after ends the programme; the window "
+        "then says when the street is back to 90 % of its size before it. Sterilisations per year count the "
+        "programme's effort in operations instead of the rate bar, which is greyed: the owned share splits "
+        "them, operations the owned dogs cannot use are not moved to the street, and no year operates on "
+        "more fertile dogs than there are.</p>");
     html += translated("<h3>Inputs</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"
                        "<tr><th>input</th><th>meaning</th><th>unit</th><th>range</th><th>starts at</th></tr>");
     for (const InputRow& input : kInputCatalogue) {
@@ -129,7 +140,8 @@ QString modelHelpHtml()
         "<li>Owners who sterilise <b>70 %</b> or more of their yearlings leave owned dogs unable to replace "
         "themselves: there is no steady state to start from.</li>"
         "<li>Juvenile survival must stay below the <b>threshold</b> shown beside it, 1 / pups per yearling: at "
-        "or above it street pups more than replace themselves and there is no steady state either.</li>"
+        "or above it street pups more than replace themselves and there is no steady state either, unless a "
+        "street carrying capacity holds them back.</li>"
         "<li>A first-year multiplier, a cull or a programme that would remove more dogs than an age class holds "
         "stops the run in that year, naming the step.</li>"
         "<li>killed.txt, in the working directory, holds records of a year and the street dogs killed in it; a "
