@@ -130,7 +130,9 @@ TEST(Planner, WithOperationsSetTheScanRunsOverOperationsAYear)
     for (const PlanRow& row : plan.rows) {
         ASSERT_TRUE(row.minimalRate) << row.ownedShare;
         EXPECT_TRUE(plan.cell(row.ownedShare, *row.minimalRate).meetsTarget);
-        if (*row.minimalRate > 0) EXPECT_FALSE(plan.cell(row.ownedShare, *row.minimalRate - 1).meetsTarget);
+        if (*row.minimalRate > 0) {
+            EXPECT_FALSE(plan.cell(row.ownedShare, *row.minimalRate - 1).meetsTarget);
+        }
     }
     // The neutral plan scans the rate and says so.
     EXPECT_FALSE(planOf(tinyTownRequest(kNinetyPercentAndABit)).operationsStep);
