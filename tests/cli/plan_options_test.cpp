@@ -110,9 +110,11 @@ TEST(PlanOptions, PlanRowsWithOperationsAndCoverage)
         if (operations) {
             // q is a whole 1, 2 or 5 times a power of ten; each minimal count a multiple of it.
             const double step = plan["operationsStep"].get<double>();
-            for (const nlohmann::json& row : plan["rows"])
-                if (row["minimalOperations"].is_number())
+            for (const nlohmann::json& row : plan["rows"]) {
+                if (row["minimalOperations"].is_number()) {
                     EXPECT_EQ(std::fmod(row["minimalOperations"].get<double>(), step), 0);
+                }
+            }
         }
     }
 }
