@@ -4,6 +4,7 @@
 #include "analysis/plan_csv.h"
 #include "catalogue/control_names.h"
 #include "cli/option_values.h"
+#include "panel/capacity_compensation.h"
 #include "panel/window_inputs.h"
 #include "support/fault.h"
 #include "support/numeric_text.h"
@@ -229,8 +230,11 @@ void addCalibrateEvent(CliSession& session, const std::shared_ptr<PlanOptions>& 
              options->calibration = PlanOptions::CalibrationEvent{year, count, adjusted, std::nullopt};
              form.userEvent([&] {
                  const WindowInputs window = readWindowInputs(form);
+                 const ModelInputs inputs = adjusted == CalibratedInput::carryingCapacity
+                                                ? withCompensationOfWindow(window.inputs, form)
+                                                : window.inputs;
                  const Calibration result =
-                     matchCount({window.inputs, window.killedByYear, year, count, adjusted}, options->runner);
+                     matchCount({inputs, window.killedByYear, year, count, adjusted}, options->runner);
                  options->calibration->result = result;
                  if (adjusted == CalibratedInput::abandonedPerYear)
                      form.setScrollValue(control::vscGainLoss, static_cast<int>(result.value));

@@ -318,9 +318,11 @@ void paintPlan(QPainter& painter, PageFlow& flow, const ReportContent& content)
     for (const PlanRow& row : plan.rows) {
         const QString share = QStringLiteral("%1 %").arg(row.ownedShare);
         if (!row.figures) {
-            table.rows.push_back({share, plan.operationsStep ? translated("none: the run at %1 operations a year faults")
-                                                                   .arg(grouped(plan.scanValue(kHighestProgrammeRate)))
-                                                             : translated("none: the run at 100 % a year faults")});
+            const QString none = plan.operationsStep
+                                     ? translated("none: the run at %1 operations a year faults")
+                                           .arg(grouped(plan.scanValue(kHighestProgrammeRate)))
+                                     : translated("none: the run at 100 % a year faults");
+            table.rows.push_back({share, none});
             continue;
         }
         const QString none = plan.operationsStep
@@ -404,8 +406,9 @@ QStringList planSummaryLines(const Plan& plan)
     if (plan.cheapest)
         lines << translated("Cheapest programme that meets the target: %1 % aimed at owned dogs at %2 a year, cost %3.")
                      .arg(plan.cheapest->ownedShare)
-                     .arg(plan.operationsStep ? translated("%1 operations").arg(grouped(plan.scanValue(plan.cheapest->rate)))
-                                                 : ratePercent(plan.cheapest->rate),
+                     .arg(plan.operationsStep
+                              ? translated("%1 operations").arg(grouped(plan.scanValue(plan.cheapest->rate)))
+                              : ratePercent(plan.cheapest->rate),
                           grouped(plan.cheapest->figures.cost));
     else
         lines << translated("No programme meets the target.");

@@ -85,6 +85,17 @@ TEST(PlanOptions, CalibrateAdjustChoosesTheInput)
     }
 }
 
+// Without a capacity a run never reads the compensation; matching by the capacity reads its text.
+TEST(PlanOptions, CalibratingTheCapacityReadsTheCompensation)
+{
+    const TempDir dir;
+    const CliRun run = runCli(dir, {"--text", "txtCompensation=.", "--calibrate-adjust", "capacity", "--calibrate",
+                                    "2005:1000", "--json"});
+    const nlohmann::json state = nlohmann::json::parse(run.out);
+    EXPECT_TRUE(state["calibration"]["txtCapacity"].is_null()) << run.out;
+    EXPECT_NE(state["faults"].dump().find("compensation"), std::string::npos) << run.out;
+}
+
 // Each row gives its operations a year and street coverage; with operations set it gives
 // minimalOperations instead of minimalRate, and the plan its step.
 TEST(PlanOptions, PlanRowsWithOperationsAndCoverage)

@@ -455,7 +455,8 @@ private slots:
         // The baseline 119,813 gives a step of 200 operations a year.
         QCOMPARE(plan->operationsStep, std::optional<double>(200));
         PlanTable& table = planner_->table();
-        QCOMPARE(table.horizontalHeaderItem(PlanTable::MinimalRate)->text(), QStringLiteral("Minimal operations a year"));
+        QCOMPARE(table.horizontalHeaderItem(PlanTable::MinimalRate)->text(),
+                 QStringLiteral("Minimal operations a year"));
         const PlanRow& row = plan->rows[1];
         QVERIFY(row.minimalRate);
         const QString count = wholeText(plan->scanValue(*row.minimalRate));
@@ -466,7 +467,8 @@ private slots:
         table.setFocus();
         table.setCurrentCell(1, PlanTable::MinimalRate);
         QTest::keyClick(&table, Qt::Key_Return);
-        QCOMPARE(QString::fromStdString(window_->form().text("txtOperations")), QString(count).remove(QLatin1Char(',')));
+        QCOMPARE(QString::fromStdString(window_->form().text("txtOperations")),
+                 QString(count).remove(QLatin1Char(',')));
         QCOMPARE(value("vscTarget"), 50);
         QCOMPARE(window_->undoStack().undoText(),
                  QStringLiteral("Choose %1 operations a year and 50 % owned from the planner").arg(count));
@@ -482,7 +484,8 @@ private slots:
         QVERIFY(shown.wait(kWait));
         QCOMPARE(window_->form().text("txtImmigrants"), std::string("30000"));
         QCOMPARE(value("vscGainLoss"), 4000);
-        QVERIFY2(box.result().startsWith(QStringLiteral("Immigrants per year set to 30,000")), qPrintable(box.result()));
+        QVERIFY2(box.result().startsWith(QStringLiteral("Immigrants per year set to 30,000")),
+                 qPrintable(box.result()));
         window_->undo();
         QCOMPARE(window_->form().text("txtImmigrants"), std::string("0"));
     }

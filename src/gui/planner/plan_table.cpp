@@ -35,7 +35,8 @@ PlanTable::PlanTable(QWidget* parent) : QTableWidget(0, kColumnCount, parent)
                   "street total in the target year, its sterilisations over the programme's years and their cost, "
                   "the operations a year it implies and the share of street females sterilised in the target year. "
                   "With sterilisations per year set in the main window, the smallest number of operations a year "
-                  "instead of the rate. Double-click a row (or press Enter on it) to set the main window's bars to it."));
+                  "instead of the rate. "
+                  "Double-click a row (or press Enter on it) to set the main window's bars to it."));
 }
 
 void PlanTable::setPlan(const std::shared_ptr<const Plan>& plan)

@@ -117,17 +117,23 @@ QString calibrationSummary(const Calibration& calibration)
     const QString nearness = difference == 0  ? translated("exactly the count of %1").arg(count)
                              : difference > 0 ? translated("%1 above the count of %2").arg(amount, count)
                                               : translated("%1 below the count of %2").arg(amount, count);
-    const char* sentence = QT_TRANSLATE_NOOP("karnoth::gui::Planner", "Abandoned per year set to %1: the street total in %2 is %3, %4.");
-    const char* unreachable = QT_TRANSLATE_NOOP("karnoth::gui::Planner", "No value of the abandonment bar reaches the count; this is the nearest it can give.");
+    const char* sentence =
+        QT_TRANSLATE_NOOP("karnoth::gui::Planner", "Abandoned per year set to %1: the street total in %2 is %3, %4.");
+    const char* unreachable = QT_TRANSLATE_NOOP(
+        "karnoth::gui::Planner", "No value of the abandonment bar reaches the count; this is the nearest it can give.");
     switch (calibration.adjusted) {
     case CalibratedInput::abandonedPerYear: break;
     case CalibratedInput::immigrantsPerYear:
-        sentence = QT_TRANSLATE_NOOP("karnoth::gui::Planner", "Immigrants per year set to %1: the street total in %2 is %3, %4.");
-        unreachable = QT_TRANSLATE_NOOP("karnoth::gui::Planner", "No number of immigrants from 0 to 30,000 reaches the count; this is the nearest they give.");
+        sentence = QT_TRANSLATE_NOOP("karnoth::gui::Planner",
+                                     "Immigrants per year set to %1: the street total in %2 is %3, %4.");
+        unreachable = QT_TRANSLATE_NOOP("karnoth::gui::Planner", "No number of immigrants from 0 to 30,000 reaches the "
+                                                                 "count; this is the nearest they give.");
         break;
     case CalibratedInput::carryingCapacity:
-        sentence = QT_TRANSLATE_NOOP("karnoth::gui::Planner", "Carrying capacity set to %1: the street total in %2 is %3, %4.");
-        unreachable = QT_TRANSLATE_NOOP("karnoth::gui::Planner", "No carrying capacity from 1 to 10,000,000 reaches the count; this is the nearest it gives.");
+        sentence = QT_TRANSLATE_NOOP("karnoth::gui::Planner",
+                                     "Carrying capacity set to %1: the street total in %2 is %3, %4.");
+        unreachable = QT_TRANSLATE_NOOP("karnoth::gui::Planner", "No carrying capacity from 1 to 10,000,000 reaches "
+                                                                 "the count; this is the nearest it gives.");
         break;
     }
     QString text = translated(sentence)

@@ -13,6 +13,7 @@
 #include "gui/window/control_value.h"
 #include "gui/window/form_binding.h"
 #include "gui/window/form_window.h"
+#include "panel/capacity_compensation.h"
 #include "support/fault.h"
 #include "support/numeric_text.h"
 #include "support/text_file.h"
@@ -282,9 +283,9 @@ void PlannerWindow::updateMark()
         heatMap_->setCurrent(std::nullopt);
         return;
     }
-    heatMap_->setCurrent(QPointF(
-        std::clamp(operations.value / *plan_->operationsStep, double(kLowestProgrammeRate), double(kHighestProgrammeRate)),
-        share));
+    const double step = std::clamp(operations.value / *plan_->operationsStep, double(kLowestProgrammeRate),
+                                   double(kHighestProgrammeRate));
+    heatMap_->setCurrent(QPointF(step, share));
 }
 
 void PlannerWindow::refresh()
@@ -385,8 +386,16 @@ void PlannerWindow::matchSurveyCount(int surveyYear, double count)
         stopCalibration(tr("No count can be matched: the main window's last run stopped before it read every input."));
         return;
     }
+    const CalibratedInput adjusted = calibrationBox_->adjusted();
+    ModelInputs inputs = run->inputs;
+    try {
+        if (adjusted == CalibratedInput::carryingCapacity) inputs = withCompensationOfWindow(inputs, window_.form());
+    } catch (const Fault& fault) {
+        stopCalibration(tr("No count can be matched: %1").arg(QString::fromUtf8(fault.what())));
+        return;
+    }
     calibrationBox_->setSearching(true);
-    const CalibrationRequest request{run->inputs, run->killedByYear, surveyYear, count, calibrationBox_->adjusted()};
+    const CalibrationRequest request{inputs, run->killedByYear, surveyYear, count, adjusted};
     calibrationJob_->start<Calibration>(
         [request, runner = runner_](std::stop_token, const JobProgress&) {
             return karnoth::matchCount(request, *runner);
