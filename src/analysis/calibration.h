@@ -47,11 +47,11 @@ struct CalibrationRequest {
 struct Calibration {
     int surveyYear = 0;
     double count = 0;
-    CalibratedInput adjusted = CalibratedInput::abandonedPerYear;
     double value = 0;  // the value to set: a whole number of females (a year, for the first two)
     double streetTotal = 0;  // streetTotal[surveyYear] of its run
     double difference = 0;  // streetTotal - count
     bool reached = false;  // false when the count lies below or above every street total tried
+    CalibratedInput adjusted = CalibratedInput::abandonedPerYear;  // what the value is of
 };
 
 // Why no count can be matched with these settings, for the caller to show: a survey year outside

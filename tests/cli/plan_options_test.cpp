@@ -93,7 +93,7 @@ TEST(PlanOptions, CalibratingTheCapacityReadsTheCompensation)
                                     "2005:1000", "--json"});
     const nlohmann::json state = nlohmann::json::parse(run.out);
     EXPECT_TRUE(state["calibration"]["txtCapacity"].is_null()) << run.out;
-    EXPECT_NE(state["faults"].dump().find("compensation"), std::string::npos) << run.out;
+    EXPECT_NE(state["errors"].dump().find("compensation"), std::string::npos) << run.out;
 }
 
 // Each row gives its operations a year and street coverage; with operations set it gives
