@@ -7,6 +7,7 @@
 #include "support/number_masks.h"
 
 #include <cmath>
+#include <algorithm>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -15,7 +16,8 @@
 namespace karnoth {
 namespace {
 
-// Bar values between samples: about 300 samples, then at most two gaps of this many values.
+// Values between samples: about 300 samples of the abandonment bar, then at most two gaps of this
+// many values.
 constexpr int kSampleStep = 100;
 
 // |total - count| exactly, as the rounded difference and what rounding left out (Knuth's two-sum):
@@ -40,72 +42,111 @@ Distance distance(double total, double count)
     return {rounded, rest};
 }
 
-// Every value of the bar tried so far and the street total its run gave in the survey year.
+// What one input takes: `value` set into the inputs.
+void setCalibrated(ModelInputs& inputs, CalibratedInput input, double value)
+{
+    switch (input) {
+    case CalibratedInput::abandonedPerYear: inputs.abandonedPerYear = value; return;
+    case CalibratedInput::immigrantsPerYear: inputs.immigrantsPerYear = value; return;
+    case CalibratedInput::carryingCapacity: inputs.carryingCapacity = value; return;
+    }
+}
+
+// The input and its values as a fault names them.
+std::string rangeName(CalibratedInput input)
+{
+    switch (input) {
+    case CalibratedInput::abandonedPerYear:
+        return "the abandonment bar from " + std::to_string(kLowestAbandoned) + " to " +
+               std::to_string(kHighestAbandoned);
+    case CalibratedInput::immigrantsPerYear:
+        return "females arriving per year from 0 to " + std::to_string(kMostImmigrantsMatched);
+    case CalibratedInput::carryingCapacity:
+        return "the street carrying capacity from 1 to " + formatPlain(kMostCapacityMatched, NumberLocale{});
+    }
+    return {};
+}
+
+// The request's own value of the input, as a fault names it.
+std::string ownValueText(const ModelInputs& inputs, CalibratedInput input)
+{
+    switch (input) {
+    case CalibratedInput::abandonedPerYear:
+        return std::to_string(static_cast<long long>(inputs.abandonedPerYear));
+    case CalibratedInput::immigrantsPerYear: return shortestText(inputs.immigrantsPerYear);
+    case CalibratedInput::carryingCapacity:
+        return inputs.carryingCapacity ? shortestText(*inputs.carryingCapacity) : "no capacity";
+    }
+    return {};
+}
+
+// Every value tried so far, by its index among the input's values, and the street total its run
+// gave in the survey year.
 class Trials {
 public:
-    Trials(const CalibrationRequest& request, const BatchRunner& runner)
+    Trials(const CalibrationRequest& request, const std::vector<double>& values, const BatchRunner& runner)
         : request_(request),
+          values_(values),
           runner_(runner),
-          state_(kHighestAbandoned + 1, State::Untried),
-          streetTotal_(kHighestAbandoned + 1, 0.0)
+          state_(values.size(), State::Untried),
+          streetTotal_(values.size(), 0.0)
     { }
 
-    // Runs the model for each value not yet tried, in parallel.
-    void tryValues(const std::vector<int>& values)
+    int last() const { return static_cast<int>(values_.size()) - 1; }
+
+    // Runs the model for each index not yet tried, in parallel.
+    void tryIndices(const std::vector<int>& indices)
     {
         std::vector<int> untried;
-        for (int value : values)
-            if (state_[value] == State::Untried) untried.push_back(value);
+        for (int index : indices)
+            if (state_[index] == State::Untried) untried.push_back(index);
         runner_.forEachRange(untried.size(), [&](std::size_t begin, std::size_t end) {
             ModelInputs inputs = request_.inputs;
             ModelResult result;
             for (std::size_t i = begin; i < end; ++i) {
-                const int value = untried[i];
-                inputs.abandonedPerYear = value;
+                const int index = untried[i];
+                setCalibrated(inputs, request_.adjusted, values_[index]);
                 if (runModelInto(inputs, request_.killedByYear, result)) {
-                    state_[value] = State::Faulted;
+                    state_[index] = State::Faulted;
                 } else {
-                    state_[value] = State::Valid;
-                    streetTotal_[value] = result.series.streetTotal[request_.surveyYear];
+                    state_[index] = State::Valid;
+                    streetTotal_[index] = result.series.streetTotal[request_.surveyYear];
                 }
             }
         });
     }
 
-    void tryValue(int value)
+    void tryIndex(int index)
     {
-        if (value >= kLowestAbandoned && value <= kHighestAbandoned) tryValues({value});
+        if (index >= 0 && index <= last()) tryIndices({index});
     }
 
-    bool valid(int value) const
-    {
-        return value >= kLowestAbandoned && value <= kHighestAbandoned && state_[value] == State::Valid;
-    }
-    double streetTotal(int value) const { return streetTotal_[value]; }
+    bool valid(int index) const { return index >= 0 && index <= last() && state_[index] == State::Valid; }
+    double streetTotal(int index) const { return streetTotal_[index]; }
 
-    // Whether `value` matches the count better than `other`: nearer, or as near and lower.
-    bool better(int value, int other) const
+    // Whether `index` matches the count better than `other`: nearer, or as near and lower.
+    bool better(int index, int other) const
     {
-        const Distance mine = distance(streetTotal_[value], request_.count);
+        const Distance mine = distance(streetTotal_[index], request_.count);
         const Distance theirs = distance(streetTotal_[other], request_.count);
-        return mine < theirs || (mine == theirs && value < other);
+        return mine < theirs || (mine == theirs && index < other);
     }
 
-    // The best value tried so far; 0 when none was valid.
-    int best() const
+    // The best index tried so far; nullopt when none was valid.
+    std::optional<int> best() const
     {
-        int best = 0;
-        for (int value = kLowestAbandoned; value <= kHighestAbandoned; ++value)
-            if (state_[value] == State::Valid && (best == 0 || better(value, best))) best = value;
+        std::optional<int> best;
+        for (int index = 0; index <= last(); ++index)
+            if (state_[index] == State::Valid && (!best || better(index, *best))) best = index;
         return best;
     }
 
-    // The valid value tried nearest below (step -1) or above (+1) `value`, or the bar's end.
-    int validSampleBeside(int value, int step) const
+    // The valid index tried nearest below (step -1) or above (+1) `index`, or the end of the values.
+    int validSampleBeside(int index, int step) const
     {
-        for (int other = value + step; other >= kLowestAbandoned && other <= kHighestAbandoned; other += step)
+        for (int other = index + step; other >= 0 && other <= last(); other += step)
             if (state_[other] == State::Valid) return other;
-        return step < 0 ? kLowestAbandoned : kHighestAbandoned;
+        return step < 0 ? 0 : last();
     }
 
     // Whether the count lies within the street totals of the values tried.
@@ -113,10 +154,10 @@ public:
     {
         double lowest = std::numeric_limits<double>::infinity();
         double highest = -lowest;
-        for (int value = kLowestAbandoned; value <= kHighestAbandoned; ++value) {
-            if (state_[value] != State::Valid) continue;
-            lowest = std::min(lowest, streetTotal_[value]);
-            highest = std::max(highest, streetTotal_[value]);
+        for (int index = 0; index <= last(); ++index) {
+            if (state_[index] != State::Valid) continue;
+            lowest = std::min(lowest, streetTotal_[index]);
+            highest = std::max(highest, streetTotal_[index]);
         }
         return lowest <= request_.count && request_.count <= highest;
     }
@@ -124,39 +165,62 @@ public:
 private:
     enum class State : unsigned char { Untried, Valid, Faulted };
     const CalibrationRequest& request_;
+    const std::vector<double>& values_;
     const BatchRunner& runner_;
-    std::vector<State> state_;  // by value of the bar; 0 unused
+    std::vector<State> state_;  // by index
     std::vector<double> streetTotal_;  // of the valid ones
 };
 
-// Every value lowest..highest.
-std::vector<int> valuesFrom(int lowest, int highest)
+// Every index lowest..highest.
+std::vector<int> indicesFrom(int lowest, int highest)
 {
-    std::vector<int> values;
-    for (int value = lowest; value <= highest; ++value) values.push_back(value);
-    return values;
+    std::vector<int> indices;
+    for (int index = lowest; index <= highest; ++index) indices.push_back(index);
+    return indices;
 }
 
-// The bar's lowest value and every multiple of the sample step up to its highest.
-std::vector<int> samples()
+// The first index and every multiple of the sample step up to the last.
+std::vector<int> samples(int last)
 {
-    std::vector<int> values{kLowestAbandoned};
-    for (int value = kSampleStep; value <= kHighestAbandoned; value += kSampleStep) values.push_back(value);
-    return values;
+    std::vector<int> indices{0};
+    for (int index = kSampleStep; index <= last; index += kSampleStep) indices.push_back(index);
+    return indices;
 }
 
 [[noreturn]] void raiseEveryValueFaults(const CalibrationRequest& request)
 {
     const ModelOutcome own = runModel(request.inputs, request.killedByYear);
-    const std::string ownValue = std::to_string(static_cast<long long>(request.inputs.abandonedPerYear));
-    const std::string prefix = "matching a count: every value of the abandonment bar from " +
-                               std::to_string(kLowestAbandoned) + " to " + std::to_string(kHighestAbandoned) +
+    const std::string prefix = "matching a count: every value of " + rangeName(request.adjusted) +
                                " makes the run fault";
     if (own.ok()) throw Fault(FaultKind::ImpossibleState, prefix);
-    throw Fault(own.fault().kind(), prefix + "; at " + ownValue + ": " + own.fault().what(), own.fault().field());
+    throw Fault(own.fault().kind(), prefix + "; at " + ownValueText(request.inputs, request.adjusted) + ": " +
+                                        own.fault().what(),
+                own.fault().field());
 }
 
 }  // namespace
+
+std::vector<double> calibrationValues(CalibratedInput input)
+{
+    std::vector<double> values;
+    switch (input) {
+    case CalibratedInput::abandonedPerYear:
+        for (int value = kLowestAbandoned; value <= kHighestAbandoned; ++value) values.push_back(value);
+        break;
+    case CalibratedInput::immigrantsPerYear:
+        for (int value = 0; value <= kMostImmigrantsMatched; ++value) values.push_back(value);
+        break;
+    case CalibratedInput::carryingCapacity:
+        // 1..999, then 100..999 times each power of ten: every whole number with at most three
+        // significant figures, up to the most.
+        for (int value = 1; value <= 999; ++value) values.push_back(value);
+        for (double power = 10; 100 * power <= kMostCapacityMatched; power *= 10)
+            for (int leading = 100; leading <= 999 && leading * power <= kMostCapacityMatched; ++leading)
+                values.push_back(leading * power);
+        break;
+    }
+    return values;
+}
 
 std::optional<std::string> calibrationProblem(int surveyYear, double count)
 {
@@ -176,24 +240,25 @@ Calibration matchCount(const CalibrationRequest& request, const BatchRunner& run
 
     CalibrationRequest taken = request;
     taken.inputs = asTheWindowRuns(request.inputs);
-    Trials trials(taken, runner);
-    trials.tryValues(samples());
-    int best = trials.best();
-    if (best == 0) {
+    const std::vector<double> values = calibrationValues(request.adjusted);
+    Trials trials(taken, values, runner);
+    trials.tryIndices(samples(trials.last()));
+    std::optional<int> found = trials.best();
+    if (!found) {
         // Every sample faulted: the valid values, if any, lie between them.
-        trials.tryValues(valuesFrom(kLowestAbandoned, kHighestAbandoned));
-        best = trials.best();
-        if (best == 0) raiseEveryValueFaults(taken);
+        trials.tryIndices(indicesFrom(0, trials.last()));
+        found = trials.best();
+        if (!found) raiseEveryValueFaults(taken);
     }
-    // With the street total rising in the number abandoned, the nearest value lies between the
-    // valid samples either side of the best one.
-    trials.tryValues(valuesFrom(trials.validSampleBeside(best, -1), trials.validSampleBeside(best, +1)));
-    best = trials.best();
+    // With the street total rising in the value, the nearest value lies between the valid samples
+    // either side of the best one.
+    trials.tryIndices(indicesFrom(trials.validSampleBeside(*found, -1), trials.validSampleBeside(*found, +1)));
+    int best = *trials.best();
     // Should the total not rise everywhere, move on while a neighbour is nearer.
     for (bool moved = true; moved;) {
         moved = false;
         for (int neighbour : {best - 1, best + 1}) {
-            trials.tryValue(neighbour);
+            trials.tryIndex(neighbour);
             if (trials.valid(neighbour) && trials.better(neighbour, best)) {
                 best = neighbour;
                 moved = true;
@@ -205,7 +270,8 @@ Calibration matchCount(const CalibrationRequest& request, const BatchRunner& run
     Calibration calibration;
     calibration.surveyYear = request.surveyYear;
     calibration.count = request.count;
-    calibration.abandonedPerYear = best;
+    calibration.adjusted = request.adjusted;
+    calibration.value = values[best];
     calibration.streetTotal = trials.streetTotal(best);
     calibration.difference = calibration.streetTotal - request.count;
     calibration.reached = trials.reached();

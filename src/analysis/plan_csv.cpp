@@ -1,6 +1,7 @@
 #include "analysis/plan_csv.h"
 
 #include <charconv>
+#include <optional>
 
 namespace karnoth {
 namespace {
@@ -12,17 +13,39 @@ void appendNumber(std::string& csv, double value)
     csv.append(text, end);
 }
 
+// The scan's value at step `rate`: the rate, or operations a year.
+void appendScanValue(std::string& csv, const Plan& plan, int rate)
+{
+    if (plan.operationsStep)
+        appendNumber(csv, plan.scanValue(rate));
+    else
+        csv += std::to_string(rate);
+}
+
+void appendOperationsAndCoverage(std::string& csv, const std::optional<PlanFigures>& figures)
+{
+    if (!figures) {
+        csv += ",,,";
+        return;
+    }
+    for (double value : {figures->operationsFirstYear, figures->operationsMeanPerYear, figures->streetCoverage}) {
+        csv += ',';
+        appendNumber(csv, value);
+    }
+}
+
 }  // namespace
 
 std::string planGridCsv(const Plan& plan)
 {
-    std::string csv =
-        "ownedShare,rate,valid,streetTotal,percentOfBaseline,sterilisedOwned,sterilisedStreet,cost,meetsTarget\n";
-    csv.reserve(csv.size() + plan.cells.size() * 64);
+    std::string csv = std::string("ownedShare,") + (plan.operationsStep ? "operations" : "rate") +
+                      ",valid,streetTotal,percentOfBaseline,sterilisedOwned,sterilisedStreet,cost,meetsTarget,"
+                      "operationsFirstYear,operationsMeanPerYear,streetCoverage\n";
+    csv.reserve(csv.size() + plan.cells.size() * 96);
     for (const PlanCell& cell : plan.cells) {
         csv += std::to_string(cell.ownedShare);
         csv += ',';
-        csv += std::to_string(cell.rate);
+        appendScanValue(csv, plan, cell.rate);
         csv += cell.valid ? ",1" : ",0";
         if (cell.valid) {
             for (double value : {cell.figures.streetTotal, cell.figures.percentOfBaseline, cell.figures.sterilisedOwned,
@@ -33,18 +56,22 @@ std::string planGridCsv(const Plan& plan)
         } else {
             csv += ",,,,,";
         }
-        csv += cell.meetsTarget ? ",1\n" : ",0\n";
+        csv += cell.meetsTarget ? ",1" : ",0";
+        appendOperationsAndCoverage(csv, cell.valid ? std::optional(cell.figures) : std::nullopt);
+        csv += '\n';
     }
     return csv;
 }
 
 std::string planTableCsv(const Plan& plan)
 {
-    std::string csv = "ownedShare,minimalRate,streetTotal,sterilisedOwned,sterilisedStreet,cost\n";
+    std::string csv = std::string("ownedShare,") + (plan.operationsStep ? "minimalOperations" : "minimalRate") +
+                      ",streetTotal,sterilisedOwned,sterilisedStreet,cost,operationsFirstYear,operationsMeanPerYear,"
+                      "streetCoverage\n";
     for (const PlanRow& row : plan.rows) {
         csv += std::to_string(row.ownedShare);
         csv += ',';
-        if (row.minimalRate) csv += std::to_string(*row.minimalRate);
+        if (row.minimalRate) appendScanValue(csv, plan, *row.minimalRate);
         if (row.figures) {
             for (double value : {row.figures->streetTotal, row.figures->sterilisedOwned, row.figures->sterilisedStreet,
                                  row.figures->cost}) {
@@ -54,6 +81,7 @@ std::string planTableCsv(const Plan& plan)
         } else {
             csv += ",,,,";
         }
+        appendOperationsAndCoverage(csv, row.figures);
         csv += '\n';
     }
     return csv;

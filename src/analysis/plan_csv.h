@@ -3,11 +3,14 @@
 // digits ("%.9g", C locale); true and false are 1 and 0; a figure that does not exist is empty.
 //
 // Grid: "ownedShare,rate,valid,streetTotal,percentOfBaseline,sterilisedOwned,sterilisedStreet,
-//        cost,meetsTarget", one line per cell, by owned share then rate; an invalid cell has empty
-//        figures.
-// Table: "ownedShare,minimalRate,streetTotal,sterilisedOwned,sterilisedStreet,cost", one line per
-//        owned share; minimalRate is empty when no rate meets the target, the figures when the
-//        run at rate 1000 faults too.
+//        cost,meetsTarget,operationsFirstYear,operationsMeanPerYear,streetCoverage", one line per
+//        cell, by owned share then rate; an invalid cell has empty figures.
+// Table: "ownedShare,minimalRate,streetTotal,sterilisedOwned,sterilisedStreet,cost,
+//        operationsFirstYear,operationsMeanPerYear,streetCoverage", one line per owned share;
+//        minimalRate is empty when no rate meets the target, the figures when the run at rate 1000
+//        faults too.
+// When the plan scans operations a year, "rate" is "operations" and "minimalRate" is
+// "minimalOperations", both in operations a year. streetCoverage is a share, 0..1.
 // A plan that could not be made gives the header alone.
 
 #include "analysis/planner.h"

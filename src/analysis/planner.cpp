@@ -21,8 +21,9 @@ std::size_t rowCount(int ownedShareStep)
     return static_cast<std::size_t>(kAllShares / ownedShareStep + 1);
 }
 
-// The figures of one run that ended without a fault.
-PlanFigures figuresOf(const ModelResult& result, const PlanSettings& settings, int startYear, double baseline)
+// The figures of one run that ended without a fault; the programme runs startYear..lastYear.
+PlanFigures figuresOf(const ModelResult& result, const PlanSettings& settings, int startYear, int lastYear,
+                      double baseline)
 {
     PlanFigures figures;
     figures.streetTotal = result.series.streetTotal[settings.targetYear];
@@ -32,6 +33,11 @@ PlanFigures figuresOf(const ModelResult& result, const PlanSettings& settings, i
         figures.sterilisedStreet += result.programmeStreet[year];
     }
     figures.cost = settings.costOwned * figures.sterilisedOwned + settings.costStreet * figures.sterilisedStreet;
+    const YearlySeries& operations = result.series.extraSterilisations;
+    figures.operationsFirstYear = operations[startYear];
+    for (int year = startYear; year <= lastYear; ++year) figures.operationsMeanPerYear += operations[year];
+    figures.operationsMeanPerYear /= lastYear - startYear + 1;
+    figures.streetCoverage = result.streetSterilisedShare[settings.targetYear];
     return figures;
 }
 
@@ -76,6 +82,13 @@ std::optional<PlanCheapest> cheapestOf(const std::vector<PlanCell>& cells)
 }
 
 }  // namespace
+
+double operationsScanStep(double baseline)
+{
+    for (double power = 1;; power *= 10)
+        for (double multiple : {1.0, 2.0, 5.0})
+            if (1000 * multiple * power >= baseline) return multiple * power;
+}
 
 PlanSettings defaultPlanSettings(int programmeStart)
 {
@@ -138,21 +151,29 @@ std::optional<Plan> makePlan(const PlanRequest& request, const BatchRunner& runn
         return unmadePlan(settings, *problem);
 
     const ModelInputs taken = asTheWindowRuns(request.inputs);
+    const bool scansOperations = taken.operationsPerYear.has_value();
     ModelInputs atRateZero = taken;
     atRateZero.programmeRate = kLowestProgrammeRate;
+    if (scansOperations) atRateZero.operationsPerYear = 0.0;
     ModelResult baselineRun;
     if (std::optional<Fault> fault = runModelInto(atRateZero, request.killedByYear, baselineRun))
-        return unmadePlan(settings, std::string("the run at programme rate 0 faults: ") + fault->what());
+        return unmadePlan(settings, std::string(scansOperations ? "the run at 0 operations a year faults: "
+                                                                : "the run at programme rate 0 faults: ") +
+                                        fault->what());
     const int baselineYear = startYear - 1;
     const double baseline = baselineRun.series.streetTotal[baselineYear];
     if (!(baseline > 0))
         return unmadePlan(settings, "the baseline, the street total in " + std::to_string(baselineYear) +
-                                        " at programme rate 0, is " + shortestText(baseline) + ", not above 0");
+                                        (scansOperations ? " at 0 operations a year" : " at programme rate 0") +
+                                        ", is " + shortestText(baseline) + ", not above 0");
+    // The programme's years; a stop after 2050 ends with the table.
+    const int lastProgrammeYear = std::min(taken.programmeStop.value_or(kLastYear), kLastYear);
 
     Plan plan;
     plan.settings = settings;
     plan.baselineYear = baselineYear;
     plan.baseline = baseline;
+    if (scansOperations) plan.operationsStep = operationsScanStep(baseline);
     const int step = settings.ownedShareStep;
     plan.cells.resize(rowCount(step) * kPlanRateCount);
     // Each range keeps its own inputs and result, so a cell allocates nothing unless its run faults.
@@ -165,14 +186,17 @@ std::optional<Plan> makePlan(const PlanRequest& request, const BatchRunner& runn
                 PlanCell& cell = plan.cells[i];
                 cell.ownedShare = static_cast<int>(i / kPlanRateCount) * step;
                 cell.rate = static_cast<int>(i % kPlanRateCount);
-                inputs.programmeRate = cell.rate;
+                if (scansOperations)
+                    inputs.operationsPerYear = plan.scanValue(cell.rate);
+                else
+                    inputs.programmeRate = cell.rate;
                 inputs.ownedShare = cell.ownedShare;
                 if (std::optional<Fault> fault = runModelInto(inputs, request.killedByYear, result)) {
                     cell.fault = fault->what();
                     continue;
                 }
                 cell.valid = true;
-                cell.figures = figuresOf(result, settings, startYear, baseline);
+                cell.figures = figuresOf(result, settings, startYear, lastProgrammeYear, baseline);
                 cell.meetsTarget = meetsTarget(cell.figures.streetTotal, baseline, settings.targetPercent);
             }
         },

@@ -12,6 +12,11 @@
 // rate is the smallest rate whose cell meets the target, found by trying every rate (the street
 // total need not fall as the rate rises). The cheapest cell is the valid one of least cost that
 // meets the target, ties to the lower rate, then to the lower share.
+//
+// With operations a year set in the inputs the planner scans operations instead of the rate: step
+// i of the scan (the cells' and rows' `rate`, 0..1000) runs i x q female operations a year, where q
+// is the smallest of 1, 2 or 5 times a power of ten (at least 1) with 1000 q at least the baseline,
+// and every sentence above holds with "rate" read as "operations a year".
 
 #include "analysis/batch_runner.h"
 #include "catalogue/input_catalogue.h"
@@ -66,11 +71,16 @@ struct PlanFigures {
     double sterilisedOwned = 0;  // programme sterilisations start..targetYear
     double sterilisedStreet = 0;
     double cost = 0;
+    // The programme's operations a year in the run (owned and street): in its first year, and the
+    // mean over its years (start to its stop, or to 2050).
+    double operationsFirstYear = 0;
+    double operationsMeanPerYear = 0;
+    double streetCoverage = 0;  // street sterilised share of females aged one and over in targetYear, 0..1
 };
 
 struct PlanCell {
     int ownedShare = 0;  // per cent
-    int rate = 0;  // tenths of a per cent a year
+    int rate = 0;  // tenths of a per cent a year, or the operations scan's step
     bool valid = false;  // the run ended without a fault; the figures mean nothing otherwise
     std::string fault;  // why the run faulted, when it did
     PlanFigures figures;
@@ -99,10 +109,18 @@ struct Plan {
     std::optional<PlanCheapest> cheapest;
     std::vector<PlanCell> cells;  // by owned share, then rate 0..1000
     std::optional<std::string> fault;  // why no plan could be made: then rows and cells are empty
+    // q, operations a year per step of the scan; nullopt when the scan runs over the rate.
+    std::optional<double> operationsStep;
+
+    // What step `rate` of the scan sets: operations a year (rate x q), or the rate itself.
+    double scanValue(int rate) const { return operationsStep ? rate * *operationsStep : rate; }
 
     // The cell at an owned share of the grid (a multiple of the step) and a rate 0..1000.
     const PlanCell& cell(int ownedShare, int rate) const;
 };
+
+// q for a baseline: the smallest of 1, 2, 5, 10, 20, 50, ... whose 1000 times is at least `baseline`.
+double operationsScanStep(double baseline);
 
 // Why these settings make no request, for the caller to show: a target percent not above 0 or
 // above kMostTargetPercent, a cost below 0 or above kMostCost (or any of them not finite), a step

@@ -4,11 +4,13 @@
 #include "analysis/plan_csv.h"
 #include "catalogue/control_names.h"
 #include "cli/option_values.h"
+#include "panel/capacity_compensation.h"
 #include "panel/window_inputs.h"
 #include "support/fault.h"
 #include "support/numeric_text.h"
 #include "support/quoted_text.h"
 
+#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -27,9 +29,11 @@ struct PlanOptions {
     struct CalibrationEvent {
         int year = 0;
         double count = 0;
+        CalibratedInput adjusted = CalibratedInput::abandonedPerYear;
         std::optional<Calibration> result;  // nullopt when it faulted
     };
     std::optional<CalibrationEvent> calibration;  // the last --calibrate applied
+    CalibratedInput adjusted = CalibratedInput::abandonedPerYear;  // what every --calibrate adjusts
 
     BatchRunner runner;
 
@@ -50,16 +54,23 @@ void setSettings(PlanSettings& settings, const OptionValue& value, Set set)
     settings = changed;
 }
 
-nlohmann::json figuresJson(int ownedShare, const std::optional<int>& minimalRate,
-                           const std::optional<PlanFigures>& figures)
+nlohmann::json rowJson(const Plan& plan, const PlanRow& planRow)
 {
+    const std::optional<PlanFigures>& figures = planRow.figures;
     nlohmann::json row;
-    row["ownedShare"] = ownedShare;
-    row["minimalRate"] = minimalRate ? nlohmann::json(*minimalRate) : nlohmann::json(nullptr);
+    row["ownedShare"] = planRow.ownedShare;
+    if (plan.operationsStep)
+        row["minimalOperations"] = planRow.minimalRate ? jsonNumber(plan.scanValue(*planRow.minimalRate))
+                                                       : nlohmann::json(nullptr);
+    else
+        row["minimalRate"] = planRow.minimalRate ? nlohmann::json(*planRow.minimalRate) : nlohmann::json(nullptr);
     row["streetTotal"] = figures ? jsonNumber(figures->streetTotal) : nlohmann::json(nullptr);
     row["sterilisedOwned"] = figures ? jsonNumber(figures->sterilisedOwned) : nlohmann::json(nullptr);
     row["sterilisedStreet"] = figures ? jsonNumber(figures->sterilisedStreet) : nlohmann::json(nullptr);
     row["cost"] = figures ? jsonNumber(figures->cost) : nlohmann::json(nullptr);
+    row["operationsFirstYear"] = figures ? jsonNumber(figures->operationsFirstYear) : nlohmann::json(nullptr);
+    row["operationsMeanPerYear"] = figures ? jsonNumber(figures->operationsMeanPerYear) : nlohmann::json(nullptr);
+    row["streetCoverage"] = figures ? jsonNumber(figures->streetCoverage) : nlohmann::json(nullptr);
     return row;
 }
 
@@ -75,8 +86,13 @@ nlohmann::json planJson(const Plan& plan)
     json["ownedShareStep"] = plan.settings.ownedShareStep;
     json["rows"] = nlohmann::json::array();
     for (const PlanRow& row : plan.rows)
-        json["rows"].push_back(figuresJson(row.ownedShare, row.minimalRate, row.figures));
-    if (plan.cheapest)
+        json["rows"].push_back(rowJson(plan, row));
+    if (plan.operationsStep) json["operationsStep"] = jsonNumber(*plan.operationsStep);
+    if (plan.cheapest && plan.operationsStep)
+        json["cheapest"] = {{"ownedShare", plan.cheapest->ownedShare},
+                            {"operations", jsonNumber(plan.scanValue(plan.cheapest->rate))},
+                            {"cost", jsonNumber(plan.cheapest->figures.cost)}};
+    else if (plan.cheapest)
         json["cheapest"] = {{"ownedShare", plan.cheapest->ownedShare},
                             {"rate", plan.cheapest->rate},
                             {"cost", jsonNumber(plan.cheapest->figures.cost)}};
@@ -92,6 +108,13 @@ std::string ratePercent(int rate)
     char text[16];
     std::snprintf(text, sizeof text, "%d.%d%%", rate / 10, rate % 10);
     return text;
+}
+
+// Step `rate` of the plan's scan as shown: a per cent a year, or operations a year.
+std::string scanText(const Plan& plan, int rate)
+{
+    if (!plan.operationsStep) return ratePercent(rate);
+    return jsonNumber(plan.scanValue(rate)).dump() + "/yr";
 }
 
 std::string twoDecimals(double value)
@@ -113,28 +136,54 @@ void printPlan(const Plan& plan, std::ostream& out)
     }
     out << "  baseline: " << jsonNumber(*plan.baseline).dump() << " street females aged one and over in "
         << *plan.baselineYear << "\n";
-    char line[160];
-    std::snprintf(line, sizeof line, "  %11s %12s %14s %16s %17s %14s\n", "owned share", "minimal rate", "street total",
-                  "sterilised owned", "sterilised street", "cost");
+    if (plan.operationsStep)
+        out << "  scanning operations a year in steps of " << jsonNumber(*plan.operationsStep).dump() << "\n";
+    char line[240];
+    std::snprintf(line, sizeof line, "  %11s %12s %14s %16s %17s %14s %12s %12s %9s\n", "owned share",
+                  plan.operationsStep ? "minimal ops" : "minimal rate", "street total", "sterilised owned",
+                  "sterilised street", "cost", "ops 1st year", "ops mean/yr", "coverage");
     out << line;
     for (const PlanRow& row : plan.rows) {
         const std::string share = std::to_string(row.ownedShare) + "%";
-        const std::string rate = row.minimalRate ? ratePercent(*row.minimalRate) : "none";
-        if (row.figures)
-            std::snprintf(line, sizeof line, "  %11s %12s %14s %16s %17s %14s\n", share.c_str(), rate.c_str(),
-                          twoDecimals(row.figures->streetTotal).c_str(),
+        const std::string rate = row.minimalRate ? scanText(plan, *row.minimalRate) : "none";
+        if (row.figures) {
+            char coverage[32];
+            std::snprintf(coverage, sizeof coverage, "%.1f%%", 100 * row.figures->streetCoverage);
+            std::snprintf(line, sizeof line, "  %11s %12s %14s %16s %17s %14s %12s %12s %9s\n", share.c_str(),
+                          rate.c_str(), twoDecimals(row.figures->streetTotal).c_str(),
                           twoDecimals(row.figures->sterilisedOwned).c_str(),
-                          twoDecimals(row.figures->sterilisedStreet).c_str(), twoDecimals(row.figures->cost).c_str());
-        else
-            std::snprintf(line, sizeof line, "  %11s %12s   (the run at rate 100.0%% faults)\n", share.c_str(),
-                          rate.c_str());
+                          twoDecimals(row.figures->sterilisedStreet).c_str(), twoDecimals(row.figures->cost).c_str(),
+                          twoDecimals(row.figures->operationsFirstYear).c_str(),
+                          twoDecimals(row.figures->operationsMeanPerYear).c_str(), coverage);
+        } else {
+            std::snprintf(line, sizeof line, "  %11s %12s   (the run at %s faults)\n", share.c_str(), rate.c_str(),
+                          scanText(plan, kHighestProgrammeRate).c_str());
+        }
         out << line;
     }
     if (plan.cheapest)
-        out << "  cheapest: owned share " << plan.cheapest->ownedShare << "%, rate " << ratePercent(plan.cheapest->rate)
-            << ", cost " << twoDecimals(plan.cheapest->figures.cost) << "\n";
+        out << "  cheapest: owned share " << plan.cheapest->ownedShare << "%, "
+            << (plan.operationsStep ? "operations " : "rate ") << scanText(plan, plan.cheapest->rate) << ", cost "
+            << twoDecimals(plan.cheapest->figures.cost) << "\n";
     else
         out << "  cheapest: no programme meets the target\n";
+}
+
+// The control a calibration of `input` sets.
+std::string_view calibratedControl(CalibratedInput input)
+{
+    switch (input) {
+    case CalibratedInput::abandonedPerYear: return control::vscGainLoss;
+    case CalibratedInput::immigrantsPerYear: return control::txtImmigrants;
+    case CalibratedInput::carryingCapacity: return control::txtCapacity;
+    }
+    return {};
+}
+
+// The text a calibration writes into a text box: its whole number.
+std::string calibratedText(double value)
+{
+    return std::to_string(std::llround(value));
 }
 
 nlohmann::json calibrationJson(const PlanOptions::CalibrationEvent& event)
@@ -143,7 +192,8 @@ nlohmann::json calibrationJson(const PlanOptions::CalibrationEvent& event)
     json["year"] = event.year;
     json["count"] = jsonNumber(event.count);
     const std::optional<Calibration>& result = event.result;
-    json["vscGainLoss"] = result ? nlohmann::json(result->abandonedPerYear) : nlohmann::json(nullptr);
+    const std::string name(calibratedControl(event.adjusted));
+    json[name] = result ? nlohmann::json(std::llround(result->value)) : nlohmann::json(nullptr);
     json["streetTotal"] = result ? jsonNumber(result->streetTotal) : nlohmann::json(nullptr);
     json["difference"] = result ? jsonNumber(result->difference) : nlohmann::json(nullptr);
     json["reached"] = result ? nlohmann::json(result->reached) : nlohmann::json(nullptr);
@@ -157,8 +207,8 @@ void printCalibration(const PlanOptions::CalibrationEvent& event, std::ostream& 
         out << ": not made (see the faults)\n";
         return;
     }
-    out << ": vscGainLoss " << event.result->abandonedPerYear << " gives " << twoDecimals(event.result->streetTotal)
-        << ", a difference of " << twoDecimals(event.result->difference)
+    out << ": " << calibratedControl(event.adjusted) << " " << std::llround(event.result->value) << " gives "
+        << twoDecimals(event.result->streetTotal) << ", a difference of " << twoDecimals(event.result->difference)
         << (event.result->reached ? "" : "; the bar cannot reach the count") << "\n";
 }
 
@@ -174,18 +224,30 @@ void addCalibrateEvent(CliSession& session, const std::shared_ptr<PlanOptions>& 
     const int year = value.whole<int>("the survey year", yearText);
     const double count = value.number("the count", countText);
     if (std::optional<std::string> problem = calibrationProblem(year, count)) value.refuse(*problem);
-    session.events.push_back({[](const Form1&) {},
-                              [options, year, count](Form1& form) {
-                                  options->calibration = PlanOptions::CalibrationEvent{year, count, std::nullopt};
-                                  form.userEvent([&] {
-                                      const WindowInputs window = readWindowInputs(form);
-                                      const Calibration result = matchCount(
-                                          {window.inputs, window.killedByYear, year, count}, options->runner);
-                                      options->calibration->result = result;
-                                      form.setScrollValue(control::vscGainLoss, result.abandonedPerYear);
-                                  });
-                              }});
+    session.events.push_back(
+        {[](const Form1&) {}, [options, year, count](Form1& form) {
+             const CalibratedInput adjusted = options->adjusted;
+             options->calibration = PlanOptions::CalibrationEvent{year, count, adjusted, std::nullopt};
+             form.userEvent([&] {
+                 const WindowInputs window = readWindowInputs(form);
+                 const ModelInputs inputs = adjusted == CalibratedInput::carryingCapacity
+                                                ? withCompensationOfWindow(window.inputs, form)
+                                                : window.inputs;
+                 const Calibration result =
+                     matchCount({inputs, window.killedByYear, year, count, adjusted}, options->runner);
+                 options->calibration->result = result;
+                 if (adjusted == CalibratedInput::abandonedPerYear)
+                     form.setScrollValue(control::vscGainLoss, static_cast<int>(result.value));
+                 else
+                     form.typeText(calibratedControl(adjusted), calibratedText(result.value));
+             });
+         }});
 }
+
+// What --calibrate-adjust names.
+const std::pair<const char*, CalibratedInput> kAdjustedNames[]{{"abandoned", CalibratedInput::abandonedPerYear},
+                                                              {"immigrants", CalibratedInput::immigrantsPerYear},
+                                                              {"capacity", CalibratedInput::carryingCapacity}};
 
 }  // namespace
 
@@ -273,10 +335,26 @@ GivenPlanSettings addPlanOptions(CLI::App& app, CliSession& session)
            "--calibrate",
            readingValue(session, "--calibrate",
                         [&session, options](const OptionValue& value) { addCalibrateEvent(session, options, value); }),
-           "event: set vscGainLoss so that the street total in YEAR (1951..2050) comes nearest to COUNT (above 0)")
+           "event: set vscGainLoss (or what --calibrate-adjust names) so that the street total in YEAR "
+           "(1951..2050) comes nearest to COUNT (above 0)")
         ->type_name("YEAR:COUNT")
         ->trigger_on_parse()
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    app.add_option_function<std::string>(
+           "--calibrate-adjust",
+           readingValue(session, "--calibrate-adjust",
+                        [options](const OptionValue& value) {
+                            for (const auto& [name, input] : kAdjustedNames)
+                                if (value.argument() == name) {
+                                    options->adjusted = input;
+                                    return;
+                                }
+                            value.refuse("WHAT must be one of abandoned, immigrants, capacity");
+                        }),
+           "what every --calibrate adjusts: abandoned (vscGainLoss, whole 1..30000; the default), immigrants "
+           "(txtImmigrants, whole 0..30000) or capacity (txtCapacity, whole 1..10,000,000 with at most three "
+           "significant figures)")
+        ->type_name("WHAT");
 
     session.sections.push_back({[options](Form1& form, nlohmann::json& state) {
                                     if (options->planned) state["plan"] = planJson(options->planFor(form));

@@ -7,6 +7,8 @@
 // and an event, applied in order with the others:
 //   --calibrate YEAR:COUNT  sets vscGainLoss to the value whose run gives the street total nearest
 //                           to COUNT in YEAR (1951..2050, COUNT above 0), as the window does.
+//   --calibrate-adjust WHAT what every --calibrate adjusts instead: abandoned (the default),
+//                           immigrants (txtImmigrants) or capacity (txtCapacity).
 // A malformed value, or --split-step, --cost or --plan-grid without --plan, is a usage error.
 
 #include "analysis/planner.h"

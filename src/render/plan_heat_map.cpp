@@ -184,7 +184,13 @@ void paintCells(QPainter& painter, const Plan& plan, const HeatMapGeometry& geom
     if (!invalid.isEmpty()) paintHatching(painter, invalid.simplified());
 }
 
-void paintAxes(QPainter& painter, const HeatMapLayout& layout, const QFontMetricsF& metrics)
+// The label of the scan's step `rate` on the axis: per cent a year, or operations a year.
+QString scanLabel(const Plan& plan, int rate)
+{
+    return plan.operationsStep ? grouped(plan.scanValue(rate)) : QString::number(rate / 10);
+}
+
+void paintAxes(QPainter& painter, const HeatMapLayout& layout, const Plan& plan, const QFontMetricsF& metrics)
 {
     const QRectF& plot = layout.plot;
     const HeatMapGeometry& geometry = layout.geometry;
@@ -192,17 +198,18 @@ void paintAxes(QPainter& painter, const HeatMapLayout& layout, const QFontMetric
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(plot);
 
-    // Rates every 10 %, or every 20 % when the labels would crowd each other.
-    const double labelWidth = metrics.horizontalAdvance(QStringLiteral("100"));
+    // Every tenth of the scan (10 % of rate), or every fifth when the labels would crowd each other.
+    const double labelWidth = metrics.horizontalAdvance(scanLabel(plan, kHighestProgrammeRate));
     const int rateSpacing = plot.width() / 10 >= labelWidth + 2 * kPadding ? 100 : 200;
     for (int rate = kLowestProgrammeRate; rate <= kHighestProgrammeRate; rate += rateSpacing) {
         const double x = geometry.xOfRate(rate);
         painter.drawLine(QLineF(x, plot.bottom(), x, plot.bottom() + kTick));
-        const QString label = QString::number(rate / 10);
+        const QString label = scanLabel(plan, rate);
         const double width = metrics.horizontalAdvance(label);
         painter.drawText(QPointF(x - width / 2, plot.bottom() + kTick + metrics.ascent()), label);
     }
-    const QString rateTitle = translated("programme rate, % a year");
+    const QString rateTitle =
+        plan.operationsStep ? translated("operations a year (females)") : translated("programme rate, % a year");
     painter.drawText(
         QRectF(plot.left(), plot.bottom() + kTick + metrics.lineSpacing(), plot.width(), metrics.lineSpacing()),
         Qt::AlignHCenter | Qt::AlignTop, rateTitle);
@@ -345,7 +352,7 @@ void paintPlanHeatMap(QPainter& painter, const QRectF& area, const Plan& plan, c
     painter.setRenderHint(QPainter::Antialiasing, false);
     paintCells(painter, plan, layout.geometry, scale);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    paintAxes(painter, layout, metrics);
+    paintAxes(painter, layout, plan, metrics);
     paintScale(painter, layout, scale, plan.settings.targetPercent, metrics);
 
     painter.save();

@@ -1,6 +1,7 @@
 #pragma once
 // A plan as a heat map, painted on any QPainter (the planner's view on screen, the report on
-// paper). Across, the yearly programme rate 0..100 %; up, the share aimed at owned dogs 0..100 %;
+// paper). Across, the yearly programme rate 0..100 % (or operations a year, when the plan scans
+// them); up, the share aimed at owned dogs 0..100 %;
 // each cell coloured by its street total in the target year as a percentage of the baseline
 // (PercentScale, with its scale beside the map). Cells whose run faults are hatched. A dashed line
 // with a white edge runs along the target's contour; a ring marks the window's own setting and a
@@ -28,7 +29,8 @@ namespace karnoth::render {
 
 // What the map marks besides the plan's own cheapest cell.
 struct HeatMapMarks {
-    // The window's programme rate (tenths of a per cent, 0..1000) and owned share (per cent).
+    // The window's programme rate (tenths of a per cent, 0..1000, or the operations scan's step) and
+    // owned share (per cent).
     std::optional<QPointF> current;
 };
 

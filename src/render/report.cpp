@@ -307,7 +307,7 @@ void paintPlan(QPainter& painter, PageFlow& flow, const ReportContent& content)
     if (plan.fault) return;
     ReportTable table;
     table.headings = {translated("owned share"),
-                      translated("minimal rate"),
+                      plan.operationsStep ? translated("minimal operations a year") : translated("minimal rate"),
                       translated("street total %1").arg(plan.settings.targetYear),
                       translated("sterilised owned"),
                       translated("sterilised street"),
@@ -318,10 +318,19 @@ void paintPlan(QPainter& painter, PageFlow& flow, const ReportContent& content)
     for (const PlanRow& row : plan.rows) {
         const QString share = QStringLiteral("%1 %").arg(row.ownedShare);
         if (!row.figures) {
-            table.rows.push_back({share, translated("none: the run at 100 % a year faults")});
+            const QString none = plan.operationsStep
+                                     ? translated("none: the run at %1 operations a year faults")
+                                           .arg(grouped(plan.scanValue(kHighestProgrammeRate)))
+                                     : translated("none: the run at 100 % a year faults");
+            table.rows.push_back({share, none});
             continue;
         }
-        const QString rate = row.minimalRate ? ratePercent(*row.minimalRate) : translated("none (at 100 %)");
+        const QString none = plan.operationsStep
+                                 ? translated("none (at %1 a year)").arg(grouped(plan.scanValue(kHighestProgrammeRate)))
+                                 : translated("none (at 100 %)");
+        const QString rate = !row.minimalRate    ? none
+                             : plan.operationsStep ? grouped(plan.scanValue(*row.minimalRate))
+                                                   : ratePercent(*row.minimalRate);
         table.rows.push_back({share, rate, grouped(row.figures->streetTotal), grouped(row.figures->sterilisedOwned),
                               grouped(row.figures->sterilisedStreet), grouped(row.figures->cost)});
     }
@@ -397,7 +406,10 @@ QStringList planSummaryLines(const Plan& plan)
     if (plan.cheapest)
         lines << translated("Cheapest programme that meets the target: %1 % aimed at owned dogs at %2 a year, cost %3.")
                      .arg(plan.cheapest->ownedShare)
-                     .arg(ratePercent(plan.cheapest->rate), grouped(plan.cheapest->figures.cost));
+                     .arg(plan.operationsStep
+                              ? translated("%1 operations").arg(grouped(plan.scanValue(plan.cheapest->rate)))
+                              : ratePercent(plan.cheapest->rate),
+                          grouped(plan.cheapest->figures.cost));
     else
         lines << translated("No programme meets the target.");
     return lines;

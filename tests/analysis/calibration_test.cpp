@@ -6,15 +6,37 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
 namespace karnoth {
 namespace {
 
-Calibration match(const ModelInputs& inputs, int year, double count, const YearlySeries& killed = {})
+Calibration match(const ModelInputs& inputs, int year, double count, const YearlySeries& killed = {},
+                  CalibratedInput adjusted = CalibratedInput::abandonedPerYear)
 {
-    return matchCount({inputs, killed, year, count}, BatchRunner(2));
+    return matchCount({inputs, killed, year, count, adjusted}, BatchRunner(2));
+}
+
+// The tiny town with street pups surviving at 3/4: each female leaves 1.5 surviving daughters, so
+// the street grows on its own and a carrying capacity holds it.
+ModelInputs crowdedTinyTown()
+{
+    ModelInputs inputs = test::tinyTown(10);
+    inputs.streetJuvenileSurvival = 0.75;
+    return inputs;
+}
+
+double streetTotalWith(ModelInputs inputs, CalibratedInput adjusted, double value, int year)
+{
+    if (adjusted == CalibratedInput::immigrantsPerYear)
+        inputs.immigrantsPerYear = value;
+    else
+        inputs.carryingCapacity = value;
+    const ModelOutcome outcome = runModel(inputs);
+    EXPECT_TRUE(outcome.ok());
+    return outcome.ok() ? outcome.result().series.streetTotal[year] : 0;
 }
 
 double streetTotalAt(ModelInputs inputs, int abandoned, int year)
@@ -49,7 +71,7 @@ TEST(Calibration, TheNearestValueAndTheBarsEnds)
         const Calibration calibration = match(test::tinyTown(), 2000, c.count);
         EXPECT_EQ(calibration.surveyYear, 2000);
         EXPECT_EQ(calibration.count, c.count);
-        EXPECT_EQ(calibration.abandonedPerYear, c.abandoned);
+        EXPECT_EQ(calibration.value, c.abandoned);
         EXPECT_NEAR(calibration.streetTotal, c.streetTotal, kRounding);
         EXPECT_EQ(calibration.difference, calibration.streetTotal - c.count);
         EXPECT_EQ(calibration.reached, c.reached);
@@ -62,8 +84,8 @@ TEST(Calibration, ACountHalfWayBetweenTwoValuesGoesToTheLower)
     const double low = streetTotalAt(test::tinyTown(), 1250, 2000);
     const double high = streetTotalAt(test::tinyTown(), 1251, 2000);
     const double halfWay = (low + high) / 2;
-    EXPECT_EQ(match(test::tinyTown(), 2000, halfWay).abandonedPerYear, 1250);
-    EXPECT_EQ(match(test::tinyTown(), 2000, std::nextafter(halfWay, high)).abandonedPerYear, 1251);
+    EXPECT_EQ(match(test::tinyTown(), 2000, halfWay).value, 1250);
+    EXPECT_EQ(match(test::tinyTown(), 2000, std::nextafter(halfWay, high)).value, 1251);
 }
 
 // A count far above every street total the bar reaches is nearest to the bar's highest value: the
@@ -73,7 +95,7 @@ TEST(Calibration, AHugeCountSetsTheBarsHighestValue)
     for (double count : {1e9, 1e11, kMostCount * (1 - 1e-12), kMostCount}) {
         for (const ModelInputs& inputs : {test::tinyTown(), ModelInputs{}}) {
             const Calibration calibration = match(inputs, 2005, count);
-            EXPECT_EQ(calibration.abandonedPerYear, kHighestAbandoned) << count;
+            EXPECT_EQ(calibration.value, kHighestAbandoned) << count;
             EXPECT_FALSE(calibration.reached) << count;
             EXPECT_EQ(calibration.streetTotal, streetTotalAt(inputs, kHighestAbandoned, 2005)) << count;
         }
@@ -88,7 +110,7 @@ TEST(Calibration, RunsTakeTheAgeAtFirstLitterFloor)
     belowTheFloor.ageAtFirstLitter = 0.3;
     const Calibration floored = match(belowTheFloor, 2000, 2500.4);
     const Calibration atOne = match(test::tinyTown(), 2000, 2500.4);
-    EXPECT_EQ(floored.abandonedPerYear, atOne.abandonedPerYear);
+    EXPECT_EQ(floored.value, atOne.value);
     EXPECT_EQ(floored.streetTotal, atOne.streetTotal);
 }
 
@@ -99,10 +121,10 @@ TEST(Calibration, ValuesWhoseRunFaultsAreSkipped)
     YearlySeries killed;
     killed[1995] = 1000;
     const Calibration low = match(test::tinyTown(), 1990, 100, killed);
-    EXPECT_EQ(low.abandonedPerYear, 500);
+    EXPECT_EQ(low.value, 500);
     EXPECT_NEAR(low.streetTotal, 1000, 0.01);
     EXPECT_FALSE(low.reached);
-    EXPECT_EQ(match(test::tinyTown(), 1990, 1001.5, killed).abandonedPerYear, 501);
+    EXPECT_EQ(match(test::tinyTown(), 1990, 1001.5, killed).value, 501);
     EXPECT_TRUE(match(test::tinyTown(), 1990, 1001.5, killed).reached);
 }
 
@@ -114,7 +136,8 @@ TEST(Calibration, AtTheDefaultsTheAnswerIsTheNearestOfItsNeighbourhood)
     // Every value within 300 of the answer, run one by one.
     int nearest = 0;
     double nearestDistance = INFINITY;
-    for (int value = calibration.abandonedPerYear - 300; value <= calibration.abandonedPerYear + 300; ++value) {
+    const int found = static_cast<int>(calibration.value);
+    for (int value = found - 300; value <= found + 300; ++value) {
         ModelInputs inputs = defaults;
         inputs.abandonedPerYear = value;
         const ModelOutcome outcome = runModel(inputs);
@@ -125,8 +148,91 @@ TEST(Calibration, AtTheDefaultsTheAnswerIsTheNearestOfItsNeighbourhood)
             nearestDistance = distance;
         }
     }
-    EXPECT_EQ(calibration.abandonedPerYear, nearest);
+    EXPECT_EQ(calibration.value, nearest);
     EXPECT_NEAR(std::abs(calibration.difference), nearestDistance, 0);
+}
+
+// Arrivals join the abandoned in the tiny town's street: its total is 2 (G + M), so with G = 1000 a
+// count C is matched by the M nearest to C / 2 - 1000, from 0 to 30,000.
+TEST(Calibration, ImmigrantsPerYearByTheNearestCount)
+{
+    const struct {
+        double count;
+        double immigrants;
+        double streetTotal;
+        bool reached;
+    } cases[] = {
+        {5000, 1500, 5000, true},
+        {5003.2, 1502, 5004, true},
+        {2000.9, 0, 2000, true},
+        {1000, 0, 2000, false},  // below what no arrivals give
+        {61999, 29999, 61998, true},  // as near as 30,000: the smaller
+        {70000, 30000, 62000, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.count);
+        const Calibration calibration =
+            match(test::tinyTown(), 2000, c.count, {}, CalibratedInput::immigrantsPerYear);
+        EXPECT_EQ(calibration.adjusted, CalibratedInput::immigrantsPerYear);
+        EXPECT_EQ(calibration.value, c.immigrants);
+        EXPECT_NEAR(calibration.streetTotal, c.streetTotal, 0.01);
+        EXPECT_EQ(calibration.reached, c.reached);
+    }
+}
+
+// A capacity takes three significant figures: a count between the totals of 12,300 and 12,400 is
+// matched by one of them, never by 12,345, and half-way goes to the smaller.
+TEST(Calibration, CarryingCapacityOnItsThreeFigureValuesTiesToTheSmaller)
+{
+    const ModelInputs town = crowdedTinyTown();
+    constexpr auto kCapacity = CalibratedInput::carryingCapacity;
+    const double low = streetTotalWith(town, kCapacity, 12300, 2000);
+    const double high = streetTotalWith(town, kCapacity, 12400, 2000);
+    ASSERT_LT(low, high);
+    const double halfWay = (low + high) / 2;
+    const struct {
+        double count;
+        double capacity;
+    } cases[] = {{low, 12300}, {high, 12400}, {halfWay, 12300}, {std::nextafter(halfWay, high), 12400},
+                 {streetTotalWith(town, kCapacity, 999, 2000), 999},
+                 {streetTotalWith(town, kCapacity, 1010, 2000), 1010}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.count);
+        const Calibration calibration = match(town, 2000, c.count, {}, kCapacity);
+        EXPECT_EQ(calibration.value, c.capacity);
+        EXPECT_TRUE(calibration.reached);
+    }
+    // With 10 abandoned a year and nothing else flowing in the street holds just above its capacity:
+    // a count of 5,000 takes a capacity a little below it.
+    const Calibration near = match(town, 2000, 5000, {}, kCapacity);
+    EXPECT_GT(near.value, 4900);
+    EXPECT_LE(near.value, 5000);
+    EXPECT_LE(std::abs(near.difference), (streetTotalWith(town, kCapacity, near.value + 10, 2000) -
+                                          streetTotalWith(town, kCapacity, near.value, 2000)) / 2);
+}
+
+TEST(Calibration, EachInputsValues)
+{
+    const std::vector<double> abandoned = calibrationValues(CalibratedInput::abandonedPerYear);
+    ASSERT_EQ(abandoned.size(), 30000u);
+    EXPECT_EQ(abandoned.front(), 1);
+    EXPECT_EQ(abandoned.back(), 30000);
+    const std::vector<double> immigrants = calibrationValues(CalibratedInput::immigrantsPerYear);
+    ASSERT_EQ(immigrants.size(), 30001u);
+    EXPECT_EQ(immigrants.front(), 0);
+    EXPECT_EQ(immigrants.back(), 30000);
+
+    // 1..999, then 900 values in each of four decades, then 10,000,000.
+    const std::vector<double> capacity = calibrationValues(CalibratedInput::carryingCapacity);
+    ASSERT_EQ(capacity.size(), 999u + 4 * 900 + 1);
+    const struct {
+        std::size_t index;
+        double value;
+    } cases[] = {{0, 1}, {998, 999}, {999, 1000}, {1000, 1010}, {1899, 10000}, {1900, 10100},
+                 {3699, 1000000}, {3700, 1010000}, {4598, 9990000}, {4599, 10000000}};
+    for (const auto& c : cases) EXPECT_EQ(capacity[c.index], c.value) << c.index;
+    EXPECT_TRUE(std::is_sorted(capacity.begin(), capacity.end()));
+    EXPECT_EQ(std::adjacent_find(capacity.begin(), capacity.end()), capacity.end());
 }
 
 TEST(Calibration, BadRequestsAndABarThatAlwaysFaults)

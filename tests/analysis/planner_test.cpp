@@ -94,6 +94,80 @@ TEST(Planner, CellsRowsAndCheapestFollowTheHandWorkedTown)
     EXPECT_NEAR(plan.cheapest->figures.cost, 360, kTolerance);
 }
 
+TEST(Planner, TheOperationsStepIsTheSmallestOneTwoOrFiveTimesAPowerOfTenCoveringTheBaseline)
+{
+    const struct {
+        double baseline, step;
+    } cases[] = {{0.5, 1},     {999, 1},      {1000, 1},     {1001, 2},           {2000, 2},
+                 {2000.5, 5},  {4000, 5},     {5000, 5},     {5000.01, 10},      {60000, 100},
+                 {100000, 100}, {100001, 200}, {1.2e6, 2000}, {4.9e9, 5e6}};
+    for (const auto& c : cases) EXPECT_EQ(operationsScanStep(c.baseline), c.step) << c.baseline;
+}
+
+// In the tiny town a fixed Q street operations in 2005 leave 2000 - Q fertile yearlings, whose pups
+// make 2000 - Q / 2 street females in 2006; the baseline 2,000 gives a step of 2 operations a year.
+TEST(Planner, WithOperationsSetTheScanRunsOverOperationsAYear)
+{
+    PlanRequest request = tinyTownRequest(kNinetyPercentAndABit);
+    request.inputs.operationsPerYear = 1234.0;  // replaced by every cell
+    request.inputs.programmeRate = 0;
+    const Plan plan = planOf(request);
+    ASSERT_FALSE(plan.fault) << *plan.fault;
+    ASSERT_TRUE(plan.operationsStep);
+    EXPECT_EQ(*plan.operationsStep, 2);
+    EXPECT_EQ(plan.scanValue(1000), 2000);
+
+    // 2000 - Q / 2 at most 1,800.5 from Q = 399: step 200 (400 a year) meets it, step 199 does not.
+    ASSERT_EQ(plan.rows[0].minimalRate, 200);
+    EXPECT_TRUE(plan.cell(0, 200).meetsTarget);
+    EXPECT_FALSE(plan.cell(0, 199).meetsTarget);
+    EXPECT_NEAR(plan.cell(0, 199).figures.streetTotal, 1801, kTolerance);
+    EXPECT_NEAR(plan.rows[0].figures->streetTotal, 1800, kTolerance);
+    EXPECT_NEAR(plan.rows[0].figures->sterilisedStreet, 800, kTolerance);  // 400 in each year
+    EXPECT_NEAR(plan.rows[0].figures->operationsFirstYear, 400, kTolerance);
+    // Operations never exceed the fertile dogs: at 2,000 a year (step 1000) all 2,000 yearlings go.
+    EXPECT_NEAR(plan.cell(0, 1000).figures.operationsFirstYear, 2000, kTolerance);
+    for (const PlanRow& row : plan.rows) {
+        ASSERT_TRUE(row.minimalRate) << row.ownedShare;
+        EXPECT_TRUE(plan.cell(row.ownedShare, *row.minimalRate).meetsTarget);
+        if (*row.minimalRate > 0) {
+            EXPECT_FALSE(plan.cell(row.ownedShare, *row.minimalRate - 1).meetsTarget);
+        }
+    }
+    // The neutral plan scans the rate and says so.
+    EXPECT_FALSE(planOf(tinyTownRequest(kNinetyPercentAndABit)).operationsStep);
+}
+
+// Operations a year and street coverage of a cell, worked by hand for a programme aimed at street
+// dogs that stops after 2006: in 2006 the street holds 2000 - 1000 h yearlings (rate h) or
+// 2000 - Q / 2 (Q operations), all fertile until the programme.
+TEST(Planner, OperationsAYearAndStreetCoverageOfAProgrammeThatStops)
+{
+    const struct {
+        const char* what;
+        std::optional<double> operations;
+        int step;
+        double firstYear, mean, coverage;
+    } cases[] = {
+        {"rate 20 %", std::nullopt, 200, 400, (400 + 360) / 2.0, 360 / 1800.0},
+        {"400 operations", 400.0, 200, 400, 400, 400 / 1800.0},
+        {"1,800 operations, capped in 2006 by the 1,100 yearlings", 1800.0, 900, 1800, (1800 + 1100) / 2.0, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        PlanRequest request = tinyTownRequest(kNinetyPercentAndABit);
+        request.inputs.programmeStop = 2006;
+        request.inputs.operationsPerYear = c.operations;
+        const Plan plan = planOf(request);
+        ASSERT_FALSE(plan.fault) << *plan.fault;
+        const PlanCell& cell = plan.cell(0, c.step);
+        ASSERT_TRUE(cell.valid) << cell.fault;
+        EXPECT_NEAR(cell.figures.operationsFirstYear, c.firstYear, kTolerance);
+        EXPECT_NEAR(cell.figures.operationsMeanPerYear, c.mean, kTolerance);
+        EXPECT_NEAR(cell.figures.streetCoverage, c.coverage, 1e-6);
+    }
+}
+
 TEST(Planner, ATargetMetAtRateZeroCostsNothingAndTiesGoToTheLowerShare)
 {
     const Plan plan = planOf(tinyTownRequest(100, 25));

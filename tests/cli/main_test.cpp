@@ -80,9 +80,9 @@ TEST(Main, ThePlansGridGoesToAFileOrToStandardOutputAlone)
     const std::vector<std::string> rows = linesOf(dir.read("grid.csv"));
     ASSERT_EQ(rows.size(), 21022u);  // the header, 21 owned shares × 1001 rates
     EXPECT_EQ(rows[0], "ownedShare,rate,valid,streetTotal,percentOfBaseline,sterilisedOwned,sterilisedStreet,cost,"
-                       "meetsTarget");
+                       "meetsTarget,operationsFirstYear,operationsMeanPerYear,streetCoverage");
     // No programme: the baseline itself (see command_line_test), 100 % of it, nothing sterilised.
-    EXPECT_EQ(rows[1], "0,0,1,119813.375,100,0,0,0,0");
+    EXPECT_EQ(rows[1], "0,0,1,119813.375,100,0,0,0,0,0,0,0");
 
     // Four times the effort in the first year: the highest rates remove more dogs than there are.
     const CliRun printed = runCli(
@@ -90,7 +90,7 @@ TEST(Main, ThePlansGridGoesToAFileOrToStandardOutputAlone)
     EXPECT_EQ(printed.exitCode, 0) << printed.err;
     EXPECT_EQ(printed.out.rfind("ownedShare,rate,", 0), 0u);
     EXPECT_FALSE(contains(printed.out, "formReady"));
-    EXPECT_TRUE(contains(printed.out, "\n100,1000,0,,,,,,0\n"));
+    EXPECT_TRUE(contains(printed.out, "\n100,1000,0,,,,,,0,,,\n"));
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace karnoth {
 namespace {
 
@@ -27,6 +29,7 @@ TEST(PlanOptions, ValuesBeyondThePlannersLimitsAreUsageErrors)
         {{"--calibrate", "2005:1e30"}, "at most 1000000000000"},
         {{"--calibrate", "2005:1.0000001e12"}, "at most 1000000000000"},
         {{"--calibrate", "2005:0"}, "above 0"},
+        {{"--calibrate", "2005:100", "--calibrate-adjust", "births"}, "one of abandoned, immigrants, capacity"},
     };
     const TempDir dir;
     for (const auto& c : cases) {
@@ -50,6 +53,81 @@ TEST(PlanOptions, ACountAtTheLimitSetsTheBarsHighestValue)
     }
     const CliRun limits = runCli(dir, {"--plan", "2030:50", "--cost", "1e12:0", "--json"});
     EXPECT_EQ(limits.exitCode, 0) << limits.err;
+}
+
+// What a calibration adjusts: the bar by default, or the arrivals' text box, whichever order the
+// options come in; a count far above every street total takes the highest value.
+TEST(PlanOptions, CalibrateAdjustChoosesTheInput)
+{
+    const TempDir dir;
+    const struct {
+        std::vector<std::string> arguments;
+        const char* key;
+        int value;
+    } cases[] = {
+        {{"--calibrate", "2005:1e12", "--calibrate-adjust", "abandoned"}, "vscGainLoss", 30000},
+        {{"--calibrate", "2005:1e12", "--calibrate-adjust", "immigrants"}, "txtImmigrants", 30000},
+        {{"--calibrate-adjust", "immigrants", "--calibrate", "2005:1e12"}, "txtImmigrants", 30000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments[1]);
+        std::vector<std::string> arguments = c.arguments;
+        arguments.push_back("--json");
+        const CliRun run = runCli(dir, arguments);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const nlohmann::json state = nlohmann::json::parse(run.out);
+        EXPECT_EQ(state["calibration"][c.key], c.value);
+        EXPECT_EQ(state["calibration"]["reached"], false);
+        if (std::string(c.key) == "txtImmigrants") {
+            EXPECT_FALSE(state["calibration"].contains("vscGainLoss"));
+            EXPECT_EQ(state["texts"]["txtImmigrants"], "30000");
+        }
+    }
+}
+
+// Without a capacity a run never reads the compensation; matching by the capacity reads its text.
+TEST(PlanOptions, CalibratingTheCapacityReadsTheCompensation)
+{
+    const TempDir dir;
+    const CliRun run = runCli(dir, {"--text", "txtCompensation=.", "--calibrate-adjust", "capacity", "--calibrate",
+                                    "2005:1000", "--json"});
+    const nlohmann::json state = nlohmann::json::parse(run.out);
+    EXPECT_TRUE(state["calibration"]["txtCapacity"].is_null()) << run.out;
+    EXPECT_NE(state["errors"].dump().find("compensation"), std::string::npos) << run.out;
+}
+
+// Each row gives its operations a year and street coverage; with operations set it gives
+// minimalOperations instead of minimalRate, and the plan its step.
+TEST(PlanOptions, PlanRowsWithOperationsAndCoverage)
+{
+    const TempDir dir;
+    for (const bool operations : {false, true}) {
+        SCOPED_TRACE(operations);
+        std::vector<std::string> arguments{"--plan", "2030:50", "--split-step", "50", "--json"};
+        if (operations) arguments.insert(arguments.end(), {"--text", "txtOperations=100"});
+        const CliRun run = runCli(dir, arguments);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const nlohmann::json plan = nlohmann::json::parse(run.out)["plan"];
+        ASSERT_EQ(plan["rows"].size(), 3u) << plan.dump();
+        EXPECT_EQ(plan.contains("operationsStep"), operations);
+        for (const nlohmann::json& row : plan["rows"]) {
+            EXPECT_EQ(row.contains("minimalRate"), !operations);
+            EXPECT_EQ(row.contains("minimalOperations"), operations);
+            for (const char* key : {"operationsFirstYear", "operationsMeanPerYear", "streetCoverage"})
+                EXPECT_TRUE(row[key].is_number()) << key;
+            EXPECT_GE(row["streetCoverage"].get<double>(), 0);
+            EXPECT_LE(row["streetCoverage"].get<double>(), 1);
+        }
+        if (operations) {
+            // q is a whole 1, 2 or 5 times a power of ten; each minimal count a multiple of it.
+            const double step = plan["operationsStep"].get<double>();
+            for (const nlohmann::json& row : plan["rows"]) {
+                if (row["minimalOperations"].is_number()) {
+                    EXPECT_EQ(std::fmod(row["minimalOperations"].get<double>(), step), 0);
+                }
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -385,7 +385,8 @@ private slots:
         QVERIFY2(planner_->saveTableCsv(table, error), qPrintable(error));
         const QStringList rows = csvLines(table);
         QCOMPARE(rows.size(), 1 + 21);
-        QCOMPARE(rows[0], QStringLiteral("ownedShare,minimalRate,streetTotal,sterilisedOwned,sterilisedStreet,cost"));
+        QCOMPARE(rows[0], QStringLiteral("ownedShare,minimalRate,streetTotal,sterilisedOwned,sterilisedStreet,cost,"
+                                         "operationsFirstYear,operationsMeanPerYear,streetCoverage"));
         QVERIFY(rows[1].startsWith(QStringLiteral("0,")));
         QVERIFY(rows[21].startsWith(QStringLiteral("100,")));
 
@@ -394,7 +395,8 @@ private slots:
         const QStringList cells = csvLines(grid);
         QCOMPARE(cells.size(), 1 + 21 * 1001);
         QCOMPARE(cells[0], QStringLiteral("ownedShare,rate,valid,streetTotal,percentOfBaseline,sterilisedOwned,"
-                                          "sterilisedStreet,cost,meetsTarget"));
+                                          "sterilisedStreet,cost,meetsTarget,operationsFirstYear,"
+                                          "operationsMeanPerYear,streetCoverage"));
         QVERIFY(cells[1].startsWith(QStringLiteral("0,0,1,")));
         QVERIFY(cells.back().startsWith(QStringLiteral("100,1000,1,")));
 
@@ -436,6 +438,56 @@ private slots:
         QCOMPARE(value("vscGainLoss"), 30000);  // the street total rises with the number abandoned
         QVERIFY(box.result().contains(QStringLiteral("No value of the abandonment bar reaches the count")));
         QVERIFY(box.result().contains(QStringLiteral("below the count of 1,000,000,000")));
+    }
+
+    // With sterilisations per year typed in the main window the planner scans operations a year:
+    // the table and the heat map say so, and Enter on a row types its operations into that box.
+    void withOperationsSetThePlannerScansOperations()
+    {
+        auto* operations = widgetOf<QLineEdit>(*window_, "txtOperations");
+        operations->setFocus();
+        operations->selectAll();
+        QTest::keyClicks(operations, QStringLiteral("5000"));
+        QTest::keyClick(operations, Qt::Key_Return);  // Enter runs
+        setTarget2030InSteps50();
+        const std::shared_ptr<const Plan> plan = planner_->plan();
+        QVERIFY(!plan->fault);
+        // The baseline 119,813 gives a step of 200 operations a year.
+        QCOMPARE(plan->operationsStep, std::optional<double>(200));
+        PlanTable& table = planner_->table();
+        QCOMPARE(table.horizontalHeaderItem(PlanTable::MinimalRate)->text(),
+                 QStringLiteral("Minimal operations a year"));
+        const PlanRow& row = plan->rows[1];
+        QVERIFY(row.minimalRate);
+        const QString count = wholeText(plan->scanValue(*row.minimalRate));
+        QCOMPARE(tableText(1, PlanTable::MinimalRate), count + QStringLiteral(" operations"));
+        QVERIFY(!tableText(1, PlanTable::OperationsFirstYear).isEmpty());
+        QVERIFY(!tableText(1, PlanTable::StreetCoverage).isEmpty());
+
+        table.setFocus();
+        table.setCurrentCell(1, PlanTable::MinimalRate);
+        QTest::keyClick(&table, Qt::Key_Return);
+        QCOMPARE(QString::fromStdString(window_->form().text("txtOperations")),
+                 QString(count).remove(QLatin1Char(',')));
+        QCOMPARE(value("vscTarget"), 50);
+        QCOMPARE(window_->undoStack().undoText(),
+                 QStringLiteral("Choose %1 operations a year and 50 % owned from the planner").arg(count));
+    }
+
+    void matchingACountCanAdjustTheArrivals()
+    {
+        CalibrationBox& box = planner_->calibrationBox();
+        QSignalSpy shown(planner_, &PlannerWindow::calibrationShown);
+        box.adjustedBox().setCurrentIndex(box.adjustedBox().findData(int(CalibratedInput::immigrantsPerYear)));
+        typeValue(box.countBox(), QStringLiteral("1000000000"));
+        box.matchButton().click();
+        QVERIFY(shown.wait(kWait));
+        QCOMPARE(window_->form().text("txtImmigrants"), std::string("30000"));
+        QCOMPARE(value("vscGainLoss"), 4000);
+        QVERIFY2(box.result().startsWith(QStringLiteral("Immigrants per year set to 30,000")),
+                 qPrintable(box.result()));
+        window_->undo();
+        QCOMPARE(window_->form().text("txtImmigrants"), std::string("0"));
     }
 
     void textsOfThePlanner_data()

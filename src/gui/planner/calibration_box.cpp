@@ -1,7 +1,6 @@
 #include "gui/planner/calibration_box.h"
 
-#include "analysis/calibration.h"
-
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -32,13 +31,23 @@ CalibrationBox::CalibrationBox(QWidget* parent) : QGroupBox(tr("Match a count"),
     count_->setValue(kDefaultCount);
     count_->setToolTip(tr("The street females aged one and over counted in the survey year (above 0)."));
 
+    adjusted_ = new QComboBox;
+    adjusted_->setObjectName(QStringLiteral("calibrationAdjusts"));
+    adjusted_->addItem(tr("Abandoned per year"), int(CalibratedInput::abandonedPerYear));
+    adjusted_->addItem(tr("Immigrants per year"), int(CalibratedInput::immigrantsPerYear));
+    adjusted_->addItem(tr("Carrying capacity"), int(CalibratedInput::carryingCapacity));
+    adjusted_->setToolTip(tr("The input to adjust: the number abandoned per year (whole females, %1 to %2), the "
+                             "intact females arriving per year (whole, 0 to %3) or the street carrying capacity "
+                             "(whole females, 1 to %4, at most three significant figures).")
+                              .arg(kLowestAbandoned)
+                              .arg(kHighestAbandoned)
+                              .arg(kMostImmigrantsMatched)
+                              .arg(QStringLiteral("10,000,000")));
+
     match_ = new QPushButton(tr("&Match"));
     match_->setObjectName(QStringLiteral("matchCount"));
-    match_->setToolTip(tr("Set the number abandoned per year (%1 to %2) to the value whose run gives the street "
-                          "total nearest to the count in the survey year. Edit \u2192 Undo in the main window "
-                          "reverts it.")
-                           .arg(kLowestAbandoned)
-                           .arg(kHighestAbandoned));
+    match_->setToolTip(tr("Set the chosen input to the value whose run gives the street total nearest to the count "
+                          "in the survey year. Edit \u2192 Undo in the main window reverts it."));
 
     result_ = new QLabel;
     result_->setObjectName(QStringLiteral("calibrationResult"));
@@ -48,6 +57,7 @@ CalibrationBox::CalibrationBox(QWidget* parent) : QGroupBox(tr("Match a count"),
     auto* form = new QFormLayout(this);
     form->addRow(tr("Survey y&ear"), surveyYear_);
     form->addRow(tr("&Counted street females"), count_);
+    form->addRow(tr("&Adjust"), adjusted_);
     form->addRow(match_);
     form->addRow(result_);
 
@@ -56,6 +66,11 @@ CalibrationBox::CalibrationBox(QWidget* parent) : QGroupBox(tr("Match a count"),
         count_->interpretText();
         emit matchRequested(surveyYear_->value(), count_->value());
     });
+}
+
+CalibratedInput CalibrationBox::adjusted() const
+{
+    return static_cast<CalibratedInput>(adjusted_->currentData().toInt());
 }
 
 QString CalibrationBox::result() const

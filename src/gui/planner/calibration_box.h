@@ -1,10 +1,14 @@
 #pragma once
 // "Match a count": the user gives a survey year and the number of street females aged one and over
-// counted in it; the planner sets the abandonment bar to the value whose run comes nearest and this
-// box says what it set and how near it came (or why it could not).
+// counted in it, and chooses what to adjust (abandoned per year, immigrants per year or the carrying
+// capacity); the planner sets that input to the value whose run comes nearest and this box says
+// what it set and how near it came (or why it could not).
+
+#include "analysis/calibration.h"
 
 #include <QGroupBox>
 
+class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
@@ -20,7 +24,10 @@ public:
 
     QSpinBox& surveyYearBox() const { return *surveyYear_; }
     QDoubleSpinBox& countBox() const { return *count_; }
+    QComboBox& adjustedBox() const { return *adjusted_; }
     QPushButton& matchButton() const { return *match_; }
+    // What the user chose to adjust.
+    CalibratedInput adjusted() const;
     // The last outcome as shown.
     QString result() const;
 
@@ -35,6 +42,7 @@ signals:
 private:
     QSpinBox* surveyYear_ = nullptr;
     QDoubleSpinBox* count_ = nullptr;
+    QComboBox* adjusted_ = nullptr;
     QPushButton* match_ = nullptr;
     QLabel* result_ = nullptr;
 };

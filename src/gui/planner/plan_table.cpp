@@ -7,7 +7,7 @@
 namespace karnoth::gui {
 namespace {
 
-constexpr int kColumnCount = PlanTable::Cost + 1;
+constexpr int kColumnCount = PlanTable::StreetCoverage + 1;
 
 QTableWidgetItem* figureItem(const QString& text)
 {
@@ -22,7 +22,9 @@ QTableWidgetItem* figureItem(const QString& text)
 PlanTable::PlanTable(QWidget* parent) : QTableWidget(0, kColumnCount, parent)
 {
     setHorizontalHeaderLabels({tr("Owned share"), tr("Minimal rate"), tr("Street total"), tr("Sterilised owned"),
-                               tr("Sterilised street"), tr("Sterilised in all"), tr("Cost")});
+                               tr("Sterilised street"), tr("Sterilised in all"), tr("Cost"),
+                               tr("Operations in the first year"), tr("Operations a year (mean)"),
+                               tr("Street coverage %")});
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     verticalHeader()->setVisible(false);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);  // compact rows: 21 shares by default
@@ -30,7 +32,10 @@ PlanTable::PlanTable(QWidget* parent) : QTableWidget(0, kColumnCount, parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setAlternatingRowColors(true);
     setToolTip(tr("For each share aimed at owned dogs, the smallest yearly rate that meets the target, with its "
-                  "street total in the target year, its sterilisations over the programme's years and their cost. "
+                  "street total in the target year, its sterilisations over the programme's years and their cost, "
+                  "the operations a year it implies and the share of street females sterilised in the target year. "
+                  "With sterilisations per year set in the main window, the smallest number of operations a year "
+                  "instead of the rate. "
                   "Double-click a row (or press Enter on it) to set the main window's bars to it."));
 }
 
@@ -40,13 +45,25 @@ void PlanTable::setPlan(const std::shared_ptr<const Plan>& plan)
     cheapestRow_.reset();
     const int rows = plan ? static_cast<int>(plan->rows.size()) : 0;
     setRowCount(rows);
-    if (plan && !plan->fault)
+    horizontalHeaderItem(MinimalRate)
+        ->setText(plan && plan->operationsStep ? tr("Minimal operations a year") : tr("Minimal rate"));
+    if (plan && !plan->fault) {
         horizontalHeaderItem(StreetTotal)->setText(tr("Street total %1").arg(plan->settings.targetYear));
+        horizontalHeaderItem(StreetCoverage)->setText(tr("Street coverage %1, %").arg(plan->settings.targetYear));
+    }
+    const QString highest = plan ? scanValueText(*plan, kHighestProgrammeRate) : QString();
     for (int r = 0; r < rows; ++r) {
         const PlanRow& row = plan->rows[static_cast<std::size_t>(r)];
         setItem(r, OwnedShare, figureItem(QStringLiteral("%1 %").arg(row.ownedShare)));
-        QTableWidgetItem* rate = figureItem(row.minimalRate ? ratePercentText(*row.minimalRate) : tr("none"));
-        if (!row.minimalRate)
+        QTableWidgetItem* rate = figureItem(row.minimalRate ? scanValueText(*plan, *row.minimalRate) : tr("none"));
+        if (!row.minimalRate && plan->operationsStep)
+            rate->setToolTip(row.figures ? tr("No number of operations meets the target; the figures are those at "
+                                              "%1 a year.")
+                                               .arg(highest)
+                                         : tr("No number of operations meets the target, and the run at %1 a year "
+                                              "faults.")
+                                               .arg(highest));
+        else if (!row.minimalRate)
             rate->setToolTip(row.figures ? tr("No rate meets the target; the figures are those at 100 %.")
                                          : tr("No rate meets the target, and the run at 100 % faults."));
         setItem(r, MinimalRate, rate);
@@ -57,13 +74,18 @@ void PlanTable::setPlan(const std::shared_ptr<const Plan>& plan)
         setItem(r, SterilisedStreet, figureItem(wholeText(figures.sterilisedStreet)));
         setItem(r, SterilisedTotal, figureItem(wholeText(figures.sterilisedOwned + figures.sterilisedStreet)));
         setItem(r, Cost, figureItem(wholeText(figures.cost)));
+        setItem(r, OperationsFirstYear, figureItem(wholeText(figures.operationsFirstYear)));
+        setItem(r, OperationsMeanPerYear, figureItem(wholeText(figures.operationsMeanPerYear)));
+        setItem(r, StreetCoverage, figureItem(coveragePercentText(figures.streetCoverage)));
     }
     if (!plan || !plan->cheapest) return;
     const int row = plan->cheapest->ownedShare / plan->settings.ownedShareStep;
     cheapestRow_ = row;
-    const QString tip = tr("The cheapest programme of the whole grid aims %1 % at owned dogs: rate %2 a year, cost %3.")
+    const QString tip = tr("The cheapest programme of the whole grid aims %1 % at owned dogs: %2 a year, cost %3.")
                             .arg(plan->cheapest->ownedShare)
-                            .arg(ratePercentText(plan->cheapest->rate), wholeText(plan->cheapest->figures.cost));
+                            .arg(plan->operationsStep ? scanValueText(*plan, plan->cheapest->rate)
+                                                      : tr("rate %1").arg(ratePercentText(plan->cheapest->rate)),
+                                 wholeText(plan->cheapest->figures.cost));
     for (int column = 0; column < kColumnCount; ++column) {
         QTableWidgetItem* cell = this->item(row, column);
         if (!cell) setItem(row, column, cell = figureItem(QString()));

@@ -1,10 +1,12 @@
 #pragma once
 // The planner's table: one row per owned share, with the smallest rate that meets the target (in
 // per cent), the street total in the target year, the owned, street and total sterilisations over
-// the programme's years and their cost. A share whose rates all miss the target shows "none" and
-// the figures at rate 100 %; empty figures when that run faults too. The row of the owned share of
-// the cheapest programme on the whole grid is highlighted. Activating a row (double-click, Enter)
-// stands for choosing its share at its minimal rate.
+// the programme's years and their cost, the operations a year in the programme's first year and on
+// average over its years, and the street coverage in the target year. A share whose rates all miss
+// the target shows "none" and the figures at rate 100 %; empty figures when that run faults too.
+// The row of the owned share of the cheapest programme on the whole grid is highlighted. Activating a row (double-click, Enter)
+// stands for choosing its share at its minimal rate. When the plan scans operations a year, the
+// rate is read as operations a year throughout.
 
 #include "analysis/planner.h"
 
@@ -19,7 +21,18 @@ class PlanTable : public QTableWidget {
     Q_OBJECT
 
 public:
-    enum Column { OwnedShare, MinimalRate, StreetTotal, SterilisedOwned, SterilisedStreet, SterilisedTotal, Cost };
+    enum Column {
+        OwnedShare,
+        MinimalRate,  // or the minimal operations a year, when the plan scans them
+        StreetTotal,
+        SterilisedOwned,
+        SterilisedStreet,
+        SterilisedTotal,
+        Cost,
+        OperationsFirstYear,
+        OperationsMeanPerYear,
+        StreetCoverage
+    };
 
     explicit PlanTable(QWidget* parent = nullptr);
 

@@ -19,6 +19,12 @@ QString oneDecimal(double value)
     return QString::fromStdString(formatOneDecimal(value));
 }
 
+// Step `rate` of the scan in a sentence: "rate 13.6 %" or "1,200 operations".
+QString scanPhrase(const Plan& plan, int rate)
+{
+    return plan.operationsStep ? scanValueText(plan, rate) : translated("rate %1").arg(ratePercentText(rate));
+}
+
 // The sterilisations and cost of a figure set, in one line each.
 QStringList figureLines(const Plan& plan, const PlanFigures& figures)
 {
@@ -31,7 +37,14 @@ QStringList figureLines(const Plan& plan, const PlanFigures& figures)
                 .arg(plan.settings.targetYear)
                 .arg(wholeText(figures.sterilisedOwned), wholeText(figures.sterilisedStreet),
                      wholeText(figures.sterilisedOwned + figures.sterilisedStreet)),
-            translated("cost %1").arg(wholeText(figures.cost))};
+            translated("cost %1").arg(wholeText(figures.cost)),
+            translated("operations a year: %1 in %2, %3 on average over the programme's years")
+                .arg(wholeText(figures.operationsFirstYear))
+                .arg(start)
+                .arg(wholeText(figures.operationsMeanPerYear)),
+            translated("street coverage in %1: %2 %")
+                .arg(plan.settings.targetYear)
+                .arg(coveragePercentText(figures.streetCoverage))};
 }
 
 }  // namespace
@@ -39,6 +52,17 @@ QStringList figureLines(const Plan& plan, const PlanFigures& figures)
 QString ratePercentText(int rate)
 {
     return oneDecimal(rate / 10.0) + QStringLiteral(" %");
+}
+
+QString scanValueText(const Plan& plan, int rate)
+{
+    if (!plan.operationsStep) return ratePercentText(rate);
+    return translated("%1 operations").arg(wholeText(plan.scanValue(rate)));
+}
+
+QString coveragePercentText(double share)
+{
+    return oneDecimal(100 * share);
 }
 
 QString wholeText(double value)
@@ -49,7 +73,7 @@ QString wholeText(double value)
 QStringList cellDetailLines(const Plan& plan, const PlanCell& cell)
 {
     QStringList lines{
-        translated("rate %1 a year, %2 % aimed at owned dogs").arg(ratePercentText(cell.rate)).arg(cell.ownedShare)};
+        translated("%1 a year, %2 % aimed at owned dogs").arg(scanPhrase(plan, cell.rate)).arg(cell.ownedShare)};
     if (!cell.valid) {
         lines << translated("the run faults: %1").arg(QString::fromStdString(cell.fault));
         return lines;
@@ -74,9 +98,9 @@ QStringList planSummaryLines(const Plan& plan)
         return lines;
     }
     const PlanFigures& cheapest = plan.cheapest->figures;
-    lines << translated("Cheapest: rate %1 a year, %2 % aimed at owned dogs, cost %3 (%4 owned and %5 street "
+    lines << translated("Cheapest: %1 a year, %2 % aimed at owned dogs, cost %3 (%4 owned and %5 street "
                         "sterilisations).")
-                 .arg(ratePercentText(plan.cheapest->rate))
+                 .arg(scanPhrase(plan, plan.cheapest->rate))
                  .arg(plan.cheapest->ownedShare)
                  .arg(wholeText(cheapest.cost), wholeText(cheapest.sterilisedOwned),
                       wholeText(cheapest.sterilisedStreet));
@@ -93,13 +117,31 @@ QString calibrationSummary(const Calibration& calibration)
     const QString nearness = difference == 0  ? translated("exactly the count of %1").arg(count)
                              : difference > 0 ? translated("%1 above the count of %2").arg(amount, count)
                                               : translated("%1 below the count of %2").arg(amount, count);
-    QString text = translated("Abandoned per year set to %1: the street total in %2 is %3, %4.")
-                       .arg(wholeText(calibration.abandonedPerYear))
+    const char* sentence =
+        QT_TRANSLATE_NOOP("karnoth::gui::Planner", "Abandoned per year set to %1: the street total in %2 is %3, %4.");
+    const char* unreachable = QT_TRANSLATE_NOOP(
+        "karnoth::gui::Planner", "No value of the abandonment bar reaches the count; this is the nearest it can give.");
+    switch (calibration.adjusted) {
+    case CalibratedInput::abandonedPerYear: break;
+    case CalibratedInput::immigrantsPerYear:
+        sentence = QT_TRANSLATE_NOOP("karnoth::gui::Planner",
+                                     "Immigrants per year set to %1: the street total in %2 is %3, %4.");
+        unreachable = QT_TRANSLATE_NOOP("karnoth::gui::Planner", "No number of immigrants from 0 to 30,000 reaches the "
+                                                                 "count; this is the nearest they give.");
+        break;
+    case CalibratedInput::carryingCapacity:
+        sentence = QT_TRANSLATE_NOOP("karnoth::gui::Planner",
+                                     "Carrying capacity set to %1: the street total in %2 is %3, %4.");
+        unreachable = QT_TRANSLATE_NOOP("karnoth::gui::Planner", "No carrying capacity from 1 to 10,000,000 reaches "
+                                                                 "the count; this is the nearest it gives.");
+        break;
+    }
+    QString text = translated(sentence)
+                       .arg(wholeText(calibration.value))
                        .arg(calibration.surveyYear)
                        .arg(wholeText(calibration.streetTotal), nearness);
     if (!calibration.reached)
-        text += QLatin1Char(' ') + translated("No value of the abandonment bar reaches the count; this is the nearest "
-                                              "it can give.");
+        text += QLatin1Char(' ') + translated(unreachable);
     return text;
 }
 

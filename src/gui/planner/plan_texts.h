@@ -13,12 +13,17 @@ namespace karnoth::gui {
 
 // A rate in tenths of a per cent a year as a per cent: 136 -> "13.6 %".
 QString ratePercentText(int rate);
+// Step `rate` of the plan's scan: the rate ("13.6 %"), or operations a year ("1,200 operations").
+QString scanValueText(const Plan& plan, int rate);
+// A share 0..1 as a per cent with one decimal, without the sign: 0.4567 -> "45.7".
+QString coveragePercentText(double share);
 // A count of dogs or operations, or a cost, to the nearest whole: "125,682".
 QString wholeText(double value);
 
 // What the pointer over a cell shows: its rate and owned share, then its street total in the
 // target year and its percentage of the baseline, whether it meets the target, its owned, street
-// and total sterilisations over the programme's years and its cost; or why its run faults.
+// and total sterilisations over the programme's years and its cost, its operations a year and
+// street coverage; or why its run faults.
 QStringList cellDetailLines(const Plan& plan, const PlanCell& cell);
 
 // The baseline and the cheapest programme in a line each, or why there is no plan.

@@ -13,7 +13,9 @@
 #include "gui/window/control_value.h"
 #include "gui/window/form_binding.h"
 #include "gui/window/form_window.h"
+#include "panel/capacity_compensation.h"
 #include "support/fault.h"
+#include "support/numeric_text.h"
 #include "support/text_file.h"
 
 #include <QAction>
@@ -30,6 +32,8 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <utility>
 
@@ -179,7 +183,9 @@ PlannerWindow::PlannerWindow(FormWindow& window)
         refresh();
     });
     connect(&binding, &FormBinding::controlUpdated, this, [this](const QString& name) {
-        if (name == QLatin1String(control::hscSterilise) || name == QLatin1String(control::vscTarget)) updateMark();
+        if (name == QLatin1String(control::hscSterilise) || name == QLatin1String(control::vscTarget) ||
+            name == QLatin1String(control::txtOperations))
+            updateMark();
     });
     connect(&window_, &FormWindow::planSettingsChanged, this, &PlannerWindow::refresh);
     connect(settingsBox_, &PlanSettingsBox::edited, this,
@@ -266,7 +272,20 @@ void PlannerWindow::showSettings()
 void PlannerWindow::updateMark()
 {
     const Form1& form = window_.form();
-    heatMap_->setCurrent(QPointF(form.control(control::hscSterilise).value, form.control(control::vscTarget).value));
+    const double share = form.control(control::vscTarget).value;
+    if (!plan_ || !plan_->operationsStep) {
+        heatMap_->setCurrent(QPointF(form.control(control::hscSterilise).value, share));
+        return;
+    }
+    // The scan's step the window's operations a year stand at; no mark while the text is no number.
+    const ParsedNumber operations = parseNumber(form.text(control::txtOperations));
+    if (operations.status != ParseStatus::Ok) {
+        heatMap_->setCurrent(std::nullopt);
+        return;
+    }
+    const double step = std::clamp(operations.value / *plan_->operationsStep, double(kLowestProgrammeRate),
+                                   double(kHighestProgrammeRate));
+    heatMap_->setCurrent(QPointF(step, share));
 }
 
 void PlannerWindow::refresh()
@@ -327,6 +346,7 @@ void PlannerWindow::showPlan(std::shared_ptr<const Plan> plan)
 {
     plan_ = std::move(plan);
     heatMap_->setPlan(plan_);
+    updateMark();  // a plan that scans operations places the window's mark by them
     table_->setPlan(plan_);
     summary_->setText(planSummaryLines(*plan_).join(QLatin1Char('\n')));
     details_->clear();
@@ -341,10 +361,19 @@ void PlannerWindow::showUnmadePlan(const PlanSettings& settings, const QString& 
 void PlannerWindow::chooseCell(int ownedShare, int rate)
 {
     try {
-        window_.applyControlValues(
-            tr("Choose rate %1 and %2 % owned from the planner").arg(ratePercentText(rate)).arg(ownedShare),
-            {ControlValue::value(controlName(control::hscSterilise), rate),
-             ControlValue::value(controlName(control::vscTarget), ownedShare)});
+        if (plan_ && plan_->operationsStep)
+            window_.applyControlValues(
+                tr("Choose %1 a year and %2 % owned from the planner")
+                    .arg(scanValueText(*plan_, rate))
+                    .arg(ownedShare),
+                {ControlValue::text(controlName(control::txtOperations),
+                                    std::to_string(std::llround(plan_->scanValue(rate)))),
+                 ControlValue::value(controlName(control::vscTarget), ownedShare)});
+        else
+            window_.applyControlValues(
+                tr("Choose rate %1 and %2 % owned from the planner").arg(ratePercentText(rate)).arg(ownedShare),
+                {ControlValue::value(controlName(control::hscSterilise), rate),
+                 ControlValue::value(controlName(control::vscTarget), ownedShare)});
     } catch (const ControlError& error) {
         QMessageBox::warning(this, windowTitle(), QString::fromUtf8(error.what()));
     }
@@ -357,8 +386,16 @@ void PlannerWindow::matchSurveyCount(int surveyYear, double count)
         stopCalibration(tr("No count can be matched: the main window's last run stopped before it read every input."));
         return;
     }
+    const CalibratedInput adjusted = calibrationBox_->adjusted();
+    ModelInputs inputs = run->inputs;
+    try {
+        if (adjusted == CalibratedInput::carryingCapacity) inputs = withCompensationOfWindow(inputs, window_.form());
+    } catch (const Fault& fault) {
+        stopCalibration(tr("No count can be matched: %1").arg(QString::fromUtf8(fault.what())));
+        return;
+    }
     calibrationBox_->setSearching(true);
-    const CalibrationRequest request{run->inputs, run->killedByYear, surveyYear, count};
+    const CalibrationRequest request{inputs, run->killedByYear, surveyYear, count, adjusted};
     calibrationJob_->start<Calibration>(
         [request, runner = runner_](std::stop_token, const JobProgress&) {
             return karnoth::matchCount(request, *runner);
@@ -366,13 +403,32 @@ void PlannerWindow::matchSurveyCount(int surveyYear, double count)
         [this](Calibration calibration) { applyCalibration(calibration); });
 }
 
+namespace {
+
+// What a calibration sets: the abandonment bar, or the arrivals' or capacity's text box.
+ControlValue calibratedControlValue(const Calibration& calibration)
+{
+    const long long whole = std::llround(calibration.value);
+    switch (calibration.adjusted) {
+    case CalibratedInput::abandonedPerYear:
+        return ControlValue::value(controlName(control::vscGainLoss), static_cast<int>(whole));
+    case CalibratedInput::immigrantsPerYear:
+        return ControlValue::text(controlName(control::txtImmigrants), std::to_string(whole));
+    case CalibratedInput::carryingCapacity:
+        return ControlValue::text(controlName(control::txtCapacity), std::to_string(whole));
+    }
+    return ControlValue::value(controlName(control::vscGainLoss), static_cast<int>(whole));
+}
+
+}  // namespace
+
 void PlannerWindow::applyCalibration(const Calibration& calibration)
 {
     calibrationBox_->setSearching(false);
     try {
         window_.applyControlValues(
             tr("Match a count of %1 in %2").arg(wholeText(calibration.count)).arg(calibration.surveyYear),
-            {ControlValue::value(controlName(control::vscGainLoss), calibration.abandonedPerYear)});
+            {calibratedControlValue(calibration)});
     } catch (const ControlError& error) {
         stopCalibration(QString::fromUtf8(error.what()));
         return;
