@@ -203,10 +203,11 @@ TEST(Sensitivity, TheEndsOfARealTownStayInTheirRanges)
     EXPECT_EQ(compensation.high, 20);
     EXPECT_EQ(rowOf(result, InputField::immigrantsPerYear).low, 0);
     EXPECT_EQ(rowOf(result, InputField::operationsPerYear).low, 0);
-    for (const SensitivityRow& row : result.rows)
-        if (row.faulted())
+    for (InputField field : {InputField::immigrantsPerYear, InputField::carryingCapacity, InputField::compensation,
+                             InputField::operationsPerYear})
+        if (const SensitivityRow& row = rowOf(result, field); row.faulted())
             for (const std::optional<std::string>& fault : {row.faultLow, row.faultHigh})
-                if (fault) EXPECT_EQ(fault->find("outside its range"), std::string::npos) << *fault;
+                if (fault) EXPECT_EQ(fault->find("outside its range"), std::string::npos) << fieldCaption(row.field) << ": " << *fault;
 }
 
 TEST(Sensitivity, ElasticityIsNoneForAZeroValue)

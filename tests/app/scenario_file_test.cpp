@@ -204,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(FormTest, AVersion1FileOpensWithTheInputsOfARealTownOff)
 {
     loaded();
-    const std::vector<float> freshStreet = form().lastSeries()->streetTotal.values();
+    const auto freshStreet = form().lastSeries()->streetTotal.values();
     form().typeText("txtImmigrants", "250");
     form().typeText("txtStop", "2020");
     const Scenario scenario = parseScenario(scenarioFileJson(windowInputsJson()), "old.karnoth", "old");
