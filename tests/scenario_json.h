@@ -38,10 +38,19 @@ inline std::string windowInputsJson(const std::map<std::string, std::string>& ch
     return json + "}";
 }
 
-// A version 1 scenario with these inputs; `more` is added after them (", \"killed\": [...]").
-inline std::string scenarioFileJson(const std::string& inputs, const std::string& more = "")
+// A scenario of `version` (1 by default, which has no inputs of a real town) with these inputs;
+// `more` is added after them (", \"killed\": [...]").
+inline std::string scenarioFileJson(const std::string& inputs, const std::string& more = "", int version = 1)
 {
-    return R"({"format": "karnoth-scenario", "version": 1, "inputs": )" + inputs + more + "}";
+    return R"({"format": "karnoth-scenario", "version": )" + std::to_string(version) + R"(, "inputs": )" + inputs +
+           more + "}";
 }
+
+// The inputs of a real town as version 2 holds them, at their initial texts.
+inline const std::map<std::string, std::string> kRealTownInitialTexts = {{"txtImmigrants", "\"0\""},
+                                                                         {"txtCapacity", "\"\""},
+                                                                         {"txtCompensation", "\"1\""},
+                                                                         {"txtStop", "\"\""},
+                                                                         {"txtOperations", "\"\""}};
 
 }  // namespace karnoth::testing

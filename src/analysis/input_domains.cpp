@@ -2,6 +2,7 @@
 
 #include "analysis/shortest_text.h"
 #include "catalogue/input_catalogue.h"
+#include "support/fault.h"
 
 #include <cmath>
 
@@ -20,6 +21,34 @@ ModelInputs asTheWindowRuns(ModelInputs inputs)
     return inputs;
 }
 
+namespace {
+
+// The inputs of a real town whose range an analysis's range must keep to: a range that leaves it
+// would make every replicate near that end fault, and a capacity or compensation of 0 has no
+// meaning at all, so it is refused before any run.
+bool rangeKeptToDomain(InputField field)
+{
+    switch (field) {
+    case InputField::immigrantsPerYear:
+    case InputField::carryingCapacity:
+    case InputField::compensation:
+    case InputField::operationsPerYear: return true;
+    default: return false;
+    }
+}
+
+bool insideDomain(InputField field, double value)
+{
+    try {
+        requireInRange(field, value);
+        return true;
+    } catch (const Fault&) {
+        return false;
+    }
+}
+
+}  // namespace
+
 std::optional<std::string> variedRangeProblem(InputField field, double low, double high)
 {
     const std::string caption(fieldCaption(field));
@@ -31,6 +60,9 @@ std::optional<std::string> variedRangeProblem(InputField field, double low, doub
     if (bar && (low < bar->lowest || high > bar->highest))
         return "the range " + shortestText(low) + " to " + shortestText(high) + " of " + caption +
                " leaves its bar's range, " + shortestText(bar->lowest) + " to " + shortestText(bar->highest);
+    if (rangeKeptToDomain(field) && !(insideDomain(field, low) && insideDomain(field, high)))
+        return "the range " + shortestText(low) + " to " + shortestText(high) + " of " + caption +
+               " leaves its range, " + std::string(fieldRangeWords(field));
     return std::nullopt;
 }
 

@@ -5,10 +5,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 namespace karnoth {
 namespace {
+
+constexpr double kLeastAboveZero = std::numeric_limits<double>::min();
+constexpr double kMostCompensation = 20;
 
 double clamp(double value, double lowest, double highest)
 {
@@ -61,6 +65,9 @@ double clampedEnd(const SensitivityRequest& request, InputField field, double mo
         return clamp(moved, request.abandonedRange.lowest, request.abandonedRange.highest);
     case InputField::programmeRate: return clamp(moved, request.rateRange.lowest, request.rateRange.highest);
     case InputField::ownedShare: return clamp(moved, request.shareRange.lowest, request.shareRange.highest);
+    // Open at 0: an end of 0 (a delta of 100 %) becomes the least number above it.
+    case InputField::carryingCapacity: return std::max(moved, kLeastAboveZero);
+    case InputField::compensation: return clamp(moved, kLeastAboveZero, kMostCompensation);
     default: return std::max(moved, 0.0);  // adult survival's range is open above: an end at 1 faults
     }
 }
@@ -75,6 +82,8 @@ std::optional<SensitivityResult> runSensitivity(const SensitivityRequest& reques
     std::vector<SensitivityRow> rows;
     std::vector<ModelInputs> runs{asTheWindowRuns(request.inputs)};
     for (InputField field : kVariedInputs) {
+        // A mechanism that is off (no arrivals, no capacity, no operations) has no value to move.
+        if (!inputInUse(request.inputs, field)) continue;
         SensitivityRow row;
         row.field = field;
         row.value = inputValue(request.inputs, field);

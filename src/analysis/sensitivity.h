@@ -1,11 +1,15 @@
 #pragma once
 // How much the street total of one year hangs on each input: every varied input (kVariedInputs)
-// moved down and up by delta per cent, one model run per end, all others as the window has them.
+// that is in use (inputInUse: arrivals above 0, a capacity and its compensation when a capacity is
+// set, operations when set; every older input always) moved down and up by delta per cent, one
+// model run per end, all others as the window has them.
 //
 //   low  = value x (1 - delta / 100),  high = value x (1 + delta / 100), each clamped to the input's
 //          closed range: [0, 1] for juvenile survival and prob. pregnant; [0, 100] for % owned dogs
 //          sterilised; the scroll ranges for the three bars (abandoned per year 1..30000, the rate
-//          0..1000 tenths of a per cent, the owned share 0..100 by default); >= 0 for the rest.
+//          0..1000 tenths of a per cent, the owned share 0..100 by default); above 0 for the
+//          carrying capacity and (0, 20] for the compensation (an end of 0 becomes the least double
+//          above 0); >= 0 for the rest (arrivals and operations among them).
 //          Adult survival is not clamped above (its range is open at 1): an end at 1 or over faults.
 //          A bar's end stays a real number, never rounded to a whole value.
 //   elasticity = ((outcomeHigh - outcomeLow) / outcome) / ((high - low) / value), the relative change
@@ -74,7 +78,8 @@ double clampedEnd(const SensitivityRequest& request, InputField field, double mo
 // that ends below its start or leaves the bar's own range. nullopt when it can.
 std::optional<std::string> sensitivityProblem(const SensitivityRequest& request);
 
-// 23 runs (the inputs as given, then both ends of each input) through the batch runner, each run
+// 1 + 2 x (inputs in use) runs (the inputs as given, then both ends of each input; 23 with the
+// field's mechanisms off) through the batch runner, each run
 // taking the inputs as the window would (asTheWindowRuns: the rows show the ends as moved, the
 // runs take an age at first litter below 1 as 1). std::invalid_argument when sensitivityProblem
 // finds a problem. Nothing (nullopt) when stopped.

@@ -122,10 +122,24 @@ std::optional<std::string> uncertaintyProblem(const UncertaintyRequest& request)
     return std::nullopt;
 }
 
+std::optional<std::string> rangeWithoutEffect(const UncertaintyRequest& request)
+{
+    const auto ranged = [&](InputField field) {
+        return std::any_of(request.ranges.begin(), request.ranges.end(),
+                           [field](const ParameterRange& range) { return range.field == field; });
+    };
+    // Without a capacity the compensation is never read.
+    if (ranged(InputField::compensation) && !request.inputs.carryingCapacity && !ranged(InputField::carryingCapacity))
+        return "the range of compensation changes nothing without a street carrying capacity: set a capacity or give "
+               "it a range too";
+    return std::nullopt;
+}
+
 std::optional<UncertaintyResult> runUncertainty(const UncertaintyRequest& request, const BatchRunner& runner,
                                                 const BatchControl& control)
 {
     if (std::optional<std::string> problem = uncertaintyProblem(request)) throw std::invalid_argument(*problem);
+    if (std::optional<std::string> problem = rangeWithoutEffect(request)) throw std::invalid_argument(*problem);
     const std::size_t n = request.replicates;
 
     // The ranges in list order, so that a replicate's offsets do not depend on the order given.

@@ -99,7 +99,12 @@ std::optional<std::string> yearToYearSdProblem(double sd);
 // yearToYearSdProblem refuses, a negative or non-finite culling count. nullopt when it can.
 std::optional<std::string> uncertaintyProblem(const UncertaintyRequest& request);
 
-// std::invalid_argument when uncertaintyProblem finds a problem. Progress counts replicates;
+// Why the ranges would move nothing at the request's inputs: a range on the compensation while no
+// carrying capacity is set or given a range (the compensation is read only with a capacity). A
+// separate check from uncertaintyProblem, since it needs the window's inputs. nullopt when none.
+std::optional<std::string> rangeWithoutEffect(const UncertaintyRequest& request);
+
+// std::invalid_argument when uncertaintyProblem or rangeWithoutEffect finds a problem. Progress counts replicates;
 // nothing (nullopt) when stopped.
 std::optional<UncertaintyResult> runUncertainty(const UncertaintyRequest& request, const BatchRunner& runner,
                                                 const BatchControl& control = {});

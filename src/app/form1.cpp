@@ -164,6 +164,12 @@ void Form1::click(std::string_view button)
     asEvent([this, button] { raiseClick(*this, button); });
 }
 
+void Form1::projectionFinished(const ModelResult& run)
+{
+    lastSeries_ = run.series;
+    lastOutcome_ = ProgrammeOutcome::of(run);
+}
+
 void Form1::runInputsRead(const WindowInputs* read)
 {
     if (read)

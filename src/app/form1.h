@@ -5,6 +5,7 @@
 // usable. A front end (the CLI, the Qt window) drives it and listens to it.
 
 #include "app/layout.h"
+#include "app/programme_outcome.h"
 #include "app/scenario_file.h"
 #include "chart/recording_canvas.h"
 #include "model/run_series.h"
@@ -105,6 +106,8 @@ public:
     const std::string& runFaultField() const { return runFaultField_; }
     // The series of the last run that finished its projection, before any log transform.
     const std::optional<RunSeries>& lastSeries() const { return lastSeries_; }
+    // The coverage and rebound of the run lastSeries() comes from; set together with it.
+    const std::optional<ProgrammeOutcome>& lastOutcome() const { return lastOutcome_; }
     // What the last run read of the window, typed (what the analyses run the model on); nullopt
     // before the first run and after a run that stopped before it had read every input.
     const std::optional<WindowInputs>& lastRunInputs() const { return lastRunInputs_; }
@@ -128,7 +131,7 @@ public:
     std::filesystem::path killedFilePath() const override { return directory_ / "killed.txt"; }
     void setPupsPerYearling(float value) override { pupsPerYearling_ = value; }
     void setFirstYearSurvival(float value) override { firstYearSurvival_ = value; }
-    void projectionFinished(const RunSeries& series) override { lastSeries_ = series; }
+    void projectionFinished(const ModelResult& run) override;
     void runInputsRead(const WindowInputs* read) override;
     void runCompleted() override;
 
@@ -165,6 +168,7 @@ private:
     RecordingCanvas canvas_;
     unsigned long chartRevision_ = 0;
     std::optional<RunSeries> lastSeries_;
+    std::optional<ProgrammeOutcome> lastOutcome_;
     std::optional<WindowInputs> lastRunInputs_;
     bool runEnded_ = false;
     std::vector<std::string> faults_;

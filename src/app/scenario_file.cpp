@@ -8,7 +8,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <ctime>
 
 namespace karnoth {
@@ -19,7 +21,17 @@ using Json = nlohmann::json;
 constexpr std::size_t kMostQuoted = 60;  // characters of a value that a message quotes
 
 constexpr std::string_view kFormat = "karnoth-scenario";
-constexpr int kVersion = 1;
+constexpr int kVersion = 2;  // what this program writes; it reads 1 and 2
+
+// The text boxes version 2 added. A version 1 file has none of them: they open at their initial
+// text, which leaves every mechanism they hold off.
+constexpr std::string_view kAddedInVersion2[] = {control::txtImmigrants, control::txtCapacity,
+                                                 control::txtCompensation, control::txtStop, control::txtOperations};
+
+bool addedInVersion2(std::string_view control)
+{
+    return std::find(std::begin(kAddedInVersion2), std::end(kAddedInVersion2), control) != std::end(kAddedInVersion2);
+}
 
 class Reader {
 public:
@@ -57,7 +69,7 @@ public:
         return std::isfinite(out) && out == std::trunc(out);
     }
 
-    void readInputs(const Json& root, Scenario& scenario) const
+    void readInputs(const Json& root, int version, Scenario& scenario) const
     {
         const auto inputs = root.find("inputs");
         if (inputs == root.end()) bad("\"inputs\"", "is missing");
@@ -93,9 +105,14 @@ public:
             }
         }
         // Every input must be there: a scenario restores the whole window.
-        for (const InputRow& input : kInputCatalogue)
-            if (!inputs->contains(std::string(input.control)))
-                bad("inputs \"" + std::string(input.control) + "\"", "is missing");
+        for (const InputRow& input : kInputCatalogue) {
+            const std::string name(input.control);
+            if (inputs->contains(name)) continue;
+            if (version == 1 && addedInVersion2(name))
+                scenario.texts[name] = std::string(input.defaultText);
+            else
+                bad("inputs \"" + name + "\"", "is missing");
+        }
     }
 
     void readKilled(const Json& root, Scenario& scenario) const
@@ -235,9 +252,13 @@ Scenario parseScenario(std::string_view json, std::string_view shownName, std::s
         reader.bad("\"format\"", format == root.end() ? "is missing: this is not a Karnoth scenario"
                                                       : Reader::shown(*format) + " is not \"karnoth-scenario\"");
     const auto version = root.find("version");
-    if (version == root.end() || !version->is_number_integer() || version->get<long long>() != kVersion)
+    if (version != root.end() && version->is_number_integer() && version->get<long long>() > kVersion)
+        reader.bad("\"version\"", Reader::shown(*version) +
+                                      ": the file was saved by a newer Karnoth; this program reads versions 1 and 2");
+    if (version == root.end() || !version->is_number_integer() || version->get<long long>() < 1)
         reader.bad("\"version\"", (version == root.end() ? std::string("is missing") : Reader::shown(*version)) +
-                                      ": this program reads version 1");
+                                      ": this program reads versions 1 and 2");
+    const int fileVersion = static_cast<int>(version->get<long long>());
 
     Scenario scenario;
     try {
@@ -245,7 +266,7 @@ Scenario parseScenario(std::string_view json, std::string_view shownName, std::s
         if (scenario.name.empty()) scenario.name = std::string(baseName);
         scenario.notes = reader.optionalString(root, "notes");
         scenario.saved = reader.optionalString(root, "saved");
-        reader.readInputs(root, scenario);
+        reader.readInputs(root, fileVersion, scenario);
         reader.readKilled(root, scenario);
         reader.readPlanner(root, scenario);
     } catch (const Json::exception& error) {

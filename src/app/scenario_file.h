@@ -2,7 +2,7 @@
 // A scenario: every input of the window under a name, with the culling records and the planner's
 // target and costs, kept as a JSON file (suggested extension .karnoth):
 //
-//   {"format": "karnoth-scenario", "version": 1, "name": "20% from 2026", "notes": "...",
+//   {"format": "karnoth-scenario", "version": 2, "name": "20% from 2026", "notes": "...",
 //    "saved": "2026-12-08T10:00:00Z",
 //    "inputs": {"txtAdultSurv": "0.9", ..., "vscGainLoss": 4000, "hscSterilise": 200, "vscTarget": 50,
 //               "chkSterilise": 0, "chkLog": 0},
@@ -11,7 +11,9 @@
 //
 // `inputs` holds every text box (its text exactly as typed), scroll bar and check box by control
 // name. name, notes, saved, killed and planner are optional; the name defaults to the file's base
-// name; unknown top-level keys are ignored.
+// name; unknown top-level keys are ignored. Version 1 files, from before the five inputs of a real
+// town (txtImmigrants, txtCapacity, txtCompensation, txtStop, txtOperations), still open with
+// those at their initial texts, which leave them off; a file is always written as version 2.
 
 #include "model/killed_file.h"
 
@@ -45,7 +47,7 @@ struct Scenario {
 };
 
 // Reads and checks the whole file. Anything wrong is a File Fault naming the file and the field:
-// not JSON; another format or a version other than 1; a missing or unknown control; a text that is
+// not JSON; another format; a version other than 1 or 2 (a later one is a newer program's); a missing or unknown control; a text that is
 // not a string, a bar value that is not a whole number or lies outside its bar's range, a check
 // box other than 0 or 1; a killed record that killed.txt itself would reject; a planner value of
 // the wrong kind. `shownName` names the file in messages; the name defaults to `baseName`.

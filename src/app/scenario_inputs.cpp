@@ -32,7 +32,7 @@ public:
     std::filesystem::path killedFilePath() const override { return {}; }
     void setPupsPerYearling(float) override { }
     void setFirstYearSurvival(float) override { }
-    void projectionFinished(const RunSeries&) override { }
+    void projectionFinished(const ModelResult&) override { }
 
 private:
     int valueOf(std::string_view name) const

@@ -11,13 +11,15 @@ std::string singleText(float value)
     return buffer;
 }
 
-std::string yearlyCsv(const RunSeries& series)
+std::string yearlyCsv(const RunSeries& series, const ProgrammeOutcome& outcome)
 {
-    std::string csv = "year,streetTotal,streetBreeders,extraSterilisations,ownedBreeders\n";
+    std::string csv = "year,streetTotal,streetBreeders,extraSterilisations,ownedBreeders,streetSterilisedShare,"
+                      "ownedSterilisedShare\n";
     for (int year = kFirstYear; year <= kLastYear; ++year) {
         csv += std::to_string(year) + ',' + singleText(series.streetTotal[year]) + ',' +
                singleText(series.streetBreeders[year]) + ',' + singleText(series.extraSterilisations[year]) + ',' +
-               singleText(series.ownedBreeders[year]) + '\n';
+               singleText(series.ownedBreeders[year]) + ',' + singleText(outcome.streetSterilisedShare[year]) +
+               ',' + singleText(outcome.ownedSterilisedShare[year]) + '\n';
     }
     return csv;
 }

@@ -28,6 +28,15 @@ nlohmann::json opJson(const DrawOp& op)
         {"op", "print"}, {"x", single(op.x1)}, {"y", single(op.y1)}, {"text", op.text}, {"color", toHex(op.colour)}};
 }
 
+// The street's rebound after a programme that stops: null when it does not apply, year and
+// yearsAfterStop null when the street is not back by 2050.
+nlohmann::json reboundJson(const std::optional<Rebound>& rebound)
+{
+    if (!rebound) return nullptr;
+    const auto orNull = [](std::optional<int> value) { return value ? nlohmann::json(*value) : nlohmann::json(); };
+    return {{"year", orNull(rebound->year)}, {"yearsAfterStop", orNull(rebound->yearsAfterStop())}};
+}
+
 }  // namespace
 
 nlohmann::json seriesJson(const YearlySeries& series)
@@ -70,10 +79,14 @@ nlohmann::json formStateJson(const Form1& form)
     state["firstYearSurvival"] = single(form.firstYearSurvival());
     state["errors"] = form.faults();
     state["notices"] = form.notices();
+    state["series"] = nullptr;
+    state["rebound"] = nullptr;
     if (const auto& series = form.lastSeries()) {
+        const ProgrammeOutcome& outcome = *form.lastOutcome();
         state["series"] = runSeriesJson(*series);
-    } else {
-        state["series"] = nullptr;
+        state["series"]["streetSterilisedShare"] = seriesJson(outcome.streetSterilisedShare);
+        state["series"]["ownedSterilisedShare"] = seriesJson(outcome.ownedSterilisedShare);
+        state["rebound"] = reboundJson(outcome.rebound);
     }
     nlohmann::json ops = nlohmann::json::array();
     for (const DrawOp& op : form.canvas().ops()) ops.push_back(opJson(op));

@@ -1,6 +1,7 @@
 #pragma once
 // The window's whole state as one JSON object: captions, texts, values, the form-level values,
-// the faults, the last run's series and the picture area's display list.
+// the faults, the last run's series (the four of the chart and the two coverage shares), the
+// street's rebound after a programme that stops, and the picture area's display list.
 
 #include "app/form1.h"
 

@@ -142,13 +142,15 @@ struct UncertaintyOptions {
 
 struct UncertaintyAnswer {
     UncertaintyResult result;
-    std::optional<std::string> fault;  // why the window's inputs could not be read
+    std::optional<std::string> fault;  // why the window's inputs could not be read, or their ranges vary nothing
 };
 
 UncertaintyAnswer uncertaintyAt(Form1& form, const UncertaintyRequest& asked)
 {
     UncertaintyRequest request = asked;
-    if (std::optional<std::string> fault = takeWindowInputs(form, request)) {
+    std::optional<std::string> fault = takeWindowInputs(form, request);
+    if (!fault) fault = rangeWithoutEffect(request);
+    if (fault) {
         UncertaintyAnswer unread;
         unread.result.replicates = request.replicates;
         unread.result.seed = request.seed;

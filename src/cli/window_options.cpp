@@ -147,7 +147,7 @@ void addWindowOptions(CLI::App& app, CliSession& session)
                            << file << "\n";
                        return 1;
                    }
-                   return writeOutput(file, yearlyCsv(*form.lastSeries()));
+                   return writeOutput(file, yearlyCsv(*form.lastSeries(), *form.lastOutcome()));
                });
            },
            "write the last run's yearly series to FILE, or to standard output for -; refused (exit 1) when that run "

@@ -5,7 +5,7 @@
 #include "chart/canvas.h"
 #include "model/killed_file.h"
 #include "model/model_inputs.h"
-#include "model/run_series.h"
+#include "model/model_result.h"
 #include "support/yearly_series.h"
 
 #include <cstdint>
@@ -39,8 +39,8 @@ public:
     // The form-level values a run overwrites (and ShowJuvThreshold, for pupsPerYearling).
     virtual void setPupsPerYearling(float value) = 0;
     virtual void setFirstYearSurvival(float value) = 0;
-    // The projection has filled every year of the series.
-    virtual void projectionFinished(const RunSeries& series) = 0;
+    // The projection has filled every year of the run's series, its coverage and its rebound.
+    virtual void projectionFinished(const ModelResult& run) = 0;
     // A run has ended, with or without a fault: what it read of the window, typed, when it got as
     // far as reading every input, or nullptr when it stopped before.
     virtual void runInputsRead(const WindowInputs* read) { (void)read; }

@@ -33,7 +33,7 @@ public:
         form_.setCaption(control::Label4, firstYearSentence(first.total, first.owned, first.street,
                                                             settings.programmeRate, settings.ownedShare));
     }
-    void projectionFinished(const ModelResult& run) override { form_.projectionFinished(run.series); }
+    void projectionFinished(const ModelResult& run) override { form_.projectionFinished(run); }
 
 private:
     PanelControls& form_;

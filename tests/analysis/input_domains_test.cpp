@@ -47,6 +47,18 @@ TEST(InputDomains, ARangeOfABarStaysWithinTheBarATextsMayCrossItsRange)
         {InputField::adultSurvival, 0.95, 0.85, "lies above the high end"},
         {InputField::adultSurvival, std::nan(""), 0.9, "finite ends"},
         {InputField::abandonedPerYear, 1, inf, "finite ends"},
+        // The inputs of a real town keep to their own ranges.
+        {InputField::immigrantsPerYear, 0, 500, nullptr},
+        {InputField::immigrantsPerYear, -1, 500, "leaves its range, at least 0"},
+        {InputField::carryingCapacity, 0.5, 1e6, nullptr},
+        {InputField::carryingCapacity, 0, 1e6, "street carrying capacity leaves its range, above 0"},
+        {InputField::carryingCapacity, -10, -5, "above 0"},
+        {InputField::compensation, 1e-9, 20, nullptr},
+        {InputField::compensation, 0, 2, "compensation leaves its range, above 0 and at most 20"},
+        {InputField::compensation, 5, 20.001, "above 0 and at most 20"},
+        {InputField::operationsPerYear, 0, 1e5, nullptr},
+        {InputField::operationsPerYear, -0.5, 10, "sterilisations per year leaves its range, at least 0"},
+        {InputField::operationsPerYear, 10, 5, "lies above the high end"},
     };
     for (const auto& c : cases) {
         const std::optional<std::string> problem = variedRangeProblem(c.field, c.low, c.high);

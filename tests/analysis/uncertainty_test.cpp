@@ -235,6 +235,39 @@ TEST(Uncertainty, MalformedRequestsAreRefused)
 // (where the model's run would divide by zero for its share of the abandoned) and the culling
 // years 1990..2005 meet an empty street (the model's cull divides by it even with nobody killed),
 // yet no replicate faults, and those that died out count in the bands and the target.
+// The compensation is read only with a capacity: a range on it alone would vary nothing and is
+// refused, also by runUncertainty; with a capacity set or ranged it is taken.
+TEST(Uncertainty, ARangeOfTheCompensationNeedsACapacity)
+{
+    const struct {
+        const char* name;
+        std::optional<double> capacity;
+        bool capacityRanged;
+        bool refused;
+    } cases[] = {
+        {"no capacity", std::nullopt, false, true},
+        {"a capacity set", 20000, false, false},
+        {"a capacity ranged", std::nullopt, true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        UncertaintyRequest request;
+        request.replicates = 4;
+        request.inputs.carryingCapacity = c.capacity;
+        request.ranges.push_back({InputField::compensation, 0.5, 8});
+        if (c.capacityRanged) request.ranges.push_back({InputField::carryingCapacity, 10000, 40000});
+        EXPECT_FALSE(uncertaintyProblem(request));
+        const std::optional<std::string> problem = rangeWithoutEffect(request);
+        EXPECT_EQ(problem.has_value(), c.refused);
+        if (c.refused) {
+            EXPECT_NE(problem->find("street carrying capacity"), std::string::npos) << *problem;
+            EXPECT_THROW(runUncertainty(request, BatchRunner(1)), std::invalid_argument);
+        } else {
+            EXPECT_EQ(ran(request).replicates, 4u);
+        }
+    }
+}
+
 TEST(Uncertainty, DyingOutIsAnOutcome)
 {
     UncertaintyRequest request;

@@ -137,7 +137,18 @@ INSTANTIATE_TEST_SUITE_P(
         BadScenario{"NotAnObject", "[1, 2]", "is not a JSON object"},
         BadScenario{"AnotherFormat", R"({"format": "karnoth-settings", "version": 1, "inputs": {}})", "\"format\""},
         BadScenario{"NoFormat", R"({"version": 1, "inputs": {}})", "not a Karnoth scenario"},
-        BadScenario{"Version2", R"({"format": "karnoth-scenario", "version": 2, "inputs": {}})", "version 1"},
+        BadScenario{"Version3", R"({"format": "karnoth-scenario", "version": 3, "inputs": {}})",
+                    "\"version\" 3: the file was saved by a newer Karnoth; this program reads versions 1 and 2"},
+        BadScenario{"Version0", R"({"format": "karnoth-scenario", "version": 0, "inputs": {}})",
+                    "\"version\" 0: this program reads versions 1 and 2"},
+        BadScenario{"VersionAsText", R"({"format": "karnoth-scenario", "version": "2", "inputs": {}})",
+                    "this program reads versions 1 and 2"},
+        BadScenario{"Version2WithoutACapacity", scenarioFileJson(windowInputsJson([] {
+                        auto texts = testing::kRealTownInitialTexts;
+                        texts["txtCapacity"] = "<missing>";
+                        return texts;
+                    }()), "", 2),
+                    "inputs \"txtCapacity\" is missing"},
         BadScenario{"NoInputs", R"({"format": "karnoth-scenario", "version": 1})", "\"inputs\" is missing"},
         BadScenario{"MissingControl", scenarioFileJson(windowInputsJson({{"txtTimes", "<missing>"}})),
                     "inputs \"txtTimes\" is missing"},
@@ -187,6 +198,66 @@ INSTANTIATE_TEST_SUITE_P(
                     scenarioFileJson(windowInputsJson(), R"(, "killed": [[40000, 10]])"),
                     "the year 40000 lies outside the years 1950 to 2050"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A file from before the inputs of a real town opens with each at its initial text, which leaves
+// its mechanism off: the run is the one a fresh window makes.
+TEST_F(FormTest, AVersion1FileOpensWithTheInputsOfARealTownOff)
+{
+    loaded();
+    const auto freshStreet = form().lastSeries()->streetTotal.values();
+    form().typeText("txtImmigrants", "250");
+    form().typeText("txtStop", "2020");
+    const Scenario scenario = parseScenario(scenarioFileJson(windowInputsJson()), "old.karnoth", "old");
+    const std::map<std::string, std::string> initial = {
+        {"txtImmigrants", "0"}, {"txtCapacity", ""}, {"txtCompensation", "1"}, {"txtStop", ""}, {"txtOperations", ""}};
+    for (const auto& [name, text] : initial) EXPECT_EQ(scenario.texts.at(name), text) << name;
+
+    const WindowInputs read = scenarioInputs(scenario);
+    EXPECT_EQ(read.inputs.immigrantsPerYear, 0);
+    EXPECT_FALSE(read.inputs.carryingCapacity.has_value());
+    EXPECT_EQ(read.inputs.compensation, 1);
+    EXPECT_FALSE(read.inputs.programmeStop.has_value());
+    EXPECT_FALSE(read.inputs.operationsPerYear.has_value());
+
+    form().openScenario(scenario);
+    for (const auto& [name, text] : initial) EXPECT_EQ(form().text(name), text) << name;
+    EXPECT_EQ(form().lastSeries()->streetTotal.values(), freshStreet);
+    // Saved again, it is a version 2 file that holds them.
+    const std::string saved = formatScenario(form().currentScenario("old"));
+    EXPECT_NE(saved.find("\"version\": 2"), std::string::npos) << saved.substr(0, 80);
+    EXPECT_NE(saved.find("\"txtCompensation\": \"1\""), std::string::npos);
+}
+
+TEST_F(FormTest, AVersion2FileKeepsTheInputsOfARealTownAsTyped)
+{
+    const std::map<std::string, std::string> typed = {{"txtImmigrants", "120"},
+                                                      {"txtCapacity", " 30000 "},
+                                                      {"txtCompensation", "6"},
+                                                      {"txtStop", "2030"},
+                                                      {"txtOperations", "1500"}};
+    loaded();
+    for (const auto& [name, text] : typed) form().typeText(name, text);
+    form().click("cmdRun");
+    const Scenario saved = form().currentScenario("town");
+    writeScenarioFile(dir.file("town.karnoth"), saved);
+    const std::string file = dir.read("town.karnoth");
+    EXPECT_NE(file.find("\"version\": 2"), std::string::npos);
+    EXPECT_NE(file.find("\"txtCapacity\": \" 30000 \""), std::string::npos) << "kept as typed";
+
+    const Scenario read = readScenarioFile(dir.file("town.karnoth"));
+    EXPECT_EQ(read, saved);
+    Form1 fresh(dir.path());
+    fresh.Form_Load();
+    fresh.openScenario(read);
+    for (const auto& [name, text] : typed) EXPECT_EQ(fresh.text(name), text) << name;
+    EXPECT_EQ(fresh.lastSeries()->streetTotal.values(), form().lastSeries()->streetTotal.values());
+    EXPECT_EQ(fresh.lastOutcome()->streetSterilisedShare.values(), form().lastOutcome()->streetSterilisedShare.values());
+    Form1 plain(dir.path());
+    plain.Form_Load();
+    EXPECT_NE(fresh.lastSeries()->streetTotal.values(), plain.lastSeries()->streetTotal.values())
+        << "the inputs of a real town changed nothing";
+    EXPECT_TRUE(fresh.faults().empty());
+}
 
 TEST(ScenarioFile, NestingWithinTheLimitAndAByteOrderMarkAreRead)
 {

@@ -335,6 +335,100 @@ TEST(CommandLine, UncertaintyWithoutChanceGivesTheWindowsRunInEveryPercentile)
     EXPECT_EQ(uncertainty["target"]["probability"].dump(), "1.0");
 }
 
+TEST(CommandLine, TheYearlyCsvEndsWithTheTwoCoverageShares)
+{
+    const TempDir dir;
+    const nlohmann::json state = stateOf(dir, {"--text", "txtImmigrants=500"});
+    textOf(dir, {"--text", "txtImmigrants=500", "--csv", dir.file("series.csv").string()});
+    const std::string csv = dir.read("series.csv");
+    std::vector<std::string> rows;
+    for (std::size_t at = 0, end; (end = csv.find('\n', at)) != std::string::npos; at = end + 1)
+        rows.push_back(csv.substr(at, end - at));
+    ASSERT_EQ(rows.size(), 102u);
+    EXPECT_EQ(rows[0], "year,streetTotal,streetBreeders,extraSterilisations,ownedBreeders,streetSterilisedShare,"
+                       "ownedSterilisedShare");
+    // Columns 6 and 7 are the shares as fractions, the digits the JSON series hold.
+    for (const int year : {1950, 2004, 2005, 2030, 2050}) {
+        SCOPED_TRACE(year);
+        const std::string& row = rows[std::size_t(year - 1950 + 1)];
+        std::vector<std::string> cells;
+        for (std::size_t at = 0, end = 0; end != std::string::npos; at = end + 1) {
+            end = row.find(',', at);
+            cells.push_back(row.substr(at, end == std::string::npos ? std::string::npos : end - at));
+        }
+        ASSERT_EQ(cells.size(), 7u) << row;
+        EXPECT_EQ(cells[0], std::to_string(year));
+        EXPECT_EQ(std::strtod(cells[5].c_str(), nullptr), state["series"]["streetSterilisedShare"][year - 1950]);
+        EXPECT_EQ(std::strtod(cells[6].c_str(), nullptr), state["series"]["ownedSterilisedShare"][year - 1950]);
+        EXPECT_GE(std::strtod(cells[5].c_str(), nullptr), 0.0);
+        EXPECT_LE(std::strtod(cells[5].c_str(), nullptr), 1.0);
+    }
+}
+
+TEST(CommandLine, HelpListsTheInputsOfARealTown)
+{
+    const TempDir dir;
+    const SessionRun run = runCommandLine(dir, {"--help"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const struct {
+        const char* control;
+        const char* caption;
+        const char* values;
+    } cases[] = {
+        {"txtImmigrants", "females arriving per year", "a number, at least 0, or empty (0)"},
+        {"txtCapacity", "street carrying capacity", "a number, above 0, or empty (none)"},
+        {"txtCompensation", "compensation", "a number, above 0 and at most 20"},
+        {"txtStop", "sterilising stops after", "a year, or empty (none)"},
+        {"txtOperations", "sterilisations per year", "a number, at least 0, or empty (none)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.control);
+        const std::size_t at = run.out.find("\n  " + std::string(c.control) + " ");
+        ASSERT_NE(at, std::string::npos) << run.out;
+        const std::string line = run.out.substr(at + 1, run.out.find('\n', at + 1) - at - 1);
+        EXPECT_TRUE(contains(line, c.caption)) << line;
+        EXPECT_TRUE(contains(line, "text box (--text)")) << line;
+        EXPECT_TRUE(line.ends_with(c.values)) << line;
+    }
+}
+
+TEST(CommandLine, TheInputsOfARealTownCanBeVaried)
+{
+    const TempDir dir;
+    // Street pups surviving at 0.2 would make the street grow on its own: the capacity holds it.
+    const std::vector<std::string> town = {"--text", "txtJuvSurv=0.2",        "--text", "txtImmigrants=200",
+                                           "--text", "txtCapacity=20000", "--text", "txtOperations=3000"};
+    const struct {
+        const char* vary;
+        bool movesTheStreet;
+    } cases[] = {
+        {"txtImmigrants=0:400", true},
+        {"txtCapacity=10000:40000", true},
+        {"txtCompensation=0.5:8", true},
+        {"txtOperations=1000:5000", true},
+        {"txtImmigrants=200:200", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.vary);
+        std::vector<std::string> arguments = town;
+        arguments.insert(arguments.end(), {"--uncertainty", "20", "--vary", c.vary});
+        const nlohmann::json uncertainty = stateOf(dir, arguments)["uncertainty"];
+        EXPECT_TRUE(uncertainty["fault"].is_null()) << uncertainty["fault"];
+        EXPECT_EQ(uncertainty["valid"], 20);
+        const nlohmann::json& street = uncertainty["streetTotal"];
+        EXPECT_EQ(street["p5"][80] != street["p95"][80], c.movesTheStreet) << street["p5"][80] << " " << street["p95"][80];
+    }
+    // The compensation is read only with a capacity: a range on it alone is refused, not ignored.
+    const nlohmann::json alone =
+        stateOf(dir, {"--uncertainty", "20", "--vary", "txtCompensation=0.5:8"})["uncertainty"];
+    EXPECT_TRUE(contains(alone["fault"], "compensation changes nothing without a street carrying capacity"))
+        << alone["fault"];
+    EXPECT_TRUE(alone["valid"].is_null());
+    const nlohmann::json withCapacity = stateOf(dir, {"--uncertainty", "20", "--vary", "txtCompensation=0.5:8", "--vary",
+                                                      "txtCapacity=10000:40000"})["uncertainty"];
+    EXPECT_TRUE(withCapacity["fault"].is_null()) << withCapacity["fault"];
+}
+
 TEST(CommandLine, UncertaintyWithChanceRepeatsForASeed)
 {
     const TempDir dir;
@@ -424,6 +518,11 @@ TEST(CommandLine, UsageErrorsRunNothing)
         {"--uncertainty", "5", "--vary", "txtAdultSurv=0.9:0.8"},
         {"--uncertainty", "5", "--vary", "txtAdultSurv=0.8"},
         {"--uncertainty", "5", "--vary", "txtAdultSurv=0.8:0.9", "--vary", "txtAdultSurv=0.8:0.9"},
+        {"--uncertainty", "5", "--vary", "txtImmigrants=-1:10"},
+        {"--uncertainty", "5", "--vary", "txtCapacity=0:1000"},
+        {"--uncertainty", "5", "--vary", "txtCompensation=0:2"},
+        {"--uncertainty", "5", "--vary", "txtCompensation=1:20.5"},
+        {"--uncertainty", "5", "--vary", "txtOperations=-5:100"},
         {"--uncertainty", "5", "--year-to-year", "-0.1"},
         {"--uncertainty", "5", "--seed", "-1"},
         {"--uncertainty", "5", "--plan", "2030"},
@@ -516,6 +615,12 @@ TEST(CommandLine, AUsageErrorSaysWhatIsWrong)
         {{"--uncertainty", "5", "--vary", "txtStart=2000:2010"}, "NAME must be one of txt"},
         {{"--uncertainty", "5", "--plan", "2030:0"}, "the target percent 0 is not a number above 0"},
         {{"--calibrate", "2005:0"}, "--calibrate \"2005:0\": the count 0 is not a number above 0"},
+        {{"--uncertainty", "5", "--vary", "txtCapacity=0:1000"},
+         "the range 0 to 1000 of street carrying capacity leaves its range, above 0"},
+        {{"--uncertainty", "5", "--vary", "txtCompensation=1:21"},
+         "the range 1 to 21 of compensation leaves its range, above 0 and at most 20"},
+        {{"--uncertainty", "5", "--vary", "txtOperations=-1:10"},
+         "the range -1 to 10 of sterilisations per year leaves its range, at least 0"},
     };
     const TempDir dir;
     for (const auto& c : cases) {

@@ -62,7 +62,8 @@ TEST(Main, YearlySeriesGoToAFileOrToStandardOutputAlone)
     ASSERT_EQ(runCli(dir, {"--csv", file}).exitCode, 0);
     const std::vector<std::string> rows = linesOf(dir.read("series.csv"));
     ASSERT_EQ(rows.size(), 102u);  // the header and 1950..2050
-    EXPECT_EQ(rows[0], "year,streetTotal,streetBreeders,extraSterilisations,ownedBreeders");
+    EXPECT_EQ(rows[0], "year,streetTotal,streetBreeders,extraSterilisations,ownedBreeders,streetSterilisedShare,"
+                       "ownedSterilisedShare");
 
     const CliRun printed = runCli(dir, {"--csv", "-"});
     EXPECT_EQ(printed.exitCode, 0) << printed.err;

@@ -134,7 +134,7 @@ private slots:
         QTest::addColumn<QString>("names");
         QTest::newRow("not JSON") << QByteArray("{\"format\": ") << "is not JSON";
         QTest::newRow("another format") << scenarioJson().replace("karnoth-scenario", "other") << "\"format\"";
-        QTest::newRow("version 2") << scenarioJson().replace("\"version\": 1", "\"version\": 2") << "\"version\"";
+        QTest::newRow("version 3") << scenarioJson().replace("\"version\": 1", "\"version\": 3") << "newer Karnoth";
         QTest::newRow("a missing control") << scenarioJson({{"txtTo", "<missing>"}}) << "txtTo";
         QTest::newRow("an unknown control") << scenarioJson({{"txtNothing", "\"1\""}}) << "txtNothing";
         QTest::newRow("a text that is no string") << scenarioJson({{"txtAdultSurv", "0.9"}}) << "txtAdultSurv";

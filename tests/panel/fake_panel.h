@@ -84,10 +84,10 @@ public:
     std::filesystem::path killedFilePath() const override { return killed; }
     void setPupsPerYearling(float value) override { pups = value; }
     void setFirstYearSurvival(float value) override { firstYearSurvival = value; }
-    void projectionFinished(const RunSeries& s) override
+    void projectionFinished(const ModelResult& run) override
     {
         log.push_back("projection");
-        series = s;
+        series = run.series;
     }
     void runCompleted() override { log.push_back("run"); }
 };

@@ -94,8 +94,10 @@ RangeInputs::RangeInputs(QWidget* parent) : QWidget(parent)
 void RangeInputs::setCurrentValues(const ModelInputs& inputs)
 {
     for (Row& row : rows_) {
-        row.value = inputValue(inputs, row.field);
-        row.now->setText(shortText(*row.value));
+        // A capacity or operations that is not set has no value to spread a range around.
+        const double value = inputValue(inputs, row.field);
+        row.value = std::isnan(value) ? std::nullopt : std::optional<double>(value);
+        row.now->setText(row.value ? shortText(*row.value) : tr("none"));
     }
 }
 

@@ -1,11 +1,13 @@
 #pragma once
-// The uncertain inputs of the uncertainty view: one row for each of the eleven inputs an analysis
-// varies (the eight texts and the three bars, in the window's order), each with a box that varies
-// it, the two ends of its uniform range in the control's own units (the rate in tenths of a per
-// cent), and the value the window's last run read. Ticking an input whose ends are empty fills
-// them with that value less and plus 10 %. A range of a text may cross the text's range (the
-// replicates outside it fault), but each end must be a number and the analyses must take the range
-// (variedRangeProblem: the low end not above the high one, a bar's range within the bar's).
+// The uncertain inputs of the uncertainty view: one row for each of the fifteen inputs an analysis
+// varies (the eight texts, the three bars and the four of a real town, in the catalogue's order),
+// each with a box that varies it, the two ends of its uniform range in the control's own units (the
+// rate in tenths of a per cent), and the value the window's last run read. Ticking an input whose
+// ends are empty fills them with that value less and plus 10 %. A range of a text may cross the
+// text's range (the replicates outside it fault), but each end must be a number and the analyses
+// must take the range (variedRangeProblem: the low end not above the high one, a bar's range within
+// the bar's, one of a real town within its own). A capacity or operations that is not set shows
+// "none" and fills no ends.
 
 #include "analysis/uncertainty.h"
 #include "model/model_inputs.h"

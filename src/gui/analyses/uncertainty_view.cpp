@@ -138,7 +138,9 @@ void UncertaintyView::compute(const WindowInputs& inputs)
     request.chance = YearlyChance{yearToYear_->value(), wholeDogs_->isChecked()};
     const PlanSettings plan = window().planSettingsFor(inputs.inputs.programmeStart);
     request.target = TargetRequest{plan.targetYear, plan.targetPercent};
-    if (const std::optional<std::string> problem = uncertaintyProblem(request)) {
+    std::optional<std::string> problem = uncertaintyProblem(request);
+    if (!problem) problem = rangeWithoutEffect(request);
+    if (problem) {
         inputsRejected(QString::fromStdString(*problem));
         return;
     }

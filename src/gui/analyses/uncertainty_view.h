@@ -1,6 +1,6 @@
 #pragma once
 // Analysis -> Uncertainty: how wide the range of outcomes is. N replicates (default 1000) of the
-// projection from the window's last run's inputs, with uniform ranges on any of the eleven inputs
+// projection from the window's last run's inputs, with uniform ranges on any of the fifteen varied inputs
 // (range_inputs.h), year-to-year variation of survival (SD, default none) and whole dogs (default
 // off), from a seed (default 1). It shows the main chart's street series with the 50 % and 90 %
 // bands and the median of the replicates (band_chart_widget.h), and the chance of meeting the

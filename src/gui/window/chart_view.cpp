@@ -177,7 +177,7 @@ bool ChartView::copyYearlyData(QString& error) const
         error = tr("The clipboard is not available.");
         return false;
     }
-    clipboard->setText(QString::fromStdString(yearlyCsv(*series)));
+    clipboard->setText(QString::fromStdString(yearlyCsv(*series, *form_.lastOutcome())));
     return true;
 }
 
