@@ -15,10 +15,13 @@ TEST(Layout, EveryControlOnceWithAUniqueKeyboardOrder)
     std::set<std::string> names;
     std::set<int> tabs;
     int lines = 0;
+    bool lineSeen = false;
     int labelArray = 0;
     for (const LayoutRow& row : formLayout()) {
         EXPECT_TRUE(names.insert(std::string(row.name)).second) << row.name;
+        EXPECT_TRUE(row.kind == ControlKind::Line || !lineSeen) << row.name << " after a line: lines come last";
         if (row.kind == ControlKind::Line) {
+            lineSeen = true;
             ++lines;
             EXPECT_TRUE(row.left == row.x2 || row.top == row.y2) << row.name << " is straight and level";
             continue;
