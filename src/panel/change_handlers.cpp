@@ -120,11 +120,11 @@ void raiseChange(PanelControls& form, std::string_view control)
         Handler handler;
     };
     static constexpr Entry handlers[] = {
-        {control::txtAdultSurv, txtAdultSurv_Change}, {control::txtJuvSurv, txtJuvSurv_Change},
-        {control::txtRecruit, txtRecruit_Change},     {control::txtSenile, txtSenile_Change},
-        {control::txtFecundity, txtFecundity_Change}, {control::txtLitter, txtLitter_Change},
-        {control::txtOperations, txtOperations_Change}, {control::hscSterilise, hscSterilise_Change}, {control::vscGainLoss, vscGainLoss_Change},
-        {control::vscTarget, vscTarget_Change},
+        {control::txtAdultSurv, txtAdultSurv_Change},   {control::txtJuvSurv, txtJuvSurv_Change},
+        {control::txtRecruit, txtRecruit_Change},       {control::txtSenile, txtSenile_Change},
+        {control::txtFecundity, txtFecundity_Change},   {control::txtLitter, txtLitter_Change},
+        {control::txtOperations, txtOperations_Change}, {control::hscSterilise, hscSterilise_Change},
+        {control::vscGainLoss, vscGainLoss_Change},     {control::vscTarget, vscTarget_Change},
     };
     for (const Entry& entry : handlers)
         if (entry.control == control) return entry.handler(form);

@@ -23,9 +23,8 @@ namespace karnoth {
 void cmdRun_Click(PanelControls& form);
 
 // The captions a run writes, in the order it writes them.
-inline constexpr std::array<std::string_view, 6> kRunCaptions{control::Label14, control::Label6,
-                                                              control::Label4,  control::Label3,
-                                                              control::lblCoverage, control::lblRebound};
+inline constexpr std::array<std::string_view, 6> kRunCaptions{
+    control::Label14, control::Label6, control::Label4, control::Label3, control::lblCoverage, control::lblRebound};
 
 // The chart's log scale: every entry of the three charted series becomes ln(v + 1), a single.
 // Faults on an entry of -1 or less.

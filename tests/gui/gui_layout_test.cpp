@@ -120,11 +120,21 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("text");  // at start, the neutral value
-        QTest::newRow("arrivals") << "txtImmigrants" << "Label20" << "0";
-        QTest::newRow("capacity") << "txtCapacity" << "Label21" << "";
-        QTest::newRow("compensation") << "txtCompensation" << "Label22" << "1";
-        QTest::newRow("stop") << "txtStop" << "Label23" << "";
-        QTest::newRow("operations") << "txtOperations" << "Label24" << "";
+        QTest::newRow("arrivals") << "txtImmigrants"
+                                  << "Label20"
+                                  << "0";
+        QTest::newRow("capacity") << "txtCapacity"
+                                  << "Label21"
+                                  << "";
+        QTest::newRow("compensation") << "txtCompensation"
+                                      << "Label22"
+                                      << "1";
+        QTest::newRow("stop") << "txtStop"
+                              << "Label23"
+                              << "";
+        QTest::newRow("operations") << "txtOperations"
+                                    << "Label24"
+                                    << "";
     }
     void theRealTownGroupHoldsItsFiveBoxes()
     {

@@ -619,13 +619,28 @@ private slots:
         QVERIFY(help);
         QVERIFY(help->isVisible());
         const QString text = help->browser().toPlainText();
-        for (const char* words :
-             {"adult survival", "juvenile survival", "age at first litter", "age at last litter",
-              "female pups per litter", "prob. pregnant", "% owned dogs sterilised", "abandoned per year",
-              "sterilising starts in", "times in first year", "sterilisation rate", "share aimed at owned dogs",
-              "only 1-year olds", "dogs killed from", "dogs killed to", "log scale", "intact females arriving per year",
-              "street carrying capacity", "compensation", "sterilising stops after", "sterilisations per year",
-              "not moved to the street"})
+        for (const char* words : {"adult survival",
+                                  "juvenile survival",
+                                  "age at first litter",
+                                  "age at last litter",
+                                  "female pups per litter",
+                                  "prob. pregnant",
+                                  "% owned dogs sterilised",
+                                  "abandoned per year",
+                                  "sterilising starts in",
+                                  "times in first year",
+                                  "sterilisation rate",
+                                  "share aimed at owned dogs",
+                                  "only 1-year olds",
+                                  "dogs killed from",
+                                  "dogs killed to",
+                                  "log scale",
+                                  "intact females arriving per year",
+                                  "street carrying capacity",
+                                  "compensation",
+                                  "sterilising stops after",
+                                  "sterilisations per year",
+                                  "not moved to the street"})
             QVERIFY2(text.contains(QString::fromLatin1(words)), words);
         for (const char* limit : {"female", "1950 to 2050", "70 %", "threshold", "1 / pups per yearling"})
             QVERIFY2(text.contains(QString::fromLatin1(limit)), limit);

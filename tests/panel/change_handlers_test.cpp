@@ -115,7 +115,8 @@ TEST(ChangeHandlers, OperationsGreyTheRateBarAndLabel4SaysWhy)
         panel.type("txtOperations", step.text);
         EXPECT_EQ(panel.log, step.log) << '"' << step.text << '"';
         EXPECT_EQ(panel.greyed.count("hscSterilise") == 1, step.greyed) << '"' << step.text << '"';
-        EXPECT_EQ(panel.captions["Label4"], step.greyed ? "set by sterilisations per year" : "25.2% sterilised per year");
+        EXPECT_EQ(panel.captions["Label4"],
+                  step.greyed ? "set by sterilisations per year" : "25.2% sterilised per year");
     }
     // The bar can still be set: it runs, and its caption keeps saying why it does nothing.
     panel.log.clear();
