@@ -86,6 +86,21 @@ void Form1::setCaption(std::string_view label, std::string caption)
     changed(target);
 }
 
+void Form1::setEnabled(std::string_view name, bool enabled)
+{
+    Control& target = const_cast<Control&>(control(name));
+    if (target.enabled == enabled) return;
+    target.enabled = enabled;
+    changed(target);
+}
+
+void Form1::setStreetCoverageCharted(bool charted)
+{
+    if (streetCoverageCharted_ == charted) return;
+    streetCoverageCharted_ = charted;
+    if (formReady_) asEvent([this] { cmdRun_Click(*this); });
+}
+
 void Form1::markRunCaptionsStale()
 {
     for (const std::string_view label : kRunCaptions) {

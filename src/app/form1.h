@@ -36,6 +36,9 @@ struct Control {
     // A caption a run writes, left from a run before an input changed: it tells of other inputs
     // until a run writes it again.
     bool stale = false;
+    // Greyed by a handler (the rate bar while operations set the programme): the user cannot
+    // change it, the program can.
+    bool enabled = true;
 };
 
 class FormListener {
@@ -60,6 +63,9 @@ public:
     void typeText(std::string_view textBox, std::string text);  // a user edit
     void setScrollValue(std::string_view scrollBar, int value);  // ControlError outside the range
     void setCheckValue(std::string_view checkBox, int value);  // 0 or 1; no handler
+    // The view's choice to chart the street coverage: the chart is drawn again at once when the
+    // window is ready, as a run.
+    void setStreetCoverageCharted(bool charted);
     void click(std::string_view button);  // cmdRun
     // Opening a scenario: every input set with the change events held back, then the bars'
     // captions and the indicators as start-up sets them, and exactly one run. The age at first
@@ -126,6 +132,9 @@ public:
     std::int16_t value(std::string_view scrollBar) const override;
     bool isChecked(std::string_view checkBox) const override;
     void setCaption(std::string_view label, std::string caption) override;
+    void setEnabled(std::string_view control, bool enabled) override;
+    bool isEnabled(std::string_view control) const override { return this->control(control).enabled; }
+    bool chartsStreetCoverage() const override { return streetCoverageCharted_; }
     bool formReady() const override { return formReady_; }
     Canvas& picPlot() override { return canvas_; }
     std::filesystem::path killedFilePath() const override { return directory_ / "killed.txt"; }
@@ -163,6 +172,7 @@ private:
     std::vector<Control> controls_;
     std::map<std::string, std::size_t, std::less<>> byName_;
     bool formReady_ = false;
+    bool streetCoverageCharted_ = false;
     float pupsPerYearling_ = 0;
     float firstYearSurvival_ = 0;
     RecordingCanvas canvas_;

@@ -32,7 +32,7 @@ void Form1::Form_Load()
 {
     const OneAction action(*this);
     const std::optional<std::string> settingsProblem = loadSettings();
-    setCaption(control::Label4, sterilisationRateCaption(value(control::hscSterilise)));
+    ShowRateBarState(*this);
     setCaption(control::Label2, abandonedCaption(value(control::vscGainLoss)));
     // A fault in the indicators is reported and start-up goes on, so that the window is ready
     // and its scroll bars live even when the saved figures cannot be computed.

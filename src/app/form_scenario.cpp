@@ -31,7 +31,7 @@ std::optional<std::string> Form1::openScenario(const Scenario& scenario)
 
     // As start-up: the bars' captions, the indicators, one run.
     const OneAction action(*this);
-    setCaption(control::Label4, sterilisationRateCaption(value(control::hscSterilise)));
+    ShowRateBarState(*this);
     setCaption(control::Label2, abandonedCaption(value(control::vscGainLoss)));
     asEvent([this] { ShowLifespans(*this); });
     asEvent([this] { ShowJuvThreshold(*this); });

@@ -27,6 +27,8 @@ public:
 
     void setText(std::string_view, std::string) override { }
     void setCaption(std::string_view, std::string) override { }
+    void setEnabled(std::string_view, bool) override { }
+    bool isEnabled(std::string_view) const override { return true; }
     bool formReady() const override { return true; }
     Canvas& picPlot() override { return canvas_; }
     std::filesystem::path killedFilePath() const override { return {}; }

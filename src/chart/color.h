@@ -17,6 +17,7 @@ inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kRed{255, 0, 0};
 inline constexpr Rgb kGreen{0, 255, 0};
 inline constexpr Rgb kBlue{0, 0, 255};
+inline constexpr Rgb kPurple{128, 0, 128};  // the street coverage, in per cent
 
 // "#rrggbb"
 std::string toHex(Rgb colour);

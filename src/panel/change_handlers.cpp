@@ -2,6 +2,7 @@
 
 #include "catalogue/control_names.h"
 #include "model/input_field.h"
+#include "panel/form_inputs.h"
 #include "panel/indicators.h"
 #include "panel/run_button.h"
 #include "support/number_masks.h"
@@ -67,10 +68,35 @@ std::string abandonedCaption(int vscGainLossValue)
     return formatGrouped(vscGainLossValue) + " 1-year old females abandoned per year";
 }
 
+bool operationsSetProgramme(const PanelControls& form)
+{
+    return !blankText(form.text(control::txtOperations));
+}
+
+std::string rateBarCaption(const PanelControls& form)
+{
+    if (operationsSetProgramme(form)) return "set by sterilisations per year";
+    return sterilisationRateCaption(form.value(control::hscSterilise));
+}
+
+void ShowRateBarState(PanelControls& form)
+{
+    form.setEnabled(control::hscSterilise, !operationsSetProgramme(form));
+    form.setCaption(control::Label4, rateBarCaption(form));
+}
+
+void txtOperations_Change(PanelControls& form)
+{
+    // Each keystroke raises this; Label4 (which a run fills with the first year's sentence) is
+    // rewritten only when typing switches between operations and the rate.
+    if (form.isEnabled(control::hscSterilise) != operationsSetProgramme(form)) return;
+    ShowRateBarState(form);
+}
+
 void hscSterilise_Change(PanelControls& form)
 {
     if (!form.formReady()) return;
-    form.setCaption(control::Label4, sterilisationRateCaption(form.value(control::hscSterilise)));
+    form.setCaption(control::Label4, rateBarCaption(form));
     cmdRun_Click(form);
 }
 
@@ -94,11 +120,11 @@ void raiseChange(PanelControls& form, std::string_view control)
         Handler handler;
     };
     static constexpr Entry handlers[] = {
-        {control::txtAdultSurv, txtAdultSurv_Change}, {control::txtJuvSurv, txtJuvSurv_Change},
-        {control::txtRecruit, txtRecruit_Change},     {control::txtSenile, txtSenile_Change},
-        {control::txtFecundity, txtFecundity_Change}, {control::txtLitter, txtLitter_Change},
-        {control::hscSterilise, hscSterilise_Change}, {control::vscGainLoss, vscGainLoss_Change},
-        {control::vscTarget, vscTarget_Change},
+        {control::txtAdultSurv, txtAdultSurv_Change},   {control::txtJuvSurv, txtJuvSurv_Change},
+        {control::txtRecruit, txtRecruit_Change},       {control::txtSenile, txtSenile_Change},
+        {control::txtFecundity, txtFecundity_Change},   {control::txtLitter, txtLitter_Change},
+        {control::txtOperations, txtOperations_Change}, {control::hscSterilise, hscSterilise_Change},
+        {control::vscGainLoss, vscGainLoss_Change},     {control::vscTarget, vscTarget_Change},
     };
     for (const Entry& entry : handlers)
         if (entry.control == control) return entry.handler(form);

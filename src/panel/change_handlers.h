@@ -17,6 +17,7 @@ void txtRecruit_Change(PanelControls& form);  // below 1 becomes "1"; threshold
 void txtSenile_Change(PanelControls& form);  // threshold
 void txtFecundity_Change(PanelControls& form);  // threshold
 void txtLitter_Change(PanelControls& form);  // threshold
+void txtOperations_Change(PanelControls& form);  // greys the rate bar while operations are typed
 void hscSterilise_Change(PanelControls& form);  // once ready: Label4 "25.2% sterilised per year", run
 void vscGainLoss_Change(PanelControls& form);  // once ready: run; then Label2 in any case
 void vscTarget_Change(PanelControls& form);  // once ready: run
@@ -27,6 +28,18 @@ std::optional<std::string> flooredRecruitText(const std::string& text);
 
 // Label4's rate caption: value / 10 in its shortest plain form, then "% sterilised per year".
 std::string sterilisationRateCaption(int hscSteriliseValue);
+
+// Whether txtOperations sets the programme: its text is not empty or blank. The rate bar is then not
+// used.
+bool operationsSetProgramme(const PanelControls& form);
+
+// Label4's caption for the rate bar: sterilisationRateCaption of its value, or "set by
+// sterilisations per year" while the operations set the programme.
+std::string rateBarCaption(const PanelControls& form);
+
+// The rate bar greyed while the operations set the programme, and Label4 saying why, or the bar
+// back with its rate; start-up and opening a scenario show it as txtOperations_Change does.
+void ShowRateBarState(PanelControls& form);
 
 // Label2's caption: the value in "##,##0", then " 1-year old females abandoned per year".
 std::string abandonedCaption(int vscGainLossValue);

@@ -31,26 +31,22 @@ int FormInputs::year(InputField field)
     return textToInteger16(form_.text(controlOf(field)), fieldCaption(field));
 }
 
-namespace {
-
-bool blank(std::string_view text)
+bool blankText(std::string_view text)
 {
     return text.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-}  // namespace
-
 std::optional<double> FormInputs::optionalNumber(InputField field)
 {
     const std::string text = form_.text(controlOf(field));
-    if (blank(text)) return std::nullopt;
+    if (blankText(text)) return std::nullopt;
     return textToDouble(text, fieldCaption(field));
 }
 
 std::optional<int> FormInputs::optionalYear(InputField field)
 {
     const std::string text = form_.text(controlOf(field));
-    if (blank(text)) return std::nullopt;
+    if (blankText(text)) return std::nullopt;
     return textToInteger16(text, fieldCaption(field));
 }
 

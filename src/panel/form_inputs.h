@@ -17,6 +17,9 @@ std::string_view controlOf(InputField field);
 // The control of the input a fault names by its caption (Fault::field()); nullopt for none.
 std::optional<std::string_view> controlNamedBy(std::string_view caption);
 
+// A text that is empty or only blanks and tabs: an optional input left at its neutral value.
+bool blankText(std::string_view text);
+
 class FormInputs final : public InputSource {
 public:
     explicit FormInputs(PanelControls& form) : form_(form) { }

@@ -28,8 +28,15 @@ public:
     virtual std::int16_t value(std::string_view scrollBar) const = 0;
     virtual bool isChecked(std::string_view checkBox) const = 0;
     virtual void setCaption(std::string_view label, std::string caption) = 0;
+    // Greys a control (false) or gives it back to the user (true); a greyed control keeps its value
+    // and can still be set by the program.
+    virtual void setEnabled(std::string_view control, bool enabled) = 0;
+    virtual bool isEnabled(std::string_view control) const = 0;
     virtual bool formReady() const = 0;
     virtual Canvas& picPlot() = 0;
+    // Whether a run charts the street coverage beside the counts: a choice of the window's view,
+    // not an input of the model.
+    virtual bool chartsStreetCoverage() const { return false; }
     // Where the run looks for "killed.txt".
     virtual std::filesystem::path killedFilePath() const = 0;
     // The culling counts a run uses: those of killed.txt (none when there is no file). A Fault

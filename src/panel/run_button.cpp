@@ -30,14 +30,31 @@ public:
     }
     void programmeStarted(const FirstYearNumbers& first, const ProjectionSettings& settings) override
     {
-        form_.setCaption(control::Label4, firstYearSentence(first.total, first.owned, first.street,
-                                                            settings.programmeRate, settings.ownedShare));
+        // A number of operations a year makes the rate's per cents meaningless: they are not shown.
+        form_.setCaption(control::Label4,
+                         settings.operationsPerYear
+                             ? operationsFirstYearSentence(settings.programmeStart, first.total, first.owned,
+                                                           first.street, *settings.operationsPerYear)
+                             : firstYearSentence(first.total, first.owned, first.street, settings.programmeRate,
+                                                 settings.ownedShare));
     }
     void projectionFinished(const ModelResult& run) override { form_.projectionFinished(run); }
 
 private:
     PanelControls& form_;
 };
+
+// Street coverage is charted in per cent on a scale of its own, whatever the log scale does to the
+// counts: 0 to 100 % spans the same middle 80 % of the height as the counts' scales.
+constexpr ChartScale kPercentScale{100.0f};
+
+YearlySeries percentOf(const YearlySeries& shares)
+{
+    YearlySeries percent;
+    for (int year = kFirstYear; year <= kLastYear; ++year)
+        percent[year] = toSingle(double(shares[year]) * 100.0, "the street coverage in per cent");
+    return percent;
+}
 
 }  // namespace
 
@@ -58,6 +75,9 @@ void cmdRun_Click(PanelControls& form)
     RunSeries& series = run.series;
     form.setCaption(control::Label3,
                     summarySentence(series.streetTotal[2005], series.streetTotal[2000], run.abandonedShare2005));
+    form.setCaption(control::lblCoverage,
+                    coverageSentence(run.streetSterilisedShare, coverageTargetYear(read.inputs.programmeStart)));
+    form.setCaption(control::lblRebound, reboundSentence(run.rebound));
 
     Canvas& picPlot = form.picPlot();
     picPlot.Cls();
@@ -66,6 +86,7 @@ void cmdRun_Click(PanelControls& form)
     PlotSeries(picPlot, series.streetTotal, kRed, streetScale);
     PlotSeries(picPlot, series.streetBreeders, kGreen, streetScale);
     PlotSeries(picPlot, series.extraSterilisations, kBlue, ChartScale::fittedTo(series.extraSterilisations));
+    if (form.chartsStreetCoverage()) PlotSeries(picPlot, percentOf(run.streetSterilisedShare), kPurple, kPercentScale);
     form.runCompleted();
 }
 

@@ -30,7 +30,7 @@ QString plain(double value)
     return QString::fromStdString(formatPlain(value));
 }
 
-constexpr std::array<Rgb, 3> kSeriesColours{kRed, kGreen, kBlue};
+constexpr std::array<Rgb, 4> kSeriesColours{kRed, kGreen, kBlue, kPurple};
 constexpr double kPadding = 4.0;  // pixels inside a box
 constexpr double kSwatch = 14.0;  // a legend line's length in pixels
 const QColor kBoxBorder(0xa0, 0xa0, 0xa0);
@@ -89,18 +89,32 @@ QStringList readoutLines(const HoverReadout& readout)
             names[2] + QStringLiteral(": ") + grouped(readout.extraSterilisations)};
 }
 
-QStringList legendEntries()
+QStringList legendEntries(bool streetCoverage)
 {
-    return {translated("street females aged one and over"), translated("fertile street females"),
-            translated("sterilisations per year (right scale)")};
+    QStringList entries{translated("street females aged one and over"), translated("fertile street females"),
+                        translated("sterilisations per year (right scale)")};
+    if (streetCoverage) entries << translated("street coverage, 0 to 100 % of the height");
+    return entries;
 }
 
-void paintLegend(QPainter& painter, const QRectF& plot, const QFont& font, const std::vector<QPen>& linePens)
+void paintLegend(QPainter& painter, const QRectF& plot, const QFont& font, const std::vector<QPen>& linePens,
+                 bool streetCoverage)
 {
     painter.save();
     painter.setFont(font);
     const QFontMetricsF metrics(font, painter.device());
-    const QStringList entries = legendEntries();
+    const QStringList entries = legendEntries(streetCoverage);
+    // The coverage's swatch is dashed as its curve is, unless the caller gives it a pen.
+    std::vector<QPen> pens = linePens;
+    if (streetCoverage && pens.size() < 4) {
+        for (std::size_t i = pens.size(); i < 3; ++i) {
+            QPen pen(toQColor(kSeriesColours[i]));
+            pen.setWidthF(2.0);
+            pens.push_back(pen);
+        }
+        QPen dashed(toQColor(kPurple), 2.0, Qt::DashLine);
+        pens.push_back(dashed);
+    }
     std::vector<double> widths;
     double rowWidth = 0;
     for (const QString& entry : entries) {
@@ -117,19 +131,19 @@ void paintLegend(QPainter& painter, const QRectF& plot, const QFont& font, const
         double x = box.left() + 2 * kPadding;
         for (qsizetype i = 0; i < entries.size(); ++i) {
             std::vector<QPen> own;
-            if (i < static_cast<qsizetype>(linePens.size())) own.push_back(linePens[i]);
+            if (i < static_cast<qsizetype>(pens.size())) own.push_back(pens[i]);
             paintEntries(painter, QPointF(x, box.top() + kPadding), {entries[i]}, {toQColor(kSeriesColours[i])},
                          metrics, own);
             x += widths[i] + 3 * kPadding;
         }
     } else {
         std::vector<QColor> swatches;
-        for (Rgb colour : kSeriesColours) swatches.push_back(toQColor(colour));
+        for (qsizetype i = 0; i < entries.size(); ++i) swatches.push_back(toQColor(kSeriesColours[i]));
         const double width = entriesWidth(entries, swatches, metrics) + 2 * kPadding;
         const double height = entries.size() * metrics.lineSpacing() + 2 * kPadding;
         QRectF box(plot.right() - width - kPadding, plot.top() + metrics.lineSpacing() + kPadding, width, height);
         paintBox(painter, box);
-        paintEntries(painter, box.topLeft() + QPointF(kPadding, kPadding), entries, swatches, metrics, linePens);
+        paintEntries(painter, box.topLeft() + QPointF(kPadding, kPadding), entries, swatches, metrics, pens);
     }
     painter.restore();
 }

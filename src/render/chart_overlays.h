@@ -35,13 +35,15 @@ HoverReadout readoutOf(const RunSeries& series, int year);
 // The readout as the window shows it: the year, then one line per series, counts in "##,##0".
 QStringList readoutLines(const HoverReadout& readout);
 
-// The legend's three entries, red, green and blue, in words.
-QStringList legendEntries();
+// The legend's three entries, red, green and blue, in words, and the street coverage's (purple)
+// when it is charted.
+QStringList legendEntries(bool streetCoverage = false);
 
 // The legend in one row centred at the top of `plot` (pixels), or one entry a row at its top right
 // when the row would not fit; on a white box so that lines under it do not hide it. The swatch of
 // the i-th series is drawn with linePens[i] when there is one (as paintMainChart draws its curve).
-void paintLegend(QPainter& painter, const QRectF& plot, const QFont& font, const std::vector<QPen>& linePens = {});
+void paintLegend(QPainter& painter, const QRectF& plot, const QFont& font, const std::vector<QPen>& linePens = {},
+                 bool streetCoverage = false);
 
 // A vertical line at pixel x from the top to the bottom of `plot`, and beside it a box with the
 // readout's lines, kept inside `plot`.

@@ -75,6 +75,13 @@ QPen hairline(const QColor& colour)
 
 }  // namespace
 
+QPen curveLine(const QColor& colour)
+{
+    QPen pen = hairline(colour);
+    if (colour == toQColor(kPurple)) pen.setStyle(Qt::DashLine);
+    return pen;
+}
+
 QColor toQColor(Rgb colour)
 {
     return QColor(colour.red, colour.green, colour.blue);
@@ -125,6 +132,7 @@ MainChartLayout layoutMainChart(const std::vector<DrawOp>& ops, const QRectF& pa
         switch (part.kind) {
         case ChartPart::Kind::Curve: {
             MainChartLayout::Curve& curve = curveOf(layout, part.series, op.colour);
+            if (op.colour == kPurple) layout.streetCoverage = true;
             const auto last = lastCurveYear.find(part.series);
             if (curve.pieces.empty() || last == lastCurveYear.end() || last->second != part.year - 1)
                 curve.pieces.push_back(QPolygonF{line.p1()});
@@ -197,7 +205,7 @@ void paintMainChart(QPainter& painter, const MainChartLayout& layout, const QFon
             for (qsizetype i = 1; i < piece.size(); ++i) path.lineTo(piece[i]);
         }
         const bool own = curve.series >= 0 && curve.series < static_cast<int>(linePens.size());
-        painter.setPen(own ? linePens[curve.series] : hairline(curve.colour));
+        painter.setPen(own ? linePens[curve.series] : curveLine(curve.colour));
         painter.drawPath(path);
     }
     for (const MainChartLayout::Line& line : layout.unmarkedLines) {

@@ -31,6 +31,9 @@ namespace karnoth::render {
 
 QColor toQColor(Rgb colour);
 
+// A curve's line on screen: a hairline in its colour, dashed for the street coverage.
+QPen curveLine(const QColor& colour);
+
 struct MainChartLayout {
     // A series' curve: its pieces, each a polyline of consecutive years (a point too far off the
     // picture to draw breaks it), pixels.
@@ -63,6 +66,7 @@ struct MainChartLayout {
     std::vector<double> gridYs;  // the first labelled scale's values, pixels
     std::vector<Line> unmarkedLines;  // drawn by no series
     bool hasData = false;  // anything drawn since the last Cls
+    bool streetCoverage = false;  // a curve of the street coverage (purple, in per cent) was drawn
 
     // A canvas point in pixels.
     QPointF toPixels(double x, double y) const;
@@ -78,8 +82,9 @@ MainChartLayout layoutMainChart(const std::vector<DrawOp>& ops, const QRectF& pa
 
 // Fills the paper with `background`, then with `gridlines` draws light lines at every labelled year
 // and at the three labelled values, then the ticks, the curves and the texts. A curve is a
-// hairline in its colour, unless `linePens` holds a pen for its series (on paper: a width and a
-// dash, so that the series tell apart in black and white).
+// hairline in its colour (the street coverage's dashed, to tell it from the counts in black and
+// white), unless `linePens` holds a pen for its series (on paper: a width and a dash, so that the
+// series tell apart in black and white).
 void paintMainChart(QPainter& painter, const MainChartLayout& layout, const QFont& font, const QColor& background,
                     bool gridlines = false, const std::vector<QPen>& linePens = {});
 

@@ -266,7 +266,7 @@ void paintMainChart(QPainter& painter, PageFlow& flow, const ReportContent& cont
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     paintMainChart(painter, layout, font, Qt::white, true, pens);
-    paintLegend(painter, layout.target, font, pens);
+    paintLegend(painter, layout.target, font, pens, layout.streetCoverage);
     painter.setPen(QPen(Qt::black, 0.5));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(paper);

@@ -15,10 +15,13 @@ TEST(Layout, EveryControlOnceWithAUniqueKeyboardOrder)
     std::set<std::string> names;
     std::set<int> tabs;
     int lines = 0;
+    bool lineSeen = false;
     int labelArray = 0;
     for (const LayoutRow& row : formLayout()) {
         EXPECT_TRUE(names.insert(std::string(row.name)).second) << row.name;
+        EXPECT_TRUE(row.kind == ControlKind::Line || !lineSeen) << row.name << " after a line: lines come last";
         if (row.kind == ControlKind::Line) {
+            lineSeen = true;
             ++lines;
             EXPECT_TRUE(row.left == row.x2 || row.top == row.y2) << row.name << " is straight and level";
             continue;
@@ -28,13 +31,27 @@ TEST(Layout, EveryControlOnceWithAUniqueKeyboardOrder)
         EXPECT_LE(row.top + row.height, kLayoutBottom) << row.name;
         if (row.name.starts_with("Label1(")) ++labelArray;
     }
-    EXPECT_EQ(lines, 39);
+    EXPECT_EQ(lines, 43);
     EXPECT_EQ(labelArray, 10) << "elements 0 to 8 and 10";
     EXPECT_EQ(names.count("Label1(9)"), 0u);
     EXPECT_EQ(*tabs.begin(), 0);
+    EXPECT_EQ(*tabs.rbegin(), static_cast<int>(tabs.size()) - 1) << "keyboard order without gaps";
     const auto first = std::find_if(formLayout().begin(), formLayout().end(),
                                     [](const LayoutRow& s) { return s.tab == 0; });
     EXPECT_EQ(first->name, "cmdRun");
+}
+
+// The chart spans the whole width of the controls above it, whose rightmost group ends at 19080
+// twips with a margin of 15 as the first groups have (15000 and the chart's old 15015).
+TEST(Layout, TheChartSpansTheWidthOfEveryGroup)
+{
+    int rightmostLine = 0;
+    for (const LayoutRow& row : formLayout())
+        if (row.kind == ControlKind::Line) rightmostLine = std::max({rightmostLine, row.left, row.x2});
+    const LayoutRow& chart = *findLayoutRow("picPlot");
+    EXPECT_EQ(rightmostLine, 19080);
+    EXPECT_EQ(chart.left + chart.width, kLayoutRight);
+    EXPECT_EQ(kLayoutRight, rightmostLine + 15);
 }
 
 TEST(Layout, EveryScrollBarStartsWithinItsRange)
@@ -74,7 +91,7 @@ TEST(Layout, HeadingsAndColours)
             EXPECT_TRUE(row.wraps);
         }
     }
-    EXPECT_EQ(headings, 4);
+    EXPECT_EQ(headings, 5);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -97,19 +98,66 @@ private slots:
             }
             ++checked;
         }
-        QCOMPARE(checked, 43);
+        QCOMPARE(checked, 56);
     }
 
     void geometryAtNinetySixDpiByHand()
     {
         if (window_->logicalDpiX() != 96) QSKIP("the worked figures are for 96 DPI, 15 twips a pixel");
-        // txtAdultSurv 4080, 840, 615 x 285 twips; picPlot 120, 3000, 14895 x 7335; Label7 14400,
-        // 1800, 495 x 975 (its right edge 14895 / 15 = 993).
+        // txtAdultSurv 4080, 840, 615 x 285 twips; picPlot 120, 3000, 18975 x 7335; Label7 14400,
+        // 1800, 495 x 975 (its right edge 14895 / 15 = 993); txtOperations 17760, 1800, 735 x 285.
         QCOMPARE(window_->controlWidget(QStringLiteral("txtAdultSurv"))->geometry(), QRect(272, 56, 41, 19));
         const QWidget* chart = window_->controlWidget(QStringLiteral("picPlot"));
-        QCOMPARE(QRect(chart->mapTo(window_->centralWidget(), QPoint(0, 0)), chart->size()), QRect(8, 200, 993, 489));
+        QCOMPARE(QRect(chart->mapTo(window_->centralWidget(), QPoint(0, 0)), chart->size()), QRect(8, 200, 1265, 489));
         QCOMPARE(window_->controlWidget(QStringLiteral("Label7"))->geometry(), QRect(960, 120, 33, 65));
+        QCOMPARE(window_->controlWidget(QStringLiteral("txtOperations"))->geometry(), QRect(1184, 120, 49, 19));
+        QCOMPARE(window_->surface().width(), 1281);  // (19095 + 120) / 15
         QCOMPARE(window_->surface().lines().front(), QLine(8, 8, 128, 8));  // Line18, (120,120)-(1920,120)
+    }
+
+    void theRealTownGroupHoldsItsFiveBoxes_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");  // at start, the neutral value
+        QTest::newRow("arrivals") << "txtImmigrants"
+                                  << "Label20"
+                                  << "0";
+        QTest::newRow("capacity") << "txtCapacity"
+                                  << "Label21"
+                                  << "";
+        QTest::newRow("compensation") << "txtCompensation"
+                                      << "Label22"
+                                      << "1";
+        QTest::newRow("stop") << "txtStop"
+                              << "Label23"
+                              << "";
+        QTest::newRow("operations") << "txtOperations"
+                                    << "Label24"
+                                    << "";
+    }
+    void theRealTownGroupHoldsItsFiveBoxes()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, label);
+        QFETCH(QString, text);
+        // The group's frame, Line40..Line43: 15240..19080 by 120..2880 twips.
+        const double dpi = window_->logicalDpiX();
+        const QRect group(QPoint(pixels(15240, dpi), pixels(120, dpi)), QPoint(pixels(19080, dpi), pixels(2880, dpi)));
+        auto* edit = widgetOf<QLineEdit>(*window_, qPrintable(box));
+        auto* caption = widgetOf<QLabel>(*window_, qPrintable(label));
+        QVERIFY(edit && caption);
+        QCOMPARE(edit->text(), text);
+        QVERIFY(edit->isVisible() && edit->isEnabled() && caption->isVisible());
+        QVERIFY(group.contains(edit->geometry()) && group.contains(caption->geometry()));
+        QVERIFY(!caption->text().isEmpty());
+        QCOMPARE(caption->geometry().top(), edit->geometry().top());  // on one row
+        QVERIFY(caption->geometry().right() < edit->geometry().left());
+        // At its layout size the window shows the whole group without scrolling.
+        QVERIFY(window_->diagramArea().viewport()->rect().contains(
+            edit->geometry().translated(-window_->diagramArea().horizontalScrollBar()->value(), 0)));
+        QCOMPARE(window_->diagramArea().horizontalScrollBar()->maximum(), 0);
+        QVERIFY(!edit->toolTip().isEmpty());
     }
 
     void label1IsAnArrayWithoutElementNine()
@@ -139,7 +187,7 @@ private slots:
             if (row.kind == ControlKind::Line)
                 expected << QLine(pixels(row.left, dpi), pixels(row.top, dpi), pixels(row.x2, dpi),
                                   pixels(row.y2, dpi));
-        QCOMPARE(expected.size(), 39);
+        QCOMPARE(expected.size(), 43);
         QCOMPARE(window_->surface().lines(), expected);
     }
 
@@ -178,7 +226,7 @@ private slots:
 
     void headingsAreBoldAndLabel4DarkBlue()
     {
-        for (const char* heading : {"Label15", "Label13", "Label16", "Label17"}) {
+        for (const char* heading : {"Label15", "Label13", "Label16", "Label17", "Label19"}) {
             auto* label = widgetOf<QLabel>(*window_, heading);
             QVERIFY(label);
             QCOMPARE(label->font().weight(), QFont::Bold);
@@ -211,7 +259,7 @@ private slots:
             expected << nameOf(*row);
             if (row->range) expected << nameOf(*row) + QStringLiteral("Value");
         }
-        QCOMPARE(expected.size(), 17 + 3);  // 11 text boxes, 3 bars, 2 check boxes, Run; 3 value boxes
+        QCOMPARE(expected.size(), 22 + 3);  // 16 text boxes, 3 bars, 2 check boxes, Run; 3 value boxes
         QCOMPARE(expected.front(), QStringLiteral("cmdRun"));
         QCOMPARE(window_->focusWidget(), window_->controlWidget(QStringLiteral("cmdRun")));
         QCOMPARE(window_->controlWidget(QStringLiteral("picPlot"))->focusPolicy(), Qt::NoFocus);

@@ -11,6 +11,8 @@
 #include "gui/window/help_dialog.h"
 #include "gui/window/twips_scale.h"
 #include "gui_fixture.h"
+#include "render/chart_overlays.h"
+#include "render/main_chart.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -96,16 +98,16 @@ private slots:
         QVERIFY(resizeTo(*window_, window_->layoutSize()));
         const QWidget& chart = window_->chart();
         const TwipsScale scale = TwipsScale::ofPrimaryScreen();
-        // At the layout's size the chart is the picture area: 14895 x 7335 twips.
+        // At the layout's size the chart is the picture area: 18975 x 7335 twips.
         QCOMPARE(chart.size(),
-                 QSize(scale.toPixels(15015) - scale.toPixels(120), scale.toPixels(10335) - scale.toPixels(3000)));
+                 QSize(scale.toPixels(19095) - scale.toPixels(120), scale.toPixels(10335) - scale.toPixels(3000)));
         const QRect adult = window_->controlWidget(QStringLiteral("txtAdultSurv"))->geometry();
         const QRect surface = inWindow(window_->surface(), *window_);
 
         const QSize grow(591, 280);
         QVERIFY(resizeTo(*window_, window_->layoutSize() + grow));
         QCOMPARE(chart.size(),
-                 QSize(scale.toPixels(15015) - scale.toPixels(120), scale.toPixels(10335) - scale.toPixels(3000)) +
+                 QSize(scale.toPixels(19095) - scale.toPixels(120), scale.toPixels(10335) - scale.toPixels(3000)) +
                      grow);
         QCOMPARE(window_->controlWidget(QStringLiteral("txtAdultSurv"))->geometry(), adult);
         QCOMPARE(inWindow(window_->surface(), *window_), surface);
@@ -446,6 +448,16 @@ private slots:
                                       << "one-year-olds";
         QTest::newRow("chkLog") << "chkLog"
                                 << "ln(dogs + 1)";
+        QTest::newRow("txtImmigrants") << "txtImmigrants"
+                                       << "empty is 0";
+        QTest::newRow("txtCapacity") << "txtCapacity"
+                                     << "empty: pups' survival does not depend on crowding";
+        QTest::newRow("txtCompensation") << "txtCompensation"
+                                         << "read only when a capacity is set";
+        QTest::newRow("txtStop") << "txtStop"
+                                 << "not before the start year";
+        QTest::newRow("txtOperations") << "txtOperations"
+                                       << "empty: the rate bar sets the programme";
         QTest::newRow("cmdRun") << "cmdRun"
                                 << "Enter";
     }
@@ -488,6 +500,116 @@ private slots:
         QVERIFY(!window_->chart().legendShown());
     }
 
+    // Typed operations grey the rate bar and its value box, and Label4 says why, until the text is
+    // emptied again; the program can still set the bar.
+    void operationsGreyTheRateBarUntilEmptied_data()
+    {
+        QTest::addColumn<QString>("operations");
+        QTest::addColumn<QString>("firstYear");  // Label4 after a run
+        QTest::newRow("a number") << "3000"
+                                  << "in 2005: 3,000 sterilisations (1,500 owned, 1,500 street) of 3,000 a year";
+        QTest::newRow("zero") << "0"
+                              << "in 2005: 0 sterilisations (0 owned, 0 street) of 0 a year";
+    }
+    void operationsGreyTheRateBarUntilEmptied()
+    {
+        QFETCH(QString, operations);
+        QFETCH(QString, firstYear);
+        auto* bar = widgetOf<QScrollBar>(*window_, "hscSterilise");
+        auto* label4 = qobject_cast<CaptionLabel*>(window_->controlWidget(QStringLiteral("Label4")));
+        QVERIFY(bar->isEnabled() && window_->valueBox(QStringLiteral("hscSterilise"))->isEnabled());
+
+        typeInto("txtOperations", operations);
+        QVERIFY(!bar->isEnabled());
+        QVERIFY(!window_->valueBox(QStringLiteral("hscSterilise"))->isEnabled());
+        QCOMPARE(label4->text(), QStringLiteral("set by sterilisations per year"));
+        QTest::mouseClick(&run(), Qt::LeftButton);
+        QCOMPARE(label4->text(), firstYear);
+
+        // What --value does: the bar moves and the run goes on from the operations.
+        window_->binding().apply(ControlValue::value("hscSterilise", 500));
+        QCOMPARE(bar->value(), 500);
+        QVERIFY(!bar->isEnabled());
+        QCOMPARE(label4->text(), firstYear);
+
+        typeInto("txtOperations", QStringLiteral("  "));  // blanks are empty
+        QVERIFY(bar->isEnabled());
+        QVERIFY(window_->valueBox(QStringLiteral("hscSterilise"))->isEnabled());
+        QCOMPARE(label4->text(), QStringLiteral("50% sterilised per year"));
+        typeInto("txtOperations", operations);
+        QTest::keyClick(widgetOf<QLineEdit>(*window_, "txtOperations"), Qt::Key_Backspace);
+        QCOMPARE(bar->isEnabled(), operations.size() == 1);
+    }
+
+    // The street coverage, chosen in the View menu, is a fourth, dashed curve on 0..100 % with its
+    // own legend entry; without it the chart has its three curves.
+    void streetCoverageIsChartedWhenChosen()
+    {
+        const render::MainChartLayout before = window_->chart().chartLayout();
+        QCOMPARE(before.curves.size(), std::size_t(3));
+        QVERIFY(!before.streetCoverage);
+        auto* view = window_->menuBar()->findChild<QMenu*>(QStringLiteral("viewMenu"));
+        QAction* coverage = view->findChild<QAction*>(QStringLiteral("streetCoverageAction"));
+        QVERIFY(coverage && coverage->isCheckable() && !coverage->isChecked());
+        coverage->trigger();
+        QVERIFY(window_->form().chartsStreetCoverage());
+        QCOMPARE(log_->runs(), 1);
+
+        const render::MainChartLayout after = window_->chart().chartLayout();
+        QCOMPARE(after.curves.size(), std::size_t(4));
+        QVERIFY(after.streetCoverage);
+        const render::MainChartLayout::Curve& curve = after.curves.back();
+        QCOMPARE(curve.series, 3);
+        QCOMPARE(curve.colour, render::toQColor(kPurple));
+        QCOMPARE(render::curveLine(curve.colour).style(), Qt::DashLine);
+        // 0 % lies at 90 % of the target's height and 100 % at 10 %: the programme starts in 2005,
+        // before which nothing is sterilised.
+        const QRectF& target = after.target;
+        const double zero = after.toPixels(0, 0.9 * after.scaleHeight).y();
+        const double hundred = after.toPixels(0, 0.1 * after.scaleHeight).y();
+        QCOMPARE(curve.pieces.size(), qsizetype(1));
+        const QPolygonF& points = curve.pieces.front();
+        QCOMPARE(points.size(), qsizetype(102));  // 1950's point, joined to itself first
+        QVERIFY(std::abs(points.front().y() - zero) < 0.01);
+        for (const QPointF& point : points) {
+            QVERIFY(point.y() <= zero + 0.01 && point.y() >= hundred - 0.01);
+            QVERIFY(target.contains(point));
+        }
+        QVERIFY(points.back().y() < zero - 0.1 * (zero - hundred));
+        QCOMPARE(render::legendEntries(true).size(), 4);
+        QVERIFY(render::legendEntries(true).back().contains(QStringLiteral("street coverage")));
+
+        coverage->trigger();
+        QCOMPARE(window_->chart().chartLayout().curves.size(), std::size_t(3));
+        QVERIFY(!window_->chart().chartLayout().streetCoverage);
+    }
+
+    // A programme that stops tells when the street comes back; both new captions go pale with the
+    // other run captions when an input changes.
+    void aProgrammeThatStopsTellsOfItsRebound()
+    {
+        window_->binding().apply(ControlValue::value("vscTarget", 0));
+        window_->binding().apply(ControlValue::value("hscSterilise", 1000));
+        typeInto("txtStop", QStringLiteral("2010"));
+        QTest::mouseClick(&run(), Qt::LeftButton);
+        auto* rebound = qobject_cast<CaptionLabel*>(window_->controlWidget(QStringLiteral("lblRebound")));
+        auto* coverage = qobject_cast<CaptionLabel*>(window_->controlWidget(QStringLiteral("lblCoverage")));
+        QVERIFY(rebound && coverage);
+        QVERIFY2(rebound->text().startsWith(QStringLiteral("back to 90 % of 2004's street dogs in ")),
+                 qPrintable(rebound->text()));
+        QVERIFY(rebound->text().endsWith(QStringLiteral(" after the programme stops")));
+        QVERIFY2(coverage->text().contains(QStringLiteral(" % in 2015, ")), qPrintable(coverage->text()));
+        QVERIFY(!rebound->isStale() && !coverage->isStale());
+
+        typeInto("txtStop", QStringLiteral("2011"));
+        QVERIFY(rebound->isStale() && coverage->isStale());
+        typeInto("txtStop", QString());
+        QTest::keyClick(widgetOf<QLineEdit>(*window_, "txtStop"), Qt::Key_Backspace);  // the selection
+        QTest::mouseClick(&run(), Qt::LeftButton);
+        QCOMPARE(rebound->text(), QString());
+        QVERIFY(!coverage->isStale());
+    }
+
     void f1OpensTheHelpOnEveryInputAndTheModelsLimits()
     {
         window_->activateWindow();
@@ -497,11 +619,28 @@ private slots:
         QVERIFY(help);
         QVERIFY(help->isVisible());
         const QString text = help->browser().toPlainText();
-        for (const char* words :
-             {"adult survival", "juvenile survival", "age at first litter", "age at last litter",
-              "female pups per litter", "prob. pregnant", "% owned dogs sterilised", "abandoned per year",
-              "sterilising starts in", "times in first year", "sterilisation rate", "share aimed at owned dogs",
-              "only 1-year olds", "dogs killed from", "dogs killed to", "log scale"})
+        for (const char* words : {"adult survival",
+                                  "juvenile survival",
+                                  "age at first litter",
+                                  "age at last litter",
+                                  "female pups per litter",
+                                  "prob. pregnant",
+                                  "% owned dogs sterilised",
+                                  "abandoned per year",
+                                  "sterilising starts in",
+                                  "times in first year",
+                                  "sterilisation rate",
+                                  "share aimed at owned dogs",
+                                  "only 1-year olds",
+                                  "dogs killed from",
+                                  "dogs killed to",
+                                  "log scale",
+                                  "intact females arriving per year",
+                                  "street carrying capacity",
+                                  "compensation",
+                                  "sterilising stops after",
+                                  "sterilisations per year",
+                                  "not moved to the street"})
             QVERIFY2(text.contains(QString::fromLatin1(words)), words);
         for (const char* limit : {"female", "1950 to 2050", "70 %", "threshold", "1 / pups per yearling"})
             QVERIFY2(text.contains(QString::fromLatin1(limit)), limit);

@@ -91,6 +91,41 @@ TEST(ChangeHandlers, AFaultingRunStopsTheGainLossHandlerBeforeItsCaption)
     EXPECT_EQ(panel.captions.count("Label2"), 0u);
 }
 
+TEST(ChangeHandlers, OperationsGreyTheRateBarAndLabel4SaysWhy)
+{
+    // Typing in txtOperations, one text after the other: the bar is greyed while the text is not
+    // empty or blank (a text that is no number counts, the run names it), and Label4 is written
+    // only when that switches.
+    const struct {
+        const char* text;
+        bool greyed;
+        Log log;
+    } steps[] = {
+        {"3", true, {"grey hscSterilise", "caption Label4"}},
+        {"3000", true, {}},
+        {"3000x", true, {}},
+        {" \t", false, {"enable hscSterilise", "caption Label4"}},
+        {"", false, {}},
+        {"0", true, {"grey hscSterilise", "caption Label4"}},
+    };
+    FakePanel panel;
+    panel.ready = true;
+    for (const auto& step : steps) {
+        panel.log.clear();
+        panel.type("txtOperations", step.text);
+        EXPECT_EQ(panel.log, step.log) << '"' << step.text << '"';
+        EXPECT_EQ(panel.greyed.count("hscSterilise") == 1, step.greyed) << '"' << step.text << '"';
+        EXPECT_EQ(panel.captions["Label4"],
+                  step.greyed ? "set by sterilisations per year" : "25.2% sterilised per year");
+    }
+    // The bar can still be set: it runs, and its caption keeps saying why it does nothing.
+    panel.log.clear();
+    panel.scroll("hscSterilise", 500);
+    EXPECT_EQ(panel.log, (Log{"caption Label4", "caption Label14", "caption Label6", "caption Label4", "projection",
+                              "caption Label3", "caption lblCoverage", "caption lblRebound", "run"}));
+    EXPECT_EQ(panel.captions["Label4"], "in 2005: 0 sterilisations (0 owned, 0 street) of 0 a year");
+}
+
 TEST(ChangeHandlers, RateCaptionInItsShortestForm)
 {
     const struct {

@@ -36,6 +36,8 @@ public:
         {"vscGainLoss", 4000}, {"hscSterilise", 252}, {"vscTarget", 50}};
     std::map<std::string, std::string, std::less<>> captions;
     std::set<std::string> checked;  // the check boxes that are checked
+    std::set<std::string> greyed;  // the controls a handler disabled
+    bool coverageCharted = false;
     std::vector<std::string> log;  // "caption Label4", "text txtRecruit", "fault ...", "run"
     bool ready = false;
     float pups = 0;
@@ -79,6 +81,16 @@ public:
         log.push_back("caption " + std::string(label));
         captions[std::string(label)] = std::move(caption);
     }
+    void setEnabled(std::string_view control, bool enabled) override
+    {
+        log.push_back((enabled ? "enable " : "grey ") + std::string(control));
+        if (enabled)
+            greyed.erase(std::string(control));
+        else
+            greyed.insert(std::string(control));
+    }
+    bool isEnabled(std::string_view control) const override { return greyed.count(std::string(control)) == 0; }
+    bool chartsStreetCoverage() const override { return coverageCharted; }
     bool formReady() const override { return ready; }
     Canvas& picPlot() override { return canvas; }
     std::filesystem::path killedFilePath() const override { return killed; }

@@ -26,7 +26,7 @@ TEST(RunButton, WritesTheReportInOrderAndDrawsTheChart)
 {
     FakePanel panel;
     cmdRun_Click(panel);
-    EXPECT_EQ(captionsWritten(panel), (Log{"Label14", "Label6", "Label4", "Label3"}));
+    EXPECT_EQ(captionsWritten(panel), (Log{"Label14", "Label6", "Label4", "Label3", "lblCoverage", "lblRebound"}));
     EXPECT_EQ(panel.log.back(), "run");
     EXPECT_EQ(panel.captions["Label14"], "intrinsic doubling time 1.65 years, 1st year survival 0.43");
     EXPECT_EQ(panel.captions["Label6"], "3,000 currently sterilised per year");
@@ -201,7 +201,82 @@ TEST(RunButton, InputsAreReadOnlyWhenTheRunNeedsThem)
     panel.texts["txtFrom"] = "2060";  // and nobody is culled,
     panel.texts["txtTo"] = "never";  // so the last culling year is never read
     EXPECT_NO_THROW(cmdRun_Click(panel));
-    EXPECT_EQ(captionsWritten(panel), (Log{"Label14", "Label6", "Label3"})) << "Label4 keeps its text";
+    EXPECT_EQ(captionsWritten(panel), (Log{"Label14", "Label6", "Label3", "lblCoverage", "lblRebound"}))
+        << "Label4 keeps its text";
+    EXPECT_EQ(panel.captions["lblCoverage"], "street coverage 0 % in 2050") << "no programme, nothing sterilised";
+    EXPECT_EQ(panel.captions["lblRebound"], "");
+}
+
+TEST(RunButton, OperationsAYearWordTheFirstYearWithoutRates)
+{
+    // 3,000 operations, half aimed at the owned dogs: about 3,000 owned yearlings are fertile (378
+    // are 12.6 % of them), and far more street dogs, so neither part runs short.
+    FakePanel panel;
+    panel.texts["txtOperations"] = "3000";
+    cmdRun_Click(panel);
+    EXPECT_EQ(panel.captions["Label4"], "in 2005: 3,000 sterilisations (1,500 owned, 1,500 street) of 3,000 a year");
+    panel.texts["txtTimes"] = "2";
+    cmdRun_Click(panel);
+    EXPECT_EQ(panel.captions["Label4"], "in 2005: 6,000 sterilisations (3,000 owned, 3,000 street) of 3,000 a year");
+}
+
+TEST(RunButton, AProgrammeThatStopsTellsOfTheRebound)
+{
+    // Every fertile street dog sterilised each year from 2005 to 2010: the street, of which 10 %
+    // die a year, falls well below 90 % of 2004's, and comes back some years after the stop.
+    FakePanel panel;
+    panel.values["hscSterilise"] = 1000;
+    panel.values["vscTarget"] = 0;
+    panel.texts["txtStop"] = "2010";
+    cmdRun_Click(panel);
+    const std::string& sentence = panel.captions["lblRebound"];
+    EXPECT_EQ(sentence.rfind("back to 90 % of 2004's street dogs in 20", 0), 0u) << sentence;
+    const int year = std::stoi(sentence.substr(std::string("back to 90 % of 2004's street dogs in ").size()));
+    EXPECT_GT(year, 2010);
+    EXPECT_NE(sentence.find(", " + std::to_string(year - 2010) + (year == 2011 ? " year" : " years") +
+                            " after the programme stops"),
+              std::string::npos)
+        << sentence;
+    const std::string& coverage = panel.captions["lblCoverage"];
+    EXPECT_EQ(coverage.rfind("street coverage ", 0), 0u);
+    EXPECT_NE(coverage.find(" % in 2015, "), std::string::npos) << coverage;
+
+    panel.texts["txtStop"] = "";
+    cmdRun_Click(panel);
+    EXPECT_EQ(panel.captions["lblRebound"], "") << "a programme that never stops has no rebound";
+}
+
+TEST(RunButton, StreetCoverageIsChartedOnlyWhenChosen)
+{
+    FakePanel plain, covered;
+    covered.coverageCharted = true;
+    cmdRun_Click(plain);
+    cmdRun_Click(covered);
+    const std::vector<DrawOp>& ops = covered.canvas.ops();
+    ASSERT_GT(ops.size(), plain.canvas.ops().size());
+    // Without the choice, the chart is the first part of the one with it, op for op.
+    for (std::size_t i = 0; i < plain.canvas.ops().size(); ++i) {
+        EXPECT_EQ(ops[i].kind, plain.canvas.ops()[i].kind) << i;
+        EXPECT_EQ(ops[i].y1, plain.canvas.ops()[i].y1) << i;
+        EXPECT_EQ(ops[i].text, plain.canvas.ops()[i].text) << i;
+    }
+    // The coverage: the fourth series, a purple curve of 101 points on 0..100 %, which spans the
+    // middle 80 % of the height: 0 % at 0.9 x 7335, 100 % at 0.1 x 7335. None before the start.
+    const float height = covered.canvas.ScaleHeight();
+    int points = 0;
+    float lowest = height;
+    for (const DrawOp& op : ops) {
+        if (op.colour != kPurple) continue;
+        ASSERT_EQ(op.part.kind, ChartPart::Kind::Curve) << "no labels or captions of its own";
+        EXPECT_EQ(op.part.series, 3);
+        ++points;
+        if (op.part.year < 2005) EXPECT_FLOAT_EQ(op.y2, 0.9f * height) << op.part.year;
+        EXPECT_GE(op.y2, 0.1f * height - 0.01f);
+        EXPECT_LE(op.y2, 0.9f * height + 0.01f);
+        lowest = std::min(lowest, op.y2);
+    }
+    EXPECT_EQ(points, 101);
+    EXPECT_LT(lowest, 0.8f * height) << "the programme sterilises more than an eighth of the street";
 }
 
 TEST(RunButton, TheLogScaleChartsLnOfOnePlusTheCount)

@@ -109,7 +109,7 @@ void ChartView::paintEvent(QPaintEvent* event)
     const render::MainChartLayout layout = layoutIn(QRectF(chartRect()), this);
     render::paintMainChart(painter, layout, font, kChartBackground, gridlines_);
     painter.setClipRect(chartRect());
-    if (legendShown_) render::paintLegend(painter, layout.target, font);
+    if (legendShown_) render::paintLegend(painter, layout.target, font, {}, layout.streetCoverage);
     if (const QString banner = bannerText(); !banner.isEmpty())
         render::paintStaleBanner(painter, layout.target, font, banner);
     if (const std::optional<render::HoverReadout> readout = hoverReadout())
@@ -133,7 +133,7 @@ void ChartView::paintExport(QPainter& painter, QSize size) const
     painter.setFont(font);  // from the first element on, so that an SVG names no other font
     painter.fillRect(QRect(QPoint(0, 0), size), kChartBackground);
     render::paintMainChart(painter, layout, font, kChartBackground, gridlines_);
-    render::paintLegend(painter, layout.target, font);
+    render::paintLegend(painter, layout.target, font, {}, layout.streetCoverage);
     if (!form_.runFault().empty())
         render::paintStaleBanner(painter, layout.target, font, render::stoppedRunBannerText(form_.runFault()));
     const QRectF footer(0, chart.height(), size.width(), size.height() - chart.height());

@@ -120,6 +120,7 @@ void FormBinding::controlChanged(const Control& control)
     const QString text = QString::fromStdString(control.text);
     if (QWidget* widget = widgets_.value(name)) {
         const QSignalBlocker blocker(widget);
+        widget->setEnabled(control.enabled);
         switch (control.row->kind) {
         case ControlKind::Label:
             if (auto* caption = qobject_cast<CaptionLabel*>(widget)) {
@@ -145,7 +146,10 @@ void FormBinding::controlChanged(const Control& control)
         case ControlKind::Line: break;
         }
     }
-    if (BarValueBox* box = valueBoxes_.value(name)) box->showBarValue(control.value);
+    if (BarValueBox* box = valueBoxes_.value(name)) {
+        box->showBarValue(control.value);
+        box->setEnabled(control.enabled);  // the box types the bar's value: greyed with it
+    }
     emit controlUpdated(name, text, control.value);
 }
 

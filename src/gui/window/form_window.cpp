@@ -272,6 +272,12 @@ void FormWindow::createMenus(const std::vector<WindowExtension*>& extensions)
     legend->setCheckable(true);
     legend->setChecked(chart_->legendShown());
     connect(legend, &QAction::toggled, chart_, &ChartView::setLegendShown);
+    QAction* coverage = view->addAction(tr("Street &coverage"));
+    coverage->setObjectName(QStringLiteral("streetCoverageAction"));
+    coverage->setCheckable(true);
+    coverage->setChecked(form_.chartsStreetCoverage());
+    coverage->setStatusTip(tr("Chart the share of street females sterilised, 0 to 100 %, beside the counts."));
+    connect(coverage, &QAction::toggled, this, [this](bool charted) { form_.setStreetCoverageCharted(charted); });
 
     analysisMenu_ = menuBar()->addMenu(tr("&Analysis"));
     analysisMenu_->setObjectName(QStringLiteral("analysisMenu"));
