@@ -32,7 +32,7 @@ void BM_MatchCount(benchmark::State& state)
     request.count = 100000;
     for (auto _ : state) {
         const karnoth::Calibration calibration = karnoth::matchCount(request, runner);
-        benchmark::DoNotOptimize(calibration.abandonedPerYear);
+        benchmark::DoNotOptimize(calibration.value);
     }
     state.counters["threads"] = runner.threads();
 }

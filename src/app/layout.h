@@ -51,7 +51,7 @@ std::pair<int, int> layoutScrollRange(std::string_view control);
 inline constexpr std::string_view kFormTitle = "Form1";
 inline constexpr int kDesignClientWidth = 11655;  // twips, as designed
 inline constexpr int kDesignClientHeight = 8970;
-inline constexpr int kLayoutRight = 19095;  // the controls reach this far: the chart's right edge
+inline constexpr int kLayoutRight = 19095;  // the controls reach this far; the window stretches the chart to it
 inline constexpr int kLayoutBottom = 10335;
 
 }  // namespace karnoth

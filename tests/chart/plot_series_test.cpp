@@ -154,7 +154,9 @@ TEST_F(PlotSeriesTest, EveryLineAndPrintSaysWhatItIsWhichSeriesAndWhichYear)
         case ChartPart::Kind::YearTick:
         case ChartPart::Kind::DecadeTick:
             EXPECT_EQ(op.x1, years.x(part.year));
-            if (part.kind == ChartPart::Kind::DecadeTick) EXPECT_EQ(part.year % 10, 0);
+            if (part.kind == ChartPart::Kind::DecadeTick) {
+                EXPECT_EQ(part.year % 10, 0);
+            }
             break;
         case ChartPart::Kind::YearLabel:
             EXPECT_EQ(part.anchor, years.x(part.year));
