@@ -6,8 +6,8 @@
 #include "support/fault.h"
 #include "support/number_masks.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -71,8 +71,7 @@ std::string rangeName(CalibratedInput input)
 std::string ownValueText(const ModelInputs& inputs, CalibratedInput input)
 {
     switch (input) {
-    case CalibratedInput::abandonedPerYear:
-        return std::to_string(static_cast<long long>(inputs.abandonedPerYear));
+    case CalibratedInput::abandonedPerYear: return std::to_string(static_cast<long long>(inputs.abandonedPerYear));
     case CalibratedInput::immigrantsPerYear: return shortestText(inputs.immigrantsPerYear);
     case CalibratedInput::carryingCapacity:
         return inputs.carryingCapacity ? shortestText(*inputs.carryingCapacity) : "no capacity";
@@ -193,8 +192,8 @@ std::vector<int> samples(int last)
     const std::string prefix = "matching a count: every value of " + rangeName(request.adjusted) +
                                " makes the run fault";
     if (own.ok()) throw Fault(FaultKind::ImpossibleState, prefix);
-    throw Fault(own.fault().kind(), prefix + "; at " + ownValueText(request.inputs, request.adjusted) + ": " +
-                                        own.fault().what(),
+    throw Fault(own.fault().kind(),
+                prefix + "; at " + ownValueText(request.inputs, request.adjusted) + ": " + own.fault().what(),
                 own.fault().field());
 }
 

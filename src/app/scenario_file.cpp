@@ -10,8 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <ctime>
+#include <iterator>
 
 namespace karnoth {
 namespace {
@@ -25,8 +25,8 @@ constexpr int kVersion = 2;  // what this program writes; it reads 1 and 2
 
 // The text boxes version 2 added. A version 1 file has none of them: they open at their initial
 // text, which leaves every mechanism they hold off.
-constexpr std::string_view kAddedInVersion2[] = {control::txtImmigrants, control::txtCapacity,
-                                                 control::txtCompensation, control::txtStop, control::txtOperations};
+constexpr std::string_view kAddedInVersion2[] = {control::txtImmigrants, control::txtCapacity, control::txtCompensation,
+                                                 control::txtStop, control::txtOperations};
 
 bool addedInVersion2(std::string_view control)
 {

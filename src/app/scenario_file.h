@@ -47,8 +47,8 @@ struct Scenario {
 };
 
 // Reads and checks the whole file. Anything wrong is a File Fault naming the file and the field:
-// not JSON; another format; a version other than 1 or 2 (a later one is a newer program's); a missing or unknown control; a text that is
-// not a string, a bar value that is not a whole number or lies outside its bar's range, a check
+// not JSON; another format; a version other than 1 or 2 (a later one is a newer program's); a missing or unknown
+// control; a text that is not a string, a bar value that is not a whole number or lies outside its bar's range, a check
 // box other than 0 or 1; a killed record that killed.txt itself would reject; a planner value of
 // the wrong kind. `shownName` names the file in messages; the name defaults to `baseName`.
 Scenario parseScenario(std::string_view json, std::string_view shownName, std::string_view baseName);

@@ -18,8 +18,8 @@ std::string yearlyCsv(const RunSeries& series, const ProgrammeOutcome& outcome)
     for (int year = kFirstYear; year <= kLastYear; ++year) {
         csv += std::to_string(year) + ',' + singleText(series.streetTotal[year]) + ',' +
                singleText(series.streetBreeders[year]) + ',' + singleText(series.extraSterilisations[year]) + ',' +
-               singleText(series.ownedBreeders[year]) + ',' + singleText(outcome.streetSterilisedShare[year]) +
-               ',' + singleText(outcome.ownedSterilisedShare[year]) + '\n';
+               singleText(series.ownedBreeders[year]) + ',' + singleText(outcome.streetSterilisedShare[year]) + ',' +
+               singleText(outcome.ownedSterilisedShare[year]) + '\n';
     }
     return csv;
 }

@@ -85,8 +85,7 @@ nlohmann::json planJson(const Plan& plan)
     json["costStreet"] = jsonNumber(plan.settings.costStreet);
     json["ownedShareStep"] = plan.settings.ownedShareStep;
     json["rows"] = nlohmann::json::array();
-    for (const PlanRow& row : plan.rows)
-        json["rows"].push_back(rowJson(plan, row));
+    for (const PlanRow& row : plan.rows) json["rows"].push_back(rowJson(plan, row));
     if (plan.operationsStep) json["operationsStep"] = jsonNumber(*plan.operationsStep);
     if (plan.cheapest && plan.operationsStep)
         json["cheapest"] = {{"ownedShare", plan.cheapest->ownedShare},
@@ -225,7 +224,8 @@ void addCalibrateEvent(CliSession& session, const std::shared_ptr<PlanOptions>& 
     const double count = value.number("the count", countText);
     if (std::optional<std::string> problem = calibrationProblem(year, count)) value.refuse(*problem);
     session.events.push_back(
-        {[](const Form1&) {}, [options, year, count](Form1& form) {
+        {[](const Form1&) {},
+         [options, year, count](Form1& form) {
              const CalibratedInput adjusted = options->adjusted;
              options->calibration = PlanOptions::CalibrationEvent{year, count, adjusted, std::nullopt};
              form.userEvent([&] {
@@ -233,8 +233,8 @@ void addCalibrateEvent(CliSession& session, const std::shared_ptr<PlanOptions>& 
                  const ModelInputs inputs = adjusted == CalibratedInput::carryingCapacity
                                                 ? withCompensationOfWindow(window.inputs, form)
                                                 : window.inputs;
-                 const Calibration result =
-                     matchCount({inputs, window.killedByYear, year, count, adjusted}, options->runner);
+                 const Calibration result = matchCount({inputs, window.killedByYear, year, count, adjusted},
+                                                       options->runner);
                  options->calibration->result = result;
                  if (adjusted == CalibratedInput::abandonedPerYear)
                      form.setScrollValue(control::vscGainLoss, static_cast<int>(result.value));
@@ -246,8 +246,8 @@ void addCalibrateEvent(CliSession& session, const std::shared_ptr<PlanOptions>& 
 
 // What --calibrate-adjust names.
 const std::pair<const char*, CalibratedInput> kAdjustedNames[]{{"abandoned", CalibratedInput::abandonedPerYear},
-                                                              {"immigrants", CalibratedInput::immigrantsPerYear},
-                                                              {"capacity", CalibratedInput::carryingCapacity}};
+                                                               {"immigrants", CalibratedInput::immigrantsPerYear},
+                                                               {"capacity", CalibratedInput::carryingCapacity}};
 
 }  // namespace
 

@@ -208,8 +208,8 @@ void paintAxes(QPainter& painter, const HeatMapLayout& layout, const Plan& plan,
         const double width = metrics.horizontalAdvance(label);
         painter.drawText(QPointF(x - width / 2, plot.bottom() + kTick + metrics.ascent()), label);
     }
-    const QString rateTitle =
-        plan.operationsStep ? translated("operations a year (females)") : translated("programme rate, % a year");
+    const QString rateTitle = plan.operationsStep ? translated("operations a year (females)")
+                                                  : translated("programme rate, % a year");
     painter.drawText(
         QRectF(plot.left(), plot.bottom() + kTick + metrics.lineSpacing(), plot.width(), metrics.lineSpacing()),
         Qt::AlignHCenter | Qt::AlignTop, rateTitle);

@@ -318,17 +318,16 @@ void paintPlan(QPainter& painter, PageFlow& flow, const ReportContent& content)
     for (const PlanRow& row : plan.rows) {
         const QString share = QStringLiteral("%1 %").arg(row.ownedShare);
         if (!row.figures) {
-            const QString none = plan.operationsStep
-                                     ? translated("none: the run at %1 operations a year faults")
-                                           .arg(grouped(plan.scanValue(kHighestProgrammeRate)))
-                                     : translated("none: the run at 100 % a year faults");
+            const QString none = plan.operationsStep ? translated("none: the run at %1 operations a year faults")
+                                                           .arg(grouped(plan.scanValue(kHighestProgrammeRate)))
+                                                     : translated("none: the run at 100 % a year faults");
             table.rows.push_back({share, none});
             continue;
         }
         const QString none = plan.operationsStep
                                  ? translated("none (at %1 a year)").arg(grouped(plan.scanValue(kHighestProgrammeRate)))
                                  : translated("none (at 100 %)");
-        const QString rate = !row.minimalRate    ? none
+        const QString rate = !row.minimalRate      ? none
                              : plan.operationsStep ? grouped(plan.scanValue(*row.minimalRate))
                                                    : ratePercent(*row.minimalRate);
         table.rows.push_back({share, rate, grouped(row.figures->streetTotal), grouped(row.figures->sterilisedOwned),

@@ -162,17 +162,14 @@ TEST(Calibration, ImmigrantsPerYearByTheNearestCount)
         double streetTotal;
         bool reached;
     } cases[] = {
-        {5000, 1500, 5000, true},
-        {5003.2, 1502, 5004, true},
-        {2000.9, 0, 2000, true},
-        {1000, 0, 2000, false},  // below what no arrivals give
+        {5000, 1500, 5000, true},     {5003.2, 1502, 5004, true},
+        {2000.9, 0, 2000, true},      {1000, 0, 2000, false},  // below what no arrivals give
         {61999, 29999, 61998, true},  // as near as 30,000: the smaller
         {70000, 30000, 62000, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.count);
-        const Calibration calibration =
-            match(test::tinyTown(), 2000, c.count, {}, CalibratedInput::immigrantsPerYear);
+        const Calibration calibration = match(test::tinyTown(), 2000, c.count, {}, CalibratedInput::immigrantsPerYear);
         EXPECT_EQ(calibration.adjusted, CalibratedInput::immigrantsPerYear);
         EXPECT_EQ(calibration.value, c.immigrants);
         EXPECT_NEAR(calibration.streetTotal, c.streetTotal, 0.01);
@@ -193,7 +190,10 @@ TEST(Calibration, CarryingCapacityOnItsThreeFigureValuesTiesToTheSmaller)
     const struct {
         double count;
         double capacity;
-    } cases[] = {{low, 12300}, {high, 12400}, {halfWay, 12300}, {std::nextafter(halfWay, high), 12400},
+    } cases[] = {{low, 12300},
+                 {high, 12400},
+                 {halfWay, 12300},
+                 {std::nextafter(halfWay, high), 12400},
                  {streetTotalWith(town, kCapacity, 999, 2000), 999},
                  {streetTotalWith(town, kCapacity, 1010, 2000), 1010}};
     for (const auto& c : cases) {
@@ -208,7 +208,8 @@ TEST(Calibration, CarryingCapacityOnItsThreeFigureValuesTiesToTheSmaller)
     EXPECT_GT(near.value, 4900);
     EXPECT_LE(near.value, 5000);
     EXPECT_LE(std::abs(near.difference), (streetTotalWith(town, kCapacity, near.value + 10, 2000) -
-                                          streetTotalWith(town, kCapacity, near.value, 2000)) / 2);
+                                          streetTotalWith(town, kCapacity, near.value, 2000)) /
+                                             2);
 }
 
 TEST(Calibration, EachInputsValues)
@@ -228,8 +229,8 @@ TEST(Calibration, EachInputsValues)
     const struct {
         std::size_t index;
         double value;
-    } cases[] = {{0, 1}, {998, 999}, {999, 1000}, {1000, 1010}, {1899, 10000}, {1900, 10100},
-                 {3699, 1000000}, {3700, 1010000}, {4598, 9990000}, {4599, 10000000}};
+    } cases[] = {{0, 1},        {998, 999},      {999, 1000},     {1000, 1010},    {1899, 10000},
+                 {1900, 10100}, {3699, 1000000}, {3700, 1010000}, {4598, 9990000}, {4599, 10000000}};
     for (const auto& c : cases) EXPECT_EQ(capacity[c.index], c.value) << c.index;
     EXPECT_TRUE(std::is_sorted(capacity.begin(), capacity.end()));
     EXPECT_EQ(std::adjacent_find(capacity.begin(), capacity.end()), capacity.end());

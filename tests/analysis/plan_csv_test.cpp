@@ -15,13 +15,13 @@ TEST(PlanCsv, CellsAndRowsWithNineDigitsAndEmptyFiguresWhereThereAreNone)
 {
     Plan plan;
     plan.settings.ownedShareStep = 100;
-    PlanCell met{0,
-                 99,
-                 true,
-                 "",
-                 {59745.0703125, 49.865570068, 0, 156391.93994140625, 156391.93994140625, 7654.25, 3476.5390625,
-                  0.6543210987},
-                 true};
+    PlanCell met{
+        0,
+        99,
+        true,
+        "",
+        {59745.0703125, 49.865570068, 0, 156391.93994140625, 156391.93994140625, 7654.25, 3476.5390625, 0.6543210987},
+        true};
     PlanCell invalid{100, 1000, false, "removes more", {1, 2, 3, 4, 5}, false};
     PlanCell missed{100, 3, true, "", {1e-10, 100, 2.5, 1e12, 0}, false};
     plan.cells = {met, missed, invalid};

@@ -98,9 +98,8 @@ TEST(Planner, TheOperationsStepIsTheSmallestOneTwoOrFiveTimesAPowerOfTenCovering
 {
     const struct {
         double baseline, step;
-    } cases[] = {{0.5, 1},     {999, 1},      {1000, 1},     {1001, 2},           {2000, 2},
-                 {2000.5, 5},  {4000, 5},     {5000, 5},     {5000.01, 10},      {60000, 100},
-                 {100000, 100}, {100001, 200}, {1.2e6, 2000}, {4.9e9, 5e6}};
+    } cases[] = {{0.5, 1},  {999, 1},      {1000, 1},    {1001, 2},     {2000, 2},     {2000.5, 5},   {4000, 5},
+                 {5000, 5}, {5000.01, 10}, {60000, 100}, {100000, 100}, {100001, 200}, {1.2e6, 2000}, {4.9e9, 5e6}};
     for (const auto& c : cases) EXPECT_EQ(operationsScanStep(c.baseline), c.step) << c.baseline;
 }
 

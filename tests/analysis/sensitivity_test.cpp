@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <vector>
 #include <stdexcept>
+#include <vector>
 
 namespace karnoth {
 namespace {
@@ -141,13 +141,25 @@ TEST(Sensitivity, TheInputsOfARealTownAreListedOnlyWhenInUse)
     } cases[] = {
         {"all off", std::nullopt, std::nullopt, std::nullopt, std::nullopt, {}},
         {"arrivals", 150, std::nullopt, std::nullopt, std::nullopt, {InputField::immigrantsPerYear}},
-        {"capacity", std::nullopt, 20000, std::nullopt, std::nullopt,
+        {"capacity",
+         std::nullopt,
+         20000,
+         std::nullopt,
+         std::nullopt,
          {InputField::carryingCapacity, InputField::compensation}},
         {"compensation alone", std::nullopt, std::nullopt, 4, std::nullopt, {}},
-        {"operations", std::nullopt, 20000, std::nullopt, 2500,
+        {"operations",
+         std::nullopt,
+         20000,
+         std::nullopt,
+         2500,
          {InputField::carryingCapacity, InputField::compensation, InputField::operationsPerYear}},
         {"arrivals of 0", 0, 20000, 8, std::nullopt, {InputField::carryingCapacity, InputField::compensation}},
-        {"everything", 150, 20000, 8, 2500,
+        {"everything",
+         150,
+         20000,
+         8,
+         2500,
          {InputField::immigrantsPerYear, InputField::carryingCapacity, InputField::compensation,
           InputField::operationsPerYear}},
     };
@@ -207,7 +219,9 @@ TEST(Sensitivity, TheEndsOfARealTownStayInTheirRanges)
                              InputField::operationsPerYear})
         if (const SensitivityRow& row = rowOf(result, field); row.faulted())
             for (const std::optional<std::string>& fault : {row.faultLow, row.faultHigh})
-                if (fault) EXPECT_EQ(fault->find("outside its range"), std::string::npos) << fieldCaption(row.field) << ": " << *fault;
+                if (fault)
+                    EXPECT_EQ(fault->find("outside its range"), std::string::npos)
+                        << fieldCaption(row.field) << ": " << *fault;
 }
 
 TEST(Sensitivity, ElasticityIsNoneForAZeroValue)

@@ -143,11 +143,13 @@ INSTANTIATE_TEST_SUITE_P(
                     "\"version\" 0: this program reads versions 1 and 2"},
         BadScenario{"VersionAsText", R"({"format": "karnoth-scenario", "version": "2", "inputs": {}})",
                     "this program reads versions 1 and 2"},
-        BadScenario{"Version2WithoutACapacity", scenarioFileJson(windowInputsJson([] {
-                        auto texts = testing::kRealTownInitialTexts;
-                        texts["txtCapacity"] = "<missing>";
-                        return texts;
-                    }()), "", 2),
+        BadScenario{"Version2WithoutACapacity",
+                    scenarioFileJson(windowInputsJson([] {
+                                         auto texts = testing::kRealTownInitialTexts;
+                                         texts["txtCapacity"] = "<missing>";
+                                         return texts;
+                                     }()),
+                                     "", 2),
                     "inputs \"txtCapacity\" is missing"},
         BadScenario{"NoInputs", R"({"format": "karnoth-scenario", "version": 1})", "\"inputs\" is missing"},
         BadScenario{"MissingControl", scenarioFileJson(windowInputsJson({{"txtTimes", "<missing>"}})),
@@ -251,7 +253,8 @@ TEST_F(FormTest, AVersion2FileKeepsTheInputsOfARealTownAsTyped)
     fresh.openScenario(read);
     for (const auto& [name, text] : typed) EXPECT_EQ(fresh.text(name), text) << name;
     EXPECT_EQ(fresh.lastSeries()->streetTotal.values(), form().lastSeries()->streetTotal.values());
-    EXPECT_EQ(fresh.lastOutcome()->streetSterilisedShare.values(), form().lastOutcome()->streetSterilisedShare.values());
+    EXPECT_EQ(fresh.lastOutcome()->streetSterilisedShare.values(),
+              form().lastOutcome()->streetSterilisedShare.values());
     Form1 plain(dir.path());
     plain.Form_Load();
     EXPECT_NE(fresh.lastSeries()->streetTotal.values(), plain.lastSeries()->streetTotal.values())

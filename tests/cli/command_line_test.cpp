@@ -396,17 +396,14 @@ TEST(CommandLine, TheInputsOfARealTownCanBeVaried)
 {
     const TempDir dir;
     // Street pups surviving at 0.2 would make the street grow on its own: the capacity holds it.
-    const std::vector<std::string> town = {"--text", "txtJuvSurv=0.2",        "--text", "txtImmigrants=200",
+    const std::vector<std::string> town = {"--text", "txtJuvSurv=0.2",    "--text", "txtImmigrants=200",
                                            "--text", "txtCapacity=20000", "--text", "txtOperations=3000"};
     const struct {
         const char* vary;
         bool movesTheStreet;
     } cases[] = {
-        {"txtImmigrants=0:400", true},
-        {"txtCapacity=10000:40000", true},
-        {"txtCompensation=0.5:8", true},
-        {"txtOperations=1000:5000", true},
-        {"txtImmigrants=200:200", false},
+        {"txtImmigrants=0:400", true},     {"txtCapacity=10000:40000", true}, {"txtCompensation=0.5:8", true},
+        {"txtOperations=1000:5000", true}, {"txtImmigrants=200:200", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.vary);
@@ -416,16 +413,17 @@ TEST(CommandLine, TheInputsOfARealTownCanBeVaried)
         EXPECT_TRUE(uncertainty["fault"].is_null()) << uncertainty["fault"];
         EXPECT_EQ(uncertainty["valid"], 20);
         const nlohmann::json& street = uncertainty["streetTotal"];
-        EXPECT_EQ(street["p5"][80] != street["p95"][80], c.movesTheStreet) << street["p5"][80] << " " << street["p95"][80];
+        EXPECT_EQ(street["p5"][80] != street["p95"][80], c.movesTheStreet)
+            << street["p5"][80] << " " << street["p95"][80];
     }
     // The compensation is read only with a capacity: a range on it alone is refused, not ignored.
-    const nlohmann::json alone =
-        stateOf(dir, {"--uncertainty", "20", "--vary", "txtCompensation=0.5:8"})["uncertainty"];
+    const nlohmann::json alone = stateOf(dir,
+                                         {"--uncertainty", "20", "--vary", "txtCompensation=0.5:8"})["uncertainty"];
     EXPECT_TRUE(contains(alone["fault"], "compensation changes nothing without a street carrying capacity"))
         << alone["fault"];
     EXPECT_TRUE(alone["valid"].is_null());
-    const nlohmann::json withCapacity = stateOf(dir, {"--uncertainty", "20", "--vary", "txtCompensation=0.5:8", "--vary",
-                                                      "txtCapacity=10000:40000"})["uncertainty"];
+    const nlohmann::json withCapacity = stateOf(dir, {"--uncertainty", "20", "--vary", "txtCompensation=0.5:8",
+                                                      "--vary", "txtCapacity=10000:40000"})["uncertainty"];
     EXPECT_TRUE(withCapacity["fault"].is_null()) << withCapacity["fault"];
 }
 

@@ -89,8 +89,8 @@ TEST(PlanOptions, CalibrateAdjustChoosesTheInput)
 TEST(PlanOptions, CalibratingTheCapacityReadsTheCompensation)
 {
     const TempDir dir;
-    const CliRun run = runCli(dir, {"--text", "txtCompensation=.", "--calibrate-adjust", "capacity", "--calibrate",
-                                    "2005:1000", "--json"});
+    const CliRun run = runCli(
+        dir, {"--text", "txtCompensation=.", "--calibrate-adjust", "capacity", "--calibrate", "2005:1000", "--json"});
     const nlohmann::json state = nlohmann::json::parse(run.out);
     EXPECT_TRUE(state["calibration"]["txtCapacity"].is_null()) << run.out;
     EXPECT_NE(state["errors"].dump().find("compensation"), std::string::npos) << run.out;

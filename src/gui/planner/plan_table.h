@@ -4,8 +4,8 @@
 // the programme's years and their cost, the operations a year in the programme's first year and on
 // average over its years, and the street coverage in the target year. A share whose rates all miss
 // the target shows "none" and the figures at rate 100 %; empty figures when that run faults too.
-// The row of the owned share of the cheapest programme on the whole grid is highlighted. Activating a row (double-click, Enter)
-// stands for choosing its share at its minimal rate. When the plan scans operations a year, the
+// The row of the owned share of the cheapest programme on the whole grid is highlighted. Activating a row
+// (double-click, Enter) stands for choosing its share at its minimal rate. When the plan scans operations a year, the
 // rate is read as operations a year throughout.
 
 #include "analysis/planner.h"

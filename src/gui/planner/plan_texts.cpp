@@ -117,8 +117,8 @@ QString calibrationSummary(const Calibration& calibration)
     const QString nearness = difference == 0  ? translated("exactly the count of %1").arg(count)
                              : difference > 0 ? translated("%1 above the count of %2").arg(amount, count)
                                               : translated("%1 below the count of %2").arg(amount, count);
-    const char* sentence =
-        QT_TRANSLATE_NOOP("karnoth::gui::Planner", "Abandoned per year set to %1: the street total in %2 is %3, %4.");
+    const char* sentence = QT_TRANSLATE_NOOP("karnoth::gui::Planner",
+                                             "Abandoned per year set to %1: the street total in %2 is %3, %4.");
     const char* unreachable = QT_TRANSLATE_NOOP(
         "karnoth::gui::Planner", "No value of the abandonment bar reaches the count; this is the nearest it can give.");
     switch (calibration.adjusted) {
@@ -140,8 +140,7 @@ QString calibrationSummary(const Calibration& calibration)
                        .arg(wholeText(calibration.value))
                        .arg(calibration.surveyYear)
                        .arg(wholeText(calibration.streetTotal), nearness);
-    if (!calibration.reached)
-        text += QLatin1Char(' ') + translated(unreachable);
+    if (!calibration.reached) text += QLatin1Char(' ') + translated(unreachable);
     return text;
 }
 

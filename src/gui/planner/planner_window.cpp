@@ -363,9 +363,7 @@ void PlannerWindow::chooseCell(int ownedShare, int rate)
     try {
         if (plan_ && plan_->operationsStep)
             window_.applyControlValues(
-                tr("Choose %1 a year and %2 % owned from the planner")
-                    .arg(scanValueText(*plan_, rate))
-                    .arg(ownedShare),
+                tr("Choose %1 a year and %2 % owned from the planner").arg(scanValueText(*plan_, rate)).arg(ownedShare),
                 {ControlValue::text(controlName(control::txtOperations),
                                     std::to_string(std::llround(plan_->scanValue(rate)))),
                  ControlValue::value(controlName(control::vscTarget), ownedShare)});
