@@ -30,6 +30,10 @@
 #include <string>
 #include <type_traits>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace karnoth::yearly_steps {
 
 inline constexpr const char* kOwnedStep = "the owned population's year";
@@ -255,10 +259,23 @@ struct Population {
 };
 
 // The females aged 1..10 of a group of classes, in double, added in pairs so that the three sums
-// a year takes do not hold up the year's own chain of steps.
+// a year takes do not hold up the year's own chain of steps; singles two at a time where the
+// processor converts them so.
 template <class Count>
 double agedOneToTen(const std::array<Count, kOldestAge + 1>& classes)
 {
+#ifdef __SSE2__
+    if constexpr (std::is_same_v<Count, float>) {
+        const __m128 oneToFour = _mm_loadu_ps(&classes[1]);
+        const __m128 fiveToEight = _mm_loadu_ps(&classes[5]);
+        const __m128 nineAndTen = _mm_loadl_pi(_mm_setzero_ps(), reinterpret_cast<const __m64*>(&classes[9]));
+        const __m128d low = _mm_add_pd(_mm_cvtps_pd(oneToFour), _mm_cvtps_pd(_mm_movehl_ps(oneToFour, oneToFour)));
+        const __m128d high = _mm_add_pd(_mm_cvtps_pd(fiveToEight),
+                                        _mm_cvtps_pd(_mm_movehl_ps(fiveToEight, fiveToEight)));
+        const __m128d sums = _mm_add_pd(_mm_add_pd(low, high), _mm_cvtps_pd(nineAndTen));
+        return _mm_cvtsd_f64(_mm_add_sd(sums, _mm_unpackhi_pd(sums, sums)));
+    }
+#endif
     const double first = (double(classes[1]) + double(classes[2])) + (double(classes[3]) + double(classes[4]));
     const double second = (double(classes[5]) + double(classes[6])) + (double(classes[7]) + double(classes[8]));
     return (first + second) + (double(classes[9]) + double(classes[10]));
@@ -490,15 +507,15 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
         const Count streetBreeders = sumClasses<Counts, Stores>(sf, R, L, kStreetStep);
         series.streetBreeders.at1950Plus(offset) = stored<Stores>(streetBreeders, kStreetStep);
         sf[0] = counts.births(stores, streetBreeders, in.probPregnant, in.femalePupsPerLitter, kStreetStep);
-        // 14. Street females aged 1 to 10, each class's fertile and sterilised added in double
-        // first. The fast pass adds them up after the last year, every year at once, since this
-        // chain of additions would otherwise hold up each year; the order of additions is the same.
         // Coverage: sterilised females aged 1..10 over all of them, owned and street.
         streetSterilised[offset] = agedOneToTen(ss);
         const double ownedSterilised = agedOneToTen(os);
         const double owned = agedOneToTen(of) + ownedSterilised;
         record.ownedSterilisedShare.at1950Plus(offset) = owned == 0 ? 0.0f
                                                                     : static_cast<float>(ownedSterilised / owned);
+        // 14. Street females aged 1 to 10, each class's fertile and sterilised added in double
+        // first. The fast pass adds them up after the last year, every year at once, since this
+        // chain of additions would otherwise hold up each year; the order of additions is the same.
         if constexpr (deferTotals) {
             for (int a = 1; a <= kOldestAge; ++a) streetClasses[a - 1][offset] = double(sf[a]) + ss[a];
             // Crowding needs this year's total next year: the same additions, now.
