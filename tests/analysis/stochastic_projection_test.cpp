@@ -151,7 +151,8 @@ TEST(StochasticProjection, WholeDogsAreWholeAndSharesAreCapped)
             for (float value : s->values()) EXPECT_EQ(value, std::round(value)) << scenario.name;
     }
     // Arrivals are drawn whole and operations are done whole.
-    for (const YearlySeries* s : seriesOf(projected(runningScenarios()[5], YearlyChance{0, true})))
+    const RunSeries field = projected(runningScenarios()[5], YearlyChance{0, true});
+    for (const YearlySeries* s : seriesOf(field))
         for (float value : s->values()) EXPECT_EQ(value, std::round(value)) << "field mechanisms";
     const RunSeries series = projected(capped, YearlyChance{0, true});
     // In the start year every fertile street dog aged 1..10 is sterilised, so none breed.
