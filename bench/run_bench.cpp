@@ -13,9 +13,9 @@
 
 namespace {
 
-void BM_ModelRun(benchmark::State& state)
+// One engine call on `inputs`, without culling, for as long as the benchmark asks.
+void runModelRepeatedly(benchmark::State& state, const karnoth::ModelInputs& inputs)
 {
-    const karnoth::ModelInputs inputs;
     const karnoth::YearlySeries noCulling;
     karnoth::ModelResult result;
     for (auto _ : state) {
@@ -23,6 +23,11 @@ void BM_ModelRun(benchmark::State& state)
         benchmark::DoNotOptimize(fault);
         benchmark::DoNotOptimize(result.series.streetTotal.values().data());
     }
+}
+
+void BM_ModelRun(benchmark::State& state)
+{
+    runModelRepeatedly(state, karnoth::ModelInputs{});
 }
 BENCHMARK(BM_ModelRun);
 
@@ -38,13 +43,7 @@ void BM_ModelRunFieldMechanisms(benchmark::State& state)
     inputs.compensation = 8;
     inputs.programmeStop = 2030;
     inputs.operationsPerYear = 20000;
-    const karnoth::YearlySeries noCulling;
-    karnoth::ModelResult result;
-    for (auto _ : state) {
-        auto fault = karnoth::runModelInto(inputs, noCulling, result);
-        benchmark::DoNotOptimize(fault);
-        benchmark::DoNotOptimize(result.series.streetTotal.values().data());
-    }
+    runModelRepeatedly(state, inputs);
 }
 BENCHMARK(BM_ModelRunFieldMechanisms);
 

@@ -2,6 +2,7 @@
 
 #include "model/breeding.h"
 #include "model/input_field.h"
+#include "model/street_density.h"
 #include "support/checked_math.h"
 #include "support/fault.h"
 #include "support/number_masks.h"
@@ -77,9 +78,7 @@ void requireStreetSteadyState(const PopulationState& s, double Sj)
 void setStreetEquilibrium(PopulationState& s, double S, double Sj, double G, std::optional<double> equilibriumTotal)
 {
     if (G == 0 && equilibriumTotal) {
-        double lifetime = 0;
-        for (int age = 1, survived = 0; age <= kOldestAge; ++age, ++survived) lifetime += std::pow(S, survived);
-        s.streetFertile[1] = toSingle(*equilibriumTotal / lifetime, kStreet);
+        s.streetFertile[1] = toSingle(*equilibriumTotal / yearsAgedOneToTen(S), kStreet);
         s.streetFertile[0] = toSingle(checkedDivide(s.streetFertile[1], Sj, kStreet), kStreet);
     } else {
         const double streetDenominator = checkedDivide(1.0, s.pupsPerYearling, kStreet) - Sj;

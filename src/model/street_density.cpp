@@ -28,6 +28,17 @@ double power(double x, double theta)
 
 }  // namespace
 
+double yearsAgedOneToTen(double S)
+{
+    double years = 0;
+    double survived = 1;
+    for (int age = 1; age <= kOldestAge; ++age) {
+        years += survived;
+        survived *= S;
+    }
+    return years;
+}
+
 double StreetDensity::juvenileSurvival(double Sj, double total) const
 {
     return Sj / (1 + surplus * power(total / capacity, compensation));
@@ -42,13 +53,7 @@ std::optional<StreetDensity> streetDensityFor(double capacity, double compensati
 
 double equilibriumStreetTotal(const StreetDensity& density, double S, double Sj, double ppy, double inflow)
 {
-    double lifetime = 0;  // 1 + S + ... + S^9: years a yearling spends in classes 1..10
-    double survived = 1;
-    for (int age = 1; age <= kOldestAge; ++age) {
-        lifetime += survived;
-        survived *= S;
-    }
-    const double A = inflow * lifetime;
+    const double A = inflow * yearsAgedOneToTen(S);
     const double K = density.capacity;
     const double c = density.surplus;
     if (A == 0) return K;  // a closed street settles where its pups just replace it

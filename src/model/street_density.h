@@ -19,6 +19,9 @@ struct StreetDensity {
     double juvenileSurvival(double streetJuvenileSurvival, double total) const;
 };
 
+// 1 + S + ... + S^9: the years a street yearling spends in the classes 1..10, on average.
+double yearsAgedOneToTen(double adultSurvival);
+
 // The street's density dependence for juvenile survival Sj and pups per yearling, with N* still 0;
 // none when the street has no surplus to hold back (c = 0).
 std::optional<StreetDensity> streetDensityFor(double capacity, double compensation, double streetJuvenileSurvival,

@@ -22,11 +22,6 @@ QString captionAndValue(std::string_view name, const std::string& text, int valu
     return describeInput(name).caption + QStringLiteral(": ") + inputValueText(name, text, value);
 }
 
-bool blank(const std::string& text)
-{
-    return text.find_first_not_of(" \t") == std::string::npos;
-}
-
 // The field's inputs are listed only where they change the run: a box left empty (arrivals: at
 // their default 0), and the compensation while no capacity is set, tell a reader nothing.
 bool leftOff(const InputSetting& setting, const ReportedWindow& window)
@@ -34,11 +29,11 @@ bool leftOff(const InputSetting& setting, const ReportedWindow& window)
     const InputRow* row = findInput(setting.control);
     if (!row) return false;
     if (row->conversion == Conversion::optionalNumberText || row->conversion == Conversion::optionalYearText)
-        return blank(setting.text) || setting.text == row->defaultText;
+        return blankText(setting.text) || setting.text == row->defaultText;
     if (setting.control == control::txtCompensation) {
         const auto capacity = std::find_if(window.inputs.begin(), window.inputs.end(),
                                            [](const InputSetting& s) { return s.control == control::txtCapacity; });
-        return capacity != window.inputs.end() && blank(capacity->text);
+        return capacity != window.inputs.end() && blankText(capacity->text);
     }
     return false;
 }

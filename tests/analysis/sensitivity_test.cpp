@@ -217,11 +217,14 @@ TEST(Sensitivity, TheEndsOfARealTownStayInTheirRanges)
     EXPECT_EQ(rowOf(result, InputField::operationsPerYear).low, 0);
     for (InputField field : {InputField::immigrantsPerYear, InputField::carryingCapacity, InputField::compensation,
                              InputField::operationsPerYear})
-        if (const SensitivityRow& row = rowOf(result, field); row.faulted())
-            for (const std::optional<std::string>& fault : {row.faultLow, row.faultHigh})
-                if (fault)
+        if (const SensitivityRow& row = rowOf(result, field); row.faulted()) {
+            for (const std::optional<std::string>& fault : {row.faultLow, row.faultHigh}) {
+                if (fault) {
                     EXPECT_EQ(fault->find("outside its range"), std::string::npos)
                         << fieldCaption(row.field) << ": " << *fault;
+                }
+            }
+        }
 }
 
 TEST(Sensitivity, ElasticityIsNoneForAZeroValue)
