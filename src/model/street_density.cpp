@@ -9,25 +9,6 @@
 
 namespace karnoth {
 
-namespace {
-
-// x^theta. A whole theta (the usual 1 to 10) by squaring: a few multiplications where pow costs
-// as much as the rest of a year's steps.
-double power(double x, double theta)
-{
-    if (theta == 1) return x;
-    if (theta == std::floor(theta) && theta <= 64) {
-        auto exponent = static_cast<unsigned>(theta);
-        double result = 1;
-        for (double square = x; exponent != 0; exponent >>= 1, square *= square)
-            if (exponent & 1u) result *= square;
-        return result;
-    }
-    return std::pow(x, theta);
-}
-
-}  // namespace
-
 double yearsAgedOneToTen(double S)
 {
     double years = 0;
@@ -39,16 +20,12 @@ double yearsAgedOneToTen(double S)
     return years;
 }
 
-double StreetDensity::juvenileSurvival(double Sj, double total) const
-{
-    return Sj / (1 + surplus * power(total / capacity, compensation));
-}
-
 std::optional<StreetDensity> streetDensityFor(double capacity, double compensation, double Sj, double pupsPerYearling)
 {
     const double surplus = Sj * pupsPerYearling - 1;
     if (!(surplus > 0)) return std::nullopt;
-    return StreetDensity{capacity, compensation, surplus, 0};
+    const bool whole = compensation == std::floor(compensation) && compensation <= 64;
+    return StreetDensity{capacity, compensation, surplus, 0, whole ? static_cast<unsigned>(compensation) : 0u};
 }
 
 double equilibriumStreetTotal(const StreetDensity& density, double S, double Sj, double ppy, double inflow)

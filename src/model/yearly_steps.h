@@ -235,7 +235,8 @@ void requireNotOverdrawn(double count, WhatWentWrong&& message)
 inline bool repeatsTheYearBefore(int Y, const ProjectionSettings& in, const YearlySeries& killedByYear)
 {
     const int start = in.programmeStart;
-    if (Y == 2005 || Y == start || Y - 1 == start || in.programmeRuns(Y) != in.programmeRuns(Y - 1)) return false;
+    // Neither year the start, so the programme runs in both or in neither unless Y - 1 was its last.
+    if (Y == 2005 || Y == start || Y - 1 == start || Y - 1 == in.programmeStop) return false;
     if (in.density && Y == kFirstYear + 1) return false;
     const bool culls = in.cullFrom <= Y && Y <= in.cullTo;
     const bool culledBefore = in.cullFrom <= Y - 1 && Y - 1 <= in.cullTo;
@@ -249,12 +250,13 @@ struct Population {
     Count retainedYearlings;
 
     // The age classes, bit for bit (a -0 differs from a 0, a NaN from itself: then the year is run).
+    // The street first: where the two differ, it is mostly there.
     bool sameClassesAs(const Population& other) const
     {
-        return std::memcmp(ownedFertile.data(), other.ownedFertile.data(), sizeof ownedFertile) == 0 &&
-               std::memcmp(ownedSterile.data(), other.ownedSterile.data(), sizeof ownedSterile) == 0 &&
-               std::memcmp(streetFertile.data(), other.streetFertile.data(), sizeof streetFertile) == 0 &&
-               std::memcmp(streetSterile.data(), other.streetSterile.data(), sizeof streetSterile) == 0;
+        return std::memcmp(streetFertile.data(), other.streetFertile.data(), sizeof streetFertile) == 0 &&
+               std::memcmp(streetSterile.data(), other.streetSterile.data(), sizeof streetSterile) == 0 &&
+               std::memcmp(ownedFertile.data(), other.ownedFertile.data(), sizeof ownedFertile) == 0 &&
+               std::memcmp(ownedSterile.data(), other.ownedSterile.data(), sizeof ownedSterile) == 0;
     }
 };
 
@@ -328,11 +330,18 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
         for (int a = 2; a <= kOldestAge; ++a) classes[a] = counts.survivors(stores, lastYear[a - 1], survival, what);
     };
     // The fast pass with singles: each year's fertile plus sterilised street females of each age
-    // 1..10, in double, added up after the last year.
+    // 1..10, in double, added up after the last year. Not under crowding, which needs each year's
+    // total the next year.
     constexpr bool deferTotals = Stores::fast && std::is_same_v<Count, float>;
+    const bool deferring = deferTotals && !in.density;
     std::array<std::array<double, deferTotals ? kYearCount : 1>, kOldestAge> streetClasses;
-    // The state as the year before began, to notice a year that only repeats the one before.
+    // The state as the year before began, to notice a year that only repeats the one before; once
+    // a year has repeated, the state is the one it started from, so the next needs no comparison.
+    // Under crowding the singles wander by a unit in the last place around the equilibrium rather
+    // than hold it, so a repeat is too rare there to look for.
     Population<Count> lastYearsStart = p;
+    bool repeatedLastYear = false;
+    const bool noticeRepeats = !in.density;
     // Each year's sterilised street females aged 1..10, to be divided by the year's street total
     // once it is known (the fast pass adds the totals up after the last year).
     std::array<double, kYearCount> streetSterilised;
@@ -352,14 +361,17 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
         // or not, with the same count; not 2005, whose share of abandoned dogs is recorded), it
         // ends as that year did: its figures are that year's and the state stays.
         if constexpr (!Counts::varies) {
-            if (Y > kFirstYear && repeatsTheYearBefore(Y, in, killedByYear) && p.sameClassesAs(lastYearsStart)) {
+            if (noticeRepeats && Y > kFirstYear && repeatsTheYearBefore(Y, in, killedByYear) &&
+                (repeatedLastYear || p.sameClassesAs(lastYearsStart))) {
                 repeatYearBefore(record, offset);
                 streetSterilised[offset] = streetSterilised[offset - 1];
-                if constexpr (deferTotals)
+                if (deferring)
                     for (auto& classSums : streetClasses) classSums[offset] = classSums[offset - 1];
+                repeatedLastYear = true;
                 continue;
             }
-            lastYearsStart = p;
+            repeatedLastYear = false;
+            if (noticeRepeats) lastYearsStart = p;
         }
         // Chance, when there is any, is drawn first each year: the survival factor, then the
         // whole-dog draws step by step.
@@ -463,25 +475,9 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
         if (programmeRuns) {
             const int treatedAges = in.onlyYearlings ? 1 : kOldestAge;
             Count streetExtraThisYear = 0;
-            // With operations a year, the street's share of them is spread over the treated
-            // classes in proportion to their fertile dogs, never more than there are.
-            Count fertileTreated = 0;
-            Count operationsDone = 0;
-            Count fertileBefore = 0;
-            if (in.operationsPerYear) {
-                fertileTreated = sumClasses<Counts, Stores>(sf, 1, treatedAges, kStreetStep);
-                operationsDone = counts.operationsDone(
-                    stores, (1.0 - T / 100.0) * *in.operationsPerYear * (effort ? *effort : 1.0), fertileTreated,
-                    kStreetStep);
-            }
-            for (int a = 1; a <= treatedAges; ++a) {
-                Count X = 0;
-                if (!in.operationsPerYear)
-                    X = counts.streetProgramme(stores, sf[a], H, T, effort);
-                else if (fertileTreated > 0)
-                    X = counts.operationsOnClass(stores, sf[a], fertileBefore, operationsDone, fertileTreated);
+            // Sterilises X of the fertile street females aged a.
+            const auto sterilise = [&](int a, Count X) {
                 const Count before = sf[a];
-                if (in.operationsPerYear) fertileBefore = counts.add(stores, fertileBefore, before, kStreetStep);
                 sf[a] = counts.subtract(stores, sf[a], X, kStreetStep);
                 requireNotOverdrawn<Stores>(sf[a], [&] {
                     return "in " + std::to_string(Y) + " the programme sterilises " + grouped(X) +
@@ -490,6 +486,24 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
                 });
                 ss[a] = counts.add(stores, ss[a], X, kStreetStep);
                 streetExtraThisYear = counts.add(stores, streetExtraThisYear, X, kStreetStep);
+            };
+            if (!in.operationsPerYear) {
+                for (int a = 1; a <= treatedAges; ++a) sterilise(a, counts.streetProgramme(stores, sf[a], H, T, effort));
+            } else {
+                // The street's share of the operations is spread over the treated classes in
+                // proportion to their fertile dogs, never more than there are.
+                const Count fertileTreated = sumClasses<Counts, Stores>(sf, 1, treatedAges, kStreetStep);
+                const Count done = counts.operationsDone(
+                    stores, (1.0 - T / 100.0) * *in.operationsPerYear * (effort ? *effort : 1.0), fertileTreated,
+                    kStreetStep);
+                Count fertileBefore = 0;
+                for (int a = 1; a <= treatedAges; ++a) {
+                    const Count inClass = sf[a];
+                    sterilise(a, fertileTreated > 0
+                                     ? counts.operationsOnClass(stores, inClass, fertileBefore, done, fertileTreated)
+                                     : Count(0));
+                    fertileBefore = counts.add(stores, fertileBefore, inClass, kStreetStep);
+                }
             }
             float& extra = series.extraSterilisations.at1950Plus(offset);
             if constexpr (std::is_same_v<Count, float>)
@@ -516,20 +530,8 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
         // 14. Street females aged 1 to 10, each class's fertile and sterilised added in double
         // first. The fast pass adds them up after the last year, every year at once, since this
         // chain of additions would otherwise hold up each year; the order of additions is the same.
-        if constexpr (deferTotals) {
+        if (deferring) {
             for (int a = 1; a <= kOldestAge; ++a) streetClasses[a - 1][offset] = double(sf[a]) + ss[a];
-            // Crowding needs this year's total next year: the same additions, now.
-            if (in.density) {
-                float total = 0;
-                for (int a = 0; a < kOldestAge; ++a)
-                    total = static_cast<float>(double(total) + streetClasses[a][offset]);
-                crowdingTotal = total;
-            }
-            // A value that is not finite stays so in whatever it feeds (or fails a count check on
-            // its way), and the fast pass checks the series and the state once, at the end. The
-            // sterilised owned yearlings feed nothing and age out, so they are checked here.
-            if (!std::isfinite(os[1])) [[unlikely]]
-                throw NotFinite{};
         } else {
             Count total = 0;
             for (int a = 1; a <= kOldestAge; ++a) {
@@ -542,8 +544,14 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
             series.streetTotal.at1950Plus(offset) = stored<Stores>(total, kStreetStep);
             crowdingTotal = series.streetTotal.at1950Plus(offset);
         }
+        // A value that is not finite stays so in whatever it feeds (or fails a count check on its
+        // way), and the fast pass checks the series and the state once, at the end. The sterilised
+        // owned yearlings feed nothing and age out, so they are checked here.
+        if constexpr (deferTotals)
+            if (!std::isfinite(os[1])) [[unlikely]]
+                throw NotFinite{};
     }
-    if constexpr (deferTotals) {
+    if (deferring) {
         std::array<float, kYearCount>& totals = series.streetTotal.values();
         totals.fill(0);
         for (const auto& classSums : streetClasses)
