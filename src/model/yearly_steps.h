@@ -488,7 +488,8 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
                 streetExtraThisYear = counts.add(stores, streetExtraThisYear, X, kStreetStep);
             };
             if (!in.operationsPerYear) {
-                for (int a = 1; a <= treatedAges; ++a) sterilise(a, counts.streetProgramme(stores, sf[a], H, T, effort));
+                for (int a = 1; a <= treatedAges; ++a)
+                    sterilise(a, counts.streetProgramme(stores, sf[a], H, T, effort));
             } else {
                 // The street's share of the operations is spread over the treated classes in
                 // proportion to their fertile dogs, never more than there are.
