@@ -1,5 +1,6 @@
 #include "render/tornado_chart.h"
 
+#include "catalogue/input_catalogue.h"
 #include "model/input_field.h"
 #include "support/number_masks.h"
 
@@ -47,10 +48,44 @@ QString inputText(double value)
 {
     return QString::number(value, 'g', 6);
 }
+// The rate's bar holds tenths of a per cent; a reader sees per cent.
+bool inTenths(const SensitivityRow& row)
+{
+    return inputRow(row.field).barInTenths;
+}
+QString shownValue(const SensitivityRow& row, double value)
+{
+    return inTenths(row) ? inputText(value / 10) + QStringLiteral(" %") : inputText(value);
+}
+// The catalogue's caption as the window shows it.
 QString captionOf(const SensitivityRow& row)
 {
-    const std::string_view caption = fieldCaption(row.field);
-    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    return QCoreApplication::translate(kInputTextContext, inputRow(row.field).caption);
+}
+// A change in per cent, in words a reader takes in at a glance: whole per cents, one decimal
+// below 10 %.
+QString percentText(double percent)
+{
+    const double size = std::abs(percent);
+    return QString::fromStdString(formatGrouped(size < 10 ? std::round(size * 10) / 10 : std::round(size)));
+}
+// "10 % higher adult survival: 23 % more street dogs in 2035", for one end of a row.
+QString endSentence(const SensitivityResult& result, const SensitivityRow& row, bool high)
+{
+    const double end = high ? row.high : row.low;
+    const std::optional<double>& outcome = high ? row.outcomeHigh : row.outcomeLow;
+    if (row.value == 0) return translated("%1 is 0, and a per cent of 0 moves nothing").arg(captionOf(row));
+    const double moved = 100 * (end - row.value) / row.value;
+    const QString input = moved >= 0 ? translated("%1 % higher %2").arg(percentText(moved), captionOf(row))
+                                     : translated("%1 % lower %2").arg(percentText(moved), captionOf(row));
+    if (!outcome) return translated("%1: the run faults").arg(input);
+    const double given = *result.outcome;
+    if (given == 0 || *outcome == given)
+        return translated("%1: %2 street dogs in %3").arg(input, dogsText(*outcome)).arg(result.year);
+    const double change = 100 * (*outcome - given) / given;
+    const QString dogs = change > 0 ? translated("%1 % more street dogs in %2")
+                                    : translated("%1 % fewer street dogs in %2");
+    return translated("%1: %2").arg(input, dogs.arg(percentText(change)).arg(result.year));
 }
 QString elasticityText(const SensitivityRow& row)
 {
@@ -287,7 +322,9 @@ QStringList tornadoReadoutLines(const SensitivityResult& result, std::size_t row
     };
     QStringList lines;
     lines << translated("%1: %2, moved to %3 .. %4")
-                 .arg(captionOf(data), inputText(data.value), inputText(data.low), inputText(data.high));
+                 .arg(captionOf(data), shownValue(data, data.value), shownValue(data, data.low),
+                      shownValue(data, data.high));
+    lines << tornadoSentences(result, row);
     lines << translated("street total in %1: %2 .. %3 (%4 as given)")
                  .arg(result.year)
                  .arg(outcome(data.outcomeLow), outcome(data.outcomeHigh), dogsText(*result.outcome));
@@ -296,6 +333,14 @@ QStringList tornadoReadoutLines(const SensitivityResult& result, std::size_t row
     if (data.faultLow) lines << translated("low end: %1").arg(QString::fromStdString(*data.faultLow));
     if (data.faultHigh) lines << translated("high end: %1").arg(QString::fromStdString(*data.faultHigh));
     return lines;
+}
+
+QStringList tornadoSentences(const SensitivityResult& result, std::size_t row)
+{
+    if (!hasTable(result) || row >= result.rows.size()) return {};
+    const SensitivityRow& data = result.rows[row];
+    if (data.value == 0) return {endSentence(result, data, true)};
+    return {endSentence(result, data, true), endSentence(result, data, false)};
 }
 
 void paintTornado(QPainter& painter, const TornadoLayout& layout, const SensitivityResult& result, const QFont& font,

@@ -5,7 +5,8 @@
 // bar runs from outcomeLow to outcomeHigh, split at that line: the part the lowered input gives is
 // hatched, the part the raised input gives is solid, so the two read apart in black and white too.
 // An end whose run faulted draws no bar but the words "fault at the low end" (or high, or both)
-// beside the line. The elasticity of each row stands in a column on the right. Above: a title and
+// beside the line. Captions are the window's; the sterilisation rate reads in per cent (the bar
+// holds tenths). The elasticity of each row stands in a column on the right. Above: a title and
 // the legend; below: the street-total axis with round ticks.
 //
 // layoutTornado() fixes where everything goes for an area, so the widget can tell which row the
@@ -56,6 +57,10 @@ QString tornadoTitle(const SensitivityResult& result);
 
 // The legend entries: the lowered input (hatched), the raised input (solid), the outcome's line.
 std::vector<LegendEntry> tornadoLegend(const SensitivityResult& result);
+
+// A row in plain words, one sentence an end, the raised end first: "10 % higher adult survival:
+// 23 % more street dogs in 2035". The sterilisation rate reads in per cent.
+QStringList tornadoSentences(const SensitivityResult& result, std::size_t row);
 
 // What hovering over a row tells: the input and its two ends, the street total each gives, the
 // swing, the elasticity, and the message of each end that faulted.

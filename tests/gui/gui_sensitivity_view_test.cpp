@@ -4,10 +4,12 @@
 
 #include "analysis/varied_inputs.h"
 #include "analysis_view_fixture.h"
+#include "catalogue/input_catalogue.h"
 #include "gui/analyses/sensitivity_view.h"
 #include "gui/analyses/tornado_widget.h"
 #include "gui/window/control_value.h"
 #include "gui_fixture.h"
+#include "render/tornado_chart.h"
 
 #include <QDoubleSpinBox>
 #include <QImage>
@@ -67,10 +69,10 @@ private slots:
     {
         const std::optional<SensitivityResult>& result = view_->result();
         QVERIFY(result);
-        QCOMPARE(result->year, 2020);
+        QCOMPARE(result->year, 2015);  // the planner's default target year: ten years after the start
         QCOMPARE(result->deltaPercent, 10.0);
         QVERIFY(!result->fault);
-        QCOMPARE(*result->outcome, windowStreetTotal(2020));
+        QCOMPARE(*result->outcome, windowStreetTotal(2015));
         QCOMPARE(result->rows.size(), kOlderInputs);
         // The window's adult survival 0.9 moves to 0.81 and 0.99.
         const SensitivityRow* adult = rowOf(*result, InputField::adultSurvival);
@@ -90,13 +92,69 @@ private slots:
         window_->binding().apply(ControlValue::value("hscSterilise", 400));
         QVERIFY(nextResult(*view_, before));
         const SensitivityResult& result = *view_->result();
-        QCOMPARE(*result.outcome, windowStreetTotal(2020));
+        QCOMPARE(*result.outcome, windowStreetTotal(2015));
         const SensitivityRow* rate = rowOf(result, InputField::programmeRate);
         QVERIFY(rate);
         QCOMPARE(rate->value, 400.0);
         QCOMPARE(rate->low, 360.0);
         QCOMPARE(rate->high, 440.0);
         QCOMPARE(view_->shownInputs()->inputs.programmeRate, 400.0);
+    }
+
+    // The year follows the planner's target (a later start moves it) until the user sets one.
+    void theYearFollowsThePlannersTargetUntilSet()
+    {
+        int before = view_->resultsShown();
+        window_->binding().apply(ControlValue::text("txtStart", "2026"));
+        QTest::mouseClick(widgetOf<QPushButton>(*window_, "cmdRun"), Qt::LeftButton);
+        QVERIFY(nextResult(*view_, before));
+        QCOMPARE(view_->result()->year, 2036);
+        const SensitivityRow* rate = rowOf(*view_->result(), InputField::programmeRate);
+        QVERIFY(rate && rate->elasticity && *rate->elasticity != 0);  // the programme matters by then
+
+        before = view_->resultsShown();
+        PlanSettings settings = defaultPlanSettings(2026);
+        settings.targetYear = 2045;
+        window_->setPlanSettings(settings);
+        QVERIFY(nextResult(*view_, before));
+        QCOMPARE(view_->result()->year, 2045);
+
+        before = view_->resultsShown();
+        view_->yearBox().setValue(2030);
+        QVERIFY(nextResult(*view_, before));
+        before = view_->resultsShown();
+        settings.targetYear = 2040;
+        window_->setPlanSettings(settings);
+        window_->binding().apply(ControlValue::value("hscSterilise", 300));
+        QVERIFY(nextResult(*view_, before));
+        QCOMPARE(view_->result()->year, 2030);
+    }
+
+    // Each bar in words, the rate in per cent: "10 % higher adult survival: 23 % more street dogs in 2015".
+    void aBarReadsInPlainWords()
+    {
+        const SensitivityResult& result = *view_->result();
+        for (std::size_t i = 0; i < result.rows.size(); ++i) {
+            const SensitivityRow& row = result.rows[i];
+            const QStringList sentences = render::tornadoSentences(result, i);
+            QCOMPARE(sentences.size(), 2);
+            const QString caption = QString::fromUtf8(inputRow(row.field).caption);
+            QVERIFY2(sentences[0].startsWith(QStringLiteral("10 % higher ") + caption + ':'), qPrintable(sentences[0]));
+            QVERIFY2(sentences[1].startsWith(QStringLiteral("10 % lower ") + caption + ':'), qPrintable(sentences[1]));
+            if (!row.outcomeHigh) {
+                QVERIFY(sentences[0].endsWith(QStringLiteral("the run faults")));
+                continue;
+            }
+            const double change = 100 * (*row.outcomeHigh - *result.outcome) / *result.outcome;
+            const QString more = change > 0 ? QStringLiteral("more") : QStringLiteral("fewer");
+            QVERIFY2(sentences[0].endsWith(QStringLiteral(" % ") + more + QStringLiteral(" street dogs in 2015")),
+                     qPrintable(sentences[0]));
+        }
+        const std::size_t rate = std::size_t(rowOf(result, InputField::programmeRate) - result.rows.data());
+        QVERIFY2(render::tornadoReadoutLines(result, rate)
+                     .front()
+                     .startsWith(QStringLiteral("sterilisation rate: 25.2 %, moved to 22.68 % .. 27.72 %")),
+                 qPrintable(render::tornadoReadoutLines(result, rate).front()));
     }
 
     void followsItsOwnYearAndDelta()
@@ -152,8 +210,7 @@ private slots:
         QCOMPARE(chart.hoveredRow(), std::optional<std::size_t>(0));
         const QStringList lines = chart.readoutAt(first);
         const SensitivityRow& top = view_->result()->rows.front();
-        QVERIFY(lines.front().startsWith(
-            QString::fromUtf8(fieldCaption(top.field).data(), static_cast<qsizetype>(fieldCaption(top.field).size()))));
+        QVERIFY(lines.front().startsWith(QString::fromUtf8(inputRow(top.field).caption)));
         // The adult survival's high end faults at the defaults (0.99 needs juvenile survival below its
         // threshold): its readout carries the message.
         const auto& rows = view_->result()->rows;
@@ -194,7 +251,7 @@ private slots:
         QCOMPARE(lines.front(), QStringLiteral("year,delta,outcome,input,value,low,high,outcomeLow,outcomeHigh,swing,"
                                                "elasticity,faultLow,faultHigh"));
         // Every row names its year and delta; the adult survival row's high end faults.
-        for (const QString& line : lines.mid(1)) QVERIFY(line.startsWith(QStringLiteral("2020,10,")));
+        for (const QString& line : lines.mid(1)) QVERIFY(line.startsWith(QStringLiteral("2015,10,")));
         bool adultFaults = false;
         for (const QString& line : lines)
             if (line.contains(QStringLiteral(",adult survival,0.9,"))) adultFaults = line.endsWith('"');

@@ -128,6 +128,18 @@ void AnalysisView::refresh()
     emit resultShown();
 }
 
+void AnalysisView::nothingToCompute(const QString& why)
+{
+    job_->cancel();
+    jobEnded();
+    shownInputs_.reset();
+    showUnread(why);
+    setStatus(why);
+    for (QPushButton* button : exportButtons_) button->setEnabled(false);
+    ++resultsShown_;
+    emit resultShown();
+}
+
 void AnalysisView::inputsRejected(const QString& problem)
 {
     job_->cancel();

@@ -96,6 +96,9 @@ protected:
     }
     // The view's own inputs cannot be used: nothing is computed, and the status says why.
     void inputsRejected(const QString& problem);
+    // The settings ask for nothing worth running: `why` stands in the chart and the status line
+    // (not as a fault) and nothing runs.
+    void nothingToCompute(const QString& why);
 
     // To be called by the delivery: the result of `inputs` is now on screen; `status` says what it
     // found (a fault when `isFault`).

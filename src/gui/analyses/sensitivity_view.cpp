@@ -2,19 +2,21 @@
 
 #include "analysis/sensitivity_csv.h"
 #include "gui/analyses/tornado_widget.h"
+#include "gui/window/form_window.h"
+#include "model/model_inputs.h"
 #include "panel/form_inputs.h"
 
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace karnoth::gui {
 namespace {
 
-constexpr int kDefaultYear = 2020;
 constexpr double kDefaultDeltaPercent = 10;
 // Beyond 100 % every low end is clamped to its floor; the box still takes more, as the analysis does.
 
@@ -28,9 +30,10 @@ SensitivityView::SensitivityView(FormWindow& window) : AnalysisView(window, tr("
     year_ = new QSpinBox(this);
     year_->setObjectName(QStringLiteral("sensitivityYear"));
     year_->setRange(kFirstYear, kLastYear);
-    year_->setValue(kDefaultYear);
+    year_->setValue(window.planSettingsFor(ModelInputs{}.programmeStart).targetYear);
     year_->setKeyboardTracking(false);
-    year_->setToolTip(tr("The year whose street total (females aged one and over) the chart compares, 1950 to 2050"));
+    year_->setToolTip(tr("The year whose street total (females aged one and over) the chart compares, 1950 to "
+                         "2050; it follows the planner's target year until you set it"));
     delta_ = new QDoubleSpinBox(this);
     delta_->setObjectName(QStringLiteral("sensitivityDelta"));
     delta_->setRange(0.1, kMostDeltaPercent);
@@ -50,12 +53,29 @@ SensitivityView::SensitivityView(FormWindow& window) : AnalysisView(window, tr("
     inputs->addStretch(1);
     body().addLayout(inputs);
 
+    auto* explanation = new QLabel(
+        tr("Each bar shows how far the street total moves when one input is lowered (hatched) or raised "
+           "(solid) and every other stays as in the window. Elasticity, on the right, is the per cent change "
+           "in street dogs for a 1 % change in the input: 2 means about 2 % more dogs, -0.5 about half a per "
+           "cent fewer; near 0 the answer hardly hangs on that input. Point at a bar for it in words."),
+        this);
+    explanation->setObjectName(QStringLiteral("elasticityExplanation"));
+    explanation->setWordWrap(true);
+    body().addWidget(explanation);
+
     chart_ = new TornadoWidget(this);
     chart_->setObjectName(QStringLiteral("tornadoChart"));
     chart_->showNotice(tr("Computing..."));
     body().addWidget(chart_, 1);
 
-    connect(year_, &QSpinBox::valueChanged, this, &AnalysisView::refresh);
+    // A year set by hand stays; one set by the view (with signals blocked) follows the target.
+    connect(year_, &QSpinBox::valueChanged, this, [this] {
+        yearSetByUser_ = true;
+        refresh();
+    });
+    connect(&window, &FormWindow::planSettingsChanged, this, [this] {
+        if (!yearSetByUser_) refresh();
+    });
     connect(delta_, &QDoubleSpinBox::valueChanged, this, &AnalysisView::refresh);
     resize(760, 560);
 }
@@ -70,6 +90,10 @@ void SensitivityView::compute(const WindowInputs& inputs)
     SensitivityRequest request;
     request.inputs = inputs.inputs;
     request.killedByYear = inputs.killedByYear;
+    if (!yearSetByUser_) {
+        const QSignalBlocker quiet(year_);
+        year_->setValue(window().planSettingsFor(inputs.inputs.programmeStart).targetYear);
+    }
     request.year = year_->value();
     request.deltaPercent = delta_->value();
     if (const std::optional<std::string> problem = sensitivityProblem(request)) {

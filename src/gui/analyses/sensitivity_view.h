@@ -1,10 +1,9 @@
 #pragma once
 // Analysis -> Sensitivity: which guesses the answer hangs on. The street total in a chosen year
-// (default 2020) with each varied input in use (the eleven older ones, and those of a real town
-// that are on) moved down and up by delta per cent (default 10), one run per end, shown as a
-// tornado chart (tornado_widget.h) that follows the main window live (analysis_view.h). The year
-// and delta are the view's own inputs; the exports are the chart and the table as CSV
-// (analysis/sensitivity_csv.h).
+// (the planner's target year until the user sets one) with each varied input in use (the eleven older ones, and those
+// of a real town that are on) moved down and up by delta per cent (default 10), one run per end, shown as a tornado
+// chart (tornado_widget.h) that follows the main window live (analysis_view.h). The year and delta are the view's own
+// inputs; the exports are the chart and the table as CSV (analysis/sensitivity_csv.h).
 
 #include "analysis/sensitivity.h"
 #include "gui/analyses/analysis_view.h"
@@ -45,6 +44,7 @@ private:
     QSpinBox* year_ = nullptr;
     QDoubleSpinBox* delta_ = nullptr;
     TornadoWidget* chart_ = nullptr;
+    bool yearSetByUser_ = false;
 };
 
 }  // namespace karnoth::gui

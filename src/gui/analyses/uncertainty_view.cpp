@@ -138,6 +138,12 @@ void UncertaintyView::compute(const WindowInputs& inputs)
     request.chance = YearlyChance{yearToYear_->value(), wholeDogs_->isChecked()};
     const PlanSettings plan = window().planSettingsFor(inputs.inputs.programmeStart);
     request.target = TargetRequest{plan.targetYear, plan.targetPercent};
+    if (request.ranges.empty() && !request.chance.any()) {
+        // Every replicate would be the window's own run: bands of width 0 and a chance of 0 or 100 %.
+        nothingToCompute(tr("Nothing is uncertain yet: every replicate would repeat the window's run. Give an "
+                            "input a range, a year-to-year SD or whole dogs, and the bands follow."));
+        return;
+    }
     std::optional<std::string> problem = uncertaintyProblem(request);
     if (!problem) problem = rangeWithoutEffect(request);
     if (problem) {
