@@ -3,13 +3,18 @@
 // without a second event.
 
 #include "gui/window/chart_view.h"
+#include "gui/window/window_shortcut_keys.h"
 #include "gui_fixture.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 
 using namespace karnoth;
 using namespace karnoth::gui;
@@ -31,6 +36,32 @@ enum class Move {
     KeyRight,
     KeyPageUp,
     DragTo
+};
+
+// A text box that takes Ctrl+E for itself (to the end of the line), as some desktops' keys do.
+class GreedyLineEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_E)) {
+                event->accept();
+                return true;
+            }
+        }
+        return QLineEdit::event(event);
+    }
+    void keyPressEvent(QKeyEvent* key) override
+    {
+        if (key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_E))
+            end(false);
+        else
+            QLineEdit::keyPressEvent(key);
+    }
 };
 
 void perform(QScrollBar& bar, Move move, int widgetTarget)
@@ -232,6 +263,65 @@ private slots:
         QCOMPARE(log_->runs(), 1);
         QVERIFY(window_->faultLine().text().isEmpty());
         QCOMPARE(window_->form().control("hscSterilise").value, 254);
+    }
+
+    // A number box takes a comma as the decimal point it means; a year box is left alone.
+    void aCommaTypedIntoANumberBoxBecomesAPoint_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("reads");
+        QTest::newRow("adult survival") << "txtAdultSurv"
+                                        << "0,85"
+                                        << "0.85";
+        QTest::newRow("arrivals") << "txtImmigrants"
+                                  << "12,5"
+                                  << "12.5";
+        QTest::newRow("two commas") << "txtLitter"
+                                    << "1,2,3"
+                                    << "1.2.3";
+    }
+    void aCommaTypedIntoANumberBoxBecomesAPoint()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, reads);
+        typeInto(qPrintable(box), typed, true);
+        QCOMPARE(widgetOf<QLineEdit>(*window_, qPrintable(box))->text(), reads);
+        QCOMPARE(QString::fromStdString(window_->form().text(box.toStdString())), reads);
+    }
+
+    // The menus' keys work from a text box, even one that (as with Emacs-style keys on some
+    // desktops) would take Ctrl+E for itself, and leave its text alone. Without the window's keys
+    // the text box keeps the key: the case is real.
+    void aMenuKeyInATextBoxIsTheMenus_data()
+    {
+        QTest::addColumn<bool>("windowKeys");
+        QTest::addColumn<int>("triggered");
+        QTest::newRow("with the window's keys") << true << 1;
+        QTest::newRow("without them") << false << 0;
+    }
+    void aMenuKeyInATextBoxIsTheMenus()
+    {
+        QFETCH(bool, windowKeys);
+        QFETCH(int, triggered);
+        QWidget window;
+        auto* exportChart = new QAction(QStringLiteral("Export chart"), &window);
+        exportChart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+        window.addAction(exportChart);
+        auto* edit = new GreedyLineEdit(&window);
+        edit->setText(QStringLiteral("0.9"));
+        if (windowKeys) edit->installEventFilter(new WindowShortcutKeys(&window));
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        edit->setFocus();
+        edit->home(false);
+        QSignalSpy spy(exportChart, &QAction::triggered);
+        QTest::keyClick(edit, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(spy.count(), triggered);
+        QCOMPARE(edit->cursorPosition(), windowKeys ? 0 : 3);
+        QCOMPARE(edit->text(), QStringLiteral("0.9"));
     }
 
     void enterPressesRunWhereverTheFocusIs_data()

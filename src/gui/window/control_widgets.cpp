@@ -1,7 +1,9 @@
 #include "gui/window/control_widgets.h"
 
 #include "catalogue/control_names.h"
+#include "catalogue/input_catalogue.h"
 #include "gui/widgets/caption_label.h"
+#include "gui/widgets/decimal_point_validator.h"
 #include "gui/window/form_fonts.h"
 #include "gui/window/form_scroll_bar.h"
 #include "gui/window/scroll_mapping.h"
@@ -39,6 +41,9 @@ QWidget* createTextBox(const Control& control, QWidget* parent)
 {
     auto* edit = new QLineEdit(parent);
     edit->setText(QString::fromStdString(control.text));
+    if (const InputRow* input = findInput(control.row->name))
+        if (input->conversion == Conversion::numberText || input->conversion == Conversion::optionalNumberText)
+            edit->setValidator(new DecimalPointValidator(edit));
     edit->setTextMargins(0, 0, 0, 0);
     return edit;
 }

@@ -16,9 +16,11 @@
 #include "gui/window/help_dialog.h"
 #include "gui/window/twips_scale.h"
 #include "gui/window/window_extension.h"
+#include "gui/window/window_shortcut_keys.h"
 #include "panel/form_inputs.h"
 #include "render/input_help.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -65,26 +67,6 @@ QVector<QLine> diagramLines(const TwipsScale& scale)
         if (row.kind == ControlKind::Line) lines.push_back(scale.line(row));
     return lines;
 }
-
-// Keeps the typing fields' own undo out of the way, so that Ctrl+Z there undoes the window's last
-// step (first committing what was typed) like everywhere else in the window.
-class WindowUndoKeys : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::ShortcutOverride) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
-                event->ignore();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 }  // namespace
 
@@ -173,18 +155,18 @@ void FormWindow::buildControls()
 void FormWindow::buildValueBoxes()
 {
     const TwipsScale scale = TwipsScale::ofPrimaryScreen();
-    auto* undoKeys = new WindowUndoKeys(this);
+    auto* windowKeys = new WindowShortcutKeys(this);
     for (const BarValueBoxRow& row : barValueBoxRows()) {
         const Control& bar = form_.control(row.bar);
         auto* box = new BarValueBox(row, *bar.row->range, bar.value, surface_);
         box->setGeometry(scale.rect(row.left, row.top, row.width, row.height));
         box->setToolTip(render::inputToolTip(row.bar));
-        box->installEventFilter(undoKeys);
+        box->installEventFilter(windowKeys);
         binding_->bindValueBox(bar, box);
     }
     for (const Control& control : form_.controls())
         if (control.row->kind == ControlKind::TextBox)
-            if (QWidget* edit = controlWidget(qtName(control.row->name))) edit->installEventFilter(undoKeys);
+            if (QWidget* edit = controlWidget(qtName(control.row->name))) edit->installEventFilter(windowKeys);
     faultFrame_ = new FaultFrame(surface_);
 }
 
