@@ -69,6 +69,7 @@ void PlanTable::setPlan(const std::shared_ptr<const Plan>& plan)
         setItem(r, MinimalRate, rate);
         if (!row.figures) continue;
         const PlanFigures& figures = *row.figures;
+        if (row.minimalRate) rate->setText(tr("%1 (%2)").arg(rate->text(), perMonthText(figures)));
         setItem(r, StreetTotal, figureItem(wholeText(figures.streetTotal)));
         setItem(r, SterilisedOwned, figureItem(wholeText(figures.sterilisedOwned)));
         setItem(r, SterilisedStreet, figureItem(wholeText(figures.sterilisedStreet)));

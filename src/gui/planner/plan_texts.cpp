@@ -65,6 +65,11 @@ QString coveragePercentText(double share)
     return oneDecimal(100 * share);
 }
 
+QString perMonthText(const PlanFigures& figures)
+{
+    return translated("about %1 operations a month").arg(wholeText(std::round(figures.operationsMeanPerYear / 12)));
+}
+
 QString wholeText(double value)
 {
     return std::isfinite(value) ? QString::fromStdString(formatGrouped(value)) : QStringLiteral("?");
@@ -98,12 +103,19 @@ QStringList planSummaryLines(const Plan& plan)
         return lines;
     }
     const PlanFigures& cheapest = plan.cheapest->figures;
-    lines << translated("Cheapest: %1 a year, %2 % aimed at owned dogs, cost %3 (%4 owned and %5 street "
+    lines << translated("Cheapest: %1 a year (%2), %3 % aimed at owned dogs, cost %4 (%5 owned and %6 street "
                         "sterilisations).")
-                 .arg(scanPhrase(plan, plan.cheapest->rate))
+                 .arg(scanPhrase(plan, plan.cheapest->rate), perMonthText(cheapest))
                  .arg(plan.cheapest->ownedShare)
                  .arg(wholeText(cheapest.cost), wholeText(cheapest.sterilisedOwned),
                       wholeText(cheapest.sterilisedStreet));
+    // The cheapest cell need not be its share's minimal rate: a faster programme brings the street
+    // down sooner, and fewer dogs are left to sterilise in the years that follow.
+    const std::size_t row = static_cast<std::size_t>(plan.cheapest->ownedShare / plan.settings.ownedShareStep);
+    if (row < plan.rows.size() && plan.rows[row].minimalRate && *plan.rows[row].minimalRate < plan.cheapest->rate)
+        lines << translated("That is above the minimal %1 of its share: a faster programme reaches the target with "
+                            "fewer operations in all.")
+                     .arg(scanPhrase(plan, *plan.rows[row].minimalRate));
     return lines;
 }
 
