@@ -156,10 +156,14 @@ private slots:
         const SensitivityResult result = handTable();
         const QStringList first = tornadoReadoutLines(result, 0);
         QCOMPARE(first.at(0), QStringLiteral("adult survival: 1, moved to 0.9 .. 1.1"));
-        QCOMPARE(first.at(1), QStringLiteral("street total in 2030: 80 .. 130 (100 as given)"));
-        QVERIFY(first.at(2).startsWith(QStringLiteral("swing 50")));
+        // In words, the raised end first: 130 is 30 % more than 100, 80 is 20 % fewer.
+        QCOMPARE(first.at(1), QStringLiteral("10 % higher adult survival: 30 % more street dogs in 2030"));
+        QCOMPARE(first.at(2), QStringLiteral("10 % lower adult survival: 20 % fewer street dogs in 2030"));
+        QCOMPARE(first.at(3), QStringLiteral("street total in 2030: 80 .. 130 (100 as given)"));
+        QVERIFY(first.at(4).startsWith(QStringLiteral("swing 50")));
         const QStringList faulted = tornadoReadoutLines(result, 2);
-        QCOMPARE(faulted.at(1), QStringLiteral("street total in 2030: 90 .. fault (100 as given)"));
+        QVERIFY2(faulted.at(1).endsWith(QStringLiteral(": the run faults")), qPrintable(faulted.at(1)));
+        QCOMPARE(faulted.at(3), QStringLiteral("street total in 2030: 90 .. fault (100 as given)"));
         QCOMPARE(faulted.last(), QStringLiteral("high end: the high end's fault"));
     }
 

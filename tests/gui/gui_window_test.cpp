@@ -14,6 +14,7 @@
 #include "render/chart_overlays.h"
 #include "render/main_chart.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -91,6 +92,39 @@ private slots:
         QVERIFY2(minimum.width() <= screen.width() / 2 && minimum.height() <= screen.height() / 2,
                  qPrintable(QStringLiteral("%1x%2").arg(minimum.width()).arg(minimum.height())));
         QVERIFY(window_->maximumWidth() > screen.width());  // no longer fixed
+    }
+
+    // The planner, the analyses, the comparison of scenarios and Help open within the screen's
+    // available area (the offscreen screen is 800 x 600, smaller than each would like), and the
+    // help shows its table without scrolling sideways where the screen allows.
+    void everyWindowOpensWithinTheScreen()
+    {
+        const QRect available = window_->screen()->availableGeometry();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QTest::keyClick(window_.get(), Qt::Key_F1);
+        for (const char* action : {"plannerAction", "sensitivityAction", "uncertaintyAction", "compareAction"}) {
+            QAction* open = nullptr;
+            for (QAction* candidate : window_->findChildren<QAction*>())
+                if (candidate->objectName() == QLatin1String(action)) open = candidate;
+            QVERIFY2(open, action);
+            open->trigger();
+        }
+        int checked = 0;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (!top->isVisible()) continue;
+            QTRY_VERIFY2(available.contains(top->frameGeometry()),
+                         qPrintable(top->objectName() + QStringLiteral(" at %1,%2 %3x%4")
+                                                            .arg(top->frameGeometry().x())
+                                                            .arg(top->frameGeometry().y())
+                                                            .arg(top->frameGeometry().width())
+                                                            .arg(top->frameGeometry().height())));
+            ++checked;
+        }
+        QCOMPARE(checked, 6);
+        auto* help = window_->findChild<HelpDialog*>();
+        QVERIFY(help);
+        if (help->width() < available.width()) QVERIFY(!help->browser().horizontalScrollBar()->isVisible());
     }
 
     void growingTheWindowGrowsOnlyTheChart()

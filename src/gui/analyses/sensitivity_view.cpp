@@ -2,6 +2,7 @@
 
 #include "analysis/sensitivity_csv.h"
 #include "gui/analyses/tornado_widget.h"
+#include "gui/widgets/screen_fit.h"
 #include "gui/window/form_window.h"
 #include "model/model_inputs.h"
 #include "panel/form_inputs.h"
@@ -77,7 +78,7 @@ SensitivityView::SensitivityView(FormWindow& window) : AnalysisView(window, tr("
         if (!yearSetByUser_) refresh();
     });
     connect(delta_, &QDoubleSpinBox::valueChanged, this, &AnalysisView::refresh);
-    resize(760, 560);
+    openWithinScreen(*this, QSize(760, 560));
 }
 
 const std::optional<SensitivityResult>& SensitivityView::result() const

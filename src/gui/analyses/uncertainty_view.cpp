@@ -3,6 +3,7 @@
 #include "analysis/uncertainty_csv.h"
 #include "gui/analyses/band_chart_widget.h"
 #include "gui/analyses/range_inputs.h"
+#include "gui/widgets/screen_fit.h"
 #include "gui/window/form_window.h"
 #include "model/engine.h"
 #include "model/input_field.h"
@@ -61,7 +62,7 @@ UncertaintyView::UncertaintyView(FormWindow& window) : AnalysisView(window, tr("
     connect(replicates_, &QSpinBox::valueChanged, this, &AnalysisView::refresh);
     connect(seed_, &QSpinBox::valueChanged, this, &AnalysisView::refresh);
     connect(&window, &FormWindow::planSettingsChanged, this, &AnalysisView::refresh);
-    resize(1180, 640);
+    openWithinScreen(*this, QSize(1180, 640));
 }
 
 QWidget* UncertaintyView::buildInputs()

@@ -10,6 +10,7 @@
 #include "gui/planner/plan_texts.h"
 #include "gui/widgets/background_job.h"
 #include "gui/widgets/drawing_export.h"
+#include "gui/widgets/screen_fit.h"
 #include "gui/window/control_value.h"
 #include "gui/window/form_binding.h"
 #include "gui/window/form_window.h"
@@ -173,7 +174,7 @@ PlannerWindow::PlannerWindow(FormWindow& window)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body, 1);
     layout->addWidget(buttons);
-    resize(1080, 760);
+    openWithinScreen(*this, QSize(1080, 760));
 
     const FormBinding& binding = window_.binding();
     connect(&binding, &FormBinding::runOver, this, [this] {

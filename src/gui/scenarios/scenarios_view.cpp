@@ -6,6 +6,7 @@
 #include "gui/scenarios/scenario_list.h"
 #include "gui/scenarios/scenario_overlay_view.h"
 #include "gui/widgets/drawing_export.h"
+#include "gui/widgets/screen_fit.h"
 #include "gui/window/form_binding.h"
 #include "gui/window/form_window.h"
 #include "support/fault.h"
@@ -154,7 +155,7 @@ ScenariosView::ScenariosView(FormWindow& window, ScenarioList& list, QWidget* pa
     connect(&window_, &FormWindow::planSettingsChanged, this, &ScenariosView::follow);
 
     const QFontMetrics metrics(font());
-    resize(metrics.averageCharWidth() * 150, metrics.lineSpacing() * 45);
+    openWithinScreen(*this, QSize(metrics.averageCharWidth() * 150, metrics.lineSpacing() * 45));
     refresh();
 }
 

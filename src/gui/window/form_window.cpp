@@ -5,6 +5,7 @@
 #include "gui/planner/planner_window.h"
 #include "gui/scenarios/scenario_tools.h"
 #include "gui/widgets/caption_label.h"
+#include "gui/widgets/screen_fit.h"
 #include "gui/window/bar_value_box.h"
 #include "gui/window/chart_view.h"
 #include "gui/window/control_widgets.h"
@@ -456,21 +457,7 @@ void FormWindow::showEvent(QShowEvent* event)
 
 void FormWindow::fitIntoScreen()
 {
-    const QScreen* screen = this->screen();
-    if (!screen || isMaximized() || isFullScreen()) return;
-    const QRect available = screen->availableGeometry();
-    const QRect frame = frameGeometry();
-    const QSize excess(std::max(0, frame.width() - available.width()),
-                       std::max(0, frame.height() - available.height()));
-    if (excess.width() > 0 || excess.height() > 0) resize(size() - excess);
-    QRect placed = frameGeometry();
-    if (!available.contains(placed)) {
-        placed.moveLeft(std::clamp(placed.left(), available.left(),
-                                   std::max(available.left(), available.right() - placed.width())));
-        placed.moveTop(
-            std::clamp(placed.top(), available.top(), std::max(available.top(), available.bottom() - placed.height())));
-        move(placed.topLeft());
-    }
+    keepWithinScreen(*this);
 }
 
 }  // namespace karnoth::gui
