@@ -88,6 +88,9 @@ int main(int argc, char** argv)
     uncertainty->wholeDogsBox().setChecked(true);
     if (!waitForResult(*uncertainty, before)) return 1;
 
+    // Shown, each window was fitted into the offscreen screen (800 x 600): the pictures keep their sizes.
+    sensitivity->resize(820, 560);
+    uncertainty->resize(1220, 660);
     const bool saved = save(*sensitivity, directory.filePath(QStringLiteral("karnoth-sensitivity.png"))) &&
                        save(*uncertainty, directory.filePath(QStringLiteral("karnoth-uncertainty.png")));
     return saved ? 0 : 1;
