@@ -22,12 +22,14 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -176,7 +178,7 @@ private slots:
         // Beside each rate, the operations a month it means (a twelfth of the yearly mean).
         for (int row = 0; row < 3; ++row)
             QCOMPARE(tableText(row, PlanTable::MinimalRate).section(QStringLiteral(" ("), 1),
-                     perMonthText(*planner_->plan()->rows[std::size_t(row)].figures) + QLatin1Char(')'));
+                     perMonthCount(*planner_->plan()->rows[std::size_t(row)].figures) + QStringLiteral(" a month)"));
         // Share 50 at 13.6 %: 5,304 owned and 120,378 street operations.
         QCOMPARE(tableText(1, PlanTable::SterilisedOwned), QStringLiteral("5,304"));
         QCOMPARE(tableText(1, PlanTable::SterilisedStreet), QStringLiteral("120,378"));
@@ -201,6 +203,21 @@ private slots:
         QVERIFY(waitForPlan());
         QCOMPARE(minimalText(1), QStringLiteral("13.6 %"));
         QCOMPARE(tableText(1, PlanTable::Cost), QStringLiteral("130,986"));  // 2 x 5,304 + 120,378
+    }
+
+    // On a small screen (the offscreen one is 800 x 600) every heading's words fit their column.
+    void theHeadingsAreReadableOnASmallScreen()
+    {
+        setTarget2030InSteps50();
+        // The whole screen, as a window that fits it gets at most.
+        planner_->resize(planner_->screen()->availableGeometry().size());
+        QCoreApplication::processEvents();
+        const PlanTable& table = planner_->table();
+        const QFontMetrics metrics(table.horizontalHeader()->font());
+        for (int column = 0; column < table.columnCount(); ++column)
+            for (const QString& line : table.horizontalHeaderItem(column)->text().split(QLatin1Char('\n')))
+                QVERIFY2(table.horizontalHeader()->sectionSize(column) >= metrics.horizontalAdvance(line),
+                         qPrintable(line));
     }
 
     void aClickOnACellSetsTheBarsAsOneStep()
@@ -470,7 +487,7 @@ private slots:
         QCOMPARE(plan->operationsStep, std::optional<double>(200));
         PlanTable& table = planner_->table();
         QCOMPARE(table.horizontalHeaderItem(PlanTable::MinimalRate)->text(),
-                 QStringLiteral("Minimal operations a year"));
+                 QStringLiteral("Minimal operations\na year"));
         const PlanRow& row = plan->rows[1];
         QVERIFY(row.minimalRate);
         const QString count = wholeText(plan->scanValue(*row.minimalRate));

@@ -21,11 +21,15 @@ QTableWidgetItem* figureItem(const QString& text)
 
 PlanTable::PlanTable(QWidget* parent) : QTableWidget(0, kColumnCount, parent)
 {
-    setHorizontalHeaderLabels({tr("Owned share"), tr("Minimal rate"), tr("Street total"), tr("Sterilised owned"),
-                               tr("Sterilised street"), tr("Sterilised in all"), tr("Cost"),
-                               tr("Operations in the first year"), tr("Operations a year (mean)"),
-                               tr("Street coverage %")});
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Headings in two lines, so that each column's words fit its width on a small screen.
+    setHorizontalHeaderLabels({tr("Owned\nshare"), tr("Minimal\nrate"), tr("Street\ntotal"), tr("Sterilised\nowned"),
+                               tr("Sterilised\nstreet"), tr("Sterilised\nin all"), tr("Cost"),
+                               tr("Operations\nfirst year"), tr("Operations a\nyear (mean)"),
+                               tr("Street\ncoverage %")});
+    // Each column as wide as its heading and figures need, never cut: on a narrow screen the table
+    // scrolls sideways instead.
+    horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    horizontalHeader()->setStretchLastSection(true);
     verticalHeader()->setVisible(false);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);  // compact rows: 21 shares by default
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -46,10 +50,10 @@ void PlanTable::setPlan(const std::shared_ptr<const Plan>& plan)
     const int rows = plan ? static_cast<int>(plan->rows.size()) : 0;
     setRowCount(rows);
     horizontalHeaderItem(MinimalRate)
-        ->setText(plan && plan->operationsStep ? tr("Minimal operations a year") : tr("Minimal rate"));
+        ->setText(plan && plan->operationsStep ? tr("Minimal operations\na year") : tr("Minimal\nrate"));
     if (plan && !plan->fault) {
-        horizontalHeaderItem(StreetTotal)->setText(tr("Street total %1").arg(plan->settings.targetYear));
-        horizontalHeaderItem(StreetCoverage)->setText(tr("Street coverage %1, %").arg(plan->settings.targetYear));
+        horizontalHeaderItem(StreetTotal)->setText(tr("Street total\n%1").arg(plan->settings.targetYear));
+        horizontalHeaderItem(StreetCoverage)->setText(tr("Street coverage\n%1, %").arg(plan->settings.targetYear));
     }
     const QString highest = plan ? scanValueText(*plan, kHighestProgrammeRate) : QString();
     for (int r = 0; r < rows; ++r) {
@@ -69,7 +73,7 @@ void PlanTable::setPlan(const std::shared_ptr<const Plan>& plan)
         setItem(r, MinimalRate, rate);
         if (!row.figures) continue;
         const PlanFigures& figures = *row.figures;
-        if (row.minimalRate) rate->setText(tr("%1 (%2)").arg(rate->text(), perMonthText(figures)));
+        if (row.minimalRate) rate->setText(tr("%1 (%2 a month)").arg(rate->text(), perMonthCount(figures)));
         setItem(r, StreetTotal, figureItem(wholeText(figures.streetTotal)));
         setItem(r, SterilisedOwned, figureItem(wholeText(figures.sterilisedOwned)));
         setItem(r, SterilisedStreet, figureItem(wholeText(figures.sterilisedStreet)));

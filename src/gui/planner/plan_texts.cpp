@@ -65,9 +65,14 @@ QString coveragePercentText(double share)
     return oneDecimal(100 * share);
 }
 
+QString perMonthCount(const PlanFigures& figures)
+{
+    return wholeText(std::round(figures.operationsMeanPerYear / 12));
+}
+
 QString perMonthText(const PlanFigures& figures)
 {
-    return translated("about %1 operations a month").arg(wholeText(std::round(figures.operationsMeanPerYear / 12)));
+    return translated("about %1 operations a month").arg(perMonthCount(figures));
 }
 
 QString wholeText(double value)

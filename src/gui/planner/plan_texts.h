@@ -14,6 +14,8 @@ namespace karnoth::gui {
 // The programme's mean operations a year over its years, a twelfth of it: "about 250 operations a
 // month", as a clinic counts its work.
 QString perMonthText(const PlanFigures& figures);
+// The same count alone: "250".
+QString perMonthCount(const PlanFigures& figures);
 
 // A rate in tenths of a per cent a year as a per cent: 136 -> "13.6 %".
 QString ratePercentText(int rate);
