@@ -26,6 +26,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTextBrowser>
+#include <QWindow>
 
 using namespace karnoth;
 using namespace karnoth::gui;
@@ -122,6 +123,12 @@ private slots:
             ++checked;
         }
         QCOMPARE(checked, 6);
+        // Ordinary windows beside the main window, not held above it.
+        for (const char* name : {"plannerWindow", "sensitivityView", "uncertaintyView", "scenariosView"}) {
+            auto* other = window_->findChild<QWidget*>(QString::fromLatin1(name));
+            QVERIFY2(other && other->windowHandle(), name);
+            QVERIFY2(!other->windowHandle()->transientParent(), name);
+        }
         auto* help = window_->findChild<HelpDialog*>();
         QVERIFY(help);
         if (help->width() < available.width()) QVERIFY(!help->browser().horizontalScrollBar()->isVisible());

@@ -1,6 +1,7 @@
 #include "gui/analyses/analysis_view.h"
 
 #include "gui/widgets/drawing_export.h"
+#include "gui/widgets/own_window.h"
 #include "gui/window/form_binding.h"
 #include "gui/window/form_window.h"
 #include "render/chart_overlays.h"
@@ -30,6 +31,7 @@ AnalysisView::AnalysisView(FormWindow& window, const QString& title) : QDialog(&
     setWindowTitle(title);
     setModal(false);
     setSizeGripEnabled(true);
+    makeOwnWindow(*this);
     job_ = new BackgroundJob(this);
 
     auto* layout = new QVBoxLayout(this);

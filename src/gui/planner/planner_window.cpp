@@ -10,6 +10,7 @@
 #include "gui/planner/plan_texts.h"
 #include "gui/widgets/background_job.h"
 #include "gui/widgets/drawing_export.h"
+#include "gui/widgets/own_window.h"
 #include "gui/widgets/screen_fit.h"
 #include "gui/window/control_value.h"
 #include "gui/window/form_binding.h"
@@ -116,6 +117,7 @@ PlannerWindow::PlannerWindow(FormWindow& window)
     : QWidget(&window, Qt::Window), window_(window), runner_(std::make_shared<const BatchRunner>())
 {
     setObjectName(QStringLiteral("plannerWindow"));
+    makeOwnWindow(*this);
     setWindowTitle(tr("Karnoth \u2014 Planner"));
     planJob_ = new BackgroundJob(this);
     calibrationJob_ = new BackgroundJob(this);

@@ -6,6 +6,7 @@
 #include "gui/scenarios/scenario_list.h"
 #include "gui/scenarios/scenario_overlay_view.h"
 #include "gui/widgets/drawing_export.h"
+#include "gui/widgets/own_window.h"
 #include "gui/widgets/screen_fit.h"
 #include "gui/window/form_binding.h"
 #include "gui/window/form_window.h"
@@ -59,6 +60,7 @@ ScenariosView::ScenariosView(FormWindow& window, ScenarioList& list, QWidget* pa
     : QWidget(parent, Qt::Window), window_(window), list_(list)
 {
     setObjectName(QStringLiteral("scenariosView"));
+    makeOwnWindow(*this);
     setWindowTitle(tr("Scenarios"));
 
     overlay_ = new ScenarioOverlayView(this);
