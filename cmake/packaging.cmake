@@ -10,12 +10,14 @@ set(CPACK_PACKAGE_NAME karnoth)
 set(CPACK_PACKAGE_VENDOR "Karnoth")
 set(CPACK_PACKAGE_CONTACT "${KARNOTH_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "plans sterilisation programmes for a town's dogs")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Karnoth sets the owned and street dogs of a town to equilibrium from a few life-history figures and "
-    "projects them year by year under abandonment, culling and a sterilisation programme. A planner finds the "
-    "cheapest programme that reaches a target, sensitivity and uncertainty views say how sure the answer is, "
-    "and a PDF report puts it before a council. The package holds the window (karnoth), with its desktop menu "
-    "entry and icon, and the same window without a window for scripts (karnoth-cli).")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "Karnoth sets the owned and street dogs of a town to equilibrium from a few\n"
+       "life-history figures and projects them year by year under abandonment,\n"
+       "culling and a sterilisation programme. A planner finds the cheapest programme\n"
+       "that reaches a target, sensitivity and uncertainty views say how sure the\n"
+       "answer is, and a PDF report puts it before a council.\n"
+       "The package holds the window (karnoth), with its desktop menu entry and icon,\n"
+       "and the same window without a window for scripts (karnoth-cli).")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)  # the RelWithDebInfo programs are several times their stripped size
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # karnoth_<version>_<architecture>.deb

@@ -4,6 +4,8 @@
 # and the README.
 #   cmake -DBUILD_DIR=<build> -DROOT=<scratch dir> -DVERSION=<x.y> -P package_install_test.cmake
 
+cmake_minimum_required(VERSION 3.25)
+
 foreach(variable BUILD_DIR ROOT VERSION)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "${variable} is not set")
