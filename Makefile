@@ -1,9 +1,10 @@
 # make run: install what is missing, build, open the window.
 # make test: install what is missing, build, run every test.
+# make package: install what is missing, build, leave a Debian package in build/.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build test run bench field-checks check-build fuzz test-sanitize thread-build test-threads format-check clean
+.PHONY: deps configure build test run package bench field-checks check-build fuzz test-sanitize thread-build test-threads format-check clean
 
 deps:
 	bash scripts/install_deps.sh
@@ -22,6 +23,15 @@ test: format-check build
 
 run: build
 	./$(BUILD)/bin/karnoth
+
+# The .deb of what `cmake --install` puts in place (CPack); refused when dpkg-shlibdeps found no
+# dependencies, since such a package would install on a machine that cannot run it.
+package: build
+	cmake --build $(BUILD) --target package
+	@deb=$$(ls -t $(BUILD)/karnoth_*.deb | head -n 1); \
+	  depends=$$(dpkg-deb --field "$$deb" Depends); \
+	  [ -n "$$depends" ] || { echo "$$deb declares no dependencies" >&2; exit 1; }; \
+	  echo "$$deb"; echo "Depends: $$depends"
 
 bench: build
 	./$(BUILD)/bin/karnoth-bench

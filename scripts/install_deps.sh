@@ -2,7 +2,8 @@
 # Installs the Debian packages Karnoth builds, tests and runs with; does nothing when all are there.
 set -euo pipefail
 packages=(cmake make g++ clang clang-format libclang-rt-14-dev qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev
-          libbenchmark-dev nlohmann-json3-dev libcli11-dev libtbb-dev libboost-dev xvfb xauth poppler-utils)
+          libbenchmark-dev nlohmann-json3-dev libcli11-dev libtbb-dev libboost-dev xvfb xauth poppler-utils
+          dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

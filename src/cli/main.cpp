@@ -38,6 +38,7 @@ int main(int argc, char** argv)
     CLI::App app{"karnoth-cli: the Karnoth window without a window. Starts Form1 in DIR (settings file, "
                  "indicators, first run), applies the events in their order, prints the window's state."};
     karnoth::CliSession session;
+    app.set_version_flag("--version", "karnoth " KARNOTH_VERSION);
     karnoth::addCommandLineOptions(app, session);
     try {
         app.parse(argc, argv);

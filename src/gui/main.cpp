@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QString>
@@ -158,6 +159,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("karnoth"));
     QApplication::setApplicationVersion(QStringLiteral(KARNOTH_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/karnoth.svg")));
     karnoth::gui::FormWindow window;
     if (options.screenshot) return writeScreenshot(window, *options.screenshot, options.size);
     window.show();

@@ -38,6 +38,17 @@ TEST(Main, HelpListsTheControlsAndExitsZero)
         EXPECT_TRUE(contains(run.out, part)) << part;
 }
 
+// The same answer as the window's, whatever else is on the line, and no session started (--close
+// would have written karnoth.ini).
+TEST(Main, VersionNamesTheProgramAndItsVersion)
+{
+    const TempDir dir;
+    const CliRun run = runCli(dir, {"--close", "--version"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "karnoth " KARNOTH_VERSION "\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("karnoth.ini")));
+}
+
 // A parse error of CLI11's own and one of a value are both exit 2, with nothing on standard output.
 TEST(Main, UsageErrorsExitTwo)
 {
