@@ -42,16 +42,6 @@ Distance distance(double total, double count)
     return {rounded, rest};
 }
 
-// What one input takes: `value` set into the inputs.
-void setCalibrated(ModelInputs& inputs, CalibratedInput input, double value)
-{
-    switch (input) {
-    case CalibratedInput::abandonedPerYear: inputs.abandonedPerYear = value; return;
-    case CalibratedInput::immigrantsPerYear: inputs.immigrantsPerYear = value; return;
-    case CalibratedInput::carryingCapacity: inputs.carryingCapacity = value; return;
-    }
-}
-
 // The input and its values as a fault names them.
 std::string rangeName(CalibratedInput input)
 {
@@ -104,7 +94,7 @@ public:
             ModelResult result;
             for (std::size_t i = begin; i < end; ++i) {
                 const int index = untried[i];
-                setCalibrated(inputs, request_.adjusted, values_[index]);
+                setCalibratedValue(inputs, request_.adjusted, values_[index]);
                 if (runModelInto(inputs, request_.killedByYear, result)) {
                     state_[index] = State::Faulted;
                 } else {
@@ -198,6 +188,15 @@ std::vector<int> samples(int last)
 }
 
 }  // namespace
+
+void setCalibratedValue(ModelInputs& inputs, CalibratedInput input, double value)
+{
+    switch (input) {
+    case CalibratedInput::abandonedPerYear: inputs.abandonedPerYear = value; return;
+    case CalibratedInput::immigrantsPerYear: inputs.immigrantsPerYear = value; return;
+    case CalibratedInput::carryingCapacity: inputs.carryingCapacity = value; return;
+    }
+}
 
 std::vector<double> calibrationValues(CalibratedInput input)
 {

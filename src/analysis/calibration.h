@@ -33,6 +33,9 @@ inline constexpr double kMostCount = 1e12;
 // The input a calibration adjusts.
 enum class CalibratedInput { abandonedPerYear, immigrantsPerYear, carryingCapacity };
 
+// Sets `input` of `inputs` to `value`, as a calibration's answer is applied.
+void setCalibratedValue(ModelInputs& inputs, CalibratedInput input, double value);
+
 // Every value a calibration of `input` may give, lowest first.
 std::vector<double> calibrationValues(CalibratedInput input);
 

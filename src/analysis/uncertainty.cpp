@@ -45,6 +45,12 @@ void runReplicate(const UncertaintyRequest& request, const std::vector<SampledRa
     inputs = asTheWindowRuns(inputs);
     const RunSeries* ran = &series;
     try {
+        if (request.anchor) {
+            // One thread: the replicates already share out the cores.
+            const CalibrationRequest calibration{inputs, request.killedByYear, request.anchor->surveyYear,
+                                                 request.anchor->count, request.anchor->adjusted};
+            setCalibratedValue(inputs, request.anchor->adjusted, matchCount(calibration, BatchRunner(1)).value);
+        }
         if (request.chance.any()) {
             projectWithChance(prepareRun(inputs), request.killedByYear, request.chance, stream, series);
         } else if (std::optional<Fault> fault = runModelInto(inputs, request.killedByYear, scratch)) {
@@ -119,6 +125,7 @@ std::optional<std::string> uncertaintyProblem(const UncertaintyRequest& request)
     if (std::optional<std::string> problem = yearToYearSdProblem(request.chance.yearToYearSd)) return problem;
     for (float count : request.killedByYear.values())
         if (!(count >= 0) || !std::isfinite(count)) return "the culling counts must be finite and not negative";
+    if (request.anchor) return calibrationProblem(request.anchor->surveyYear, request.anchor->count);
     return std::nullopt;
 }
 

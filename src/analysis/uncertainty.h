@@ -16,11 +16,17 @@
 // - Bands: per year, the percentiles 5, 25, 50, 75 and 95 (percentiles.h) of streetTotal,
 //   streetBreeders and extraSterilisations over the valid replicates; none without one. With no
 //   range and no chance, every percentile is the model's own run.
+// - Anchor (optional): each replicate's drawn inputs are first matched to a count of street females
+//   in a survey year by the calibration rule (calibration.h), adjusting abandoned per year,
+//   immigrants or the carrying capacity, so that the replicates start from today's count and
+//   spread from there instead of each from its own equilibrium. A replicate whose every value
+//   faults is faulted.
 // - Target: the share of valid replicates whose street total in the target year is at most
 //   percent % of their own street total in the year before the programme starts, in double
 //   precision.
 
 #include "analysis/batch_runner.h"
+#include "analysis/calibration.h"
 #include "analysis/input_domains.h"
 #include "analysis/percentiles.h"
 #include "analysis/stochastic_projection.h"
@@ -55,6 +61,13 @@ inline constexpr std::size_t kMostReplicates = 100000;
 // The largest year-to-year SD: a factor of mean 1 that strays by more is no survival any more.
 inline constexpr double kMostYearToYearSd = 1;
 
+// Replicates anchored to a count (see above).
+struct CountAnchor {
+    int surveyYear = 0;  // 1951..2050
+    double count = 0;  // street females aged one and over counted that year
+    CalibratedInput adjusted = CalibratedInput::abandonedPerYear;
+};
+
 struct UncertaintyRequest {
     ModelInputs inputs;  // the window's inputs as a run reads them
     YearlySeries killedByYear;  // culling counts, none negative
@@ -63,6 +76,7 @@ struct UncertaintyRequest {
     std::vector<ParameterRange> ranges;  // at most one per input, in any order
     YearlyChance chance;  // year-to-year SD and whole dogs, default none
     std::optional<TargetRequest> target;
+    std::optional<CountAnchor> anchor;
 };
 
 // One series' percentiles: bands[i][year - 1950] is the kBandPercentiles[i]-th percentile.
@@ -96,7 +110,8 @@ std::optional<std::string> yearToYearSdProblem(double sd);
 
 // Why the request cannot be run, for the caller to show: replicates outside 1..kMostReplicates, a
 // range on a year or given twice, a range variedRangeProblem refuses, a year-to-year SD
-// yearToYearSdProblem refuses, a negative or non-finite culling count. nullopt when it can.
+// yearToYearSdProblem refuses, a negative or non-finite culling count, an anchor calibrationProblem
+// refuses. nullopt when it can.
 std::optional<std::string> uncertaintyProblem(const UncertaintyRequest& request);
 
 // Why the ranges would move nothing at the request's inputs: a range on the compensation while no

@@ -185,6 +185,35 @@ TEST(Uncertainty, WholeDogMediansFollowTheDeterministicRun)
     EXPECT_LT(result.streetTotal->bands[1][2040 - kFirstYear], result.streetTotal->bands[3][2040 - kFirstYear]);
 }
 
+// Anchored, each replicate is first matched to the count: with its inputs pinned (a range of no
+// width) every replicate's street total in the survey year is that of the calibration, exactly;
+// with a real range the replicates start together at the count, where unanchored they spread.
+TEST(Uncertainty, AnchoredReplicatesStartFromTheCount)
+{
+    UncertaintyRequest request;
+    request.replicates = 40;
+    request.ranges = {{InputField::adultSurvival, 0.88, 0.88}};
+    request.anchor = CountAnchor{2010, 60000, CalibratedInput::abandonedPerYear};
+    ModelInputs pinned = request.inputs;
+    pinned.adultSurvival = 0.88;
+    const Calibration matched = matchCount(
+        CalibrationRequest{pinned, {}, 2010, 60000, CalibratedInput::abandonedPerYear}, BatchRunner(1));
+    const UncertaintyResult exact = ran(request);
+    ASSERT_EQ(exact.valid, 40u);
+    for (const auto& band : exact.streetTotal->bands) EXPECT_EQ(band[2010 - kFirstYear], matched.streetTotal);
+
+    request.ranges = {{InputField::adultSurvival, 0.86, 0.9}};
+    const SeriesBands anchored = *ran(request).streetTotal;
+    request.anchor.reset();
+    const SeriesBands loose = *ran(request).streetTotal;
+    const auto spread = [](const SeriesBands& bands) {
+        return bands.bands[4][2010 - kFirstYear] - bands.bands[0][2010 - kFirstYear];
+    };
+    EXPECT_LT(spread(anchored), 0.02 * 60000);  // the abandonment bar's whole steps, no more
+    EXPECT_GT(spread(loose), 10 * spread(anchored));
+    EXPECT_NEAR(anchored.bands[2][2010 - kFirstYear], 60000, 0.01 * 60000);
+}
+
 TEST(Uncertainty, MalformedRequestsAreRefused)
 {
     const std::function<void(UncertaintyRequest&)> malformed[] = {
@@ -217,6 +246,13 @@ TEST(Uncertainty, MalformedRequestsAreRefused)
         [](UncertaintyRequest& r) { r.chance.yearToYearSd = 5; },
         [](UncertaintyRequest& r) { r.chance.yearToYearSd = std::nextafter(kMostYearToYearSd, 2.0); },
         [](UncertaintyRequest& r) { r.chance.yearToYearSd = NAN; },
+        // An anchor in 1950 (no year before it to start from) or to no count.
+        [](UncertaintyRequest& r) {
+            r.anchor = CountAnchor{1950, 1000};
+        },
+        [](UncertaintyRequest& r) {
+            r.anchor = CountAnchor{2005, 0};
+        },
     };
     for (std::size_t i = 0; i < std::size(malformed); ++i) {
         UncertaintyRequest request;

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -148,6 +149,25 @@ private slots:
         view_->seedBox().setValue(1);
         QVERIFY(nextResult(*view_, back));
         QCOMPARE(percentile(*view_, kMedian, 2030), median2030);
+    }
+
+    // Anchored to a count, the replicates start together at it in the survey year.
+    void anchoredBandsStartAtTheCount()
+    {
+        view_->replicatesBox().setValue(60);
+        varyTheRate();
+        const int ranged = view_->resultsShown();
+        view_->ranges().setRange(InputField::adultSurvival, 0.86, 0.9);
+        QVERIFY(nextResult(*view_, ranged));
+        const int before = view_->resultsShown();
+        view_->anchorSurveyYearBox().setValue(2003);
+        view_->anchorCountBox().setValue(50000);
+        view_->anchorBox().setChecked(true);
+        QVERIFY(nextResult(*view_, before));
+        QVERIFY(view_->shown()->request.anchor);
+        QCOMPARE(view_->shown()->request.anchor->surveyYear, 2003);
+        for (std::size_t band = 0; band < kBandPercentiles.size(); ++band)
+            QVERIFY(std::abs(percentile(*view_, band, 2003) - 50000) < 0.01 * 50000);
     }
 
     // The analyses' own check: a range of a bar stays within the bar, as in --vary.

@@ -10,6 +10,7 @@
 #include "support/number_masks.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -42,6 +43,9 @@ QString replicatesText(std::size_t count)
     return count == 1 ? UncertaintyView::tr("1 replicate") : UncertaintyView::tr("%1 replicates").arg(count);
 }
 
+constexpr int kDefaultSurveyYear = 2005;  // the year of the window's own survey sentence
+constexpr double kDefaultCount = 100000;  // street females aged one and over
+
 }  // namespace
 
 UncertaintyView::UncertaintyView(FormWindow& window) : AnalysisView(window, tr("Uncertainty"))
@@ -61,6 +65,10 @@ UncertaintyView::UncertaintyView(FormWindow& window) : AnalysisView(window, tr("
     connect(wholeDogs_, &QCheckBox::toggled, this, &AnalysisView::refresh);
     connect(replicates_, &QSpinBox::valueChanged, this, &AnalysisView::refresh);
     connect(seed_, &QSpinBox::valueChanged, this, &AnalysisView::refresh);
+    connect(anchor_, &QGroupBox::toggled, this, &AnalysisView::refresh);
+    connect(surveyYear_, &QSpinBox::valueChanged, this, &AnalysisView::refresh);
+    connect(count_, &QDoubleSpinBox::valueChanged, this, &AnalysisView::refresh);
+    connect(adjusted_, &QComboBox::currentIndexChanged, this, &AnalysisView::refresh);
     connect(&window, &FormWindow::planSettingsChanged, this, &AnalysisView::refresh);
     openWithinScreen(*this, QSize(1180, 640));
 }
@@ -112,6 +120,37 @@ QWidget* UncertaintyView::buildInputs()
     form->addRow(tr("S&eed"), seed_);
     layout->addWidget(chanceBox);
 
+    // Today's count as the replicates' common start: each is first matched to it.
+    anchor_ = new QGroupBox(tr("&Anchor to a count"), column);
+    anchor_->setObjectName(QStringLiteral("anchorToCount"));
+    anchor_->setCheckable(true);
+    anchor_->setChecked(false);
+    anchor_->setToolTip(tr("Before it runs, each replicate's chosen input is matched to the count in the survey year, "
+                           "as \"Match a count\" does, so that the bands start at the count and spread from there."));
+    auto* anchorForm = new QFormLayout(anchor_);
+    surveyYear_ = new QSpinBox(anchor_);
+    surveyYear_->setObjectName(QStringLiteral("anchorSurveyYear"));
+    surveyYear_->setRange(kFirstSurveyYear, kLastYear);
+    surveyYear_->setValue(kDefaultSurveyYear);
+    surveyYear_->setKeyboardTracking(false);
+    anchorForm->addRow(tr("Survey &year"), surveyYear_);
+    count_ = new QDoubleSpinBox(anchor_);
+    count_->setObjectName(QStringLiteral("anchorCount"));
+    count_->setRange(1, kMostCount);
+    count_->setDecimals(0);
+    count_->setGroupSeparatorShown(true);
+    count_->setValue(kDefaultCount);
+    count_->setKeyboardTracking(false);
+    count_->setToolTip(tr("The street females aged one and over counted in the survey year."));
+    anchorForm->addRow(tr("&Counted"), count_);
+    adjusted_ = new QComboBox(anchor_);
+    adjusted_->setObjectName(QStringLiteral("anchorAdjusts"));
+    adjusted_->addItem(tr("Abandoned per year"), int(CalibratedInput::abandonedPerYear));
+    adjusted_->addItem(tr("Immigrants per year"), int(CalibratedInput::immigrantsPerYear));
+    adjusted_->addItem(tr("Carrying capacity"), int(CalibratedInput::carryingCapacity));
+    anchorForm->addRow(tr("A&djusting"), adjusted_);
+    layout->addWidget(anchor_);
+
     target_ = new QLabel(column);
     target_->setObjectName(QStringLiteral("targetChance"));
     target_->setWordWrap(true);
@@ -139,6 +178,9 @@ void UncertaintyView::compute(const WindowInputs& inputs)
     request.chance = YearlyChance{yearToYear_->value(), wholeDogs_->isChecked()};
     const PlanSettings plan = window().planSettingsFor(inputs.inputs.programmeStart);
     request.target = TargetRequest{plan.targetYear, plan.targetPercent};
+    if (anchor_->isChecked())
+        request.anchor = CountAnchor{surveyYear_->value(), count_->value(),
+                                     static_cast<CalibratedInput>(adjusted_->currentData().toInt())};
     if (request.ranges.empty() && !request.chance.any()) {
         // Every replicate would be the window's own run: bands of width 0 and a chance of 0 or 100 %.
         nothingToCompute(tr("Nothing is uncertain yet: every replicate would repeat the window's run. Give an "

@@ -6,7 +6,8 @@
 // bands and the median of the replicates (band_chart_widget.h), and the chance of meeting the
 // planner's target (the window's shared planner settings; by default ten years after the start at
 // 50 % of the year before it). It follows the main window live (analysis_view.h); the exports are
-// the chart and the bands as CSV (analysis/uncertainty_csv.h).
+// the chart and the bands as CSV (analysis/uncertainty_csv.h). An option anchors the replicates to
+// a count in a survey year (analysis/uncertainty.h).
 
 #include "analysis/uncertainty.h"
 #include "gui/analyses/analysis_view.h"
@@ -16,6 +17,8 @@
 #include <string>
 
 class QCheckBox;
+class QComboBox;
+class QGroupBox;
 class QDoubleSpinBox;
 class QLabel;
 class QSpinBox;
@@ -36,6 +39,9 @@ public:
     QCheckBox& wholeDogsBox() const { return *wholeDogs_; }
     QSpinBox& replicatesBox() const { return *replicates_; }
     QSpinBox& seedBox() const { return *seed_; }
+    QGroupBox& anchorBox() const { return *anchor_; }
+    QSpinBox& anchorSurveyYearBox() const { return *surveyYear_; }
+    QDoubleSpinBox& anchorCountBox() const { return *count_; }
     BandChartWidget& chart() const { return *chart_; }
     // The chance of meeting the planner's target, in words.
     QLabel& targetLine() const { return *target_; }
@@ -68,6 +74,10 @@ private:
     QCheckBox* wholeDogs_ = nullptr;
     QSpinBox* replicates_ = nullptr;
     QSpinBox* seed_ = nullptr;
+    QGroupBox* anchor_ = nullptr;
+    QSpinBox* surveyYear_ = nullptr;
+    QDoubleSpinBox* count_ = nullptr;
+    QComboBox* adjusted_ = nullptr;
     QLabel* target_ = nullptr;
     BandChartWidget* chart_ = nullptr;
     std::optional<Shown> shown_;
