@@ -101,6 +101,12 @@ void Form1::setStreetCoverageCharted(bool charted)
     if (formReady_) asEvent([this] { cmdRun_Click(*this); });
 }
 
+std::optional<ChartScales> Form1::keptScales(bool logScale) const
+{
+    if (!keepScale_ || !lastScales_ || lastScales_->logScale != logScale) return std::nullopt;
+    return lastScales_;
+}
+
 void Form1::markRunCaptionsStale()
 {
     for (const std::string_view label : kRunCaptions) {

@@ -66,6 +66,11 @@ public:
     // The view's choice to chart the street coverage: the chart is drawn again at once when the
     // window is ready, as a run.
     void setStreetCoverageCharted(bool charted);
+    // Keeps the chart's scales while runs are compared (View > Keep scale): each run is charted
+    // against the scales of the one before, so that halving the dogs halves the curve; off, each
+    // run fits its own. Not an input: no run follows.
+    void setKeepScale(bool keep) { keepScale_ = keep; }
+    bool keepsScale() const { return keepScale_; }
     void click(std::string_view button);  // cmdRun
     // Opening a scenario: every input set with the change events held back, then the bars'
     // captions and the indicators as start-up sets them, and exactly one run. The age at first
@@ -135,6 +140,8 @@ public:
     void setEnabled(std::string_view control, bool enabled) override;
     bool isEnabled(std::string_view control) const override { return this->control(control).enabled; }
     bool chartsStreetCoverage() const override { return streetCoverageCharted_; }
+    std::optional<ChartScales> keptScales(bool logScale) const override;
+    void scalesCharted(const ChartScales& scales) override { lastScales_ = scales; }
     bool formReady() const override { return formReady_; }
     Canvas& picPlot() override { return canvas_; }
     std::filesystem::path killedFilePath() const override { return directory_ / "killed.txt"; }
@@ -173,6 +180,8 @@ private:
     std::map<std::string, std::size_t, std::less<>> byName_;
     bool formReady_ = false;
     bool streetCoverageCharted_ = false;
+    bool keepScale_ = false;
+    std::optional<ChartScales> lastScales_;  // of the last run that drew its chart
     float pupsPerYearling_ = 0;
     float firstYearSurvival_ = 0;
     RecordingCanvas canvas_;

@@ -20,4 +20,13 @@ struct ChartScale {
     }
 };
 
+// What a run's chart is drawn against: the street counts' scale (the street total's, which the
+// breeders share) and the sterilisations' own, in the units of the chart (counts, or ln(count + 1)
+// under the log scale).
+struct ChartScales {
+    ChartScale counts;
+    ChartScale sterilisations;
+    bool logScale = false;
+};
+
 }  // namespace karnoth

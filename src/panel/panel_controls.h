@@ -3,6 +3,7 @@
 // the picture area. The window model implements it; the handlers know nothing else of the window.
 
 #include "chart/canvas.h"
+#include "chart/chart_scale.h"
 #include "model/killed_file.h"
 #include "model/model_inputs.h"
 #include "model/model_result.h"
@@ -10,6 +11,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,6 +39,16 @@ public:
     // Whether a run charts the street coverage beside the counts: a choice of the window's view,
     // not an input of the model.
     virtual bool chartsStreetCoverage() const { return false; }
+    // The scales to chart a run against instead of fitting them to it: those an earlier run was
+    // charted against, while the window keeps its scale to compare runs; never across a change of
+    // the log scale. nullopt fits them.
+    virtual std::optional<ChartScales> keptScales(bool logScale) const
+    {
+        (void)logScale;
+        return std::nullopt;
+    }
+    // The scales a run has just charted against.
+    virtual void scalesCharted(const ChartScales& scales) { (void)scales; }
     // Where the run looks for "killed.txt".
     virtual std::filesystem::path killedFilePath() const = 0;
     // The culling counts a run uses: those of killed.txt (none when there is no file). A Fault

@@ -81,12 +81,17 @@ void cmdRun_Click(PanelControls& form)
 
     Canvas& picPlot = form.picPlot();
     picPlot.Cls();
-    if (form.isChecked(control::chkLog)) toLogScale(series);
-    const ChartScale streetScale = ChartScale::fittedTo(series.streetTotal);
-    PlotSeries(picPlot, series.streetTotal, kRed, streetScale);
-    PlotSeries(picPlot, series.streetBreeders, kGreen, streetScale);
-    PlotSeries(picPlot, series.extraSterilisations, kBlue, ChartScale::fittedTo(series.extraSterilisations));
+    const bool logScale = form.isChecked(control::chkLog);
+    if (logScale) toLogScale(series);
+    const std::optional<ChartScales> kept = form.keptScales(logScale);
+    const ChartScales scales = kept ? *kept
+                                    : ChartScales{ChartScale::fittedTo(series.streetTotal),
+                                                  ChartScale::fittedTo(series.extraSterilisations), logScale};
+    PlotSeries(picPlot, series.streetTotal, kRed, scales.counts);
+    PlotSeries(picPlot, series.streetBreeders, kGreen, scales.counts);
+    PlotSeries(picPlot, series.extraSterilisations, kBlue, scales.sterilisations);
     if (form.chartsStreetCoverage()) PlotSeries(picPlot, percentOf(run.streetSterilisedShare), kPurple, kPercentScale);
+    form.scalesCharted(scales);
     form.runCompleted();
 }
 

@@ -180,5 +180,34 @@ TEST_F(FormTest, CheckBoxesAreReadByTheNextRun)
     EXPECT_EQ(redTopLabel(), "12") << "ln(119,813 + 1)";
 }
 
+// Keep scale: the next runs are charted against the last run's scales, so that fewer dogs show as
+// a lower curve under the same top label; never across a change of the log scale; off, each run
+// fits its own again.
+TEST_F(FormTest, KeepScaleChartsTheNextRunsAgainstTheLastRunsScales)
+{
+    loaded();
+    auto redTopLabel = [this] {
+        const auto& ops = form().canvas().ops();
+        return std::find_if(ops.begin(), ops.end(),
+                            [](const DrawOp& op) { return op.kind == DrawOp::Kind::Print && op.colour == kRed; })[1]
+            .text;
+    };
+    EXPECT_EQ(redTopLabel(), "119,813");
+    form().setKeepScale(true);
+    form().setScrollValue("vscGainLoss", 2000);  // half the abandonment: about half the street dogs
+    EXPECT_EQ(redTopLabel(), "119,813") << "the kept scale";
+    ASSERT_TRUE(form().lastSeries());
+    EXPECT_LT(form().lastSeries()->streetTotal[2004], 0.6f * 119813.0f);
+
+    form().setCheckValue("chkLog", 1);
+    form().click("cmdRun");
+    EXPECT_EQ(redTopLabel(), "11") << "the log scale fits its own: ln(street total + 1)";
+
+    form().setCheckValue("chkLog", 0);
+    form().setKeepScale(false);
+    form().click("cmdRun");
+    EXPECT_NE(redTopLabel(), "119,813") << "fitted to the run again";
+}
+
 }  // namespace
 }  // namespace karnoth

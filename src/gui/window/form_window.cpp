@@ -261,6 +261,13 @@ void FormWindow::createMenus(const std::vector<WindowExtension*>& extensions)
     coverage->setChecked(form_.chartsStreetCoverage());
     coverage->setStatusTip(tr("Chart the share of street females sterilised, 0 to 100 %, beside the counts."));
     connect(coverage, &QAction::toggled, this, [this](bool charted) { form_.setStreetCoverageCharted(charted); });
+    QAction* keepScale = view->addAction(tr("&Keep scale"));
+    keepScale->setObjectName(QStringLiteral("keepScaleAction"));
+    keepScale->setCheckable(true);
+    keepScale->setChecked(form_.keepsScale());
+    keepScale->setStatusTip(tr("Chart the next runs against this run's scales, so that fewer dogs show as a lower "
+                               "curve; untick to fit each run again."));
+    connect(keepScale, &QAction::toggled, this, [this](bool keep) { form_.setKeepScale(keep); });
 
     analysisMenu_ = menuBar()->addMenu(tr("&Analysis"));
     analysisMenu_->setObjectName(QStringLiteral("analysisMenu"));
