@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -52,7 +53,14 @@ UncertaintyView::UncertaintyView(FormWindow& window) : AnalysisView(window, tr("
 {
     setObjectName(QStringLiteral("uncertaintyView"));
     auto* columns = new QHBoxLayout;
-    columns->addWidget(buildInputs(), 0);
+    // The inputs scroll when the screen is too low for them all.
+    auto* inputs = new QScrollArea(this);
+    inputs->setObjectName(QStringLiteral("uncertaintyInputs"));
+    inputs->setWidget(buildInputs());
+    inputs->setWidgetResizable(true);
+    inputs->setFrameShape(QFrame::NoFrame);
+    inputs->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    columns->addWidget(inputs, 0);
     chart_ = new BandChartWidget(this);
     chart_->setObjectName(QStringLiteral("bandChart"));
     chart_->showChart(
@@ -75,7 +83,7 @@ UncertaintyView::UncertaintyView(FormWindow& window) : AnalysisView(window, tr("
 
 QWidget* UncertaintyView::buildInputs()
 {
-    auto* column = new QWidget(this);
+    auto* column = new QWidget;
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
 
