@@ -159,12 +159,15 @@ public:
         y_ += bound.height() + after;
     }
 
-    void heading(const QString& text)
+    // A heading never ends a page: it keeps a few lines of what follows with it, or all of the
+    // `following` height (a table) when that fits on a page.
+    void heading(const QString& text, double following = 0)
     {
         const QFont font = reportFont(12, true);
         const QFontMetricsF metrics(font, painter_.device());
-        // A heading never ends a page: it keeps a few lines of what follows with it.
-        keep(metrics.lineSpacing() * 5);
+        const double withHeading = metrics.lineSpacing() * 2 + following;
+        keep(withHeading <= page_.height() ? std::max(withHeading, metrics.lineSpacing() * 5)
+                                           : metrics.lineSpacing() * 5);
         if (!atTop()) y_ += metrics.lineSpacing() * 0.6;
         paragraph(text, font, metrics.lineSpacing() * 0.25);
     }
@@ -263,14 +266,15 @@ void paintSentences(PageFlow& flow, const ReportContent& content)
 
 void paintInputs(QPainter& painter, PageFlow& flow, const ReportContent& content)
 {
-    flow.heading(translated("Inputs"));
     ReportTable table;
     table.headings = {translated("input"), translated("value"), translated("unit")};
     table.widths = {3, 1.6, 3.4};
     for (const ReportInput& input : content.inputs)
         table.rows.push_back(
             {input.atFault ? translated("%1 (at fault)").arg(input.caption) : input.caption, input.value, input.unit});
-    paintTableAcrossPages(painter, flow, table, reportFont(8.5));
+    const QFont font = reportFont(8.5);
+    flow.heading(translated("Inputs"), reportTableHeight(table, flow.width(), font, painter.device()));
+    paintTableAcrossPages(painter, flow, table, font);
 }
 
 // Page 1's summary in plain words, or why there is none.
@@ -293,7 +297,6 @@ void paintSummary(PageFlow& flow, const ReportContent& content)
 void paintYears(QPainter& painter, PageFlow& flow, const ReportContent& content)
 {
     if (content.years.empty()) return;
-    flow.heading(translated("Year by year"));
     ReportTable table;
     table.headings = {translated("year"), translated("street total"), translated("street breeders"),
                       translated("operations"), translated("street coverage")};
@@ -305,22 +308,25 @@ void paintYears(QPainter& painter, PageFlow& flow, const ReportContent& content)
         table.rows.push_back({shown, grouped(year.streetTotal), grouped(year.streetBreeders), grouped(year.operations),
                               translated("%1 %").arg(grouped(year.streetCoverage * 100))});
     }
-    paintTableAcrossPages(painter, flow, table, reportFont(8.5));
+    const QFont font = reportFont(8.5);
+    flow.heading(translated("Year by year"), reportTableHeight(table, flow.width(), font, painter.device()));
+    paintTableAcrossPages(painter, flow, table, font);
 }
 
 void paintGlossary(QPainter& painter, PageFlow& flow)
 {
-    flow.heading(translated("Words used"));
     ReportTable table;
     table.headings = {translated("term"), translated("meaning")};
     table.widths = {1.2, 5};
     for (const auto& [term, meaning] : glossaryEntries()) table.rows.push_back({term, meaning});
-    paintTableAcrossPages(painter, flow, table, reportFont(8.5));
+    const QFont font = reportFont(8.5);
+    flow.heading(translated("Words used"), reportTableHeight(table, flow.width(), font, painter.device()));
+    paintTableAcrossPages(painter, flow, table, font);
 }
 
 void paintMainChart(QPainter& painter, PageFlow& flow, const ReportContent& content)
 {
-    flow.heading(translated("Projection 1950 to 2050"));
+    flow.heading(translated("Projection 1950 to 2050"), mm(kLeastChartHeightMm));
     const QFont font = reportFont(7.5);
     if (!content.runFault.isEmpty()) {
         flow.paragraph(translated("No chart: the run of these inputs stopped: %1").arg(content.runFault),
