@@ -67,7 +67,8 @@ void listWindowOnce(std::vector<ListedScenario>& listed, const std::vector<Input
 {
     if (std::none_of(listed.begin(), listed.end(), [](const ListedScenario& s) { return s.window; }))
         listed.insert(listed.begin(), ListedScenario::ofWindow("current"));
-    const auto windowEntry = std::find_if(listed.begin(), listed.end(), [](const ListedScenario& s) { return s.window; });
+    const auto windowEntry = std::find_if(listed.begin(), listed.end(),
+                                          [](const ListedScenario& s) { return s.window; });
     ListedScenario merged = *windowEntry;
     bool named = false;
     std::erase_if(listed, [&](const ListedScenario& entry) {

@@ -250,9 +250,11 @@ void paintRunFault(PageFlow& flow, const ReportContent& content)
 {
     flow.heading(translated("The run of these inputs stopped"));
     flow.paragraph(content.runFault, reportFont(9, true), mm(1));
-    flow.paragraph(translated("So this report gives no summary, no sentences and no chart for these inputs; the input at fault, if "
-                              "the fault names one, is marked in the table below."),
-                   reportFont(9), mm(1));
+    flow.paragraph(
+        translated(
+            "So this report gives no summary, no sentences and no chart for these inputs; the input at fault, if "
+            "the fault names one, is marked in the table below."),
+        reportFont(9), mm(1));
 }
 
 void paintSentences(PageFlow& flow, const ReportContent& content)

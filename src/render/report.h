@@ -6,8 +6,8 @@
 // inputs with caption, value and unit (when the run stops, its fault in place of the summary, the
 // sentences and the chart, and the input at fault marked), the street's figures year by year, a
 // glossary, the planner's table for the window's inputs, and, when more than one scenario is
-// listed, the comparison table and the scenarios on common axes. It reads in black and white: the chart's series and the scenarios'
-// lines differ in dash and marker as well as colour, and tables are banded in grey.
+// listed, the comparison table and the scenarios on common axes. It reads in black and white: the chart's series and
+// the scenarios' lines differ in dash and marker as well as colour, and tables are banded in grey.
 
 #include "analysis/comparison_table.h"
 #include "analysis/planner.h"

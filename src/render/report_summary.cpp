@@ -24,14 +24,15 @@ QString plain(double value)
 // What is proposed: its years, its rate or operations, whom it is aimed at, and its operations.
 QString proposalParagraph(const ReportedProgramme& programme, int programmeRate, int ownedShare)
 {
-    const QString years = programme.stop
-                              ? translated("from %1 to %2, when it stops").arg(programme.start).arg(*programme.stop)
-                              : translated("from %1 to %2, the last year projected").arg(programme.start).arg(kLastYear);
+    const QString years =
+        programme.stop ? translated("from %1 to %2, when it stops").arg(programme.start).arg(*programme.stop)
+                       : translated("from %1 to %2, the last year projected").arg(programme.start).arg(kLastYear);
     const QString effort = programme.operationsPerYear
                                ? translated("%1 operations a year").arg(grouped(*programme.operationsPerYear))
                                : translated("a yearly rate of %1 %").arg(plain(programmeRate / 10.0));
-    return translated("Proposed: a sterilisation programme %1, at %2, %3 % aimed at owned dogs and %4 % at street dogs. "
-                      "It makes %5 operations in %6, its first year, and %7 a year on average.")
+    return translated(
+               "Proposed: a sterilisation programme %1, at %2, %3 % aimed at owned dogs and %4 % at street dogs. "
+               "It makes %5 operations in %6, its first year, and %7 a year on average.")
         .arg(years, effort)
         .arg(ownedShare)
         .arg(100 - ownedShare)
@@ -42,8 +43,9 @@ QString proposalParagraph(const ReportedProgramme& programme, int programmeRate,
 
 QString achievementParagraph(const ReportedProgramme& programme, const PlanSettings& target)
 {
-    const double percentOfBaseline =
-        programme.baseline > 0 ? programme.streetTotalInTargetYear * 100 / programme.baseline : 0;
+    const double percentOfBaseline = programme.baseline > 0
+                                         ? programme.streetTotalInTargetYear * 100 / programme.baseline
+                                         : 0;
     const QString level = translated("By %1, the target year, the street holds %2 females aged one and over: %3 % of "
                                      "the baseline, %4 in %5, the year before the programme starts. The target is at "
                                      "most %6 %.")
@@ -135,8 +137,9 @@ std::vector<std::pair<QString, QString>> glossaryEntries()
         {translated("programme rate"),
          translated("The per cent of the fertile females the programme sterilises each year; or, when a number of "
                     "operations a year is given, that number.")},
-        {translated("owned share"), translated("The per cent of the programme aimed at owned dogs; the rest is aimed at "
-                                               "street dogs.")},
+        {translated("owned share"),
+         translated("The per cent of the programme aimed at owned dogs; the rest is aimed at "
+                    "street dogs.")},
         {translated("baseline"), translated("The street total in the year before the programme starts. The target is a "
                                             "per cent of it, to be reached by the target year.")},
         {translated("rebound"),

@@ -131,7 +131,8 @@ TEST_F(ReportTest, PageOneSummarisesTheProgrammeAgainstTheTarget)
                          "%, 50 % aimed at owned dogs and 50 % at street dogs."),
              "It makes " + formatGrouped(series.extraSterilisations[2026]) + " operations in 2026, its first year",
              "By 2035, the target year, the street holds " + inTarget + " females aged one and over",
-             "the baseline, " + baseline + " in 2025, the year before the programme starts. The target is at most 50 %.",
+             "the baseline, " + baseline +
+                 " in 2025, the year before the programme starts. The target is at most 50 %.",
              std::string("only in 2040: misses the target of 2035."),
              std::string("At 30 an owned and 55 a street operation, as the planner counts cost"),
              std::string("of the street females aged one and over are sterilised (the street coverage)"),
