@@ -82,8 +82,12 @@ QString targetReachSentence(TargetReach reach, std::optional<int> firstYearAtTar
         return translated("It reaches %1 in %2: meets the target of %3.").arg(level).arg(first).arg(target.targetYear);
     case TargetReach::early: {
         const int years = target.targetYear - first;
-        return (years == 1 ? translated("It reaches %1 in %2, a year early: meets the target of %3.")
-                           : translated("It reaches %1 in %2, %4 years early: meets the target of %3."))
+        if (years == 1)
+            return translated("It reaches %1 in %2, a year early: meets the target of %3.")
+                .arg(level)
+                .arg(first)
+                .arg(target.targetYear);
+        return translated("It reaches %1 in %2, %4 years early: meets the target of %3.")
             .arg(level)
             .arg(first)
             .arg(target.targetYear)

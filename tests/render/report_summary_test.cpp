@@ -48,6 +48,8 @@ TEST(ReportSummary, SaysWhetherTheTargetIsMetOrMissed)
                   "It reaches 50 % of 2025's street dogs in 2035: meets the target of 2035."},
              Case{"met earlier", TargetReach::early, 2031,
                   "It reaches 50 % of 2025's street dogs in 2031, 4 years early: meets the target of 2035."},
+             Case{"met a year earlier", TargetReach::early, 2034,
+                  "It reaches 50 % of 2025's street dogs in 2034, a year early: meets the target of 2035."},
              Case{"missed", TargetReach::late, 2037,
                   "It reaches 50 % of 2025's street dogs only in 2037: misses the target of 2035."},
              Case{"never met", TargetReach::never, std::nullopt,
