@@ -207,7 +207,7 @@ void paintTableAcrossPages(QPainter& painter, PageFlow& flow, const ReportTable&
                 flow.newPage();
                 continue;
             }
-            part.rows.push_back(table.rows[next++]);  // a row taller than a page: cut at its foot
+            part.rows.push_back(table.rows[next++]);  // a row taller than a page stands alone on one
         }
         flow.advance(paintReportTable(painter, part, QPointF(flow.left(), flow.y()), flow.width(), font));
         if (next == table.rows.size()) return;
