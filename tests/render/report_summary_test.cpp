@@ -96,16 +96,5 @@ TEST(ReportSummary, AProgrammeOfOperationsThatStopsSaysSoAndTellsTheRebound)
     EXPECT_FALSE(summary.contains(QStringLiteral("yearly rate")));
 }
 
-TEST(ReportSummary, TheGlossaryExplainsEveryTermOfTheTablesAndSummary)
-{
-    QStringList terms;
-    for (const auto& [term, meaning] : glossaryEntries()) {
-        terms << term;
-        EXPECT_FALSE(meaning.isEmpty()) << term.toStdString();
-    }
-    EXPECT_EQ(terms, (QStringList{"street total", "street breeders", "operations", "street coverage", "programme rate",
-                                  "owned share", "baseline", "rebound"}));
-}
-
 }  // namespace
 }  // namespace karnoth::render
