@@ -1,5 +1,7 @@
 #include "analysis/comparison.h"
 
+#include "analysis/target_reach.h"
+
 namespace karnoth {
 
 ScenarioComparison compareScenario(const ModelInputs& inputs, const YearlySeries& killedByYear,
@@ -30,7 +32,8 @@ ScenarioComparison compareScenario(const ModelInputs& inputs, const YearlySeries
     figures.sterilisedTotal = figures.sterilisedOwned + figures.sterilisedStreet;
     figures.cost = target.costOwned * figures.sterilisedOwned + target.costStreet * figures.sterilisedStreet;
     for (int year = start; year <= kLastYear && !figures.firstYearMet; ++year)
-        if (run.series.streetTotal[year] <= figures.baseline * target.targetPercent / 100) figures.firstYearMet = year;
+        if (atTargetLevel(run.series.streetTotal[year], figures.baseline, target.targetPercent))
+            figures.firstYearMet = year;
     comparison.figures = figures;
     return comparison;
 }

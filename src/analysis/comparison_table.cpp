@@ -1,5 +1,6 @@
 #include "analysis/comparison_table.h"
 
+#include "analysis/target_reach.h"
 #include "support/number_masks.h"
 
 #include <charconv>
@@ -51,10 +52,30 @@ std::vector<std::string> comparisonHeadings(const PlanSettings& settings)
             "sterilised street",
             "sterilised total",
             "cost",
-            "target met in"};
+            "first at the target"};
 }
 
-std::vector<std::string> comparisonCells(const ComparisonRow& row)
+namespace {
+
+// The last cell: the first year at the target's level, and whether that misses the target.
+std::string firstAtTargetCell(const ComparisonFigures& f, const PlanSettings& settings)
+{
+    const std::string target = std::to_string(settings.targetYear);
+    const bool atTarget = atTargetLevel(f.streetTotalInTargetYear, f.baseline, settings.targetPercent);
+    switch (targetReach(f.firstYearMet, atTarget, settings.targetYear)) {
+    case TargetReach::inTargetYear:
+    case TargetReach::early: return std::to_string(*f.firstYearMet);
+    case TargetReach::late: return std::to_string(*f.firstYearMet) + ": misses the target of " + target;
+    case TargetReach::never: return "never: misses the target of " + target;
+    case TargetReach::againAbove:
+        return std::to_string(*f.firstYearMet) + ", above it again in " + target + ": misses the target";
+    }
+    return {};
+}
+
+}  // namespace
+
+std::vector<std::string> comparisonCells(const ComparisonRow& row, const PlanSettings& settings)
 {
     std::vector<std::string> cells(comparisonHeadings({}).size());
     cells[0] = row.killedDiffers ? row.name + std::string(kKilledMark) : row.name;
@@ -70,7 +91,7 @@ std::vector<std::string> comparisonCells(const ComparisonRow& row)
     cells[5] = formatGrouped(f.sterilisedStreet);
     cells[6] = formatGrouped(f.sterilisedTotal);
     cells[7] = formatGrouped(f.cost);
-    cells[8] = f.firstYearMet ? std::to_string(*f.firstYearMet) : "never";
+    cells[8] = firstAtTargetCell(f, settings);
     return cells;
 }
 

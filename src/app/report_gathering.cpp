@@ -1,17 +1,95 @@
 #include "app/report_gathering.h"
 
+#include "analysis/comparison.h"
 #include "app/form1.h"
 #include "catalogue/control_names.h"
 #include "catalogue/input_catalogue.h"
+#include "model/killed_file.h"
 
 #include <algorithm>
 
 namespace karnoth {
+namespace {
+
+bool chartOnly(std::string_view control)
+{
+    const InputRow* row = findInput(control);
+    return row && row->chartOnly;
+}
+
+// The programme of the run of `inputs`, `judged` by `target`.
+ReportedProgramme reportedProgramme(const ModelInputs& inputs, const ScenarioComparison& judged,
+                                    const PlanSettings& target, const std::string& rebound)
+{
+    const ModelResult& run = *judged.run;
+    const ComparisonFigures& figures = *judged.figures;
+    ReportedProgramme programme;
+    programme.start = inputs.programmeStart;
+    if (inputs.programmeStop && *inputs.programmeStop < kLastYear) programme.stop = inputs.programmeStop;
+    programme.operationsPerYear = inputs.operationsPerYear;
+    programme.firstYearOperations = run.series.extraSterilisations[programme.start];
+    const int last = programme.stop.value_or(kLastYear);
+    double operations = 0;
+    for (int year = programme.start; year <= last; ++year) operations += run.series.extraSterilisations[year];
+    programme.averageOperations = operations / (last - programme.start + 1);
+    programme.baselineYear = figures.baselineYear;
+    programme.baseline = figures.baseline;
+    programme.streetTotalInTargetYear = figures.streetTotalInTargetYear;
+    programme.firstYearMet = figures.firstYearMet;
+    programme.sterilisedOwned = figures.sterilisedOwned;
+    programme.sterilisedStreet = figures.sterilisedStreet;
+    programme.cost = figures.cost;
+    programme.coverageInTargetYear = run.streetSterilisedShare[target.targetYear];
+    if (programme.stop) programme.rebound = rebound;
+    return programme;
+}
+
+std::vector<ReportedYear> reportedYears(const ModelResult& run, const std::vector<int>& years)
+{
+    std::vector<ReportedYear> reported;
+    for (const int year : years)
+        reported.push_back({year, run.series.streetTotal[year], run.series.streetBreeders[year],
+                            run.series.extraSterilisations[year], run.streetSterilisedShare[year]});
+    return reported;
+}
+
+// A stored scenario whose inputs and culling records are the window's: the window's own state.
+bool isWindowsState(const ListedScenario& entry, const std::vector<InputSetting>& window, const Form1& ran)
+{
+    const std::optional<WindowInputs>& read = ran.lastRunInputs();
+    return entry.stored && read && differingSettings(*entry.stored, window).empty() &&
+           killedByYearOf(entry.stored->killed).values() == read->killedByYear.values();
+}
+
+// The window's entry first when it is not listed; a scenario that is the window's own state merged
+// into the window's entry, which takes its name (and its notes, when the window has none).
+void listWindowOnce(std::vector<ListedScenario>& listed, const std::vector<InputSetting>& window, const Form1& ran)
+{
+    if (std::none_of(listed.begin(), listed.end(), [](const ListedScenario& s) { return s.window; }))
+        listed.insert(listed.begin(), ListedScenario::ofWindow("current"));
+    const auto windowEntry = std::find_if(listed.begin(), listed.end(),
+                                          [](const ListedScenario& s) { return s.window; });
+    ListedScenario merged = *windowEntry;
+    bool named = false;
+    std::erase_if(listed, [&](const ListedScenario& entry) {
+        if (!isWindowsState(entry, window, ran)) return false;
+        if (!named) {
+            merged.name = entry.name;
+            if (merged.notes.empty()) merged.notes = entry.notes;
+            named = true;
+        }
+        return true;
+    });
+    *std::find_if(listed.begin(), listed.end(), [](const ListedScenario& s) { return s.window; }) = merged;
+}
+
+}  // namespace
 
 std::vector<InputSetting> differingSettings(const Scenario& scenario, const std::vector<InputSetting>& window)
 {
     std::vector<InputSetting> differing;
     for (const InputSetting& setting : window) {
+        if (chartOnly(setting.control)) continue;
         const std::string key(setting.control);
         if (const auto text = scenario.texts.find(key); text != scenario.texts.end()) {
             if (text->second != setting.text) differing.push_back({setting.control, text->second, 0, setting.checkBox});
@@ -23,7 +101,19 @@ std::vector<InputSetting> differingSettings(const Scenario& scenario, const std:
     return differing;
 }
 
-GatheredReport gatherReport(const Form1& ran, std::vector<ListedScenario> listed, const PlanSettings& target)
+std::vector<int> reportYears(int firstYear, int targetYear)
+{
+    std::vector<int> years;
+    for (int year = std::clamp(firstYear, kFirstYear, kLastYear); year <= kLastYear; year += 5) years.push_back(year);
+    years.push_back(kLastYear);
+    if (targetYear >= kFirstYear && targetYear <= kLastYear) years.push_back(targetYear);
+    std::sort(years.begin(), years.end());
+    years.erase(std::unique(years.begin(), years.end()), years.end());
+    return years;
+}
+
+GatheredReport gatherReport(const Form1& ran, std::vector<ListedScenario> listed, const PlanSettings& target,
+                            int firstYearShown)
 {
     GatheredReport gathered;
     ReportedWindow& window = gathered.window;
@@ -38,6 +128,14 @@ GatheredReport gatherReport(const Form1& ran, std::vector<ListedScenario> listed
         for (const std::string_view label : {control::Label14, control::Label6, control::Label4, control::Label3})
             window.sentences.push_back(ran.caption(label));
         window.chartOps = ran.canvas().ops();
+        if (const std::optional<WindowInputs>& read = ran.lastRunInputs()) {
+            const ScenarioComparison judged = compareScenario(read->inputs, read->killedByYear, target);
+            if (judged.run) window.years = reportedYears(*judged.run, reportYears(firstYearShown, target.targetYear));
+            if (judged.figures)
+                window.programme = reportedProgramme(read->inputs, judged, target, ran.caption(control::lblRebound));
+            else
+                window.programmeProblem = judged.fault.value_or("");
+        }
     }
     window.chartWidth = ran.canvas().ScaleWidth();
     window.chartHeight = ran.canvas().ScaleHeight();
@@ -45,8 +143,7 @@ GatheredReport gatherReport(const Form1& ran, std::vector<ListedScenario> listed
     window.programmeRate = ran.value(control::hscSterilise);
     window.ownedShare = ran.value(control::vscTarget);
 
-    if (std::none_of(listed.begin(), listed.end(), [](const ListedScenario& s) { return s.window; }))
-        listed.insert(listed.begin(), ListedScenario::ofWindow("current"));
+    listWindowOnce(listed, window.inputs, ran);
     for (const ListedScenario& entry : listed) {
         ReportedScenario scenario{entry.name, entry.notes, entry.window, entry.stored.has_value(), {}, entry.fault};
         if (entry.stored) scenario.differences = differingSettings(*entry.stored, window.inputs);

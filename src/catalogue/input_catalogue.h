@@ -63,6 +63,7 @@ struct InputRow {
     bool barInTenths = false;  // the bar holds tenths of the per cent the user reads (252 is 25.2 %)
     std::optional<double> ModelInputs::*optionalNumber = nullptr;  // the member an input that may be none sets
     std::optional<int> ModelInputs::*optionalYear = nullptr;
+    bool chartOnly = false;  // not an input of the model: it only changes how a run is charted
 };
 
 // In the order Help and the report list them: life history, owned dogs, the programme, culling,
@@ -221,13 +222,15 @@ inline constexpr auto kInputCatalogue = std::to_array<InputRow>({
      .unit = KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "operations per year"),
      .rangeNote = KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "; empty: the rate bar sets the programme"),
      .optionalNumber = &ModelInputs::operationsPerYear},
-    // Not an input of the model: it only changes how the next run is charted.
-    {control::chkLog, std::nullopt, Conversion::checkBox, nullptr, nullptr, "", 0, std::nullopt, -1,
-     KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "log scale"),
-     KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue",
-                            "Ticked, the next run charts ln(dogs + 1), so its axis labels are logarithms; point at the "
-                            "chart to read the counts."),
-     KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "ticked or not"), ""},
+    {.control = control::chkLog,
+     .field = std::nullopt,
+     .conversion = Conversion::checkBox,
+     .caption = KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "log scale"),
+     .meaning = KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue",
+                                       "Ticked, the next run charts ln(dogs + 1), so its axis labels are logarithms; "
+                                       "point at the chart to read the counts."),
+     .unit = KARNOTH_TRANSLATE_NOOP("karnoth::InputCatalogue", "ticked or not"),
+     .chartOnly = true},
 });
 
 // The row of the control `control`; nullptr for a control that is no input (a label, Run).

@@ -5,6 +5,7 @@
 
 #include "chart/recording_canvas.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,35 @@ struct ReportedScenario {
     std::string fault;  // neither: why its file could not be read
 };
 
+// What the run of the window's inputs does with its programme, judged by the planner's target
+// (target year and per cent) and costs; the report's summary says it in plain words. Counts are
+// female dogs.
+struct ReportedProgramme {
+    int start = 0;  // the first programme year
+    std::optional<int> stop;  // the last, when the programme stops before 2050
+    std::optional<double> operationsPerYear;  // typed: a number of operations a year instead of the rate
+    double firstYearOperations = 0;  // owned and street, in the start year
+    double averageOperations = 0;  // a year, over start..stop (or 2050)
+    int baselineYear = 0;  // the year before the start
+    double baseline = 0;  // street females aged one and over in baselineYear
+    double streetTotalInTargetYear = 0;
+    std::optional<int> firstYearMet;  // the first year from the start the street total is at the target
+    double sterilisedOwned = 0;  // from the start to the target year
+    double sterilisedStreet = 0;
+    double cost = 0;  // as the planner counts it: cost an owned times owned, plus street
+    double coverageInTargetYear = 0;  // the street's sterilised share 0..1 at the end of the target year
+    std::string rebound;  // the window's sentence of the street's return after a stop; empty: none
+};
+
+// One line of the report's year-by-year table.
+struct ReportedYear {
+    int year = 0;
+    double streetTotal = 0;  // street females aged one and over
+    double streetBreeders = 0;  // fertile street females of breeding age
+    double operations = 0;  // the programme's sterilisations, owned and street
+    double streetCoverage = 0;  // a share 0..1
+};
+
 struct ReportedWindow {
     std::vector<InputSetting> inputs;  // every input, in the catalogue's order
     std::string runFault;  // why the run stopped; empty when it completed
@@ -42,6 +72,11 @@ struct ReportedWindow {
     int programmeRate = 0;  // the rate bar, tenths of a per cent
     int ownedShare = 0;  // the share bar, per cent
     std::vector<ReportedScenario> scenarios;  // the window among them, first when it was not listed
+    // When the run completed and its years suit the target: what its programme does, and its
+    // figures year by year.
+    std::optional<ReportedProgramme> programme;
+    std::string programmeProblem;  // otherwise, when the run completed: why the target does not apply
+    std::vector<ReportedYear> years;
 };
 
 }  // namespace karnoth

@@ -1,6 +1,7 @@
 #include "render/input_help.h"
 
 #include "catalogue/input_catalogue.h"
+#include "panel/form_inputs.h"
 #include "support/number_masks.h"
 
 #include <QCoreApplication>
@@ -89,10 +90,12 @@ QString inputValueText(std::string_view name, const std::string& text, int value
     const InputRow* input = findInput(name);
     if (!input) return {};
     switch (input->conversion) {
-    case Conversion::numberText:
-    case Conversion::yearText:
     case Conversion::optionalNumberText:
-    case Conversion::optionalYearText: return QString::fromStdString(text);
+    case Conversion::optionalYearText:
+        if (blankText(text)) return translated("empty");
+        return QString::fromStdString(text);
+    case Conversion::numberText:
+    case Conversion::yearText: return QString::fromStdString(text);
     case Conversion::checkBox: return value ? translated("ticked") : translated("not ticked");
     case Conversion::barValue: break;
     }

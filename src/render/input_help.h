@@ -33,9 +33,9 @@ QString inputToolTip(std::string_view name);
 // the programme, culling, then the chart.
 std::vector<std::string_view> describedInputs();
 
-// A control's setting as the user reads it, in the unit describeInput gives: a text as typed, the
-// rate bar in per cent (252 is "25.2"), another bar as a grouped whole number ("4,000"), a check
-// box "ticked" or "not ticked".
+// A control's setting as the user reads it, in the unit describeInput gives: a text as typed (an
+// optional one left blank "empty", the neutral value its note explains), the rate bar in per cent (252 is "25.2"),
+// another bar as a grouped whole number ("4,000"), a check box "ticked" or "not ticked".
 QString inputValueText(std::string_view name, const std::string& text, int value);
 
 // "About the model": every input with its unit and range, then the model's limits.

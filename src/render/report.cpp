@@ -4,6 +4,7 @@
 #include "render/chart_overlays.h"
 #include "render/main_chart.h"
 #include "render/plan_heat_map.h"
+#include "render/report_summary.h"
 #include "render/report_table.h"
 #include "support/fault.h"
 #include "support/number_masks.h"
@@ -158,12 +159,15 @@ public:
         y_ += bound.height() + after;
     }
 
-    void heading(const QString& text)
+    // A heading never ends a page: it keeps a few lines of what follows with it, or all of the
+    // `following` height (a table) when that fits on a page.
+    void heading(const QString& text, double following = 0)
     {
         const QFont font = reportFont(12, true);
         const QFontMetricsF metrics(font, painter_.device());
-        // A heading never ends a page: it keeps a few lines of what follows with it.
-        keep(metrics.lineSpacing() * 5);
+        const double withHeading = metrics.lineSpacing() * 2 + following;
+        keep(withHeading <= page_.height() ? std::max(withHeading, metrics.lineSpacing() * 5)
+                                           : metrics.lineSpacing() * 5);
         if (!atTop()) y_ += metrics.lineSpacing() * 0.6;
         paragraph(text, font, metrics.lineSpacing() * 0.25);
     }
@@ -176,6 +180,41 @@ private:
     int pages_ = 1;
 };
 
+// A table kept on one page when it fits on one; a longer one runs over pages: as many rows as fit
+// on this one, then the rest under the headings again on the next (a page that has no room for a
+// row is left for a new one).
+void paintTableAcrossPages(QPainter& painter, PageFlow& flow, const ReportTable& table, const QFont& font)
+{
+    if (const double whole = reportTableHeight(table, flow.width(), font, painter.device());
+        whole <= flow.page().height()) {
+        flow.keep(whole);
+        flow.advance(paintReportTable(painter, table, QPointF(flow.left(), flow.y()), flow.width(), font));
+        return;
+    }
+    std::size_t next = 0;
+    for (;;) {
+        ReportTable part = table;
+        part.rows.clear();
+        for (; next < table.rows.size(); ++next) {
+            part.rows.push_back(table.rows[next]);
+            if (reportTableHeight(part, flow.width(), font, painter.device()) > flow.room()) {
+                part.rows.pop_back();
+                break;
+            }
+        }
+        if (part.rows.empty() && next < table.rows.size()) {
+            if (!flow.atTop()) {
+                flow.newPage();
+                continue;
+            }
+            part.rows.push_back(table.rows[next++]);  // a row taller than a page stands alone on one
+        }
+        flow.advance(paintReportTable(painter, part, QPointF(flow.left(), flow.y()), flow.width(), font));
+        if (next == table.rows.size()) return;
+        flow.newPage();
+    }
+}
+
 void paintScenarios(QPainter& painter, PageFlow& flow, const ReportContent& content)
 {
     flow.heading(content.scenarios.size() > 1 ? translated("Scenarios") : translated("Scenario"));
@@ -186,8 +225,8 @@ void paintScenarios(QPainter& painter, PageFlow& flow, const ReportContent& cont
     for (const ReportScenario& scenario : content.scenarios) {
         QString title = scenario.name;
         if (scenario.window)
-            title += content.runFault.isEmpty() ? translated(" (the window: the inputs and run below)")
-                                                : translated(" (the window: the inputs below, whose run stopped)");
+            title += content.runFault.isEmpty() ? translated(" (the inputs and run of this report)")
+                                                : translated(" (the inputs of this report, whose run stopped)");
         flow.paragraph(title, bold);
         const auto indented = [&](const QString& text, const QFont& font, int lines) {
             const QString fitted = fittedParagraph(text, flow.width() - indent, font, painter.device(), lines);
@@ -211,14 +250,16 @@ void paintRunFault(PageFlow& flow, const ReportContent& content)
 {
     flow.heading(translated("The run of these inputs stopped"));
     flow.paragraph(content.runFault, reportFont(9, true), mm(1));
-    flow.paragraph(translated("So this report gives no sentences and no chart for these inputs; the input at fault, if "
-                              "the fault names one, is marked in the table below."),
-                   reportFont(9), mm(1));
+    flow.paragraph(
+        translated(
+            "So this report gives no summary, no sentences and no chart for these inputs; the input at fault, if "
+            "the fault names one, is marked in the table below."),
+        reportFont(9), mm(1));
 }
 
 void paintSentences(PageFlow& flow, const ReportContent& content)
 {
-    if (!content.runFault.isEmpty()) return paintRunFault(flow, content);
+    if (!content.runFault.isEmpty()) return;
     flow.heading(translated("What the run suggests"));
     const QFont body = reportFont(9);
     for (const QString& sentence : content.sentences)
@@ -227,7 +268,6 @@ void paintSentences(PageFlow& flow, const ReportContent& content)
 
 void paintInputs(QPainter& painter, PageFlow& flow, const ReportContent& content)
 {
-    flow.heading(translated("Inputs"));
     ReportTable table;
     table.headings = {translated("input"), translated("value"), translated("unit")};
     table.widths = {3, 1.6, 3.4};
@@ -235,13 +275,60 @@ void paintInputs(QPainter& painter, PageFlow& flow, const ReportContent& content
         table.rows.push_back(
             {input.atFault ? translated("%1 (at fault)").arg(input.caption) : input.caption, input.value, input.unit});
     const QFont font = reportFont(8.5);
-    flow.keep(reportTableHeight(table, flow.width(), font, painter.device()));
-    flow.advance(paintReportTable(painter, table, QPointF(flow.left(), flow.y()), flow.width(), font));
+    flow.heading(translated("Inputs"), reportTableHeight(table, flow.width(), font, painter.device()));
+    paintTableAcrossPages(painter, flow, table, font);
+}
+
+// Page 1's summary in plain words, or why there is none.
+void paintSummary(PageFlow& flow, const ReportContent& content)
+{
+    if (!content.runFault.isEmpty()) return paintRunFault(flow, content);
+    flow.heading(translated("Summary"));
+    const QFont body = reportFont(10);
+    if (!content.programme) {
+        flow.paragraph(translated("The programme is not judged against the target: %1").arg(content.programmeProblem),
+                       body, mm(1.5));
+        return;
+    }
+    for (const QString& paragraph :
+         summaryParagraphs(*content.programme, content.target, content.programmeRate, content.ownedShare))
+        flow.paragraph(paragraph, body, mm(1.5));
+}
+
+// The street's figures every fifth year and in the target year, whole dogs and per cents.
+void paintYears(QPainter& painter, PageFlow& flow, const ReportContent& content)
+{
+    if (content.years.empty()) return;
+    ReportTable table;
+    table.headings = {translated("year"), translated("street total"), translated("street breeders"),
+                      translated("operations"), translated("street coverage")};
+    table.widths = {1, 1.4, 1.4, 1.4, 1.4};
+    table.rightAligned = {false, true, true, true, true};
+    for (const ReportedYear& year : content.years) {
+        QString shown = QString::number(year.year);
+        if (year.year == content.target.targetYear) shown = translated("%1 (target)").arg(year.year);
+        table.rows.push_back({shown, grouped(year.streetTotal), grouped(year.streetBreeders), grouped(year.operations),
+                              translated("%1 %").arg(grouped(year.streetCoverage * 100))});
+    }
+    const QFont font = reportFont(8.5);
+    flow.heading(translated("Year by year"), reportTableHeight(table, flow.width(), font, painter.device()));
+    paintTableAcrossPages(painter, flow, table, font);
+}
+
+void paintGlossary(QPainter& painter, PageFlow& flow)
+{
+    ReportTable table;
+    table.headings = {translated("term"), translated("meaning")};
+    table.widths = {1.2, 5};
+    for (const auto& [term, meaning] : glossaryEntries()) table.rows.push_back({term, meaning});
+    const QFont font = reportFont(8.5);
+    flow.heading(translated("Words used"), reportTableHeight(table, flow.width(), font, painter.device()));
+    paintTableAcrossPages(painter, flow, table, font);
 }
 
 void paintMainChart(QPainter& painter, PageFlow& flow, const ReportContent& content)
 {
-    flow.heading(translated("Projection 1950 to 2050"));
+    flow.heading(translated("Projection 1950 to 2050"), mm(kLeastChartHeightMm));
     const QFont font = reportFont(7.5);
     if (!content.runFault.isEmpty()) {
         flow.paragraph(translated("No chart: the run of these inputs stopped: %1").arg(content.runFault),
@@ -344,7 +431,7 @@ void paintPlan(QPainter& painter, PageFlow& flow, const ReportContent& content)
 void paintComparison(QPainter& painter, PageFlow& flow, const ReportContent& content)
 {
     flow.heading(translated("Comparison of the scenarios"));
-    const PlanSettings& target = content.comparisonTarget;
+    const PlanSettings& target = content.target;
     flow.paragraph(translated("Every scenario is run on its own inputs and culling records and judged by the same "
                               "target: its street total in %1 at most %2 % of its own street total in the year "
                               "before its programme starts. Sterilisations and their cost (%3 an owned, %4 a street "
@@ -354,13 +441,13 @@ void paintComparison(QPainter& painter, PageFlow& flow, const ReportContent& con
                    reportFont(9), mm(1));
     ReportTable table;
     for (const std::string& heading : comparisonHeadings(target)) table.headings << qtText(heading);
-    table.widths = {2.2, 1.7, 1.2, 1.2, 1.2, 1.2, 1.2, 1.2, 1};
+    table.widths = {1.8, 1.6, 1.1, 1.1, 1.1, 1.1, 1.1, 1.2, 2};  // the last may say "misses the target of 2036"
     table.rightAligned = {false, true, true, true, true, true, true, true, true};
     table.spanLoneSecondCell = true;
     bool marked = false;
     for (const ComparisonRow& row : content.comparison) {
         QStringList cells;
-        for (const std::string& cell : comparisonCells(row)) cells << qtText(cell);
+        for (const std::string& cell : comparisonCells(row, target)) cells << qtText(cell);
         table.rows.push_back(cells);
         marked = marked || row.killedDiffers;
     }
@@ -436,10 +523,13 @@ bool writeReport(const QString& path, const ReportContent& content, QString& err
     flow.paragraph(content.title, reportFont(17, true), mm(1));
     flow.paragraph(translated("Made with Karnoth on %1.").arg(content.date.toString(Qt::ISODate)), reportFont(9),
                    mm(2));
-    paintScenarios(painter, flow, content);
+    paintSummary(flow, content);
+    paintMainChart(painter, flow, content);
     paintSentences(flow, content);
+    paintScenarios(painter, flow, content);
     paintInputs(painter, flow, content);
-    paintMainChart(painter, flow, content);  // under the inputs, or on the next page when they fill this one
+    paintYears(painter, flow, content);
+    paintGlossary(painter, flow);
 
     if (!flow.atTop()) flow.newPage();
     paintPlan(painter, flow, content);

@@ -1,16 +1,18 @@
 #pragma once
-// The printed report of a session, as a PDF of A4 pages (vector drawings and searchable text), one
-// to three of them: a title and the date, each listed scenario's name and notes (and how its inputs
-// differ from the window's), the four sentences of the run of the window's inputs, a table of every
-// input with its caption, value and unit, the main chart with its legend (or, when that run stops,
-// its fault in place of the sentences and the chart, and the input at fault marked), the planner's table for the
-// window's inputs, and, when more than one scenario is listed, the comparison table and the
-// scenarios on common axes. It reads in black and white: the chart's series and the scenarios'
-// lines differ in dash and marker as well as colour, and tables are banded in grey.
+// The printed report of a session, as a PDF of A4 pages (vector drawings and searchable text): a
+// title and the date, a summary in plain words of the programme against the planner's target, the
+// main chart with its legend, the four sentences of the run of the window's inputs, each listed
+// scenario's name and notes (and how its inputs differ from the window's), a table of the model's
+// inputs with caption, value and unit (when the run stops, its fault in place of the summary, the
+// sentences and the chart, and the input at fault marked), the street's figures year by year, a
+// glossary, the planner's table for the window's inputs, and, when more than one scenario is
+// listed, the comparison table and the scenarios on common axes. It reads in black and white: the chart's series and
+// the scenarios' lines differ in dash and marker as well as colour, and tables are banded in grey.
 
 #include "analysis/comparison_table.h"
 #include "analysis/planner.h"
 #include "chart/recording_canvas.h"
+#include "panel/reported_window.h"
 #include "render/scenario_overlay.h"
 
 #include <QDate>
@@ -45,6 +47,13 @@ struct ReportContent {
     // The fault that stopped the run of the window's inputs; empty when the run drew its chart, and
     // then the sentences and the chart are that run's.
     QString runFault;
+    // What the summary says of the programme; none when the run stopped or the target does not
+    // suit its years (then `programmeProblem` says why).
+    std::optional<ReportedProgramme> programme;
+    QString programmeProblem;
+    int programmeRate = 0;  // the rate bar, tenths of a per cent
+    int ownedShare = 0;  // the share bar, per cent
+    std::vector<ReportedYear> years;  // the year-by-year table
     QStringList sentences;  // the four sentences of that run; none when it stopped
     // That run's chart: its display list on a ScaleWidth x ScaleHeight picture area (twips); none
     // when it stopped.
@@ -56,9 +65,10 @@ struct ReportContent {
     // The window's programme rate (tenths of a per cent) and owned share (per cent), marked on the
     // planner's heat map.
     std::optional<QPointF> planMark;
+    // The planner's target and costs, by which the summary and the comparison judge.
+    PlanSettings target;
     // The comparison, drawn when it has more than one row.
     std::vector<ComparisonRow> comparison;
-    PlanSettings comparisonTarget;
     std::vector<OverlayLine> overlay;
     OverlayCompanion companion = OverlayCompanion::Breeders;
 };

@@ -45,10 +45,12 @@ std::vector<ReportInput> reportInputs(const ReportedWindow& window)
     const std::optional<std::string_view> atFault = controlNamedBy(window.runFaultField);
     std::vector<ReportInput> inputs;
     for (const InputSetting& setting : window.inputs) {
+        const InputRow* row = findInput(setting.control);
+        if (row && row->chartOnly) continue;
         if (leftOff(setting, window) && atFault != setting.control) continue;
         const InputDescription description = describeInput(setting.control);
         inputs.push_back({description.caption, inputValueText(setting.control, setting.text, setting.value),
-                          setting.checkBox ? QString() : description.unit, atFault == setting.control});
+                          description.unit, atFault == setting.control});
     }
     return inputs;
 }
@@ -86,6 +88,11 @@ ReportContent reportContent(const ReportedWindow& window, std::vector<Comparison
     }
     content.inputs = reportInputs(window);
     content.runFault = QString::fromStdString(window.runFault);
+    content.programme = window.programme;
+    content.programmeProblem = QString::fromStdString(window.programmeProblem);
+    content.programmeRate = window.programmeRate;
+    content.ownedShare = window.ownedShare;
+    content.years = window.years;
     for (const std::string& sentence : window.sentences) content.sentences << QString::fromStdString(sentence);
     content.chartOps = window.chartOps;
     content.chartScaleWidth = window.chartWidth;
@@ -93,7 +100,7 @@ ReportContent reportContent(const ReportedWindow& window, std::vector<Comparison
     content.logScale = window.logScale;
     content.plan = request.plan;
     content.planMark = QPointF(window.programmeRate, window.ownedShare);
-    content.comparisonTarget = request.target;
+    content.target = request.target;
     if (comparison.size() > 1) {
         content.overlay = overlayLines(comparison);
         content.comparison = std::move(comparison);

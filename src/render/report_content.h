@@ -1,6 +1,7 @@
 #pragma once
 // What the report of a session holds, from what the window model gathered (app/report_gathering.h):
-// its inputs with captions and units, the four sentences and chart of a run of them, the listed
+// the model's inputs with captions and units, the summary, four sentences, chart and yearly figures
+// of a run of them, the listed
 // scenarios (how each differs from the window), the planner's table for the window's inputs and
 // the comparison of the scenarios.
 
@@ -31,7 +32,8 @@ ReportContent reportContent(const ReportedWindow& window, std::vector<Comparison
 // `differences`, "caption: value" each (the value as inputValueText shows it), joined by "; ".
 QString inputDifferences(const std::vector<InputSetting>& differences);
 
-// The window's inputs as the report's table lists them, the one the run's fault names marked.
+// The window's inputs as the report's table lists them, each with its unit, the one the run's fault
+// names marked; options that only change the chart are not inputs of the model and are left out.
 std::vector<ReportInput> reportInputs(const ReportedWindow& window);
 
 }  // namespace karnoth::render

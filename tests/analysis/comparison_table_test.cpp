@@ -38,22 +38,43 @@ TEST(ComparisonTable, HeadingsNameTheTargetYear)
     ASSERT_EQ(headings.size(), 9u);
     EXPECT_EQ(headings[2], "street total 2036");
     EXPECT_EQ(headings[3], "street total 2050");
-    EXPECT_EQ(headings[8], "target met in");
+    EXPECT_EQ(headings[8], "first at the target");
 }
 
 TEST(ComparisonTable, CellsShowWholeDogsTheBaselineYearAndTheFirstYearMet)
 {
-    const std::vector<std::string> met = comparisonCells(rowWithFigures("20% from 2026", 2031));
+    const std::vector<std::string> met = comparisonCells(rowWithFigures("20% from 2026", 2031), targetIn(2036));
     EXPECT_EQ(met, (std::vector<std::string>{"20% from 2026", "119,813 in 2025", "59,745", "1,235", "5,304", "120,378",
                                              "125,682", "76,101", "2031"}));
-    EXPECT_EQ(comparisonCells(rowWithFigures("slow", std::nullopt)).back(), "never");
+}
+
+// A year after the target's reads as a miss, never as "target met in 2037" for a 2035 target.
+TEST(ComparisonTable, ATargetReachedAfterItsYearOrNeverIsMissed)
+{
+    struct Case {
+        const char* what;
+        std::optional<int> firstYearMet;
+        double streetTotalInTargetYear;  // the baseline is 119,812.6, the target 50 % of it
+        const char* cell;
+    };
+    for (const Case& c : {
+             Case{"met in its year", 2035, 59000, "2035"},
+             Case{"met earlier", 2031, 59000, "2031"},
+             Case{"missed", 2037, 65000, "2037: misses the target of 2035"},
+             Case{"never met", std::nullopt, 65000, "never: misses the target of 2035"},
+             Case{"above again in its year", 2031, 65000, "2031, above it again in 2035: misses the target"},
+         }) {
+        ComparisonRow row = rowWithFigures("row", c.firstYearMet);
+        row.comparison.figures->streetTotalInTargetYear = c.streetTotalInTargetYear;
+        EXPECT_EQ(comparisonCells(row, targetIn(2035)).back(), c.cell) << c.what;
+    }
 }
 
 TEST(ComparisonTable, AFaultedRowShowsItsFaultAndAMarkedNameItsStar)
 {
     ComparisonRow faulted = faultedRow("bad", "adult survival 1.5 is outside its range");
     faulted.killedDiffers = true;
-    const std::vector<std::string> cells = comparisonCells(faulted);
+    const std::vector<std::string> cells = comparisonCells(faulted, targetIn(2036));
     ASSERT_EQ(cells.size(), 9u);
     EXPECT_EQ(cells[0], "bad *");
     EXPECT_EQ(cells[1], "adult survival 1.5 is outside its range");

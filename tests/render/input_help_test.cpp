@@ -56,6 +56,8 @@ TEST(InputHelp, ValueTextPerConversion)
     EXPECT_EQ(inputValueText("hscSterilise", "", 252).toStdString(), "25.2");
     EXPECT_EQ(inputValueText("vscGainLoss", "", 30000).toStdString(), "30,000");
     EXPECT_EQ(inputValueText("txtLitter", " 3", 0).toStdString(), " 3");  // as typed
+    EXPECT_EQ(inputValueText("txtOperations", " ", 0).toStdString(), "empty");  // not ": ." in a difference
+    EXPECT_EQ(inputValueText("txtStop", "2040", 0).toStdString(), "2040");
     EXPECT_EQ(inputValueText("chkLog", "", 1).toStdString(), "ticked");
     EXPECT_TRUE(inputValueText("Label3", "x", 1).isEmpty());
 }

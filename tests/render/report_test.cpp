@@ -50,13 +50,16 @@ protected:
     }
     ReportContent contentFor(std::vector<ListedScenario> listed) { return contentFor(std::move(listed), requestFor()); }
 
-    // Writes the report and returns its text; `pages` gets its page count.
-    std::string written(const ReportContent& content, int& pages)
+    // Writes the report and returns its text (of `page` alone, from 1, when given); `pages` gets its
+    // page count.
+    std::string written(const ReportContent& content, int& pages, int page = 0)
     {
         QString error;
         const std::filesystem::path pdf = dir.file("report.pdf");
         EXPECT_TRUE(writeReport(QString::fromStdString(pdf.string()), content, error, &pages)) << error.toStdString();
-        return reportText(pdf);
+        const std::string text = testing::pdfText(pdf, page);
+        EXPECT_FALSE(text.empty()) << pdf;
+        return text;
     }
 };
 
@@ -76,7 +79,7 @@ TEST_F(ReportTest, HoldsTheNamesNotesInputsSentencesPlanAndComparison)
                     ListedScenario::ofScenario(slower),
                     ListedScenario::unreadable("lost", "lost.karnoth does not exist")}),
         pages);
-    EXPECT_EQ(pages, 3);
+    EXPECT_EQ(pages, 4);  // the summary and tables, the planner, the comparison
 
     for (const char* part : {"Karnoth report: Twenty per cent from 2026", "2026-12-08", "The vets' proposal.",
                              "Fifteen, culling", "Culling stays until 2028, as the council asked.",
@@ -87,7 +90,7 @@ TEST_F(ReportTest, HoldsTheNamesNotesInputsSentencesPlanAndComparison)
     for (const char* row : {"adult survival 0.91 a share per year", "juvenile survival .1 a share per year",
                             "age at first litter 1 years", "abandoned per year 4,000 females per year",
                             "sterilisation rate 20 per cent per year", "share aimed at owned dogs 50 per cent",
-                            "only 1-year olds not ticked", "dogs killed from 1990 a calendar year"})
+                            "only 1-year olds not ticked ticked or not", "dogs killed from 1990 a calendar year"})
         EXPECT_NE(text.find(row), std::string::npos) << row;
 
     for (const char* label : {"Label14", "Label6", "Label4", "Label3"}) {
@@ -105,12 +108,88 @@ TEST_F(ReportTest, HoldsTheNamesNotesInputsSentencesPlanAndComparison)
     EXPECT_NE(text.find(window2050), std::string::npos) << window2050;
 }
 
-TEST_F(ReportTest, OneScenarioMakesTwoPagesWithoutAComparison)
+// Page 1 tells a council what is proposed and what it achieves against the planner's target, before
+// the chart and the run's own sentences; a target reached only after its year is missed.
+TEST_F(ReportTest, PageOneSummarisesTheProgrammeAgainstTheTarget)
+{
+    loaded().typeText("txtStart", "2026");
+    form().typeText("txtStop", "2040");
+    form().setScrollValue("hscSterilise", 200);
+    ReportRequest request = requestFor();
+    request.target = PlanSettings{2035, 50, 30, 55, 5};
+    request.plan.reset();
+    int pages = 0;
+    const std::string page1 = written(contentFor({ListedScenario::ofWindow("current")}, request), pages, 1);
+
+    const Form1 ran = form().copyAfterRun();
+    const RunSeries& series = *ran.lastSeries();
+    const std::string baseline = formatGrouped(series.streetTotal[2025]);
+    const std::string inTarget = formatGrouped(series.streetTotal[2035]);
+    for (const std::string& part : {
+             std::string("Summary"),
+             std::string("Proposed: a sterilisation programme from 2026 to 2040, when it stops, at a yearly rate of 20 "
+                         "%, 50 % aimed at owned dogs and 50 % at street dogs."),
+             "It makes " + formatGrouped(series.extraSterilisations[2026]) + " operations in 2026, its first year",
+             "By 2035, the target year, the street holds " + inTarget + " females aged one and over",
+             "the baseline, " + baseline +
+                 " in 2025, the year before the programme starts. The target is at most 50 %.",
+             std::string("only in 2040: misses the target of 2035."),
+             std::string("At 30 an owned and 55 a street operation, as the planner counts cost"),
+             std::string("of the street females aged one and over are sterilised (the street coverage)"),
+             std::string("Once the programme stops after 2040, the street is not back to 90 % of 2025's street dogs by "
+                         "2050."),
+             std::string("Projection 1950 to 2050"),
+         })
+        EXPECT_NE(page1.find(part), std::string::npos) << part << "\n in: " << page1;
+    EXPECT_EQ(page1.find("target met"), std::string::npos);
+    EXPECT_LT(page1.find("Summary"), page1.find("Projection 1950 to 2050"));
+    const std::string doubling = std::regex_replace(form().caption("Label14"), std::regex("\\s+"), " ");
+    EXPECT_LT(page1.find("Projection 1950 to 2050"), page1.find(doubling)) << "the run's own sentences follow";
+    EXPECT_EQ(page1.find("chance"), std::string::npos) << "no uncertainty was computed";
+}
+
+// The inputs table holds the model's inputs, each with its unit; the chart's options are not there.
+TEST_F(ReportTest, TheInputsTableListsTheModelsInputsWithTheirUnits)
+{
+    loaded().setCheckValue("chkLog", 1);
+    const ReportContent content = contentFor({ListedScenario::ofWindow("current")});
+    for (const ReportInput& input : content.inputs) {
+        EXPECT_NE(input.caption, QStringLiteral("log scale"));
+        EXPECT_FALSE(input.unit.isEmpty()) << input.caption.toStdString();
+    }
+    int pages = 0;
+    EXPECT_EQ(written(content, pages).find("log scale"), std::string::npos);
+}
+
+// The yearly table: every fifth year and the target year, whole dogs with thousands separators.
+TEST_F(ReportTest, TheYearByYearTableShowsEveryFifthYearAndTheTargetYear)
+{
+    loaded().typeText("txtStart", "2026");
+    ReportRequest request = requestFor();
+    request.target.targetYear = 2037;
+    int pages = 0;
+    const std::string text = written(contentFor({ListedScenario::ofWindow("current")}, request), pages);
+    const Form1 ran = form().copyAfterRun();
+    const RunSeries& series = *ran.lastSeries();
+    const std::size_t table = text.find("Year by year year street total street breeders operations street coverage");
+    ASSERT_NE(table, std::string::npos);
+    for (const int year : {1950, 2030, 2035, 2040, 2050}) {
+        const std::string row = std::to_string(year) + " " + formatGrouped(series.streetTotal[year]) + " " +
+                                formatGrouped(series.streetBreeders[year]) + " " +
+                                formatGrouped(series.extraSterilisations[year]);
+        EXPECT_NE(text.find(row, table), std::string::npos) << row;
+    }
+    EXPECT_NE(text.find("2037 (target) " + formatGrouped(series.streetTotal[2037]), table), std::string::npos);
+    EXPECT_EQ(text.find("2036 ", table), std::string::npos);
+    EXPECT_NE(text.find("Words used", table), std::string::npos);
+}
+
+TEST_F(ReportTest, OneScenarioMakesThreePagesWithoutAComparison)
 {
     loaded();
     int pages = 0;
     const std::string text = written(contentFor({ListedScenario::ofWindow("current")}), pages);
-    EXPECT_EQ(pages, 2);
+    EXPECT_EQ(pages, 3);
     EXPECT_NE(text.find("Karnoth report: current"), std::string::npos);
     EXPECT_NE(text.find("Projection 1950 to 2050"), std::string::npos);
     EXPECT_NE(text.find("street females aged one and over"), std::string::npos);  // the chart's legend

@@ -317,7 +317,7 @@ void ScenariosView::showRows()
     bool marked = false;
     for (std::size_t r = 0; r < rows_.size(); ++r) {
         const ComparisonRow& row = rows_[r];
-        const std::vector<std::string> cells = comparisonCells(row);
+        const std::vector<std::string> cells = comparisonCells(row, target_);
         for (std::size_t c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(QString::fromStdString(cells[c]));
             if (c > 0 && row.comparison.figures) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
