@@ -26,7 +26,7 @@ TEST_F(FormTest, SaveThenOpenInAFreshWindowGivesTheSameState)
     form().setScrollValue("vscGainLoss", 1234);
     Scenario saved = form().currentScenario("twenty from 2010");
     saved.notes = "with \"quotes\" and a line\nbreak";
-    saved.planner = PlannerSettings{2030, 40, 30, 55.5};
+    saved.planner = PlannerSettings{2030, 40, 30, 55.5, std::nullopt};
     EXPECT_EQ(saved.killed, (std::vector<KilledRecord>{{1995, 1200}, {1996, 1500}}));
     writeScenarioFile(dir.file("option.karnoth"), saved);
 

@@ -2,6 +2,7 @@
 
 #include "analysis/sensitivity_csv.h"
 #include "gui/analyses/tornado_widget.h"
+#include "gui/window/form_window.h"
 #include "panel/form_inputs.h"
 
 #include <QDoubleSpinBox>
@@ -55,6 +56,13 @@ SensitivityView::SensitivityView(FormWindow& window) : AnalysisView(window, tr("
     chart_->showNotice(tr("Computing..."));
     body().addWidget(chart_, 1);
 
+    if (const std::optional<SensitivitySettings>& kept = window.keptSettings().sensitivity) {
+        year_->setValue(kept->year);
+        delta_->setValue(kept->deltaPercent);
+    }
+    connect(&window, &FormWindow::closing, this, [this] {
+        this->window().keptSettings().sensitivity = SensitivitySettings{year_->value(), delta_->value()};
+    });
     connect(year_, &QSpinBox::valueChanged, this, &AnalysisView::refresh);
     connect(delta_, &QDoubleSpinBox::valueChanged, this, &AnalysisView::refresh);
     resize(760, 560);

@@ -55,6 +55,8 @@ UncertaintyView::UncertaintyView(FormWindow& window) : AnalysisView(window, tr("
     columns->addWidget(chart_, 1);
     body().addLayout(columns, 1);
 
+    if (const std::optional<UncertaintySettings>& kept = window.keptSettings().uncertainty) restoreSettings(*kept);
+    connect(&window, &FormWindow::closing, this, [this] { this->window().keptSettings().uncertainty = settings(); });
     connect(ranges_, &RangeInputs::changed, this, &AnalysisView::refresh);
     connect(yearToYear_, &QDoubleSpinBox::valueChanged, this, &AnalysisView::refresh);
     connect(wholeDogs_, &QCheckBox::toggled, this, &AnalysisView::refresh);
@@ -62,6 +64,21 @@ UncertaintyView::UncertaintyView(FormWindow& window) : AnalysisView(window, tr("
     connect(seed_, &QSpinBox::valueChanged, this, &AnalysisView::refresh);
     connect(&window, &FormWindow::planSettingsChanged, this, &AnalysisView::refresh);
     resize(1180, 640);
+}
+
+void UncertaintyView::restoreSettings(const UncertaintySettings& kept)
+{
+    ranges_->restoreRanges(kept.ranges);
+    yearToYear_->setValue(kept.yearToYearSd);
+    wholeDogs_->setChecked(kept.wholeDogs);
+    replicates_->setValue(kept.replicates);
+    seed_->setValue(kept.seed);
+}
+
+UncertaintySettings UncertaintyView::settings() const
+{
+    return UncertaintySettings{ranges_->keptRanges(), yearToYear_->value(), wholeDogs_->isChecked(),
+                               replicates_->value(), seed_->value()};
 }
 
 QWidget* UncertaintyView::buildInputs()

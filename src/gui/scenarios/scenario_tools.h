@@ -43,11 +43,11 @@ public:
     ScenariosView& scenariosView();
     RecentFiles& recentFiles() { return recent_; }
 
-    // The scenario the window was last opened from or saved as: its file (empty before either),
-    // name and notes.
-    const QString& scenarioPath() const { return path_; }
-    const QString& scenarioName() const { return name_; }
-    const QString& scenarioNotes() const { return notes_; }
+    // The scenario the window was last opened from or saved as (Form1::openedScenario): its file,
+    // name and notes, each empty while the window is untitled.
+    QString scenarioPath() const;
+    QString scenarioName() const;
+    QString scenarioNotes() const;
 
     // What the menu entries do, without their dialogs. Each returns false, with a reason in `error`
     // and the window unchanged, when it cannot be done.
@@ -83,9 +83,6 @@ private:
     RecentFiles recent_;
     QMenu* recentMenu_ = nullptr;
     QList<PlacedAction> actions_;
-    QString path_;
-    QString name_;
-    QString notes_;
 };
 
 }  // namespace karnoth::gui

@@ -1,5 +1,6 @@
 #pragma once
-// The window Form1: a main window with a menu bar (File, Edit, View, Analysis, Help), the layout's
+// The window Form1: a main window titled "Karnoth" and the open scenario's name (or "untitled"),
+// marked while an input has changed since it was started, opened or saved; a main window with a menu bar (File, Edit, View, Analysis, Help), the layout's
 // box diagram in a scroll area, the chart below it taking every extra pixel, and a status bar with
 // the current fault. It owns the window model and starts it up when it is made; closing the window
 // runs the model's shutdown. All behaviour is the model's; this only adapts it, and adds around it:
@@ -80,15 +81,25 @@ public:
     void setPlanSettings(const std::optional<PlanSettings>& settings);
     PlanSettings planSettingsFor(int programmeStart) const;
 
+    // The window is now `scenario`'s (saved as it, or an opening undone), modified since or not; the
+    // title follows.
+    void setOpenedScenario(std::optional<OpenedScenario> scenario, bool modified);
+    // The analyses' settings the window keeps across restarts (karnoth-session.json).
+    SessionSettings& keptSettings() { return form_.keptSettings(); }
+
     QMenu* fileMenu() const { return fileMenu_; }
     // Where the analyses' views add their actions.
     QMenu* analysisMenu() const { return analysisMenu_; }
 
 signals:
     void planSettingsChanged();
+    // The window is closing and writes its session next: a view puts its settings back now.
+    void closing();
 
 public slots:
     void showModelHelp();
+    // "Karnoth" and the open scenario's name, with the modified mark.
+    void refreshTitle();
     void undo();
     void redo();
 
