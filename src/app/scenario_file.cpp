@@ -242,7 +242,10 @@ public:
     }
 
 private:
-    static std::string shortText(double value) { return Json(value).dump(); }
+    static std::string shortText(double value)
+    {
+        return value == std::trunc(value) ? std::to_string(static_cast<long long>(value)) : Json(value).dump();
+    }
 
     // Appends the value's JSON until `out` holds more than a message quotes.
     static void preview(const Json& value, std::string& out)
