@@ -53,6 +53,9 @@ public:
     // and the window unchanged, when it cannot be done.
     bool openScenarioFile(const QString& path, QString& error);
     bool saveScenarioFile(const QString& path, const QString& name, const QString& notes, QString& error);
+    // Opens `path` as the menu entries do: the status bar names the scenario just opened, and a
+    // message box says why when it cannot be opened.
+    void openWithMessage(const QString& path);
     // Writes the report to `path` on a pool thread; reportWritten or reportFailed follows.
     void exportReport(const QString& path);
     bool isWritingReport() const { return reportJob_->isRunning(); }
@@ -74,7 +77,6 @@ private:
     void save();
     void askToSaveAs();
     void askToExportReport();
-    void openWithMessage(const QString& path);
 
     FormWindow& window_;
     ScenarioList* list_ = nullptr;
