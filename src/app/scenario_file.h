@@ -15,10 +15,11 @@
 //
 // `inputs` holds every text box (its text exactly as typed), scroll bar and check box by control
 // name. name, notes, saved, killed, planner (and its ownedShareStep), sensitivity and uncertainty
-// are optional (the window's session file holds the last two; older programs ignore them); the name defaults to the file's base
-// name; unknown top-level keys are ignored. Version 1 files, from before the five inputs of a real
-// town (txtImmigrants, txtCapacity, txtCompensation, txtStop, txtOperations), still open with
-// those at their initial texts, which leave them off; a file is always written as version 2.
+// are optional (the window's session file holds the last two; older programs ignore them); the
+// name defaults to the file's base name; unknown top-level keys are ignored. Version 1 files, from
+// before the five inputs of a real town (txtImmigrants, txtCapacity, txtCompensation, txtStop,
+// txtOperations), still open with those at their initial texts, which leave them off; a file is
+// always written as version 2.
 
 #include "app/view_settings.h"
 #include "model/killed_file.h"
@@ -59,7 +60,8 @@ struct Scenario {
 // not JSON; another format; a version other than 1 or 2 (a later one is a newer program's); a missing or unknown
 // control; a text that is not a string, a bar value that is not a whole number or lies outside its bar's range, a check
 // box other than 0 or 1; a killed record that killed.txt itself would reject; a planner, sensitivity
-// or uncertainty value of the wrong kind or outside what its view takes. `shownName` names the file in messages; the name defaults to `baseName`.
+// or uncertainty value of the wrong kind or outside what its view takes. `shownName` names the file
+// in messages; the name defaults to `baseName`.
 Scenario parseScenario(std::string_view json, std::string_view shownName, std::string_view baseName);
 Scenario readScenarioFile(const std::filesystem::path& path);
 

@@ -7,8 +7,8 @@ namespace karnoth {
 
 std::optional<Scenario> readSessionFile(const std::filesystem::path& directory)
 {
-    const std::optional<std::string> text =
-        readWholeFile(directory / kSessionFileName, kSessionFileName, kScenarioFileLimit);
+    const std::optional<std::string> text = readWholeFile(directory / kSessionFileName, kSessionFileName,
+                                                          kScenarioFileLimit);
     if (!text) return std::nullopt;
     return parseScenario(*text, kSessionFileName, "session");
 }

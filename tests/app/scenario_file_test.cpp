@@ -89,11 +89,8 @@ TEST_F(FormTest, ThePlannersStepAndTheAnalysesSettingsGoThereAndBack)
     Scenario saved = loaded().currentScenario("kept");
     saved.planner = PlannerSettings{2035, 40, 30, 55.5, 20};
     saved.sensitivity = SensitivitySettings{2035, 12.5};
-    saved.uncertainty = UncertaintySettings{{{"txtJuvSurv", {true, "0.05", "0.15"}}, {"txtCapacity", {false, "", "9e3"}}},
-                                            0.125,
-                                            true,
-                                            500,
-                                            2147483647};
+    saved.uncertainty = UncertaintySettings{
+        {{"txtJuvSurv", {true, "0.05", "0.15"}}, {"txtCapacity", {false, "", "9e3"}}}, 0.125, true, 500, 2147483647};
     writeScenarioFile(dir.file("kept.karnoth"), saved);
     EXPECT_EQ(readScenarioFile(dir.file("kept.karnoth")), saved);
 }

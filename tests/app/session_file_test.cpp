@@ -42,12 +42,18 @@ void expectHeld(const Form1& form, const KeptInput& input)
 
 // Every input karnoth.ini does not hold, and two it does, changed from its initial setting.
 const KeptInput kChangedInputs[] = {
-    {"txtStart", std::string("2026")},       {"txtTimes", std::string("2.5")},
-    {"txtCurrentOwnedSteril", std::string("35")}, {"chkSterilise", 1},
-    {"chkLog", 1},                           {"txtImmigrants", std::string("120")},
-    {"txtCapacity", std::string("9000")},    {"txtCompensation", std::string("1.5")},
-    {"txtStop", std::string("2034")},        {"txtOperations", std::string("600")},
-    {"hscSterilise", 150},                   {"txtAdultSurv", std::string("0.85")},
+    {"txtStart", std::string("2026")},
+    {"txtTimes", std::string("2.5")},
+    {"txtCurrentOwnedSteril", std::string("35")},
+    {"chkSterilise", 1},
+    {"chkLog", 1},
+    {"txtImmigrants", std::string("120")},
+    {"txtCapacity", std::string("9000")},
+    {"txtCompensation", std::string("1.5")},
+    {"txtStop", std::string("2034")},
+    {"txtOperations", std::string("600")},
+    {"hscSterilise", 150},
+    {"txtAdultSurv", std::string("0.85")},
     {"txtJuvSurv", std::string("0.12")},
 };
 
@@ -95,11 +101,8 @@ TEST_F(FormTest, ThePlannersAndTheAnalysesSettingsComeBack)
     SessionSettings kept;
     kept.planner = PlannerSettings{2035, 40, 30, 55.5, 10};
     kept.sensitivity = SensitivitySettings{2035, 20};
-    kept.uncertainty = UncertaintySettings{{{"txtAdultSurv", {true, "0.85", "0.95"}}, {"hscSterilise", {false, "100", ""}}},
-                                           0.05,
-                                           true,
-                                           250,
-                                           7};
+    kept.uncertainty = UncertaintySettings{
+        {{"txtAdultSurv", {true, "0.85", "0.95"}}, {"hscSterilise", {false, "100", ""}}}, 0.05, true, 250, 7};
     loaded().keptSettings() = kept;
     form().Form_Unload();
     EXPECT_EQ(restart().keptSettings(), kept);

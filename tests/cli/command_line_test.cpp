@@ -98,8 +98,8 @@ TEST(CommandLine, TheSessionFileIsReadAtStartUpAndWrittenByClose)
 
     // What only the window sets (the planner's and the analyses' settings) outlives a --close.
     nlohmann::json session = nlohmann::json::parse(dir.read("karnoth-session.json"));
-    session["planner"] = {{"targetYear", 2036}, {"targetPercent", 40}, {"costOwned", 30}, {"costStreet", 55},
-                          {"ownedShareStep", 10}};
+    session["planner"] = {
+        {"targetYear", 2036}, {"targetPercent", 40}, {"costOwned", 30}, {"costStreet", 55}, {"ownedShareStep", 10}};
     session["sensitivity"] = {{"year", 2035}, {"deltaPercent", 20}};
     dir.write("karnoth-session.json", session.dump());
     textOf(dir, {"--text", "txtStart=2027", "--close"});

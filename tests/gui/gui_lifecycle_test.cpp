@@ -8,15 +8,14 @@
 #include "gui/window/chart_view.h"
 #include "gui_fixture.h"
 
+#include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
-#include <QCheckBox>
-#include <QDoubleSpinBox>
-#include <QLineEdit>
 #include <QScrollBar>
 #include <QSpinBox>
 
@@ -129,12 +128,16 @@ private slots:
             file.write(" 3000\r\n0.9\r\n0.1\r\n1\r\n7\r\n1990\r\n2005\r\n0.75\r\n2\r\n 252\r\n 50\r\n");
         }
         const QByteArray iniBefore = bytesOf(ini);
-        const std::vector<ControlValue> inputs{
-            ControlValue::text("txtStart", "2026"),         ControlValue::text("txtTimes", "2"),
-            ControlValue::text("txtCurrentOwnedSteril", "35"), ControlValue::value("chkSterilise", 1),
-            ControlValue::value("chkLog", 1),              ControlValue::text("txtImmigrants", "120"),
-            ControlValue::text("txtCapacity", "9000"),     ControlValue::text("txtCompensation", "1.5"),
-            ControlValue::text("txtStop", "2034"),         ControlValue::text("txtOperations", "600")};
+        const std::vector<ControlValue> inputs{ControlValue::text("txtStart", "2026"),
+                                               ControlValue::text("txtTimes", "2"),
+                                               ControlValue::text("txtCurrentOwnedSteril", "35"),
+                                               ControlValue::value("chkSterilise", 1),
+                                               ControlValue::value("chkLog", 1),
+                                               ControlValue::text("txtImmigrants", "120"),
+                                               ControlValue::text("txtCapacity", "9000"),
+                                               ControlValue::text("txtCompensation", "1.5"),
+                                               ControlValue::text("txtStop", "2034"),
+                                               ControlValue::text("txtOperations", "600")};
         PlanSettings plan;
         plan.targetYear = 2035;
         plan.targetPercent = 40;
@@ -151,7 +154,9 @@ private slots:
             sensitivity->deltaBox().setValue(20);
             auto* uncertainty = new UncertaintyView(*window);
             uncertainty->ranges().setRange(InputField::adultSurvival, 0.85, 0.92);
-            uncertainty->ranges().lowEdit(InputField::probPregnant)->setText(QStringLiteral("0.6"));  // typed, not ticked
+            uncertainty->ranges()
+                .lowEdit(InputField::probPregnant)
+                ->setText(QStringLiteral("0.6"));  // typed, not ticked
             uncertainty->replicatesBox().setValue(300);
             uncertainty->seedBox().setValue(7);
             uncertainty->wholeDogsBox().setChecked(true);
@@ -162,8 +167,7 @@ private slots:
 
         auto again = startWindow();
         QVERIFY(again);
-        for (const ControlValue& input : inputs)
-            QCOMPARE(settingOf(again->form(), input.name), input.setting);
+        for (const ControlValue& input : inputs) QCOMPARE(settingOf(again->form(), input.name), input.setting);
         QVERIFY(again->noticeLine().text().isEmpty());
         QVERIFY(again->planSettings());
         QCOMPARE(*again->planSettings(), plan);

@@ -213,7 +213,8 @@ private slots:
 
         const QString first = scratch_->file("first.karnoth");
         const QString second = scratch_->file("second.karnoth");
-        writeFile(first, scenarioJson({{"hscSterilise", "100"}}, ", \"name\": \"First\", \"notes\": \"First's notes.\""));
+        writeFile(first,
+                  scenarioJson({{"hscSterilise", "100"}}, ", \"name\": \"First\", \"notes\": \"First's notes.\""));
         writeFile(second, scenarioJson({{"hscSterilise", "200"}}, ", \"name\": \"Second [*]\""));
         tools().openWithMessage(first);
         QCOMPARE(window_->windowTitle(), title("First"));

@@ -302,7 +302,8 @@ void ScenarioTools::openWithMessage(const QString& path)
 
 void ScenarioTools::askToOpen()
 {
-    const QString path = QFileDialog::getOpenFileName(&window_, tr("Open scenario"), QFileInfo(scenarioPath()).absolutePath(),
+    const QString path = QFileDialog::getOpenFileName(&window_, tr("Open scenario"),
+                                                      QFileInfo(scenarioPath()).absolutePath(),
                                                       tr("Karnoth scenarios (*.karnoth);;All files (*)"));
     if (!path.isEmpty()) openWithMessage(path);
 }

@@ -507,8 +507,8 @@ namespace karnoth::gui {
 void FormWindow::setPlanSettings(const std::optional<PlanSettings>& settings)
 {
     planSettings_ = settings;
-    form_.keptSettings().planner =
-        settings ? std::optional<PlannerSettings>(plannerSettingsOf(*settings)) : std::nullopt;
+    form_.keptSettings().planner = settings ? std::optional<PlannerSettings>(plannerSettingsOf(*settings))
+                                            : std::nullopt;
     emit planSettingsChanged();
 }
 

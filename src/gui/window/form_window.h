@@ -1,13 +1,13 @@
 #pragma once
-// The window Form1: a main window titled "Karnoth" and the open scenario's name (or "untitled"),
-// marked while an input has changed since it was started, opened or saved; a main window with a menu bar (File, Edit, View, Analysis, Help), the layout's
+// The window Form1: a main window with a menu bar (File, Edit, View, Analysis, Help), the layout's
 // box diagram in a scroll area, the chart below it taking every extra pixel, and a status bar with
 // the current fault. It owns the window model and starts it up when it is made; closing the window
 // runs the model's shutdown. All behaviour is the model's; this only adapts it, and adds around it:
 // a spin box beside each bar, a red frame on the input at fault, a sign on Run and the chart when
 // they show a run of other inputs (inputs changed since, or the last run stopped), a pale mark on
 // the captions a run writes while they tell of earlier inputs, undo and redo of every input change,
-// and help.
+// and help. Its title is "Karnoth" and the open scenario's name (or "untitled"), marked while an
+// input has changed since start-up, the last opening or the last save.
 
 #include "analysis/planner.h"
 #include "app/form1.h"
