@@ -3,7 +3,6 @@
 #include "app/form1.h"
 #include "form_fixture.h"
 #include "scenario_json.h"
-#include "support/text_file.h"
 
 #include <gtest/gtest.h>
 
@@ -166,14 +165,6 @@ INSTANTIATE_TEST_SUITE_P(
                                              R"( "wholeDogs": false})"),
                                  "uncertainty \"replicates\" 0 lies outside"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(FormTest, ASessionFileAboveTheScenarioLimitIsRefusedUnread)
-{
-    dir.write("karnoth-session.json", std::string(kScenarioFileLimit + 1, ' '));
-    loaded();
-    ASSERT_EQ(form().notices().size(), 1u);
-    EXPECT_EQ(form().notices().front().rfind("karnoth-session.json", 0), 0u) << form().notices().front();
-}
 
 // The open scenario, and whether an input changed since start-up, an opening or a save.
 TEST_F(FormTest, KnowsTheOpenScenarioAndWhetherAnInputChangedSince)
