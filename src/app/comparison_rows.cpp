@@ -108,13 +108,14 @@ PlanSettings planSettingsOf(const PlannerSettings& kept, int step)
     settings.targetPercent = kept.targetPercent;
     settings.costOwned = kept.costOwned;
     settings.costStreet = kept.costStreet;
-    settings.ownedShareStep = step;
+    settings.ownedShareStep = kept.ownedShareStep.value_or(step);
     return settings;
 }
 
 PlannerSettings plannerSettingsOf(const PlanSettings& settings)
 {
-    return PlannerSettings{settings.targetYear, settings.targetPercent, settings.costOwned, settings.costStreet};
+    return PlannerSettings{settings.targetYear, settings.targetPercent, settings.costOwned, settings.costStreet,
+                           settings.ownedShareStep};
 }
 
 }  // namespace karnoth

@@ -52,8 +52,8 @@ std::vector<ComparisonRow> comparisonRows(const std::vector<ListedScenario>& lis
 // typed, else the default 2005).
 PlanSettings comparisonTarget(const std::optional<PlanSettings>& chosen, const Form1& form);
 
-// The planner's settings kept in a scenario, as the planner takes them (the owned-share step is not
-// kept in a scenario: `step` fills it), and back.
+// The planner's settings kept in a scenario, as the planner takes them (`step` fills the owned-share
+// step when the file keeps none, as files saved before it was kept), and back.
 PlanSettings planSettingsOf(const PlannerSettings& kept, int step);
 PlannerSettings plannerSettingsOf(const PlanSettings& settings);
 

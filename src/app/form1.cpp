@@ -122,8 +122,7 @@ void Form1::setText(std::string_view textBox, std::string text)
     Control& box = find(textBox, ControlKind::TextBox, ControlKind::TextBox);
     if (box.text == text) return;  // no change, no notification
     box.text = std::move(text);
-    changed(box);
-    markRunCaptionsStale();
+    inputChanged(box);
     if (!holdingChangeEvents_) asEvent([this, textBox] { raiseChange(*this, textBox); });
 }
 
@@ -164,8 +163,7 @@ void Form1::setScrollValue(std::string_view scrollBar, int value)
     Control& bar = find(scrollBar, ControlKind::HScrollBar, ControlKind::VScrollBar);
     if (bar.value == value) return;
     bar.value = value;
-    changed(bar);
-    markRunCaptionsStale();
+    inputChanged(bar);
     if (!holdingChangeEvents_) asEvent([this, scrollBar] { raiseChange(*this, scrollBar); });
 }
 
@@ -175,8 +173,7 @@ void Form1::setCheckValue(std::string_view checkBox, int value)
     Control& box = find(checkBox, ControlKind::CheckBox, ControlKind::CheckBox);
     if (box.value == value) return;
     box.value = value;
-    changed(box);
-    markRunCaptionsStale();
+    inputChanged(box);
 }
 
 void Form1::click(std::string_view button)
@@ -262,6 +259,19 @@ Form1 Form1::copyAfterRun() const
 void Form1::changed(const Control& control)
 {
     if (listener_) listener_->controlChanged(control);
+}
+
+void Form1::inputChanged(const Control& control)
+{
+    inputsModified_ = true;
+    changed(control);
+    markRunCaptionsStale();
+}
+
+void Form1::setOpenedScenario(std::optional<OpenedScenario> scenario, bool modified)
+{
+    openedScenario_ = std::move(scenario);
+    inputsModified_ = modified;
 }
 
 }  // namespace karnoth

@@ -7,6 +7,7 @@
 #include "app/layout.h"
 #include "app/programme_outcome.h"
 #include "app/scenario_file.h"
+#include "app/session_file.h"
 #include "chart/recording_canvas.h"
 #include "model/run_series.h"
 #include "panel/panel_controls.h"
@@ -52,12 +53,24 @@ public:
     virtual void runEnded() { }
 };
 
+// The scenario the window was last opened from or saved as: its name, its notes and its file (empty
+// when it came from none, as a scenario the CLI opens).
+struct OpenedScenario {
+    std::string name;
+    std::string notes;
+    std::filesystem::path file;
+    friend bool operator==(const OpenedScenario&, const OpenedScenario&) = default;
+};
+
 class Form1 final : public PanelControls {
 public:
     // `directory` holds "karnoth.ini" and "killed.txt"; the window's own is the current directory.
     explicit Form1(std::filesystem::path directory = ".");
 
-    // Window events. Each catches and reports the faults of the handlers it raises.
+    // Window events. Each catches and reports the faults of the handlers it raises. Start-up applies
+    // karnoth.ini, then the session file (karnoth-session.json) to the inputs karnoth.ini does not
+    // hold, and keeps its settings (keptSettings()); a session file that cannot be read is a notice
+    // and changes nothing. Shutdown writes both.
     void Form_Load();
     void Form_Unload();
     void typeText(std::string_view textBox, std::string text);  // a user edit
@@ -76,10 +89,23 @@ public:
     // captions and the indicators as start-up sets them, and exactly one run. The age at first
     // litter keeps its floor of 1. Returns a notice when killed.txt's yearly counts differ from the
     // scenario's records (the run uses killed.txt's), also kept in notices(). Never writes a file.
-    std::optional<std::string> openScenario(const Scenario& scenario);
+    // The scenario becomes the opened one (from `file`), with no input modified.
+    std::optional<std::string> openScenario(const Scenario& scenario, const std::filesystem::path& file = {});
     // The window as a scenario under `name`: every text as typed, every bar and check box, and
     // killed.txt's records (a Fault when it cannot be read or holds a bad record).
     Scenario currentScenario(const std::string& name) const;
+
+    // The scenario the window was last opened from or saved as; nullopt while it is untitled.
+    const std::optional<OpenedScenario>& openedScenario() const { return openedScenario_; }
+    // Whether an input has changed since start-up, the last opening or the last save.
+    bool inputsModified() const { return inputsModified_; }
+    // The window's inputs are now `scenario`'s (just saved as it, or an opening undone), with the
+    // inputs modified since or not.
+    void setOpenedScenario(std::optional<OpenedScenario> scenario, bool modified);
+    // The planner's and the analyses' settings the session file keeps; the views read them when
+    // they are made and write them back when the user changes one.
+    const SessionSettings& keptSettings() const { return keptSettings_; }
+    SessionSettings& keptSettings() { return keptSettings_; }
 
     // Any other action of the user (a calibration, opening a scenario) as one window event: a
     // fault it raises is reported like a handler's, and listeners hear about the chart and the run
@@ -172,8 +198,15 @@ private:
     void changed(const Control& control);
     // An input has changed: the captions a run writes now tell of earlier inputs.
     void markRunCaptionsStale();
-    // Applies the settings file; returns its problem, if any, already reported.
-    std::optional<std::string> loadSettings();
+    // Applies the settings file; returns its problem, if any, already reported, and adds the
+    // controls it set to `held`.
+    std::optional<std::string> loadSettings(std::vector<std::string_view>& held);
+    // Applies the session file to every input but the `held` ones, and keeps its settings.
+    void loadSession(const std::vector<std::string_view>& held);
+    // The window's inputs as a scenario: every text as typed, every bar and check box.
+    Scenario inputsScenario(const std::string& name) const;
+    // A text, bar or check box changed.
+    void inputChanged(const Control& control);
 
     std::filesystem::path directory_;
     std::vector<Control> controls_;
@@ -200,6 +233,9 @@ private:
     std::string runFault_;
     std::string runFaultField_;
     FormListener* listener_ = nullptr;
+    std::optional<OpenedScenario> openedScenario_;
+    bool inputsModified_ = false;
+    SessionSettings keptSettings_;
 };
 
 }  // namespace karnoth

@@ -1,4 +1,4 @@
-// Start-up and shutdown of Form1: the settings file, the indicators, the first run.
+// Start-up and shutdown of Form1: the settings file, the session file, the indicators, the first run.
 
 #include "app/form1.h"
 #include "app/settings_file.h"
@@ -9,9 +9,11 @@
 #include "support/fault.h"
 #include "support/text_file.h"
 
+#include <algorithm>
+
 namespace karnoth {
 
-std::optional<std::string> Form1::loadSettings()
+std::optional<std::string> Form1::loadSettings(std::vector<std::string_view>& held)
 {
     const LoadedSettings loaded = readSettingsFile(directory_ / "karnoth.ini", layoutScrollRange);
     if (loaded.problem) report(*loaded.problem);
@@ -20,6 +22,7 @@ std::optional<std::string> Form1::loadSettings()
     for (std::size_t i = 0; i < kSettingsFields.size(); ++i) {
         if (!loaded.fields[i]) continue;
         const SettingsField& field = kSettingsFields[i];
+        held.push_back(field.control);
         if (field.type == SettingsType::ScrollValue)
             setScrollValue(field.control, loaded.fields[i]->value);
         else
@@ -28,10 +31,40 @@ std::optional<std::string> Form1::loadSettings()
     return loaded.problem;
 }
 
+void Form1::loadSession(const std::vector<std::string_view>& held)
+{
+    // The whole file is checked before anything is set, so that a bad one changes nothing.
+    std::optional<Scenario> session;
+    try {
+        session = readSessionFile(directory_);
+    } catch (const Fault& fault) {
+        notices_.push_back(std::string(fault.what()) + "; the inputs and settings it keeps were not restored.");
+        return;
+    }
+    if (!session) return;
+    const auto heldBySettings = [&held](const std::string& name) {
+        return std::find(held.begin(), held.end(), name) != held.end();
+    };
+    // As karnoth.ini's values: each change notifies its handler, and no run starts before the
+    // window is ready.
+    for (const auto& [box, text] : session->texts)
+        if (!heldBySettings(box)) setText(box, text);
+    for (const auto& [name, value] : session->values) {
+        if (heldBySettings(name)) continue;
+        if (control(name).row->kind == ControlKind::CheckBox)
+            setCheckValue(name, value);
+        else
+            setScrollValue(name, value);
+    }
+    keptSettings_ = sessionSettingsOf(*session);
+}
+
 void Form1::Form_Load()
 {
     const OneAction action(*this);
-    const std::optional<std::string> settingsProblem = loadSettings();
+    std::vector<std::string_view> heldBySettings;
+    const std::optional<std::string> settingsProblem = loadSettings(heldBySettings);
+    loadSession(heldBySettings);
     ShowRateBarState(*this);
     setCaption(control::Label2, abandonedCaption(value(control::vscGainLoss)));
     // A fault in the indicators is reported and start-up goes on, so that the window is ready
@@ -43,6 +76,7 @@ void Form1::Form_Load()
     // The first run succeeds whatever the file held; its problem stays in view until the user's
     // own next run does.
     if (settingsProblem && currentFault_.empty()) currentFault_ = *settingsProblem;
+    inputsModified_ = false;
 }
 
 void Form1::Form_Unload()
@@ -56,6 +90,11 @@ void Form1::Form_Unload()
             fields[i].text = text(field.control);
     }
     asEvent([this, &fields] { replaceWholeFile(directory_ / "karnoth.ini", formatSettings(fields), "karnoth.ini"); });
+    // The session holds no culling records: killed.txt is a file of its own, read at every run.
+    Scenario session = inputsScenario({});
+    keepSessionSettings(session, keptSettings_);
+    session.saved = currentUtcTime();
+    asEvent([this, &session] { writeSessionFile(directory_, session); });
 }
 
 }  // namespace karnoth

@@ -9,7 +9,7 @@
 
 namespace karnoth {
 
-std::optional<std::string> Form1::openScenario(const Scenario& scenario)
+std::optional<std::string> Form1::openScenario(const Scenario& scenario, const std::filesystem::path& file)
 {
     holdingChangeEvents_ = true;
     try {
@@ -36,6 +36,7 @@ std::optional<std::string> Form1::openScenario(const Scenario& scenario)
     asEvent([this] { ShowLifespans(*this); });
     asEvent([this] { ShowJuvThreshold(*this); });
     asEvent([this] { cmdRun_Click(*this); });
+    setOpenedScenario(OpenedScenario{scenario.name, scenario.notes, file}, false);
 
     // The run read killed.txt; the scenario's own records are only a record of what it was.
     std::optional<YearlySeries> fileCounts;
@@ -53,6 +54,14 @@ std::optional<std::string> Form1::openScenario(const Scenario& scenario)
 
 Scenario Form1::currentScenario(const std::string& name) const
 {
+    Scenario scenario = inputsScenario(name);
+    if (std::optional<std::vector<KilledRecord>> records = readKilledRecordList(killedFilePath()))
+        scenario.killed = std::move(*records);
+    return scenario;
+}
+
+Scenario Form1::inputsScenario(const std::string& name) const
+{
     Scenario scenario;
     scenario.name = name;
     for (const Control& c : controls_) {
@@ -65,8 +74,6 @@ Scenario Form1::currentScenario(const std::string& name) const
         default: break;
         }
     }
-    if (std::optional<std::vector<KilledRecord>> records = readKilledRecordList(killedFilePath()))
-        scenario.killed = std::move(*records);
     return scenario;
 }
 

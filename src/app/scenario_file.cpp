@@ -1,5 +1,7 @@
 #include "app/scenario_file.h"
 
+#include "analysis/sensitivity.h"
+#include "analysis/uncertainty.h"
 #include "app/layout.h"
 #include "catalogue/input_catalogue.h"
 #include "support/fault.h"
@@ -12,6 +14,7 @@
 #include <cmath>
 #include <ctime>
 #include <iterator>
+#include <limits>
 
 namespace karnoth {
 namespace {
@@ -165,10 +168,88 @@ public:
         if (!(settings.targetPercent > 0)) bad("planner \"targetPercent\"", "must be above 0");
         if (settings.costOwned < 0) bad("planner \"costOwned\"", "must be 0 or more");
         if (settings.costStreet < 0) bad("planner \"costStreet\"", "must be 0 or more");
+        if (const auto step = planner->find("ownedShareStep"); step != planner->end()) {
+            double value = 0;
+            if (!wholeNumber(*step, value) || value < 1 || value > 100 || std::fmod(100, value) != 0)
+                bad("planner \"ownedShareStep\"", shown(*step) + " does not divide 100");
+            settings.ownedShareStep = static_cast<int>(value);
+        }
         scenario.planner = settings;
     }
 
+    // A number of `section` (a whole one when `whole`) from `lowest` to `highest`.
+    double boundedNumber(const Json& section, const std::string& sectionName, const char* key, bool whole,
+                         double lowest, double highest) const
+    {
+        const std::string field = sectionName + " \"" + key + "\"";
+        const auto it = section.find(key);
+        if (it == section.end()) bad(field, "is missing");
+        double value = 0;
+        if (whole ? !wholeNumber(*it, value) : !(it->is_number() && std::isfinite(value = it->get<double>())))
+            bad(field, shown(*it) + (whole ? " is not a whole number" : " is not a number"));
+        if (value < lowest || value > highest)
+            bad(field, shown(*it) + " lies outside " + shortText(lowest) + " to " + shortText(highest));
+        return value;
+    }
+
+    void readSensitivity(const Json& root, Scenario& scenario) const
+    {
+        const auto section = root.find("sensitivity");
+        if (section == root.end() || section->is_null()) return;
+        if (!section->is_object()) bad("\"sensitivity\"", "is not an object");
+        SensitivitySettings settings;
+        // A year of null (or none) follows the planner's target year.
+        if (const auto year = section->find("year"); year != section->end() && !year->is_null())
+            settings.year = static_cast<int>(
+                boundedNumber(*section, "sensitivity", "year", true, kFirstYear, kLastYear));
+        settings.deltaPercent = boundedNumber(*section, "sensitivity", "deltaPercent", false, 0, kMostDeltaPercent);
+        if (!(settings.deltaPercent > 0)) bad("sensitivity \"deltaPercent\"", "must be above 0");
+        scenario.sensitivity = settings;
+    }
+
+    void readUncertainty(const Json& root, Scenario& scenario) const
+    {
+        const auto section = root.find("uncertainty");
+        if (section == root.end() || section->is_null()) return;
+        if (!section->is_object()) bad("\"uncertainty\"", "is not an object");
+        UncertaintySettings settings;
+        settings.replicates = static_cast<int>(
+            boundedNumber(*section, "uncertainty", "replicates", true, 1, static_cast<double>(kMostReplicates)));
+        settings.seed = static_cast<int>(
+            boundedNumber(*section, "uncertainty", "seed", true, 0, std::numeric_limits<int>::max()));
+        settings.yearToYearSd = boundedNumber(*section, "uncertainty", "yearToYearSd", false, 0, kMostYearToYearSd);
+        const auto whole = section->find("wholeDogs");
+        if (whole == section->end()) bad("uncertainty \"wholeDogs\"", "is missing");
+        if (!whole->is_boolean()) bad("uncertainty \"wholeDogs\"", shown(*whole) + " is not true or false");
+        settings.wholeDogs = whole->get<bool>();
+        const auto ranges = section->find("ranges");
+        if (ranges != section->end()) {
+            if (!ranges->is_object()) bad("uncertainty \"ranges\"", "is not an object of inputs by control name");
+            for (const auto& [name, range] : ranges->items()) {
+                const std::string field = "uncertainty range \"" + name + "\"";
+                const auto row = std::find_if(std::begin(kInputCatalogue), std::end(kInputCatalogue),
+                                              [&](const InputRow& input) { return input.control == name; });
+                if (row == std::end(kInputCatalogue) || row->variedPosition < 0)
+                    bad(field, "is not an input the analyses vary");
+                if (!range.is_object()) bad(field, shown(range) + " is not an object");
+                KeptRange kept;
+                const auto varied = range.find("varied");
+                if (varied == range.end() || !varied->is_boolean()) bad(field, "\"varied\" is not true or false");
+                kept.varied = varied->get<bool>();
+                kept.low = optionalString(range, "low");
+                kept.high = optionalString(range, "high");
+                settings.ranges[name] = kept;
+            }
+        }
+        scenario.uncertainty = settings;
+    }
+
 private:
+    static std::string shortText(double value)
+    {
+        return value == std::trunc(value) ? std::to_string(static_cast<long long>(value)) : Json(value).dump();
+    }
+
     // Appends the value's JSON until `out` holds more than a message quotes.
     static void preview(const Json& value, std::string& out)
     {
@@ -269,6 +350,8 @@ Scenario parseScenario(std::string_view json, std::string_view shownName, std::s
         reader.readInputs(root, fileVersion, scenario);
         reader.readKilled(root, scenario);
         reader.readPlanner(root, scenario);
+        reader.readSensitivity(root, scenario);
+        reader.readUncertainty(root, scenario);
     } catch (const Json::exception& error) {
         // Every value's kind is checked before it is read; this keeps a missed check a message.
         reader.bad("a value", parseProblem(error));
@@ -317,6 +400,21 @@ std::string formatScenario(const Scenario& scenario)
                            {"targetPercent", scenario.planner->targetPercent},
                            {"costOwned", scenario.planner->costOwned},
                            {"costStreet", scenario.planner->costStreet}};
+    if (scenario.planner && scenario.planner->ownedShareStep)
+        root["planner"]["ownedShareStep"] = *scenario.planner->ownedShareStep;
+    if (scenario.sensitivity)
+        root["sensitivity"] = {{"year", scenario.sensitivity->year ? Json(*scenario.sensitivity->year) : Json()},
+                               {"deltaPercent", scenario.sensitivity->deltaPercent}};
+    if (const std::optional<UncertaintySettings>& uncertainty = scenario.uncertainty) {
+        Ordered ranges = Ordered::object();
+        for (const auto& [name, range] : uncertainty->ranges)
+            ranges[name] = {{"varied", range.varied}, {"low", range.low}, {"high", range.high}};
+        root["uncertainty"] = {{"replicates", uncertainty->replicates},
+                               {"seed", uncertainty->seed},
+                               {"yearToYearSd", uncertainty->yearToYearSd},
+                               {"wholeDogs", uncertainty->wholeDogs},
+                               {"ranges", ranges}};
+    }
     return root.dump(2, ' ', false, Ordered::error_handler_t::replace) + "\n";
 }
 

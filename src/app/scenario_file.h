@@ -7,14 +7,21 @@
 //    "inputs": {"txtAdultSurv": "0.9", ..., "vscGainLoss": 4000, "hscSterilise": 200, "vscTarget": 50,
 //               "chkSterilise": 0, "chkLog": 0},
 //    "killed": [[1995, 1200], [1996, 1500]],
-//    "planner": {"targetYear": 2036, "targetPercent": 50, "costOwned": 30, "costStreet": 55}}
+//    "planner": {"targetYear": 2036, "targetPercent": 50, "costOwned": 30, "costStreet": 55,
+//                "ownedShareStep": 5},
+//    "sensitivity": {"year": 2035, "deltaPercent": 10},
+//    "uncertainty": {"replicates": 1000, "seed": 1, "yearToYearSd": 0.05, "wholeDogs": false,
+//                    "ranges": {"txtAdultSurv": {"varied": true, "low": "0.85", "high": "0.95"}}}}
 //
 // `inputs` holds every text box (its text exactly as typed), scroll bar and check box by control
-// name. name, notes, saved, killed and planner are optional; the name defaults to the file's base
-// name; unknown top-level keys are ignored. Version 1 files, from before the five inputs of a real
-// town (txtImmigrants, txtCapacity, txtCompensation, txtStop, txtOperations), still open with
-// those at their initial texts, which leave them off; a file is always written as version 2.
+// name. name, notes, saved, killed, planner (and its ownedShareStep), sensitivity and uncertainty
+// are optional (the window's session file holds the last two; older programs ignore them); the
+// name defaults to the file's base name; unknown top-level keys are ignored. Version 1 files, from
+// before the five inputs of a real town (txtImmigrants, txtCapacity, txtCompensation, txtStop,
+// txtOperations), still open with those at their initial texts, which leave them off; a file is
+// always written as version 2.
 
+#include "app/view_settings.h"
 #include "model/killed_file.h"
 
 #include <filesystem>
@@ -32,6 +39,7 @@ struct PlannerSettings {
     double targetPercent = 50;  // per cent of the baseline, above 0
     double costOwned = 1;  // per sterilisation, in whatever currency the user thinks in; >= 0
     double costStreet = 1;
+    std::optional<int> ownedShareStep;  // per cent between the grid's owned shares, a divisor of 100
     friend bool operator==(const PlannerSettings&, const PlannerSettings&) = default;
 };
 
@@ -43,14 +51,17 @@ struct Scenario {
     std::map<std::string, int> values;  // every scroll bar and check box by control name
     std::vector<KilledRecord> killed;  // killed.txt's records when it was saved, in order
     std::optional<PlannerSettings> planner;
+    std::optional<SensitivitySettings> sensitivity;
+    std::optional<UncertaintySettings> uncertainty;
     friend bool operator==(const Scenario&, const Scenario&) = default;
 };
 
 // Reads and checks the whole file. Anything wrong is a File Fault naming the file and the field:
 // not JSON; another format; a version other than 1 or 2 (a later one is a newer program's); a missing or unknown
 // control; a text that is not a string, a bar value that is not a whole number or lies outside its bar's range, a check
-// box other than 0 or 1; a killed record that killed.txt itself would reject; a planner value of
-// the wrong kind. `shownName` names the file in messages; the name defaults to `baseName`.
+// box other than 0 or 1; a killed record that killed.txt itself would reject; a planner, sensitivity
+// or uncertainty value of the wrong kind or outside what its view takes. `shownName` names the file
+// in messages; the name defaults to `baseName`.
 Scenario parseScenario(std::string_view json, std::string_view shownName, std::string_view baseName);
 Scenario readScenarioFile(const std::filesystem::path& path);
 

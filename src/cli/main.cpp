@@ -1,5 +1,5 @@
 // karnoth-cli: plays the window without a window. It creates Form1 in a directory, starts it up
-// (settings file, indicators, the first run), applies the events of the command line in their
+// (settings and session files, indicators, the first run), applies the events of the command line in their
 // order and prints the window's state, with what each analysis asked for adds to it.
 
 #include "cli/cli_session.h"
@@ -35,8 +35,8 @@ int main(int argc, char** argv)
 {
     // A closed pipe makes a write fail (EPIPE) instead of ending the process unreported.
     std::signal(SIGPIPE, SIG_IGN);
-    CLI::App app{"karnoth-cli: the Karnoth window without a window. Starts Form1 in DIR (settings file, "
-                 "indicators, first run), applies the events in their order, prints the window's state."};
+    CLI::App app{"karnoth-cli: the Karnoth window without a window. Starts Form1 in DIR (settings and "
+                 "session files, indicators, first run), applies the events in their order, prints the window's state."};
     karnoth::CliSession session;
     app.set_version_flag("--version", "karnoth " KARNOTH_VERSION);
     karnoth::addCommandLineOptions(app, session);

@@ -126,7 +126,7 @@ void addWindowOptions(CLI::App& app, CliSession& session)
            [&session] {
                session.events.push_back({[](const Form1&) {}, [](Form1& form) { form.Form_Unload(); }});
            },
-           "close the window: karnoth.ini is written")
+           "close the window: karnoth.ini and karnoth-session.json are written")
         ->trigger_on_parse()
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     app.add_flag("--json", session.json, "print the window's state as one JSON object");

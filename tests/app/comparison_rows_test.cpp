@@ -142,9 +142,12 @@ TEST_F(ScenarioRowsTest, WithoutAChosenTargetTheComparisonTakesThePlannersDefaul
     EXPECT_EQ(comparisonTarget(target(2040, 30), form()).targetYear, 2040);
     EXPECT_EQ(comparisonTarget(std::nullopt, form()).targetPercent, 50);
 
-    const PlannerSettings kept{2036, 40, 30, 55.5};
-    EXPECT_EQ(plannerSettingsOf(planSettingsOf(kept, 10)), kept);
+    // A file from before the step was kept takes the step given; one that keeps it, its own.
+    const PlannerSettings kept{2036, 40, 30, 55.5, std::nullopt};
     EXPECT_EQ(planSettingsOf(kept, 10).ownedShareStep, 10);
+    const PlannerSettings withStep{2036, 40, 30, 55.5, 20};
+    EXPECT_EQ(plannerSettingsOf(planSettingsOf(kept, 20)), withStep);
+    EXPECT_EQ(planSettingsOf(withStep, 10).ownedShareStep, 20);
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ TEST_F(FormTest, SaveThenOpenInAFreshWindowGivesTheSameState)
     form().setScrollValue("vscGainLoss", 1234);
     Scenario saved = form().currentScenario("twenty from 2010");
     saved.notes = "with \"quotes\" and a line\nbreak";
-    saved.planner = PlannerSettings{2030, 40, 30, 55.5};
+    saved.planner = PlannerSettings{2030, 40, 30, 55.5, std::nullopt};
     EXPECT_EQ(saved.killed, (std::vector<KilledRecord>{{1995, 1200}, {1996, 1500}}));
     writeScenarioFile(dir.file("option.karnoth"), saved);
 
@@ -82,6 +82,17 @@ TEST_F(FormTest, OpeningTellsWhenKilledTxtDiffersAndNeverWritesIt)
     // Later records for a year replace earlier ones before the counts are compared.
     scenario.killed = {{1995, 5}, {1995, 1200}};
     EXPECT_FALSE(form().openScenario(scenario));
+}
+
+TEST_F(FormTest, ThePlannersStepAndTheAnalysesSettingsGoThereAndBack)
+{
+    Scenario saved = loaded().currentScenario("kept");
+    saved.planner = PlannerSettings{2035, 40, 30, 55.5, 20};
+    saved.sensitivity = SensitivitySettings{2035, 12.5};
+    saved.uncertainty = UncertaintySettings{
+        {{"txtJuvSurv", {true, "0.05", "0.15"}}, {"txtCapacity", {false, "", "9e3"}}}, 0.125, true, 500, 2147483647};
+    writeScenarioFile(dir.file("kept.karnoth"), saved);
+    EXPECT_EQ(readScenarioFile(dir.file("kept.karnoth")), saved);
 }
 
 TEST(ScenarioFile, NameDefaultsToTheBaseNameAndUnknownKeysAreIgnored)
@@ -183,6 +194,29 @@ INSTANTIATE_TEST_SUITE_P(
                         windowInputsJson(),
                         R"(, "planner": {"targetYear": "2030", "targetPercent": 5, "costOwned": 1, "costStreet": 1})"),
                     "\"targetYear\""},
+        BadScenario{"PlannerStepNotADivisor",
+                    scenarioFileJson(windowInputsJson(), R"(, "planner": {"targetYear": 2030, "targetPercent": 5,)"
+                                                         R"( "costOwned": 1, "costStreet": 1, "ownedShareStep": 7})"),
+                    "planner \"ownedShareStep\" 7 does not divide 100"},
+        BadScenario{"SensitivityYear1949",
+                    scenarioFileJson(windowInputsJson(), R"(, "sensitivity": {"year": 1949, "deltaPercent": 10})"),
+                    "sensitivity \"year\" 1949 lies outside 1950 to 2050"},
+        BadScenario{"SensitivityDeltaZero",
+                    scenarioFileJson(windowInputsJson(), R"(, "sensitivity": {"year": 2030, "deltaPercent": 0})"),
+                    "sensitivity \"deltaPercent\" must be above 0"},
+        BadScenario{"UncertaintySdAboveOne",
+                    scenarioFileJson(windowInputsJson(), R"(, "uncertainty": {"replicates": 10, "seed": 1,)"
+                                                         R"( "yearToYearSd": 1.5, "wholeDogs": false})"),
+                    "uncertainty \"yearToYearSd\" 1.5 lies outside 0 to 1"},
+        BadScenario{"UncertaintyWholeDogsAsNumber",
+                    scenarioFileJson(windowInputsJson(), R"(, "uncertainty": {"replicates": 10, "seed": 1,)"
+                                                         R"( "yearToYearSd": 0, "wholeDogs": 1})"),
+                    "uncertainty \"wholeDogs\" 1 is not true or false"},
+        BadScenario{"UncertaintyRangeOfAYear",
+                    scenarioFileJson(windowInputsJson(), R"(, "uncertainty": {"replicates": 10, "seed": 1,)"
+                                                         R"( "yearToYearSd": 0, "wholeDogs": false,)"
+                                                         R"( "ranges": {"txtStart": {"varied": true}}})"),
+                    "uncertainty range \"txtStart\" is not an input the analyses vary"},
         BadScenario{"NameNotText", scenarioFileJson(windowInputsJson(), R"(, "name": 5)"), "\"name\" 5 is not a text"},
         // Inputs that used to crash or flood the message.
         BadScenario{"NumberBeyondADouble", scenarioFileJson(windowInputsJson(), R"(, "x": 1e400)"),

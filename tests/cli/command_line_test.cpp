@@ -83,6 +83,44 @@ TEST(CommandLine, ClosingWritesTheSettingsTheNextSessionReads)
     EXPECT_TRUE(state["errors"].empty());
 }
 
+TEST(CommandLine, TheSessionFileIsReadAtStartUpAndWrittenByClose)
+{
+    const TempDir dir;
+    textOf(dir, {"--text", "txtStart=2026", "--text", "txtTimes=2", "--value", "chkSterilise=1", "--text",
+                 "txtOperations=600", "--close"});
+    ASSERT_TRUE(std::filesystem::exists(dir.file("karnoth-session.json")));
+    const nlohmann::json state = stateOf(dir, {});
+    EXPECT_EQ(state["texts"]["txtStart"], "2026");
+    EXPECT_EQ(state["texts"]["txtTimes"], "2");
+    EXPECT_EQ(state["values"]["chkSterilise"], 1);
+    EXPECT_EQ(state["texts"]["txtOperations"], "600");
+    EXPECT_TRUE(state["notices"].empty());
+
+    // What only the window sets (the planner's and the analyses' settings) outlives a --close.
+    nlohmann::json session = nlohmann::json::parse(dir.read("karnoth-session.json"));
+    session["planner"] = {
+        {"targetYear", 2036}, {"targetPercent", 40}, {"costOwned", 30}, {"costStreet", 55}, {"ownedShareStep", 10}};
+    session["sensitivity"] = {{"year", 2035}, {"deltaPercent", 20}};
+    dir.write("karnoth-session.json", session.dump());
+    textOf(dir, {"--text", "txtStart=2027", "--close"});
+    const nlohmann::json written = nlohmann::json::parse(dir.read("karnoth-session.json"));
+    EXPECT_EQ(written["inputs"]["txtStart"], "2027");
+    EXPECT_EQ(written["planner"], session["planner"]);
+    EXPECT_EQ(written["sensitivity"], session["sensitivity"]);
+}
+
+TEST(CommandLine, AMalformedSessionFileIsANoticeAndChangesNothing)
+{
+    const TempDir dir;
+    dir.write("karnoth-session.json", "{\"format\": \"karnoth-scenario\", \"version\": 2, \"inputs\": ");
+    const nlohmann::json state = stateOf(dir, {});
+    ASSERT_EQ(state["notices"].size(), 1u);
+    EXPECT_EQ(state["notices"][0].get<std::string>().rfind("karnoth-session.json is not JSON", 0), 0u)
+        << state["notices"][0];
+    EXPECT_EQ(state["texts"]["txtStart"], "2005");
+    EXPECT_TRUE(state["errors"].empty());
+}
+
 TEST(CommandLine, EventsApplyInTheirOrder)
 {
     const TempDir dir;

@@ -2,9 +2,14 @@
 // file in the working directory and the next start restores it, and the screenshot mode of the
 // program works without a display.
 
+#include "gui/analyses/range_inputs.h"
+#include "gui/analyses/sensitivity_view.h"
+#include "gui/analyses/uncertainty_view.h"
 #include "gui/window/chart_view.h"
 #include "gui_fixture.h"
 
+#include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -12,6 +17,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QScrollBar>
+#include <QSpinBox>
 
 using namespace karnoth;
 using namespace karnoth::gui;
@@ -26,6 +32,12 @@ int pixelsOf(const QImage& image, QRgb colour)
         for (int x = 0; x < image.width(); ++x)
             if ((image.pixel(x, y) & 0xffffff) == (colour & 0xffffff)) ++count;
     return count;
+}
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QStringList linesOf(const QString& path)
@@ -105,6 +117,90 @@ private slots:
         QCOMPARE(widgetOf<QLineEdit>(*again, "txtAdultSurv")->text(), QStringLiteral("0.95"));
         QCOMPARE(widgetOf<QLabel>(*again, "Label2")->text(),
                  QStringLiteral("4,010 1-year old females abandoned per year"));
+    }
+
+    void quitAndReopenKeepsEveryInputAndSettingAndLeavesKarnothIniAsItWas()
+    {
+        const QString ini = scratch_->file(QStringLiteral("karnoth.ini"));
+        {
+            QFile file(ini);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(" 3000\r\n0.9\r\n0.1\r\n1\r\n7\r\n1990\r\n2005\r\n0.75\r\n2\r\n 252\r\n 50\r\n");
+        }
+        const QByteArray iniBefore = bytesOf(ini);
+        const std::vector<ControlValue> inputs{ControlValue::text("txtStart", "2026"),
+                                               ControlValue::text("txtTimes", "2"),
+                                               ControlValue::text("txtCurrentOwnedSteril", "35"),
+                                               ControlValue::value("chkSterilise", 1),
+                                               ControlValue::value("chkLog", 1),
+                                               ControlValue::text("txtImmigrants", "120"),
+                                               ControlValue::text("txtCapacity", "9000"),
+                                               ControlValue::text("txtCompensation", "1.5"),
+                                               ControlValue::text("txtStop", "2034"),
+                                               ControlValue::text("txtOperations", "600")};
+        PlanSettings plan;
+        plan.targetYear = 2035;
+        plan.targetPercent = 40;
+        plan.costOwned = 30;
+        plan.costStreet = 55;
+        plan.ownedShareStep = 10;
+        {
+            auto window = startWindow();
+            QVERIFY(window);
+            window->applyControlValues(QStringLiteral("inputs"), inputs);
+            window->setPlanSettings(plan);
+            auto* sensitivity = new SensitivityView(*window);
+            sensitivity->yearBox().setValue(2035);
+            sensitivity->deltaBox().setValue(20);
+            auto* uncertainty = new UncertaintyView(*window);
+            uncertainty->ranges().setRange(InputField::adultSurvival, 0.85, 0.92);
+            uncertainty->ranges()
+                .lowEdit(InputField::probPregnant)
+                ->setText(QStringLiteral("0.6"));  // typed, not ticked
+            uncertainty->replicatesBox().setValue(300);
+            uncertainty->seedBox().setValue(7);
+            uncertainty->wholeDogsBox().setChecked(true);
+            uncertainty->yearToYearBox().setValue(0.05);
+            QVERIFY(window->close());
+        }
+        QCOMPARE(bytesOf(ini), iniBefore);  // the session changed no value karnoth.ini holds
+
+        auto again = startWindow();
+        QVERIFY(again);
+        for (const ControlValue& input : inputs) QCOMPARE(settingOf(again->form(), input.name), input.setting);
+        QVERIFY(again->noticeLine().text().isEmpty());
+        QVERIFY(again->planSettings());
+        QCOMPARE(*again->planSettings(), plan);
+        auto* sensitivity = new SensitivityView(*again);
+        QCOMPARE(sensitivity->yearBox().value(), 2035);
+        QCOMPARE(sensitivity->deltaBox().value(), 20.0);
+        auto* uncertainty = new UncertaintyView(*again);
+        QVERIFY(uncertainty->ranges().varyBox(InputField::adultSurvival)->isChecked());
+        QCOMPARE(uncertainty->ranges().lowEdit(InputField::adultSurvival)->text(), QStringLiteral("0.85"));
+        QCOMPARE(uncertainty->ranges().highEdit(InputField::adultSurvival)->text(), QStringLiteral("0.92"));
+        QVERIFY(!uncertainty->ranges().varyBox(InputField::probPregnant)->isChecked());
+        QCOMPARE(uncertainty->ranges().lowEdit(InputField::probPregnant)->text(), QStringLiteral("0.6"));
+        QCOMPARE(uncertainty->replicatesBox().value(), 300);
+        QCOMPARE(uncertainty->seedBox().value(), 7);
+        QVERIFY(uncertainty->wholeDogsBox().isChecked());
+        QCOMPARE(uncertainty->yearToYearBox().value(), 0.05);
+        QVERIFY(!again->isWindowModified());
+    }
+
+    void aMalformedSessionFileIsANoticeAndChangesNothing()
+    {
+        QFile file(scratch_->file(QStringLiteral("karnoth-session.json")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"format": "karnoth-scenario", "version": 2, "inputs": {"txtStart": 2026}})");
+        file.close();
+        auto window = startWindow();
+        QVERIFY(window);
+        QVERIFY2(window->noticeLine().text().startsWith(QStringLiteral("karnoth-session.json: inputs \"txtStart\"")),
+                 qPrintable(window->noticeLine().text()));
+        QVERIFY(window->noticeLine().isVisible());
+        QCOMPARE(window->form().text("txtStart"), std::string("2005"));
+        QVERIFY(window->form().faults().empty());
+        QVERIFY(!window->planSettings());
     }
 
     void aMalformedSettingsFileIsShownAndTheWindowStarts()

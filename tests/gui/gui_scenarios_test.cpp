@@ -203,6 +203,50 @@ private slots:
         QCOMPARE(window_->planSettings()->targetYear, 2030);
     }
 
+    void theTitleNamesTheOpenScenarioAndMarksAChange()
+    {
+        const auto title = [](const char* name) { return QString::fromUtf8("Karnoth \u2014 %1[*]").arg(name); };
+        QCOMPARE(window_->windowTitle(), title("untitled"));
+        QVERIFY(!window_->isWindowModified());
+        window_->binding().apply(ControlValue::text("txtStart", "2026"));
+        QVERIFY(window_->isWindowModified());
+
+        const QString first = scratch_->file("first.karnoth");
+        const QString second = scratch_->file("second.karnoth");
+        writeFile(first,
+                  scenarioJson({{"hscSterilise", "100"}}, ", \"name\": \"First\", \"notes\": \"First's notes.\""));
+        writeFile(second, scenarioJson({{"hscSterilise", "200"}}, ", \"name\": \"Second [*]\""));
+        tools().openWithMessage(first);
+        QCOMPARE(window_->windowTitle(), title("First"));
+        QVERIFY(!window_->isWindowModified());
+        QCOMPARE(tools().scenarioNotes(), QStringLiteral("First's notes."));
+        // The message of the opening before is still shown when the next one opens: it gives way.
+        tools().openWithMessage(second);
+        QVERIFY2(window_->statusBar()->currentMessage().startsWith(QStringLiteral("Opened scenario \"Second [*]\"")),
+                 qPrintable(window_->statusBar()->currentMessage()));
+        QCOMPARE(window_->windowTitle(), title("Second [*][*]"));
+        QCOMPARE(tools().scenarioNotes(), QString());  // the open scenario's own notes: none
+        window_->applyControlValues(QStringLiteral("rate"), {ControlValue::value("hscSterilise", 300)});
+        QVERIFY(window_->isWindowModified());
+        QCOMPARE(window_->undoStack().count(), 4);
+
+        // Undoing an opening gives the window back its scenario and its mark.
+        window_->undo();  // the rate
+        window_->undo();  // the second opening
+        QCOMPARE(window_->windowTitle(), title("First"));
+        QVERIFY(!window_->isWindowModified());
+        window_->undo();  // the first opening: untitled again, with the start year typed before it
+        QCOMPARE(window_->windowTitle(), title("untitled"));
+        QVERIFY(window_->isWindowModified());
+        QVERIFY2(tools().scenarioNotes().isEmpty(), "Save scenario as offers no notes of an undone opening");
+        QVERIFY(tools().scenarioPath().isEmpty());
+
+        QString error;
+        QVERIFY2(tools().saveScenarioFile(scratch_->file("third.karnoth"), "Third", "", error), qPrintable(error));
+        QCOMPARE(window_->windowTitle(), title("Third"));
+        QVERIFY(!window_->isWindowModified());
+    }
+
     void recordsThatDifferFromKilledTxtAreNoticedInTheStatusBar()
     {
         writeFile(scratch_->file("killed.txt"), "1995,1200\n");

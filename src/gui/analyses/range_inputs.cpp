@@ -2,6 +2,7 @@
 
 #include "analysis/input_domains.h"
 #include "analysis/varied_inputs.h"
+#include "catalogue/input_catalogue.h"
 #include "model/input_field.h"
 #include "support/number_masks.h"
 #include "support/numeric_text.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <cmath>
 
 namespace karnoth::gui {
@@ -18,6 +20,14 @@ namespace {
 
 // A ticked input with empty ends starts at its value less and plus this share.
 constexpr double kDefaultSpread = 0.1;
+
+// The control an analysis's input is typed or set in ("txtAdultSurv").
+std::string controlOf(InputField field)
+{
+    const auto row = std::find_if(kInputCatalogue.begin(), kInputCatalogue.end(),
+                                  [field](const InputRow& input) { return input.field == field; });
+    return row == kInputCatalogue.end() ? std::string() : std::string(row->control);
+}
 
 QString captionOf(InputField field)
 {
@@ -132,6 +142,30 @@ RangeInputs::Reading RangeInputs::read() const
         reading.ranges.push_back({row.field, *low, *high});
     }
     return reading;
+}
+
+std::map<std::string, KeptRange> RangeInputs::keptRanges() const
+{
+    std::map<std::string, KeptRange> kept;
+    for (const Row& row : rows_)
+        if (row.vary->isChecked() || !row.low->text().isEmpty() || !row.high->text().isEmpty())
+            kept[controlOf(row.field)] = {row.vary->isChecked(), row.low->text().toStdString(),
+                                          row.high->text().toStdString()};
+    return kept;
+}
+
+void RangeInputs::restoreRanges(const std::map<std::string, KeptRange>& ranges)
+{
+    const QSignalBlocker blocker(this);
+    for (Row& row : rows_) {
+        const auto kept = ranges.find(controlOf(row.field));
+        if (kept == ranges.end()) continue;
+        // The ends first, so that ticking keeps them rather than filling its own.
+        row.low->setText(QString::fromStdString(kept->second.low));
+        row.high->setText(QString::fromStdString(kept->second.high));
+        row.vary->setChecked(kept->second.varied);
+        ticked(row, kept->second.varied);
+    }
 }
 
 void RangeInputs::setRange(InputField field, double low, double high)

@@ -10,13 +10,16 @@
 // "none" and fills no ends.
 
 #include "analysis/uncertainty.h"
+#include "app/view_settings.h"
 #include "model/model_inputs.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <array>
+#include <map>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QCheckBox;
@@ -39,6 +42,11 @@ public:
         std::optional<QString> problem;  // the first unusable row, named by its caption
     };
     Reading read() const;
+
+    // The rows as the window keeps them, by control name (those ticked or with an end typed), and
+    // back: each kept row gets its ends and its tick without a changed(); the others stay as they are.
+    std::map<std::string, KeptRange> keptRanges() const;
+    void restoreRanges(const std::map<std::string, KeptRange>& ranges);
 
     // Ticks `field` with the range low..high, as the user would, and says so once (changed()).
     void setRange(InputField field, double low, double high);

@@ -69,6 +69,17 @@ SensitivityView::SensitivityView(FormWindow& window) : AnalysisView(window, tr("
     chart_->showNotice(tr("Computing..."));
     body().addWidget(chart_, 1);
 
+    if (const std::optional<SensitivitySettings>& kept = window.keptSettings().sensitivity) {
+        if (kept->year) {
+            year_->setValue(*kept->year);
+            yearSetByUser_ = true;
+        }
+        delta_->setValue(kept->deltaPercent);
+    }
+    connect(&window, &FormWindow::closing, this, [this] {
+        this->window().keptSettings().sensitivity = SensitivitySettings{
+            yearSetByUser_ ? std::optional<int>(year_->value()) : std::nullopt, delta_->value()};
+    });
     // A year set by hand stays; one set by the view (with signals blocked) follows the target.
     connect(year_, &QSpinBox::valueChanged, this, [this] {
         yearSetByUser_ = true;

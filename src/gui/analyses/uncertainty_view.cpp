@@ -68,6 +68,8 @@ UncertaintyView::UncertaintyView(FormWindow& window) : AnalysisView(window, tr("
     columns->addWidget(chart_, 1);
     body().addLayout(columns, 1);
 
+    if (const std::optional<UncertaintySettings>& kept = window.keptSettings().uncertainty) restoreSettings(*kept);
+    connect(&window, &FormWindow::closing, this, [this] { this->window().keptSettings().uncertainty = settings(); });
     connect(ranges_, &RangeInputs::changed, this, &AnalysisView::refresh);
     connect(yearToYear_, &QDoubleSpinBox::valueChanged, this, &AnalysisView::refresh);
     connect(wholeDogs_, &QCheckBox::toggled, this, &AnalysisView::refresh);
@@ -79,6 +81,21 @@ UncertaintyView::UncertaintyView(FormWindow& window) : AnalysisView(window, tr("
     connect(adjusted_, &QComboBox::currentIndexChanged, this, &AnalysisView::refresh);
     connect(&window, &FormWindow::planSettingsChanged, this, &AnalysisView::refresh);
     openWithinScreen(*this, QSize(1180, 640));
+}
+
+void UncertaintyView::restoreSettings(const UncertaintySettings& kept)
+{
+    ranges_->restoreRanges(kept.ranges);
+    yearToYear_->setValue(kept.yearToYearSd);
+    wholeDogs_->setChecked(kept.wholeDogs);
+    replicates_->setValue(kept.replicates);
+    seed_->setValue(kept.seed);
+}
+
+UncertaintySettings UncertaintyView::settings() const
+{
+    return UncertaintySettings{ranges_->keptRanges(), yearToYear_->value(), wholeDogs_->isChecked(),
+                               replicates_->value(), seed_->value()};
 }
 
 QWidget* UncertaintyView::buildInputs()

@@ -10,6 +10,7 @@
 // a count in a survey year (analysis/uncertainty.h).
 
 #include "analysis/uncertainty.h"
+#include "app/view_settings.h"
 #include "gui/analyses/analysis_view.h"
 #include "model/run_series.h"
 
@@ -66,6 +67,9 @@ protected:
 
 private:
     QWidget* buildInputs();
+    // The view's settings from the window's session and back.
+    void restoreSettings(const UncertaintySettings& kept);
+    UncertaintySettings settings() const;
     void display(const WindowInputs& inputs, Shown shown);
     QString targetWords(const Shown& shown) const;
 

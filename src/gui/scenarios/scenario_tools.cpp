@@ -157,6 +157,24 @@ void ScenarioTools::tell(const QString& message, int milliseconds)
     window_.statusBar()->showMessage(message, milliseconds);
 }
 
+QString ScenarioTools::scenarioPath() const
+{
+    const std::optional<OpenedScenario>& opened = window_.form().openedScenario();
+    return opened ? QString::fromStdString(opened->file.string()) : QString();
+}
+
+QString ScenarioTools::scenarioName() const
+{
+    const std::optional<OpenedScenario>& opened = window_.form().openedScenario();
+    return opened ? QString::fromStdString(opened->name) : QString();
+}
+
+QString ScenarioTools::scenarioNotes() const
+{
+    const std::optional<OpenedScenario>& opened = window_.form().openedScenario();
+    return opened ? QString::fromStdString(opened->notes) : QString();
+}
+
 bool ScenarioTools::openScenarioFile(const QString& path, QString& error)
 {
     Scenario scenario;
@@ -167,27 +185,29 @@ bool ScenarioTools::openScenarioFile(const QString& path, QString& error)
         return false;
     }
     const std::optional<PlanSettings> before = window_.planSettings();
+    const std::optional<OpenedScenario> openedBefore = window_.form().openedScenario();
+    const bool modifiedBefore = window_.form().inputsModified();
     std::optional<PlanSettings> restored = before;
     if (scenario.planner)
         restored = planSettingsOf(*scenario.planner, before ? before->ownedShareStep : PlanSettings{}.ownedShareStep);
 
     // The step is redone and undone in turn; the first call of the applier is the opening.
     auto opening = std::make_shared<bool>(false);
-    const ControlApplier applier = [this, scenario, before, restored,
+    const ControlApplier applier = [this, scenario, path, before, restored, openedBefore, modifiedBefore,
                                     opening](const std::vector<ControlValue>& values) {
         *opening = !*opening;
         const Form1& form = window_.form();
-        const Scenario applied = scenarioOf(values, scenario.name,
-                                            *opening ? scenario.killed : recordsOfKilledFile(form));
-        const std::optional<std::string> notice = window_.binding().openScenario(applied);
+        Scenario applied = scenarioOf(values, scenario.name, *opening ? scenario.killed : recordsOfKilledFile(form));
+        applied.notes = scenario.notes;
+        const std::optional<std::string> notice = window_.binding().openScenario(applied, path.toStdString());
+        // Undone, the window is again what it was before: its scenario, modified or not.
+        if (!*opening) window_.setOpenedScenario(openedBefore, modifiedBefore);
+        window_.refreshTitle();
         window_.setPlanSettings(*opening ? restored : before);
         if (notice) tell(QString::fromStdString(*notice), kNoticeMilliseconds);
     };
     window_.applyControlValues(tr("Open scenario %1").arg(QString::fromStdString(scenario.name)), valuesOf(scenario),
                                applier);
-    path_ = path;
-    name_ = QString::fromStdString(scenario.name);
-    notes_ = QString::fromStdString(scenario.notes);
     recent_.add(path);
     return true;
 }
@@ -200,13 +220,11 @@ bool ScenarioTools::saveScenarioFile(const QString& path, const QString& name, c
         scenario.saved = currentUtcTime();
         if (window_.planSettings()) scenario.planner = plannerSettingsOf(*window_.planSettings());
         writeScenarioFile(path.toStdString(), scenario);
+        window_.setOpenedScenario(OpenedScenario{scenario.name, scenario.notes, path.toStdString()}, false);
     } catch (const Fault& fault) {
         error = tr("The scenario was not saved: %1").arg(QString::fromStdString(fault.what()));
         return false;
     }
-    path_ = path;
-    name_ = name.trimmed();
-    notes_ = notes;
     recent_.add(path);
     return true;
 }
@@ -218,11 +236,12 @@ void ScenarioTools::exportReport(const QString& path)
     const Form1 form = window_.form().copyAfterRun();
     std::vector<ListedScenario> listed = list_->entries();
     // The window's entry goes by the scenario's name and notes once it has them.
-    for (ListedScenario& entry : listed)
-        if (entry.window && !name_.isEmpty()) {
-            entry.name = name_.toStdString();
-            entry.notes = notes_.toStdString();
-        }
+    if (const std::optional<OpenedScenario>& opened = window_.form().openedScenario())
+        for (ListedScenario& entry : listed)
+            if (entry.window) {
+                entry.name = opened->name;
+                entry.notes = opened->notes;
+            }
     render::ReportRequest request;
     request.target = comparisonTarget(window_.planSettings(), form);
     if (view_) request.companion = view_->companion();
@@ -268,9 +287,12 @@ void ScenarioTools::exportReport(const QString& path)
 void ScenarioTools::openWithMessage(const QString& path)
 {
     QString error;
+    // A message of an earlier opening or save would otherwise stay in place of this one's.
+    window_.statusBar()->clearMessage();
     if (openScenarioFile(path, error)) {
+        // The opening's own notice (killed.txt's records differ) goes first.
         if (window_.statusBar()->currentMessage().isEmpty())
-            tell(tr("Opened scenario \"%1\" from %2.").arg(name_, QDir::toNativeSeparators(path)));
+            tell(tr("Opened scenario \"%1\" from %2.").arg(scenarioName(), QDir::toNativeSeparators(path)));
         return;
     }
     if (!QFileInfo::exists(path)) recent_.remove(path);
@@ -280,20 +302,22 @@ void ScenarioTools::openWithMessage(const QString& path)
 
 void ScenarioTools::askToOpen()
 {
-    const QString path = QFileDialog::getOpenFileName(&window_, tr("Open scenario"), QFileInfo(path_).absolutePath(),
+    const QString path = QFileDialog::getOpenFileName(&window_, tr("Open scenario"),
+                                                      QFileInfo(scenarioPath()).absolutePath(),
                                                       tr("Karnoth scenarios (*.karnoth);;All files (*)"));
     if (!path.isEmpty()) openWithMessage(path);
 }
 
 void ScenarioTools::save()
 {
-    if (path_.isEmpty()) {
+    const QString path = scenarioPath();
+    if (path.isEmpty()) {
         askToSaveAs();
         return;
     }
     QString error;
-    if (saveScenarioFile(path_, name_, notes_, error))
-        tell(tr("Saved scenario \"%1\" in %2.").arg(name_, QDir::toNativeSeparators(path_)));
+    if (saveScenarioFile(path, scenarioName(), scenarioNotes(), error))
+        tell(tr("Saved scenario \"%1\" in %2.").arg(scenarioName(), QDir::toNativeSeparators(path)));
     else {
         tell(error);
         QMessageBox::warning(&window_, tr("Save scenario"), error);
@@ -302,17 +326,19 @@ void ScenarioTools::save()
 
 void ScenarioTools::askToSaveAs()
 {
-    ScenarioDetailsDialog details(tr("Save scenario"), name_.isEmpty() ? tr("scenario") : name_, notes_, &window_);
+    // The open scenario's own name and notes; an untitled window's are empty.
+    ScenarioDetailsDialog details(tr("Save scenario"), scenarioName().isEmpty() ? tr("scenario") : scenarioName(),
+                                  scenarioNotes(), &window_);
     if (details.exec() != QDialog::Accepted) return;
     const QString suggested =
-        QDir(QFileInfo(path_).absolutePath()).filePath(details.name() + QStringLiteral(".karnoth"));
+        QDir(QFileInfo(scenarioPath()).absolutePath()).filePath(details.name() + QStringLiteral(".karnoth"));
     QString path = QFileDialog::getSaveFileName(&window_, tr("Save scenario as"), suggested,
                                                 tr("Karnoth scenarios (*.karnoth);;All files (*)"));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".karnoth");
     QString error;
     if (saveScenarioFile(path, details.name(), details.notes(), error))
-        tell(tr("Saved scenario \"%1\" in %2.").arg(name_, QDir::toNativeSeparators(path)));
+        tell(tr("Saved scenario \"%1\" in %2.").arg(scenarioName(), QDir::toNativeSeparators(path)));
     else {
         tell(error);
         QMessageBox::warning(&window_, tr("Save scenario"), error);
@@ -321,9 +347,9 @@ void ScenarioTools::askToSaveAs()
 
 void ScenarioTools::askToExportReport()
 {
-    const QString base = name_.isEmpty() ? tr("karnoth-report") : name_;
+    const QString base = scenarioName().isEmpty() ? tr("karnoth-report") : scenarioName();
     QString path = QFileDialog::getSaveFileName(&window_, tr("Export report"),
-                                                QDir(QFileInfo(path_).absolutePath()).filePath(base + ".pdf"),
+                                                QDir(QFileInfo(scenarioPath()).absolutePath()).filePath(base + ".pdf"),
                                                 tr("PDF documents (*.pdf)"));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");

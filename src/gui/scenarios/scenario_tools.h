@@ -43,16 +43,19 @@ public:
     ScenariosView& scenariosView();
     RecentFiles& recentFiles() { return recent_; }
 
-    // The scenario the window was last opened from or saved as: its file (empty before either),
-    // name and notes.
-    const QString& scenarioPath() const { return path_; }
-    const QString& scenarioName() const { return name_; }
-    const QString& scenarioNotes() const { return notes_; }
+    // The scenario the window was last opened from or saved as (Form1::openedScenario): its file,
+    // name and notes, each empty while the window is untitled.
+    QString scenarioPath() const;
+    QString scenarioName() const;
+    QString scenarioNotes() const;
 
     // What the menu entries do, without their dialogs. Each returns false, with a reason in `error`
     // and the window unchanged, when it cannot be done.
     bool openScenarioFile(const QString& path, QString& error);
     bool saveScenarioFile(const QString& path, const QString& name, const QString& notes, QString& error);
+    // Opens `path` as the menu entries do: the status bar names the scenario just opened, and a
+    // message box says why when it cannot be opened.
+    void openWithMessage(const QString& path);
     // Writes the report to `path` on a pool thread; reportWritten or reportFailed follows.
     void exportReport(const QString& path);
     bool isWritingReport() const { return reportJob_->isRunning(); }
@@ -74,7 +77,6 @@ private:
     void save();
     void askToSaveAs();
     void askToExportReport();
-    void openWithMessage(const QString& path);
 
     FormWindow& window_;
     ScenarioList* list_ = nullptr;
@@ -83,9 +85,6 @@ private:
     RecentFiles recent_;
     QMenu* recentMenu_ = nullptr;
     QList<PlacedAction> actions_;
-    QString path_;
-    QString name_;
-    QString notes_;
 };
 
 }  // namespace karnoth::gui

@@ -107,10 +107,10 @@ void FormBinding::apply(const ControlValue& value)
     });
 }
 
-std::optional<std::string> FormBinding::openScenario(const Scenario& scenario)
+std::optional<std::string> FormBinding::openScenario(const Scenario& scenario, const std::filesystem::path& file)
 {
     std::optional<std::string> notice;
-    raise([&] { notice = form_.openScenario(scenario); });
+    raise([&] { notice = form_.openScenario(scenario, file); });
     return notice;
 }
 

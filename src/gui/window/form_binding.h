@@ -44,8 +44,8 @@ public:
     void apply(const ControlValue& value);
     // Opens a scenario in the window model (Form1::openScenario: every input with the change events
     // held back, then one run); its notice when killed.txt's records differ from the scenario's. A
-    // caller's error is shown like a fault.
-    std::optional<std::string> openScenario(const Scenario& scenario);
+    // caller's error is shown like a fault. The window is then `scenario`'s, from `file`.
+    std::optional<std::string> openScenario(const Scenario& scenario, const std::filesystem::path& file);
 
     // FormListener
     void controlChanged(const Control& control) override;

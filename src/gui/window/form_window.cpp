@@ -1,5 +1,6 @@
 #include "gui/window/form_window.h"
 
+#include "app/comparison_rows.h"
 #include "catalogue/control_names.h"
 #include "gui/analyses/analysis_view_actions.h"
 #include "gui/planner/planner_window.h"
@@ -75,7 +76,6 @@ FormWindow::FormWindow(std::filesystem::path directory, QWidget* parent)
     : QMainWindow(parent), form_(std::move(directory))
 {
     setObjectName(qtName(kFormTitle));
-    setWindowTitle(objectName());
     setFont(formFont());
 
     binding_ = new FormBinding(form_, this);
@@ -89,8 +89,15 @@ FormWindow::FormWindow(std::filesystem::path directory, QWidget* parent)
     setTabOrder();
 
     form_.Form_Load();
+    if (const std::optional<PlannerSettings>& kept = form_.keptSettings().planner)
+        planSettings_ = planSettingsOf(*kept, PlanSettings{}.ownedShareStep);
     history_->takeBaselines();
     showCurrentFault();
+    // What start-up has to say beside a fault (a session file it could not read).
+    QStringList notices;
+    for (const std::string& notice : form_.notices()) notices << QString::fromStdString(notice);
+    if (!notices.isEmpty()) showNotice(notices.join(QLatin1Char('\n')), 0);
+    refreshTitle();
     setInputsChanged(false);
     if (QWidget* run = controlWidget(qtName(control::cmdRun))) run->setFocus();
     createMenus({new AnalysisViewActions(*this), new PlannerActions(*this), new ScenarioTools(*this)});
@@ -312,6 +319,7 @@ void FormWindow::connectSignals()
         if (!isInputKind(form_.control(name.toStdString()).row->kind)) return;
         setInputsChanged(true);
         refreshUndoActions();
+        refreshTitle();
     });
     connect(chart_, &ChartView::actionFailed, this, &FormWindow::showMessage);
     connect(undoStack_, &QUndoStack::indexChanged, this, &FormWindow::refreshUndoActions);
@@ -431,6 +439,7 @@ void FormWindow::closeEvent(QCloseEvent* event)
 {
     if (!unloaded_) {
         unloaded_ = true;
+        emit closing();
         form_.Form_Unload();
     }
     // Every secondary window (the planner, the analysis views, the Scenarios view, Help) is a
@@ -474,7 +483,25 @@ namespace karnoth::gui {
 void FormWindow::setPlanSettings(const std::optional<PlanSettings>& settings)
 {
     planSettings_ = settings;
+    form_.keptSettings().planner = settings ? std::optional<PlannerSettings>(plannerSettingsOf(*settings))
+                                            : std::nullopt;
     emit planSettingsChanged();
+}
+
+void FormWindow::setOpenedScenario(std::optional<OpenedScenario> scenario, bool modified)
+{
+    form_.setOpenedScenario(std::move(scenario), modified);
+    refreshTitle();
+}
+
+void FormWindow::refreshTitle()
+{
+    const std::optional<OpenedScenario>& opened = form_.openedScenario();
+    // "[*]" is where Qt shows the modified mark; a name that holds it is shown with it doubled.
+    QString name = opened ? QString::fromStdString(opened->name) : tr("untitled");
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(tr("Karnoth \u2014 %1[*]").arg(name));
+    setWindowModified(form_.inputsModified());
 }
 
 PlanSettings FormWindow::planSettingsFor(int programmeStart) const

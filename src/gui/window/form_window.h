@@ -6,7 +6,8 @@
 // a spin box beside each bar, a red frame on the input at fault, a sign on Run and the chart when
 // they show a run of other inputs (inputs changed since, or the last run stopped), a pale mark on
 // the captions a run writes while they tell of earlier inputs, undo and redo of every input change,
-// and help.
+// and help. Its title is "Karnoth" and the open scenario's name (or "untitled"), marked while an
+// input has changed since start-up, the last opening or the last save.
 
 #include "analysis/planner.h"
 #include "app/form1.h"
@@ -80,15 +81,25 @@ public:
     void setPlanSettings(const std::optional<PlanSettings>& settings);
     PlanSettings planSettingsFor(int programmeStart) const;
 
+    // The window is now `scenario`'s (saved as it, or an opening undone), modified since or not; the
+    // title follows.
+    void setOpenedScenario(std::optional<OpenedScenario> scenario, bool modified);
+    // The analyses' settings the window keeps across restarts (karnoth-session.json).
+    SessionSettings& keptSettings() { return form_.keptSettings(); }
+
     QMenu* fileMenu() const { return fileMenu_; }
     // Where the analyses' views add their actions.
     QMenu* analysisMenu() const { return analysisMenu_; }
 
 signals:
     void planSettingsChanged();
+    // The window is closing and writes its session next: a view puts its settings back now.
+    void closing();
 
 public slots:
     void showModelHelp();
+    // "Karnoth" and the open scenario's name, with the modified mark.
+    void refreshTitle();
     void undo();
     void redo();
 

@@ -1,0 +1,33 @@
+#include "app/session_file.h"
+
+#include "support/fault.h"
+#include "support/text_file.h"
+
+namespace karnoth {
+
+std::optional<Scenario> readSessionFile(const std::filesystem::path& directory)
+{
+    const std::optional<std::string> text = readWholeFile(directory / kSessionFileName, kSessionFileName,
+                                                          kScenarioFileLimit);
+    if (!text) return std::nullopt;
+    return parseScenario(*text, kSessionFileName, "session");
+}
+
+void writeSessionFile(const std::filesystem::path& directory, const Scenario& session)
+{
+    replaceWholeFile(directory / kSessionFileName, formatScenario(session), kSessionFileName);
+}
+
+SessionSettings sessionSettingsOf(const Scenario& session)
+{
+    return SessionSettings{session.planner, session.sensitivity, session.uncertainty};
+}
+
+void keepSessionSettings(Scenario& session, const SessionSettings& settings)
+{
+    session.planner = settings.planner;
+    session.sensitivity = settings.sensitivity;
+    session.uncertainty = settings.uncertainty;
+}
+
+}  // namespace karnoth

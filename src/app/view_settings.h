@@ -1,0 +1,40 @@
+#pragma once
+// The analysis views' own settings as plain data, so that the window model keeps them across
+// restarts (karnoth-session.json) without knowing the views: a view reads them when it is made and
+// writes them back whenever the user changes one.
+
+#include <map>
+#include <optional>
+#include <string>
+
+namespace karnoth {
+
+// Analysis -> Sensitivity.
+struct SensitivitySettings {
+    // The year whose street total is compared, 1950..2050, when the user set one; none follows the
+    // planner's target year.
+    std::optional<int> year;
+    double deltaPercent = 10;  // how far each input moves down and up, per cent of its value
+    friend bool operator==(const SensitivitySettings&, const SensitivitySettings&) = default;
+};
+
+// One row of the uncertainty view's ranges: ticked or not, and its ends as typed (in the control's
+// own units, the rate in tenths of a per cent), so that an end being typed is kept as it is.
+struct KeptRange {
+    bool varied = false;
+    std::string low;
+    std::string high;
+    friend bool operator==(const KeptRange&, const KeptRange&) = default;
+};
+
+// Analysis -> Uncertainty.
+struct UncertaintySettings {
+    std::map<std::string, KeptRange> ranges;  // by the varied input's control name ("txtAdultSurv")
+    double yearToYearSd = 0;  // 0 is none
+    bool wholeDogs = false;
+    int replicates = 1000;
+    int seed = 1;
+    friend bool operator==(const UncertaintySettings&, const UncertaintySettings&) = default;
+};
+
+}  // namespace karnoth
