@@ -35,8 +35,9 @@ int main(int argc, char** argv)
 {
     // A closed pipe makes a write fail (EPIPE) instead of ending the process unreported.
     std::signal(SIGPIPE, SIG_IGN);
-    CLI::App app{"karnoth-cli: the Karnoth window without a window. Starts Form1 in DIR (settings and "
-                 "session files, indicators, first run), applies the events in their order, prints the window's state."};
+    CLI::App app{
+        "karnoth-cli: the Karnoth window without a window. Starts Form1 in DIR (settings and "
+        "session files, indicators, first run), applies the events in their order, prints the window's state."};
     karnoth::CliSession session;
     app.set_version_flag("--version", "karnoth " KARNOTH_VERSION);
     karnoth::addCommandLineOptions(app, session);
