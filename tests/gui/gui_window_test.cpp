@@ -4,6 +4,7 @@
 // captions readable, and explains every input.
 
 #include "gui/widgets/caption_label.h"
+#include "gui/widgets/drawing_export.h"
 #include "gui/window/bar_value_box.h"
 #include "gui/window/chart_view.h"
 #include "gui/window/diagram_scroll_area.h"
@@ -132,6 +133,32 @@ private slots:
         auto* help = window_->findChild<HelpDialog*>();
         QVERIFY(help);
         if (help->width() < available.width()) QVERIFY(!help->browser().horizontalScrollBar()->isVisible());
+    }
+
+    // An export offers the open scenario's name, what it exports and the day, as a file may hold it.
+    void exportsSuggestAFileName_data()
+    {
+        QTest::addColumn<QString>("scenario");  // empty: none is open
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("suggested");
+        QTest::newRow("no scenario") << ""
+                                     << "chart"
+                                     << "karnoth-chart-2026-12-08.png";
+        QTest::newRow("a scenario") << "Jaipur 2026"
+                                    << "sensitivity"
+                                    << "Jaipur 2026-sensitivity-2026-12-08.png";
+        QTest::newRow("characters no file name holds") << "a/b:c*d?"
+                                                       << "plan"
+                                                       << "a-b-c-d--plan-2026-12-08.png";
+    }
+    void exportsSuggestAFileName()
+    {
+        QFETCH(QString, scenario);
+        QFETCH(QString, what);
+        QFETCH(QString, suggested);
+        const std::optional<std::string> name = scenario.isEmpty() ? std::nullopt
+                                                                   : std::optional<std::string>(scenario.toStdString());
+        QCOMPARE(suggestedExportName(name, what, QDate(2026, 12, 8), QStringLiteral(".png")), suggested);
     }
 
     void growingTheWindowGrowsOnlyTheChart()

@@ -273,10 +273,19 @@ void AnalysisView::report(const QString& error)
     setStatus(error, true);
 }
 
+QString AnalysisView::suggestedName(const QString& suffix) const
+{
+    const Form1& form = window_.form();
+    const std::optional<std::string> scenario = form.openedScenario()
+                                                    ? std::optional<std::string>(form.openedScenario()->name)
+                                                    : std::nullopt;
+    return suggestedExportName(scenario, exportName(), QDate::currentDate(), suffix);
+}
+
 void AnalysisView::exportPng()
 {
     const QString path = askSavePath(this, tr("Export %1 as PNG").arg(exportName()), tr("PNG images (*.png)"),
-                                     QStringLiteral(".png"));
+                                     QStringLiteral(".png"), suggestedName(QStringLiteral(".png")));
     QString error;
     if (!path.isEmpty() && !savePng(path, error)) report(error);
 }
@@ -284,7 +293,7 @@ void AnalysisView::exportPng()
 void AnalysisView::exportSvg()
 {
     const QString path = askSavePath(this, tr("Export %1 as SVG").arg(exportName()), tr("SVG drawings (*.svg)"),
-                                     QStringLiteral(".svg"));
+                                     QStringLiteral(".svg"), suggestedName(QStringLiteral(".svg")));
     QString error;
     if (!path.isEmpty() && !saveSvg(path, error)) report(error);
 }
@@ -292,7 +301,7 @@ void AnalysisView::exportSvg()
 void AnalysisView::exportCsv()
 {
     const QString path = askSavePath(this, tr("Export %1 as CSV").arg(exportName()), tr("CSV files (*.csv)"),
-                                     QStringLiteral(".csv"));
+                                     QStringLiteral(".csv"), suggestedName(QStringLiteral(".csv")));
     QString error;
     if (!path.isEmpty() && !saveCsv(path, error)) report(error);
 }

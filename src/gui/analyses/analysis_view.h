@@ -61,6 +61,8 @@ public:
 public slots:
     // Computes again now when the view is shown; otherwise once it is shown.
     void refresh();
+    // The name an export offers: the open scenario's, the view's and the day's.
+    QString suggestedName(const QString& suffix) const;
     void exportPng();
     void exportSvg();
     void exportCsv();

@@ -15,6 +15,7 @@
 #include "support/text_file.h"
 
 #include <QComboBox>
+#include <QDate>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -449,7 +450,12 @@ void ScenariosView::askToRename()
 void ScenariosView::askToExport(const QString& title, const QString& filter, const QString& suffix,
                                 const std::function<bool(const QString&, QString&)>& save)
 {
-    const QString path = askSavePath(this, title, filter, suffix);
+    const Form1& form = window_.form();
+    const std::optional<std::string> scenario = form.openedScenario()
+                                                    ? std::optional<std::string>(form.openedScenario()->name)
+                                                    : std::nullopt;
+    const QString path = askSavePath(this, title, filter, suffix,
+                                     suggestedExportName(scenario, tr("comparison"), QDate::currentDate(), suffix));
     if (path.isEmpty()) return;
     QString error;
     report(save(path, error) ? tr("Saved %1.").arg(QDir::toNativeSeparators(path)) : error);

@@ -4,6 +4,7 @@
 #include "support/text_file.h"
 
 #include <QBuffer>
+#include <QDate>
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
@@ -104,9 +105,20 @@ bool saveText(const QString& path, const std::string& text, QString& error)
     return saveBytes(path, QByteArray::fromStdString(text), error);
 }
 
-QString askSavePath(QWidget* parent, const QString& title, const QString& filter, const QString& suffix)
+QString suggestedExportName(const std::optional<std::string>& scenario, const QString& what, const QDate& day,
+                            const QString& suffix)
 {
-    QString path = QFileDialog::getSaveFileName(parent, title, QString(), filter);
+    QString name = (scenario ? QString::fromStdString(*scenario) : QStringLiteral("karnoth")) + QLatin1Char('-') +
+                   what + QLatin1Char('-') + day.toString(Qt::ISODate);
+    for (QChar& c : name)
+        if (QStringLiteral("/\\:*?\"<>|").contains(c) || c.category() == QChar::Other_Control) c = QLatin1Char('-');
+    return name + suffix;
+}
+
+QString askSavePath(QWidget* parent, const QString& title, const QString& filter, const QString& suffix,
+                    const QString& suggested)
+{
+    QString path = QFileDialog::getSaveFileName(parent, title, suggested, filter);
     if (path.isEmpty()) return path;
     if (!path.endsWith(suffix, Qt::CaseInsensitive)) path += suffix;
     return path;

@@ -3,6 +3,7 @@
 // with a file dialog in front. The drawing comes from a paint function over a size in pixels, so
 // the file holds the same picture at whatever device it is painted on.
 
+#include <QDate>
 #include <QSize>
 #include <QString>
 
@@ -46,7 +47,14 @@ bool saveText(const QString& path, const std::string& text, QString& error);
 bool saveBytes(const QString& path, const QByteArray& bytes, QString& error);
 bool saveImageAsPng(const QString& path, const QImage& image, QString& error);
 
+// The file name an export suggests: the open scenario's name (or "karnoth"), what is exported and the
+// day, "Jaipur 2026-sensitivity-2026-12-08.png"; characters no file name may hold become "-".
+QString suggestedExportName(const std::optional<std::string>& scenario, const QString& what, const QDate& day,
+                            const QString& suffix);
+
 // The file name the user chooses, ending in `suffix` (".png"); empty when the dialog is cancelled.
-QString askSavePath(QWidget* parent, const QString& title, const QString& filter, const QString& suffix);
+// The dialog offers `suggested` in the folder it was last in.
+QString askSavePath(QWidget* parent, const QString& title, const QString& filter, const QString& suffix,
+                    const QString& suggested = {});
 
 }  // namespace karnoth::gui
