@@ -6,6 +6,7 @@
 #include "render/plan_heat_map.h"
 #include "render/report_summary.h"
 #include "render/report_table.h"
+#include "render/report_words.h"
 #include "support/fault.h"
 #include "support/number_masks.h"
 #include "support/text_file.h"
@@ -26,18 +27,9 @@
 namespace karnoth::render {
 namespace {
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("karnoth::render::Report", text);
-}
-QString grouped(double value)
-{
-    return QString::fromStdString(formatGrouped(value));
-}
-QString plain(double value)
-{
-    return QString::fromStdString(formatPlain(value));
-}
+using report_words::grouped;
+using report_words::plain;
+using report_words::translated;
 QString qtText(const std::string& text)
 {
     return QString::fromStdString(text);

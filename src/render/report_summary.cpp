@@ -1,6 +1,7 @@
 #include "render/report_summary.h"
 
 #include "model/rebound.h"
+#include "render/report_words.h"
 #include "support/number_masks.h"
 
 #include <QCoreApplication>
@@ -8,18 +9,9 @@
 namespace karnoth::render {
 namespace {
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("karnoth::render::Report", text);
-}
-QString grouped(double value)
-{
-    return QString::fromStdString(formatGrouped(value));
-}
-QString plain(double value)
-{
-    return QString::fromStdString(formatPlain(value));
-}
+using report_words::grouped;
+using report_words::plain;
+using report_words::translated;
 
 // What is proposed: its years, its rate or operations, whom it is aimed at, and its operations.
 QString proposalParagraph(const ReportedProgramme& programme, int programmeRate, int ownedShare)

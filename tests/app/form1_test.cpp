@@ -12,6 +12,15 @@ namespace {
 
 using testing::FormTest;
 
+// The red top label of the chart: the street counts' scale.
+std::string redTopLabelOf(const Form1& form)
+{
+    const auto& ops = form.canvas().ops();
+    return std::find_if(ops.begin(), ops.end(),
+                        [](const DrawOp& op) { return op.kind == DrawOp::Kind::Print && op.colour == kRed; })[1]
+        .text;
+}
+
 class CountingListener : public FormListener {
 public:
     void controlChanged(const Control& control) override { changed.emplace_back(control.row->name); }
@@ -166,12 +175,7 @@ TEST_F(FormTest, ACopyAfterRunRunsTheInputsAsTheyAreNow)
 TEST_F(FormTest, CheckBoxesAreReadByTheNextRun)
 {
     loaded();
-    auto redTopLabel = [this] {
-        const auto& ops = form().canvas().ops();
-        return std::find_if(ops.begin(), ops.end(),
-                            [](const DrawOp& op) { return op.kind == DrawOp::Kind::Print && op.colour == kRed; })[1]
-            .text;
-    };
+    auto redTopLabel = [this] { return redTopLabelOf(form()); };
     const unsigned long revision = form().canvas().revision();
     EXPECT_EQ(redTopLabel(), "119,813");
     form().setCheckValue("chkLog", 1);
@@ -186,12 +190,7 @@ TEST_F(FormTest, CheckBoxesAreReadByTheNextRun)
 TEST_F(FormTest, KeepScaleChartsTheNextRunsAgainstTheLastRunsScales)
 {
     loaded();
-    auto redTopLabel = [this] {
-        const auto& ops = form().canvas().ops();
-        return std::find_if(ops.begin(), ops.end(),
-                            [](const DrawOp& op) { return op.kind == DrawOp::Kind::Print && op.colour == kRed; })[1]
-            .text;
-    };
+    auto redTopLabel = [this] { return redTopLabelOf(form()); };
     EXPECT_EQ(redTopLabel(), "119,813");
     form().setKeepScale(true);
     form().setScrollValue("vscGainLoss", 2000);  // half the abandonment: about half the street dogs
