@@ -225,7 +225,9 @@ public:
         const auto ranges = section->find("ranges");
         if (ranges != section->end()) {
             if (!ranges->is_object()) bad("uncertainty \"ranges\"", "is not an object of inputs by control name");
-            for (const auto& [name, range] : ranges->items()) {
+            for (const auto& item : ranges->items()) {
+                const std::string name = item.key();
+                const Json& range = item.value();
                 const std::string field = "uncertainty range \"" + name + "\"";
                 const auto row = std::find_if(std::begin(kInputCatalogue), std::end(kInputCatalogue),
                                               [&](const InputRow& input) { return input.control == name; });
