@@ -24,6 +24,8 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -52,6 +54,14 @@ std::string eventLog;  // printed when an invariant fails, so a crash input expl
 {
     std::fprintf(stderr, "events:\n%s\ninvariant violated: %s\n", eventLog.c_str(), what.c_str());
     std::abort();
+}
+
+// A text as a JSON file keeps it: a byte sequence that is not UTF-8 becomes U+FFFD, since the file
+// must be UTF-8 (the window's own texts always are).
+std::string asStoredInJson(const std::string& text)
+{
+    using Json = nlohmann::json;
+    return Json::parse(Json(text).dump(-1, ' ', false, Json::error_handler_t::replace)).get<std::string>();
 }
 
 std::vector<const LayoutRow*> controlsOfKind(ControlKind kind, ControlKind orKind)
@@ -304,7 +314,7 @@ private:
             if (std::find(restoredBySettings.begin(), restoredBySettings.end(), name) != restoredBySettings.end())
                 continue;
             const karnoth::Control& now = form_->control(name);
-            if (now.text != input.text || now.value != input.value)
+            if (now.text != asStoredInJson(input.text) || now.value != input.value)
                 violated(name + " was not restored from the session file");
         }
     }

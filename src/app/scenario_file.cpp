@@ -79,7 +79,8 @@ public:
         if (!inputs->is_object()) bad("\"inputs\"", "is not an object of controls by name");
         for (const auto& [name, value] : inputs->items()) {
             const LayoutRow* row = findLayoutRow(name);
-            const std::string field = "inputs \"" + name + "\"";
+            // A name no control has may be anything: it is quoted short, as a value is.
+            const std::string field = "inputs " + quotedForMessage(name, kMostQuoted);
             if (!row) bad(field, "is not a control of the window");
             switch (row->kind) {
             case ControlKind::TextBox:
@@ -228,7 +229,7 @@ public:
             for (const auto& item : ranges->items()) {
                 const std::string name = item.key();
                 const Json& range = item.value();
-                const std::string field = "uncertainty range \"" + name + "\"";
+                const std::string field = "uncertainty range " + quotedForMessage(name, kMostQuoted);
                 const auto row = std::find_if(std::begin(kInputCatalogue), std::end(kInputCatalogue),
                                               [&](const InputRow& input) { return input.control == name; });
                 if (row == std::end(kInputCatalogue) || row->variedPosition < 0)
