@@ -35,8 +35,7 @@ PlanFigures figuresOf(const ModelResult& result, const PlanSettings& settings, i
     figures.cost = settings.costOwned * figures.sterilisedOwned + settings.costStreet * figures.sterilisedStreet;
     const YearlySeries& operations = result.series.extraSterilisations;
     figures.operationsFirstYear = operations[startYear];
-    for (int year = startYear; year <= lastYear; ++year) figures.operationsMeanPerYear += operations[year];
-    figures.operationsMeanPerYear /= lastYear - startYear + 1;
+    figures.operationsMeanPerYear = meanOver(operations, startYear, lastYear);
     figures.streetCoverage = result.streetSterilisedShare[settings.targetYear];
     return figures;
 }

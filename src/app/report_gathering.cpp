@@ -29,9 +29,7 @@ ReportedProgramme reportedProgramme(const ModelInputs& inputs, const ScenarioCom
     programme.operationsPerYear = inputs.operationsPerYear;
     programme.firstYearOperations = run.series.extraSterilisations[programme.start];
     const int last = programme.stop.value_or(kLastYear);
-    double operations = 0;
-    for (int year = programme.start; year <= last; ++year) operations += run.series.extraSterilisations[year];
-    programme.averageOperations = operations / (last - programme.start + 1);
+    programme.averageOperations = meanOver(run.series.extraSterilisations, programme.start, last);
     programme.baselineYear = figures.baselineYear;
     programme.baseline = figures.baseline;
     programme.streetTotalInTargetYear = figures.streetTotalInTargetYear;

@@ -33,4 +33,13 @@ private:
     std::array<float, kYearCount> values_{};
 };
 
+// The mean of a series over the years first..last (both included, first <= last), added in double
+// year by year.
+inline double meanOver(const YearlySeries& series, int first, int last)
+{
+    double sum = 0;
+    for (int year = first; year <= last; ++year) sum += series[year];
+    return sum / (last - first + 1);
+}
+
 }  // namespace karnoth

@@ -275,11 +275,7 @@ void AnalysisView::report(const QString& error)
 
 QString AnalysisView::suggestedName(const QString& suffix) const
 {
-    const Form1& form = window_.form();
-    const std::optional<std::string> scenario = form.openedScenario()
-                                                    ? std::optional<std::string>(form.openedScenario()->name)
-                                                    : std::nullopt;
-    return suggestedExportName(scenario, exportName(), QDate::currentDate(), suffix);
+    return suggestedExportName(window_.form(), exportName(), suffix);
 }
 
 void AnalysisView::exportPng()

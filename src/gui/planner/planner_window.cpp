@@ -475,12 +475,8 @@ bool PlannerWindow::saveGridCsv(const QString& path, QString& error) const
 void PlannerWindow::askAndSave(const QString& title, const QString& filter, const QString& suffix,
                                bool (PlannerWindow::*save)(const QString&, QString&) const)
 {
-    const Form1& form = window_.form();
-    const std::optional<std::string> scenario = form.openedScenario()
-                                                    ? std::optional<std::string>(form.openedScenario()->name)
-                                                    : std::nullopt;
     const QString path = askSavePath(this, title, filter, suffix,
-                                     suggestedExportName(scenario, tr("plan"), QDate::currentDate(), suffix));
+                                     suggestedExportName(window_.form(), tr("plan"), suffix));
     if (path.isEmpty()) return;
     QString error;
     if (!(this->*save)(path, error)) QMessageBox::warning(this, windowTitle(), error);

@@ -450,12 +450,8 @@ void ScenariosView::askToRename()
 void ScenariosView::askToExport(const QString& title, const QString& filter, const QString& suffix,
                                 const std::function<bool(const QString&, QString&)>& save)
 {
-    const Form1& form = window_.form();
-    const std::optional<std::string> scenario = form.openedScenario()
-                                                    ? std::optional<std::string>(form.openedScenario()->name)
-                                                    : std::nullopt;
     const QString path = askSavePath(this, title, filter, suffix,
-                                     suggestedExportName(scenario, tr("comparison"), QDate::currentDate(), suffix));
+                                     suggestedExportName(window_.form(), tr("comparison"), suffix));
     if (path.isEmpty()) return;
     QString error;
     report(save(path, error) ? tr("Saved %1.").arg(QDir::toNativeSeparators(path)) : error);

@@ -1,5 +1,6 @@
 #include "gui/widgets/drawing_export.h"
 
+#include "app/form1.h"
 #include "support/fault.h"
 #include "support/text_file.h"
 
@@ -113,6 +114,13 @@ QString suggestedExportName(const std::optional<std::string>& scenario, const QS
     for (QChar& c : name)
         if (QStringLiteral("/\\:*?\"<>|").contains(c) || c.category() == QChar::Other_Control) c = QLatin1Char('-');
     return name + suffix;
+}
+
+QString suggestedExportName(const Form1& form, const QString& what, const QString& suffix)
+{
+    const std::optional<OpenedScenario>& opened = form.openedScenario();
+    return suggestedExportName(opened ? std::optional<std::string>(opened->name) : std::nullopt, what,
+                               QDate::currentDate(), suffix);
 }
 
 QString askSavePath(QWidget* parent, const QString& title, const QString& filter, const QString& suffix,

@@ -16,6 +16,10 @@ class QImage;
 class QPainter;
 class QWidget;
 
+namespace karnoth {
+class Form1;
+}
+
 namespace karnoth::gui {
 
 using PaintFunction = std::function<void(QPainter& painter, QSize size)>;
@@ -51,6 +55,9 @@ bool saveImageAsPng(const QString& path, const QImage& image, QString& error);
 // day, "Jaipur 2026-sensitivity-2026-12-08.png"; characters no file name may hold become "-".
 QString suggestedExportName(const std::optional<std::string>& scenario, const QString& what, const QDate& day,
                             const QString& suffix);
+
+// The same for the window's open scenario, today.
+QString suggestedExportName(const Form1& form, const QString& what, const QString& suffix);
 
 // The file name the user chooses, ending in `suffix` (".png"); empty when the dialog is cancelled.
 // The dialog offers `suggested` in the folder it was last in.

@@ -184,11 +184,7 @@ bool ChartView::copyYearlyData(QString& error) const
 void ChartView::askAndSave(const QString& title, const QString& filter, const QString& suffix,
                            bool (ChartView::*save)(const QString&, QString&) const)
 {
-    const std::optional<std::string> scenario = form_.openedScenario()
-                                                    ? std::optional<std::string>(form_.openedScenario()->name)
-                                                    : std::nullopt;
-    const QString path = askSavePath(this, title, filter, suffix,
-                                     suggestedExportName(scenario, tr("chart"), QDate::currentDate(), suffix));
+    const QString path = askSavePath(this, title, filter, suffix, suggestedExportName(form_, tr("chart"), suffix));
     if (path.isEmpty()) return;
     QString error;
     if (!(this->*save)(path, error)) emit actionFailed(error);
