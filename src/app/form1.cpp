@@ -80,9 +80,21 @@ bool Form1::isChecked(std::string_view checkBox) const
 void Form1::setCaption(std::string_view label, std::string caption)
 {
     Control& target = find(label, ControlKind::Label, ControlKind::Label);
-    if (target.text == caption && !target.stale) return;
+    if (target.text == caption && !target.stale && !target.phrase) return;
     target.text = std::move(caption);
+    target.phrase.reset();
     target.stale = false;  // written now, from the inputs as they are
+    changed(target);
+}
+
+void Form1::setPhraseCaption(std::string_view label, const Phrase& phrase)
+{
+    Control& target = find(label, ControlKind::Label, ControlKind::Label);
+    std::string caption = phrase.text();
+    if (target.text == caption && !target.stale && target.phrase == phrase) return;
+    target.text = std::move(caption);
+    target.phrase = phrase;
+    target.stale = false;
     changed(target);
 }
 

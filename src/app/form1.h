@@ -40,6 +40,9 @@ struct Control {
     // Greyed by a handler (the rate bar while operations set the programme): the user cannot
     // change it, the program can.
     bool enabled = true;
+    // The phrase a run wrote the caption from, for a window that translates it; none for a caption
+    // of plain text.
+    std::optional<Phrase> phrase;
 };
 
 class FormListener {
@@ -163,6 +166,7 @@ public:
     std::int16_t value(std::string_view scrollBar) const override;
     bool isChecked(std::string_view checkBox) const override;
     void setCaption(std::string_view label, std::string caption) override;
+    void setPhraseCaption(std::string_view label, const Phrase& phrase) override;
     void setEnabled(std::string_view control, bool enabled) override;
     bool isEnabled(std::string_view control) const override { return this->control(control).enabled; }
     bool chartsStreetCoverage() const override { return streetCoverageCharted_; }

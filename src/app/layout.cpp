@@ -1,6 +1,7 @@
 #include "app/layout.h"
 
 #include "catalogue/input_catalogue.h"
+#include "support/translate_noop.h"
 
 #include <array>
 
@@ -112,16 +113,16 @@ constexpr auto kLayout = std::to_array<LayoutRow>({
     scrollBar(K::VScrollBar, control::vscTarget, 14040, 1800, 255, 975, 36, false, 1, 1),
     wrapping(label("Label7", "owned      target      street", 14400, 1800, 495, 975, 35)),
     // A real town: arrivals, capacity, the programme's end and operations, and what they give.
-    heading("Label19", "a real town", 15360, 195, 1215, 210, 43),
-    label("Label20", "intact females arriving a year", 15360, 480, 2295, 255, 44),
+    heading("Label19", KARNOTH_TRANSLATE_NOOP("karnoth::Layout", "a real town"), 15360, 195, 1215, 210, 43),
+    label("Label20", KARNOTH_TRANSLATE_NOOP("karnoth::Layout", "intact females arriving a year"), 15360, 480, 2295, 255, 44),
     inputBox(control::txtImmigrants, 17760, 480, 735, 285, 45),
-    label("Label21", "street carrying capacity", 15360, 810, 2295, 255, 46),
+    label("Label21", KARNOTH_TRANSLATE_NOOP("karnoth::Layout", "street carrying capacity"), 15360, 810, 2295, 255, 46),
     inputBox(control::txtCapacity, 17760, 810, 735, 285, 47),
-    label("Label22", "compensation", 15360, 1140, 2295, 255, 48),
+    label("Label22", KARNOTH_TRANSLATE_NOOP("karnoth::Layout", "compensation"), 15360, 1140, 2295, 255, 48),
     inputBox(control::txtCompensation, 17760, 1140, 735, 285, 49),
-    label("Label23", "sterilising stops after", 15360, 1470, 2295, 255, 50),
+    label("Label23", KARNOTH_TRANSLATE_NOOP("karnoth::Layout", "sterilising stops after"), 15360, 1470, 2295, 255, 50),
     inputBox(control::txtStop, 17760, 1470, 735, 285, 51),
-    label("Label24", "sterilisations a year", 15360, 1800, 2295, 255, 52),
+    label("Label24", KARNOTH_TRANSLATE_NOOP("karnoth::Layout", "sterilisations a year"), 15360, 1800, 2295, 255, 52),
     inputBox(control::txtOperations, 17760, 1800, 735, 285, 53),
     wrapping(placeholder(control::lblCoverage, 15360, 2130, 3495, 375, 54)),
     wrapping(placeholder(control::lblRebound, 15360, 2505, 3495, 375, 55)),

@@ -51,6 +51,10 @@ std::pair<int, int> layoutScrollRange(std::string_view control);
 inline constexpr std::string_view kFormTitle = "Form1";
 inline constexpr int kDesignClientWidth = 11655;  // twips, as designed
 inline constexpr int kDesignClientHeight = 8970;
+// The translation context of the layout's captions that have a translation: those added beside
+// the window's first design, marked KARNOTH_TRANSLATE_NOOP in layout.cpp.
+inline constexpr const char* kLayoutTextContext = "karnoth::Layout";
+
 inline constexpr int kLayoutRight = 19095;  // the controls reach this far; the window stretches the chart to it
 inline constexpr int kLayoutBottom = 10335;
 

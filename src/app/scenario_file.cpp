@@ -355,6 +355,8 @@ Scenario parseScenario(std::string_view json, std::string_view shownName, std::s
         reader.readPlanner(root, scenario);
         reader.readSensitivity(root, scenario);
         reader.readUncertainty(root, scenario);
+        if (const auto language = root.find("language"); language != root.end() && !language->is_null())
+            scenario.language = LanguageSettings{reader.optionalString(root, "language")};
     } catch (const Json::exception& error) {
         // Every value's kind is checked before it is read; this keeps a missed check a message.
         reader.bad("a value", parseProblem(error));
@@ -418,6 +420,7 @@ std::string formatScenario(const Scenario& scenario)
                                {"wholeDogs", uncertainty->wholeDogs},
                                {"ranges", ranges}};
     }
+    if (scenario.language) root["language"] = scenario.language->code;
     return root.dump(2, ' ', false, Ordered::error_handler_t::replace) + "\n";
 }
 

@@ -11,11 +11,13 @@
 //                "ownedShareStep": 5},
 //    "sensitivity": {"year": 2035, "deltaPercent": 10},
 //    "uncertainty": {"replicates": 1000, "seed": 1, "yearToYearSd": 0.05, "wholeDogs": false,
-//                    "ranges": {"txtAdultSurv": {"varied": true, "low": "0.85", "high": "0.95"}}}}
+//                    "ranges": {"txtAdultSurv": {"varied": true, "low": "0.85", "high": "0.95"}}},
+//    "language": "es"}
 //
 // `inputs` holds every text box (its text exactly as typed), scroll bar and check box by control
-// name. name, notes, saved, killed, planner (and its ownedShareStep), sensitivity and uncertainty
-// are optional (the window's session file holds the last two; older programs ignore them); the
+// name. name, notes, saved, killed, planner (and its ownedShareStep), sensitivity, uncertainty and
+// language are optional (the window's session file holds the last three; older programs ignore
+// them); the
 // name defaults to the file's base name; unknown top-level keys are ignored. Version 1 files, from
 // before the five inputs of a real town (txtImmigrants, txtCapacity, txtCompensation, txtStop,
 // txtOperations), still open with those at their initial texts, which leave them off; a file is
@@ -53,6 +55,7 @@ struct Scenario {
     std::optional<PlannerSettings> planner;
     std::optional<SensitivitySettings> sensitivity;
     std::optional<UncertaintySettings> uncertainty;
+    std::optional<LanguageSettings> language;
     friend bool operator==(const Scenario&, const Scenario&) = default;
 };
 

@@ -37,4 +37,11 @@ struct UncertaintySettings {
     friend bool operator==(const UncertaintySettings&, const UncertaintySettings&) = default;
 };
 
+// View -> Language: the window's language by its code ("en", "es", "pt_BR"); none follows the
+// system's. A code this program does not know is kept and read as none.
+struct LanguageSettings {
+    std::string code;
+    friend bool operator==(const LanguageSettings&, const LanguageSettings&) = default;
+};
+
 }  // namespace karnoth

@@ -9,17 +9,13 @@
 #include "catalogue/control_names.h"
 #include "model/input_field.h"
 #include "model/model_inputs.h"
+#include "support/translate_noop.h"
 
 #include <array>
 #include <cstddef>
 #include <optional>
 #include <stdexcept>
 #include <string_view>
-
-// Marks a user-facing literal for Qt's lupdate, which is told about it with
-// `-tr-function-alias QT_TRANSLATE_NOOP+=KARNOTH_TRANSLATE_NOOP`; the literal itself is kept as is
-// and the window translates it when it reads it (QCoreApplication::translate in `context`).
-#define KARNOTH_TRANSLATE_NOOP(context, text) text
 
 namespace karnoth {
 

@@ -136,7 +136,7 @@ void addWindowOptions(CLI::App& app, CliSession& session)
                if (file == "-") session.standardOutputTakenBy.push_back("--csv -");
                session.fileOutputs.push_back([file](Form1& form) {
                    if (!form.runFault().empty()) {
-                       std::cerr << "karnoth-cli: " << stoppedRunLine(form.runFault())
+                       std::cerr << "karnoth-cli: " << stoppedRunLine(form.runFault()).text()
                                  << ", so there are no yearly series of the inputs as they are to write to " << file
                                  << "\n";
                        return 1;

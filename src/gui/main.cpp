@@ -2,7 +2,10 @@
 // "killed.txt" are read and written). With --screenshot FILE.png it starts up as usual, renders
 // the window offscreen into FILE.png and exits, so the window can be seen without a display;
 // --size WxH renders it at exactly that size (pixels), otherwise at the layout's own size.
+// --language en|es|pt_BR starts the window in that language, whatever View > Language says.
 
+#include "app/session_file.h"
+#include "gui/language/window_language.h"
 #include "gui/widgets/drawing_export.h"
 #include "gui/window/form_window.h"
 
@@ -14,6 +17,7 @@
 #include <QString>
 
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 
 namespace {
@@ -23,6 +27,7 @@ constexpr int kLargestSide = 20000;  // pixels; a picture beyond it is some 1.6 
 struct Options {
     std::optional<QString> screenshot;
     std::optional<QSize> size;
+    std::optional<QString> language;  // en, es or pt_BR; none follows View > Language
 };
 
 // "WxH", each a whole number of pixels; the limits are checked once the window is known.
@@ -77,8 +82,13 @@ Options parseOptions(int argc, char** argv)
                                   QStringLiteral("With --screenshot: the picture's size in pixels, such as 1600x1000 "
                                                  "(default: the layout's own size)."),
                                   QStringLiteral("WxH"));
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QStringLiteral("The window's language for this start: en, es or pt_BR "
+                                                     "(default: View > Language, else the system's)."),
+                                      QStringLiteral("CODE"));
     parser.addOption(screenshot);
     parser.addOption(size);
+    parser.addOption(language);
     addQtOptions(parser);
     if (!parser.parse(arguments)) refuse(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -110,7 +120,25 @@ Options parseOptions(int argc, char** argv)
             refuse(QStringLiteral("--size takes WIDTHxHEIGHT in pixels, such as 1600x1000, not %1")
                        .arg(parser.value(size)));
     }
+    if (parser.isSet(language)) {
+        if (!karnoth::gui::knownLanguage(parser.value(language)))
+            refuse(QStringLiteral("--language takes en, es or pt_BR, not %1").arg(parser.value(language)));
+        options.language = parser.value(language);
+    }
     return options;
+}
+
+// The language chosen in View > Language, from the session file in the current directory; a
+// session that cannot be read chooses none here (the window reports it when it loads).
+QString chosenLanguage()
+{
+    try {
+        const std::optional<karnoth::Scenario> session = karnoth::readSessionFile(std::filesystem::current_path());
+        if (session && session->language) return QString::fromStdString(session->language->code);
+    } catch (const karnoth::Fault&) {
+    } catch (const std::filesystem::filesystem_error&) {
+    }
+    return QString();
 }
 
 // Renders the window at `size` (or its layout's size) into `path`: 0 when written, 1 when the
@@ -160,6 +188,10 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("karnoth"));
     QApplication::setApplicationVersion(QStringLiteral(KARNOTH_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/karnoth.svg")));
+    const QString language = karnoth::gui::windowLanguage(options.language.value_or(chosenLanguage()), QLocale::system());
+    if (!karnoth::gui::installWindowLanguage(app, language))
+        std::fprintf(stderr, "karnoth: no translation for %s in %s; the window is in English\n", qPrintable(language),
+                     qPrintable(karnoth::gui::translationsDirectory()));
     karnoth::gui::FormWindow window;
     if (options.screenshot) return writeScreenshot(window, *options.screenshot, options.size);
     window.show();

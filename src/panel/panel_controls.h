@@ -3,6 +3,7 @@
 // the picture area. The window model implements it; the handlers know nothing else of the window.
 
 #include "chart/canvas.h"
+#include "support/phrase.h"
 #include "chart/chart_scale.h"
 #include "model/killed_file.h"
 #include "model/model_inputs.h"
@@ -30,6 +31,9 @@ public:
     virtual std::int16_t value(std::string_view scrollBar) const = 0;
     virtual bool isChecked(std::string_view checkBox) const = 0;
     virtual void setCaption(std::string_view label, std::string caption) = 0;
+    // A caption written as a phrase: every reader takes its text(); a window may translate it. By
+    // default only the text is kept.
+    virtual void setPhraseCaption(std::string_view label, const Phrase& phrase) { setCaption(label, phrase.text()); }
     // Greys a control (false) or gives it back to the user (true); a greyed control keeps its value
     // and can still be set by the program.
     virtual void setEnabled(std::string_view control, bool enabled) = 0;

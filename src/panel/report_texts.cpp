@@ -26,12 +26,12 @@ std::string firstYearSentence(float extraInStart, float ownedExtra, float street
            " in street population (" + formatWholeOrEmpty((1.0 - T / 100.0) * (H / 10.0)) + "%)";
 }
 
-std::string operationsFirstYearSentence(int startYear, float extraInStart, float ownedExtra, float streetExtra,
-                                        double operationsPerYear)
+Phrase operationsFirstYearSentence(int startYear, float extraInStart, float ownedExtra, float streetExtra,
+                                   double operationsPerYear)
 {
-    return "in " + std::to_string(startYear) + ": " + formatGrouped(extraInStart) + " sterilisations (" +
-           formatGrouped(ownedExtra) + " owned, " + formatGrouped(streetExtra) + " street) of " +
-           formatGrouped(operationsPerYear) + " a year";
+    return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "in %1: %2 sterilisations (%3 owned, %4 street) of %5 a year"),
+            {std::to_string(startYear), formatGrouped(extraInStart), formatGrouped(ownedExtra),
+             formatGrouped(streetExtra), formatGrouped(operationsPerYear)}};
 }
 
 int coverageTargetYear(int programmeStart)
@@ -39,24 +39,32 @@ int coverageTargetYear(int programmeStart)
     return std::min(std::max(programmeStart, kFirstYear) + 10, kLastYear);
 }
 
-std::string coverageSentence(const YearlySeries& streetSterilisedShare, int targetYear)
+Phrase coverageSentence(const YearlySeries& streetSterilisedShare, int targetYear)
 {
-    const auto percentIn = [&](int year) {
-        return formatGrouped(double(streetSterilisedShare[year]) * 100.0) + " % in " + std::to_string(year);
-    };
-    if (targetYear == kLastYear) return "street coverage " + percentIn(kLastYear);
-    return "street coverage " + percentIn(targetYear) + ", " + percentIn(kLastYear);
+    const auto percentIn = [&](int year) { return formatGrouped(double(streetSterilisedShare[year]) * 100.0); };
+    if (targetYear == kLastYear)
+        return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "street coverage %1 % in %2"),
+                {percentIn(kLastYear), std::to_string(kLastYear)}};
+    return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "street coverage %1 % in %2, %3 % in %4"),
+            {percentIn(targetYear), std::to_string(targetYear), percentIn(kLastYear), std::to_string(kLastYear)}};
 }
 
-std::string reboundSentence(const std::optional<Rebound>& rebound)
+Phrase reboundSentence(const std::optional<Rebound>& rebound)
 {
     if (!rebound) return {};
-    const std::string share = formatGrouped(kReboundShare * 100.0) + " % of " + std::to_string(rebound->baselineYear) +
-                              "'s street dogs";
-    if (!rebound->year) return "not back to " + share + " by " + std::to_string(kLastYear);
+    const std::string share = formatGrouped(kReboundShare * 100.0);
+    const std::string baseline = std::to_string(rebound->baselineYear);
+    if (!rebound->year)
+        return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "not back to %1 % of %2's street dogs by %3"),
+                {share, baseline, std::to_string(kLastYear)}};
     const int after = *rebound->yearsAfterStop();
-    return "back to " + share + " in " + std::to_string(*rebound->year) + ", " + std::to_string(after) +
-           (after == 1 ? " year" : " years") + " after the programme stops";
+    return {after == 1 ? KARNOTH_TRANSLATE_NOOP("karnoth::Phrase",
+                                                "back to %1 % of %2's street dogs in %3, %4 year after the "
+                                                "programme stops")
+                       : KARNOTH_TRANSLATE_NOOP("karnoth::Phrase",
+                                                "back to %1 % of %2's street dogs in %3, %4 years after the "
+                                                "programme stops"),
+            {share, baseline, std::to_string(*rebound->year), std::to_string(after)}};
 }
 
 std::string summarySentence(float streetTotal2005, float streetTotal2000, float abandonedShare2005)
@@ -73,10 +81,11 @@ std::string summarySentence(float streetTotal2005, float streetTotal2000, float 
            formatWholeOrEmpty(percentOf2000) + "% of the year 2000 population";
 }
 
-std::string stoppedRunLine(std::string_view fault)
+Phrase stoppedRunLine(std::string_view fault)
 {
     if (fault.ends_with('.')) fault.remove_suffix(1);
-    return "the last run stopped: " + std::string(fault) + "; the chart shows the run before it";
+    return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "the last run stopped: %1; the chart shows the run before it"),
+            {std::string(fault)}};
 }
 
 }  // namespace karnoth

@@ -31,12 +31,13 @@ public:
     void programmeStarted(const FirstYearNumbers& first, const ProjectionSettings& settings) override
     {
         // A number of operations a year makes the rate's per cents meaningless: they are not shown.
-        form_.setCaption(control::Label4,
-                         settings.operationsPerYear
-                             ? operationsFirstYearSentence(settings.programmeStart, first.total, first.owned,
-                                                           first.street, *settings.operationsPerYear)
-                             : firstYearSentence(first.total, first.owned, first.street, settings.programmeRate,
-                                                 settings.ownedShare));
+        if (settings.operationsPerYear)
+            form_.setPhraseCaption(control::Label4,
+                                   operationsFirstYearSentence(settings.programmeStart, first.total, first.owned,
+                                                               first.street, *settings.operationsPerYear));
+        else
+            form_.setCaption(control::Label4, firstYearSentence(first.total, first.owned, first.street,
+                                                                settings.programmeRate, settings.ownedShare));
     }
     void projectionFinished(const ModelResult& run) override { form_.projectionFinished(run); }
 
@@ -75,9 +76,9 @@ void cmdRun_Click(PanelControls& form)
     RunSeries& series = run.series;
     form.setCaption(control::Label3,
                     summarySentence(series.streetTotal[2005], series.streetTotal[2000], run.abandonedShare2005));
-    form.setCaption(control::lblCoverage,
-                    coverageSentence(run.streetSterilisedShare, coverageTargetYear(read.inputs.programmeStart)));
-    form.setCaption(control::lblRebound, reboundSentence(run.rebound));
+    form.setPhraseCaption(control::lblCoverage,
+                          coverageSentence(run.streetSterilisedShare, coverageTargetYear(read.inputs.programmeStart)));
+    form.setPhraseCaption(control::lblRebound, reboundSentence(run.rebound));
 
     Canvas& picPlot = form.picPlot();
     picPlot.Cls();

@@ -12,10 +12,10 @@
 namespace karnoth::render {
 namespace {
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("karnoth::render::Bands", text);
-}
+// The words of this drawing, in their own translation context.
+struct BandWords {
+    Q_DECLARE_TR_FUNCTIONS(karnoth::render::Bands)
+};
 
 constexpr double kPadding = 6.0;  // pixels around and between the parts
 constexpr double kTickLength = 4.0;
@@ -122,7 +122,7 @@ void paintTarget(QPainter& painter, const BandChartLayout& layout, int year, con
     const double x = layout.xOfYear(year);
     painter.setPen(QPen(kTargetColour, 1.0, Qt::DotLine));
     painter.drawLine(QLineF(x, layout.plot.top(), x, layout.plot.bottom()));
-    const QString label = translated("target %1").arg(year);
+    const QString label = BandWords::tr("target %1").arg(year);
     const double width = metrics.horizontalAdvance(label);
     const double left = x + 3 + width <= layout.plot.right() ? x + 3 : x - 3 - width;
     painter.setPen(kTargetColour);
@@ -180,23 +180,23 @@ std::optional<int> bandChartYearAt(const BandChartLayout& layout, double x)
 std::vector<LegendEntry> bandChartLegend()
 {
     return {
-        {translated("the window's run"), Qt::NoBrush, runPen()},
-        {translated("median of the replicates"), Qt::NoBrush, medianPen()},
-        {translated("50 % of the replicates"), narrowBrush(), QPen(kWideHatch, 0)},
-        {translated("90 % of the replicates"), wideBrush(), QPen(kWideHatch, 0), QBrush(kWideGround)},
+        {BandWords::tr("the window's run"), Qt::NoBrush, runPen()},
+        {BandWords::tr("median of the replicates"), Qt::NoBrush, medianPen()},
+        {BandWords::tr("50 % of the replicates"), narrowBrush(), QPen(kWideHatch, 0)},
+        {BandWords::tr("90 % of the replicates"), wideBrush(), QPen(kWideHatch, 0), QBrush(kWideGround)},
     };
 }
 
 QStringList bandReadoutLines(const BandChart& chart, int year)
 {
     QStringList lines{QString::number(year)};
-    if (chart.run) lines << translated("the window's run: %1").arg(dogsText((*chart.run)[year]));
+    if (chart.run) lines << BandWords::tr("the window's run: %1").arg(dogsText((*chart.run)[year]));
     if (chart.bands) {
         const SeriesBands& bands = *chart.bands;
-        lines << translated("median: %1").arg(dogsText(percentileAt(bands, kP50, year)));
-        lines << translated("50 %: %1 .. %2")
+        lines << BandWords::tr("median: %1").arg(dogsText(percentileAt(bands, kP50, year)));
+        lines << BandWords::tr("50 %: %1 .. %2")
                      .arg(dogsText(percentileAt(bands, kP25, year)), dogsText(percentileAt(bands, kP75, year)));
-        lines << translated("90 %: %1 .. %2")
+        lines << BandWords::tr("90 %: %1 .. %2")
                      .arg(dogsText(percentileAt(bands, kP5, year)), dogsText(percentileAt(bands, kP95, year)));
     }
     return lines;

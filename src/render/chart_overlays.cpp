@@ -3,6 +3,7 @@
 #include "chart/color.h"
 #include "panel/report_texts.h"
 #include "render/main_chart.h"
+#include "render/translated_phrase.h"
 #include "support/number_masks.h"
 
 #include <QCoreApplication>
@@ -16,10 +17,10 @@
 namespace karnoth::render {
 namespace {
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("karnoth::render::Chart", text);
-}
+// The words of this drawing, in their own translation context.
+struct ChartWords {
+    Q_DECLARE_TR_FUNCTIONS(karnoth::render::Chart)
+};
 
 QString grouped(double value)
 {
@@ -91,9 +92,9 @@ QStringList readoutLines(const HoverReadout& readout)
 
 QStringList legendEntries(bool streetCoverage)
 {
-    QStringList entries{translated("street females aged one and over"), translated("fertile street females"),
-                        translated("sterilisations per year (right scale)")};
-    if (streetCoverage) entries << translated("street coverage, 0 to 100 % of the height");
+    QStringList entries{ChartWords::tr("street females aged one and over"), ChartWords::tr("fertile street females"),
+                        ChartWords::tr("sterilisations per year (right scale)")};
+    if (streetCoverage) entries << ChartWords::tr("street coverage, 0 to 100 % of the height");
     return entries;
 }
 
@@ -173,12 +174,12 @@ void paintReadout(QPainter& painter, const QRectF& plot, double x, const HoverRe
 
 QString staleBannerText()
 {
-    return translated("inputs changed \u2014 press Run");
+    return ChartWords::tr("inputs changed \u2014 press Run");
 }
 
 QString stoppedRunBannerText(const std::string& fault)
 {
-    return QString::fromStdString(stoppedRunLine(fault));
+    return translatedPhrase(stoppedRunLine(fault));
 }
 
 void paintStaleBanner(QPainter& painter, const QRectF& plot, const QFont& font, const QString& text)
@@ -208,23 +209,23 @@ QStringList footerLines(const std::optional<WindowInputs>& run, const QDate& dat
     QStringList lines;
     if (run) {
         const ModelInputs& in = run->inputs;
-        lines << translated("adult survival %1, juvenile survival %2, age at first litter %3, age at last litter %4, "
+        lines << ChartWords::tr("adult survival %1, juvenile survival %2, age at first litter %3, age at last litter %4, "
                             "prob. pregnant %5, female pups per litter %6, %7 % of owned yearlings sterilised by "
                             "their owners")
                      .arg(plain(in.adultSurvival), plain(in.streetJuvenileSurvival), plain(in.ageAtFirstLitter),
                           plain(in.ageAtLastLitter), plain(in.probPregnant), plain(in.femalePupsPerLitter),
                           plain(in.ownedSterilisedPercent));
         QString programme =
-            translated("%1 one-year-old females abandoned per year; programme %2 % a year from %3 (%4 times in the "
+            ChartWords::tr("%1 one-year-old females abandoned per year; programme %2 % a year from %3 (%4 times in the "
                        "first year), %5 % of it aimed at owned dogs")
                 .arg(grouped(in.abandonedPerYear), plain(in.programmeRate / 10.0), QString::number(in.programmeStart),
                      plain(in.firstYearMultiplier), plain(in.ownedShare));
-        if (in.onlyYearlings) programme += translated(", street dogs only 1-year olds");
-        programme += translated("; dogs killed from %1 to %2").arg(in.cullFrom).arg(in.cullTo);
+        if (in.onlyYearlings) programme += ChartWords::tr(", street dogs only 1-year olds");
+        programme += ChartWords::tr("; dogs killed from %1 to %2").arg(in.cullFrom).arg(in.cullTo);
         lines << programme;
     }
     QString signature = QStringLiteral("Karnoth, %1").arg(date.toString(Qt::ISODate));
-    if (logScale) signature += translated(", log scale: the axes show ln(dogs + 1)");
+    if (logScale) signature += ChartWords::tr(", log scale: the axes show ln(dogs + 1)");
     lines << signature;
     return lines;
 }

@@ -9,10 +9,10 @@
 namespace karnoth::render {
 namespace {
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("karnoth::render::InputHelp", text);
-}
+// The words of this drawing, in their own translation context.
+struct HelpWords {
+    Q_DECLARE_TR_FUNCTIONS(karnoth::render::InputHelp)
+};
 QString qtText(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -33,12 +33,12 @@ QString barValueText(const InputRow& input, int value)
 QString rangeOf(const InputRow& input)
 {
     if (input.bar)
-        return translated("%1 to %2")
+        return HelpWords::tr("%1 to %2")
             .arg(barValueText(input, input.bar->lowest), barValueText(input, input.bar->highest));
-    if (input.conversion == Conversion::checkBox) return translated("on or off");
+    if (input.conversion == Conversion::checkBox) return HelpWords::tr("on or off");
     const std::string_view words = input.field ? fieldRangeWords(*input.field) : std::string_view();
     if (!words.empty()) return qtText(words);
-    return translated("a whole year");
+    return HelpWords::tr("a whole year");
 }
 
 QString initialOf(const InputRow& input)
@@ -48,8 +48,8 @@ QString initialOf(const InputRow& input)
     case Conversion::yearText: return qtText(input.defaultText);
     case Conversion::optionalNumberText:
     case Conversion::optionalYearText:
-        return input.defaultText.empty() ? translated("empty") : qtText(input.defaultText);
-    case Conversion::checkBox: return input.defaultValue ? translated("ticked") : translated("not ticked");
+        return input.defaultText.empty() ? HelpWords::tr("empty") : qtText(input.defaultText);
+    case Conversion::checkBox: return input.defaultValue ? HelpWords::tr("ticked") : HelpWords::tr("not ticked");
     case Conversion::barValue: break;
     }
     return barValueText(input, input.defaultValue) + (input.barInTenths ? QStringLiteral(" %") : QString());
@@ -75,7 +75,7 @@ QString inputToolTip(std::string_view name)
 {
     const InputDescription d = describeInput(name);
     if (d.caption.isEmpty()) return {};
-    return translated("%1: %2\nUnit: %3\nRange: %4").arg(d.caption, d.meaning, d.unit, d.range);
+    return HelpWords::tr("%1: %2\nUnit: %3\nRange: %4").arg(d.caption, d.meaning, d.unit, d.range);
 }
 
 std::vector<std::string_view> describedInputs()
@@ -92,11 +92,11 @@ QString inputValueText(std::string_view name, const std::string& text, int value
     switch (input->conversion) {
     case Conversion::optionalNumberText:
     case Conversion::optionalYearText:
-        if (blankText(text)) return translated("empty");
+        if (blankText(text)) return HelpWords::tr("empty");
         return QString::fromStdString(text);
     case Conversion::numberText:
     case Conversion::yearText: return QString::fromStdString(text);
-    case Conversion::checkBox: return value ? translated("ticked") : translated("not ticked");
+    case Conversion::checkBox: return value ? HelpWords::tr("ticked") : HelpWords::tr("not ticked");
     case Conversion::barValue: break;
     }
     return barValueText(*input, value);
@@ -104,7 +104,7 @@ QString inputValueText(std::string_view name, const std::string& text, int value
 
 QString modelHelpHtml()
 {
-    QString html = translated(
+    QString html = HelpWords::tr(
         "<h2>About the model</h2>"
         "<p>Karnoth models the <b>female</b> dogs of a town, by age from 0 to 10 years, in two linked "
         "populations: owned dogs and street dogs. From the life-history figures it sets both populations to a "
@@ -126,7 +126,7 @@ QString modelHelpHtml()
         "programme's effort in operations instead of the rate bar, which is greyed: the owned share splits "
         "them, operations the owned dogs cannot use are not moved to the street, and no year operates on "
         "more fertile dogs than there are.</p>");
-    html += translated("<h3>Inputs</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"
+    html += HelpWords::tr("<h3>Inputs</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"
                        "<tr><th>input</th><th>meaning</th><th>unit</th><th>range</th><th>starts at</th></tr>");
     for (const InputRow& input : kInputCatalogue) {
         const InputDescription d = describeInput(input.control);
@@ -135,7 +135,7 @@ QString modelHelpHtml()
                          d.range.toHtmlEscaped(), d.initial.toHtmlEscaped());
     }
     html += QStringLiteral("</table>");
-    html += translated(
+    html += HelpWords::tr(
         "<h3>Limits</h3><ul>"
         "<li>Females only: every count is of female dogs.</li>"
         "<li>The years 1950 to 2050 only: a programme that starts after 2050 never runs, and culling cannot "

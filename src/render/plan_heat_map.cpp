@@ -16,10 +16,10 @@
 namespace karnoth::render {
 namespace {
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("karnoth::render::PlanHeatMap", text);
-}
+// The words of this drawing, in their own translation context.
+struct HeatMapWords {
+    Q_DECLARE_TR_FUNCTIONS(karnoth::render::PlanHeatMap)
+};
 
 QString grouped(double value)
 {
@@ -208,8 +208,8 @@ void paintAxes(QPainter& painter, const HeatMapLayout& layout, const Plan& plan,
         const double width = metrics.horizontalAdvance(label);
         painter.drawText(QPointF(x - width / 2, plot.bottom() + kTick + metrics.ascent()), label);
     }
-    const QString rateTitle = plan.operationsStep ? translated("operations a year (females)")
-                                                  : translated("programme rate, % a year");
+    const QString rateTitle = plan.operationsStep ? HeatMapWords::tr("operations a year (females)")
+                                                  : HeatMapWords::tr("programme rate, % a year");
     painter.drawText(
         QRectF(plot.left(), plot.bottom() + kTick + metrics.lineSpacing(), plot.width(), metrics.lineSpacing()),
         Qt::AlignHCenter | Qt::AlignTop, rateTitle);
@@ -226,7 +226,7 @@ void paintAxes(QPainter& painter, const HeatMapLayout& layout, const Plan& plan,
     painter.save();
     painter.translate(plot.left() - kTick - 2 * kPadding - labelWidth - metrics.descent(), plot.center().y());
     painter.rotate(-90);
-    const QString shareTitle = translated("share aimed at owned dogs, %");
+    const QString shareTitle = HeatMapWords::tr("share aimed at owned dogs, %");
     painter.drawText(QPointF(-metrics.horizontalAdvance(shareTitle) / 2, 0), shareTitle);
     painter.restore();
 }
@@ -257,7 +257,7 @@ void paintScale(QPainter& painter, const HeatMapLayout& layout, const PercentSca
         const QString label = plain(boundary * scale.bandWidth()) + QStringLiteral(" %");
         painter.drawText(QPointF(bar.right() + kTick + kPadding, y - metrics.height() / 2 + metrics.ascent()), label);
     }
-    const QString heading = translated("of baseline");
+    const QString heading = HeatMapWords::tr("of baseline");
     painter.drawText(QPointF(std::min(bar.left(), layout.key.right() - metrics.horizontalAdvance(heading) - kPadding),
                              bar.top() - kPadding - metrics.descent()),
                      heading);
@@ -292,8 +292,8 @@ void paintFault(QPainter& painter, const QRectF& area, const Plan& plan, const Q
 
 QString heatMapTitle(const Plan& plan)
 {
-    if (plan.fault) return translated("No plan: %1").arg(QString::fromStdString(*plan.fault));
-    return translated("Street total in %1 as a percentage of %2, the street total in %3")
+    if (plan.fault) return HeatMapWords::tr("No plan: %1").arg(QString::fromStdString(*plan.fault));
+    return HeatMapWords::tr("Street total in %1 as a percentage of %2, the street total in %3")
         .arg(plan.settings.targetYear)
         .arg(grouped(plan.baseline.value_or(0)))
         .arg(plan.baselineYear.value_or(0));
@@ -302,8 +302,8 @@ QString heatMapTitle(const Plan& plan)
 QStringList heatMapKeyEntries(const Plan& plan)
 {
     return {
-        translated("target: at most %1 % in %2").arg(plain(plan.settings.targetPercent)).arg(plan.settings.targetYear),
-        translated("the window's setting"), translated("cheapest programme"), translated("the run faults")};
+        HeatMapWords::tr("target: at most %1 % in %2").arg(plain(plan.settings.targetPercent)).arg(plan.settings.targetYear),
+        HeatMapWords::tr("the window's setting"), HeatMapWords::tr("cheapest programme"), HeatMapWords::tr("the run faults")};
 }
 
 HeatMapLayout planHeatMapLayout(const QRectF& area, const Plan& plan, const QFont& font, QPaintDevice* device)

@@ -29,7 +29,7 @@ namespace {
 
 using report_words::grouped;
 using report_words::plain;
-using report_words::translated;
+using report_words::ReportWords;
 QString qtText(const std::string& text)
 {
     return QString::fromStdString(text);
@@ -209,7 +209,7 @@ void paintTableAcrossPages(QPainter& painter, PageFlow& flow, const ReportTable&
 
 void paintScenarios(QPainter& painter, PageFlow& flow, const ReportContent& content)
 {
-    flow.heading(content.scenarios.size() > 1 ? translated("Scenarios") : translated("Scenario"));
+    flow.heading(content.scenarios.size() > 1 ? ReportWords::tr("Scenarios") : ReportWords::tr("Scenario"));
     const QFont body = reportFont(9);
     const QFont bold = reportFont(9, true);
     const QFont small = reportFont(8);
@@ -217,8 +217,8 @@ void paintScenarios(QPainter& painter, PageFlow& flow, const ReportContent& cont
     for (const ReportScenario& scenario : content.scenarios) {
         QString title = scenario.name;
         if (scenario.window)
-            title += content.runFault.isEmpty() ? translated(" (the inputs and run of this report)")
-                                                : translated(" (the inputs of this report, whose run stopped)");
+            title += content.runFault.isEmpty() ? ReportWords::tr(" (the inputs and run of this report)")
+                                                : ReportWords::tr(" (the inputs of this report, whose run stopped)");
         flow.paragraph(title, bold);
         const auto indented = [&](const QString& text, const QFont& font, int lines) {
             const QString fitted = fittedParagraph(text, flow.width() - indent, font, painter.device(), lines);
@@ -240,10 +240,10 @@ void paintScenarios(QPainter& painter, PageFlow& flow, const ReportContent& cont
 // Where the sentences would be when the run of the inputs stopped: its fault, and what is not shown.
 void paintRunFault(PageFlow& flow, const ReportContent& content)
 {
-    flow.heading(translated("The run of these inputs stopped"));
+    flow.heading(ReportWords::tr("The run of these inputs stopped"));
     flow.paragraph(content.runFault, reportFont(9, true), mm(1));
     flow.paragraph(
-        translated(
+        ReportWords::tr(
             "So this report gives no summary, no sentences and no chart for these inputs; the input at fault, if "
             "the fault names one, is marked in the table below."),
         reportFont(9), mm(1));
@@ -252,7 +252,7 @@ void paintRunFault(PageFlow& flow, const ReportContent& content)
 void paintSentences(PageFlow& flow, const ReportContent& content)
 {
     if (!content.runFault.isEmpty()) return;
-    flow.heading(translated("What the run suggests"));
+    flow.heading(ReportWords::tr("What the run suggests"));
     const QFont body = reportFont(9);
     for (const QString& sentence : content.sentences)
         if (!sentence.isEmpty()) flow.paragraph(QStringLiteral("\u2022 ") + sentence, body, mm(1));
@@ -261,13 +261,13 @@ void paintSentences(PageFlow& flow, const ReportContent& content)
 void paintInputs(QPainter& painter, PageFlow& flow, const ReportContent& content)
 {
     ReportTable table;
-    table.headings = {translated("input"), translated("value"), translated("unit")};
+    table.headings = {ReportWords::tr("input"), ReportWords::tr("value"), ReportWords::tr("unit")};
     table.widths = {3, 1.6, 3.4};
     for (const ReportInput& input : content.inputs)
         table.rows.push_back(
-            {input.atFault ? translated("%1 (at fault)").arg(input.caption) : input.caption, input.value, input.unit});
+            {input.atFault ? ReportWords::tr("%1 (at fault)").arg(input.caption) : input.caption, input.value, input.unit});
     const QFont font = reportFont(8.5);
-    flow.heading(translated("Inputs"), reportTableHeight(table, flow.width(), font, painter.device()));
+    flow.heading(ReportWords::tr("Inputs"), reportTableHeight(table, flow.width(), font, painter.device()));
     paintTableAcrossPages(painter, flow, table, font);
 }
 
@@ -275,10 +275,10 @@ void paintInputs(QPainter& painter, PageFlow& flow, const ReportContent& content
 void paintSummary(PageFlow& flow, const ReportContent& content)
 {
     if (!content.runFault.isEmpty()) return paintRunFault(flow, content);
-    flow.heading(translated("Summary"));
+    flow.heading(ReportWords::tr("Summary"));
     const QFont body = reportFont(10);
     if (!content.programme) {
-        flow.paragraph(translated("The programme is not judged against the target: %1").arg(content.programmeProblem),
+        flow.paragraph(ReportWords::tr("The programme is not judged against the target: %1").arg(content.programmeProblem),
                        body, mm(1.5));
         return;
     }
@@ -292,43 +292,43 @@ void paintYears(QPainter& painter, PageFlow& flow, const ReportContent& content)
 {
     if (content.years.empty()) return;
     ReportTable table;
-    table.headings = {translated("year"), translated("street total"), translated("street breeders"),
-                      translated("operations"), translated("street coverage")};
+    table.headings = {ReportWords::tr("year"), ReportWords::tr("street total"), ReportWords::tr("street breeders"),
+                      ReportWords::tr("operations"), ReportWords::tr("street coverage")};
     table.widths = {1, 1.4, 1.4, 1.4, 1.4};
     table.rightAligned = {false, true, true, true, true};
     for (const ReportedYear& year : content.years) {
         QString shown = QString::number(year.year);
-        if (year.year == content.target.targetYear) shown = translated("%1 (target)").arg(year.year);
+        if (year.year == content.target.targetYear) shown = ReportWords::tr("%1 (target)").arg(year.year);
         table.rows.push_back({shown, grouped(year.streetTotal), grouped(year.streetBreeders), grouped(year.operations),
-                              translated("%1 %").arg(grouped(year.streetCoverage * 100))});
+                              ReportWords::tr("%1 %").arg(grouped(year.streetCoverage * 100))});
     }
     const QFont font = reportFont(8.5);
-    flow.heading(translated("Year by year"), reportTableHeight(table, flow.width(), font, painter.device()));
+    flow.heading(ReportWords::tr("Year by year"), reportTableHeight(table, flow.width(), font, painter.device()));
     paintTableAcrossPages(painter, flow, table, font);
 }
 
 void paintGlossary(QPainter& painter, PageFlow& flow)
 {
     ReportTable table;
-    table.headings = {translated("term"), translated("meaning")};
+    table.headings = {ReportWords::tr("term"), ReportWords::tr("meaning")};
     table.widths = {1.2, 5};
     for (const auto& [term, meaning] : glossaryEntries()) table.rows.push_back({term, meaning});
     const QFont font = reportFont(8.5);
-    flow.heading(translated("Words used"), reportTableHeight(table, flow.width(), font, painter.device()));
+    flow.heading(ReportWords::tr("Words used"), reportTableHeight(table, flow.width(), font, painter.device()));
     paintTableAcrossPages(painter, flow, table, font);
 }
 
 void paintMainChart(QPainter& painter, PageFlow& flow, const ReportContent& content)
 {
-    flow.heading(translated("Projection 1950 to 2050"), mm(kLeastChartHeightMm));
+    flow.heading(ReportWords::tr("Projection 1950 to 2050"), mm(kLeastChartHeightMm));
     const QFont font = reportFont(7.5);
     if (!content.runFault.isEmpty()) {
-        flow.paragraph(translated("No chart: the run of these inputs stopped: %1").arg(content.runFault),
+        flow.paragraph(ReportWords::tr("No chart: the run of these inputs stopped: %1").arg(content.runFault),
                        reportFont(9));
         return;
     }
     if (content.chartOps.empty() || !(content.chartScaleWidth > 0) || !(content.chartScaleHeight > 0)) {
-        flow.paragraph(translated("No chart: the run of these inputs drew none."), reportFont(9));
+        flow.paragraph(ReportWords::tr("No chart: the run of these inputs drew none."), reportFont(9));
         return;
     }
     // As high as its proportions give, at most kChartHeightMm; lower, down to kLeastChartHeightMm,
@@ -351,10 +351,10 @@ void paintMainChart(QPainter& painter, PageFlow& flow, const ReportContent& cont
     painter.drawRect(paper);
     painter.restore();
     flow.advance(height + mm(1.5));
-    QString note = translated("Red solid line: street females aged one and over; green dashed line: fertile street "
+    QString note = ReportWords::tr("Red solid line: street females aged one and over; green dashed line: fertile street "
                               "females (both on the left scale); blue dotted line: the programme's sterilisations per "
                               "year (right scale).");
-    if (content.logScale) note += translated(" Log scale: the axes show ln(dogs + 1).");
+    if (content.logScale) note += ReportWords::tr(" Log scale: the axes show ln(dogs + 1).");
     flow.paragraph(note, reportFont(8));
 }
 
@@ -376,36 +376,36 @@ QString ratePercent(int rate)
 
 void paintPlan(QPainter& painter, PageFlow& flow, const ReportContent& content)
 {
-    flow.heading(translated("Planning a programme"));
+    flow.heading(ReportWords::tr("Planning a programme"));
     if (!content.plan) {
-        flow.paragraph(translated("No plan was made."), reportFont(9));
+        flow.paragraph(ReportWords::tr("No plan was made."), reportFont(9));
         return;
     }
     const Plan& plan = *content.plan;
     for (const QString& line : planSummaryLines(plan)) flow.paragraph(line, reportFont(9), mm(0.8));
     if (plan.fault) return;
     ReportTable table;
-    table.headings = {translated("owned share"),
-                      plan.operationsStep ? translated("minimal operations a year") : translated("minimal rate"),
-                      translated("street total %1").arg(plan.settings.targetYear),
-                      translated("sterilised owned"),
-                      translated("sterilised street"),
-                      translated("cost")};
+    table.headings = {ReportWords::tr("owned share"),
+                      plan.operationsStep ? ReportWords::tr("minimal operations a year") : ReportWords::tr("minimal rate"),
+                      ReportWords::tr("street total %1").arg(plan.settings.targetYear),
+                      ReportWords::tr("sterilised owned"),
+                      ReportWords::tr("sterilised street"),
+                      ReportWords::tr("cost")};
     table.widths = {1, 1.2, 1.3, 1.3, 1.3, 1.3};
     table.rightAligned = {true, true, true, true, true, true};
     table.spanLoneSecondCell = true;
     for (const PlanRow& row : plan.rows) {
         const QString share = QStringLiteral("%1 %").arg(row.ownedShare);
         if (!row.figures) {
-            const QString none = plan.operationsStep ? translated("none: the run at %1 operations a year faults")
+            const QString none = plan.operationsStep ? ReportWords::tr("none: the run at %1 operations a year faults")
                                                            .arg(grouped(plan.scanValue(kHighestProgrammeRate)))
-                                                     : translated("none: the run at 100 % a year faults");
+                                                     : ReportWords::tr("none: the run at 100 % a year faults");
             table.rows.push_back({share, none});
             continue;
         }
         const QString none = plan.operationsStep
-                                 ? translated("none (at %1 a year)").arg(grouped(plan.scanValue(kHighestProgrammeRate)))
-                                 : translated("none (at 100 %)");
+                                 ? ReportWords::tr("none (at %1 a year)").arg(grouped(plan.scanValue(kHighestProgrammeRate)))
+                                 : ReportWords::tr("none (at 100 %)");
         const QString rate = !row.minimalRate      ? none
                              : plan.operationsStep ? grouped(plan.scanValue(*row.minimalRate))
                                                    : ratePercent(*row.minimalRate);
@@ -422,9 +422,9 @@ void paintPlan(QPainter& painter, PageFlow& flow, const ReportContent& content)
 
 void paintComparison(QPainter& painter, PageFlow& flow, const ReportContent& content)
 {
-    flow.heading(translated("Comparison of the scenarios"));
+    flow.heading(ReportWords::tr("Comparison of the scenarios"));
     const PlanSettings& target = content.target;
-    flow.paragraph(translated("Every scenario is run on its own inputs and culling records and judged by the same "
+    flow.paragraph(ReportWords::tr("Every scenario is run on its own inputs and culling records and judged by the same "
                               "target: its street total in %1 at most %2 % of its own street total in the year "
                               "before its programme starts. Sterilisations and their cost (%3 an owned, %4 a street "
                               "sterilisation) count from the programme's start to %1.")
@@ -448,7 +448,7 @@ void paintComparison(QPainter& painter, PageFlow& flow, const ReportContent& con
     flow.advance(paintReportTable(painter, table, QPointF(flow.left(), flow.y()), flow.width(), font) + mm(1));
     if (marked) flow.paragraph(qtText(killedMarkNote()), reportFont(8), mm(1));
     if (content.overlay.size() < content.comparison.size())
-        flow.paragraph(translated("A scenario whose run faults, and any beyond the eighth, is not drawn."),
+        flow.paragraph(ReportWords::tr("A scenario whose run faults, and any beyond the eighth, is not drawn."),
                        reportFont(8), mm(1));
 
     if (content.overlay.empty()) return;
@@ -468,12 +468,12 @@ QStringList planSummaryLines(const Plan& plan)
     const PlanSettings& s = plan.settings;
     QStringList lines;
     if (plan.fault) {
-        lines << translated("No plan could be made for a street total in %1 at most %2 % of the baseline: %3")
+        lines << ReportWords::tr("No plan could be made for a street total in %1 at most %2 % of the baseline: %3")
                      .arg(s.targetYear)
                      .arg(plain(s.targetPercent), qtText(*plan.fault));
         return lines;
     }
-    lines << translated("Target: the street total in %1 at most %2 % of the baseline, %3 street females aged one and "
+    lines << ReportWords::tr("Target: the street total in %1 at most %2 % of the baseline, %3 street females aged one and "
                         "over in %4, the year before the programme starts. Costs: %5 an owned, %6 a street "
                         "sterilisation. For each share of the programme aimed at owned dogs, the smallest yearly rate "
                         "that meets the target, with its sterilisations from the start to %1 and their cost.")
@@ -482,14 +482,14 @@ QStringList planSummaryLines(const Plan& plan)
                  .arg(plan.baselineYear.value_or(0))
                  .arg(plain(s.costOwned), plain(s.costStreet));
     if (plan.cheapest)
-        lines << translated("Cheapest programme that meets the target: %1 % aimed at owned dogs at %2 a year, cost %3.")
+        lines << ReportWords::tr("Cheapest programme that meets the target: %1 % aimed at owned dogs at %2 a year, cost %3.")
                      .arg(plan.cheapest->ownedShare)
                      .arg(plan.operationsStep
-                              ? translated("%1 operations").arg(grouped(plan.scanValue(plan.cheapest->rate)))
+                              ? ReportWords::tr("%1 operations").arg(grouped(plan.scanValue(plan.cheapest->rate)))
                               : ratePercent(plan.cheapest->rate),
                           grouped(plan.cheapest->figures.cost));
     else
-        lines << translated("No programme meets the target.");
+        lines << ReportWords::tr("No programme meets the target.");
     return lines;
 }
 
@@ -507,13 +507,13 @@ bool writeReport(const QString& path, const ReportContent& content, QString& err
     writer.setCreator(QStringLiteral("Karnoth"));
     QPainter painter;
     if (!painter.begin(&writer)) {
-        error = translated("The report could not be written to %1.").arg(path);
+        error = ReportWords::tr("The report could not be written to %1.").arg(path);
         return false;
     }
     PageFlow flow(writer, painter);
 
     flow.paragraph(content.title, reportFont(17, true), mm(1));
-    flow.paragraph(translated("Made with Karnoth on %1.").arg(content.date.toString(Qt::ISODate)), reportFont(9),
+    flow.paragraph(ReportWords::tr("Made with Karnoth on %1.").arg(content.date.toString(Qt::ISODate)), reportFont(9),
                    mm(2));
     paintSummary(flow, content);
     paintMainChart(painter, flow, content);
@@ -531,7 +531,7 @@ bool writeReport(const QString& path, const ReportContent& content, QString& err
         paintComparison(painter, flow, content);
     }
     if (!painter.end()) {
-        error = translated("The report could not be written to %1.").arg(path);
+        error = ReportWords::tr("The report could not be written to %1.").arg(path);
         return false;
     }
     try {

@@ -4,6 +4,8 @@
 #include "panel/form_inputs.h"
 #include "render/input_help.h"
 
+#include "render/report_words.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -11,10 +13,8 @@
 namespace karnoth::render {
 namespace {
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("karnoth::render::Report", text);
-}
+using report_words::ReportWords;
+
 
 // "caption: value" as the user reads the value ("adult survival: 0.85").
 QString captionAndValue(std::string_view name, const std::string& text, int value)
@@ -69,7 +69,7 @@ ReportContent reportContent(const ReportedWindow& window, std::vector<Comparison
     const auto windowEntry = std::find_if(window.scenarios.begin(), window.scenarios.end(),
                                           [](const ReportedScenario& s) { return s.window; });
     ReportContent content;
-    content.title = translated("Karnoth report: %1")
+    content.title = ReportWords::tr("Karnoth report: %1")
                         .arg(QString::fromStdString(windowEntry == window.scenarios.end() ? "current"
                                                                                           : windowEntry->name));
     content.date = request.date;
@@ -79,8 +79,8 @@ ReportContent reportContent(const ReportedWindow& window, std::vector<Comparison
         if (entry.stored) {
             const QString differences = inputDifferences(entry.differences);
             scenario.differences = differences.isEmpty()
-                                       ? translated("The same inputs as the window.")
-                                       : translated("Differs from the window in: %1.").arg(differences);
+                                       ? ReportWords::tr("The same inputs as the window.")
+                                       : ReportWords::tr("Differs from the window in: %1.").arg(differences);
         } else if (!entry.window) {
             scenario.differences = QString::fromStdString(entry.fault);
         }

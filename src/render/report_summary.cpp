@@ -11,18 +11,18 @@ namespace {
 
 using report_words::grouped;
 using report_words::plain;
-using report_words::translated;
+using report_words::ReportWords;
 
 // What is proposed: its years, its rate or operations, whom it is aimed at, and its operations.
 QString proposalParagraph(const ReportedProgramme& programme, int programmeRate, int ownedShare)
 {
     const QString years =
-        programme.stop ? translated("from %1 to %2, when it stops").arg(programme.start).arg(*programme.stop)
-                       : translated("from %1 to %2, the last year projected").arg(programme.start).arg(kLastYear);
+        programme.stop ? ReportWords::tr("from %1 to %2, when it stops").arg(programme.start).arg(*programme.stop)
+                       : ReportWords::tr("from %1 to %2, the last year projected").arg(programme.start).arg(kLastYear);
     const QString effort = programme.operationsPerYear
-                               ? translated("%1 operations a year").arg(grouped(*programme.operationsPerYear))
-                               : translated("a yearly rate of %1 %").arg(plain(programmeRate / 10.0));
-    return translated(
+                               ? ReportWords::tr("%1 operations a year").arg(grouped(*programme.operationsPerYear))
+                               : ReportWords::tr("a yearly rate of %1 %").arg(plain(programmeRate / 10.0));
+    return ReportWords::tr(
                "Proposed: a sterilisation programme %1, at %2, %3 % aimed at owned dogs and %4 % at street dogs. "
                "It makes %5 operations in %6, its first year, and %7 a year on average.")
         .arg(years, effort)
@@ -38,7 +38,7 @@ QString achievementParagraph(const ReportedProgramme& programme, const PlanSetti
     const double percentOfBaseline = programme.baseline > 0
                                          ? programme.streetTotalInTargetYear * 100 / programme.baseline
                                          : 0;
-    const QString level = translated("By %1, the target year, the street holds %2 females aged one and over: %3 % of "
+    const QString level = ReportWords::tr("By %1, the target year, the street holds %2 females aged one and over: %3 % of "
                                      "the baseline, %4 in %5, the year before the programme starts. The target is at "
                                      "most %6 %.")
                               .arg(target.targetYear)
@@ -54,7 +54,7 @@ QString achievementParagraph(const ReportedProgramme& programme, const PlanSetti
 
 QString costParagraph(const ReportedProgramme& programme, const PlanSettings& target)
 {
-    return translated("From %1 to %2 it takes %3 operations on owned and %4 on street females. At %5 an owned and %6 a "
+    return ReportWords::tr("From %1 to %2 it takes %3 operations on owned and %4 on street females. At %5 an owned and %6 a "
                       "street operation, as the planner counts cost, that is %7.")
         .arg(programme.start)
         .arg(target.targetYear)
@@ -67,36 +67,36 @@ QString costParagraph(const ReportedProgramme& programme, const PlanSettings& ta
 QString targetReachSentence(TargetReach reach, std::optional<int> firstYearAtTarget, const PlanSettings& target,
                             int baselineYear)
 {
-    const QString level = translated("%1 % of %2's street dogs").arg(plain(target.targetPercent)).arg(baselineYear);
+    const QString level = ReportWords::tr("%1 % of %2's street dogs").arg(plain(target.targetPercent)).arg(baselineYear);
     const int first = firstYearAtTarget.value_or(0);
     switch (reach) {
     case TargetReach::inTargetYear:
-        return translated("It reaches %1 in %2: meets the target of %3.").arg(level).arg(first).arg(target.targetYear);
+        return ReportWords::tr("It reaches %1 in %2: meets the target of %3.").arg(level).arg(first).arg(target.targetYear);
     case TargetReach::early: {
         const int years = target.targetYear - first;
         if (years == 1)
-            return translated("It reaches %1 in %2, a year early: meets the target of %3.")
+            return ReportWords::tr("It reaches %1 in %2, a year early: meets the target of %3.")
                 .arg(level)
                 .arg(first)
                 .arg(target.targetYear);
-        return translated("It reaches %1 in %2, %4 years early: meets the target of %3.")
+        return ReportWords::tr("It reaches %1 in %2, %4 years early: meets the target of %3.")
             .arg(level)
             .arg(first)
             .arg(target.targetYear)
             .arg(years);
     }
     case TargetReach::late:
-        return translated("It reaches %1 only in %2: misses the target of %3.")
+        return ReportWords::tr("It reaches %1 only in %2: misses the target of %3.")
             .arg(level)
             .arg(first)
             .arg(target.targetYear);
     case TargetReach::never:
-        return translated("It does not reach %1 by %2: misses the target of %3.")
+        return ReportWords::tr("It does not reach %1 by %2: misses the target of %3.")
             .arg(level)
             .arg(kLastYear)
             .arg(target.targetYear);
     case TargetReach::againAbove:
-        return translated("It reaches %1 in %2 but is above it again in %3: misses the target of %3.")
+        return ReportWords::tr("It reaches %1 in %2 but is above it again in %3: misses the target of %3.")
             .arg(level)
             .arg(first)
             .arg(target.targetYear);
@@ -109,12 +109,12 @@ QStringList summaryParagraphs(const ReportedProgramme& programme, const PlanSett
 {
     QStringList paragraphs{proposalParagraph(programme, programmeRate, ownedShare),
                            achievementParagraph(programme, target), costParagraph(programme, target),
-                           translated("In %1, %2 % of the street females aged one and over are sterilised (the street "
+                           ReportWords::tr("In %1, %2 % of the street females aged one and over are sterilised (the street "
                                       "coverage).")
                                .arg(target.targetYear)
                                .arg(grouped(programme.coverageInTargetYear * 100))};
     if (!programme.rebound.empty())
-        paragraphs << translated("Once the programme stops after %1, the street is %2.")
+        paragraphs << ReportWords::tr("Once the programme stops after %1, the street is %2.")
                           .arg(*programme.stop)
                           .arg(QString::fromStdString(programme.rebound));
     return paragraphs;
@@ -123,23 +123,23 @@ QStringList summaryParagraphs(const ReportedProgramme& programme, const PlanSett
 std::vector<std::pair<QString, QString>> glossaryEntries()
 {
     return {
-        {translated("street total"),
-         translated("The street females aged one and over, fertile and sterilised. The model counts females only.")},
-        {translated("street breeders"), translated("The fertile street females of breeding age: those that can have "
+        {ReportWords::tr("street total"),
+         ReportWords::tr("The street females aged one and over, fertile and sterilised. The model counts females only.")},
+        {ReportWords::tr("street breeders"), ReportWords::tr("The fertile street females of breeding age: those that can have "
                                                    "litters.")},
-        {translated("operations"), translated("The programme's sterilisations of owned and street females in a year.")},
-        {translated("street coverage"),
-         translated("The share of the street females aged one and over that are sterilised, at the end of a year.")},
-        {translated("programme rate"),
-         translated("The per cent of the fertile females the programme sterilises each year; or, when a number of "
+        {ReportWords::tr("operations"), ReportWords::tr("The programme's sterilisations of owned and street females in a year.")},
+        {ReportWords::tr("street coverage"),
+         ReportWords::tr("The share of the street females aged one and over that are sterilised, at the end of a year.")},
+        {ReportWords::tr("programme rate"),
+         ReportWords::tr("The per cent of the fertile females the programme sterilises each year; or, when a number of "
                     "operations a year is given, that number.")},
-        {translated("owned share"),
-         translated("The per cent of the programme aimed at owned dogs; the rest is aimed at "
+        {ReportWords::tr("owned share"),
+         ReportWords::tr("The per cent of the programme aimed at owned dogs; the rest is aimed at "
                     "street dogs.")},
-        {translated("baseline"), translated("The street total in the year before the programme starts. The target is a "
+        {ReportWords::tr("baseline"), ReportWords::tr("The street total in the year before the programme starts. The target is a "
                                             "per cent of it, to be reached by the target year.")},
-        {translated("rebound"),
-         translated("After a programme stops, the street dogs come back: the rebound is the year the street total is "
+        {ReportWords::tr("rebound"),
+         ReportWords::tr("After a programme stops, the street dogs come back: the rebound is the year the street total is "
                     "again at %1 % of the baseline.")
              .arg(plain(kReboundShare * 100))},
     };

@@ -9,10 +9,10 @@
 
 namespace karnoth::render::report_words {
 
-inline QString translated(const char* text)
-{
-    return QCoreApplication::translate("karnoth::render::Report", text);
-}
+// The report's words' translation context: ReportWords::tr("...").
+struct ReportWords {
+    Q_DECLARE_TR_FUNCTIONS(karnoth::render::Report)
+};
 inline QString grouped(double value)
 {
     return QString::fromStdString(formatGrouped(value));

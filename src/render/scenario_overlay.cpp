@@ -16,10 +16,10 @@
 namespace karnoth::render {
 namespace {
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("karnoth::render::Overlay", text);
-}
+// The words of this drawing, in their own translation context.
+struct OverlayWords {
+    Q_DECLARE_TR_FUNCTIONS(karnoth::render::Overlay)
+};
 QString grouped(double value)
 {
     return QString::fromStdString(formatGrouped(value));
@@ -321,9 +321,9 @@ QStringList overlayReadoutLines(int year, const std::vector<OverlayLine>& lines,
     for (const OverlayLine& line : lines) {
         QString entry = line.name + QStringLiteral(": ") + grouped(line.series.streetTotal[year]);
         if (companion == OverlayCompanion::Breeders)
-            entry += translated(" (%1 fertile)").arg(grouped(companionValue(line.series, companion, year)));
+            entry += OverlayWords::tr(" (%1 fertile)").arg(grouped(companionValue(line.series, companion, year)));
         else if (companion == OverlayCompanion::Sterilisations)
-            entry += translated(" (%1 sterilised)").arg(grouped(companionValue(line.series, companion, year)));
+            entry += OverlayWords::tr(" (%1 sterilised)").arg(grouped(companionValue(line.series, companion, year)));
         text << entry;
     }
     return text;
@@ -373,13 +373,13 @@ QString overlayCaption(OverlayCompanion companion)
 {
     switch (companion) {
     case OverlayCompanion::Breeders:
-        return translated("Thick lines: street females aged one and over; thin lines: fertile street females.");
+        return OverlayWords::tr("Thick lines: street females aged one and over; thin lines: fertile street females.");
     case OverlayCompanion::Sterilisations:
-        return translated("Thick lines: street females aged one and over (left scale); thin lines: the programme's "
+        return OverlayWords::tr("Thick lines: street females aged one and over (left scale); thin lines: the programme's "
                           "sterilisations per year (right scale).");
     case OverlayCompanion::None: break;
     }
-    return translated("Lines: street females aged one and over.");
+    return OverlayWords::tr("Lines: street females aged one and over.");
 }
 
 void paintOverlaySwatch(QPainter& painter, const QRectF& box, const OverlayStyle& style, double unit)

@@ -14,10 +14,10 @@
 namespace karnoth::render {
 namespace {
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("karnoth::render::Tornado", text);
-}
+// The words of this drawing, in their own translation context.
+struct TornadoWords {
+    Q_DECLARE_TR_FUNCTIONS(karnoth::render::Tornado)
+};
 
 constexpr double kPadding = 6.0;  // pixels around and between the parts
 constexpr double kTickLength = 4.0;
@@ -74,18 +74,18 @@ QString endSentence(const SensitivityResult& result, const SensitivityRow& row, 
 {
     const double end = high ? row.high : row.low;
     const std::optional<double>& outcome = high ? row.outcomeHigh : row.outcomeLow;
-    if (row.value == 0) return translated("%1 is 0, and a per cent of 0 moves nothing").arg(captionOf(row));
+    if (row.value == 0) return TornadoWords::tr("%1 is 0, and a per cent of 0 moves nothing").arg(captionOf(row));
     const double moved = 100 * (end - row.value) / row.value;
-    const QString input = moved >= 0 ? translated("%1 % higher %2").arg(percentText(moved), captionOf(row))
-                                     : translated("%1 % lower %2").arg(percentText(moved), captionOf(row));
-    if (!outcome) return translated("%1: the run faults").arg(input);
+    const QString input = moved >= 0 ? TornadoWords::tr("%1 % higher %2").arg(percentText(moved), captionOf(row))
+                                     : TornadoWords::tr("%1 % lower %2").arg(percentText(moved), captionOf(row));
+    if (!outcome) return TornadoWords::tr("%1: the run faults").arg(input);
     const double given = *result.outcome;
     if (given == 0 || *outcome == given)
-        return translated("%1: %2 street dogs in %3").arg(input, dogsText(*outcome)).arg(result.year);
+        return TornadoWords::tr("%1: %2 street dogs in %3").arg(input, dogsText(*outcome)).arg(result.year);
     const double change = 100 * (*outcome - given) / given;
-    const QString dogs = change > 0 ? translated("%1 % more street dogs in %2")
-                                    : translated("%1 % fewer street dogs in %2");
-    return translated("%1: %2").arg(input, dogs.arg(percentText(change)).arg(result.year));
+    const QString dogs = change > 0 ? TornadoWords::tr("%1 % more street dogs in %2")
+                                    : TornadoWords::tr("%1 % fewer street dogs in %2");
+    return TornadoWords::tr("%1: %2").arg(input, dogs.arg(percentText(change)).arg(result.year));
 }
 QString elasticityText(const SensitivityRow& row)
 {
@@ -94,9 +94,9 @@ QString elasticityText(const SensitivityRow& row)
 
 QString faultWords(const SensitivityRow& row)
 {
-    if (row.faultLow && row.faultHigh) return translated("fault at both ends");
-    if (row.faultLow) return translated("fault at the low end");
-    if (row.faultHigh) return translated("fault at the high end");
+    if (row.faultLow && row.faultHigh) return TornadoWords::tr("fault at both ends");
+    if (row.faultLow) return TornadoWords::tr("fault at the low end");
+    if (row.faultHigh) return TornadoWords::tr("fault at the high end");
     return {};
 }
 
@@ -121,7 +121,7 @@ bool hasTable(const SensitivityResult& result)
 
 QString axisTitle(const SensitivityResult& result)
 {
-    return translated("street females aged one and over in %1").arg(result.year);
+    return TornadoWords::tr("street females aged one and over in %1").arg(result.year);
 }
 
 void paintAxis(QPainter& painter, const TornadoLayout& layout, const SensitivityResult& result,
@@ -235,8 +235,8 @@ double TornadoLayout::xOf(double streetTotal) const
 
 QString tornadoTitle(const SensitivityResult& result)
 {
-    if (!hasTable(result)) return translated("Street total in %1: no table").arg(result.year);
-    return translated("Street total in %1: %2 females aged one and over; each input moved %3 % both ways")
+    if (!hasTable(result)) return TornadoWords::tr("Street total in %1: no table").arg(result.year);
+    return TornadoWords::tr("Street total in %1: %2 females aged one and over; each input moved %3 % both ways")
         .arg(result.year)
         .arg(dogsText(*result.outcome), inputText(result.deltaPercent));
 }
@@ -245,9 +245,9 @@ std::vector<LegendEntry> tornadoLegend(const SensitivityResult& result)
 {
     const QString delta = inputText(result.deltaPercent);
     return {
-        {translated("input lowered by %1 %").arg(delta), loweredBrush(), QPen(kOutline, 0)},
-        {translated("input raised by %1 %").arg(delta), raisedBrush(), QPen(kOutline, 0)},
-        {translated("street total at the inputs as given"), Qt::NoBrush, outcomePen()},
+        {TornadoWords::tr("input lowered by %1 %").arg(delta), loweredBrush(), QPen(kOutline, 0)},
+        {TornadoWords::tr("input raised by %1 %").arg(delta), raisedBrush(), QPen(kOutline, 0)},
+        {TornadoWords::tr("street total at the inputs as given"), Qt::NoBrush, outcomePen()},
     };
 }
 
@@ -277,7 +277,7 @@ TornadoLayout layoutTornado(const SensitivityResult& result, const QRectF& area,
     for (const SensitivityRow& row : result.rows)
         captionWidth = std::max(captionWidth, metrics.horizontalAdvance(captionOf(row)));
     captionWidth = std::min(captionWidth + 2 * kPadding, inner.width() * kMostCaptionShare);
-    const double elasticityWidth = std::max(metrics.horizontalAdvance(translated("elasticity")),
+    const double elasticityWidth = std::max(metrics.horizontalAdvance(TornadoWords::tr("elasticity")),
                                             metrics.horizontalAdvance(QStringLiteral("-00.00"))) +
                                    2 * kPadding;
     layout.captionRight = inner.left() + captionWidth - kPadding;
@@ -318,20 +318,20 @@ QStringList tornadoReadoutLines(const SensitivityResult& result, std::size_t row
     if (!hasTable(result) || row >= result.rows.size()) return {};
     const SensitivityRow& data = result.rows[row];
     const auto outcome = [](const std::optional<double>& value) {
-        return value ? dogsText(*value) : translated("fault");
+        return value ? dogsText(*value) : TornadoWords::tr("fault");
     };
     QStringList lines;
-    lines << translated("%1: %2, moved to %3 .. %4")
+    lines << TornadoWords::tr("%1: %2, moved to %3 .. %4")
                  .arg(captionOf(data), shownValue(data, data.value), shownValue(data, data.low),
                       shownValue(data, data.high));
     lines << tornadoSentences(result, row);
-    lines << translated("street total in %1: %2 .. %3 (%4 as given)")
+    lines << TornadoWords::tr("street total in %1: %2 .. %3 (%4 as given)")
                  .arg(result.year)
                  .arg(outcome(data.outcomeLow), outcome(data.outcomeHigh), dogsText(*result.outcome));
     if (!data.faulted())
-        lines << translated("swing %1, elasticity %2").arg(dogsText(data.swing()), elasticityText(data));
-    if (data.faultLow) lines << translated("low end: %1").arg(QString::fromStdString(*data.faultLow));
-    if (data.faultHigh) lines << translated("high end: %1").arg(QString::fromStdString(*data.faultHigh));
+        lines << TornadoWords::tr("swing %1, elasticity %2").arg(dogsText(data.swing()), elasticityText(data));
+    if (data.faultLow) lines << TornadoWords::tr("low end: %1").arg(QString::fromStdString(*data.faultLow));
+    if (data.faultHigh) lines << TornadoWords::tr("high end: %1").arg(QString::fromStdString(*data.faultHigh));
     return lines;
 }
 
@@ -360,7 +360,7 @@ void paintTornado(QPainter& painter, const TornadoLayout& layout, const Sensitiv
     paintAxis(painter, layout, result, metrics);
     painter.setPen(Qt::black);
     const QPointF heading(layout.elasticityLeft, layout.plot.top() - metrics.descent() - 1);
-    painter.drawText(heading, translated("elasticity"));
+    painter.drawText(heading, TornadoWords::tr("elasticity"));
 
     const double captionWidth = layout.captionRight - layout.area.left() - kPadding;
     for (std::size_t i = 0; i < layout.rows.size() && i < result.rows.size(); ++i) {

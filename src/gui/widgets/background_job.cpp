@@ -1,5 +1,6 @@
 #include "gui/widgets/background_job.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <QThreadPool>
 
@@ -66,7 +67,7 @@ void BackgroundJob::startErased(ErasedWork work)
         } catch (const std::exception& error) {
             failure = QString::fromStdString(error.what());
         } catch (...) {
-            failure = QStringLiteral("the computation stopped with an unknown error");
+            failure = QCoreApplication::translate("karnoth::gui::BackgroundJob", "the computation stopped with an unknown error");
         }
 
         const std::lock_guard lock(state->mutex);

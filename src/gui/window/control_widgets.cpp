@@ -9,8 +9,10 @@
 #include "gui/window/scroll_mapping.h"
 #include "render/input_help.h"
 #include "render/main_chart.h"
+#include "render/translated_phrase.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,7 +29,7 @@ QWidget* createLabel(const Control& control, QWidget* parent)
     // The run's sentences grow with large numbers: their tool tip always holds them whole.
     const std::string_view name = row.name;
     label->setAlwaysTipsCaption(name == control::Label3 || name == control::Label4 || name == control::Label6);
-    label->setCaption(QString::fromStdString(control.text));
+    label->setCaption(shownCaption(control));
     if (row.heading) label->setFont(headingFont());
     if (row.foreColor) {
         QPalette palette = label->palette();
@@ -96,6 +98,12 @@ QWidget* createControlWidget(const Control& control, const TwipsScale& scale, QW
     widget->setGeometry(scale.rect(*control.row));
     if (control.row->kind != ControlKind::Label) widget->setToolTip(render::inputToolTip(control.row->name));
     return widget;
+}
+
+QString shownCaption(const Control& control)
+{
+    if (control.phrase) return render::translatedPhrase(*control.phrase);
+    return QCoreApplication::translate(kLayoutTextContext, control.text.c_str());
 }
 
 }  // namespace karnoth::gui

@@ -2,6 +2,7 @@
 
 #include "gui/widgets/caption_label.h"
 #include "gui/window/bar_value_box.h"
+#include "gui/window/control_widgets.h"
 #include "gui/window/scroll_mapping.h"
 
 #include <QCheckBox>
@@ -124,7 +125,7 @@ void FormBinding::controlChanged(const Control& control)
         switch (control.row->kind) {
         case ControlKind::Label:
             if (auto* caption = qobject_cast<CaptionLabel*>(widget)) {
-                caption->setCaption(text);
+                caption->setCaption(shownCaption(control));
                 caption->setStale(control.stale);
             } else {
                 static_cast<QLabel*>(widget)->setText(text);

@@ -3,6 +3,7 @@
 #include "app/comparison_rows.h"
 #include "catalogue/control_names.h"
 #include "gui/analyses/analysis_view_actions.h"
+#include "gui/language/language_menu.h"
 #include "gui/planner/planner_window.h"
 #include "gui/scenarios/scenario_tools.h"
 #include "gui/widgets/caption_label.h"
@@ -100,7 +101,8 @@ FormWindow::FormWindow(std::filesystem::path directory, QWidget* parent)
     refreshTitle();
     setInputsChanged(false);
     if (QWidget* run = controlWidget(qtName(control::cmdRun))) run->setFocus();
-    createMenus({new AnalysisViewActions(*this), new PlannerActions(*this), new ScenarioTools(*this)});
+    createMenus({new AnalysisViewActions(*this), new PlannerActions(*this), new ScenarioTools(*this),
+                 new LanguageMenu(*this)});
     refreshUndoActions();
 
     // Open at the layout's size, or the screen's when that is smaller.
@@ -275,6 +277,8 @@ void FormWindow::createMenus(const std::vector<WindowExtension*>& extensions)
     keepScale->setStatusTip(tr("Chart the next runs against this run's scales, so that fewer dogs show as a lower "
                                "curve; untick to fit each run again."));
     connect(keepScale, &QAction::toggled, this, [this](bool keep) { form_.setKeepScale(keep); });
+    view->addSeparator();
+    place(view, MenuPlace::view);
 
     analysisMenu_ = menuBar()->addMenu(tr("&Analysis"));
     analysisMenu_->setObjectName(QStringLiteral("analysisMenu"));

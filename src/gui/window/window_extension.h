@@ -13,6 +13,7 @@ enum class MenuPlace {
     fileScenarios,  // File, first: open, open recent, save
     fileReport,  // File, after the scenarios: the report
     analysis,  // the Analysis menu
+    view,  // View, after the chart's options: the language
 };
 
 struct PlacedAction {
