@@ -215,8 +215,10 @@ void Form1::runCompleted()
     runUnfinished_ = false;
     runFault_.clear();
     runFaultField_.clear();
+    runFaultPhrase_.reset();
     currentFault_.clear();
     currentFaultField_.clear();
+    currentFaultPhrase_.reset();
     if (listener_) listener_->runCompleted();
 }
 
@@ -225,7 +227,7 @@ void Form1::asEvent(const std::function<void()>& handler)
     try {
         handler();
     } catch (const Fault& fault) {
-        report(fault.what(), fault.field());
+        report(fault.what(), fault.field(), fault.phrase());
     } catch (const std::bad_alloc&) {
         report("out of memory: the handler was stopped");
     } catch (const ControlError&) {
@@ -244,7 +246,7 @@ void Form1::asEvent(const std::function<void()>& handler)
     }
 }
 
-void Form1::report(const std::string& message, const std::string& field)
+void Form1::report(const std::string& message, const std::string& field, const std::optional<Phrase>& phrase)
 {
     if (actionFaultsFrom_ && std::find(faults_.begin() + static_cast<std::ptrdiff_t>(*actionFaultsFrom_), faults_.end(),
                                        message) != faults_.end())
@@ -252,10 +254,12 @@ void Form1::report(const std::string& message, const std::string& field)
     faults_.push_back(message);
     currentFault_ = message;
     currentFaultField_ = field;
+    currentFaultPhrase_ = phrase;
     if (runUnfinished_) {  // the fault stopped the run
         runUnfinished_ = false;
         runFault_ = message;
         runFaultField_ = field;
+        runFaultPhrase_ = phrase;
     }
     if (listener_) listener_->faultReported(message);
 }

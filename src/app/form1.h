@@ -42,7 +42,7 @@ struct Control {
     bool enabled = true;
     // The phrase a run wrote the caption from, for a window that translates it; none for a caption
     // of plain text.
-    std::optional<Phrase> phrase;
+    std::optional<Phrase> phrase{};
 };
 
 class FormListener {
@@ -144,6 +144,10 @@ public:
     // the last series are those of the run before, of other inputs.
     const std::string& runFault() const { return runFault_; }
     const std::string& runFaultField() const { return runFaultField_; }
+    // The phrases currentFault() and runFault() were made from, when they were: the window shows
+    // them in its language.
+    const std::optional<Phrase>& currentFaultPhrase() const { return currentFaultPhrase_; }
+    const std::optional<Phrase>& runFaultPhrase() const { return runFaultPhrase_; }
     // The series of the last run that finished its projection, before any log transform.
     const std::optional<RunSeries>& lastSeries() const { return lastSeries_; }
     // The coverage and rebound of the run lastSeries() comes from; set together with it.
@@ -186,7 +190,8 @@ private:
     const Control& find(std::string_view name, ControlKind kind, ControlKind orKind) const;
     // Runs one handler as a window event: its fault is reported, never passed on.
     void asEvent(const std::function<void()>& handler);
-    void report(const std::string& message, const std::string& field = {});
+    void report(const std::string& message, const std::string& field = {},
+                const std::optional<Phrase>& phrase = std::nullopt);
     // Start-up and opening a scenario run the indicators and a run as one action: a fault that
     // several of them meet (an input they all read) is reported once.
     class OneAction {
@@ -236,6 +241,8 @@ private:
     bool runUnfinished_ = false;  // a run has read the window and has not drawn its chart yet
     std::string runFault_;
     std::string runFaultField_;
+    std::optional<Phrase> currentFaultPhrase_;
+    std::optional<Phrase> runFaultPhrase_;
     FormListener* listener_ = nullptr;
     std::optional<OpenedScenario> openedScenario_;
     bool inputsModified_ = false;

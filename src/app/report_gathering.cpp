@@ -19,7 +19,7 @@ bool chartOnly(std::string_view control)
 
 // The programme of the run of `inputs`, `judged` by `target`.
 ReportedProgramme reportedProgramme(const ModelInputs& inputs, const ScenarioComparison& judged,
-                                    const PlanSettings& target, const std::string& rebound)
+                                    const PlanSettings& target, const Phrase& rebound)
 {
     const ModelResult& run = *judged.run;
     const ComparisonFigures& figures = *judged.figures;
@@ -122,6 +122,7 @@ GatheredReport gatherReport(const Form1& ran, std::vector<ListedScenario> listed
     }
     window.runFault = ran.runFault();
     window.runFaultField = ran.runFaultField();
+    window.runFaultPhrase = ran.runFaultPhrase();
     if (window.runFault.empty()) {
         for (const std::string_view label : {control::Label14, control::Label6, control::Label4, control::Label3})
             window.sentences.push_back(ran.caption(label));
@@ -130,7 +131,8 @@ GatheredReport gatherReport(const Form1& ran, std::vector<ListedScenario> listed
             const ScenarioComparison judged = compareScenario(read->inputs, read->killedByYear, target);
             if (judged.run) window.years = reportedYears(*judged.run, reportYears(firstYearShown, target.targetYear));
             if (judged.figures)
-                window.programme = reportedProgramme(read->inputs, judged, target, ran.caption(control::lblRebound));
+                window.programme = reportedProgramme(read->inputs, judged, target,
+                                                      ran.control(control::lblRebound).phrase.value_or(Phrase{}));
             else
                 window.programmeProblem = judged.fault.value_or("");
         }

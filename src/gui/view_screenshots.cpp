@@ -3,12 +3,14 @@
 // the settings the README describes (the street total in 2030; adult survival 0.85 to 0.92 and
 // juvenile survival 0.08 to 0.12, year-to-year SD 0.05, whole dogs, 1000 replicates, the planner's
 // target 50 % by 2030), waits for
-// their results and writes DIR/karnoth-sensitivity.png and DIR/karnoth-uncertainty.png.
+// their results and writes DIR/karnoth-sensitivity.png and DIR/karnoth-uncertainty.png, in the
+// system's language.
 
 #include "gui/analyses/analysis_view.h"
 #include "gui/analyses/range_inputs.h"
 #include "gui/analyses/sensitivity_view.h"
 #include "gui/analyses/uncertainty_view.h"
+#include "gui/language/window_language.h"
 #include "gui/widgets/drawing_export.h"
 #include "gui/window/form_window.h"
 
@@ -57,6 +59,8 @@ int main(int argc, char** argv)
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // In the system's language, as the window starts (LANGUAGE=es shows the Spanish views).
+    karnoth::gui::installWindowLanguage(app, karnoth::gui::windowLanguage(QString(), QLocale::system()));
     const QDir directory(QString::fromLocal8Bit(argv[1]));
 
     karnoth::gui::FormWindow window;

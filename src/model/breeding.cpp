@@ -2,6 +2,7 @@
 
 #include "support/checked_math.h"
 #include "support/fault.h"
+#include "support/translate_noop.h"
 
 #include <string>
 
@@ -19,7 +20,8 @@ float breedingYears(double S, double R, double L)
         "age at last litter";
     if (1.0 - S == 0.0)
         throw Fault(FaultKind::DivisionByZero,
-                    "adult survival must differ from 1: the breeding years divide by 1 - adult survival");
+                    Phrase{KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "adult survival must differ from 1: the breeding "
+                                                                     "years divide by 1 - adult survival")});
     const double early = checkedPower(S, R - 1.0, what);
     const double late = checkedPower(S, L, what);
     return toSingle(checkedDivide(checkedResult(early - late, what), 1.0 - S, what), what);

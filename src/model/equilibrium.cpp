@@ -6,6 +6,7 @@
 #include "support/checked_math.h"
 #include "support/fault.h"
 #include "support/number_masks.h"
+#include "support/translate_noop.h"
 
 #include <cmath>
 #include <cstdio>
@@ -39,10 +40,11 @@ void requireOwnedSteadyState(const PopulationState& s, double ownedSterilisedPer
         return;
     const double limit = 100.0 * (1.0 - kOwnedReplacementShare);
     throw Fault(FaultKind::ImpossibleState,
-                "With " + formatPlain(ownedSterilisedPercent, NumberLocale{}) +
-                    "% of owned yearlings sterilised by their owners, owned dogs cannot replace themselves, "
-                    "so there is no steady state to start from. Keep it below " +
-                    formatPlain(limit, NumberLocale{}) + "%.",
+                Phrase{KARNOTH_TRANSLATE_NOOP("karnoth::Phrase",
+                                              "With %1% of owned yearlings sterilised by their owners, owned dogs cannot "
+                                              "replace themselves, so there is no steady state to start from. Keep it "
+                                              "below %2%."),
+                       {formatPlain(ownedSterilisedPercent, NumberLocale{}), formatPlain(limit, NumberLocale{})}},
                 std::string(fieldCaption(InputField::ownedSterilisedPercent)));
 }
 
@@ -67,11 +69,11 @@ void requireStreetSteadyState(const PopulationState& s, double Sj)
         return;
     const std::string shown = distinguishable(threshold, Sj);
     throw Fault(FaultKind::ImpossibleState,
-                "juvenile survival " + formatPlain(Sj, NumberLocale{}) +
-                    " is at or above the threshold 1 / pups per yearling = " + shown +
-                    ": street pups would more than replace themselves, so there is no steady state to start "
-                    "from. Keep it below " +
-                    shown + ".",
+                Phrase{KARNOTH_TRANSLATE_NOOP("karnoth::Phrase",
+                                              "juvenile survival %1 is at or above the threshold 1 / pups per yearling "
+                                              "= %2: street pups would more than replace themselves, so there is no "
+                                              "steady state to start from. Keep it below %2."),
+                       {formatPlain(Sj, NumberLocale{}), shown}},
                 std::string(fieldCaption(InputField::streetJuvenileSurvival)));
 }
 

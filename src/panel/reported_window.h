@@ -3,6 +3,7 @@
 // and chart of a run of those inputs, and the scenarios listed beside it. The window model gathers
 // it (app/report_gathering.h); the report draws from it alone.
 
+#include "support/phrase.h"
 #include "chart/recording_canvas.h"
 
 #include <optional>
@@ -48,7 +49,7 @@ struct ReportedProgramme {
     double sterilisedStreet = 0;
     double cost = 0;  // as the planner counts it: cost an owned times owned, plus street
     double coverageInTargetYear = 0;  // the street's sterilised share 0..1 at the end of the target year
-    std::string rebound;  // the window's sentence of the street's return after a stop; empty: none
+    Phrase rebound;  // the window's sentence of the street's return after a stop; an empty text: none
 };
 
 // One line of the report's year-by-year table.
@@ -64,6 +65,7 @@ struct ReportedWindow {
     std::vector<InputSetting> inputs;  // every input, in the catalogue's order
     std::string runFault;  // why the run stopped; empty when it completed
     std::string runFaultField;  // the caption of the input at fault, if one is
+    std::optional<Phrase> runFaultPhrase;  // the phrase runFault was made from, when it was
     std::vector<std::string> sentences;  // the four a completed run writes, as the window shows them
     std::vector<DrawOp> chartOps;  // the completed run's chart
     float chartWidth = 0;  // the picture area, in twips

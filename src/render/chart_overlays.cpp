@@ -177,9 +177,13 @@ QString staleBannerText()
     return ChartWords::tr("inputs changed \u2014 press Run");
 }
 
-QString stoppedRunBannerText(const std::string& fault)
+QString stoppedRunBannerText(const std::string& fault, const std::optional<Phrase>& faultPhrase)
 {
-    return translatedPhrase(stoppedRunLine(fault));
+    const Phrase line = stoppedRunLine(fault);
+    if (!faultPhrase) return translatedPhrase(line);
+    QString shown = translatedPhrase(*faultPhrase);
+    if (shown.endsWith(QLatin1Char('.'))) shown.chop(1);
+    return QCoreApplication::translate(kPhraseContext, line.pattern).arg(shown);
 }
 
 void paintStaleBanner(QPainter& painter, const QRectF& plot, const QFont& font, const QString& text)

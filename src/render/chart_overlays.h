@@ -4,6 +4,7 @@
 // the banner that says the chart no longer matches the inputs, and an export's footer (the main
 // inputs of the run shown, the date and "Karnoth"). None of them changes the display list.
 
+#include "support/phrase.h"
 #include "model/run_series.h"
 #include "panel/window_inputs.h"
 
@@ -54,8 +55,9 @@ void paintReadout(QPainter& painter, const QRectF& plot, double x, const HoverRe
 void paintStaleBanner(QPainter& painter, const QRectF& plot, const QFont& font, const QString& text);
 // The banner's text when inputs changed after the run shown.
 QString staleBannerText();
-// The banner's text when the last run stopped with `fault`, so the chart shows the run before it.
-QString stoppedRunBannerText(const std::string& fault);
+// The banner's text when the last run stopped with `fault`, so the chart shows the run before it;
+// the fault in the window's language when it was made from `faultPhrase`.
+QString stoppedRunBannerText(const std::string& fault, const std::optional<Phrase>& faultPhrase);
 
 // An export's footer: the main inputs of the run shown, one line of life history and one of the
 // programme and culling, then the date and "Karnoth"; only the last line without inputs.

@@ -5,6 +5,7 @@
 #include "render/input_help.h"
 
 #include "render/report_words.h"
+#include "render/translated_phrase.h"
 
 #include <QCoreApplication>
 
@@ -87,7 +88,7 @@ ReportContent reportContent(const ReportedWindow& window, std::vector<Comparison
         content.scenarios.push_back(scenario);
     }
     content.inputs = reportInputs(window);
-    content.runFault = QString::fromStdString(window.runFault);
+    content.runFault = translatedFault(window.runFault, window.runFaultPhrase);
     content.programme = window.programme;
     content.programmeProblem = QString::fromStdString(window.programmeProblem);
     content.programmeRate = window.programmeRate;

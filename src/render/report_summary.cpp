@@ -1,6 +1,7 @@
 #include "render/report_summary.h"
 
 #include "model/rebound.h"
+#include "render/translated_phrase.h"
 #include "render/report_words.h"
 #include "support/number_masks.h"
 
@@ -113,10 +114,10 @@ QStringList summaryParagraphs(const ReportedProgramme& programme, const PlanSett
                                       "coverage).")
                                .arg(target.targetYear)
                                .arg(grouped(programme.coverageInTargetYear * 100))};
-    if (!programme.rebound.empty())
+    if (!programme.rebound.text().empty())
         paragraphs << ReportWords::tr("Once the programme stops after %1, the street is %2.")
                           .arg(*programme.stop)
-                          .arg(QString::fromStdString(programme.rebound));
+                          .arg(translatedPhrase(programme.rebound));
     return paragraphs;
 }
 

@@ -6,8 +6,15 @@
 
 #include <QString>
 
+#include <optional>
+#include <string>
+
 namespace karnoth::render {
 
 QString translatedPhrase(const Phrase& phrase);
+
+// A fault's message as the window shows it: its phrase translated when it has one, else the
+// message as it is.
+QString translatedFault(const std::string& message, const std::optional<Phrase>& phrase);
 
 }  // namespace karnoth::render

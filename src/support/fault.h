@@ -2,6 +2,9 @@
 // A fault stops the handler in which it happens; the window reports it and stays usable.
 // Every fault names what went wrong and the input at fault in plain words.
 
+#include "support/phrase.h"
+
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -25,13 +28,21 @@ public:
     Fault(FaultKind kind, const std::string& message, std::string field)
         : std::runtime_error(message), kind_(kind), field_(std::move(field))
     { }
+    // A fault whose message is a phrase, so that the window can show it in its language; what()
+    // is the phrase's English text.
+    Fault(FaultKind kind, const Phrase& phrase, std::string field = {})
+        : std::runtime_error(phrase.text()), kind_(kind), field_(std::move(field)), phrase_(phrase)
+    { }
     FaultKind kind() const { return kind_; }
+    // The phrase the message was made from, when it was.
+    const std::optional<Phrase>& phrase() const { return phrase_; }
     // The caption of the one input at fault, or empty when the fault belongs to no single input.
     const std::string& field() const { return field_; }
 
 private:
     FaultKind kind_;
     std::string field_;
+    std::optional<Phrase> phrase_;
 };
 
 }  // namespace karnoth

@@ -4,6 +4,7 @@
 #include "support/number_locale.h"
 #include "support/number_masks.h"
 #include "support/quoted_text.h"
+#include "support/translate_noop.h"
 
 #include <charconv>
 #include <cmath>
@@ -110,11 +111,17 @@ double textToDouble(std::string_view text, std::string_view inputName)
     switch (parsed.status) {
     case ParseStatus::Ok: return parsed.value;
     case ParseStatus::Overflow:
-        throw Fault(FaultKind::Overflow, std::string(inputName) + ": " + quoted(text) + " is too large a number",
+        throw Fault(FaultKind::Overflow,
+                    Phrase{KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "%1: %2 is too large a number"),
+                           {std::string(inputName), quoted(text)},
+                           0b1},
                     std::string(inputName));
     case ParseStatus::NotANumber: break;
     }
-    throw Fault(FaultKind::NotANumber, std::string(inputName) + ": " + quoted(text) + " is not a number",
+    throw Fault(FaultKind::NotANumber,
+                Phrase{KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "%1: %2 is not a number"),
+                       {std::string(inputName), quoted(text)},
+                       0b1},
                 std::string(inputName));
 }
 
@@ -130,8 +137,9 @@ std::int16_t toInteger16(double value, std::string_view inputName)
     const std::optional<std::int16_t> whole = nearestInteger16(value);
     if (!whole)
         throw Fault(FaultKind::Overflow,
-                    std::string(inputName) + ": " + formatPlain(value, NumberLocale{}) + " lies outside " +
-                        kInteger16Range,
+                    Phrase{KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "%1: %2 lies outside %3"),
+                           {std::string(inputName), formatPlain(value, NumberLocale{}), kInteger16Range},
+                           0b101},
                     std::string(inputName));
     return *whole;
 }

@@ -2,6 +2,7 @@
 
 #include "support/fault.h"
 #include "support/live_temporary_files.h"
+#include "support/translate_noop.h"
 
 #include <cerrno>
 #include <climits>
@@ -17,14 +18,19 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr int kMostLinksFollowed = 40;  // as the kernel's own limit on a path's links
 
-[[noreturn]] void raiseFileFault(std::string_view shownName, std::string_view action, std::string_view why)
+// What could not be done with a file: "%1" is its name, "%2" why.
+constexpr const char* kCannotBeRead = KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "%1 cannot be read: %2");
+constexpr const char* kCannotBeWritten = KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "%1 cannot be written: %2");
+
+// `why` is a fixed text the window may translate, or the system's own words for an error.
+[[noreturn]] void raiseFileFault(std::string_view shownName, const char* failure, std::string_view why)
 {
-    throw Fault(FaultKind::File, std::string(shownName) + " " + std::string(action) + ": " + std::string(why));
+    throw Fault(FaultKind::File, Phrase{failure, {std::string(shownName), std::string(why)}, 0b10});
 }
 
-[[noreturn]] void raiseFileFault(std::string_view shownName, std::string_view action, int error)
+[[noreturn]] void raiseFileFault(std::string_view shownName, const char* failure, int error)
 {
-    raiseFileFault(shownName, action, std::strerror(error));
+    raiseFileFault(shownName, failure, std::strerror(error));
 }
 
 // Why a file of this type is not read or replaced, or nullptr for a regular file.
@@ -32,10 +38,10 @@ const char* notRegularFile(mode_t mode)
 {
     if (S_ISREG(mode)) return nullptr;
     if (S_ISDIR(mode)) return std::strerror(EISDIR);
-    if (S_ISFIFO(mode)) return "it is a pipe (FIFO), not a file";
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return "it is a device, not a file";
-    if (S_ISSOCK(mode)) return "it is a socket, not a file";
-    return "it is not a regular file";
+    if (S_ISFIFO(mode)) return KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "it is a pipe (FIFO), not a file");
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "it is a device, not a file");
+    if (S_ISSOCK(mode)) return KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "it is a socket, not a file");
+    return KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "it is not a regular file");
 }
 
 class FileDescriptor {
@@ -69,10 +75,10 @@ std::filesystem::path finalTarget(const std::filesystem::path& path, std::string
     for (int links = 0;; ++links) {
         struct stat info { };
         if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return current;
-        if (links == kMostLinksFollowed) raiseFileFault(shownName, "cannot be written", ELOOP);
+        if (links == kMostLinksFollowed) raiseFileFault(shownName, kCannotBeWritten, ELOOP);
         std::string target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : PATH_MAX) + 1, '\0');
         const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
-        if (length < 0) raiseFileFault(shownName, "cannot be written", errno);
+        if (length < 0) raiseFileFault(shownName, kCannotBeWritten, errno);
         target.resize(static_cast<std::size_t>(length));
         const std::filesystem::path next(target);
         current = next.is_absolute() ? next : current.parent_path() / next;
@@ -118,13 +124,13 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path, std:
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (file.get() < 0) {
         if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
-        raiseFileFault(shownName, "cannot be read", errno);
+        raiseFileFault(shownName, kCannotBeRead, errno);
     }
     struct stat info { };
-    if (::fstat(file.get(), &info) != 0) raiseFileFault(shownName, "cannot be read", errno);
-    if (const char* why = notRegularFile(info.st_mode)) raiseFileFault(shownName, "cannot be read", why);
+    if (::fstat(file.get(), &info) != 0) raiseFileFault(shownName, kCannotBeRead, errno);
+    if (const char* why = notRegularFile(info.st_mode)) raiseFileFault(shownName, kCannotBeRead, why);
     const auto tooLarge = [&] {
-        raiseFileFault(shownName, "cannot be read",
+        raiseFileFault(shownName, kCannotBeRead,
                        "it is larger than " + std::to_string(sizeLimit >> 20) + " MiB, the most this file may hold");
     };
     if (static_cast<unsigned long long>(info.st_size) > sizeLimit) tooLarge();
@@ -136,7 +142,7 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path, std:
         if (n == 0) break;
         if (n < 0) {
             if (errno == EINTR) continue;
-            raiseFileFault(shownName, "cannot be read", errno);
+            raiseFileFault(shownName, kCannotBeRead, errno);
         }
         text.append(buffer, static_cast<std::size_t>(n));
         if (text.size() > sizeLimit) tooLarge();  // it grew while we read
@@ -147,20 +153,19 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path, std:
 
 void replaceWholeFile(const std::filesystem::path& path, std::string_view bytes, std::string_view shownName)
 {
-    constexpr std::string_view kAction = "cannot be written";
     const std::filesystem::path target = finalTarget(path, shownName);
     struct stat info { };
     const bool exists = ::stat(target.c_str(), &info) == 0;
-    if (!exists && errno != ENOENT) raiseFileFault(shownName, kAction, errno);
+    if (!exists && errno != ENOENT) raiseFileFault(shownName, kCannotBeWritten, errno);
     if (exists) {
-        if (const char* why = notRegularFile(info.st_mode)) raiseFileFault(shownName, kAction, why);
+        if (const char* why = notRegularFile(info.st_mode)) raiseFileFault(shownName, kCannotBeWritten, why);
         // A file marked read-only keeps its content, even for a user whom the system would let
         // replace it.
-        if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) raiseFileFault(shownName, kAction, EACCES);
+        if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) raiseFileFault(shownName, kCannotBeWritten, EACCES);
     }
     std::string temporary;
     FileDescriptor file(createTemporary(target, temporary));
-    if (file.get() < 0) raiseFileFault(shownName, kAction, errno);
+    if (file.get() < 0) raiseFileFault(shownName, kCannotBeWritten, errno);
     LiveTemporaryFile live(temporary);
     int error = 0;
     if (exists) {
@@ -176,7 +181,7 @@ void replaceWholeFile(const std::filesystem::path& path, std::string_view bytes,
     if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
     if (error != 0) ::unlink(temporary.c_str());
     live.release();
-    if (error != 0) raiseFileFault(shownName, kAction, error);
+    if (error != 0) raiseFileFault(shownName, kCannotBeWritten, error);
 }
 
 }  // namespace karnoth

@@ -78,7 +78,7 @@ TEST_F(ReportGatheringTest, TheYearlyTableHoldsTheRunsFiguresInItsYears)
     EXPECT_FALSE(programme.stop);
     EXPECT_EQ(programme.baselineYear, 2025);
     EXPECT_EQ(programme.firstYearOperations, series.extraSterilisations[2026]);
-    EXPECT_TRUE(programme.rebound.empty());
+    EXPECT_TRUE(programme.rebound.text().empty());
 }
 
 TEST_F(ReportGatheringTest, ATargetBeforeTheStartIsNotJudgedButTheYearsAreShown)

@@ -102,6 +102,7 @@ TEST_F(FormTest, ThePlannersAndTheAnalysesSettingsComeBack)
     kept.sensitivity = SensitivitySettings{2035, 20};
     kept.uncertainty = UncertaintySettings{
         {{"txtAdultSurv", {true, "0.85", "0.95"}}, {"hscSterilise", {false, "100", ""}}}, 0.05, true, 250, 7};
+    kept.language = LanguageSettings{"pt_BR"};
     loaded().keptSettings() = kept;
     form().Form_Unload();
     EXPECT_EQ(restart().keptSettings(), kept);
@@ -163,7 +164,9 @@ INSTANTIATE_TEST_SUITE_P(
                                  sessionJson({{"txtStart", "\"2026\""}},
                                              R"(, "uncertainty": {"replicates": 0, "seed": 1, "yearToYearSd": 0,)"
                                              R"( "wholeDogs": false})"),
-                                 "uncertainty \"replicates\" 0 lies outside"}),
+                                 "uncertainty \"replicates\" 0 lies outside"},
+                      BadSession{"LanguageNotAText", sessionJson({{"txtStart", "\"2026\""}}, R"(, "language": 5)"),
+                                 "\"language\" 5 is not a text"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The open scenario, and whether an input changed since start-up, an opening or a save.

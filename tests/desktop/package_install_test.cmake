@@ -1,7 +1,7 @@
 # Installs the build into a scratch root, as `cmake --install` or the Debian package would under
 # /usr, and checks what a desktop and a user find there: both programs (answering --version
 # without a display), the menu entry naming them, the icon as SVG and at each PNG size it claims,
-# and the README.
+# the translations beside them and the README.
 #   cmake -DBUILD_DIR=<build> -DROOT=<scratch dir> -DVERSION=<x.y> -P package_install_test.cmake
 
 cmake_minimum_required(VERSION 3.25)
@@ -26,7 +26,8 @@ endif()
 
 set(icon_sizes 16 32 48 64 128 256)
 set(expected bin/karnoth bin/karnoth-cli share/applications/karnoth.desktop
-             share/icons/hicolor/scalable/apps/karnoth.svg share/doc/karnoth/README.md)
+             share/icons/hicolor/scalable/apps/karnoth.svg share/doc/karnoth/README.md
+             share/karnoth/translations/karnoth_es.qm share/karnoth/translations/karnoth_pt_BR.qm)
 foreach(side ${icon_sizes})
   list(APPEND expected share/icons/hicolor/${side}x${side}/apps/karnoth.png)
 endforeach()

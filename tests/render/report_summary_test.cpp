@@ -87,7 +87,7 @@ TEST(ReportSummary, AProgrammeOfOperationsThatStopsSaysSoAndTellsTheRebound)
     programme.stop = 2040;
     programme.firstYearMet = 2037;
     programme.streetTotalInTargetYear = 65000;
-    programme.rebound = "back to 90 % of 2025's street dogs in 2046, 6 years after the programme stops";
+    programme.rebound = Phrase{"back to 90 % of 2025's street dogs in 2046, 6 years after the programme stops"};
     const QString summary = summaryParagraphs(programme, target2035(), 200, 40).join(' ');
     for (const char* part :
          {"from 2026 to 2040, when it stops, at 3,000 operations a year", "only in 2037: misses the target of 2035",

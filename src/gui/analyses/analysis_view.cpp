@@ -5,6 +5,7 @@
 #include "gui/window/form_binding.h"
 #include "gui/window/form_window.h"
 #include "render/chart_overlays.h"
+#include "render/translated_phrase.h"
 
 #include <QDate>
 #include <QDialogButtonBox>
@@ -120,9 +121,9 @@ void AnalysisView::refresh()
     jobEnded();
     shownInputs_.reset();
     const std::string& fault = window_.form().currentFault();
-    const QString why =
-        fault.empty() ? tr("No run has read the window's inputs yet: press Run.")
-                      : tr("The last run stopped before it read every input: %1").arg(QString::fromStdString(fault));
+    const QString why = fault.empty() ? tr("No run has read the window's inputs yet: press Run.")
+                                      : tr("The last run stopped before it read every input: %1")
+                                            .arg(render::translatedFault(fault, window_.form().currentFaultPhrase()));
     showUnread(why);
     setStatus(why, true);
     for (QPushButton* button : exportButtons_) button->setEnabled(false);

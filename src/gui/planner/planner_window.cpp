@@ -16,6 +16,7 @@
 #include "gui/window/form_binding.h"
 #include "gui/window/form_window.h"
 #include "panel/capacity_compensation.h"
+#include "render/translated_phrase.h"
 #include "support/fault.h"
 #include "support/numeric_text.h"
 #include "support/text_file.h"
@@ -77,7 +78,7 @@ bool saveCsv(const std::shared_ptr<const Plan>& plan, std::string (*csvOf)(const
     try {
         replaceWholeFile(path.toStdString(), csvOf(*plan), path.toStdString());
     } catch (const Fault& fault) {
-        error = QString::fromUtf8(fault.what());
+        error = render::translatedFault(fault.what(), fault.phrase());
         return false;
     }
     return true;
@@ -307,7 +308,8 @@ void PlannerWindow::refresh()
         planJob_->cancel();
         computationEnded();
         requested_.reset();
-        const QString fault = QString::fromStdString(window_.form().currentFault());
+        const QString fault =
+            render::translatedFault(window_.form().currentFault(), window_.form().currentFaultPhrase());
         showUnmadePlan(settingsBox_->settings(),
                        fault.isEmpty()
                            ? tr("the main window has not run yet")
@@ -393,7 +395,7 @@ void PlannerWindow::matchSurveyCount(int surveyYear, double count)
     try {
         if (adjusted == CalibratedInput::carryingCapacity) inputs = withCompensationOfWindow(inputs, window_.form());
     } catch (const Fault& fault) {
-        stopCalibration(tr("No count can be matched: %1").arg(QString::fromUtf8(fault.what())));
+        stopCalibration(tr("No count can be matched: %1").arg(render::translatedFault(fault.what(), fault.phrase())));
         return;
     }
     calibrationBox_->setSearching(true);

@@ -11,6 +11,7 @@
 #include "gui/window/input_history.h"
 #include "model/killed_file.h"
 #include "render/report_content.h"
+#include "render/translated_phrase.h"
 #include "support/fault.h"
 
 #include <QDir>
@@ -181,7 +182,7 @@ bool ScenarioTools::openScenarioFile(const QString& path, QString& error)
     try {
         scenario = readScenarioFile(path.toStdString());
     } catch (const Fault& fault) {
-        error = QString::fromStdString(fault.what());
+        error = render::translatedFault(fault.what(), fault.phrase());
         return false;
     }
     const std::optional<PlanSettings> before = window_.planSettings();
@@ -222,7 +223,7 @@ bool ScenarioTools::saveScenarioFile(const QString& path, const QString& name, c
         writeScenarioFile(path.toStdString(), scenario);
         window_.setOpenedScenario(OpenedScenario{scenario.name, scenario.notes, path.toStdString()}, false);
     } catch (const Fault& fault) {
-        error = tr("The scenario was not saved: %1").arg(QString::fromStdString(fault.what()));
+        error = tr("The scenario was not saved: %1").arg(render::translatedFault(fault.what(), fault.phrase()));
         return false;
     }
     recent_.add(path);

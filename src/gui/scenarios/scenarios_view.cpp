@@ -10,6 +10,7 @@
 #include "gui/widgets/screen_fit.h"
 #include "gui/window/form_binding.h"
 #include "gui/window/form_window.h"
+#include "render/translated_phrase.h"
 #include "support/fault.h"
 #include "support/number_masks.h"
 #include "support/text_file.h"
@@ -377,7 +378,7 @@ bool ScenariosView::addScenarioFile(const QString& path, QString& error)
     try {
         list_.add(ListedScenario::ofScenario(readScenarioFile(path.toStdString())));
     } catch (const Fault& fault) {
-        error = QString::fromStdString(fault.what());
+        error = render::translatedFault(fault.what(), fault.phrase());
         return false;
     }
     return true;
@@ -398,7 +399,7 @@ bool ScenariosView::addWindowState(const QString& name, const QString& notes, QS
         scenario.notes = notes.toStdString();
         list_.add(ListedScenario::ofScenario(std::move(scenario)));
     } catch (const Fault& fault) {
-        error = tr("The window's state cannot be kept: %1").arg(QString::fromStdString(fault.what()));
+        error = tr("The window's state cannot be kept: %1").arg(render::translatedFault(fault.what(), fault.phrase()));
         return false;
     }
     return true;
@@ -410,7 +411,7 @@ bool ScenariosView::exportCsv(const QString& path, QString& error)
     try {
         replaceWholeFile(QFile::encodeName(path).toStdString(), comparisonCsv(rows_, target_), path.toStdString());
     } catch (const Fault& fault) {
-        error = QString::fromStdString(fault.what());
+        error = render::translatedFault(fault.what(), fault.phrase());
         return false;
     }
     return true;

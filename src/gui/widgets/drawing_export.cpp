@@ -1,6 +1,7 @@
 #include "gui/widgets/drawing_export.h"
 
 #include "app/form1.h"
+#include "render/translated_phrase.h"
 #include "support/fault.h"
 #include "support/text_file.h"
 
@@ -30,7 +31,7 @@ bool saveBytes(const QString& path, const QByteArray& bytes, QString& error)
                          path.toStdString());
         return true;
     } catch (const Fault& fault) {
-        error = QString::fromStdString(fault.what());
+        error = render::translatedFault(fault.what(), fault.phrase());
         return false;
     }
 }

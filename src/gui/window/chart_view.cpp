@@ -85,7 +85,7 @@ void ChartView::setStale(bool inputsChanged)
 
 QString ChartView::bannerText() const
 {
-    if (!form_.runFault().empty()) return render::stoppedRunBannerText(form_.runFault());
+    if (!form_.runFault().empty()) return render::stoppedRunBannerText(form_.runFault(), form_.runFaultPhrase());
     return inputsChanged_ ? render::staleBannerText() : QString();
 }
 
@@ -135,7 +135,7 @@ void ChartView::paintExport(QPainter& painter, QSize size) const
     render::paintMainChart(painter, layout, font, kChartBackground, gridlines_);
     render::paintLegend(painter, layout.target, font, {}, layout.streetCoverage);
     if (!form_.runFault().empty())
-        render::paintStaleBanner(painter, layout.target, font, render::stoppedRunBannerText(form_.runFault()));
+        render::paintStaleBanner(painter, layout.target, font, render::stoppedRunBannerText(form_.runFault(), form_.runFaultPhrase()));
     const QRectF footer(0, chart.height(), size.width(), size.height() - chart.height());
     render::paintFooter(painter, footer, render::footerLines(shownInputs_, QDate::currentDate(), shownLogScale_), font);
 }
@@ -164,7 +164,7 @@ bool ChartView::saveSvg(const QString& path, QString& error) const
 bool ChartView::copyYearlyData(QString& error) const
 {
     if (!form_.runFault().empty()) {
-        error = render::stoppedRunBannerText(form_.runFault());
+        error = render::stoppedRunBannerText(form_.runFault(), form_.runFaultPhrase());
         return false;
     }
     const auto& series = form_.lastSeries();

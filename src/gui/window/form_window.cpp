@@ -22,6 +22,7 @@
 #include "gui/window/window_shortcut_keys.h"
 #include "panel/form_inputs.h"
 #include "render/input_help.h"
+#include "render/translated_phrase.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -382,7 +383,7 @@ void FormWindow::showMessage(const QString& message)
 
 void FormWindow::showCurrentFault()
 {
-    showMessage(QString::fromStdString(form_.currentFault()));
+    showMessage(render::translatedFault(form_.currentFault(), form_.currentFaultPhrase()));
     QWidget* framed = nullptr;
     if (const auto control = controlNamedBy(form_.currentFaultField())) framed = controlWidget(qtName(*control));
     faultFrame_->frame(framed);
