@@ -114,7 +114,8 @@ constexpr auto kLayout = std::to_array<LayoutRow>({
     wrapping(label("Label7", "owned      target      street", 14400, 1800, 495, 975, 35)),
     // A real town: arrivals, capacity, the programme's end and operations, and what they give.
     heading("Label19", KARNOTH_TRANSLATE_NOOP("karnoth::Layout", "a real town"), 15360, 195, 1215, 210, 43),
-    label("Label20", KARNOTH_TRANSLATE_NOOP("karnoth::Layout", "intact females arriving a year"), 15360, 480, 2295, 255, 44),
+    label("Label20", KARNOTH_TRANSLATE_NOOP("karnoth::Layout", "intact females arriving a year"), 15360, 480, 2295, 255,
+          44),
     inputBox(control::txtImmigrants, 17760, 480, 735, 285, 45),
     label("Label21", KARNOTH_TRANSLATE_NOOP("karnoth::Layout", "street carrying capacity"), 15360, 810, 2295, 255, 46),
     inputBox(control::txtCapacity, 17760, 810, 735, 285, 47),

@@ -132,7 +132,7 @@ GatheredReport gatherReport(const Form1& ran, std::vector<ListedScenario> listed
             if (judged.run) window.years = reportedYears(*judged.run, reportYears(firstYearShown, target.targetYear));
             if (judged.figures)
                 window.programme = reportedProgramme(read->inputs, judged, target,
-                                                      ran.control(control::lblRebound).phrase.value_or(Phrase{}));
+                                                     ran.control(control::lblRebound).phrase.value_or(Phrase{}));
             else
                 window.programmeProblem = judged.fault.value_or("");
         }

@@ -136,8 +136,7 @@ QString chosenLanguage()
         const std::optional<karnoth::Scenario> session = karnoth::readSessionFile(std::filesystem::current_path());
         if (session && session->language) return QString::fromStdString(session->language->code);
     } catch (const karnoth::Fault&) {
-    } catch (const std::filesystem::filesystem_error&) {
-    }
+    } catch (const std::filesystem::filesystem_error&) { }
     return QString();
 }
 
@@ -188,7 +187,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("karnoth"));
     QApplication::setApplicationVersion(QStringLiteral(KARNOTH_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/karnoth.svg")));
-    const QString language = karnoth::gui::windowLanguage(options.language.value_or(chosenLanguage()), QLocale::system());
+    const QString language = karnoth::gui::windowLanguage(options.language.value_or(chosenLanguage()),
+                                                          QLocale::system());
     if (!karnoth::gui::installWindowLanguage(app, language))
         std::fprintf(stderr, "karnoth: no translation for %s in %s; the window is in English\n", qPrintable(language),
                      qPrintable(karnoth::gui::translationsDirectory()));

@@ -39,13 +39,14 @@ void requireOwnedSteadyState(const PopulationState& s, double ownedSterilisedPer
     if (unsterilisedPups != 0.0 && s.firstYearSurvival - 1.0 / unsterilisedPups > 1e-6 * s.firstYearSurvival) [[likely]]
         return;
     const double limit = 100.0 * (1.0 - kOwnedReplacementShare);
-    throw Fault(FaultKind::ImpossibleState,
-                Phrase{KARNOTH_TRANSLATE_NOOP("karnoth::Phrase",
-                                              "With %1% of owned yearlings sterilised by their owners, owned dogs cannot "
-                                              "replace themselves, so there is no steady state to start from. Keep it "
-                                              "below %2%."),
-                       {formatPlain(ownedSterilisedPercent, NumberLocale{}), formatPlain(limit, NumberLocale{})}},
-                std::string(fieldCaption(InputField::ownedSterilisedPercent)));
+    throw Fault(
+        FaultKind::ImpossibleState,
+        Phrase{KARNOTH_TRANSLATE_NOOP("karnoth::Phrase",
+                                      "With %1% of owned yearlings sterilised by their owners, owned dogs cannot "
+                                      "replace themselves, so there is no steady state to start from. Keep it "
+                                      "below %2%."),
+               {formatPlain(ownedSterilisedPercent, NumberLocale{}), formatPlain(limit, NumberLocale{})}},
+        std::string(fieldCaption(InputField::ownedSterilisedPercent)));
 }
 
 void setOwnedEquilibrium(PopulationState& s, double S, double G)

@@ -34,27 +34,42 @@ FieldInfo info(InputField field)
     static constexpr Range kSurvival{0, 1, false, KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "at least 0 and below 1")};
     static constexpr Range kRate{0, 1000, true, KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "0 to 1000")};
     static constexpr Range kAboveZero{0, kNoBound, false, KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "above 0"), false};
-    static constexpr Range kCompensation{0, 20, true, KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "above 0 and at most 20"), false};
+    static constexpr Range kCompensation{0, 20, true,
+                                         KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "above 0 and at most 20"), false};
     switch (field) {
     case InputField::adultSurvival: return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "adult survival"), &kSurvival};
-    case InputField::streetJuvenileSurvival: return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "juvenile survival"), &kShare};
-    case InputField::ageAtFirstLitter: return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "age at first litter"), &kAtLeastZero};
-    case InputField::ageAtLastLitter: return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "age at last litter"), &kAtLeastZero};
+    case InputField::streetJuvenileSurvival:
+        return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "juvenile survival"), &kShare};
+    case InputField::ageAtFirstLitter:
+        return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "age at first litter"), &kAtLeastZero};
+    case InputField::ageAtLastLitter:
+        return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "age at last litter"), &kAtLeastZero};
     case InputField::probPregnant: return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "prob. pregnant"), &kShare};
-    case InputField::femalePupsPerLitter: return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "female pups per litter"), &kAtLeastZero};
-    case InputField::ownedSterilisedPercent: return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "% owned dogs sterilised"), &kPercent};
-    case InputField::firstYearMultiplier: return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "times in first year"), &kAtLeastZero};
-    case InputField::abandonedPerYear: return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "abandoned per year"), &kAtLeastZero};
-    case InputField::programmeRate: return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "sterilisation rate (tenths of a %)"), &kRate};
-    case InputField::ownedShare: return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "share aimed at owned dogs (%)"), &kPercent};
-    case InputField::programmeStart: return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "sterilising starts in"), nullptr};
+    case InputField::femalePupsPerLitter:
+        return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "female pups per litter"), &kAtLeastZero};
+    case InputField::ownedSterilisedPercent:
+        return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "% owned dogs sterilised"), &kPercent};
+    case InputField::firstYearMultiplier:
+        return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "times in first year"), &kAtLeastZero};
+    case InputField::abandonedPerYear:
+        return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "abandoned per year"), &kAtLeastZero};
+    case InputField::programmeRate:
+        return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "sterilisation rate (tenths of a %)"), &kRate};
+    case InputField::ownedShare:
+        return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "share aimed at owned dogs (%)"), &kPercent};
+    case InputField::programmeStart:
+        return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "sterilising starts in"), nullptr};
     case InputField::cullFrom: return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "dogs killed from"), nullptr};
     case InputField::cullTo: return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "dogs killed to"), nullptr};
-    case InputField::immigrantsPerYear: return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "females arriving per year"), &kAtLeastZero};
-    case InputField::carryingCapacity: return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "street carrying capacity"), &kAboveZero};
+    case InputField::immigrantsPerYear:
+        return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "females arriving per year"), &kAtLeastZero};
+    case InputField::carryingCapacity:
+        return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "street carrying capacity"), &kAboveZero};
     case InputField::compensation: return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "compensation"), &kCompensation};
-    case InputField::programmeStop: return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "sterilising stops after"), nullptr};
-    case InputField::operationsPerYear: return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "sterilisations per year"), &kAtLeastZero};
+    case InputField::programmeStop:
+        return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "sterilising stops after"), nullptr};
+    case InputField::operationsPerYear:
+        return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "sterilisations per year"), &kAtLeastZero};
     }
     return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "an input"), nullptr};
 }
@@ -116,12 +131,12 @@ void requireStopNotBeforeStart(int programmeStop, int programmeStart)
     if (programmeStop >= programmeStart) [[likely]]
         return;
     const std::string caption(fieldCaption(InputField::programmeStop));
-    throw Fault(FaultKind::OutsideRange,
-                Phrase{KARNOTH_TRANSLATE_NOOP("karnoth::Phrase",
-                                              "%1 %2 is outside its range: not before the start year (%3)"),
-                       {caption, std::to_string(programmeStop), std::to_string(programmeStart)},
-                       0b1},
-                caption);
+    throw Fault(
+        FaultKind::OutsideRange,
+        Phrase{KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "%1 %2 is outside its range: not before the start year (%3)"),
+               {caption, std::to_string(programmeStop), std::to_string(programmeStart)},
+               0b1},
+        caption);
 }
 
 }  // namespace karnoth

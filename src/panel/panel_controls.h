@@ -3,11 +3,11 @@
 // the picture area. The window model implements it; the handlers know nothing else of the window.
 
 #include "chart/canvas.h"
-#include "support/phrase.h"
 #include "chart/chart_scale.h"
 #include "model/killed_file.h"
 #include "model/model_inputs.h"
 #include "model/model_result.h"
+#include "support/phrase.h"
 #include "support/yearly_series.h"
 
 #include <cstdint>

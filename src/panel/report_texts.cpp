@@ -58,12 +58,12 @@ Phrase reboundSentence(const std::optional<Rebound>& rebound)
         return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "not back to %1 % of %2's street dogs by %3"),
                 {share, baseline, std::to_string(kLastYear)}};
     const int after = *rebound->yearsAfterStop();
-    return {after == 1 ? KARNOTH_TRANSLATE_NOOP("karnoth::Phrase",
-                                                "back to %1 % of %2's street dogs in %3, %4 year after the "
-                                                "programme stops")
-                       : KARNOTH_TRANSLATE_NOOP("karnoth::Phrase",
-                                                "back to %1 % of %2's street dogs in %3, %4 years after the "
-                                                "programme stops"),
+    return {after == 1
+                ? KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "back to %1 % of %2's street dogs in %3, %4 year after the "
+                                                            "programme stops")
+                : KARNOTH_TRANSLATE_NOOP("karnoth::Phrase",
+                                         "back to %1 % of %2's street dogs in %3, %4 years after the "
+                                         "programme stops"),
             {share, baseline, std::to_string(*rebound->year), std::to_string(after)}};
 }
 

@@ -3,8 +3,8 @@
 // and chart of a run of those inputs, and the scenarios listed beside it. The window model gathers
 // it (app/report_gathering.h); the report draws from it alone.
 
-#include "support/phrase.h"
 #include "chart/recording_canvas.h"
+#include "support/phrase.h"
 
 #include <optional>
 #include <string>

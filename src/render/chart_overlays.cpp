@@ -213,15 +213,16 @@ QStringList footerLines(const std::optional<WindowInputs>& run, const QDate& dat
     QStringList lines;
     if (run) {
         const ModelInputs& in = run->inputs;
-        lines << ChartWords::tr("adult survival %1, juvenile survival %2, age at first litter %3, age at last litter %4, "
-                            "prob. pregnant %5, female pups per litter %6, %7 % of owned yearlings sterilised by "
-                            "their owners")
+        lines << ChartWords::tr(
+                     "adult survival %1, juvenile survival %2, age at first litter %3, age at last litter %4, "
+                     "prob. pregnant %5, female pups per litter %6, %7 % of owned yearlings sterilised by "
+                     "their owners")
                      .arg(plain(in.adultSurvival), plain(in.streetJuvenileSurvival), plain(in.ageAtFirstLitter),
                           plain(in.ageAtLastLitter), plain(in.probPregnant), plain(in.femalePupsPerLitter),
                           plain(in.ownedSterilisedPercent));
         QString programme =
             ChartWords::tr("%1 one-year-old females abandoned per year; programme %2 % a year from %3 (%4 times in the "
-                       "first year), %5 % of it aimed at owned dogs")
+                           "first year), %5 % of it aimed at owned dogs")
                 .arg(grouped(in.abandonedPerYear), plain(in.programmeRate / 10.0), QString::number(in.programmeStart),
                      plain(in.firstYearMultiplier), plain(in.ownedShare));
         if (in.onlyYearlings) programme += ChartWords::tr(", street dogs only 1-year olds");

@@ -4,9 +4,9 @@
 // the banner that says the chart no longer matches the inputs, and an export's footer (the main
 // inputs of the run shown, the date and "Karnoth"). None of them changes the display list.
 
-#include "support/phrase.h"
 #include "model/run_series.h"
 #include "panel/window_inputs.h"
+#include "support/phrase.h"
 
 #include <QDate>
 #include <QFont>

@@ -127,7 +127,7 @@ QString modelHelpHtml()
         "them, operations the owned dogs cannot use are not moved to the street, and no year operates on "
         "more fertile dogs than there are.</p>");
     html += HelpWords::tr("<h3>Inputs</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"
-                       "<tr><th>input</th><th>meaning</th><th>unit</th><th>range</th><th>starts at</th></tr>");
+                          "<tr><th>input</th><th>meaning</th><th>unit</th><th>range</th><th>starts at</th></tr>");
     for (const InputRow& input : kInputCatalogue) {
         const InputDescription d = describeInput(input.control);
         html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td></tr>")

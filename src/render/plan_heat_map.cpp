@@ -301,9 +301,11 @@ QString heatMapTitle(const Plan& plan)
 
 QStringList heatMapKeyEntries(const Plan& plan)
 {
-    return {
-        HeatMapWords::tr("target: at most %1 % in %2").arg(plain(plan.settings.targetPercent)).arg(plan.settings.targetYear),
-        HeatMapWords::tr("the window's setting"), HeatMapWords::tr("cheapest programme"), HeatMapWords::tr("the run faults")};
+    return {HeatMapWords::tr("target: at most %1 % in %2")
+                .arg(plain(plan.settings.targetPercent))
+                .arg(plan.settings.targetYear),
+            HeatMapWords::tr("the window's setting"), HeatMapWords::tr("cheapest programme"),
+            HeatMapWords::tr("the run faults")};
 }
 
 HeatMapLayout planHeatMapLayout(const QRectF& area, const Plan& plan, const QFont& font, QPaintDevice* device)

@@ -264,8 +264,8 @@ void paintInputs(QPainter& painter, PageFlow& flow, const ReportContent& content
     table.headings = {ReportWords::tr("input"), ReportWords::tr("value"), ReportWords::tr("unit")};
     table.widths = {3, 1.6, 3.4};
     for (const ReportInput& input : content.inputs)
-        table.rows.push_back(
-            {input.atFault ? ReportWords::tr("%1 (at fault)").arg(input.caption) : input.caption, input.value, input.unit});
+        table.rows.push_back({input.atFault ? ReportWords::tr("%1 (at fault)").arg(input.caption) : input.caption,
+                              input.value, input.unit});
     const QFont font = reportFont(8.5);
     flow.heading(ReportWords::tr("Inputs"), reportTableHeight(table, flow.width(), font, painter.device()));
     paintTableAcrossPages(painter, flow, table, font);
@@ -278,8 +278,9 @@ void paintSummary(PageFlow& flow, const ReportContent& content)
     flow.heading(ReportWords::tr("Summary"));
     const QFont body = reportFont(10);
     if (!content.programme) {
-        flow.paragraph(ReportWords::tr("The programme is not judged against the target: %1").arg(content.programmeProblem),
-                       body, mm(1.5));
+        flow.paragraph(
+            ReportWords::tr("The programme is not judged against the target: %1").arg(content.programmeProblem), body,
+            mm(1.5));
         return;
     }
     for (const QString& paragraph :
@@ -351,9 +352,10 @@ void paintMainChart(QPainter& painter, PageFlow& flow, const ReportContent& cont
     painter.drawRect(paper);
     painter.restore();
     flow.advance(height + mm(1.5));
-    QString note = ReportWords::tr("Red solid line: street females aged one and over; green dashed line: fertile street "
-                              "females (both on the left scale); blue dotted line: the programme's sterilisations per "
-                              "year (right scale).");
+    QString note = ReportWords::tr(
+        "Red solid line: street females aged one and over; green dashed line: fertile street "
+        "females (both on the left scale); blue dotted line: the programme's sterilisations per "
+        "year (right scale).");
     if (content.logScale) note += ReportWords::tr(" Log scale: the axes show ln(dogs + 1).");
     flow.paragraph(note, reportFont(8));
 }
@@ -386,7 +388,8 @@ void paintPlan(QPainter& painter, PageFlow& flow, const ReportContent& content)
     if (plan.fault) return;
     ReportTable table;
     table.headings = {ReportWords::tr("owned share"),
-                      plan.operationsStep ? ReportWords::tr("minimal operations a year") : ReportWords::tr("minimal rate"),
+                      plan.operationsStep ? ReportWords::tr("minimal operations a year")
+                                          : ReportWords::tr("minimal rate"),
                       ReportWords::tr("street total %1").arg(plan.settings.targetYear),
                       ReportWords::tr("sterilised owned"),
                       ReportWords::tr("sterilised street"),
@@ -403,9 +406,10 @@ void paintPlan(QPainter& painter, PageFlow& flow, const ReportContent& content)
             table.rows.push_back({share, none});
             continue;
         }
-        const QString none = plan.operationsStep
-                                 ? ReportWords::tr("none (at %1 a year)").arg(grouped(plan.scanValue(kHighestProgrammeRate)))
-                                 : ReportWords::tr("none (at 100 %)");
+        const QString none =
+            plan.operationsStep
+                ? ReportWords::tr("none (at %1 a year)").arg(grouped(plan.scanValue(kHighestProgrammeRate)))
+                : ReportWords::tr("none (at 100 %)");
         const QString rate = !row.minimalRate      ? none
                              : plan.operationsStep ? grouped(plan.scanValue(*row.minimalRate))
                                                    : ratePercent(*row.minimalRate);
@@ -424,13 +428,14 @@ void paintComparison(QPainter& painter, PageFlow& flow, const ReportContent& con
 {
     flow.heading(ReportWords::tr("Comparison of the scenarios"));
     const PlanSettings& target = content.target;
-    flow.paragraph(ReportWords::tr("Every scenario is run on its own inputs and culling records and judged by the same "
-                              "target: its street total in %1 at most %2 % of its own street total in the year "
-                              "before its programme starts. Sterilisations and their cost (%3 an owned, %4 a street "
-                              "sterilisation) count from the programme's start to %1.")
-                       .arg(target.targetYear)
-                       .arg(plain(target.targetPercent), plain(target.costOwned), plain(target.costStreet)),
-                   reportFont(9), mm(1));
+    flow.paragraph(
+        ReportWords::tr("Every scenario is run on its own inputs and culling records and judged by the same "
+                        "target: its street total in %1 at most %2 % of its own street total in the year "
+                        "before its programme starts. Sterilisations and their cost (%3 an owned, %4 a street "
+                        "sterilisation) count from the programme's start to %1.")
+            .arg(target.targetYear)
+            .arg(plain(target.targetPercent), plain(target.costOwned), plain(target.costStreet)),
+        reportFont(9), mm(1));
     ReportTable table;
     for (const std::string& heading : comparisonHeadings(target)) table.headings << qtText(heading);
     table.widths = {1.8, 1.6, 1.1, 1.1, 1.1, 1.1, 1.1, 1.2, 2};  // the last may say "misses the target of 2036"
@@ -473,16 +478,18 @@ QStringList planSummaryLines(const Plan& plan)
                      .arg(plain(s.targetPercent), qtText(*plan.fault));
         return lines;
     }
-    lines << ReportWords::tr("Target: the street total in %1 at most %2 % of the baseline, %3 street females aged one and "
-                        "over in %4, the year before the programme starts. Costs: %5 an owned, %6 a street "
-                        "sterilisation. For each share of the programme aimed at owned dogs, the smallest yearly rate "
-                        "that meets the target, with its sterilisations from the start to %1 and their cost.")
+    lines << ReportWords::tr(
+                 "Target: the street total in %1 at most %2 % of the baseline, %3 street females aged one and "
+                 "over in %4, the year before the programme starts. Costs: %5 an owned, %6 a street "
+                 "sterilisation. For each share of the programme aimed at owned dogs, the smallest yearly rate "
+                 "that meets the target, with its sterilisations from the start to %1 and their cost.")
                  .arg(s.targetYear)
                  .arg(plain(s.targetPercent), grouped(plan.baseline.value_or(0)))
                  .arg(plan.baselineYear.value_or(0))
                  .arg(plain(s.costOwned), plain(s.costStreet));
     if (plan.cheapest)
-        lines << ReportWords::tr("Cheapest programme that meets the target: %1 % aimed at owned dogs at %2 a year, cost %3.")
+        lines << ReportWords::tr(
+                     "Cheapest programme that meets the target: %1 % aimed at owned dogs at %2 a year, cost %3.")
                      .arg(plan.cheapest->ownedShare)
                      .arg(plan.operationsStep
                               ? ReportWords::tr("%1 operations").arg(grouped(plan.scanValue(plan.cheapest->rate)))

@@ -16,7 +16,6 @@ namespace {
 
 using report_words::ReportWords;
 
-
 // "caption: value" as the user reads the value ("adult survival: 0.85").
 QString captionAndValue(std::string_view name, const std::string& text, int value)
 {

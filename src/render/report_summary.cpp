@@ -1,8 +1,8 @@
 #include "render/report_summary.h"
 
 #include "model/rebound.h"
-#include "render/translated_phrase.h"
 #include "render/report_words.h"
+#include "render/translated_phrase.h"
 #include "support/number_masks.h"
 
 #include <QCoreApplication>
@@ -39,14 +39,14 @@ QString achievementParagraph(const ReportedProgramme& programme, const PlanSetti
     const double percentOfBaseline = programme.baseline > 0
                                          ? programme.streetTotalInTargetYear * 100 / programme.baseline
                                          : 0;
-    const QString level = ReportWords::tr("By %1, the target year, the street holds %2 females aged one and over: %3 % of "
-                                     "the baseline, %4 in %5, the year before the programme starts. The target is at "
-                                     "most %6 %.")
-                              .arg(target.targetYear)
-                              .arg(grouped(programme.streetTotalInTargetYear), grouped(percentOfBaseline),
-                                   grouped(programme.baseline))
-                              .arg(programme.baselineYear)
-                              .arg(plain(target.targetPercent));
+    const QString level =
+        ReportWords::tr("By %1, the target year, the street holds %2 females aged one and over: %3 % of "
+                        "the baseline, %4 in %5, the year before the programme starts. The target is at "
+                        "most %6 %.")
+            .arg(target.targetYear)
+            .arg(grouped(programme.streetTotalInTargetYear), grouped(percentOfBaseline), grouped(programme.baseline))
+            .arg(programme.baselineYear)
+            .arg(plain(target.targetPercent));
     const bool atTarget = atTargetLevel(programme.streetTotalInTargetYear, programme.baseline, target.targetPercent);
     const TargetReach reach = targetReach(programme.firstYearMet, atTarget, target.targetYear);
     return level + QLatin1Char(' ') +
@@ -55,8 +55,9 @@ QString achievementParagraph(const ReportedProgramme& programme, const PlanSetti
 
 QString costParagraph(const ReportedProgramme& programme, const PlanSettings& target)
 {
-    return ReportWords::tr("From %1 to %2 it takes %3 operations on owned and %4 on street females. At %5 an owned and %6 a "
-                      "street operation, as the planner counts cost, that is %7.")
+    return ReportWords::tr(
+               "From %1 to %2 it takes %3 operations on owned and %4 on street females. At %5 an owned and %6 a "
+               "street operation, as the planner counts cost, that is %7.")
         .arg(programme.start)
         .arg(target.targetYear)
         .arg(grouped(programme.sterilisedOwned), grouped(programme.sterilisedStreet), plain(target.costOwned),
@@ -68,11 +69,15 @@ QString costParagraph(const ReportedProgramme& programme, const PlanSettings& ta
 QString targetReachSentence(TargetReach reach, std::optional<int> firstYearAtTarget, const PlanSettings& target,
                             int baselineYear)
 {
-    const QString level = ReportWords::tr("%1 % of %2's street dogs").arg(plain(target.targetPercent)).arg(baselineYear);
+    const QString level =
+        ReportWords::tr("%1 % of %2's street dogs").arg(plain(target.targetPercent)).arg(baselineYear);
     const int first = firstYearAtTarget.value_or(0);
     switch (reach) {
     case TargetReach::inTargetYear:
-        return ReportWords::tr("It reaches %1 in %2: meets the target of %3.").arg(level).arg(first).arg(target.targetYear);
+        return ReportWords::tr("It reaches %1 in %2: meets the target of %3.")
+            .arg(level)
+            .arg(first)
+            .arg(target.targetYear);
     case TargetReach::early: {
         const int years = target.targetYear - first;
         if (years == 1)
@@ -108,12 +113,13 @@ QString targetReachSentence(TargetReach reach, std::optional<int> firstYearAtTar
 QStringList summaryParagraphs(const ReportedProgramme& programme, const PlanSettings& target, int programmeRate,
                               int ownedShare)
 {
-    QStringList paragraphs{proposalParagraph(programme, programmeRate, ownedShare),
-                           achievementParagraph(programme, target), costParagraph(programme, target),
-                           ReportWords::tr("In %1, %2 % of the street females aged one and over are sterilised (the street "
-                                      "coverage).")
-                               .arg(target.targetYear)
-                               .arg(grouped(programme.coverageInTargetYear * 100))};
+    QStringList paragraphs{
+        proposalParagraph(programme, programmeRate, ownedShare), achievementParagraph(programme, target),
+        costParagraph(programme, target),
+        ReportWords::tr("In %1, %2 % of the street females aged one and over are sterilised (the street "
+                        "coverage).")
+            .arg(target.targetYear)
+            .arg(grouped(programme.coverageInTargetYear * 100))};
     if (!programme.rebound.text().empty())
         paragraphs << ReportWords::tr("Once the programme stops after %1, the street is %2.")
                           .arg(*programme.stop)
@@ -125,23 +131,29 @@ std::vector<std::pair<QString, QString>> glossaryEntries()
 {
     return {
         {ReportWords::tr("street total"),
-         ReportWords::tr("The street females aged one and over, fertile and sterilised. The model counts females only.")},
-        {ReportWords::tr("street breeders"), ReportWords::tr("The fertile street females of breeding age: those that can have "
-                                                   "litters.")},
-        {ReportWords::tr("operations"), ReportWords::tr("The programme's sterilisations of owned and street females in a year.")},
+         ReportWords::tr(
+             "The street females aged one and over, fertile and sterilised. The model counts females only.")},
+        {ReportWords::tr("street breeders"),
+         ReportWords::tr("The fertile street females of breeding age: those that can have "
+                         "litters.")},
+        {ReportWords::tr("operations"),
+         ReportWords::tr("The programme's sterilisations of owned and street females in a year.")},
         {ReportWords::tr("street coverage"),
-         ReportWords::tr("The share of the street females aged one and over that are sterilised, at the end of a year.")},
+         ReportWords::tr(
+             "The share of the street females aged one and over that are sterilised, at the end of a year.")},
         {ReportWords::tr("programme rate"),
          ReportWords::tr("The per cent of the fertile females the programme sterilises each year; or, when a number of "
-                    "operations a year is given, that number.")},
+                         "operations a year is given, that number.")},
         {ReportWords::tr("owned share"),
          ReportWords::tr("The per cent of the programme aimed at owned dogs; the rest is aimed at "
-                    "street dogs.")},
-        {ReportWords::tr("baseline"), ReportWords::tr("The street total in the year before the programme starts. The target is a "
-                                            "per cent of it, to be reached by the target year.")},
+                         "street dogs.")},
+        {ReportWords::tr("baseline"),
+         ReportWords::tr("The street total in the year before the programme starts. The target is a "
+                         "per cent of it, to be reached by the target year.")},
         {ReportWords::tr("rebound"),
-         ReportWords::tr("After a programme stops, the street dogs come back: the rebound is the year the street total is "
-                    "again at %1 % of the baseline.")
+         ReportWords::tr(
+             "After a programme stops, the street dogs come back: the rebound is the year the street total is "
+             "again at %1 % of the baseline.")
              .arg(plain(kReboundShare * 100))},
     };
 }

@@ -375,8 +375,9 @@ QString overlayCaption(OverlayCompanion companion)
     case OverlayCompanion::Breeders:
         return OverlayWords::tr("Thick lines: street females aged one and over; thin lines: fertile street females.");
     case OverlayCompanion::Sterilisations:
-        return OverlayWords::tr("Thick lines: street females aged one and over (left scale); thin lines: the programme's "
-                          "sterilisations per year (right scale).");
+        return OverlayWords::tr(
+            "Thick lines: street females aged one and over (left scale); thin lines: the programme's "
+            "sterilisations per year (right scale).");
     case OverlayCompanion::None: break;
     }
     return OverlayWords::tr("Lines: street females aged one and over.");

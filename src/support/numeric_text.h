@@ -27,8 +27,8 @@ ParsedNumber parseNumber(std::string_view text);
 double textToDouble(std::string_view text, std::string_view inputName);
 
 // The range of a 16-bit whole number, as messages name it.
-inline constexpr const char* kInteger16Range =
-    KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "the whole numbers -32768 to 32767");
+inline constexpr const char* kInteger16Range = KARNOTH_TRANSLATE_NOOP("karnoth::Phrase",
+                                                                      "the whole numbers -32768 to 32767");
 
 // The nearest whole number, halves to even, when it fits 16 bits; nullopt otherwise (NaN too).
 std::optional<std::int16_t> nearestInteger16(double value);

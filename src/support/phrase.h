@@ -25,8 +25,7 @@ struct Phrase {
     std::string text() const;
     friend bool operator==(const Phrase& a, const Phrase& b)
     {
-        return std::string(a.pattern) == b.pattern && a.arguments == b.arguments &&
-               a.wordArguments == b.wordArguments;
+        return std::string(a.pattern) == b.pattern && a.arguments == b.arguments && a.wordArguments == b.wordArguments;
     }
 };
 

@@ -66,14 +66,30 @@ private slots:
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("system");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("Spain") << "" << "es_ES" << "es";
-        QTest::newRow("Mexico") << "" << "es_MX" << "es";
-        QTest::newRow("Brazil") << "" << "pt_BR" << "pt_BR";
-        QTest::newRow("Portugal") << "" << "pt_PT" << "pt_BR";
-        QTest::newRow("Germany") << "" << "de_DE" << "en";
-        QTest::newRow("English chosen in Spain") << "en" << "es_ES" << "en";
-        QTest::newRow("Spanish chosen in the US") << "es" << "en_US" << "es";
-        QTest::newRow("an unknown choice follows the system") << "fr" << "pt_BR" << "pt_BR";
+        QTest::newRow("Spain") << ""
+                               << "es_ES"
+                               << "es";
+        QTest::newRow("Mexico") << ""
+                                << "es_MX"
+                                << "es";
+        QTest::newRow("Brazil") << ""
+                                << "pt_BR"
+                                << "pt_BR";
+        QTest::newRow("Portugal") << ""
+                                  << "pt_PT"
+                                  << "pt_BR";
+        QTest::newRow("Germany") << ""
+                                 << "de_DE"
+                                 << "en";
+        QTest::newRow("English chosen in Spain") << "en"
+                                                 << "es_ES"
+                                                 << "en";
+        QTest::newRow("Spanish chosen in the US") << "es"
+                                                  << "en_US"
+                                                  << "es";
+        QTest::newRow("an unknown choice follows the system") << "fr"
+                                                              << "pt_BR"
+                                                              << "pt_BR";
     }
     void theLanguageIsTheChosenOneElseTheSystems()
     {
@@ -87,12 +103,18 @@ private slots:
     {
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("title");
-        QTest::newRow("File") << "fileMenu" << "&Archivo";
-        QTest::newRow("Edit") << "editMenu" << "&Editar";
-        QTest::newRow("View") << "viewMenu" << "&Ver";
-        QTest::newRow("Analysis") << "analysisMenu" << "A&nálisis";
-        QTest::newRow("Help") << "helpMenu" << "Ay&uda";
-        QTest::newRow("Language") << "languageMenu" << "&Idioma";
+        QTest::newRow("File") << "fileMenu"
+                              << "&Archivo";
+        QTest::newRow("Edit") << "editMenu"
+                              << "&Editar";
+        QTest::newRow("View") << "viewMenu"
+                              << "&Ver";
+        QTest::newRow("Analysis") << "analysisMenu"
+                                  << "A&nálisis";
+        QTest::newRow("Help") << "helpMenu"
+                              << "Ay&uda";
+        QTest::newRow("Language") << "languageMenu"
+                                  << "&Idioma";
     }
     void theMenusAndCaptionsAreInSpanish()
     {
@@ -103,8 +125,9 @@ private slots:
         QCOMPARE(shown->title(), title);
         QCOMPARE(widgetOf<QLabel>(*window_, "Label19")->text(), QStringLiteral("caso real"));
         // A sentence of the run, translated with its numbers as the run wrote them.
-        QVERIFY2(widgetOf<CaptionLabel>(*window_, "lblCoverage")->text().startsWith(QStringLiteral("cobertura en la calle")),
-                 qPrintable(widgetOf<CaptionLabel>(*window_, "lblCoverage")->text()));
+        QVERIFY2(
+            widgetOf<CaptionLabel>(*window_, "lblCoverage")->text().startsWith(QStringLiteral("cobertura en la calle")),
+            qPrintable(widgetOf<CaptionLabel>(*window_, "lblCoverage")->text()));
     }
 
     void aFaultNamesTheInputInSpanish()
@@ -127,9 +150,12 @@ private slots:
     {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("Portuguese") << "P&ortuguês (Brasil)" << "pt_BR";
-        QTest::newRow("English") << "&English" << "en";
-        QTest::newRow("the system's") << "&Sistema" << "";
+        QTest::newRow("Portuguese") << "P&ortuguês (Brasil)"
+                                    << "pt_BR";
+        QTest::newRow("English") << "&English"
+                                 << "en";
+        QTest::newRow("the system's") << "&Sistema"
+                                      << "";
     }
     void theLanguageChosenIsKeptForTheNextStart()
     {

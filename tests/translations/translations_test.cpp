@@ -109,8 +109,8 @@ TEST_F(TranslationsTest, EverySourceTextHasAFinishedTranslationInEveryLanguage)
     const QString fresh = scratch.filePath(QStringLiteral("fresh.ts"));
     QProcess lupdate;
     lupdate.setWorkingDirectory(QStringLiteral(KARNOTH_SOURCE_DIR));
-    lupdate.start(QStringLiteral(KARNOTH_LUPDATE),
-                  split(KARNOTH_LUPDATE_OPTIONS) << QStringLiteral("src") << QStringLiteral("-ts") << fresh);
+    lupdate.start(QStringLiteral(KARNOTH_LUPDATE), split(KARNOTH_LUPDATE_OPTIONS)
+                                                       << QStringLiteral("src") << QStringLiteral("-ts") << fresh);
     ASSERT_TRUE(lupdate.waitForFinished(120000));
     ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
     const std::vector<Message> sources = readTs(fresh);
@@ -152,11 +152,10 @@ TEST_F(TranslationsTest, EveryTranslationKeepsWhatItsSourceHolds)
                     << where(ts, message) << ": its " << list.what << " differ in \""
                     << message.translation.toStdString() << "\"";
             EXPECT_EQ(accelerators(message.translation), accelerators(message.source))
-                << where(ts, message) << ": its accelerator differs in \"" << message.translation.toStdString()
-                << "\"";
+                << where(ts, message) << ": its accelerator differs in \"" << message.translation.toStdString() << "\"";
             EXPECT_EQ(closing(message.translation), closing(message.source))
-                << where(ts, message) << ": its closing punctuation differs in \""
-                << message.translation.toStdString() << "\"";
+                << where(ts, message) << ": its closing punctuation differs in \"" << message.translation.toStdString()
+                << "\"";
         }
 }
 

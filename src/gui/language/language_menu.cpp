@@ -45,8 +45,9 @@ QList<PlacedAction> LanguageMenu::actions() const
 
 void LanguageMenu::choose(const QString& code)
 {
-    window_.keptSettings().language =
-        code.isEmpty() ? std::nullopt : std::optional<LanguageSettings>(LanguageSettings{code.toStdString()});
+    window_.keptSettings().language = code.isEmpty()
+                                          ? std::nullopt
+                                          : std::optional<LanguageSettings>(LanguageSettings{code.toStdString()});
     window_.showNotice(tr("The new language applies when Karnoth next starts."), kNoticeMilliseconds);
 }
 

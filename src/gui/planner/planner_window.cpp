@@ -308,8 +308,8 @@ void PlannerWindow::refresh()
         planJob_->cancel();
         computationEnded();
         requested_.reset();
-        const QString fault =
-            render::translatedFault(window_.form().currentFault(), window_.form().currentFaultPhrase());
+        const QString fault = render::translatedFault(window_.form().currentFault(),
+                                                      window_.form().currentFaultPhrase());
         showUnmadePlan(settingsBox_->settings(),
                        fault.isEmpty()
                            ? tr("the main window has not run yet")

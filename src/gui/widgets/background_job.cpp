@@ -67,7 +67,8 @@ void BackgroundJob::startErased(ErasedWork work)
         } catch (const std::exception& error) {
             failure = QString::fromStdString(error.what());
         } catch (...) {
-            failure = QCoreApplication::translate("karnoth::gui::BackgroundJob", "the computation stopped with an unknown error");
+            failure = QCoreApplication::translate("karnoth::gui::BackgroundJob",
+                                                  "the computation stopped with an unknown error");
         }
 
         const std::lock_guard lock(state->mutex);

@@ -135,7 +135,8 @@ void ChartView::paintExport(QPainter& painter, QSize size) const
     render::paintMainChart(painter, layout, font, kChartBackground, gridlines_);
     render::paintLegend(painter, layout.target, font, {}, layout.streetCoverage);
     if (!form_.runFault().empty())
-        render::paintStaleBanner(painter, layout.target, font, render::stoppedRunBannerText(form_.runFault(), form_.runFaultPhrase()));
+        render::paintStaleBanner(painter, layout.target, font,
+                                 render::stoppedRunBannerText(form_.runFault(), form_.runFaultPhrase()));
     const QRectF footer(0, chart.height(), size.width(), size.height() - chart.height());
     render::paintFooter(painter, footer, render::footerLines(shownInputs_, QDate::currentDate(), shownLogScale_), font);
 }

@@ -102,8 +102,8 @@ FormWindow::FormWindow(std::filesystem::path directory, QWidget* parent)
     refreshTitle();
     setInputsChanged(false);
     if (QWidget* run = controlWidget(qtName(control::cmdRun))) run->setFocus();
-    createMenus({new AnalysisViewActions(*this), new PlannerActions(*this), new ScenarioTools(*this),
-                 new LanguageMenu(*this)});
+    createMenus(
+        {new AnalysisViewActions(*this), new PlannerActions(*this), new ScenarioTools(*this), new LanguageMenu(*this)});
     refreshUndoActions();
 
     // Open at the layout's size, or the screen's when that is smaller.
