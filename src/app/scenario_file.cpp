@@ -247,6 +247,30 @@ public:
         scenario.uncertainty = settings;
     }
 
+    void readReport(const Json& root, Scenario& scenario) const
+    {
+        const auto section = root.find("report");
+        if (section == root.end() || section->is_null()) return;
+        if (!section->is_object()) bad("\"report\"", "is not an object");
+        ReportDetails details;
+        const auto detail = [&](const char* key, std::string& out) {
+            const std::string field = std::string("report \"") + key + "\"";
+            const auto it = section->find(key);
+            if (it == section->end() || it->is_null()) return;
+            if (!it->is_string()) bad(field, shown(*it) + " is not a text");
+            out = it->get<std::string>();
+            // Characters, not bytes: a title in Spanish or Portuguese is as long as in English.
+            const auto characters = std::count_if(out.begin(), out.end(), [](char c) { return (c & 0xC0) != 0x80; });
+            if (static_cast<std::size_t>(characters) > kMostReportDetailCharacters)
+                bad(field, "is longer than " + std::to_string(kMostReportDetailCharacters) + " characters");
+        };
+        detail("title", details.title);
+        detail("author", details.author);
+        detail("organisation", details.organisation);
+        detail("place", details.place);
+        scenario.report = details;
+    }
+
 private:
     static std::string shortText(double value)
     {
@@ -355,6 +379,7 @@ Scenario parseScenario(std::string_view json, std::string_view shownName, std::s
         reader.readPlanner(root, scenario);
         reader.readSensitivity(root, scenario);
         reader.readUncertainty(root, scenario);
+        reader.readReport(root, scenario);
     } catch (const Json::exception& error) {
         // Every value's kind is checked before it is read; this keeps a missed check a message.
         reader.bad("a value", parseProblem(error));
@@ -418,6 +443,11 @@ std::string formatScenario(const Scenario& scenario)
                                {"wholeDogs", uncertainty->wholeDogs},
                                {"ranges", ranges}};
     }
+    if (const std::optional<ReportDetails>& report = scenario.report)
+        root["report"] = {{"title", report->title},
+                          {"author", report->author},
+                          {"organisation", report->organisation},
+                          {"place", report->place}};
     return root.dump(2, ' ', false, Ordered::error_handler_t::replace) + "\n";
 }
 

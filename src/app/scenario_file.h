@@ -11,16 +11,18 @@
 //                "ownedShareStep": 5},
 //    "sensitivity": {"year": 2035, "deltaPercent": 10},
 //    "uncertainty": {"replicates": 1000, "seed": 1, "yearToYearSd": 0.05, "wholeDogs": false,
-//                    "ranges": {"txtAdultSurv": {"varied": true, "low": "0.85", "high": "0.95"}}}}
+//                    "ranges": {"txtAdultSurv": {"varied": true, "low": "0.85", "high": "0.95"}}},
+//    "report": {"title": "Sterilising from 2026", "author": "A. Vet", "organisation": "Town council",
+//               "place": "Townsville"}}
 //
 // `inputs` holds every text box (its text exactly as typed), scroll bar and check box by control
-// name. name, notes, saved, killed, planner (and its ownedShareStep), sensitivity and uncertainty
-// are optional (the window's session file holds the last two; older programs ignore them); the
-// name defaults to the file's base name; unknown top-level keys are ignored. Version 1 files, from
-// before the five inputs of a real town (txtImmigrants, txtCapacity, txtCompensation, txtStop,
-// txtOperations), still open with those at their initial texts, which leave them off; a file is
-// always written as version 2.
+// name. name, notes, saved, killed, planner (and its ownedShareStep), sensitivity, uncertainty and
+// report (each of its texts) are optional (the window's session file holds the last two; older programs ignore them);
+// the name defaults to the file's base name; unknown top-level keys are ignored. Version 1 files, from before the five
+// inputs of a real town (txtImmigrants, txtCapacity, txtCompensation, txtStop, txtOperations), still open with those at
+// their initial texts, which leave them off; a file is always written as version 2.
 
+#include "app/report_details.h"
 #include "app/view_settings.h"
 #include "model/killed_file.h"
 
@@ -53,6 +55,7 @@ struct Scenario {
     std::optional<PlannerSettings> planner;
     std::optional<SensitivitySettings> sensitivity;
     std::optional<UncertaintySettings> uncertainty;
+    std::optional<ReportDetails> report;  // what heads its report
     friend bool operator==(const Scenario&, const Scenario&) = default;
 };
 
@@ -60,7 +63,8 @@ struct Scenario {
 // not JSON; another format; a version other than 1 or 2 (a later one is a newer program's); a missing or unknown
 // control; a text that is not a string, a bar value that is not a whole number or lies outside its bar's range, a check
 // box other than 0 or 1; a killed record that killed.txt itself would reject; a planner, sensitivity
-// or uncertainty value of the wrong kind or outside what its view takes. `shownName` names the file
+// or uncertainty value of the wrong kind or outside what its view takes; a report detail that is not
+// a text or is longer than kMostReportDetailCharacters. `shownName` names the file
 // in messages; the name defaults to `baseName`.
 Scenario parseScenario(std::string_view json, std::string_view shownName, std::string_view baseName);
 Scenario readScenarioFile(const std::filesystem::path& path);

@@ -20,7 +20,7 @@ void writeSessionFile(const std::filesystem::path& directory, const Scenario& se
 
 SessionSettings sessionSettingsOf(const Scenario& session)
 {
-    return SessionSettings{session.planner, session.sensitivity, session.uncertainty};
+    return SessionSettings{session.planner, session.sensitivity, session.uncertainty, session.report};
 }
 
 void keepSessionSettings(Scenario& session, const SessionSettings& settings)
@@ -28,6 +28,7 @@ void keepSessionSettings(Scenario& session, const SessionSettings& settings)
     session.planner = settings.planner;
     session.sensitivity = settings.sensitivity;
     session.uncertainty = settings.uncertainty;
+    session.report = settings.report;
 }
 
 }  // namespace karnoth

@@ -20,6 +20,7 @@ struct SessionSettings {
     std::optional<PlannerSettings> planner;
     std::optional<SensitivitySettings> sensitivity;
     std::optional<UncertaintySettings> uncertainty;
+    std::optional<ReportDetails> report;
     friend bool operator==(const SessionSettings&, const SessionSettings&) = default;
 };
 

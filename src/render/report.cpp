@@ -282,8 +282,8 @@ void paintSummary(PageFlow& flow, const ReportContent& content)
                        body, mm(1.5));
         return;
     }
-    for (const QString& paragraph :
-         summaryParagraphs(*content.programme, content.target, content.programmeRate, content.ownedShare))
+    for (const QString& paragraph : summaryParagraphs(*content.programme, content.target, content.programmeRate,
+                                                      content.ownedShare, content.chance))
         flow.paragraph(paragraph, body, mm(1.5));
 }
 
@@ -503,7 +503,8 @@ bool writeReport(const QString& path, const ReportContent& content, QString& err
     QPdfWriter writer(&buffer);
     writer.setResolution(kResolution);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    writer.setTitle(content.title);
+    const QString title = content.details.title.empty() ? content.title : QString::fromStdString(content.details.title);
+    writer.setTitle(title);
     writer.setCreator(QStringLiteral("Karnoth"));
     QPainter painter;
     if (!painter.begin(&writer)) {
@@ -512,7 +513,11 @@ bool writeReport(const QString& path, const ReportContent& content, QString& err
     }
     PageFlow flow(writer, painter);
 
-    flow.paragraph(content.title, reportFont(17, true), mm(1));
+    flow.paragraph(title, reportFont(17, true), mm(1));
+    QStringList byWhom;
+    for (const std::string* detail : {&content.details.author, &content.details.organisation, &content.details.place})
+        if (!detail->empty()) byWhom << QString::fromStdString(*detail);
+    if (!byWhom.isEmpty()) flow.paragraph(byWhom.join(QStringLiteral(", ")), reportFont(11), mm(1));
     flow.paragraph(translated("Made with Karnoth on %1.").arg(content.date.toString(Qt::ISODate)), reportFont(9),
                    mm(2));
     paintSummary(flow, content);

@@ -72,6 +72,7 @@ ReportContent reportContent(const ReportedWindow& window, std::vector<Comparison
     content.title = translated("Karnoth report: %1")
                         .arg(QString::fromStdString(windowEntry == window.scenarios.end() ? "current"
                                                                                           : windowEntry->name));
+    content.details = request.details;
     content.date = request.date;
     for (const ReportedScenario& entry : window.scenarios) {
         ReportScenario scenario{

@@ -548,8 +548,8 @@ private slots:
         for (QAction* action : window_->fileMenu()->actions())
             if (!action->isSeparator()) file << action->text().remove('&');
         QCOMPARE(file, QStringList({"Open scenario...", "Open recent", "Save scenario", "Save scenario as...",
-                                    "Export report...", "Export chart as PNG...", "Export chart as SVG...",
-                                    "Copy yearly data", "Quit"}));
+                                    "Report details...", "Export report...", "Export chart as PNG...",
+                                    "Export chart as SVG...", "Copy yearly data", "Quit"}));
 
         // The Analysis menu holds what the planner, the analyses' views and scenarios bring.
         QMenu* analysis = window_->analysisMenu();

@@ -488,6 +488,15 @@ void FormWindow::setPlanSettings(const std::optional<PlanSettings>& settings)
     emit planSettingsChanged();
 }
 
+void FormWindow::restoreAnalysisSettings(const SessionSettings& kept)
+{
+    SessionSettings& settings = form_.keptSettings();
+    settings.sensitivity = kept.sensitivity;
+    settings.uncertainty = kept.uncertainty;
+    settings.report = kept.report;
+    emit analysisSettingsRestored();
+}
+
 void FormWindow::setOpenedScenario(std::optional<OpenedScenario> scenario, bool modified)
 {
     form_.setOpenedScenario(std::move(scenario), modified);
