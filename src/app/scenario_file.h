@@ -11,11 +11,15 @@
 //                "ownedShareStep": 5},
 //    "sensitivity": {"year": 2035, "deltaPercent": 10},
 //    "uncertainty": {"replicates": 1000, "seed": 1, "yearToYearSd": 0.05, "wholeDogs": false,
-//                    "ranges": {"txtAdultSurv": {"varied": true, "low": "0.85", "high": "0.95"}}}}
+//                    "ranges": {"txtAdultSurv": {"varied": true, "low": "0.85", "high": "0.95"}}},
+//    "view": {"firstYearShown": "tenYearsBeforeStart"},
+//    "windows": {"main": {"x": 10, "y": 20, "width": 1009, "height": 720, "maximised": false}}}
 //
 // `inputs` holds every text box (its text exactly as typed), scroll bar and check box by control
 // name. name, notes, saved, killed, planner (and its ownedShareStep), sensitivity and uncertainty
-// are optional (the window's session file holds the last two; older programs ignore them); the
+// are optional (the window's session file holds the last two, and view and windows; older programs
+// ignore them); a window entry that is not whole numbers with a positive size is left out, as if
+// the window had never been placed, never a fault; the
 // name defaults to the file's base name; unknown top-level keys are ignored. Version 1 files, from
 // before the five inputs of a real town (txtImmigrants, txtCapacity, txtCompensation, txtStop,
 // txtOperations), still open with those at their initial texts, which leave them off; a file is
@@ -53,6 +57,8 @@ struct Scenario {
     std::optional<PlannerSettings> planner;
     std::optional<SensitivitySettings> sensitivity;
     std::optional<UncertaintySettings> uncertainty;
+    std::map<std::string, WindowPlace> windows;  // where the windows were, by key; the session's only
+    std::optional<FirstYearShown> firstYearShown;  // the session's only
     friend bool operator==(const Scenario&, const Scenario&) = default;
 };
 

@@ -60,7 +60,7 @@ int writeSessionReport(Form1& form, const std::string& file, const std::optional
     render::ReportRequest request;
     request.target = comparisonTarget(planSettings, run);
     request.plan = planAtWindow(run, request.target, BatchRunner());
-    GatheredReport gathered = gatherReport(run, std::move(listed), request.target);
+    GatheredReport gathered = gatherReport(run, std::move(listed), request.target, run.firstYearShown());
     const render::ReportContent content = render::reportContent(gathered.window, std::move(gathered.comparison),
                                                                 request);
     QString error;

@@ -629,7 +629,7 @@ private slots:
         const render::MainChartLayout::Curve& curve = after.curves.back();
         QCOMPARE(curve.series, 3);
         QCOMPARE(curve.colour, render::toQColor(kPurple));
-        QCOMPARE(render::curveLine(curve.colour).style(), Qt::DashLine);
+        QCOMPARE(render::curveLine(curve.colour).style(), Qt::DashDotLine);
         // 0 % lies at 90 % of the target's height and 100 % at 10 %: the programme starts in 2005,
         // before which nothing is sterilised.
         const QRectF& target = after.target;

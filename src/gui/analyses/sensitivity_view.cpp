@@ -2,6 +2,7 @@
 
 #include "analysis/sensitivity_csv.h"
 #include "gui/analyses/tornado_widget.h"
+#include "gui/widgets/remembered_place.h"
 #include "gui/widgets/screen_fit.h"
 #include "gui/window/form_window.h"
 #include "model/model_inputs.h"
@@ -90,6 +91,7 @@ SensitivityView::SensitivityView(FormWindow& window) : AnalysisView(window, tr("
     });
     connect(delta_, &QDoubleSpinBox::valueChanged, this, &AnalysisView::refresh);
     openWithinScreen(*this, QSize(760, 560));
+    rememberPlace(*this, "sensitivity", window.keptSettings().windows);
 }
 
 const std::optional<SensitivityResult>& SensitivityView::result() const

@@ -245,7 +245,7 @@ void ScenarioTools::exportReport(const QString& path)
     render::ReportRequest request;
     request.target = comparisonTarget(window_.planSettings(), form);
     if (view_) request.companion = view_->companion();
-    GatheredReport gathered = gatherReport(form, std::move(listed), request.target);
+    GatheredReport gathered = gatherReport(form, std::move(listed), request.target, form.firstYearShown());
     render::ReportContent content = render::reportContent(gathered.window, std::move(gathered.comparison), request);
 
     std::optional<PlanRequest> plan;

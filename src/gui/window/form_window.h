@@ -67,6 +67,9 @@ public:
 
     // The window's size when the diagram and the chart both have their layout size.
     QSize layoutSize() const;
+    // Opens where the user left the window last (within the screen), and keeps following it; a
+    // screenshot, which renders at a size of its own, never calls this.
+    void restorePlace();
 
     QUndoStack& undoStack() const { return *undoStack_; }
     InputHistory& history() const { return *history_; }
@@ -93,6 +96,8 @@ public:
 
 signals:
     void planSettingsChanged();
+    // View > First year shown changed: every year axis redraws from Form1::firstYearShown().
+    void firstYearShownChanged();
     // The window is closing and writes its session next: a view puts its settings back now.
     void closing();
 
@@ -123,6 +128,7 @@ private:
     void refreshUndoActions();
     // Keeps the whole window, frame included, on the screen it opens on.
     void fitIntoScreen();
+    void addFirstYearMenu(QMenu& view);
 
     Form1 form_;
     FormBinding* binding_ = nullptr;
