@@ -273,7 +273,8 @@ public:
         const auto section = root.find("windows");
         if (section == root.end() || !section->is_object()) return;
         for (const auto& item : section->items()) {
-            if (const std::optional<WindowPlace> place = windowPlace(item.value())) scenario.windows[item.key()] = *place;
+            if (const std::optional<WindowPlace> place = windowPlace(item.value()))
+                scenario.windows[item.key()] = *place;
         }
     }
 
@@ -471,8 +472,8 @@ std::string formatScenario(const Scenario& scenario)
                                {"ranges", ranges}};
     }
     if (scenario.firstYearShown)
-        root["view"] = {{"firstYearShown", *scenario.firstYearShown == FirstYearShown::Year1950 ? kFirstYear1950
-                                                                                                : kTenYearsBeforeStart}};
+        root["view"] = {{"firstYearShown",
+                         *scenario.firstYearShown == FirstYearShown::Year1950 ? kFirstYear1950 : kTenYearsBeforeStart}};
     if (!scenario.windows.empty()) {
         Ordered windows = Ordered::object();
         for (const auto& [key, place] : scenario.windows)

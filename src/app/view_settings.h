@@ -1,7 +1,7 @@
 #pragma once
-// The views' own settings as plain data (the analyses', where the windows were, the first year shown), so that the window model keeps them across
-// restarts (karnoth-session.json) without knowing the views: a view reads them when it is made and
-// writes them back whenever the user changes one.
+// The views' own settings as plain data (the analyses', where the windows were, the first year shown), so that the
+// window model keeps them across restarts (karnoth-session.json) without knowing the views: a view reads them when it
+// is made and writes them back whenever the user changes one.
 
 #include <map>
 #include <optional>

@@ -103,8 +103,7 @@ QStringList legendEntries(bool streetCoverage)
     return entries;
 }
 
-void paintLegend(QPainter& painter, const MainChartLayout& layout, const QFont& font,
-                 const std::vector<QPen>& linePens)
+void paintLegend(QPainter& painter, const MainChartLayout& layout, const QFont& font, const std::vector<QPen>& linePens)
 {
     if (!layout.hasData) return;
     painter.save();

@@ -37,15 +37,14 @@ QRectF placeLegend(const QRectF& plot, const QSizeF& size, const QSizeF& outside
 {
     const QRectF inner = plot.adjusted(inset, inset, -inset, -inset);
     if (size.width() <= inner.width() && size.height() <= inner.height()) {
-        const std::array<QPointF, 4> corners{
-            QPointF(inner.right() - size.width(), inner.top()), inner.topLeft(),
-            QPointF(inner.right() - size.width(), inner.bottom() - size.height()),
-            QPointF(inner.left(), inner.bottom() - size.height())};
+        const std::array<QPointF, 4> corners{QPointF(inner.right() - size.width(), inner.top()), inner.topLeft(),
+                                             QPointF(inner.right() - size.width(), inner.bottom() - size.height()),
+                                             QPointF(inner.left(), inner.bottom() - size.height())};
         for (const QPointF& topLeft : corners)
             if (const QRectF box(topLeft, size); !coversAnyLine(box, lines)) return box;
     }
-    return QRectF(plot.center().x() - outsideSize.width() / 2.0, plot.top() - outsideSize.height(),
-                  outsideSize.width(), outsideSize.height());
+    return QRectF(plot.center().x() - outsideSize.width() / 2.0, plot.top() - outsideSize.height(), outsideSize.width(),
+                  outsideSize.height());
 }
 
 }  // namespace karnoth::render

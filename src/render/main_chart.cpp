@@ -166,10 +166,10 @@ MainChartLayout layoutMainChart(const std::vector<DrawOp>& ops, const QRectF& pa
             MainChartLayout::Curve& curve = curveOf(layout, part.series, op.colour);
             if (op.colour == kPurple) layout.streetCoverage = true;
             const auto last = lastCurveYear.find(part.series);
-            // The first year shown starts a piece at its own point: the segment to it comes from a
+            // A later first year starts a piece at its own point: the segment to it comes from a
             // year left out.
-            if (part.year == layout.firstYear)
-                curve.pieces.push_back(QPolygonF{line.p2()});
+            if (part.year == layout.firstYear && layout.firstYear > kFirstYear)
+                curve.pieces.emplace_back();
             else if (curve.pieces.empty() || last == lastCurveYear.end() || last->second != part.year - 1)
                 curve.pieces.push_back(QPolygonF{line.p1()});
             curve.pieces.back() << line.p2();

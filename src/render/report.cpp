@@ -448,7 +448,7 @@ void paintComparison(QPainter& painter, PageFlow& flow, const ReportContent& con
     const QRectF area(flow.left(), flow.y() + mm(1), flow.width(), height - mm(1));
     const QFont overlayFont = reportFont(8);
     const OverlayLayout layout = overlayLayout(area, content.overlay, content.companion, overlayFont, painter.device(),
-                                                content.firstYearShown);
+                                               content.firstYearShown);
     paintOverlay(painter, layout, content.overlay, content.companion, overlayFont);
     flow.advance(height);
 }

@@ -25,16 +25,17 @@ QString grouped(double value)
     return QString::fromStdString(formatGrouped(value));
 }
 
-// Colours that stay apart for the colour-blind (Okabe and Ito's), and on grey paper by their
+// Colours that stay apart for the colour-blind (Okabe and Ito's, the light ones darkened so that each
+// shows on white paper at 60 % grey or darker), and on grey paper by their
 // dashes and markers.
 const std::array<OverlayStyle, kOverlayStyleCount> kStyles{{
     {QColor(0x00, 0x00, 0x00), {}, MarkerShape::Circle},
     {QColor(0xd5, 0x5e, 0x00), {5, 2.5}, MarkerShape::Square},
     {QColor(0x00, 0x72, 0xb2), {1.2, 1.8}, MarkerShape::TriangleUp},
     {QColor(0x00, 0x9e, 0x73), {6, 2, 1.2, 2}, MarkerShape::Diamond},
-    {QColor(0xcc, 0x79, 0xa7), {10, 3}, MarkerShape::Cross},
-    {QColor(0xe6, 0x9f, 0x00), {5, 2, 1.2, 2, 1.2, 2}, MarkerShape::Plus},
-    {QColor(0x56, 0xb4, 0xe9), {2.5, 2.5}, MarkerShape::TriangleDown},
+    {QColor(0xb8, 0x5f, 0x95), {10, 3}, MarkerShape::Cross},
+    {QColor(0xc0, 0x80, 0x00), {5, 2, 1.2, 2, 1.2, 2}, MarkerShape::Plus},
+    {QColor(0x3a, 0x90, 0xd0), {2.5, 2.5}, MarkerShape::TriangleDown},
     {QColor(0x80, 0x60, 0x00), {10, 2, 3, 2}, MarkerShape::Star},
 }};
 

@@ -60,8 +60,8 @@ std::optional<int> ScenarioOverlayView::hoverYear() const
 
 void ScenarioOverlayView::paintOn(QPainter& painter, const QRectF& area) const
 {
-    const render::OverlayLayout layout =
-        render::overlayLayout(area, lines_, companion_, font(), painter.device(), firstYear_);
+    const render::OverlayLayout layout = render::overlayLayout(area, lines_, companion_, font(), painter.device(),
+                                                               firstYear_);
     render::paintOverlay(painter, layout, lines_, companion_, font());
 }
 

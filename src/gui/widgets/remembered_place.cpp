@@ -77,7 +77,8 @@ void rememberPlace(QWidget& window, const std::string& key, std::map<std::string
         std::vector<QRect> areas;
         for (const QScreen* screen : QGuiApplication::screens()) areas.push_back(screen->availableGeometry());
         const WindowPlace& place = kept->second;
-        if (const std::optional<QRect> placed = placeWithin(QRect(place.x, place.y, place.width, place.height), areas)) {
+        if (const std::optional<QRect> placed = placeWithin(QRect(place.x, place.y, place.width, place.height),
+                                                            areas)) {
             window.setGeometry(*placed);
             if (place.maximised) window.setWindowState(window.windowState() | Qt::WindowMaximized);
         }

@@ -41,7 +41,7 @@ render::MainChartLayout ChartView::layoutIn(const QRectF& paper, QPaintDevice* d
 {
     const RecordingCanvas& canvas = form_.canvas();
     return render::layoutMainChart(canvas.ops(), paper, canvas.ScaleWidth(), canvas.ScaleHeight(), chartFont(), device,
-                                    form_.firstYearShown());
+                                   form_.firstYearShown());
 }
 
 render::MainChartLayout ChartView::chartLayout() const
