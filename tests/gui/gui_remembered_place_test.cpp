@@ -35,7 +35,7 @@ private slots:
         QTest::newRow("inside") << QRect(100, 100, 800, 400) << std::optional(QRect(100, 100, 800, 400));
         QTest::newRow("too large") << QRect(0, 0, 1620, 1140) << std::optional(QRect(0, 32, 1024, 568));
         QTest::newRow("hanging off the bottom right")
-            << QRect(700, 500, 600, 300) << std::optional(QRect(424, 300, 600, 300));
+            << QRect(600, 400, 400, 300) << std::optional(QRect(600, 300, 400, 300));
         QTest::newRow("under the panel") << QRect(10, 0, 400, 300) << std::optional(QRect(10, 32, 400, 300));
         QTest::newRow("mostly left of the screen")
             << QRect(-500, 100, 600, 300) << std::optional(QRect(0, 100, 600, 300));
@@ -56,7 +56,7 @@ private slots:
     {
         const QRect screen = available();
         const QRect mainPlace(screen.left() + 30, screen.top() + 20, screen.width() - 100, screen.height() - 80);
-        const QRect viewPlace(screen.left() + 60, screen.top() + 50, 400, 300);
+        const QRect viewPlace(screen.left() + 60, screen.top() + 50, 520, 400);
         {
             FormWindow window;
             window.restorePlace();

@@ -68,22 +68,5 @@ TEST(PlaceLegend, ABoxLargerThanThePlotGoesAboveIt)
     EXPECT_EQ(placeLegend(QRectF(0, 0, 80, 40), kBox, kRow, {}, kInset), QRectF(-110, -20, 300, 20));
 }
 
-TEST(CoversAnyLine, CountsSegmentsThatPassThroughAndPointsThatLieInside)
-{
-    const QRectF box(10, 10, 20, 20);
-    struct Case {
-        const char* what;
-        QPolygonF line;
-        bool covers;
-    };
-    for (const Case& c : {Case{"through", QPolygonF{QPointF(0, 20), QPointF(40, 20)}, true},
-                          Case{"beside", QPolygonF{QPointF(0, 40), QPointF(40, 40)}, false},
-                          Case{"ending inside", QPolygonF{QPointF(0, 0), QPointF(15, 15)}, true},
-                          Case{"cutting a corner", QPolygonF{QPointF(0, 25), QPointF(25, 0)}, true},
-                          Case{"passing a corner", QPolygonF{QPointF(0, 9), QPointF(9, 0)}, false},
-                          Case{"a point inside", QPolygonF{QPointF(20, 20)}, true}})
-        EXPECT_EQ(coversAnyLine(box, {c.line}), c.covers) << c.what;
-}
-
 }  // namespace
 }  // namespace karnoth::render
