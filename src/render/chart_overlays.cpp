@@ -103,7 +103,7 @@ QStringList legendEntries(bool streetCoverage)
     return entries;
 }
 
-void paintLegend(QPainter& painter, const MainChartLayout& layout, const QFont& font, const std::vector<QPen>& linePens)
+void paintLegend(QPainter& painter, const MainChartLayout& layout, const QFont& font)
 {
     if (!layout.hasData) return;
     painter.save();
@@ -111,9 +111,8 @@ void paintLegend(QPainter& painter, const MainChartLayout& layout, const QFont& 
     const QFontMetricsF metrics(font, painter.device());
     const bool streetCoverage = layout.streetCoverage;
     const QStringList entries = legendEntries(streetCoverage);
-    std::vector<QPen> pens = linePens;
-    for (std::size_t i = pens.size(); i < static_cast<std::size_t>(entries.size()); ++i)
-        pens.push_back(legendPen(kSeriesColours[i]));
+    std::vector<QPen> pens;
+    for (qsizetype i = 0; i < entries.size(); ++i) pens.push_back(legendPen(kSeriesColours[i]));
     std::vector<QColor> swatches;
     for (qsizetype i = 0; i < entries.size(); ++i) swatches.push_back(toQColor(kSeriesColours[i]));
     // One entry a row fits a corner; one row of them, when a corner has none free, goes above the
@@ -134,7 +133,7 @@ void paintLegend(QPainter& painter, const MainChartLayout& layout, const QFont& 
         lines.insert(lines.end(), curve.pieces.begin(), curve.pieces.end());
     const QRectF box = placeLegend(plot, column, oneRow ? row : column, lines, kPadding);
     paintBox(painter, box);
-    if (box.size() == row && oneRow && box.top() < plot.top()) {
+    if (oneRow && box.top() < plot.top()) {
         double x = box.left() + 2 * kPadding;
         for (qsizetype i = 0; i < entries.size(); ++i) {
             paintEntries(painter, QPointF(x, box.top() + kPadding), {entries[i]}, {swatches[i]}, metrics,

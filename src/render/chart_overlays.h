@@ -41,11 +41,9 @@ QStringList readoutLines(const HoverReadout& readout);
 QStringList legendEntries(bool streetCoverage = false);
 
 // The legend on a white box, where it covers no curve: one entry a row in the first corner of the
-// plot area that no curve crosses, or else in one row above the plot area. The swatch of the i-th
-// series is drawn with linePens[i] when there is one (as paintMainChart draws its curve), otherwise
-// with its series' own line (seriesLine).
-void paintLegend(QPainter& painter, const MainChartLayout& layout, const QFont& font,
-                 const std::vector<QPen>& linePens = {});
+// plot area that no curve crosses, or else in one row above the plot area. Each swatch is drawn as
+// its series' curve is (curveLine).
+void paintLegend(QPainter& painter, const MainChartLayout& layout, const QFont& font);
 
 // A vertical line at pixel x from the top to the bottom of `plot`, and beside it a box with the
 // readout's lines, kept inside `plot`.

@@ -210,7 +210,7 @@ MainChartLayout layoutMainChart(const std::vector<DrawOp>& ops, const QRectF& pa
 }
 
 void paintMainChart(QPainter& painter, const MainChartLayout& layout, const QFont& font, const QColor& background,
-                    bool gridlines, const std::vector<QPen>& linePens)
+                    bool gridlines)
 {
     painter.save();
     painter.fillRect(layout.paper, background);
@@ -241,8 +241,7 @@ void paintMainChart(QPainter& painter, const MainChartLayout& layout, const QFon
             path.moveTo(piece.first());
             for (qsizetype i = 1; i < piece.size(); ++i) path.lineTo(piece[i]);
         }
-        const bool own = curve.series >= 0 && curve.series < static_cast<int>(linePens.size());
-        painter.setPen(own ? linePens[curve.series] : curveLine(curve.colour));
+        painter.setPen(curveLine(curve.colour));
         painter.drawPath(path);
     }
     for (const MainChartLayout::Line& line : layout.unmarkedLines) {

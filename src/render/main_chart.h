@@ -105,11 +105,9 @@ MainChartLayout layoutMainChart(const std::vector<DrawOp>& ops, const QRectF& pa
                                 int firstYear = kFirstYear);
 
 // Fills the paper with `background`, then with `gridlines` draws light lines at every labelled year
-// and at the three labelled values, then the ticks, the curves and the texts. A curve is a
-// hairline in its colour (the street coverage's dashed, to tell it from the counts in black and
-// white), unless `linePens` holds a pen for its series (on paper: a width and a dash, so that the
-// series tell apart in black and white).
+// and at the three labelled values, then the ticks, the curves (each with its curveLine, so that
+// the series tell apart in black and white) and the texts.
 void paintMainChart(QPainter& painter, const MainChartLayout& layout, const QFont& font, const QColor& background,
-                    bool gridlines = false, const std::vector<QPen>& linePens = {});
+                    bool gridlines = false);
 
 }  // namespace karnoth::render
