@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "catalogue/control_names.h"
+#include "chart/year_axis.h"
 #include "panel/change_handlers.h"
 #include "panel/run_button.h"
 #include "support/fault.h"
@@ -246,6 +247,12 @@ void Form1::report(const std::string& message, const std::string& field)
         runFaultField_ = field;
     }
     if (listener_) listener_->faultReported(message);
+}
+
+int Form1::firstYearShown() const
+{
+    if (keptSettings_.firstYearShown != FirstYearShown::TenYearsBeforeStart || !lastRunInputs_) return kFirstYear;
+    return tenYearsBeforeStart(lastRunInputs_->inputs.programmeStart);
 }
 
 Form1 Form1::copyAfterRun() const

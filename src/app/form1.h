@@ -108,6 +108,9 @@ public:
     // they are made and write them back when the user changes one.
     const SessionSettings& keptSettings() const { return keptSettings_; }
     SessionSettings& keptSettings() { return keptSettings_; }
+    // The first year every year axis shows (View > First year shown): 1950, or ten years before
+    // the start of the programme of the last run (1950 without one).
+    int firstYearShown() const;
 
     // Any other action of the user (a calibration, opening a scenario) as one window event: a
     // fault it raises is reported like a handler's, and listeners hear about the chart and the run

@@ -13,14 +13,19 @@
 //    "uncertainty": {"replicates": 1000, "seed": 1, "yearToYearSd": 0.05, "wholeDogs": false,
 //                    "ranges": {"txtAdultSurv": {"varied": true, "low": "0.85", "high": "0.95"}}},
 //    "report": {"title": "Sterilising from 2026", "author": "A. Vet", "organisation": "Town council",
-//               "place": "Townsville"}}
+//               "place": "Townsville"},
+//    "view": {"firstYearShown": "tenYearsBeforeStart"},
+//    "windows": {"main": {"x": 10, "y": 20, "width": 1009, "height": 720, "maximised": false}}}
 //
 // `inputs` holds every text box (its text exactly as typed), scroll bar and check box by control
 // name. name, notes, saved, killed, planner (and its ownedShareStep), sensitivity, uncertainty and
-// report (each of its texts) are optional (the window's session file holds the last two; older programs ignore them);
-// the name defaults to the file's base name; unknown top-level keys are ignored. Version 1 files, from before the five
-// inputs of a real town (txtImmigrants, txtCapacity, txtCompensation, txtStop, txtOperations), still open with those at
-// their initial texts, which leave them off; a file is always written as version 2.
+// report (each of its texts) are optional (older programs ignore the last three); view and windows
+// are the window's session file's only. A window entry that is not whole numbers with a positive
+// size is left out, as if the window had never been placed, never a fault; the name defaults to
+// the file's base name; unknown top-level keys are ignored. Version 1 files, from before the five
+// inputs of a real town (txtImmigrants, txtCapacity, txtCompensation, txtStop, txtOperations),
+// still open with those at their initial texts, which leave them off; a file is always written as
+// version 2.
 
 #include "app/report_details.h"
 #include "app/view_settings.h"
@@ -56,6 +61,8 @@ struct Scenario {
     std::optional<SensitivitySettings> sensitivity;
     std::optional<UncertaintySettings> uncertainty;
     std::optional<ReportDetails> report;  // what heads its report
+    std::map<std::string, WindowPlace> windows;  // where the windows were, by key; the session's only
+    std::optional<FirstYearShown> firstYearShown;  // the session's only
     friend bool operator==(const Scenario&, const Scenario&) = default;
 };
 

@@ -20,7 +20,8 @@ void writeSessionFile(const std::filesystem::path& directory, const Scenario& se
 
 SessionSettings sessionSettingsOf(const Scenario& session)
 {
-    return SessionSettings{session.planner, session.sensitivity, session.uncertainty, session.report};
+    return SessionSettings{session.planner, session.sensitivity, session.uncertainty,
+                           session.report,  session.windows,     session.firstYearShown};
 }
 
 void keepSessionSettings(Scenario& session, const SessionSettings& settings)
@@ -29,6 +30,8 @@ void keepSessionSettings(Scenario& session, const SessionSettings& settings)
     session.sensitivity = settings.sensitivity;
     session.uncertainty = settings.uncertainty;
     session.report = settings.report;
+    session.windows = settings.windows;
+    session.firstYearShown = settings.firstYearShown;
 }
 
 }  // namespace karnoth

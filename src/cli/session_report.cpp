@@ -63,7 +63,7 @@ int writeSessionReport(Form1& form, const std::string& file, const std::optional
     request.target = comparisonTarget(planSettings, run);
     request.plan = planAtWindow(run, request.target, BatchRunner());
     request.details = form.keptSettings().report.value_or(ReportDetails{});
-    GatheredReport gathered = gatherReport(run, std::move(listed), request.target);
+    GatheredReport gathered = gatherReport(run, std::move(listed), request.target, run.firstYearShown());
     render::ReportContent content = render::reportContent(gathered.window, std::move(gathered.comparison), request);
     if (uncertainty && content.programme && run.lastRunInputs())
         content.chance = chanceForReport(*uncertainty, *run.lastRunInputs(), request.target, BatchRunner());

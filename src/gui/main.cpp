@@ -162,6 +162,7 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/karnoth.svg")));
     karnoth::gui::FormWindow window;
     if (options.screenshot) return writeScreenshot(window, *options.screenshot, options.size);
+    window.restorePlace();
     window.show();
     return app.exec();
 }

@@ -66,6 +66,7 @@ struct ReportContent {
     double chartScaleWidth = 0;
     double chartScaleHeight = 0;
     bool logScale = false;
+    int firstYearShown = kFirstYear;  // where the chart's years start
     std::optional<Plan> plan;  // the planner's table for the window's inputs; nullopt: not made
     // The window's programme rate (tenths of a per cent) and owned share (per cent), marked on the
     // planner's heat map.

@@ -99,6 +99,7 @@ ReportContent reportContent(const ReportedWindow& window, std::vector<Comparison
     content.chartScaleWidth = window.chartWidth;
     content.chartScaleHeight = window.chartHeight;
     content.logScale = window.logScale;
+    content.firstYearShown = window.firstYearShown;
     content.plan = request.plan;
     content.planMark = QPointF(window.programmeRate, window.ownedShare);
     content.target = request.target;

@@ -2,6 +2,7 @@
 
 #include "analysis/sensitivity_csv.h"
 #include "gui/analyses/tornado_widget.h"
+#include "gui/widgets/remembered_place.h"
 #include "gui/widgets/screen_fit.h"
 #include "gui/window/form_window.h"
 #include "model/model_inputs.h"
@@ -93,6 +94,7 @@ SensitivityView::SensitivityView(FormWindow& window) : AnalysisView(window, tr("
         refresh();
     });
     openWithinScreen(*this, QSize(760, 560));
+    rememberPlace(*this, "sensitivity", window.keptSettings().windows);
 }
 
 void SensitivityView::restoreSettings()

@@ -3,6 +3,7 @@
 #include "analysis/uncertainty_csv.h"
 #include "gui/analyses/band_chart_widget.h"
 #include "gui/analyses/range_inputs.h"
+#include "gui/widgets/remembered_place.h"
 #include "gui/widgets/screen_fit.h"
 #include "gui/window/form_window.h"
 #include "model/engine.h"
@@ -91,7 +92,13 @@ UncertaintyView::UncertaintyView(FormWindow& window) : AnalysisView(window, tr("
     connect(count_, &QDoubleSpinBox::valueChanged, this, &AnalysisView::refresh);
     connect(adjusted_, &QComboBox::currentIndexChanged, this, &AnalysisView::refresh);
     connect(&window, &FormWindow::planSettingsChanged, this, &AnalysisView::refresh);
+    connect(&window, &FormWindow::firstYearShownChanged, this, [this] {
+        render::BandChart shown = chart_->chart();
+        shown.firstYear = this->window().form().firstYearShown();
+        chart_->showChart(std::move(shown));
+    });
     openWithinScreen(*this, QSize(1180, 640));
+    rememberPlace(*this, "uncertainty", window.keptSettings().windows);
 }
 
 void UncertaintyView::restoreSettings(UncertaintySettings kept)
@@ -284,6 +291,7 @@ void UncertaintyView::display(const WindowInputs& inputs, Shown shown)
     chart.bands = result.streetTotal;
     if (shown.run) chart.run = shown.run->streetTotal;
     if (result.target) chart.targetYear = result.target->year;
+    chart.firstYear = window().form().firstYearShown();
     if (!result.streetTotal)
         chart.notice = tr("No replicate ran without a fault. The first: %1")
                            .arg(QString::fromStdString(result.firstFault.value_or("")));

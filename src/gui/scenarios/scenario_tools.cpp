@@ -259,7 +259,7 @@ void ScenarioTools::exportReport(const QString& path)
     request.target = comparisonTarget(window_.planSettings(), form);
     if (view_) request.companion = view_->companion();
     request.details = window_.keptSettings().report.value_or(ReportDetails{});
-    GatheredReport gathered = gatherReport(form, std::move(listed), request.target);
+    GatheredReport gathered = gatherReport(form, std::move(listed), request.target, form.firstYearShown());
     render::ReportContent content = render::reportContent(gathered.window, std::move(gathered.comparison), request);
 
     std::optional<PlanRequest> plan;

@@ -6,6 +6,7 @@
 #include "gui/planner/planner_window.h"
 #include "gui/scenarios/scenario_tools.h"
 #include "gui/widgets/caption_label.h"
+#include "gui/widgets/remembered_place.h"
 #include "gui/widgets/screen_fit.h"
 #include "gui/window/bar_value_box.h"
 #include "gui/window/chart_view.h"
@@ -23,6 +24,7 @@
 #include "render/input_help.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -275,6 +277,7 @@ void FormWindow::createMenus(const std::vector<WindowExtension*>& extensions)
     keepScale->setStatusTip(tr("Chart the next runs against this run's scales, so that fewer dogs show as a lower "
                                "curve; untick to fit each run again."));
     connect(keepScale, &QAction::toggled, this, [this](bool keep) { form_.setKeepScale(keep); });
+    addFirstYearMenu(*view);
 
     analysisMenu_ = menuBar()->addMenu(tr("&Analysis"));
     analysisMenu_->setObjectName(QStringLiteral("analysisMenu"));
@@ -291,6 +294,31 @@ void FormWindow::createMenus(const std::vector<WindowExtension*>& extensions)
                               "programme, for those who plan dog-population programmes.</p>"
                               "<p>Press F1 for what every input means.</p>"));
     });
+}
+
+void FormWindow::addFirstYearMenu(QMenu& view)
+{
+    QMenu* firstYear = view.addMenu(tr("&First year shown"));
+    firstYear->setObjectName(QStringLiteral("firstYearMenu"));
+    auto* choices = new QActionGroup(firstYear);
+    const FirstYearShown kept = form_.keptSettings().firstYearShown.value_or(FirstYearShown::Year1950);
+    const std::pair<FirstYearShown, QString> options[] = {
+        {FirstYearShown::Year1950, tr("1950")},
+        {FirstYearShown::TenYearsBeforeStart, tr("Ten years before the programme starts")}};
+    for (const auto& [option, text] : options) {
+        QAction* action = firstYear->addAction(text);
+        action->setObjectName(option == FirstYearShown::Year1950 ? QStringLiteral("firstYear1950Action")
+                                                                 : QStringLiteral("firstYearBeforeStartAction"));
+        action->setCheckable(true);
+        action->setChecked(option == kept);
+        choices->addAction(action);
+        // A view of the chart, not an input: the run stays as it is and only the drawings change.
+        connect(action, &QAction::triggered, this, [this, option] {
+            form_.keptSettings().firstYearShown = option;
+            chart_->update();
+            emit firstYearShownChanged();
+        });
+    }
 }
 
 void FormWindow::connectSignals()
@@ -429,7 +457,10 @@ void FormWindow::refreshUndoActions()
 
 void FormWindow::showModelHelp()
 {
-    if (!help_) help_ = new HelpDialog(this);
+    if (!help_) {
+        help_ = new HelpDialog(this);
+        rememberPlace(*help_, "help", form_.keptSettings().windows);
+    }
     help_->show();
     help_->raise();
     help_->activateWindow();
@@ -469,6 +500,11 @@ void FormWindow::showEvent(QShowEvent* event)
     fitted_ = true;
     // The frame is known once the window system has placed the window.
     QTimer::singleShot(0, this, &FormWindow::fitIntoScreen);
+}
+
+void FormWindow::restorePlace()
+{
+    rememberPlace(*this, "main", form_.keptSettings().windows);
 }
 
 void FormWindow::fitIntoScreen()

@@ -68,6 +68,9 @@ public:
 
     // The window's size when the diagram and the chart both have their layout size.
     QSize layoutSize() const;
+    // Opens where the user left the window last (within the screen), and keeps following it; a
+    // screenshot, which renders at a size of its own, never calls this.
+    void restorePlace();
 
     QUndoStack& undoStack() const { return *undoStack_; }
     InputHistory& history() const { return *history_; }
@@ -107,6 +110,8 @@ signals:
     void planSettingsChanged();
     // The analyses' kept settings were replaced: an open view shows them.
     void analysisSettingsRestored();
+    // View > First year shown changed: every year axis redraws from Form1::firstYearShown().
+    void firstYearShownChanged();
     // The window is closing and writes its session next: a view puts its settings back now.
     void closing();
 
@@ -137,6 +142,7 @@ private:
     void refreshUndoActions();
     // Keeps the whole window, frame included, on the screen it opens on.
     void fitIntoScreen();
+    void addFirstYearMenu(QMenu& view);
 
     Form1 form_;
     FormBinding* binding_ = nullptr;
