@@ -861,6 +861,18 @@
         <source>Karnoth — %1[*]</source>
         <translation>Karnoth — %1[*]</translation>
     </message>
+    <message>
+        <source>&amp;First year shown</source>
+        <translation>&amp;Primer año mostrado</translation>
+    </message>
+    <message>
+        <source>1950</source>
+        <translation>1950</translation>
+    </message>
+    <message>
+        <source>Ten years before the programme starts</source>
+        <translation>Diez años antes del inicio del programa</translation>
+    </message>
 </context>
 <context>
     <name>karnoth::gui::HelpDialog</name>
@@ -1114,6 +1126,86 @@ al año</translation>
         <source>No carrying capacity from 1 to 10,000,000 reaches the count; this is the nearest it gives.</source>
         <translation>Ninguna capacidad de carga de 1 a 10,000,000 alcanza el recuento; este es el más cercano que da.</translation>
     </message>
+    <message>
+        <source>rate %1</source>
+        <translation>tasa %1</translation>
+    </message>
+    <message>
+        <source>street total in %1: %2, %3 % of the baseline</source>
+        <translation>total en la calle en %1: %2, el %3 % de la línea de base</translation>
+    </message>
+    <message>
+        <source>sterilisations %1–%2: %3 owned, %4 street, %5 in all</source>
+        <translation>esterilizaciones %1–%2: %3 con dueño, %4 callejeras, %5 en total</translation>
+    </message>
+    <message>
+        <source>cost %1</source>
+        <translation>costo %1</translation>
+    </message>
+    <message>
+        <source>operations a year: %1 in %2, %3 on average over the programme&apos;s years</source>
+        <translation>operaciones al año: %1 en %2, %3 en promedio durante los años del programa</translation>
+    </message>
+    <message>
+        <source>street coverage in %1: %2 %</source>
+        <translation>cobertura en la calle en %1: %2 %</translation>
+    </message>
+    <message>
+        <source>%1 operations</source>
+        <translation>%1 operaciones</translation>
+    </message>
+    <message>
+        <source>about %1 operations a month</source>
+        <translation>unas %1 operaciones al mes</translation>
+    </message>
+    <message>
+        <source>%1 a year, %2 % aimed at owned dogs</source>
+        <translation>%1 al año, el %2 % dirigido a perros con dueño</translation>
+    </message>
+    <message>
+        <source>the run faults: %1</source>
+        <translation>la ejecución falla: %1</translation>
+    </message>
+    <message>
+        <source>meets the target</source>
+        <translation>cumple la meta</translation>
+    </message>
+    <message>
+        <source>misses the target</source>
+        <translation>no cumple la meta</translation>
+    </message>
+    <message>
+        <source>No plan: %1</source>
+        <translation>Sin plan: %1</translation>
+    </message>
+    <message>
+        <source>Baseline: %1 street females aged one and over in %2; the target is at most %3 (%4 %) in %5.</source>
+        <translation>Línea de base: %1 hembras callejeras de un año o más en %2; la meta es como máximo %3 (%4 %) en %5.</translation>
+    </message>
+    <message>
+        <source>No programme on the grid meets the target.</source>
+        <translation>Ningún programa de la cuadrícula cumple la meta.</translation>
+    </message>
+    <message>
+        <source>Cheapest: %1 a year (%2), %3 % aimed at owned dogs, cost %4 (%5 owned and %6 street sterilisations).</source>
+        <translation>El más barato: %1 al año (%2), el %3 % dirigido a perros con dueño, costo %4 (%5 esterilizaciones con dueño y %6 callejeras).</translation>
+    </message>
+    <message>
+        <source>That is above the minimal %1 of its share: a faster programme reaches the target with fewer operations in all.</source>
+        <translation>Está por encima del mínimo de %1 de su parte: un programa más rápido alcanza la meta con menos operaciones en total.</translation>
+    </message>
+    <message>
+        <source>exactly the count of %1</source>
+        <translation>exactamente el recuento de %1</translation>
+    </message>
+    <message>
+        <source>%1 above the count of %2</source>
+        <translation>%1 por encima del recuento de %2</translation>
+    </message>
+    <message>
+        <source>%1 below the count of %2</source>
+        <translation>%1 por debajo del recuento de %2</translation>
+    </message>
 </context>
 <context>
     <name>karnoth::gui::PlannerActions</name>
@@ -1293,6 +1385,49 @@ al año</translation>
     </message>
 </context>
 <context>
+    <name>karnoth::gui::ReportDetailsDialog</name>
+    <message>
+        <source>Report details</source>
+        <translation>Detalles del informe</translation>
+    </message>
+    <message>
+        <source>Karnoth report: the scenario&apos;s name</source>
+        <translation>Informe de Karnoth: el nombre del escenario</translation>
+    </message>
+    <message>
+        <source>The report&apos;s title, on its first page and in the PDF&apos;s properties.</source>
+        <translation>El título del informe, en su primera página y en las propiedades del PDF.</translation>
+    </message>
+    <message>
+        <source>Who prepared the report.</source>
+        <translation>Quién preparó el informe.</translation>
+    </message>
+    <message>
+        <source>The service, council or charity the report is prepared for or by.</source>
+        <translation>El servicio, ayuntamiento u organización benéfica para el que o por el que se prepara el informe.</translation>
+    </message>
+    <message>
+        <source>The town or area whose dogs the programme is for.</source>
+        <translation>El municipio o la zona a cuyos perros se dirige el programa.</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Título:</translation>
+    </message>
+    <message>
+        <source>&amp;Author:</source>
+        <translation>&amp;Autor:</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation:</source>
+        <translation>&amp;Organización:</translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <translation>&amp;Lugar:</translation>
+    </message>
+</context>
+<context>
     <name>karnoth::gui::ScenarioDetailsDialog</name>
     <message>
         <source>The name the comparison and the report show for this scenario.</source>
@@ -1459,6 +1594,14 @@ al año</translation>
     <message>
         <source>PDF documents (*.pdf)</source>
         <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Report &amp;details...</source>
+        <translation>&amp;Detalles del informe...</translation>
+    </message>
+    <message>
+        <source>The title, author, organisation and place that head the report; kept in scenarios.</source>
+        <translation>El título, el autor, la organización y el lugar que encabezan el informe; se guardan en los escenarios.</translation>
     </message>
 </context>
 <context>
@@ -2180,10 +2323,6 @@ Rango: %4</translation>
         <translation>Términos usados</translation>
     </message>
     <message>
-        <source>Projection 1950 to 2050</source>
-        <translation>Proyección 1950 a 2050</translation>
-    </message>
-    <message>
         <source>No chart: the run of these inputs stopped: %1</source>
         <translation>Sin gráfico: la ejecución de estos datos se detuvo: %1</translation>
     </message>
@@ -2410,6 +2549,34 @@ Rango: %4</translation>
     <message>
         <source>After a programme stops, the street dogs come back: the rebound is the year the street total is again at %1 % of the baseline.</source>
         <translation>Cuando un programa termina, los perros callejeros vuelven: el rebote es el año en que el total en la calle está de nuevo en el %1 % de la línea de base.</translation>
+    </message>
+    <message>
+        <source>Projection %1 to 2050</source>
+        <translation>Proyección de %1 a 2050</translation>
+    </message>
+    <message>
+        <source>%1 %2 to %3</source>
+        <translation>%1 %2 a %3</translation>
+    </message>
+    <message>
+        <source>year-to-year SD %1</source>
+        <translation>DE interanual %1</translation>
+    </message>
+    <message>
+        <source>whole dogs</source>
+        <translation>perros enteros</translation>
+    </message>
+    <message>
+        <source>every replicate matched to the counted street dogs</source>
+        <translation>cada réplica ajustada a los perros callejeros contados</translation>
+    </message>
+    <message>
+        <source>Chance of success: it cannot be told, allowing for what is uncertain (%1): %2.</source>
+        <translation>Probabilidad de éxito: no se puede decir, teniendo en cuenta lo que es incierto (%1): %2.</translation>
+    </message>
+    <message>
+        <source>Chance of success: allowing for what is uncertain (%1), the programme meets the target in %2 % of %3 valid replicates (of %4, seed %5).</source>
+        <translation>Probabilidad de éxito: teniendo en cuenta lo que es incierto (%1), el programa cumple la meta en el %2 % de %3 réplicas válidas (de %4, semilla %5).</translation>
     </message>
 </context>
 <context>

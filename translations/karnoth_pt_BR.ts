@@ -861,6 +861,18 @@
         <source>Karnoth — %1[*]</source>
         <translation>Karnoth — %1[*]</translation>
     </message>
+    <message>
+        <source>&amp;First year shown</source>
+        <translation>&amp;Primeiro ano exibido</translation>
+    </message>
+    <message>
+        <source>1950</source>
+        <translation>1950</translation>
+    </message>
+    <message>
+        <source>Ten years before the programme starts</source>
+        <translation>Dez anos antes do início do programa</translation>
+    </message>
 </context>
 <context>
     <name>karnoth::gui::HelpDialog</name>
@@ -1114,6 +1126,86 @@ por ano</translation>
         <source>No carrying capacity from 1 to 10,000,000 reaches the count; this is the nearest it gives.</source>
         <translation>Nenhuma capacidade de suporte de 1 a 10,000,000 alcança a contagem; este é o mais próximo que ela dá.</translation>
     </message>
+    <message>
+        <source>rate %1</source>
+        <translation>taxa %1</translation>
+    </message>
+    <message>
+        <source>street total in %1: %2, %3 % of the baseline</source>
+        <translation>total na rua em %1: %2, %3 % da linha de base</translation>
+    </message>
+    <message>
+        <source>sterilisations %1–%2: %3 owned, %4 street, %5 in all</source>
+        <translation>castrações %1–%2: %3 com tutor, %4 de rua, %5 no total</translation>
+    </message>
+    <message>
+        <source>cost %1</source>
+        <translation>custo %1</translation>
+    </message>
+    <message>
+        <source>operations a year: %1 in %2, %3 on average over the programme&apos;s years</source>
+        <translation>cirurgias por ano: %1 em %2, %3 em média ao longo dos anos do programa</translation>
+    </message>
+    <message>
+        <source>street coverage in %1: %2 %</source>
+        <translation>cobertura na rua em %1: %2 %</translation>
+    </message>
+    <message>
+        <source>%1 operations</source>
+        <translation>%1 cirurgias</translation>
+    </message>
+    <message>
+        <source>about %1 operations a month</source>
+        <translation>cerca de %1 cirurgias por mês</translation>
+    </message>
+    <message>
+        <source>%1 a year, %2 % aimed at owned dogs</source>
+        <translation>%1 por ano, %2 % destinado a cães com tutor</translation>
+    </message>
+    <message>
+        <source>the run faults: %1</source>
+        <translation>a execução falha: %1</translation>
+    </message>
+    <message>
+        <source>meets the target</source>
+        <translation>atinge a meta</translation>
+    </message>
+    <message>
+        <source>misses the target</source>
+        <translation>não atinge a meta</translation>
+    </message>
+    <message>
+        <source>No plan: %1</source>
+        <translation>Sem plano: %1</translation>
+    </message>
+    <message>
+        <source>Baseline: %1 street females aged one and over in %2; the target is at most %3 (%4 %) in %5.</source>
+        <translation>Linha de base: %1 fêmeas de rua de um ano ou mais em %2; a meta é no máximo %3 (%4 %) em %5.</translation>
+    </message>
+    <message>
+        <source>No programme on the grid meets the target.</source>
+        <translation>Nenhum programa da grade atinge a meta.</translation>
+    </message>
+    <message>
+        <source>Cheapest: %1 a year (%2), %3 % aimed at owned dogs, cost %4 (%5 owned and %6 street sterilisations).</source>
+        <translation>O mais barato: %1 por ano (%2), %3 % destinado a cães com tutor, custo %4 (%5 castrações com tutor e %6 de rua).</translation>
+    </message>
+    <message>
+        <source>That is above the minimal %1 of its share: a faster programme reaches the target with fewer operations in all.</source>
+        <translation>Isso está acima do mínimo de %1 da sua parcela: um programa mais rápido atinge a meta com menos cirurgias no total.</translation>
+    </message>
+    <message>
+        <source>exactly the count of %1</source>
+        <translation>exatamente a contagem de %1</translation>
+    </message>
+    <message>
+        <source>%1 above the count of %2</source>
+        <translation>%1 acima da contagem de %2</translation>
+    </message>
+    <message>
+        <source>%1 below the count of %2</source>
+        <translation>%1 abaixo da contagem de %2</translation>
+    </message>
 </context>
 <context>
     <name>karnoth::gui::PlannerActions</name>
@@ -1293,6 +1385,49 @@ por ano</translation>
     </message>
 </context>
 <context>
+    <name>karnoth::gui::ReportDetailsDialog</name>
+    <message>
+        <source>Report details</source>
+        <translation>Detalhes do relatório</translation>
+    </message>
+    <message>
+        <source>Karnoth report: the scenario&apos;s name</source>
+        <translation>Relatório do Karnoth: o nome do cenário</translation>
+    </message>
+    <message>
+        <source>The report&apos;s title, on its first page and in the PDF&apos;s properties.</source>
+        <translation>O título do relatório, na primeira página e nas propriedades do PDF.</translation>
+    </message>
+    <message>
+        <source>Who prepared the report.</source>
+        <translation>Quem preparou o relatório.</translation>
+    </message>
+    <message>
+        <source>The service, council or charity the report is prepared for or by.</source>
+        <translation>O serviço, prefeitura ou entidade de proteção animal para quem ou por quem o relatório é preparado.</translation>
+    </message>
+    <message>
+        <source>The town or area whose dogs the programme is for.</source>
+        <translation>O município ou a área a cujos cães o programa se destina.</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Título:</translation>
+    </message>
+    <message>
+        <source>&amp;Author:</source>
+        <translation>&amp;Autor:</translation>
+    </message>
+    <message>
+        <source>&amp;Organisation:</source>
+        <translation>&amp;Organização:</translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <translation>&amp;Local:</translation>
+    </message>
+</context>
+<context>
     <name>karnoth::gui::ScenarioDetailsDialog</name>
     <message>
         <source>The name the comparison and the report show for this scenario.</source>
@@ -1459,6 +1594,14 @@ por ano</translation>
     <message>
         <source>PDF documents (*.pdf)</source>
         <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Report &amp;details...</source>
+        <translation>&amp;Detalhes do relatório...</translation>
+    </message>
+    <message>
+        <source>The title, author, organisation and place that head the report; kept in scenarios.</source>
+        <translation>O título, o autor, a organização e o local que encabeçam o relatório; ficam guardados nos cenários.</translation>
     </message>
 </context>
 <context>
@@ -2180,10 +2323,6 @@ Faixa: %4</translation>
         <translation>Termos usados</translation>
     </message>
     <message>
-        <source>Projection 1950 to 2050</source>
-        <translation>Projeção de 1950 a 2050</translation>
-    </message>
-    <message>
         <source>No chart: the run of these inputs stopped: %1</source>
         <translation>Sem gráfico: a execução destes dados parou: %1</translation>
     </message>
@@ -2410,6 +2549,34 @@ Faixa: %4</translation>
     <message>
         <source>After a programme stops, the street dogs come back: the rebound is the year the street total is again at %1 % of the baseline.</source>
         <translation>Depois que um programa termina, os cães de rua voltam: o rebote é o ano em que o total na rua está de novo em %1 % da linha de base.</translation>
+    </message>
+    <message>
+        <source>Projection %1 to 2050</source>
+        <translation>Projeção de %1 a 2050</translation>
+    </message>
+    <message>
+        <source>%1 %2 to %3</source>
+        <translation>%1 %2 a %3</translation>
+    </message>
+    <message>
+        <source>year-to-year SD %1</source>
+        <translation>DP interanual %1</translation>
+    </message>
+    <message>
+        <source>whole dogs</source>
+        <translation>cães inteiros</translation>
+    </message>
+    <message>
+        <source>every replicate matched to the counted street dogs</source>
+        <translation>cada réplica ajustada aos cães de rua contados</translation>
+    </message>
+    <message>
+        <source>Chance of success: it cannot be told, allowing for what is uncertain (%1): %2.</source>
+        <translation>Chance de sucesso: não é possível dizer, considerando o que é incerto (%1): %2.</translation>
+    </message>
+    <message>
+        <source>Chance of success: allowing for what is uncertain (%1), the programme meets the target in %2 % of %3 valid replicates (of %4, seed %5).</source>
+        <translation>Chance de sucesso: considerando o que é incerto (%1), o programa atinge a meta em %2 % de %3 réplicas válidas (de %4, semente %5).</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "catalogue/control_names.h"
+#include "chart/year_axis.h"
 #include "panel/change_handlers.h"
 #include "panel/run_button.h"
 #include "support/fault.h"
@@ -262,6 +263,12 @@ void Form1::report(const std::string& message, const std::string& field, const s
         runFaultPhrase_ = phrase;
     }
     if (listener_) listener_->faultReported(message);
+}
+
+int Form1::firstYearShown() const
+{
+    if (keptSettings_.firstYearShown != FirstYearShown::TenYearsBeforeStart || !lastRunInputs_) return kFirstYear;
+    return tenYearsBeforeStart(lastRunInputs_->inputs.programmeStart);
 }
 
 Form1 Form1::copyAfterRun() const

@@ -92,10 +92,12 @@ public:
     // captions and the indicators as start-up sets them, and exactly one run. The age at first
     // litter keeps its floor of 1. Returns a notice when killed.txt's yearly counts differ from the
     // scenario's records (the run uses killed.txt's), also kept in notices(). Never writes a file.
-    // The scenario becomes the opened one (from `file`), with no input modified.
+    // The scenario becomes the opened one (from `file`), with no input modified; its analyses'
+    // settings and report details, where it has them, are kept from now on.
     std::optional<std::string> openScenario(const Scenario& scenario, const std::filesystem::path& file = {});
     // The window as a scenario under `name`: every text as typed, every bar and check box, and
-    // killed.txt's records (a Fault when it cannot be read or holds a bad record).
+    // killed.txt's records (a Fault when it cannot be read or holds a bad record), and the analyses'
+    // settings and the report's details that are kept.
     Scenario currentScenario(const std::string& name) const;
 
     // The scenario the window was last opened from or saved as; nullopt while it is untitled.
@@ -109,6 +111,9 @@ public:
     // they are made and write them back when the user changes one.
     const SessionSettings& keptSettings() const { return keptSettings_; }
     SessionSettings& keptSettings() { return keptSettings_; }
+    // The first year every year axis shows (View > First year shown): 1950, or ten years before
+    // the start of the programme of the last run (1950 without one).
+    int firstYearShown() const;
 
     // Any other action of the user (a calibration, opening a scenario) as one window event: a
     // fault it raises is reported like a handler's, and listeners hear about the chart and the run

@@ -37,6 +37,11 @@ std::optional<std::string> Form1::openScenario(const Scenario& scenario, const s
     asEvent([this] { ShowJuvThreshold(*this); });
     asEvent([this] { cmdRun_Click(*this); });
     setOpenedScenario(OpenedScenario{scenario.name, scenario.notes, file}, false);
+    // What a scenario does not hold (an older one, or one saved before the views were used) stays as
+    // it was.
+    if (scenario.sensitivity) keptSettings_.sensitivity = scenario.sensitivity;
+    if (scenario.uncertainty) keptSettings_.uncertainty = scenario.uncertainty;
+    if (scenario.report) keptSettings_.report = scenario.report;
 
     // The run read killed.txt; the scenario's own records are only a record of what it was.
     std::optional<YearlySeries> fileCounts;
@@ -55,6 +60,9 @@ std::optional<std::string> Form1::openScenario(const Scenario& scenario, const s
 Scenario Form1::currentScenario(const std::string& name) const
 {
     Scenario scenario = inputsScenario(name);
+    scenario.sensitivity = keptSettings_.sensitivity;
+    scenario.uncertainty = keptSettings_.uncertainty;
+    scenario.report = keptSettings_.report;
     if (std::optional<std::vector<KilledRecord>> records = readKilledRecordList(killedFilePath()))
         scenario.killed = std::move(*records);
     return scenario;

@@ -140,6 +140,7 @@ GatheredReport gatherReport(const Form1& ran, std::vector<ListedScenario> listed
     window.chartWidth = ran.canvas().ScaleWidth();
     window.chartHeight = ran.canvas().ScaleHeight();
     window.logScale = ran.isChecked(control::chkLog);
+    window.firstYearShown = std::clamp(firstYearShown, kFirstYear, kLastYear - 10);
     window.programmeRate = ran.value(control::hscSterilise);
     window.ownedShare = ran.value(control::vscTarget);
 

@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <ctime>
 #include <iterator>
@@ -24,7 +25,10 @@ using Json = nlohmann::json;
 constexpr std::size_t kMostQuoted = 60;  // characters of a value that a message quotes
 
 constexpr std::string_view kFormat = "karnoth-scenario";
-constexpr int kVersion = 2;  // what this program writes; it reads 1 and 2
+constexpr int kVersion = 2;
+
+constexpr std::string_view kFirstYear1950 = "1950";
+constexpr std::string_view kTenYearsBeforeStart = "tenYearsBeforeStart";  // what this program writes; it reads 1 and 2
 
 // The text boxes version 2 added. A version 1 file has none of them: they open at their initial
 // text, which leaves every mechanism they hold off.
@@ -247,7 +251,78 @@ public:
         scenario.uncertainty = settings;
     }
 
+    void readReport(const Json& root, Scenario& scenario) const
+    {
+        const auto section = root.find("report");
+        if (section == root.end() || section->is_null()) return;
+        if (!section->is_object()) bad("\"report\"", "is not an object");
+        ReportDetails details;
+        const auto detail = [&](const char* key, std::string& out) {
+            const std::string field = std::string("report \"") + key + "\"";
+            const auto it = section->find(key);
+            if (it == section->end() || it->is_null()) return;
+            if (!it->is_string()) bad(field, shown(*it) + " is not a text");
+            out = it->get<std::string>();
+            // Characters, not bytes: a title in Spanish or Portuguese is as long as in English.
+            const auto characters = std::count_if(out.begin(), out.end(), [](char c) { return (c & 0xC0) != 0x80; });
+            if (static_cast<std::size_t>(characters) > kMostReportDetailCharacters)
+                bad(field, "is longer than " + std::to_string(kMostReportDetailCharacters) + " characters");
+        };
+        detail("title", details.title);
+        detail("author", details.author);
+        detail("organisation", details.organisation);
+        detail("place", details.place);
+        scenario.report = details;
+    }
+
+    void readView(const Json& root, Scenario& scenario) const
+    {
+        const auto section = root.find("view");
+        if (section == root.end() || section->is_null()) return;
+        if (!section->is_object()) bad("\"view\"", "is not an object");
+        const auto first = section->find("firstYearShown");
+        if (first == section->end() || first->is_null()) return;
+        if (*first == kFirstYear1950)
+            scenario.firstYearShown = FirstYearShown::Year1950;
+        else if (*first == kTenYearsBeforeStart)
+            scenario.firstYearShown = FirstYearShown::TenYearsBeforeStart;
+        else
+            bad("view \"firstYearShown\"", shown(*first) + " is neither \"1950\" nor \"tenYearsBeforeStart\"");
+    }
+
+    // Where the windows were. A place is only a convenience, so a bad entry is dropped rather than
+    // refusing the inputs beside it.
+    static void readWindows(const Json& root, Scenario& scenario)
+    {
+        const auto section = root.find("windows");
+        if (section == root.end() || !section->is_object()) return;
+        for (const auto& item : section->items()) {
+            if (const std::optional<WindowPlace> place = windowPlace(item.value()))
+                scenario.windows[item.key()] = *place;
+        }
+    }
+
 private:
+    static std::optional<WindowPlace> windowPlace(const Json& entry)
+    {
+        if (!entry.is_object()) return std::nullopt;
+        constexpr double kFarthest = 1e6;  // pixels; no desktop reaches this far
+        std::array<int, 4> numbers{};
+        const char* keys[] = {"x", "y", "width", "height"};
+        for (std::size_t i = 0; i < numbers.size(); ++i) {
+            const auto it = entry.find(keys[i]);
+            double value = 0;
+            if (it == entry.end() || !wholeNumber(*it, value) || std::fabs(value) > kFarthest) return std::nullopt;
+            numbers[i] = static_cast<int>(value);
+        }
+        const auto maximised = entry.find("maximised");
+        if (maximised != entry.end() && !maximised->is_boolean()) return std::nullopt;
+        WindowPlace place{numbers[0], numbers[1], numbers[2], numbers[3],
+                          maximised != entry.end() && maximised->get<bool>()};
+        if (place.width <= 0 || place.height <= 0) return std::nullopt;
+        return place;
+    }
+
     static std::string shortText(double value)
     {
         return value == std::trunc(value) ? std::to_string(static_cast<long long>(value)) : Json(value).dump();
@@ -355,6 +430,9 @@ Scenario parseScenario(std::string_view json, std::string_view shownName, std::s
         reader.readPlanner(root, scenario);
         reader.readSensitivity(root, scenario);
         reader.readUncertainty(root, scenario);
+        reader.readReport(root, scenario);
+        reader.readView(root, scenario);
+        Reader::readWindows(root, scenario);
         if (const auto language = root.find("language"); language != root.end() && !language->is_null())
             scenario.language = LanguageSettings{reader.optionalString(root, "language")};
     } catch (const Json::exception& error) {
@@ -419,6 +497,24 @@ std::string formatScenario(const Scenario& scenario)
                                {"yearToYearSd", uncertainty->yearToYearSd},
                                {"wholeDogs", uncertainty->wholeDogs},
                                {"ranges", ranges}};
+    }
+    if (const std::optional<ReportDetails>& report = scenario.report)
+        root["report"] = {{"title", report->title},
+                          {"author", report->author},
+                          {"organisation", report->organisation},
+                          {"place", report->place}};
+    if (scenario.firstYearShown)
+        root["view"] = {{"firstYearShown",
+                         *scenario.firstYearShown == FirstYearShown::Year1950 ? kFirstYear1950 : kTenYearsBeforeStart}};
+    if (!scenario.windows.empty()) {
+        Ordered windows = Ordered::object();
+        for (const auto& [key, place] : scenario.windows)
+            windows[key] = {{"x", place.x},
+                            {"y", place.y},
+                            {"width", place.width},
+                            {"height", place.height},
+                            {"maximised", place.maximised}};
+        root["windows"] = windows;
     }
     if (scenario.language) root["language"] = scenario.language->code;
     return root.dump(2, ' ', false, Ordered::error_handler_t::replace) + "\n";

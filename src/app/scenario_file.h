@@ -12,17 +12,23 @@
 //    "sensitivity": {"year": 2035, "deltaPercent": 10},
 //    "uncertainty": {"replicates": 1000, "seed": 1, "yearToYearSd": 0.05, "wholeDogs": false,
 //                    "ranges": {"txtAdultSurv": {"varied": true, "low": "0.85", "high": "0.95"}}},
+//    "report": {"title": "Sterilising from 2026", "author": "A. Vet", "organisation": "Town council",
+//               "place": "Townsville"},
+//    "view": {"firstYearShown": "tenYearsBeforeStart"},
+//    "windows": {"main": {"x": 10, "y": 20, "width": 1009, "height": 720, "maximised": false}},
 //    "language": "es"}
 //
 // `inputs` holds every text box (its text exactly as typed), scroll bar and check box by control
 // name. name, notes, saved, killed, planner (and its ownedShareStep), sensitivity, uncertainty and
-// language are optional (the window's session file holds the last three; older programs ignore
-// them); the
-// name defaults to the file's base name; unknown top-level keys are ignored. Version 1 files, from
-// before the five inputs of a real town (txtImmigrants, txtCapacity, txtCompensation, txtStop,
-// txtOperations), still open with those at their initial texts, which leave them off; a file is
-// always written as version 2.
+// report (each of its texts) are optional (older programs ignore the last three); view, windows
+// and language are the window's session file's only. A window entry that is not whole numbers with a positive
+// size is left out, as if the window had never been placed, never a fault; the name defaults to
+// the file's base name; unknown top-level keys are ignored. Version 1 files, from before the five
+// inputs of a real town (txtImmigrants, txtCapacity, txtCompensation, txtStop, txtOperations),
+// still open with those at their initial texts, which leave them off; a file is always written as
+// version 2.
 
+#include "app/report_details.h"
 #include "app/view_settings.h"
 #include "model/killed_file.h"
 
@@ -55,6 +61,9 @@ struct Scenario {
     std::optional<PlannerSettings> planner;
     std::optional<SensitivitySettings> sensitivity;
     std::optional<UncertaintySettings> uncertainty;
+    std::optional<ReportDetails> report;  // what heads its report
+    std::map<std::string, WindowPlace> windows;  // where the windows were, by key; the session's only
+    std::optional<FirstYearShown> firstYearShown;  // the session's only
     std::optional<LanguageSettings> language;
     friend bool operator==(const Scenario&, const Scenario&) = default;
 };
@@ -63,7 +72,8 @@ struct Scenario {
 // not JSON; another format; a version other than 1 or 2 (a later one is a newer program's); a missing or unknown
 // control; a text that is not a string, a bar value that is not a whole number or lies outside its bar's range, a check
 // box other than 0 or 1; a killed record that killed.txt itself would reject; a planner, sensitivity
-// or uncertainty value of the wrong kind or outside what its view takes. `shownName` names the file
+// or uncertainty value of the wrong kind or outside what its view takes; a report detail that is not
+// a text or is longer than kMostReportDetailCharacters. `shownName` names the file
 // in messages; the name defaults to `baseName`.
 Scenario parseScenario(std::string_view json, std::string_view shownName, std::string_view baseName);
 Scenario readScenarioFile(const std::filesystem::path& path);

@@ -20,7 +20,8 @@ void writeSessionFile(const std::filesystem::path& directory, const Scenario& se
 
 SessionSettings sessionSettingsOf(const Scenario& session)
 {
-    return SessionSettings{session.planner, session.sensitivity, session.uncertainty, session.language};
+    return SessionSettings{session.planner, session.sensitivity,    session.uncertainty, session.report,
+                           session.windows, session.firstYearShown, session.language};
 }
 
 void keepSessionSettings(Scenario& session, const SessionSettings& settings)
@@ -28,6 +29,9 @@ void keepSessionSettings(Scenario& session, const SessionSettings& settings)
     session.planner = settings.planner;
     session.sensitivity = settings.sensitivity;
     session.uncertainty = settings.uncertainty;
+    session.report = settings.report;
+    session.windows = settings.windows;
+    session.firstYearShown = settings.firstYearShown;
     session.language = settings.language;
 }
 

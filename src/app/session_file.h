@@ -7,7 +7,9 @@
 #include "app/scenario_file.h"
 
 #include <filesystem>
+#include <map>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace karnoth {
@@ -20,6 +22,9 @@ struct SessionSettings {
     std::optional<PlannerSettings> planner;
     std::optional<SensitivitySettings> sensitivity;
     std::optional<UncertaintySettings> uncertainty;
+    std::optional<ReportDetails> report;
+    std::map<std::string, WindowPlace> windows;  // by the window's stable key ("main", "planner", ...)
+    std::optional<FirstYearShown> firstYearShown;
     std::optional<LanguageSettings> language;
     friend bool operator==(const SessionSettings&, const SessionSettings&) = default;
 };

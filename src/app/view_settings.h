@@ -1,7 +1,7 @@
 #pragma once
-// The analysis views' own settings as plain data, so that the window model keeps them across
-// restarts (karnoth-session.json) without knowing the views: a view reads them when it is made and
-// writes them back whenever the user changes one.
+// The views' own settings as plain data (the analyses', where the windows were, the first year shown), so that the
+// window model keeps them across restarts (karnoth-session.json) without knowing the views: a view reads them when it
+// is made and writes them back whenever the user changes one.
 
 #include <map>
 #include <optional>
@@ -42,6 +42,23 @@ struct UncertaintySettings {
 struct LanguageSettings {
     std::string code;
     friend bool operator==(const LanguageSettings&, const LanguageSettings&) = default;
+};
+
+// Where a top-level window was left: the top left and size of its inside in pixels of the virtual
+// desktop, and whether it was maximised (the place then being the one it returns to).
+struct WindowPlace {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    bool maximised = false;
+    friend bool operator==(const WindowPlace&, const WindowPlace&) = default;
+};
+
+// View -> First year shown: where every year axis starts.
+enum class FirstYearShown {
+    Year1950,
+    TenYearsBeforeStart,  // ten years before the programme starts, within 1950..2040
 };
 
 }  // namespace karnoth

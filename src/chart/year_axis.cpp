@@ -13,12 +13,25 @@ constexpr const char* kScaleArithmetic = "the chart's scale";
 
 }  // namespace
 
-YearAxis::YearAxis(double width)
+int tenYearsBeforeStart(int programmeStart)
+{
+    constexpr int kLatestFirstYear = kLastYear - 10;
+    if (programmeStart > kLastYear) return kFirstYear;
+    return std::clamp(programmeStart - 10, kFirstYear, kLatestFirstYear);
+}
+
+YearAxis::YearAxis(double width, int firstYear)
     : width_(width),
-      middleYear_(toSingle((double(kFirstYear) + kLastYear) / 2.0, kScaleArithmetic)),
+      firstYear_(std::clamp(firstYear, kFirstYear, kLastYear - 1)),
+      middleYear_(toSingle((double(firstYear_) + kLastYear) / 2.0, kScaleArithmetic)),
       unitsPerYear_(
-          toSingle(checkedDivide(width, double(kLastYear) - kFirstYear, kScaleArithmetic) * 0.8, kScaleArithmetic))
+          toSingle(checkedDivide(width, double(kLastYear) - firstYear_, kScaleArithmetic) * 0.8, kScaleArithmetic))
 { }
+
+double YearAxis::yearAt(double canvasX) const
+{
+    return (canvasX - width_ / 2.0) / unitsPerYear_ + middleYear_;
+}
 
 float YearAxis::x(double year) const
 {
@@ -29,9 +42,9 @@ float YearAxis::x(double year) const
 std::optional<int> YearAxis::nearestYear(double canvasX) const
 {
     if (!(width_ > 0) || !(unitsPerYear_ > 0)) return std::nullopt;
-    const double year = (canvasX - width_ / 2.0) / unitsPerYear_ + middleYear_;
-    if (!(year >= kFirstYear - 0.5 && year < kLastYear + 0.5)) return std::nullopt;
-    return std::clamp(static_cast<int>(std::lround(year)), kFirstYear, kLastYear);
+    const double year = yearAt(canvasX);
+    if (!(year >= firstYear_ - 0.5 && year < kLastYear + 0.5)) return std::nullopt;
+    return std::clamp(static_cast<int>(std::lround(year)), firstYear_, kLastYear);
 }
 
 }  // namespace karnoth

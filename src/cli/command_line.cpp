@@ -13,9 +13,9 @@ void addCommandLineOptions(CLI::App& app, CliSession& session)
     addWindowOptions(app, session);
     const GivenPlanSettings planSettings = addPlanOptions(app, session);
     addSensitivityOptions(app, session);
-    addUncertaintyOptions(app, session, planSettings);
+    const GivenUncertainty uncertainty = addUncertaintyOptions(app, session, planSettings);
     const ComparedFiles compared = addScenarioOptions(app, session);
-    addReportOptions(app, session, planSettings, compared);
+    addReportOptions(app, session, planSettings, compared, uncertainty);
 }
 
 }  // namespace karnoth

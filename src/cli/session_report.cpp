@@ -1,5 +1,6 @@
 #include "cli/session_report.h"
 
+#include "app/report_chance.h"
 #include "app/report_gathering.h"
 #include "app/scenario_file.h"
 #include "cli/plan_options.h"
@@ -44,7 +45,8 @@ bool reportsAvailable()
 }
 
 int writeSessionReport(Form1& form, const std::string& file, const std::optional<PlanSettings>& planSettings,
-                       const std::vector<std::string>& compared, std::ostream& err)
+                       const std::vector<std::string>& compared, const std::optional<UncertaintyRequest>& uncertainty,
+                       std::ostream& err)
 {
     const std::unique_ptr<QGuiApplication> application = guiApplication();
     std::vector<ListedScenario> listed{ListedScenario::ofWindow("current")};
@@ -60,9 +62,11 @@ int writeSessionReport(Form1& form, const std::string& file, const std::optional
     render::ReportRequest request;
     request.target = comparisonTarget(planSettings, run);
     request.plan = planAtWindow(run, request.target, BatchRunner());
-    GatheredReport gathered = gatherReport(run, std::move(listed), request.target);
-    const render::ReportContent content = render::reportContent(gathered.window, std::move(gathered.comparison),
-                                                                request);
+    request.details = form.keptSettings().report.value_or(ReportDetails{});
+    GatheredReport gathered = gatherReport(run, std::move(listed), request.target, run.firstYearShown());
+    render::ReportContent content = render::reportContent(gathered.window, std::move(gathered.comparison), request);
+    if (uncertainty && content.programme && run.lastRunInputs())
+        content.chance = chanceForReport(*uncertainty, *run.lastRunInputs(), request.target, BatchRunner());
     QString error;
     if (!render::writeReport(QString::fromStdString(file), content, error)) {
         err << "karnoth-cli: " << error.toStdString() << "\n";

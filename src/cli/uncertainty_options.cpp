@@ -257,7 +257,7 @@ void addSensitivityOptions(CLI::App& app, CliSession& session)
         ->type_name("YEAR[:DELTA]");
 }
 
-void addUncertaintyOptions(CLI::App& app, CliSession& session, GivenPlanSettings planSettings)
+GivenUncertainty addUncertaintyOptions(CLI::App& app, CliSession& session, GivenPlanSettings planSettings)
 {
     auto options = std::make_shared<UncertaintyOptions>();
     CLI::Option* uncertainty =
@@ -326,6 +326,10 @@ void addUncertaintyOptions(CLI::App& app, CliSession& session, GivenPlanSettings
         if (std::optional<std::string> why = uncertaintyProblem(options->request)) return "--uncertainty: " + *why;
         return std::nullopt;
     });
+    return [options]() -> std::optional<UncertaintyRequest> {
+        if (!options->asked) return std::nullopt;
+        return options->request;
+    };
 }
 
 }  // namespace karnoth

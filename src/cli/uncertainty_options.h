@@ -15,16 +15,24 @@
 // outside (0, 100], LOW above HIGH, a bar's range left, an SD outside 0..1, N outside 1..100000),
 // or an option of --uncertainty given without it, is a usage error (exit 2).
 
+#include "analysis/uncertainty.h"
 #include "cli/cli_session.h"
 #include "cli/plan_options.h"
 
 #include <CLI/CLI.hpp>
 
+#include <functional>
+#include <optional>
+
 namespace karnoth {
 
 void addSensitivityOptions(CLI::App& app, CliSession& session);
 
+// The request --uncertainty and its options give (its inputs and target still to be set); none
+// without --uncertainty. --report states the chance of meeting its target with it.
+using GivenUncertainty = std::function<std::optional<UncertaintyRequest>()>;
+
 // The target whose chance --uncertainty gives is --plan's (`planSettings`).
-void addUncertaintyOptions(CLI::App& app, CliSession& session, GivenPlanSettings planSettings);
+GivenUncertainty addUncertaintyOptions(CLI::App& app, CliSession& session, GivenPlanSettings planSettings);
 
 }  // namespace karnoth

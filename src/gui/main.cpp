@@ -194,6 +194,7 @@ int main(int argc, char** argv)
                      qPrintable(karnoth::gui::translationsDirectory()));
     karnoth::gui::FormWindow window;
     if (options.screenshot) return writeScreenshot(window, *options.screenshot, options.size);
+    window.restorePlace();
     window.show();
     return app.exec();
 }

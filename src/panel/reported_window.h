@@ -5,6 +5,7 @@
 
 #include "chart/recording_canvas.h"
 #include "support/phrase.h"
+#include "support/yearly_series.h"
 
 #include <optional>
 #include <string>
@@ -71,6 +72,7 @@ struct ReportedWindow {
     float chartWidth = 0;  // the picture area, in twips
     float chartHeight = 0;
     bool logScale = false;
+    int firstYearShown = kFirstYear;  // where the chart's years start
     int programmeRate = 0;  // the rate bar, tenths of a per cent
     int ownedShare = 0;  // the share bar, per cent
     std::vector<ReportedScenario> scenarios;  // the window among them, first when it was not listed

@@ -57,9 +57,9 @@ double percentileAt(const SeriesBands& bands, std::size_t band, int year)
 QPolygonF bandPolygon(const BandChartLayout& layout, const SeriesBands& bands, std::size_t lower, std::size_t upper)
 {
     QPolygonF polygon;
-    for (int year = kFirstYear; year <= kLastYear; ++year)
+    for (int year = layout.firstYear; year <= kLastYear; ++year)
         polygon << QPointF(layout.xOfYear(year), layout.yOf(percentileAt(bands, upper, year)));
-    for (int year = kLastYear; year >= kFirstYear; --year)
+    for (int year = kLastYear; year >= layout.firstYear; --year)
         polygon << QPointF(layout.xOfYear(year), layout.yOf(percentileAt(bands, lower, year)));
     return polygon;
 }
@@ -68,9 +68,9 @@ template <class ValueOf>
 QPainterPath yearlyPath(const BandChartLayout& layout, ValueOf valueOf)
 {
     QPainterPath path;
-    for (int year = kFirstYear; year <= kLastYear; ++year) {
+    for (int year = layout.firstYear; year <= kLastYear; ++year) {
         const QPointF point(layout.xOfYear(year), layout.yOf(valueOf(year)));
-        if (year == kFirstYear)
+        if (year == layout.firstYear)
             path.moveTo(point);
         else
             path.lineTo(point);
@@ -78,10 +78,15 @@ QPainterPath yearlyPath(const BandChartLayout& layout, ValueOf valueOf)
     return path;
 }
 
+int firstYearOf(const BandChart& chart)
+{
+    return std::clamp(chart.firstYear, kFirstYear, kLastYear - 10);
+}
+
 double highestOf(const BandChart& chart)
 {
     double highest = 0;
-    for (int year = kFirstYear; year <= kLastYear; ++year) {
+    for (int year = firstYearOf(chart); year <= kLastYear; ++year) {
         if (chart.bands) highest = std::max(highest, percentileAt(*chart.bands, kP95, year));
         if (chart.run) highest = std::max(highest, double((*chart.run)[year]));
     }
@@ -102,7 +107,8 @@ void paintAxes(QPainter& painter, const BandChartLayout& layout, const QFontMetr
                                  y - metrics.height() / 2 + metrics.ascent()),
                          label);
     }
-    for (int year = kFirstYear; year <= kLastYear; year += kYearLabelStep) {
+    const int firstLabel = (layout.firstYear + kYearLabelStep - 1) / kYearLabelStep * kYearLabelStep;
+    for (int year = firstLabel; year <= kLastYear; year += kYearLabelStep) {
         const double x = layout.xOfYear(year);
         painter.setPen(QPen(kGrid, 0));
         painter.drawLine(QLineF(x, plot.top(), x, plot.bottom()));
@@ -133,7 +139,7 @@ void paintTarget(QPainter& painter, const BandChartLayout& layout, int year, con
 
 double BandChartLayout::xOfYear(double year) const
 {
-    return plot.left() + (year - kFirstYear) / double(kLastYear - kFirstYear) * plot.width();
+    return plot.left() + (year - firstYear) / double(kLastYear - firstYear) * plot.width();
 }
 
 double BandChartLayout::yOf(double dogs) const
@@ -149,6 +155,7 @@ BandChartLayout layoutBandChart(const BandChart& chart, const QRectF& area, cons
     const QFontMetricsF boldMetrics(bold, device);
     BandChartLayout layout;
     layout.area = area;
+    layout.firstYear = firstYearOf(chart);
     const QRectF inner = area.adjusted(kPadding, kPadding, -kPadding, -kPadding);
     const double titleHeight =
         boldMetrics.boundingRect(QRectF(0, 0, inner.width(), 1e6), Qt::TextWordWrap, chart.title).height();
@@ -172,9 +179,10 @@ BandChartLayout layoutBandChart(const BandChart& chart, const QRectF& area, cons
 std::optional<int> bandChartYearAt(const BandChartLayout& layout, double x)
 {
     if (!(layout.plot.width() > 0)) return std::nullopt;
-    const double year = kFirstYear + (x - layout.plot.left()) / layout.plot.width() * (kLastYear - kFirstYear);
-    if (!(year >= kFirstYear - 0.5 && year < kLastYear + 0.5)) return std::nullopt;
-    return std::clamp(static_cast<int>(std::lround(year)), kFirstYear, kLastYear);
+    const int first = layout.firstYear;
+    const double year = first + (x - layout.plot.left()) / layout.plot.width() * (kLastYear - first);
+    if (!(year >= first - 0.5 && year < kLastYear + 0.5)) return std::nullopt;
+    return std::clamp(static_cast<int>(std::lround(year)), first, kLastYear);
 }
 
 std::vector<LegendEntry> bandChartLegend()
@@ -233,11 +241,11 @@ void paintBandChart(QPainter& painter, const BandChartLayout& layout, const Band
     }
     painter.restore();
 
-    if (chart.targetYear && *chart.targetYear >= kFirstYear && *chart.targetYear <= kLastYear)
+    if (chart.targetYear && *chart.targetYear >= layout.firstYear && *chart.targetYear <= kLastYear)
         paintTarget(painter, layout, *chart.targetYear, metrics);
     if (!chart.bands && !chart.notice.isEmpty()) paintNotice(painter, layout.plot, chart.notice, font);
 
-    if (readoutYear && *readoutYear >= kFirstYear && *readoutYear <= kLastYear) {
+    if (readoutYear && *readoutYear >= layout.firstYear && *readoutYear <= kLastYear) {
         const double x = layout.xOfYear(*readoutYear);
         painter.setPen(QPen(QColor(0x60, 0x60, 0x60), 0, Qt::DashLine));
         painter.drawLine(QLineF(x, layout.plot.top(), x, layout.plot.bottom()));

@@ -1,5 +1,6 @@
 #pragma once
-// The uncertainty chart: the street females aged one and over, 1950..2050, as the main chart shows
+// The uncertainty chart: the street females aged one and over, from the first year shown (1950 or
+// later) to 2050, as the main chart shows
 // them (the window's own run, a solid red line), with the spread of the replicates around it: the
 // 90 % band (5th to 95th percentile) light and hatched, the 50 % band (25th to 75th) darker and
 // solid, and the median a dashed black line, so that each reads apart in black and white too. A
@@ -33,13 +34,15 @@ struct BandChart {
     std::optional<YearlySeries> run;  // the window's own run's street total
     std::optional<int> targetYear;  // 1950..2050
     QString notice;  // why there are no bands
+    int firstYear = kFirstYear;  // the first year shown, 1950..2040
 };
 
 struct BandChartLayout {
     QRectF area;  // everything, pixels
     QRectF title;
     QRectF legend;
-    QRectF plot;  // 1950 at its left edge, 2050 at its right; the axis from its bottom up
+    QRectF plot;  // firstYear at its left edge, 2050 at its right; the axis from its bottom up
+    int firstYear = kFirstYear;
     ValueAxis axis;
 
     double xOfYear(double year) const;
@@ -48,7 +51,7 @@ struct BandChartLayout {
 
 BandChartLayout layoutBandChart(const BandChart& chart, const QRectF& area, const QFont& font, QPaintDevice* device);
 
-// The year nearest to pixel x, or nullopt when x lies more than half a year outside 1950..2050.
+// The year nearest to pixel x, or nullopt when x lies more than half a year outside firstYear..2050.
 std::optional<int> bandChartYearAt(const BandChartLayout& layout, double x);
 
 // The legend: the run, the median, the 50 % and the 90 % bands.

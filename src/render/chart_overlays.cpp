@@ -2,6 +2,7 @@
 
 #include "chart/color.h"
 #include "panel/report_texts.h"
+#include "render/legend_place.h"
 #include "render/main_chart.h"
 #include "render/translated_phrase.h"
 #include "support/number_masks.h"
@@ -67,6 +68,11 @@ double entriesWidth(const QStringList& lines, const std::vector<QColor>& swatche
     return width;
 }
 
+QPen legendPen(Rgb colour)
+{
+    return curveLine(toQColor(colour));
+}
+
 void paintBox(QPainter& painter, const QRectF& box)
 {
     painter.setPen(QPen(kBoxBorder, 0));
@@ -98,52 +104,44 @@ QStringList legendEntries(bool streetCoverage)
     return entries;
 }
 
-void paintLegend(QPainter& painter, const QRectF& plot, const QFont& font, const std::vector<QPen>& linePens,
-                 bool streetCoverage)
+void paintLegend(QPainter& painter, const MainChartLayout& layout, const QFont& font)
 {
+    if (!layout.hasData) return;
     painter.save();
     painter.setFont(font);
     const QFontMetricsF metrics(font, painter.device());
+    const bool streetCoverage = layout.streetCoverage;
     const QStringList entries = legendEntries(streetCoverage);
-    // The coverage's swatch is dashed as its curve is, unless the caller gives it a pen.
-    std::vector<QPen> pens = linePens;
-    if (streetCoverage && pens.size() < 4) {
-        for (std::size_t i = pens.size(); i < 3; ++i) {
-            QPen pen(toQColor(kSeriesColours[i]));
-            pen.setWidthF(2.0);
-            pens.push_back(pen);
-        }
-        QPen dashed(toQColor(kPurple), 2.0, Qt::DashLine);
-        pens.push_back(dashed);
-    }
+    std::vector<QPen> pens;
+    for (qsizetype i = 0; i < entries.size(); ++i) pens.push_back(legendPen(kSeriesColours[i]));
+    std::vector<QColor> swatches;
+    for (qsizetype i = 0; i < entries.size(); ++i) swatches.push_back(toQColor(kSeriesColours[i]));
+    // One entry a row fits a corner; one row of them, when a corner has none free, goes above the
+    // curves where the widest is not wider than the chart.
+    const QSizeF column(entriesWidth(entries, swatches, metrics) + 2 * kPadding,
+                        entries.size() * metrics.lineSpacing() + 2 * kPadding);
     std::vector<double> widths;
-    double rowWidth = 0;
+    double rowWidth = kPadding;
     for (const QString& entry : entries) {
         widths.push_back(kSwatch + kPadding + metrics.horizontalAdvance(entry));
         rowWidth += widths.back() + 3 * kPadding;
     }
-    rowWidth += kPadding;
-    // The red and blue captions sit in the top corners; a row keeps clear of them when it can.
-    const bool oneRow = rowWidth <= plot.width() * 0.6;
-    if (oneRow) {
-        QRectF box(plot.center().x() - rowWidth / 2.0, plot.top() + kPadding, rowWidth,
-                   metrics.height() + 2 * kPadding);
-        paintBox(painter, box);
+    const QSizeF row(rowWidth, metrics.height() + 2 * kPadding);
+    const QRectF plot = layout.plotArea();
+    const bool oneRow = row.width() <= layout.target.width();
+    std::vector<QPolygonF> lines;
+    for (const MainChartLayout::Curve& curve : layout.curves)
+        lines.insert(lines.end(), curve.pieces.begin(), curve.pieces.end());
+    const QRectF box = placeLegend(plot, column, oneRow ? row : column, lines, kPadding);
+    paintBox(painter, box);
+    if (oneRow && box.top() < plot.top()) {
         double x = box.left() + 2 * kPadding;
         for (qsizetype i = 0; i < entries.size(); ++i) {
-            std::vector<QPen> own;
-            if (i < static_cast<qsizetype>(pens.size())) own.push_back(pens[i]);
-            paintEntries(painter, QPointF(x, box.top() + kPadding), {entries[i]}, {toQColor(kSeriesColours[i])},
-                         metrics, own);
-            x += widths[i] + 3 * kPadding;
+            paintEntries(painter, QPointF(x, box.top() + kPadding), {entries[i]}, {swatches[i]}, metrics,
+                         {pens[static_cast<std::size_t>(i)]});
+            x += widths[static_cast<std::size_t>(i)] + 3 * kPadding;
         }
     } else {
-        std::vector<QColor> swatches;
-        for (qsizetype i = 0; i < entries.size(); ++i) swatches.push_back(toQColor(kSeriesColours[i]));
-        const double width = entriesWidth(entries, swatches, metrics) + 2 * kPadding;
-        const double height = entries.size() * metrics.lineSpacing() + 2 * kPadding;
-        QRectF box(plot.right() - width - kPadding, plot.top() + metrics.lineSpacing() + kPadding, width, height);
-        paintBox(painter, box);
         paintEntries(painter, box.topLeft() + QPointF(kPadding, kPadding), entries, swatches, metrics, pens);
     }
     painter.restore();

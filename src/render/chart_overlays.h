@@ -6,6 +6,7 @@
 
 #include "model/run_series.h"
 #include "panel/window_inputs.h"
+#include "render/main_chart.h"
 #include "support/phrase.h"
 
 #include <QDate>
@@ -40,11 +41,10 @@ QStringList readoutLines(const HoverReadout& readout);
 // when it is charted.
 QStringList legendEntries(bool streetCoverage = false);
 
-// The legend in one row centred at the top of `plot` (pixels), or one entry a row at its top right
-// when the row would not fit; on a white box so that lines under it do not hide it. The swatch of
-// the i-th series is drawn with linePens[i] when there is one (as paintMainChart draws its curve).
-void paintLegend(QPainter& painter, const QRectF& plot, const QFont& font, const std::vector<QPen>& linePens = {},
-                 bool streetCoverage = false);
+// The legend on a white box, where it covers no curve: one entry a row in the first corner of the
+// plot area that no curve crosses, or else in one row above the plot area. Each swatch is drawn as
+// its series' curve is (curveLine).
+void paintLegend(QPainter& painter, const MainChartLayout& layout, const QFont& font);
 
 // A vertical line at pixel x from the top to the bottom of `plot`, and beside it a box with the
 // readout's lines, kept inside `plot`.

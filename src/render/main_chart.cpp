@@ -75,11 +75,23 @@ QPen hairline(const QColor& colour)
 
 }  // namespace
 
+const std::vector<SeriesLook>& seriesLooks()
+{
+    static const std::vector<SeriesLook> looks{
+        {kRed, QColor(0xff, 0x00, 0x00), Qt::SolidLine, 1.5},
+        {kGreen, QColor(0x00, 0x80, 0x00), Qt::DashLine, 2.2},
+        {kBlue, QColor(0x00, 0x00, 0xff), Qt::DotLine, 1.5},
+        {kPurple, QColor(0x80, 0x00, 0x80), Qt::DashDotLine, 1.2},
+    };
+    return looks;
+}
+
 QPen curveLine(const QColor& colour)
 {
-    QPen pen = hairline(colour);
-    if (colour == toQColor(kPurple)) pen.setStyle(Qt::DashLine);
-    return pen;
+    for (const SeriesLook& look : seriesLooks())
+        if (toQColor(look.plotted) == colour)
+            return QPen(look.shown, look.weight, look.dash, Qt::FlatCap, Qt::RoundJoin);
+    return hairline(colour);
 }
 
 QColor toQColor(Rgb colour)
@@ -95,25 +107,40 @@ QPointF MainChartLayout::toPixels(double x, double y) const
     return QPointF(target.left() + x * sx, target.top() + y * sy);
 }
 
+double MainChartLayout::shownX(double canvasX) const
+{
+    if (firstYear == kFirstYear || !(scaleWidth > 0)) return canvasX;
+    return YearAxis(scaleWidth, firstYear).x(YearAxis(scaleWidth).yearAt(canvasX));
+}
+
+QRectF MainChartLayout::plotArea() const
+{
+    // The plotter puts the years and values on the middle 80 % of the canvas each way.
+    const QPointF topLeft(xOfYear(firstYear), toPixels(0, scaleHeight * 0.1).y());
+    const QPointF bottomRight(xOfYear(kLastYear), toPixels(0, scaleHeight * 0.9).y());
+    return QRectF(topLeft, bottomRight);
+}
+
 double MainChartLayout::xOfYear(int year) const
 {
-    return toPixels(YearAxis(scaleWidth).x(year), 0).x();
+    return toPixels(YearAxis(scaleWidth, firstYear).x(year), 0).x();
 }
 
 std::optional<int> MainChartLayout::yearAt(double pixelX) const
 {
     if (!(scaleWidth > 0) || !(target.width() > 0)) return std::nullopt;
-    return YearAxis(scaleWidth).nearestYear((pixelX - target.left()) * scaleWidth / target.width());
+    return YearAxis(scaleWidth, firstYear).nearestYear((pixelX - target.left()) * scaleWidth / target.width());
 }
 
 MainChartLayout layoutMainChart(const std::vector<DrawOp>& ops, const QRectF& paper, double scaleWidth,
-                                double scaleHeight, const QFont& font, QPaintDevice* device)
+                                double scaleHeight, const QFont& font, QPaintDevice* device, int firstYear)
 {
     const QFontMetricsF metrics(font, device);
     MainChartLayout layout;
     layout.paper = paper;
     layout.scaleWidth = scaleWidth;
     layout.scaleHeight = scaleHeight;
+    layout.firstYear = std::clamp(firstYear, kFirstYear, kLastYear - 10);
     layout.target = targetLeavingRoomForTexts(ops, paper, scaleWidth, scaleHeight, metrics);
 
     std::set<std::pair<ChartPart::Kind, int>> ticked;  // kind and year
@@ -128,13 +155,22 @@ MainChartLayout layoutMainChart(const std::vector<DrawOp>& ops, const QRectF& pa
         if (op.kind == DrawOp::Kind::Cls) continue;
         layout.hasData = true;
         const ChartPart& part = op.part;
-        const QLineF line(layout.toPixels(op.x1, op.y1), layout.toPixels(op.x2, op.y2));
+        const bool ofAYear = part.kind == ChartPart::Kind::Curve || part.kind == ChartPart::Kind::YearTick ||
+                             part.kind == ChartPart::Kind::DecadeTick || part.kind == ChartPart::Kind::YearLabel;
+        if (ofAYear && part.year < layout.firstYear) continue;
+        const QLineF line = ofAYear ? QLineF(layout.toPixels(layout.shownX(op.x1), op.y1),
+                                             layout.toPixels(layout.shownX(op.x2), op.y2))
+                                    : QLineF(layout.toPixels(op.x1, op.y1), layout.toPixels(op.x2, op.y2));
         switch (part.kind) {
         case ChartPart::Kind::Curve: {
             MainChartLayout::Curve& curve = curveOf(layout, part.series, op.colour);
             if (op.colour == kPurple) layout.streetCoverage = true;
             const auto last = lastCurveYear.find(part.series);
-            if (curve.pieces.empty() || last == lastCurveYear.end() || last->second != part.year - 1)
+            // A later first year starts a piece at its own point: the segment to it comes from a
+            // year left out.
+            if (part.year == layout.firstYear && layout.firstYear > kFirstYear)
+                curve.pieces.emplace_back();
+            else if (curve.pieces.empty() || last == lastCurveYear.end() || last->second != part.year - 1)
                 curve.pieces.push_back(QPolygonF{line.p1()});
             curve.pieces.back() << line.p2();
             lastCurveYear[part.series] = part.year;
@@ -151,7 +187,8 @@ MainChartLayout layoutMainChart(const std::vector<DrawOp>& ops, const QRectF& pa
             MainChartLayout::Text label = textOf(op);
             label.series = -1;
             label.text = label.text.trimmed();
-            label.baseline.setX(layout.toPixels(part.anchor, 0).x() - metrics.horizontalAdvance(label.text) / 2.0);
+            label.baseline.setX(layout.toPixels(layout.shownX(part.anchor), 0).x() -
+                                metrics.horizontalAdvance(label.text) / 2.0);
             layout.yearLabels.push_back(label);
             break;
         }
@@ -173,7 +210,7 @@ MainChartLayout layoutMainChart(const std::vector<DrawOp>& ops, const QRectF& pa
 }
 
 void paintMainChart(QPainter& painter, const MainChartLayout& layout, const QFont& font, const QColor& background,
-                    bool gridlines, const std::vector<QPen>& linePens)
+                    bool gridlines)
 {
     painter.save();
     painter.fillRect(layout.paper, background);
@@ -204,8 +241,7 @@ void paintMainChart(QPainter& painter, const MainChartLayout& layout, const QFon
             path.moveTo(piece.first());
             for (qsizetype i = 1; i < piece.size(); ++i) path.lineTo(piece[i]);
         }
-        const bool own = curve.series >= 0 && curve.series < static_cast<int>(linePens.size());
-        painter.setPen(own ? linePens[curve.series] : curveLine(curve.colour));
+        painter.setPen(curveLine(curve.colour));
         painter.drawPath(path);
     }
     for (const MainChartLayout::Line& line : layout.unmarkedLines) {

@@ -65,15 +65,6 @@ QFont reportFont(double points, bool bold = false)
     return font;
 }
 
-// The chart's three series on paper: red solid, green dashed, blue dotted, wider than a hairline.
-std::vector<QPen> chartPens()
-{
-    QPen red(toQColor(kRed), 1.6, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
-    QPen green(toQColor(kGreen), 1.4, Qt::DashLine, Qt::FlatCap, Qt::RoundJoin);
-    QPen blue(toQColor(kBlue), 1.4, Qt::DotLine, Qt::FlatCap, Qt::RoundJoin);
-    return {red, green, blue};
-}
-
 // `text` laid out at `width` in `font`, cut after `mostLines` lines with "…" when it runs longer.
 QString fittedParagraph(const QString& text, double width, const QFont& font, QPaintDevice* device, int mostLines)
 {
@@ -283,8 +274,8 @@ void paintSummary(PageFlow& flow, const ReportContent& content)
             mm(1.5));
         return;
     }
-    for (const QString& paragraph :
-         summaryParagraphs(*content.programme, content.target, content.programmeRate, content.ownedShare))
+    for (const QString& paragraph : summaryParagraphs(*content.programme, content.target, content.programmeRate,
+                                                      content.ownedShare, content.chance))
         flow.paragraph(paragraph, body, mm(1.5));
 }
 
@@ -321,7 +312,7 @@ void paintGlossary(QPainter& painter, PageFlow& flow)
 
 void paintMainChart(QPainter& painter, PageFlow& flow, const ReportContent& content)
 {
-    flow.heading(ReportWords::tr("Projection 1950 to 2050"), mm(kLeastChartHeightMm));
+    flow.heading(ReportWords::tr("Projection %1 to 2050").arg(content.firstYearShown), mm(kLeastChartHeightMm));
     const QFont font = reportFont(7.5);
     if (!content.runFault.isEmpty()) {
         flow.paragraph(ReportWords::tr("No chart: the run of these inputs stopped: %1").arg(content.runFault),
@@ -340,13 +331,13 @@ void paintMainChart(QPainter& painter, PageFlow& flow, const ReportContent& cont
                                      natural);
     flow.keep(height);
     const QRectF paper(flow.left(), flow.y(), flow.width(), height);
-    const std::vector<QPen> pens = chartPens();
     const MainChartLayout layout = layoutMainChart(content.chartOps, paper, content.chartScaleWidth,
-                                                   content.chartScaleHeight, font, painter.device());
+                                                   content.chartScaleHeight, font, painter.device(),
+                                                   content.firstYearShown);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    paintMainChart(painter, layout, font, Qt::white, true, pens);
-    paintLegend(painter, layout.target, font, pens, layout.streetCoverage);
+    paintMainChart(painter, layout, font, Qt::white, true);
+    paintLegend(painter, layout, font);
     painter.setPen(QPen(Qt::black, 0.5));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(paper);
@@ -461,7 +452,8 @@ void paintComparison(QPainter& painter, PageFlow& flow, const ReportContent& con
     const double height = std::clamp(flow.room(), mm(kOverlayLeastHeightMm), mm(kOverlayMostHeightMm));
     const QRectF area(flow.left(), flow.y() + mm(1), flow.width(), height - mm(1));
     const QFont overlayFont = reportFont(8);
-    const OverlayLayout layout = overlayLayout(area, content.overlay, content.companion, overlayFont, painter.device());
+    const OverlayLayout layout = overlayLayout(area, content.overlay, content.companion, overlayFont, painter.device(),
+                                               content.firstYearShown);
     paintOverlay(painter, layout, content.overlay, content.companion, overlayFont);
     flow.advance(height);
 }
@@ -510,7 +502,8 @@ bool writeReport(const QString& path, const ReportContent& content, QString& err
     QPdfWriter writer(&buffer);
     writer.setResolution(kResolution);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    writer.setTitle(content.title);
+    const QString title = content.details.title.empty() ? content.title : QString::fromStdString(content.details.title);
+    writer.setTitle(title);
     writer.setCreator(QStringLiteral("Karnoth"));
     QPainter painter;
     if (!painter.begin(&writer)) {
@@ -519,7 +512,11 @@ bool writeReport(const QString& path, const ReportContent& content, QString& err
     }
     PageFlow flow(writer, painter);
 
-    flow.paragraph(content.title, reportFont(17, true), mm(1));
+    flow.paragraph(title, reportFont(17, true), mm(1));
+    QStringList byWhom;
+    for (const std::string* detail : {&content.details.author, &content.details.organisation, &content.details.place})
+        if (!detail->empty()) byWhom << QString::fromStdString(*detail);
+    if (!byWhom.isEmpty()) flow.paragraph(byWhom.join(QStringLiteral(", ")), reportFont(11), mm(1));
     flow.paragraph(ReportWords::tr("Made with Karnoth on %1.").arg(content.date.toString(Qt::ISODate)), reportFont(9),
                    mm(2));
     paintSummary(flow, content);

@@ -1,16 +1,18 @@
 #pragma once
 // The printed report of a session, as a PDF of A4 pages (vector drawings and searchable text): a
-// title and the date, a summary in plain words of the programme against the planner's target, the
-// main chart with its legend, the four sentences of the run of the window's inputs, each listed
-// scenario's name and notes (and how its inputs differ from the window's), a table of the model's
-// inputs with caption, value and unit (when the run stops, its fault in place of the summary, the
-// sentences and the chart, and the input at fault marked), the street's figures year by year, a
-// glossary, the planner's table for the window's inputs, and, when more than one scenario is
-// listed, the comparison table and the scenarios on common axes. It reads in black and white: the chart's series and
-// the scenarios' lines differ in dash and marker as well as colour, and tables are banded in grey.
+// title, who wrote it for whom and where (the report details), the date, a summary in plain words of the programme
+// against the planner's target, the main chart with its legend, the four sentences of the run of the window's inputs,
+// each listed scenario's name and notes (and how its inputs differ from the window's), a table of the model's inputs
+// with caption, value and unit (when the run stops, its fault in place of the summary, the sentences and the chart, and
+// the input at fault marked), the street's figures year by year, a glossary, the planner's table for the window's
+// inputs, and, when more than one scenario is listed, the comparison table and the scenarios on common axes. It reads
+// in black and white: the chart's series and the scenarios' lines differ in dash and marker as well as colour, and
+// tables are banded in grey.
 
 #include "analysis/comparison_table.h"
 #include "analysis/planner.h"
+#include "app/report_chance.h"
+#include "app/report_details.h"
 #include "chart/recording_canvas.h"
 #include "panel/reported_window.h"
 #include "render/scenario_overlay.h"
@@ -41,6 +43,7 @@ struct ReportInput {
 
 struct ReportContent {
     QString title;
+    ReportDetails details;  // its title, when set, replaces `title`
     QDate date;
     std::vector<ReportScenario> scenarios;  // every listed scenario, in order
     std::vector<ReportInput> inputs;  // the window's, in the help's order
@@ -51,6 +54,8 @@ struct ReportContent {
     // suit its years (then `programmeProblem` says why).
     std::optional<ReportedProgramme> programme;
     QString programmeProblem;
+    // The chance that the programme meets the target, when an uncertainty has been computed.
+    std::optional<ReportedChance> chance;
     int programmeRate = 0;  // the rate bar, tenths of a per cent
     int ownedShare = 0;  // the share bar, per cent
     std::vector<ReportedYear> years;  // the year-by-year table
@@ -61,6 +66,7 @@ struct ReportContent {
     double chartScaleWidth = 0;
     double chartScaleHeight = 0;
     bool logScale = false;
+    int firstYearShown = kFirstYear;  // where the chart's years start
     std::optional<Plan> plan;  // the planner's table for the window's inputs; nullopt: not made
     // The window's programme rate (tenths of a per cent) and owned share (per cent), marked on the
     // planner's heat map.

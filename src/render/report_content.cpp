@@ -72,6 +72,7 @@ ReportContent reportContent(const ReportedWindow& window, std::vector<Comparison
     content.title = ReportWords::tr("Karnoth report: %1")
                         .arg(QString::fromStdString(windowEntry == window.scenarios.end() ? "current"
                                                                                           : windowEntry->name));
+    content.details = request.details;
     content.date = request.date;
     for (const ReportedScenario& entry : window.scenarios) {
         ReportScenario scenario{
@@ -98,6 +99,7 @@ ReportContent reportContent(const ReportedWindow& window, std::vector<Comparison
     content.chartScaleWidth = window.chartWidth;
     content.chartScaleHeight = window.chartHeight;
     content.logScale = window.logScale;
+    content.firstYearShown = window.firstYearShown;
     content.plan = request.plan;
     content.planMark = QPointF(window.programmeRate, window.ownedShare);
     content.target = request.target;

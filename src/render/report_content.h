@@ -21,6 +21,7 @@ struct ReportRequest {
     PlanSettings target;  // the planner's target and costs in force
     std::optional<Plan> plan;  // the planner's table for the window's inputs, made beforehand
     OverlayCompanion companion = OverlayCompanion::Breeders;
+    ReportDetails details;
     QDate date = QDate::currentDate();
 };
 

@@ -1,11 +1,15 @@
 #include "render/report_summary.h"
 
+#include "catalogue/input_catalogue.h"
 #include "model/rebound.h"
+#include "render/input_help.h"
 #include "render/report_words.h"
 #include "render/translated_phrase.h"
 #include "support/number_masks.h"
 
 #include <QCoreApplication>
+
+#include <cmath>
 
 namespace karnoth::render {
 namespace {
@@ -64,7 +68,39 @@ QString costParagraph(const ReportedProgramme& programme, const PlanSettings& ta
              plain(target.costStreet), grouped(programme.cost));
 }
 
+// A range as the user gave it: the input's caption and its ends in the input's unit.
+QString rangeWords(const ParameterRange& range)
+{
+    const InputRow& row = inputRow(range.field);
+    const auto end = [&](double value) {
+        return row.conversion == Conversion::barValue
+                   ? inputValueText(row.control, {}, static_cast<int>(std::lround(value)))
+                   : QString::number(value, 'g', 6);
+    };
+    return ReportWords::tr("%1 %2 to %3").arg(inputCaption(row.control), end(range.low), end(range.high));
+}
+
 }  // namespace
+
+QString chanceSentence(const ReportedChance& chance)
+{
+    QStringList uncertain;
+    for (const ParameterRange& range : chance.ranges) uncertain << rangeWords(range);
+    if (chance.chance.yearToYearSd > 0)
+        uncertain << ReportWords::tr("year-to-year SD %1").arg(plain(chance.chance.yearToYearSd));
+    if (chance.chance.wholeDogs) uncertain << ReportWords::tr("whole dogs");
+    if (chance.anchored) uncertain << ReportWords::tr("every replicate matched to the counted street dogs");
+    const QString what = uncertain.join(QStringLiteral("; "));
+    if (!chance.probability)
+        return ReportWords::tr("Chance of success: it cannot be told, allowing for what is uncertain (%1): %2.")
+            .arg(what, QString::fromStdString(chance.fault.value_or("")));
+    return ReportWords::tr(
+               "Chance of success: allowing for what is uncertain (%1), the programme meets the target in %2 % "
+               "of %3 valid replicates (of %4, seed %5).")
+        .arg(what, plain(std::round(*chance.probability * 1000) / 10), grouped(static_cast<double>(chance.valid)),
+             grouped(static_cast<double>(chance.replicates)))
+        .arg(chance.seed);
+}
 
 QString targetReachSentence(TargetReach reach, std::optional<int> firstYearAtTarget, const PlanSettings& target,
                             int baselineYear)
@@ -111,7 +147,7 @@ QString targetReachSentence(TargetReach reach, std::optional<int> firstYearAtTar
 }
 
 QStringList summaryParagraphs(const ReportedProgramme& programme, const PlanSettings& target, int programmeRate,
-                              int ownedShare)
+                              int ownedShare, const std::optional<ReportedChance>& chance)
 {
     QStringList paragraphs{
         proposalParagraph(programme, programmeRate, ownedShare), achievementParagraph(programme, target),
@@ -120,6 +156,7 @@ QStringList summaryParagraphs(const ReportedProgramme& programme, const PlanSett
                         "coverage).")
             .arg(target.targetYear)
             .arg(grouped(programme.coverageInTargetYear * 100))};
+    if (chance) paragraphs << chanceSentence(*chance);
     if (!programme.rebound.text().empty())
         paragraphs << ReportWords::tr("Once the programme stops after %1, the street is %2.")
                           .arg(*programme.stop)

@@ -25,16 +25,17 @@ QString grouped(double value)
     return QString::fromStdString(formatGrouped(value));
 }
 
-// Colours that stay apart for the colour-blind (Okabe and Ito's), and on grey paper by their
+// Colours that stay apart for the colour-blind (Okabe and Ito's, the light ones darkened so that each
+// shows on white paper at 60 % grey or darker), and on grey paper by their
 // dashes and markers.
 const std::array<OverlayStyle, kOverlayStyleCount> kStyles{{
     {QColor(0x00, 0x00, 0x00), {}, MarkerShape::Circle},
     {QColor(0xd5, 0x5e, 0x00), {5, 2.5}, MarkerShape::Square},
     {QColor(0x00, 0x72, 0xb2), {1.2, 1.8}, MarkerShape::TriangleUp},
     {QColor(0x00, 0x9e, 0x73), {6, 2, 1.2, 2}, MarkerShape::Diamond},
-    {QColor(0xcc, 0x79, 0xa7), {10, 3}, MarkerShape::Cross},
-    {QColor(0xe6, 0x9f, 0x00), {5, 2, 1.2, 2, 1.2, 2}, MarkerShape::Plus},
-    {QColor(0x56, 0xb4, 0xe9), {2.5, 2.5}, MarkerShape::TriangleDown},
+    {QColor(0xb8, 0x5f, 0x95), {10, 3}, MarkerShape::Cross},
+    {QColor(0xc0, 0x80, 0x00), {5, 2, 1.2, 2, 1.2, 2}, MarkerShape::Plus},
+    {QColor(0x3a, 0x90, 0xd0), {2.5, 2.5}, MarkerShape::TriangleDown},
     {QColor(0x80, 0x60, 0x00), {10, 2, 3, 2}, MarkerShape::Star},
 }};
 
@@ -124,7 +125,7 @@ QPainterPath seriesPath(const OverlayLayout& layout, const YearlySeries& series,
 {
     QPainterPath path;
     bool drawing = false;
-    for (int year = kFirstYear; year <= kLastYear; ++year) {
+    for (int year = layout.firstYear; year <= kLastYear; ++year) {
         const double value = series[year];
         if (!std::isfinite(value)) {
             drawing = false;
@@ -145,7 +146,8 @@ void paintAxes(QPainter& painter, const OverlayLayout& layout, const QFontMetric
     const QRectF& plot = layout.plot;
     QPen grid(kGrid, 0);
     painter.setPen(grid);
-    for (int year = kFirstYear; year <= kLastYear; year += 10)
+    const int firstDecade = (layout.firstYear + 9) / 10 * 10;
+    for (int year = firstDecade; year <= kLastYear; year += 10)
         painter.drawLine(QLineF(layout.xOf(year), plot.top(), layout.xOf(year), plot.bottom()));
     for (int tick = 1; tick <= kTickCount; ++tick) {
         const double y = plot.bottom() - plot.height() * tick / kTickCount;
@@ -157,7 +159,7 @@ void paintAxes(QPainter& painter, const OverlayLayout& layout, const QFontMetric
     // Year labels every ten years, or every twenty when ten would crowd them.
     const double labelWidth = metrics.horizontalAdvance(QStringLiteral("2000")) * 1.4;
     const int yearStep = layout.xOf(1960) - layout.xOf(1950) < labelWidth ? 20 : 10;
-    for (int year = kFirstYear; year <= kLastYear; year += yearStep) {
+    for (int year = firstDecade; year <= kLastYear; year += yearStep) {
         const QString text = QString::number(year);
         const double x = layout.xOf(year) - metrics.horizontalAdvance(text) / 2;
         // Clear of the count label "0", which is centred on the bottom edge.
@@ -215,7 +217,7 @@ QPen overlayPen(const OverlayStyle& style, double width)
 
 double OverlayLayout::xOf(double year) const
 {
-    return plot.left() + (year - kFirstYear) * plot.width() / (kLastYear - kFirstYear);
+    return plot.left() + (year - firstYear) * plot.width() / (kLastYear - firstYear);
 }
 
 double OverlayLayout::yOf(double count) const
@@ -231,9 +233,9 @@ double OverlayLayout::yOfRight(double count) const
 std::optional<int> OverlayLayout::yearAt(double x) const
 {
     if (!(plot.width() > 0)) return std::nullopt;
-    const double year = kFirstYear + (x - plot.left()) * (kLastYear - kFirstYear) / plot.width();
-    if (!(year >= kFirstYear - 0.5 && year < kLastYear + 0.5)) return std::nullopt;
-    return std::clamp(static_cast<int>(std::lround(year)), kFirstYear, kLastYear);
+    const double year = firstYear + (x - plot.left()) * (kLastYear - firstYear) / plot.width();
+    if (!(year >= firstYear - 0.5 && year < kLastYear + 0.5)) return std::nullopt;
+    return std::clamp(static_cast<int>(std::lround(year)), firstYear, kLastYear);
 }
 
 double niceAxisTop(double largest)
@@ -246,11 +248,12 @@ double niceAxisTop(double largest)
 }
 
 OverlayLayout overlayLayout(const QRectF& area, const std::vector<OverlayLine>& lines, OverlayCompanion companion,
-                            const QFont& font, QPaintDevice* device)
+                            const QFont& font, QPaintDevice* device, int firstYear)
 {
     const QFontMetricsF metrics(font, device);
     OverlayLayout layout;
     layout.area = area;
+    layout.firstYear = std::clamp(firstYear, kFirstYear, kLastYear - 10);
     layout.unit = metrics.height() / 12.0;
     layout.top = niceAxisTop(largestOn(lines, false, companion));
     layout.rightTop = companion == OverlayCompanion::Sterilisations ? niceAxisTop(largestOn(lines, true, companion))
@@ -303,7 +306,8 @@ void paintOverlay(QPainter& painter, const OverlayLayout& layout, const std::vec
         painter.setPen(overlayPen(style, kThick * layout.unit));
         painter.drawPath(seriesPath(layout, line.series.streetTotal, false));
         // Markers on the street total every ten years, offset by the style's index.
-        for (int year = kFirstYear + line.style % 10; year <= kLastYear; year += 10) {
+        const int firstMarker = layout.firstYear + (line.style - layout.firstYear % 10 + 10) % 10;
+        for (int year = firstMarker; year <= kLastYear; year += 10) {
             const double value = line.series.streetTotal[year];
             if (std::isfinite(value))
                 paintStyleMarker(painter, QPointF(layout.xOf(year), layout.yOf(value)), style, layout.unit);

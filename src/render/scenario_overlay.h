@@ -3,8 +3,8 @@
 // and over) as a thick line, optionally with a thin companion line of the same style, its fertile
 // street females (on the same scale) or its programme's sterilisations per year (on a scale of
 // their own at the right). Each scenario has its own colour AND dash pattern AND marker shape, so
-// the drawing reads in black and white; a legend under the axes names them. Years 1950..2050 run
-// left to right, counts are female dogs from 0 at the bottom.
+// the drawing reads in black and white; a legend under the axes names them. The years from the
+// first year shown (1950 or later) to 2050 run left to right, counts are female dogs from 0 at the bottom.
 
 #include "analysis/comparison_table.h"
 #include "model/run_series.h"
@@ -53,6 +53,7 @@ struct OverlayLine {
 struct OverlayLayout {
     QRectF area;  // everything: axes, labels, legend (pixels)
     QRectF plot;  // the axes' box (pixels)
+    int firstYear = kFirstYear;  // the year at the plot's left edge
     double top = 1;  // dogs at the top of the left axis
     double rightTop = 0;  // sterilisations at the top of the right axis; 0: no right axis
     double unit = 1;  // pixels of one line-width unit, from the font's size on the device
@@ -72,7 +73,7 @@ struct OverlayLayout {
 double niceAxisTop(double largest);
 
 OverlayLayout overlayLayout(const QRectF& area, const std::vector<OverlayLine>& lines, OverlayCompanion companion,
-                            const QFont& font, QPaintDevice* device);
+                            const QFont& font, QPaintDevice* device, int firstYear = kFirstYear);
 
 // White paper, gridlines, axes with year and count labels, each line with its markers (every ten
 // years, each style offset by a year so that markers of different scenarios do not sit on top of

@@ -81,6 +81,18 @@ TEST_F(ReportGatheringTest, TheYearlyTableHoldsTheRunsFiguresInItsYears)
     EXPECT_TRUE(programme.rebound.text().empty());
 }
 
+TEST_F(ReportGatheringTest, TheTableAndTheChartStartAtTheWindowsFirstYearShown)
+{
+    loaded().typeText("txtStart", "2026");
+    form().keptSettings().firstYearShown = FirstYearShown::TenYearsBeforeStart;
+    const Form1 ran = form().copyAfterRun();
+    const GatheredReport gathered = gatherReport(ran, {}, target(2035), ran.firstYearShown());
+    ASSERT_FALSE(gathered.window.years.empty());
+    EXPECT_EQ(gathered.window.years.front().year, 2016);
+    EXPECT_EQ(gathered.window.firstYearShown, 2016);
+    EXPECT_EQ(gatherReport(ran, {}, target(2035)).window.years.front().year, 1950) << "1950 unless asked";
+}
+
 TEST_F(ReportGatheringTest, ATargetBeforeTheStartIsNotJudgedButTheYearsAreShown)
 {
     loaded().typeText("txtStart", "2026");

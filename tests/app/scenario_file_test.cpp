@@ -91,8 +91,27 @@ TEST_F(FormTest, ThePlannersStepAndTheAnalysesSettingsGoThereAndBack)
     saved.sensitivity = SensitivitySettings{2035, 12.5};
     saved.uncertainty = UncertaintySettings{
         {{"txtJuvSurv", {true, "0.05", "0.15"}}, {"txtCapacity", {false, "", "9e3"}}}, 0.125, true, 500, 2147483647};
+    saved.report = ReportDetails{"Esterilización 2026–2035", "A. Vet", "", "São Paulo"};
     writeScenarioFile(dir.file("kept.karnoth"), saved);
     EXPECT_EQ(readScenarioFile(dir.file("kept.karnoth")), saved);
+}
+
+// Report details travel with the window's state: saved from what is kept, opened into it, and a
+// scenario without them leaves the window's own.
+TEST_F(FormTest, ReportDetailsAreSavedWithTheWindowAndOpenedBack)
+{
+    loaded().keptSettings().report = ReportDetails{"Dogs of Townsville", "A. Vet", "Vet service", "Townsville"};
+    const Scenario saved = form().currentScenario("kept");
+    ASSERT_TRUE(saved.report);
+    form().keptSettings().report.reset();
+    Scenario withoutDetails = saved;
+    withoutDetails.report.reset();
+    form().openScenario(withoutDetails);
+    EXPECT_FALSE(form().keptSettings().report);
+    form().openScenario(saved);
+    EXPECT_EQ(form().keptSettings().report, saved.report);
+    form().openScenario(withoutDetails);
+    EXPECT_EQ(form().keptSettings().report, saved.report);
 }
 
 TEST(ScenarioFile, NameDefaultsToTheBaseNameAndUnknownKeysAreIgnored)
@@ -218,6 +237,14 @@ INSTANTIATE_TEST_SUITE_P(
                                                          R"( "ranges": {"txtStart": {"varied": true}}})"),
                     "uncertainty range \"txtStart\" is not an input the analyses vary"},
         BadScenario{"NameNotText", scenarioFileJson(windowInputsJson(), R"(, "name": 5)"), "\"name\" 5 is not a text"},
+        BadScenario{"ReportNotAnObject", scenarioFileJson(windowInputsJson(), R"(, "report": "Town")"),
+                    "\"report\" is not an object"},
+        BadScenario{"ReportAuthorNotText", scenarioFileJson(windowInputsJson(), R"(, "report": {"author": ["A"]})"),
+                    "report \"author\" [\"A\"] is not a text"},
+        // 201 characters of two bytes each: characters are counted, not bytes.
+        BadScenario{"ReportTitleTooLong",
+                    scenarioFileJson(windowInputsJson(), ", \"report\": {\"title\": \"" + repeated("é", 201) + "\"}"),
+                    "report \"title\" is longer than 200 characters"},
         // Inputs that used to crash or flood the message.
         BadScenario{"NumberBeyondADouble", scenarioFileJson(windowInputsJson(), R"(, "x": 1e400)"),
                     "the number \"1e400\" is beyond the largest number"},

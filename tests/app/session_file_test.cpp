@@ -108,6 +108,35 @@ TEST_F(FormTest, ThePlannersAndTheAnalysesSettingsComeBack)
     EXPECT_EQ(restart().keptSettings(), kept);
 }
 
+TEST_F(FormTest, WhereTheWindowsWereAndTheFirstYearShownComeBack)
+{
+    SessionSettings kept;
+    kept.windows = {{"main", WindowPlace{10, 20, 1009, 560, false}},
+                    {"planner", WindowPlace{-1500, 0, 900, 500, true}}};
+    kept.firstYearShown = FirstYearShown::TenYearsBeforeStart;
+    loaded().keptSettings() = kept;
+    form().Form_Unload();
+    EXPECT_EQ(restart().keptSettings(), kept);
+}
+
+TEST_F(FormTest, TheFirstYearShownFollowsTheLastRunsStart)
+{
+    struct Case {
+        std::optional<FirstYearShown> option;
+        const char* start;
+        int firstYear;
+    };
+    for (const Case& c : {Case{std::nullopt, "2026", 1950}, Case{FirstYearShown::Year1950, "2026", 1950},
+                          Case{FirstYearShown::TenYearsBeforeStart, "2026", 2016},
+                          Case{FirstYearShown::TenYearsBeforeStart, "2055", 1950}}) {
+        Form1& form = restart();
+        form.keptSettings().firstYearShown = c.option;
+        form.typeText("txtStart", c.start);
+        form.click("cmdRun");
+        EXPECT_EQ(form.firstYearShown(), c.firstYear) << c.start;
+    }
+}
+
 TEST_F(FormTest, WithoutASessionNothingIsRestoredOrSaid)
 {
     EXPECT_EQ(loaded().keptSettings(), SessionSettings{});
@@ -165,9 +194,30 @@ INSTANTIATE_TEST_SUITE_P(
                                              R"(, "uncertainty": {"replicates": 0, "seed": 1, "yearToYearSd": 0,)"
                                              R"( "wholeDogs": false})"),
                                  "uncertainty \"replicates\" 0 lies outside"},
+                      BadSession{"AnUnknownFirstYearShown",
+                                 sessionJson({{"txtStart", "\"2026\""}}, R"(, "view": {"firstYearShown": 1960})"),
+                                 "view \"firstYearShown\" 1960 is neither"},
                       BadSession{"LanguageNotAText", sessionJson({{"txtStart", "\"2026\""}}, R"(, "language": 5)"),
                                  "\"language\" 5 is not a text"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FormTest, ABadWindowPlaceIsLeftOutAndTheRestOfTheSessionIsRestored)
+{
+    const std::string places = R"(, "windows": {"main": {"x": 5, "y": 6, "width": 700, "height": 500},)"
+                               R"( "planner": {"x": "5", "y": 6, "width": 700, "height": 500},)"
+                               R"( "help": {"x": 5, "y": 6, "width": 0, "height": 500},)"
+                               R"( "sensitivity": {"x": 5, "y": 6.5, "width": 700, "height": 500},)"
+                               R"( "uncertainty": {"x": 5, "y": 6, "width": 700},)"
+                               R"( "scenarios": {"x": 5, "y": 6, "width": 700, "height": 500, "maximised": 1},)"
+                               R"( "far": {"x": 1e300, "y": 6, "width": 700, "height": 500},)"
+                               R"( "list": [1, 2, 3, 4]})";
+    dir.write("karnoth-session.json", sessionJson({{"txtStart", "\"2026\""}}, places));
+    loaded();
+    EXPECT_TRUE(form().notices().empty()) << form().notices().front();
+    EXPECT_EQ(form().text("txtStart"), "2026");
+    const std::map<std::string, WindowPlace> expected{{"main", WindowPlace{5, 6, 700, 500, false}}};
+    EXPECT_EQ(form().keptSettings().windows, expected);
+}
 
 // The open scenario, and whether an input changed since start-up, an opening or a save.
 TEST_F(FormTest, KnowsTheOpenScenarioAndWhetherAnInputChangedSince)

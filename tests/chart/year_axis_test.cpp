@@ -43,5 +43,28 @@ TEST(YearAxis, ANonPositiveWidthHasNoYears)
     EXPECT_EQ(YearAxis(-10).nearestYear(-5), std::nullopt);
 }
 
+TEST(YearAxis, ALaterFirstYearSpreadsTheShownYearsOverTheSameEightyPerCent)
+{
+    const YearAxis axis(1000, 2016);
+    EXPECT_EQ(axis.firstYear(), 2016);
+    EXPECT_NEAR(axis.x(2016), 100, 0.01);
+    EXPECT_NEAR(axis.x(2050), 900, 0.01);
+    EXPECT_NEAR(axis.yearAt(500), 2033, 0.01);
+    EXPECT_EQ(axis.nearestYear(100), 2016);
+    EXPECT_EQ(axis.nearestYear(100 - 0.6 * 800 / 34), std::nullopt) << "more than half a year before 2016";
+    EXPECT_NEAR(YearAxis(1000, 1900).x(1950), 100, 0.01) << "a first year before 1950 is 1950";
+}
+
+TEST(TenYearsBeforeStart, LiesWithin1950To2040AndIs1950WithoutAProgramme)
+{
+    struct Case {
+        int start;
+        int firstYear;
+    };
+    for (const Case& c : {Case{2026, 2016}, Case{2005, 1995}, Case{1960, 1950}, Case{1955, 1950}, Case{1900, 1950},
+                          Case{2045, 2035}, Case{2050, 2040}, Case{2051, 1950}, Case{9999, 1950}})
+        EXPECT_EQ(tenYearsBeforeStart(c.start), c.firstYear) << c.start;
+}
+
 }  // namespace
 }  // namespace karnoth

@@ -22,6 +22,17 @@ TEST_F(FormTest, JsonHoldsEveryLabelTextBoxAndValue)
     EXPECT_FALSE(state["formReady"].get<bool>());
 }
 
+TEST_F(FormTest, JsonIsTheSameWhateverTheFirstYearShown)
+{
+    loaded().typeText("txtStart", "2026");
+    form().click("cmdRun");
+    const std::string from1950 = formStateJson(form()).dump();
+    form().keptSettings().firstYearShown = FirstYearShown::TenYearsBeforeStart;
+    form().click("cmdRun");
+    ASSERT_EQ(form().firstYearShown(), 2016);
+    EXPECT_EQ(formStateJson(form()).dump(), from1950) << "the display list is cut where it is painted, not here";
+}
+
 TEST_F(FormTest, JsonSinglesKeepNineSignificantDigits)
 {
     loaded();

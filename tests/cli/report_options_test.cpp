@@ -63,6 +63,31 @@ TEST(ReportOptions, WithoutAPlanTheReportUsesThePlannersDefaults)
     EXPECT_FALSE(contains(text, "Comparison of the scenarios")) << "a report of the window alone has a comparison";
 }
 
+// An opened scenario's report details head the report; with --uncertainty its summary gives the
+// chance of meeting the plan's target.
+TEST(ReportOptions, TheDetailsHeadTheReportAndUncertaintyGivesTheChance)
+{
+    const TempDir dir;
+    const std::string scenario = dir.file("town.karnoth").string();
+    ASSERT_EQ(runCli(dir, {"--text", "txtStart=2026", "--save-scenario", scenario}).exitCode, 0);
+    std::string json = dir.read("town.karnoth");
+    const std::size_t end = json.rfind('}');
+    json.insert(end, R"(, "report": {"title": "Dogs of Townsville", "author": "A. Vet", "organisation": "Vet service",)"
+                     R"( "place": "Townsville"})");
+    dir.write("town.karnoth", json);
+    const CliRun run = runCli(dir, {"--load-scenario", scenario, "--plan", "2036:60", "--uncertainty", "100", "--vary",
+                                    "txtAdultSurv=0.85:0.95", "--report", dir.file("chance.pdf").string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    if (std::string(KARNOTH_PDFTOTEXT).empty()) GTEST_SKIP() << "no pdftotext to read the report back";
+    const std::string text = pdfText(dir, "chance.pdf");
+    for (const char* part : {"Dogs of Townsville A. Vet, Vet service, Townsville Made with Karnoth",
+                             "Chance of success: allowing for what is uncertain (adult survival 0.85 to 0.95), the "
+                             "programme meets the target in",
+                             "valid replicates (of 100, seed 1)"})
+        EXPECT_TRUE(contains(text, part)) << part << "\n in: " << text.substr(0, 3000);
+    EXPECT_FALSE(contains(text, "Karnoth report: current"));
+}
+
 // A report that cannot be written: exit 1 with the reason; the state is still printed.
 TEST(ReportOptions, AReportThatCannotBeWrittenExitsOne)
 {

@@ -4,6 +4,7 @@
 // exports) and the report written off the GUI thread.
 
 #include "app/scenario_file.h"
+#include "gui/scenarios/report_details_dialog.h"
 #include "gui/scenarios/scenario_list.h"
 #include "gui/scenarios/scenario_overlay_view.h"
 #include "gui/scenarios/scenario_tools.h"
@@ -13,6 +14,8 @@
 #include "scenario_json.h"
 #include "support/number_masks.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +25,7 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUndoStack>
 
 #include <map>
@@ -387,6 +391,50 @@ private slots:
 
         tools().exportReport(scratch_->file("no such directory/report.pdf"));
         QVERIFY(failed.wait(20000));
+    }
+
+    // File > Report details: kept in the window and its scenarios, opened with a scenario as one step
+    // to undo, heading the report, whose summary then also gives the chance of success of the
+    // uncertainty the user computed, repeated for the report's inputs.
+    void reportDetailsHeadTheReportAndTravelWithScenarios()
+    {
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<ReportDetailsDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->findChild<QLineEdit*>(QStringLiteral("reportTitle"))
+                ->setText(QStringLiteral(" Dogs of Townsville "));
+            dialog->findChild<QLineEdit*>(QStringLiteral("reportAuthor"))->setText(QStringLiteral("A. Vet"));
+            dialog->findChild<QLineEdit*>(QStringLiteral("reportPlace"))->setText(QStringLiteral("Townsville"));
+            dialog->accept();
+        });
+        window_->findChild<QAction*>(QStringLiteral("reportDetailsAction"))->trigger();
+        const ReportDetails townsville{"Dogs of Townsville", "A. Vet", "", "Townsville"};
+        QCOMPARE(window_->keptSettings().report, std::optional<ReportDetails>(townsville));
+
+        const QString path = scratch_->file("town.karnoth");
+        QString error;
+        QVERIFY2(tools().saveScenarioFile(path, "town", "", error), qPrintable(error));
+        QCOMPARE(readScenarioFile(path.toStdString()).report, std::optional<ReportDetails>(townsville));
+        writeFile(scratch_->file("other.karnoth"),
+                  scenarioJson({{"hscSterilise", "100"}}, R"(, "report": {"title": "Other town"})"));
+        QVERIFY2(tools().openScenarioFile(scratch_->file("other.karnoth"), error), qPrintable(error));
+        QCOMPARE(window_->keptSettings().report->title, std::string("Other town"));
+        window_->undo();
+        QCOMPARE(window_->keptSettings().report, std::optional<ReportDetails>(townsville));
+
+        UncertaintyRequest computed;
+        computed.replicates = 50;
+        computed.ranges = {{InputField::adultSurvival, 0.85, 0.95}};
+        window_->setComputedUncertainty(computed);
+        QSignalSpy written(&tools(), &ScenarioTools::reportWritten);
+        const QString report = scratch_->file("report.pdf");
+        tools().exportReport(report);
+        QVERIFY(written.wait(20000));
+        const QString text = QString::fromStdString(karnoth::testing::pdfText(report.toStdString()));
+        for (const char* part : {"Dogs of Townsville A. Vet, Townsville Made with Karnoth",
+                                 "Chance of success: allowing for what is uncertain (adult survival 0.85 to 0.95)",
+                                 "valid replicates (of 50, seed 1)"})
+            QVERIFY2(text.contains(QString::fromUtf8(part)), qPrintable(part + QStringLiteral("\n in: ") + text));
     }
 
     // The report makes its own run of the inputs it lists, whatever the window's last run was, and

@@ -3,9 +3,11 @@
 // and stops, reads out a year under the pointer, and exports the chart and the bands.
 
 #include "analysis_view_fixture.h"
+#include "app/scenario_file.h"
 #include "gui/analyses/band_chart_widget.h"
 #include "gui/analyses/range_inputs.h"
 #include "gui/analyses/uncertainty_view.h"
+#include "gui/scenarios/scenario_tools.h"
 #include "gui/window/control_value.h"
 #include "gui_fixture.h"
 
@@ -82,6 +84,7 @@ private slots:
         QVERIFY2(view_->statusText().startsWith(QStringLiteral("Nothing is uncertain yet")),
                  qPrintable(view_->statusText()));
         QVERIFY(view_->targetLine().text().isEmpty());
+        QVERIFY2(!window_->computedUncertainty(), "the report has no uncertainty to repeat");
         QString error;
         QVERIFY(!view_->saveCsv(scratch_->file(QStringLiteral("none.csv")), error));
     }
@@ -102,6 +105,10 @@ private slots:
         window_->binding().apply(ControlValue::value("vscTarget", 20));
         QVERIFY(nextResult(*view_, before));
         QCOMPARE(view_->shownInputs()->inputs.ownedShare, 20.0);
+        // What the report repeats is what was shown.
+        QVERIFY(window_->computedUncertainty());
+        QCOMPARE(window_->computedUncertainty()->ranges.size(), std::size_t(1));
+        QCOMPARE(window_->computedUncertainty()->ranges[0].high, 300.0);
         QCOMPARE(view_->chart().chart().run->values(), window_->form().lastSeries()->streetTotal.values());
     }
 
@@ -177,8 +184,44 @@ private slots:
         view_->ranges().setRange(InputField::abandonedPerYear, 1e15, 1e16);
         QVERIFY(!view_->job().isRunning());
         QCOMPARE(view_->resultsShown(), before);
+        QVERIFY(!window_->computedUncertainty());
         QVERIFY2(view_->statusText().contains(QStringLiteral("bar's range, 1 to 30000")),
                  qPrintable(view_->statusText()));
+    }
+
+    // What the view is set to is kept in the window at once, goes into a saved scenario, and comes
+    // back into the open view when a scenario holding other settings is opened and undone.
+    void scenariosKeepTheViewsSettings()
+    {
+        varyTheRate();
+        view_->seedBox().setValue(9);
+        QVERIFY(window_->keptSettings().uncertainty);
+        const UncertaintySettings mine = *window_->keptSettings().uncertainty;
+        QCOMPARE(mine.seed, 9);
+        QVERIFY(mine.ranges.at("hscSterilise").varied);
+
+        auto& tools = *window_->findChild<ScenarioTools*>();
+        QString error;
+        QVERIFY2(tools.saveScenarioFile(scratch_->file(QStringLiteral("mine.karnoth")), "mine", "", error),
+                 qPrintable(error));
+        QCOMPARE(readScenarioFile(scratch_->file(QStringLiteral("mine.karnoth")).toStdString()).uncertainty,
+                 std::optional<UncertaintySettings>(mine));
+
+        Scenario other = window_->form().currentScenario("other");
+        other.values["hscSterilise"] = 100;
+        other.uncertainty = UncertaintySettings{{{"txtAdultSurv", {true, "0.85", "0.95"}}}, 0.05, false, 300, 4};
+        writeScenarioFile(scratch_->file(QStringLiteral("other.karnoth")).toStdString(), other);
+        QVERIFY2(tools.openScenarioFile(scratch_->file(QStringLiteral("other.karnoth")), error), qPrintable(error));
+        QCOMPARE(view_->seedBox().value(), 4);
+        QCOMPARE(view_->replicatesBox().value(), 300);
+        QCOMPARE(view_->yearToYearBox().value(), 0.05);
+        QCOMPARE(window_->keptSettings().uncertainty, other.uncertainty);
+        QVERIFY(view_->ranges().keptRanges().at("txtAdultSurv").varied);
+
+        window_->undo();
+        QCOMPARE(view_->seedBox().value(), 9);
+        QCOMPARE(view_->yearToYearBox().value(), 0.0);
+        QCOMPARE(window_->keptSettings().uncertainty, std::optional<UncertaintySettings>(mine));
     }
 
     // Streets that empty under year-to-year variation are valid replicates, counted as died out.

@@ -548,8 +548,8 @@ private slots:
         for (QAction* action : window_->fileMenu()->actions())
             if (!action->isSeparator()) file << action->text().remove('&');
         QCOMPARE(file, QStringList({"Open scenario...", "Open recent", "Save scenario", "Save scenario as...",
-                                    "Export report...", "Export chart as PNG...", "Export chart as SVG...",
-                                    "Copy yearly data", "Quit"}));
+                                    "Report details...", "Export report...", "Export chart as PNG...",
+                                    "Export chart as SVG...", "Copy yearly data", "Quit"}));
 
         // The Analysis menu holds what the planner, the analyses' views and scenarios bring.
         QMenu* analysis = window_->analysisMenu();
@@ -609,6 +609,36 @@ private slots:
         QCOMPARE(bar->isEnabled(), operations.size() == 1);
     }
 
+    // View > First year shown cuts the chart's years where they are painted, at once and without a
+    // run or a stale mark; the window model's display list stays as the run drew it.
+    void theFirstYearShownCutsTheChartsYearsAtOnce()
+    {
+        typeInto("txtStart", QStringLiteral("2026"));
+        QTest::mouseClick(widgetOf<QPushButton>(*window_, "cmdRun"), Qt::LeftButton);
+        const int runs = log_->runs();
+        const std::vector<DrawOp> ops = window_->form().canvas().ops();
+        QCOMPARE(window_->chart().chartLayout().firstYear, 1950);
+        auto* menu = window_->menuBar()->findChild<QMenu*>(QStringLiteral("firstYearMenu"));
+        QVERIFY(menu);
+        QAction* beforeStart = menu->findChild<QAction*>(QStringLiteral("firstYearBeforeStartAction"));
+        QAction* from1950 = menu->findChild<QAction*>(QStringLiteral("firstYear1950Action"));
+        QVERIFY(beforeStart && from1950 && from1950->isChecked());
+        QCOMPARE(beforeStart->text(), QStringLiteral("Ten years before the programme starts"));
+
+        beforeStart->trigger();
+        const render::MainChartLayout cut = window_->chart().chartLayout();
+        QCOMPARE(cut.firstYear, 2016);
+        QCOMPARE(cut.yearLabels.front().text, QStringLiteral("2020"));
+        QCOMPARE(cut.curves.front().pieces.front().size(), qsizetype(2050 - 2016 + 1));
+        QCOMPARE(window_->form().keptSettings().firstYearShown, std::optional(FirstYearShown::TenYearsBeforeStart));
+        QCOMPARE(log_->runs(), runs);
+        QVERIFY(!window_->chart().isStale());
+        QCOMPARE(window_->form().canvas().ops().size(), ops.size());
+
+        from1950->trigger();
+        QCOMPARE(window_->chart().chartLayout().firstYear, 1950);
+    }
+
     // The street coverage, chosen in the View menu, is a fourth, dashed curve on 0..100 % with its
     // own legend entry; without it the chart has its three curves.
     void streetCoverageIsChartedWhenChosen()
@@ -629,7 +659,7 @@ private slots:
         const render::MainChartLayout::Curve& curve = after.curves.back();
         QCOMPARE(curve.series, 3);
         QCOMPARE(curve.colour, render::toQColor(kPurple));
-        QCOMPARE(render::curveLine(curve.colour).style(), Qt::DashLine);
+        QCOMPARE(render::curveLine(curve.colour).style(), Qt::DashDotLine);
         // 0 % lies at 90 % of the target's height and 100 % at 10 %: the programme starts in 2005,
         // before which nothing is sterilised.
         const QRectF& target = after.target;

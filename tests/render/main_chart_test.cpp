@@ -172,6 +172,56 @@ INSTANTIATE_TEST_SUITE_P(Pointer, YearUnderThePointer,
                                            PointerCase{-50.6, std::nullopt}, PointerCase{50.4, 2050},
                                            PointerCase{50.6, std::nullopt}));
 
+TEST_F(MainChartLayoutTest, ALaterFirstYearLeavesOutTheYearsBeforeItAndSpreadsTheRest)
+{
+    plotRun();
+    const MainChartLayout all = layout();
+    const MainChartLayout chart = layoutMainChart(canvas.ops(), kPaper, canvas.ScaleWidth(), canvas.ScaleHeight(),
+                                                  QFont(), &image, 2016);
+    EXPECT_EQ(chart.firstYear, 2016);
+    EXPECT_NEAR(chart.xOfYear(2016), all.xOfYear(1950), 1e-3) << "2016 where 1950 was";
+    EXPECT_NEAR(chart.xOfYear(2050), all.xOfYear(2050), 1e-3);
+    EXPECT_DOUBLE_EQ(chart.plotArea().left(), chart.xOfYear(2016));
+    ASSERT_EQ(chart.curves.size(), 3u);
+    for (const MainChartLayout::Curve& curve : chart.curves) {
+        ASSERT_EQ(curve.pieces.size(), 1u) << curve.series;
+        const QPolygonF& points = curve.pieces.front();
+        ASSERT_EQ(points.size(), 2050 - 2016 + 1) << curve.series;
+        EXPECT_NEAR(points.first().x(), chart.xOfYear(2016), 1e-3);
+        EXPECT_NEAR(points.last().x(), chart.xOfYear(2050), 1e-3);
+        // The values stay where they were: the same height as the full chart's point of that year.
+        const QPolygonF& full = all.curves[static_cast<std::size_t>(curve.series)].pieces.front();
+        EXPECT_NEAR(points.first().y(), full[1 + 2016 - 1950].y(), 1e-3);
+    }
+    QStringList labels;
+    for (const MainChartLayout::Text& label : chart.yearLabels) labels << label.text;
+    EXPECT_EQ(labels, QStringList({"2020", "2030", "2040", "2050"}));
+    EXPECT_EQ(chart.ticks.size(), std::size_t(2050 - 2016 + 1 + 4)) << "a tick a year, a longer one a decade";
+    for (const QLineF& tick : chart.ticks) EXPECT_GE(tick.x1(), chart.xOfYear(2016) - 1e-3);
+    const double perYear = chart.xOfYear(2017) - chart.xOfYear(2016);
+    EXPECT_EQ(chart.yearAt(chart.xOfYear(2016) + 0.4 * perYear), 2016);
+    EXPECT_EQ(chart.yearAt(chart.xOfYear(2016) - 0.6 * perYear), std::nullopt);
+}
+
+TEST(SeriesLooks, EverySeriesHasItsOwnDashAndWeightAndShowsOnWhitePaper)
+{
+    const std::vector<SeriesLook>& looks = seriesLooks();
+    ASSERT_EQ(looks.size(), 4u) << "red, green, blue and purple";
+    for (std::size_t i = 0; i < looks.size(); ++i) {
+        const QColor& shown = looks[i].shown;
+        const double grey = (0.299 * shown.red() + 0.587 * shown.green() + 0.114 * shown.blue()) / 255.0;
+        EXPECT_LE(grey, 0.6) << toHex(looks[i].plotted) << " fades on grey print";
+        const QPen pen = curveLine(toQColor(looks[i].plotted));
+        EXPECT_EQ(pen.style(), looks[i].dash);
+        EXPECT_DOUBLE_EQ(pen.widthF(), looks[i].weight);
+        for (std::size_t j = 0; j < i; ++j)
+            EXPECT_FALSE(looks[j].dash == looks[i].dash && looks[j].weight == looks[i].weight)
+                << toHex(looks[j].plotted) << " and " << toHex(looks[i].plotted) << " differ only in colour";
+    }
+    // The fertile females' line is heavier than the street total's it runs under.
+    EXPECT_GT(curveLine(toQColor(kGreen)).widthF(), curveLine(toQColor(kRed)).widthF());
+}
+
 TEST(EmptyChart, HasNothingToDrawOrPointAt)
 {
     testing::ensureGuiApplication();

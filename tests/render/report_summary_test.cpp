@@ -96,5 +96,42 @@ TEST(ReportSummary, AProgrammeOfOperationsThatStopsSaysSoAndTellsTheRebound)
     EXPECT_FALSE(summary.contains(QStringLiteral("yearly rate")));
 }
 
+TEST(ReportSummary, StatesTheChanceOfSuccessOnlyWhenAnUncertaintyWasComputed)
+{
+    ReportedChance computed;
+    computed.ranges = {{InputField::adultSurvival, 0.85, 0.95}, {InputField::programmeRate, 150, 252}};
+    computed.chance = YearlyChance{0.05, true};
+    computed.replicates = 1000;
+    computed.valid = 998;
+    computed.seed = 3;
+    computed.probability = 0.87349;
+    ReportedChance untold = computed;
+    untold.anchored = true;
+    untold.probability.reset();
+    untold.fault = "no replicate ran without a fault";
+    struct Case {
+        const char* what;
+        std::optional<ReportedChance> chance;
+        std::vector<const char*> parts;
+    };
+    for (const Case& c : {
+             Case{"none computed", std::nullopt, {}},
+             Case{"told",
+                  computed,
+                  {"Chance of success: allowing for what is uncertain (adult survival 0.85 to 0.95; sterilisation rate "
+                   "15 to 25.2; year-to-year SD 0.05; whole dogs), the programme meets the target in 87.3 % of 998 "
+                   "valid replicates (of 1,000, seed 3)."}},
+             Case{"untold",
+                  untold,
+                  {"Chance of success: it cannot be told",
+                   "every replicate matched to the counted street dogs): no replicate ran without a fault."}},
+         }) {
+        const QString summary = summaryParagraphs(programmeFrom2026(), target2035(), 200, 40, c.chance).join(' ');
+        EXPECT_EQ(summary.contains(QStringLiteral("Chance of success")), c.chance.has_value()) << c.what;
+        for (const char* part : c.parts)
+            EXPECT_TRUE(summary.contains(QString::fromUtf8(part))) << part << "\n in: " << summary.toStdString();
+    }
+}
+
 }  // namespace
 }  // namespace karnoth::render

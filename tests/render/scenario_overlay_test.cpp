@@ -51,6 +51,11 @@ TEST(OverlayStyles, EightScenariosDifferInColourDashAndMarkerAlike)
     EXPECT_EQ(dashes.size(), 8u);
     EXPECT_EQ(markers.size(), 8u);
     EXPECT_EQ(overlayStyle(8).colour, overlayStyle(0).colour);
+    for (int i = 0; i < kOverlayStyleCount; ++i) {
+        const QColor colour = overlayStyle(i).colour;
+        EXPECT_LE((0.299 * colour.red() + 0.587 * colour.green() + 0.114 * colour.blue()) / 255.0, 0.6)
+            << "style " << i << " fades on grey print";
+    }
     EXPECT_EQ(overlayPen(overlayStyle(1), 2).dashPattern(), overlayStyle(1).dashes);
 }
 

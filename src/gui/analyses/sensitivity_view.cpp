@@ -2,6 +2,7 @@
 
 #include "analysis/sensitivity_csv.h"
 #include "gui/analyses/tornado_widget.h"
+#include "gui/widgets/remembered_place.h"
 #include "gui/widgets/screen_fit.h"
 #include "gui/window/form_window.h"
 #include "model/model_inputs.h"
@@ -69,27 +70,43 @@ SensitivityView::SensitivityView(FormWindow& window) : AnalysisView(window, tr("
     chart_->showNotice(tr("Computing..."));
     body().addWidget(chart_, 1);
 
-    if (const std::optional<SensitivitySettings>& kept = window.keptSettings().sensitivity) {
-        if (kept->year) {
-            year_->setValue(*kept->year);
-            yearSetByUser_ = true;
-        }
-        delta_->setValue(kept->deltaPercent);
-    }
-    connect(&window, &FormWindow::closing, this, [this] {
+    restoreSettings();
+    // The window keeps what the user sets at once, for its session and its scenarios.
+    const auto keepSettings = [this] {
         this->window().keptSettings().sensitivity = SensitivitySettings{
             yearSetByUser_ ? std::optional<int>(year_->value()) : std::nullopt, delta_->value()};
-    });
+    };
     // A year set by hand stays; one set by the view (with signals blocked) follows the target.
-    connect(year_, &QSpinBox::valueChanged, this, [this] {
+    connect(year_, &QSpinBox::valueChanged, this, [this, keepSettings] {
         yearSetByUser_ = true;
+        keepSettings();
         refresh();
     });
     connect(&window, &FormWindow::planSettingsChanged, this, [this] {
         if (!yearSetByUser_) refresh();
     });
-    connect(delta_, &QDoubleSpinBox::valueChanged, this, &AnalysisView::refresh);
+    connect(delta_, &QDoubleSpinBox::valueChanged, this, [this, keepSettings] {
+        keepSettings();
+        refresh();
+    });
+    connect(&window, &FormWindow::analysisSettingsRestored, this, [this] {
+        restoreSettings();
+        refresh();
+    });
     openWithinScreen(*this, QSize(760, 560));
+    rememberPlace(*this, "sensitivity", window.keptSettings().windows);
+}
+
+void SensitivityView::restoreSettings()
+{
+    const std::optional<SensitivitySettings>& kept = window().keptSettings().sensitivity;
+    if (!kept) return;
+    const QSignalBlocker yearBlocker(year_);
+    const QSignalBlocker deltaBlocker(delta_);
+    // A kept year was set by the user; none follows the planner's target again.
+    yearSetByUser_ = kept->year.has_value();
+    if (kept->year) year_->setValue(*kept->year);
+    delta_->setValue(kept->deltaPercent);
 }
 
 const std::optional<SensitivityResult>& SensitivityView::result() const

@@ -39,6 +39,8 @@ protected:
     QString exportName() const override { return tr("sensitivity"); }
 
 private:
+    // The window's kept settings, shown without counting as the user's change.
+    void restoreSettings();
     void display(const WindowInputs& inputs, const SensitivityResult& result);
 
     QSpinBox* year_ = nullptr;

@@ -3,6 +3,7 @@
 #include "analysis/uncertainty_csv.h"
 #include "gui/analyses/band_chart_widget.h"
 #include "gui/analyses/range_inputs.h"
+#include "gui/widgets/remembered_place.h"
 #include "gui/widgets/screen_fit.h"
 #include "gui/window/form_window.h"
 #include "model/engine.h"
@@ -17,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -69,22 +71,44 @@ UncertaintyView::UncertaintyView(FormWindow& window) : AnalysisView(window, tr("
     body().addLayout(columns, 1);
 
     if (const std::optional<UncertaintySettings>& kept = window.keptSettings().uncertainty) restoreSettings(*kept);
-    connect(&window, &FormWindow::closing, this, [this] { this->window().keptSettings().uncertainty = settings(); });
-    connect(ranges_, &RangeInputs::changed, this, &AnalysisView::refresh);
-    connect(yearToYear_, &QDoubleSpinBox::valueChanged, this, &AnalysisView::refresh);
-    connect(wholeDogs_, &QCheckBox::toggled, this, &AnalysisView::refresh);
-    connect(replicates_, &QSpinBox::valueChanged, this, &AnalysisView::refresh);
-    connect(seed_, &QSpinBox::valueChanged, this, &AnalysisView::refresh);
+    // The window keeps what the user sets at once, for its session and its scenarios.
+    const auto settingChanged = [this] {
+        this->window().keptSettings().uncertainty = settings();
+        refresh();
+    };
+    connect(ranges_, &RangeInputs::changed, this, settingChanged);
+    connect(yearToYear_, &QDoubleSpinBox::valueChanged, this, settingChanged);
+    connect(wholeDogs_, &QCheckBox::toggled, this, settingChanged);
+    connect(replicates_, &QSpinBox::valueChanged, this, settingChanged);
+    connect(seed_, &QSpinBox::valueChanged, this, settingChanged);
+    connect(&window, &FormWindow::analysisSettingsRestored, this, [this] {
+        if (const std::optional<UncertaintySettings> kept = this->window().keptSettings().uncertainty) {
+            restoreSettings(*kept);
+            refresh();
+        }
+    });
     connect(anchor_, &QGroupBox::toggled, this, &AnalysisView::refresh);
     connect(surveyYear_, &QSpinBox::valueChanged, this, &AnalysisView::refresh);
     connect(count_, &QDoubleSpinBox::valueChanged, this, &AnalysisView::refresh);
     connect(adjusted_, &QComboBox::currentIndexChanged, this, &AnalysisView::refresh);
     connect(&window, &FormWindow::planSettingsChanged, this, &AnalysisView::refresh);
+    connect(&window, &FormWindow::firstYearShownChanged, this, [this] {
+        render::BandChart shown = chart_->chart();
+        shown.firstYear = this->window().form().firstYearShown();
+        chart_->showChart(std::move(shown));
+    });
     openWithinScreen(*this, QSize(1180, 640));
+    rememberPlace(*this, "uncertainty", window.keptSettings().windows);
 }
 
-void UncertaintyView::restoreSettings(const UncertaintySettings& kept)
+void UncertaintyView::restoreSettings(UncertaintySettings kept)
 {
+    // One change, not five: each box alone would keep and compute a half-restored setting.
+    const QSignalBlocker rangesBlocker(ranges_);
+    const QSignalBlocker sdBlocker(yearToYear_);
+    const QSignalBlocker wholeBlocker(wholeDogs_);
+    const QSignalBlocker replicatesBlocker(replicates_);
+    const QSignalBlocker seedBlocker(seed_);
     ranges_->restoreRanges(kept.ranges);
     yearToYear_->setValue(kept.yearToYearSd);
     wholeDogs_->setChecked(kept.wholeDogs);
@@ -188,6 +212,8 @@ QWidget* UncertaintyView::buildInputs()
 
 void UncertaintyView::compute(const WindowInputs& inputs)
 {
+    // Until these settings deliver, the report has no uncertainty of the user's to repeat.
+    window().setComputedUncertainty(std::nullopt);
     ranges_->setCurrentValues(inputs.inputs);
     const RangeInputs::Reading reading = ranges_->read();
     if (reading.problem) {
@@ -265,6 +291,7 @@ void UncertaintyView::display(const WindowInputs& inputs, Shown shown)
     chart.bands = result.streetTotal;
     if (shown.run) chart.run = shown.run->streetTotal;
     if (result.target) chart.targetYear = result.target->year;
+    chart.firstYear = window().form().firstYearShown();
     if (!result.streetTotal)
         chart.notice = tr("No replicate ran without a fault. The first: %1")
                            .arg(QString::fromStdString(result.firstFault.value_or("")));
@@ -278,6 +305,7 @@ void UncertaintyView::display(const WindowInputs& inputs, Shown shown)
     if (shown.runFault)
         status += QLatin1Char(' ') +
                   tr("The run at the window's inputs faults: %1").arg(QString::fromStdString(*shown.runFault));
+    window().setComputedUncertainty(shown.request);
     shown_ = std::move(shown);
     resultDelivered(inputs, status, result.valid == 0);
 }

@@ -68,7 +68,7 @@ protected:
 private:
     QWidget* buildInputs();
     // The view's settings from the window's session and back.
-    void restoreSettings(const UncertaintySettings& kept);
+    void restoreSettings(UncertaintySettings kept);
     UncertaintySettings settings() const;
     void display(const WindowInputs& inputs, Shown shown);
     QString targetWords(const Shown& shown) const;

@@ -9,10 +9,10 @@
 namespace karnoth::gui {
 namespace {
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("karnoth::gui::Planner", text);
-}
+// The planner's words, in their own translation context.
+struct PlannerWords {
+    Q_DECLARE_TR_FUNCTIONS(karnoth::gui::Planner)
+};
 
 QString oneDecimal(double value)
 {
@@ -22,27 +22,27 @@ QString oneDecimal(double value)
 // Step `rate` of the scan in a sentence: "rate 13.6 %" or "1,200 operations".
 QString scanPhrase(const Plan& plan, int rate)
 {
-    return plan.operationsStep ? scanValueText(plan, rate) : translated("rate %1").arg(ratePercentText(rate));
+    return plan.operationsStep ? scanValueText(plan, rate) : PlannerWords::tr("rate %1").arg(ratePercentText(rate));
 }
 
 // The sterilisations and cost of a figure set, in one line each.
 QStringList figureLines(const Plan& plan, const PlanFigures& figures)
 {
     const int start = plan.baselineYear.value_or(plan.settings.targetYear - 1) + 1;
-    return {translated("street total in %1: %2, %3 % of the baseline")
+    return {PlannerWords::tr("street total in %1: %2, %3 % of the baseline")
                 .arg(plan.settings.targetYear)
                 .arg(wholeText(figures.streetTotal), oneDecimal(figures.percentOfBaseline)),
-            translated("sterilisations %1\u2013%2: %3 owned, %4 street, %5 in all")
+            PlannerWords::tr("sterilisations %1\u2013%2: %3 owned, %4 street, %5 in all")
                 .arg(start)
                 .arg(plan.settings.targetYear)
                 .arg(wholeText(figures.sterilisedOwned), wholeText(figures.sterilisedStreet),
                      wholeText(figures.sterilisedOwned + figures.sterilisedStreet)),
-            translated("cost %1").arg(wholeText(figures.cost)),
-            translated("operations a year: %1 in %2, %3 on average over the programme's years")
+            PlannerWords::tr("cost %1").arg(wholeText(figures.cost)),
+            PlannerWords::tr("operations a year: %1 in %2, %3 on average over the programme's years")
                 .arg(wholeText(figures.operationsFirstYear))
                 .arg(start)
                 .arg(wholeText(figures.operationsMeanPerYear)),
-            translated("street coverage in %1: %2 %")
+            PlannerWords::tr("street coverage in %1: %2 %")
                 .arg(plan.settings.targetYear)
                 .arg(coveragePercentText(figures.streetCoverage))};
 }
@@ -57,7 +57,7 @@ QString ratePercentText(int rate)
 QString scanValueText(const Plan& plan, int rate)
 {
     if (!plan.operationsStep) return ratePercentText(rate);
-    return translated("%1 operations").arg(wholeText(plan.scanValue(rate)));
+    return PlannerWords::tr("%1 operations").arg(wholeText(plan.scanValue(rate)));
 }
 
 QString coveragePercentText(double share)
@@ -72,7 +72,7 @@ QString perMonthCount(const PlanFigures& figures)
 
 QString perMonthText(const PlanFigures& figures)
 {
-    return translated("about %1 operations a month").arg(perMonthCount(figures));
+    return PlannerWords::tr("about %1 operations a month").arg(perMonthCount(figures));
 }
 
 QString wholeText(double value)
@@ -83,33 +83,33 @@ QString wholeText(double value)
 QStringList cellDetailLines(const Plan& plan, const PlanCell& cell)
 {
     QStringList lines{
-        translated("%1 a year, %2 % aimed at owned dogs").arg(scanPhrase(plan, cell.rate)).arg(cell.ownedShare)};
+        PlannerWords::tr("%1 a year, %2 % aimed at owned dogs").arg(scanPhrase(plan, cell.rate)).arg(cell.ownedShare)};
     if (!cell.valid) {
-        lines << translated("the run faults: %1").arg(QString::fromStdString(cell.fault));
+        lines << PlannerWords::tr("the run faults: %1").arg(QString::fromStdString(cell.fault));
         return lines;
     }
     lines << figureLines(plan, cell.figures);
-    lines << (cell.meetsTarget ? translated("meets the target") : translated("misses the target"));
+    lines << (cell.meetsTarget ? PlannerWords::tr("meets the target") : PlannerWords::tr("misses the target"));
     return lines;
 }
 
 QStringList planSummaryLines(const Plan& plan)
 {
-    if (plan.fault) return {translated("No plan: %1").arg(QString::fromStdString(*plan.fault))};
-    QStringList lines{translated("Baseline: %1 street females aged one and over in %2; the target is at most %3 "
-                                 "(%4 %) in %5.")
+    if (plan.fault) return {PlannerWords::tr("No plan: %1").arg(QString::fromStdString(*plan.fault))};
+    QStringList lines{PlannerWords::tr("Baseline: %1 street females aged one and over in %2; the target is at most %3 "
+                                       "(%4 %) in %5.")
                           .arg(wholeText(*plan.baseline))
                           .arg(*plan.baselineYear)
                           .arg(wholeText(*plan.baseline * plan.settings.targetPercent / 100),
                                QString::fromStdString(formatPlain(plan.settings.targetPercent)))
                           .arg(plan.settings.targetYear)};
     if (!plan.cheapest) {
-        lines << translated("No programme on the grid meets the target.");
+        lines << PlannerWords::tr("No programme on the grid meets the target.");
         return lines;
     }
     const PlanFigures& cheapest = plan.cheapest->figures;
-    lines << translated("Cheapest: %1 a year (%2), %3 % aimed at owned dogs, cost %4 (%5 owned and %6 street "
-                        "sterilisations).")
+    lines << PlannerWords::tr("Cheapest: %1 a year (%2), %3 % aimed at owned dogs, cost %4 (%5 owned and %6 street "
+                              "sterilisations).")
                  .arg(scanPhrase(plan, plan.cheapest->rate), perMonthText(cheapest))
                  .arg(plan.cheapest->ownedShare)
                  .arg(wholeText(cheapest.cost), wholeText(cheapest.sterilisedOwned),
@@ -118,8 +118,9 @@ QStringList planSummaryLines(const Plan& plan)
     // down sooner, and fewer dogs are left to sterilise in the years that follow.
     const std::size_t row = static_cast<std::size_t>(plan.cheapest->ownedShare / plan.settings.ownedShareStep);
     if (row < plan.rows.size() && plan.rows[row].minimalRate && *plan.rows[row].minimalRate < plan.cheapest->rate)
-        lines << translated("That is above the minimal %1 of its share: a faster programme reaches the target with "
-                            "fewer operations in all.")
+        lines << PlannerWords::tr(
+                     "That is above the minimal %1 of its share: a faster programme reaches the target with "
+                     "fewer operations in all.")
                      .arg(scanPhrase(plan, *plan.rows[row].minimalRate));
     return lines;
 }
@@ -131,9 +132,9 @@ QString calibrationSummary(const Calibration& calibration)
     const double size = std::abs(difference);
     const QString amount = size < 10 ? QString::fromStdString(formatFixed(size)) : wholeText(size);
     const QString count = wholeText(calibration.count);
-    const QString nearness = difference == 0  ? translated("exactly the count of %1").arg(count)
-                             : difference > 0 ? translated("%1 above the count of %2").arg(amount, count)
-                                              : translated("%1 below the count of %2").arg(amount, count);
+    const QString nearness = difference == 0  ? PlannerWords::tr("exactly the count of %1").arg(count)
+                             : difference > 0 ? PlannerWords::tr("%1 above the count of %2").arg(amount, count)
+                                              : PlannerWords::tr("%1 below the count of %2").arg(amount, count);
     const char* sentence = QT_TRANSLATE_NOOP("karnoth::gui::Planner",
                                              "Abandoned per year set to %1: the street total in %2 is %3, %4.");
     const char* unreachable = QT_TRANSLATE_NOOP(
@@ -153,11 +154,11 @@ QString calibrationSummary(const Calibration& calibration)
                                                                  "the count; this is the nearest it gives.");
         break;
     }
-    QString text = translated(sentence)
+    QString text = PlannerWords::tr(sentence)
                        .arg(wholeText(calibration.value))
                        .arg(calibration.surveyYear)
                        .arg(wholeText(calibration.streetTotal), nearness);
-    if (!calibration.reached) text += QLatin1Char(' ') + translated(unreachable);
+    if (!calibration.reached) text += QLatin1Char(' ') + PlannerWords::tr(unreachable);
     return text;
 }
 

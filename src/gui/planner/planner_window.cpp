@@ -11,6 +11,7 @@
 #include "gui/widgets/background_job.h"
 #include "gui/widgets/drawing_export.h"
 #include "gui/widgets/own_window.h"
+#include "gui/widgets/remembered_place.h"
 #include "gui/widgets/screen_fit.h"
 #include "gui/window/control_value.h"
 #include "gui/window/form_binding.h"
@@ -179,6 +180,7 @@ PlannerWindow::PlannerWindow(FormWindow& window)
     layout->addLayout(body, 1);
     layout->addWidget(buttons);
     openWithinScreen(*this, QSize(1080, 760));
+    rememberPlace(*this, "planner", window_.keptSettings().windows);
 
     const FormBinding& binding = window_.binding();
     connect(&binding, &FormBinding::runOver, this, [this] {

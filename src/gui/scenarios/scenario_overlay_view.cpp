@@ -33,9 +33,16 @@ void ScenarioOverlayView::setLines(std::vector<render::OverlayLine> lines, rende
     update();
 }
 
+void ScenarioOverlayView::setFirstYear(int firstYear)
+{
+    firstYear_ = firstYear;
+    update();
+}
+
 render::OverlayLayout ScenarioOverlayView::overlayLayout() const
 {
-    return render::overlayLayout(QRectF(rect()), lines_, companion_, font(), const_cast<ScenarioOverlayView*>(this));
+    return render::overlayLayout(QRectF(rect()), lines_, companion_, font(), const_cast<ScenarioOverlayView*>(this),
+                                 firstYear_);
 }
 
 std::optional<int> ScenarioOverlayView::yearAt(const QPoint& pos) const
@@ -53,7 +60,8 @@ std::optional<int> ScenarioOverlayView::hoverYear() const
 
 void ScenarioOverlayView::paintOn(QPainter& painter, const QRectF& area) const
 {
-    const render::OverlayLayout layout = render::overlayLayout(area, lines_, companion_, font(), painter.device());
+    const render::OverlayLayout layout = render::overlayLayout(area, lines_, companion_, font(), painter.device(),
+                                                               firstYear_);
     render::paintOverlay(painter, layout, lines_, companion_, font());
 }
 

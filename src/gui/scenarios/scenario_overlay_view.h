@@ -21,6 +21,8 @@ public:
     void setLines(std::vector<render::OverlayLine> lines, render::OverlayCompanion companion);
     const std::vector<render::OverlayLine>& lines() const { return lines_; }
     render::OverlayCompanion companion() const { return companion_; }
+    // The year at the axes' left edge (View > First year shown).
+    void setFirstYear(int firstYear);
 
     // Where the axes lie now (widget pixels).
     render::OverlayLayout overlayLayout() const;
@@ -44,6 +46,7 @@ private:
 
     std::vector<render::OverlayLine> lines_;
     render::OverlayCompanion companion_ = render::OverlayCompanion::None;
+    int firstYear_ = kFirstYear;
 };
 
 }  // namespace karnoth::gui

@@ -2,7 +2,9 @@
 
 #include "app/report_gathering.h"
 
+#include "app/report_chance.h"
 #include "app/scenario_file.h"
+#include "gui/scenarios/report_details_dialog.h"
 #include "gui/scenarios/scenario_details_dialog.h"
 #include "gui/scenarios/scenario_list.h"
 #include "gui/scenarios/scenarios_view.h"
@@ -108,6 +110,9 @@ void ScenarioTools::createActions()
         "saveScenarioAction");
     add(MenuPlace::fileScenarios, tr("Save scenario &as..."), &ScenarioTools::askToSaveAs, QKeySequence::SaveAs,
         tr("Keep the window's state in a new scenario file, with a name and notes."), "saveScenarioAsAction");
+    add(MenuPlace::fileReport, tr("Report &details..."), &ScenarioTools::askForReportDetails, QKeySequence(),
+        tr("The title, author, organisation and place that head the report; kept in scenarios."),
+        "reportDetailsAction");
     add(MenuPlace::fileReport, tr("Export &report..."), &ScenarioTools::askToExportReport, QKeySequence(tr("Ctrl+R")),
         tr("A PDF for a meeting: inputs, sentences, chart, the planner's table and the comparison."),
         "exportReportAction");
@@ -191,11 +196,18 @@ bool ScenarioTools::openScenarioFile(const QString& path, QString& error)
     std::optional<PlanSettings> restored = before;
     if (scenario.planner)
         restored = planSettingsOf(*scenario.planner, before ? before->ownedShareStep : PlanSettings{}.ownedShareStep);
+    // The analyses' settings and report details the scenario holds replace the window's; those it
+    // lacks stay as they are.
+    const SessionSettings keptBefore = window_.keptSettings();
+    SessionSettings keptOpened = keptBefore;
+    if (scenario.sensitivity) keptOpened.sensitivity = scenario.sensitivity;
+    if (scenario.uncertainty) keptOpened.uncertainty = scenario.uncertainty;
+    if (scenario.report) keptOpened.report = scenario.report;
 
     // The step is redone and undone in turn; the first call of the applier is the opening.
     auto opening = std::make_shared<bool>(false);
-    const ControlApplier applier = [this, scenario, path, before, restored, openedBefore, modifiedBefore,
-                                    opening](const std::vector<ControlValue>& values) {
+    const ControlApplier applier = [this, scenario, path, before, restored, keptBefore, keptOpened, openedBefore,
+                                    modifiedBefore, opening](const std::vector<ControlValue>& values) {
         *opening = !*opening;
         const Form1& form = window_.form();
         Scenario applied = scenarioOf(values, scenario.name, *opening ? scenario.killed : recordsOfKilledFile(form));
@@ -205,6 +217,7 @@ bool ScenarioTools::openScenarioFile(const QString& path, QString& error)
         if (!*opening) window_.setOpenedScenario(openedBefore, modifiedBefore);
         window_.refreshTitle();
         window_.setPlanSettings(*opening ? restored : before);
+        window_.restoreAnalysisSettings(*opening ? keptOpened : keptBefore);
         if (notice) tell(QString::fromStdString(*notice), kNoticeMilliseconds);
     };
     window_.applyControlValues(tr("Open scenario %1").arg(QString::fromStdString(scenario.name)), valuesOf(scenario),
@@ -246,21 +259,27 @@ void ScenarioTools::exportReport(const QString& path)
     render::ReportRequest request;
     request.target = comparisonTarget(window_.planSettings(), form);
     if (view_) request.companion = view_->companion();
-    GatheredReport gathered = gatherReport(form, std::move(listed), request.target);
+    request.details = window_.keptSettings().report.value_or(ReportDetails{});
+    GatheredReport gathered = gatherReport(form, std::move(listed), request.target, form.firstYearShown());
     render::ReportContent content = render::reportContent(gathered.window, std::move(gathered.comparison), request);
 
     std::optional<PlanRequest> plan;
     std::string unplanned;
-    if (const std::optional<WindowInputs>& read = form.lastRunInputs())
+    const std::optional<WindowInputs>& read = form.lastRunInputs();
+    // The uncertainty the user computed, repeated for the report's own inputs and target.
+    std::optional<UncertaintyRequest> uncertainty;
+    if (read) {
         plan = PlanRequest{read->inputs, read->killedByYear, request.target};
-    else
+        uncertainty = window_.computedUncertainty();
+    } else
         unplanned = form.runFault().empty() ? std::string("the run of the window's inputs did not read every input")
                                             : form.runFault();
     const PlanSettings target = request.target;
 
     window_.showNotice(tr("Writing the report..."), 0);
     reportJob_->start<ReportOutcome>(
-        [content, plan, unplanned, target, path](std::stop_token stop, const JobProgress& progress) mutable {
+        [content, plan, unplanned, target, path, uncertainty, read](std::stop_token stop,
+                                                                    const JobProgress& progress) mutable {
             if (!plan)
                 content.plan = unmadePlan(target, unplanned);
             else if (const std::optional<std::string> problem = planSettingsProblem(target))
@@ -269,6 +288,11 @@ void ScenarioTools::exportReport(const QString& path)
                 std::optional<Plan> made = makePlan(*plan, BatchRunner(), BatchControl{stop, progress});
                 if (!made) return ReportOutcome{false, QString()};
                 content.plan = std::move(*made);
+            }
+            if (uncertainty && content.programme) {
+                content.chance = chanceForReport(*uncertainty, *read, target, BatchRunner(),
+                                                 BatchControl{stop, progress});
+                if (!content.chance) return ReportOutcome{false, QString()};
             }
             ReportOutcome outcome;
             outcome.written = render::writeReport(path, content, outcome.error);
@@ -344,6 +368,13 @@ void ScenarioTools::askToSaveAs()
         tell(error);
         QMessageBox::warning(&window_, tr("Save scenario"), error);
     }
+}
+
+void ScenarioTools::askForReportDetails()
+{
+    ReportDetailsDialog dialog(window_.keptSettings().report.value_or(ReportDetails{}), &window_);
+    if (dialog.exec() != QDialog::Accepted) return;
+    window_.keptSettings().report = dialog.details();
 }
 
 void ScenarioTools::askToExportReport()

@@ -76,6 +76,7 @@ private:
     void askToOpen();
     void save();
     void askToSaveAs();
+    void askForReportDetails();
     void askToExportReport();
 
     FormWindow& window_;

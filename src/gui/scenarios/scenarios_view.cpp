@@ -7,6 +7,7 @@
 #include "gui/scenarios/scenario_overlay_view.h"
 #include "gui/widgets/drawing_export.h"
 #include "gui/widgets/own_window.h"
+#include "gui/widgets/remembered_place.h"
 #include "gui/widgets/screen_fit.h"
 #include "gui/window/form_binding.h"
 #include "gui/window/form_window.h"
@@ -77,6 +78,8 @@ ScenariosView::ScenariosView(FormWindow& window, ScenarioList& list, QWidget* pa
     companion_->setToolTip(tr("What the thin lines show beside each scenario's street total."));
     connect(companion_, &QComboBox::currentIndexChanged, this,
             [this] { overlay_->setLines(render::overlayLines(rows_), companion()); });
+    connect(&window_, &FormWindow::firstYearShownChanged, this,
+            [this] { overlay_->setFirstYear(window_.form().firstYearShown()); });
 
     buildList();
     buildTable();
@@ -160,6 +163,7 @@ ScenariosView::ScenariosView(FormWindow& window, ScenarioList& list, QWidget* pa
 
     const QFontMetrics metrics(font());
     openWithinScreen(*this, QSize(metrics.averageCharWidth() * 150, metrics.lineSpacing() * 45));
+    rememberPlace(*this, "scenarios", window_.keptSettings().windows);
     refresh();
 }
 
@@ -299,6 +303,7 @@ void ScenariosView::showRows()
     }
     select(selected >= 0 && selected < list_.size() ? selected : list_.windowIndex());
 
+    overlay_->setFirstYear(window_.form().firstYearShown());
     overlay_->setLines(lines, companion());
 
     targetLine_->setText(tr("Every scenario runs on its own inputs and culling records and is judged by the planner's "

@@ -40,7 +40,8 @@ QFont ChartView::chartFont() const
 render::MainChartLayout ChartView::layoutIn(const QRectF& paper, QPaintDevice* device) const
 {
     const RecordingCanvas& canvas = form_.canvas();
-    return render::layoutMainChart(canvas.ops(), paper, canvas.ScaleWidth(), canvas.ScaleHeight(), chartFont(), device);
+    return render::layoutMainChart(canvas.ops(), paper, canvas.ScaleWidth(), canvas.ScaleHeight(), chartFont(), device,
+                                   form_.firstYearShown());
 }
 
 render::MainChartLayout ChartView::chartLayout() const
@@ -109,7 +110,7 @@ void ChartView::paintEvent(QPaintEvent* event)
     const render::MainChartLayout layout = layoutIn(QRectF(chartRect()), this);
     render::paintMainChart(painter, layout, font, kChartBackground, gridlines_);
     painter.setClipRect(chartRect());
-    if (legendShown_) render::paintLegend(painter, layout.target, font, {}, layout.streetCoverage);
+    if (legendShown_) render::paintLegend(painter, layout, font);
     if (const QString banner = bannerText(); !banner.isEmpty())
         render::paintStaleBanner(painter, layout.target, font, banner);
     if (const std::optional<render::HoverReadout> readout = hoverReadout())
@@ -133,7 +134,7 @@ void ChartView::paintExport(QPainter& painter, QSize size) const
     painter.setFont(font);  // from the first element on, so that an SVG names no other font
     painter.fillRect(QRect(QPoint(0, 0), size), kChartBackground);
     render::paintMainChart(painter, layout, font, kChartBackground, gridlines_);
-    render::paintLegend(painter, layout.target, font, {}, layout.streetCoverage);
+    render::paintLegend(painter, layout, font);
     if (!form_.runFault().empty())
         render::paintStaleBanner(painter, layout.target, font,
                                  render::stoppedRunBannerText(form_.runFault(), form_.runFaultPhrase()));

@@ -7,6 +7,7 @@
 #include "gui/planner/planner_window.h"
 #include "gui/scenarios/scenario_tools.h"
 #include "gui/widgets/caption_label.h"
+#include "gui/widgets/remembered_place.h"
 #include "gui/widgets/screen_fit.h"
 #include "gui/window/bar_value_box.h"
 #include "gui/window/chart_view.h"
@@ -25,6 +26,7 @@
 #include "render/translated_phrase.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -278,6 +280,7 @@ void FormWindow::createMenus(const std::vector<WindowExtension*>& extensions)
     keepScale->setStatusTip(tr("Chart the next runs against this run's scales, so that fewer dogs show as a lower "
                                "curve; untick to fit each run again."));
     connect(keepScale, &QAction::toggled, this, [this](bool keep) { form_.setKeepScale(keep); });
+    addFirstYearMenu(*view);
     view->addSeparator();
     place(view, MenuPlace::view);
 
@@ -296,6 +299,31 @@ void FormWindow::createMenus(const std::vector<WindowExtension*>& extensions)
                               "programme, for those who plan dog-population programmes.</p>"
                               "<p>Press F1 for what every input means.</p>"));
     });
+}
+
+void FormWindow::addFirstYearMenu(QMenu& view)
+{
+    QMenu* firstYear = view.addMenu(tr("&First year shown"));
+    firstYear->setObjectName(QStringLiteral("firstYearMenu"));
+    auto* choices = new QActionGroup(firstYear);
+    const FirstYearShown kept = form_.keptSettings().firstYearShown.value_or(FirstYearShown::Year1950);
+    const std::pair<FirstYearShown, QString> options[] = {
+        {FirstYearShown::Year1950, tr("1950")},
+        {FirstYearShown::TenYearsBeforeStart, tr("Ten years before the programme starts")}};
+    for (const auto& [option, text] : options) {
+        QAction* action = firstYear->addAction(text);
+        action->setObjectName(option == FirstYearShown::Year1950 ? QStringLiteral("firstYear1950Action")
+                                                                 : QStringLiteral("firstYearBeforeStartAction"));
+        action->setCheckable(true);
+        action->setChecked(option == kept);
+        choices->addAction(action);
+        // A view of the chart, not an input: the run stays as it is and only the drawings change.
+        connect(action, &QAction::triggered, this, [this, option] {
+            form_.keptSettings().firstYearShown = option;
+            chart_->update();
+            emit firstYearShownChanged();
+        });
+    }
 }
 
 void FormWindow::connectSignals()
@@ -434,7 +462,10 @@ void FormWindow::refreshUndoActions()
 
 void FormWindow::showModelHelp()
 {
-    if (!help_) help_ = new HelpDialog(this);
+    if (!help_) {
+        help_ = new HelpDialog(this);
+        rememberPlace(*help_, "help", form_.keptSettings().windows);
+    }
     help_->show();
     help_->raise();
     help_->activateWindow();
@@ -476,6 +507,11 @@ void FormWindow::showEvent(QShowEvent* event)
     QTimer::singleShot(0, this, &FormWindow::fitIntoScreen);
 }
 
+void FormWindow::restorePlace()
+{
+    rememberPlace(*this, "main", form_.keptSettings().windows);
+}
+
 void FormWindow::fitIntoScreen()
 {
     keepWithinScreen(*this);
@@ -491,6 +527,15 @@ void FormWindow::setPlanSettings(const std::optional<PlanSettings>& settings)
     form_.keptSettings().planner = settings ? std::optional<PlannerSettings>(plannerSettingsOf(*settings))
                                             : std::nullopt;
     emit planSettingsChanged();
+}
+
+void FormWindow::restoreAnalysisSettings(const SessionSettings& kept)
+{
+    SessionSettings& settings = form_.keptSettings();
+    settings.sensitivity = kept.sensitivity;
+    settings.uncertainty = kept.uncertainty;
+    settings.report = kept.report;
+    emit analysisSettingsRestored();
 }
 
 void FormWindow::setOpenedScenario(std::optional<OpenedScenario> scenario, bool modified)

@@ -10,6 +10,7 @@
 // input has changed since start-up, the last opening or the last save.
 
 #include "analysis/planner.h"
+#include "analysis/uncertainty.h"
 #include "app/form1.h"
 #include "gui/widgets/caption_label.h"
 #include "gui/window/control_value.h"
@@ -67,6 +68,9 @@ public:
 
     // The window's size when the diagram and the chart both have their layout size.
     QSize layoutSize() const;
+    // Opens where the user left the window last (within the screen), and keeps following it; a
+    // screenshot, which renders at a size of its own, never calls this.
+    void restorePlace();
 
     QUndoStack& undoStack() const { return *undoStack_; }
     InputHistory& history() const { return *history_; }
@@ -86,6 +90,17 @@ public:
     void setOpenedScenario(std::optional<OpenedScenario> scenario, bool modified);
     // The analyses' settings the window keeps across restarts (karnoth-session.json).
     SessionSettings& keptSettings() { return form_.keptSettings(); }
+    // Replaces the analyses' kept settings and the report details with `kept`'s (a scenario opened,
+    // or its opening undone); the open views take them at once.
+    void restoreAnalysisSettings(const SessionSettings& kept);
+    // The uncertainty the user last computed (its ranges, chance, replicates, seed and anchor),
+    // which the report repeats for its own inputs; none until one is computed, and none again while
+    // the view has nothing to compute or refuses its settings.
+    const std::optional<UncertaintyRequest>& computedUncertainty() const { return computedUncertainty_; }
+    void setComputedUncertainty(std::optional<UncertaintyRequest> request)
+    {
+        computedUncertainty_ = std::move(request);
+    }
 
     QMenu* fileMenu() const { return fileMenu_; }
     // Where the analyses' views add their actions.
@@ -93,6 +108,10 @@ public:
 
 signals:
     void planSettingsChanged();
+    // The analyses' kept settings were replaced: an open view shows them.
+    void analysisSettingsRestored();
+    // View > First year shown changed: every year axis redraws from Form1::firstYearShown().
+    void firstYearShownChanged();
     // The window is closing and writes its session next: a view puts its settings back now.
     void closing();
 
@@ -123,6 +142,7 @@ private:
     void refreshUndoActions();
     // Keeps the whole window, frame included, on the screen it opens on.
     void fitIntoScreen();
+    void addFirstYearMenu(QMenu& view);
 
     Form1 form_;
     FormBinding* binding_ = nullptr;
@@ -136,6 +156,7 @@ private:
     FaultFrame* faultFrame_ = nullptr;
     QUndoStack* undoStack_ = nullptr;
     std::optional<PlanSettings> planSettings_;
+    std::optional<UncertaintyRequest> computedUncertainty_;
     InputHistory* history_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
