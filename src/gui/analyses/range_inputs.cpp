@@ -6,8 +6,10 @@
 #include "model/input_field.h"
 #include "support/number_masks.h"
 #include "support/numeric_text.h"
+#include "support/phrase.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,8 +33,8 @@ std::string controlOf(InputField field)
 
 QString captionOf(InputField field)
 {
-    const std::string_view caption = fieldCaption(field);
-    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    // The model's caption is a marked text of the phrases' context: shown in the window's language.
+    return QCoreApplication::translate(kPhraseContext, std::string(fieldCaption(field)).c_str());
 }
 
 // A value in its shortest plain form, first rounded to 6 significant digits so that 0.9 x 0.9

@@ -9,9 +9,11 @@
 #include "model/engine.h"
 #include "model/input_field.h"
 #include "support/number_masks.h"
+#include "support/phrase.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -32,8 +34,8 @@ constexpr int kDefaultSeed = 1;
 
 QString captionOf(InputField field)
 {
-    const std::string_view caption = fieldCaption(field);
-    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    // The model's caption is a marked text of the phrases' context: shown in the window's language.
+    return QCoreApplication::translate(kPhraseContext, std::string(fieldCaption(field)).c_str());
 }
 
 QString shortNumber(double value)
