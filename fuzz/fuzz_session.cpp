@@ -368,7 +368,7 @@ private:
                 violated(std::string(label) + " still holds its layout caption and no fault was reported");
         if (form_->caption("Label4").empty()) violated("Label4 is empty after start-up");
         if (form_->caption("Label2").empty()) violated("Label2 is empty after start-up");
-        const std::string labelTwo = karnoth::abandonedCaption(form_->value("vscGainLoss"));
+        const std::string labelTwo = karnoth::abandonedCaption(form_->value("vscGainLoss")).text();
         if (labelTwoCurrent_ && form_->caption("Label2") != labelTwo)
             violated("Label2 reads \"" + form_->caption("Label2") + "\", not \"" + labelTwo + "\"");
         if (const auto& series = form_->lastSeries())

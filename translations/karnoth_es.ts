@@ -305,6 +305,90 @@
         <source>sterilisations a year</source>
         <translation>esterilizaciones al año</translation>
     </message>
+    <message>
+        <source>owned dogs</source>
+        <translation>con dueño</translation>
+    </message>
+    <message>
+        <source>% owned dogs sterilised</source>
+        <translation>% con dueño esterilizados</translation>
+    </message>
+    <message>
+        <source>street dogs</source>
+        <translation>callejeros</translation>
+    </message>
+    <message>
+        <source>adult survival</source>
+        <translation>supervivencia adulta</translation>
+    </message>
+    <message>
+        <source>juvenile survival</source>
+        <translation>supervivencia juvenil</translation>
+    </message>
+    <message>
+        <source>age at first litter</source>
+        <translation>edad 1.ª camada</translation>
+    </message>
+    <message>
+        <source>age at last litter</source>
+        <translation>edad última camada</translation>
+    </message>
+    <message>
+        <source>female pups per litter</source>
+        <translation>cachorras por camada</translation>
+    </message>
+    <message>
+        <source>prob. pregnant</source>
+        <translation>prob. de preñez</translation>
+    </message>
+    <message>
+        <source>these parameters give</source>
+        <translation>estos parámetros dan</translation>
+    </message>
+    <message>
+        <source>survey</source>
+        <translation>censo</translation>
+    </message>
+    <message>
+        <source>control</source>
+        <translation>control</translation>
+    </message>
+    <message>
+        <source>dogs killed from</source>
+        <translation>sacrificados de</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>sterilising starts in</source>
+        <translation>esterilización desde</translation>
+    </message>
+    <message>
+        <source>only 1-year olds</source>
+        <translation>solo de 1 año</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>veces</translation>
+    </message>
+    <message>
+        <source>in first year</source>
+        <translation>1.er año</translation>
+    </message>
+    <message>
+        <source>owned      target      street</source>
+        <translation>dueño      meta      calle</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>log scale</source>
+        <translation>escala log</translation>
+    </message>
 </context>
 <context>
     <name>karnoth::Phrase</name>
@@ -507,6 +591,38 @@
     <message>
         <source>it is not a regular file</source>
         <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1 1-year old females abandoned per year</source>
+        <translation>%1 hembras de 1 año que se abandonan al año</translation>
+    </message>
+    <message>
+        <source>juv survival, &lt; %1</source>
+        <translation>superv. juvenil, &lt; %1</translation>
+    </message>
+    <message>
+        <source>expected lifespan at birth = %1</source>
+        <translation>esperanza de vida al nacer = %1</translation>
+    </message>
+    <message>
+        <source>expected lifespan at one year = %1</source>
+        <translation>esperanza de vida al año = %1</translation>
+    </message>
+    <message>
+        <source>intrinsic doubling time %1 years, 1st year survival %2</source>
+        <translation>duplicación intrínseca en %1 años, superv. 1.er año %2</translation>
+    </message>
+    <message>
+        <source>%1 currently sterilised per year</source>
+        <translation>%1 esterilizadas al año actualmente</translation>
+    </message>
+    <message>
+        <source>%1 extra sterilisations in first year, %2 in owned (%3%), %4 in street population (%5%)</source>
+        <translation>%1 esterilizaciones más el 1.er año, %2 con dueño (%3%), %4 en la calle (%5%)</translation>
+    </message>
+    <message>
+        <source>The simulation suggests %1 females in the 2005 street population, of which %2% were surviving abandoned dogs, and that the year 2005 population was %3% of the year 2000 population</source>
+        <translation>La simulación sugiere %1 hembras en la población callejera de 2005, de las cuales el %2% eran perras abandonadas supervivientes, y que la población de 2005 era el %3% de la de 2000</translation>
     </message>
 </context>
 <context>

@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>female pups per litter</source>
-        <translation>filhotes fêmeas por ninhada</translation>
+        <translation>fêmeas por ninhada</translation>
     </message>
     <message>
         <source>The female pups in one litter (the model counts females only).</source>
@@ -305,6 +305,90 @@
         <source>sterilisations a year</source>
         <translation>castrações por ano</translation>
     </message>
+    <message>
+        <source>owned dogs</source>
+        <translation>cães com tutor</translation>
+    </message>
+    <message>
+        <source>% owned dogs sterilised</source>
+        <translation>% com tutor esterilizados</translation>
+    </message>
+    <message>
+        <source>street dogs</source>
+        <translation>cães de rua</translation>
+    </message>
+    <message>
+        <source>adult survival</source>
+        <translation>sobrevivência adulta</translation>
+    </message>
+    <message>
+        <source>juvenile survival</source>
+        <translation>sobrevivência juvenil</translation>
+    </message>
+    <message>
+        <source>age at first litter</source>
+        <translation>idade 1.ª ninhada</translation>
+    </message>
+    <message>
+        <source>age at last litter</source>
+        <translation>idade últ. ninhada</translation>
+    </message>
+    <message>
+        <source>female pups per litter</source>
+        <translation>filhotes fêmeas por ninhada</translation>
+    </message>
+    <message>
+        <source>prob. pregnant</source>
+        <translation>prob. de prenhez</translation>
+    </message>
+    <message>
+        <source>these parameters give</source>
+        <translation>estes parâmetros dão</translation>
+    </message>
+    <message>
+        <source>survey</source>
+        <translation>censo</translation>
+    </message>
+    <message>
+        <source>control</source>
+        <translation>controle</translation>
+    </message>
+    <message>
+        <source>dogs killed from</source>
+        <translation>abatidos de</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>sterilising starts in</source>
+        <translation>esterilização a partir de</translation>
+    </message>
+    <message>
+        <source>only 1-year olds</source>
+        <translation>só de 1 ano</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>vezes</translation>
+    </message>
+    <message>
+        <source>in first year</source>
+        <translation>1.º ano</translation>
+    </message>
+    <message>
+        <source>owned      target      street</source>
+        <translation>tutor      alvo      rua</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>log scale</source>
+        <translation>escala log</translation>
+    </message>
 </context>
 <context>
     <name>karnoth::Phrase</name>
@@ -507,6 +591,38 @@
     <message>
         <source>it is not a regular file</source>
         <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>%1 1-year old females abandoned per year</source>
+        <translation>%1 fêmeas de 1 ano que se abandonam por ano</translation>
+    </message>
+    <message>
+        <source>juv survival, &lt; %1</source>
+        <translation>sobrev. juvenil, &lt; %1</translation>
+    </message>
+    <message>
+        <source>expected lifespan at birth = %1</source>
+        <translation>expectativa de vida ao nascer = %1</translation>
+    </message>
+    <message>
+        <source>expected lifespan at one year = %1</source>
+        <translation>expectativa de vida com um ano = %1</translation>
+    </message>
+    <message>
+        <source>intrinsic doubling time %1 years, 1st year survival %2</source>
+        <translation>duplicação intrínseca em %1 anos, sobrev. 1.º ano %2</translation>
+    </message>
+    <message>
+        <source>%1 currently sterilised per year</source>
+        <translation>%1 esterilizadas por ano hoje</translation>
+    </message>
+    <message>
+        <source>%1 extra sterilisations in first year, %2 in owned (%3%), %4 in street population (%5%)</source>
+        <translation>%1 esterilizações a mais no 1.º ano, %2 com tutor (%3%), %4 na rua (%5%)</translation>
+    </message>
+    <message>
+        <source>The simulation suggests %1 females in the 2005 street population, of which %2% were surviving abandoned dogs, and that the year 2005 population was %3% of the year 2000 population</source>
+        <translation>A simulação sugere %1 fêmeas na população de rua de 2005, das quais %2% eram cadelas abandonadas sobreviventes, e que a população de 2005 era %3% da de 2000</translation>
     </message>
 </context>
 <context>

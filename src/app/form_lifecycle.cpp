@@ -66,7 +66,7 @@ void Form1::Form_Load()
     const std::optional<std::string> settingsProblem = loadSettings(heldBySettings);
     loadSession(heldBySettings);
     ShowRateBarState(*this);
-    setCaption(control::Label2, abandonedCaption(value(control::vscGainLoss)));
+    setPhraseCaption(control::Label2, abandonedCaption(value(control::vscGainLoss)));
     // A fault in the indicators is reported and start-up goes on, so that the window is ready
     // and its scroll bars live even when the saved figures cannot be computed.
     asEvent([this] { ShowLifespans(*this); });

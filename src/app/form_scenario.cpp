@@ -32,7 +32,7 @@ std::optional<std::string> Form1::openScenario(const Scenario& scenario, const s
     // As start-up: the bars' captions, the indicators, one run.
     const OneAction action(*this);
     ShowRateBarState(*this);
-    setCaption(control::Label2, abandonedCaption(value(control::vscGainLoss)));
+    setPhraseCaption(control::Label2, abandonedCaption(value(control::vscGainLoss)));
     asEvent([this] { ShowLifespans(*this); });
     asEvent([this] { ShowJuvThreshold(*this); });
     asEvent([this] { cmdRun_Click(*this); });

@@ -51,8 +51,8 @@ std::pair<int, int> layoutScrollRange(std::string_view control);
 inline constexpr std::string_view kFormTitle = "Form1";
 inline constexpr int kDesignClientWidth = 11655;  // twips, as designed
 inline constexpr int kDesignClientHeight = 8970;
-// The translation context of the layout's captions that have a translation: those added beside
-// the window's first design, marked KARNOTH_TRANSLATE_NOOP in layout.cpp.
+// The translation context of the layout's fixed captions, marked KARNOTH_TRANSLATE_NOOP in
+// layout.cpp; the window shows them in its language, the window model and the CLI in English.
 inline constexpr const char* kLayoutTextContext = "karnoth::Layout";
 
 inline constexpr int kLayoutRight = 19095;  // the controls reach this far; the window stretches the chart to it

@@ -63,9 +63,10 @@ std::string sterilisationRateCaption(int hscSteriliseValue)
     return formatPlain(hscSteriliseValue / 10.0) + "% sterilised per year";
 }
 
-std::string abandonedCaption(int vscGainLossValue)
+Phrase abandonedCaption(int vscGainLossValue)
 {
-    return formatGrouped(vscGainLossValue) + " 1-year old females abandoned per year";
+    return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "%1 1-year old females abandoned per year"),
+            {formatGrouped(vscGainLossValue)}};
 }
 
 bool operationsSetProgramme(const PanelControls& form)
@@ -104,7 +105,7 @@ void vscGainLoss_Change(PanelControls& form)
 {
     // The run comes first: a run that faults stops this handler before the caption.
     if (form.formReady()) cmdRun_Click(form);
-    form.setCaption(control::Label2, abandonedCaption(form.value(control::vscGainLoss)));
+    form.setPhraseCaption(control::Label2, abandonedCaption(form.value(control::vscGainLoss)));
 }
 
 void vscTarget_Change(PanelControls& form)

@@ -42,7 +42,7 @@ std::string rateBarCaption(const PanelControls& form);
 void ShowRateBarState(PanelControls& form);
 
 // Label2's caption: the value in "##,##0", then " 1-year old females abandoned per year".
-std::string abandonedCaption(int vscGainLossValue);
+Phrase abandonedCaption(int vscGainLossValue);
 
 // Calls the change handler of the control named; a control without one is left alone.
 void raiseChange(PanelControls& form, std::string_view control);

@@ -33,7 +33,8 @@ void ShowJuvThreshold(PanelControls& form)
     const float pups = storePupsPerYearling(inputs, store, A, r, s).pupsPerYearling;
     requireSomePups(pups, "the juvenile-survival threshold 1 / pups per yearling");
     const double threshold = checkedDivide(1.0, pups, "the juvenile-survival threshold");
-    form.setCaption(control::Label1_1, "juv survival, < " + formatFixed(threshold));
+    form.setPhraseCaption(control::Label1_1,
+                          {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "juv survival, < %1"), {formatFixed(threshold)}});
 }
 
 void ShowLifespans(PanelControls& form)
@@ -41,8 +42,12 @@ void ShowLifespans(PanelControls& form)
     FormInputs inputs(form);
     const double J = checkedNumber(inputs, InputField::streetJuvenileSurvival);
     const double A = checkedNumber(inputs, InputField::adultSurvival);
-    form.setCaption(control::Label9, "expected lifespan at birth = " + formatOneDecimal(lifespanAtBirth(J, A)));
-    form.setCaption(control::Label10, "expected lifespan at one year = " + formatOneDecimal(lifespanAtOneYear(A)));
+    form.setPhraseCaption(control::Label9,
+                          {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "expected lifespan at birth = %1"),
+                           {formatOneDecimal(lifespanAtBirth(J, A))}});
+    form.setPhraseCaption(control::Label10,
+                          {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "expected lifespan at one year = %1"),
+                           {formatOneDecimal(lifespanAtOneYear(A))}});
 }
 
 }  // namespace karnoth

@@ -8,22 +8,25 @@
 
 namespace karnoth {
 
-std::string doublingTimeLine(double doublingTime, float firstYearSurvival)
+Phrase doublingTimeLine(double doublingTime, float firstYearSurvival)
 {
-    return "intrinsic doubling time " + formatFixed(doublingTime) + " years, 1st year survival " +
-           formatFixed(firstYearSurvival);
+    return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "intrinsic doubling time %1 years, 1st year survival %2"),
+            {formatFixed(doublingTime), formatFixed(firstYearSurvival)}};
 }
 
-std::string currentlySterilisedLine(double sterilisedPerYear)
+Phrase currentlySterilisedLine(double sterilisedPerYear)
 {
-    return formatGrouped(sterilisedPerYear) + " currently sterilised per year";
+    return {KARNOTH_TRANSLATE_NOOP("karnoth::Phrase", "%1 currently sterilised per year"),
+            {formatGrouped(sterilisedPerYear)}};
 }
 
-std::string firstYearSentence(float extraInStart, float ownedExtra, float streetExtra, double H, double T)
+Phrase firstYearSentence(float extraInStart, float ownedExtra, float streetExtra, double H, double T)
 {
-    return formatGrouped(extraInStart) + " extra sterilisations in first year, " + formatGrouped(ownedExtra) +
-           " in owned (" + formatWholeOrEmpty(H / 10.0 * T / 100.0) + "%), " + formatGrouped(streetExtra) +
-           " in street population (" + formatWholeOrEmpty((1.0 - T / 100.0) * (H / 10.0)) + "%)";
+    return {KARNOTH_TRANSLATE_NOOP(
+                "karnoth::Phrase",
+                "%1 extra sterilisations in first year, %2 in owned (%3%), %4 in street population (%5%)"),
+            {formatGrouped(extraInStart), formatGrouped(ownedExtra), formatWholeOrEmpty(H / 10.0 * T / 100.0),
+             formatGrouped(streetExtra), formatWholeOrEmpty((1.0 - T / 100.0) * (H / 10.0))}};
 }
 
 Phrase operationsFirstYearSentence(int startYear, float extraInStart, float ownedExtra, float streetExtra,
@@ -67,7 +70,7 @@ Phrase reboundSentence(const std::optional<Rebound>& rebound)
             {share, baseline, std::to_string(*rebound->year), std::to_string(after)}};
 }
 
-std::string summarySentence(float streetTotal2005, float streetTotal2000, float abandonedShare2005)
+Phrase summarySentence(float streetTotal2005, float streetTotal2000, float abandonedShare2005)
 {
     if (streetTotal2000 == 0)
         throw Fault(FaultKind::DivisionByZero,
@@ -75,10 +78,13 @@ std::string summarySentence(float streetTotal2005, float streetTotal2000, float 
                     "a per cent of it");
     const double percentOf2000 = checkedDivide(streetTotal2005 * 100.0, streetTotal2000,
                                                "the 2005 street population as a per cent of 2000");
-    return "The simulation suggests " + formatGrouped(streetTotal2005) +
-           " females in the 2005 street population, of which " + formatWholeOrEmpty(abandonedShare2005 * 100.0) +
-           "% were surviving abandoned dogs" + ", and that the year 2005 population was " +
-           formatWholeOrEmpty(percentOf2000) + "% of the year 2000 population";
+    return {
+        KARNOTH_TRANSLATE_NOOP("karnoth::Phrase",
+                               "The simulation suggests %1 females in the 2005 street population, of which %2% were "
+                               "surviving abandoned dogs, and that the year 2005 population was %3% of "
+                               "the year 2000 population"),
+        {formatGrouped(streetTotal2005), formatWholeOrEmpty(abandonedShare2005 * 100.0),
+         formatWholeOrEmpty(percentOf2000)}};
 }
 
 Phrase stoppedRunLine(std::string_view fault)

@@ -22,11 +22,11 @@ public:
     void firstYearSurvivalStored(float value) override { form_.setFirstYearSurvival(value); }
     void growthRateFound(const ModelResult& run) override
     {
-        form_.setCaption(control::Label14, doublingTimeLine(run.doublingTime, run.firstYearSurvival));
+        form_.setPhraseCaption(control::Label14, doublingTimeLine(run.doublingTime, run.firstYearSurvival));
     }
     void equilibriumSet(const ModelResult& run) override
     {
-        form_.setCaption(control::Label6, currentlySterilisedLine(run.currentlySterilisedPerYear));
+        form_.setPhraseCaption(control::Label6, currentlySterilisedLine(run.currentlySterilisedPerYear));
     }
     void programmeStarted(const FirstYearNumbers& first, const ProjectionSettings& settings) override
     {
@@ -36,8 +36,8 @@ public:
                                    operationsFirstYearSentence(settings.programmeStart, first.total, first.owned,
                                                                first.street, *settings.operationsPerYear));
         else
-            form_.setCaption(control::Label4, firstYearSentence(first.total, first.owned, first.street,
-                                                                settings.programmeRate, settings.ownedShare));
+            form_.setPhraseCaption(control::Label4, firstYearSentence(first.total, first.owned, first.street,
+                                                                      settings.programmeRate, settings.ownedShare));
     }
     void projectionFinished(const ModelResult& run) override { form_.projectionFinished(run); }
 
@@ -74,8 +74,8 @@ void cmdRun_Click(PanelControls& form)
     const WindowInputs read = inputs.read();
     form.runInputsRead(&read);
     RunSeries& series = run.series;
-    form.setCaption(control::Label3,
-                    summarySentence(series.streetTotal[2005], series.streetTotal[2000], run.abandonedShare2005));
+    form.setPhraseCaption(control::Label3,
+                          summarySentence(series.streetTotal[2005], series.streetTotal[2000], run.abandonedShare2005));
     form.setPhraseCaption(control::lblCoverage,
                           coverageSentence(run.streetSterilisedShare, coverageTargetYear(read.inputs.programmeStart)));
     form.setPhraseCaption(control::lblRebound, reboundSentence(run.rebound));

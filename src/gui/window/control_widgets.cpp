@@ -52,14 +52,14 @@ QWidget* createTextBox(const Control& control, QWidget* parent)
 
 QWidget* createCheckBox(const Control& control, QWidget* parent)
 {
-    auto* box = new QCheckBox(QString::fromStdString(control.text), parent);
+    auto* box = new QCheckBox(shownCaption(control), parent);
     box->setChecked(control.value == 1);
     return box;
 }
 
 QWidget* createButton(const Control& control, QWidget* parent)
 {
-    auto* button = new QPushButton(QString::fromStdString(control.text), parent);
+    auto* button = new QPushButton(shownCaption(control), parent);
     button->setAutoDefault(false);  // Enter is the window's, see FormWindow
     return button;
 }

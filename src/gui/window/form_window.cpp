@@ -424,7 +424,7 @@ void FormWindow::setInputsChanged(bool changed)
     const bool stale = resultsStale();
     auto* run = qobject_cast<QPushButton*>(controlWidget(qtName(control::cmdRun)));
     if (!run) return;
-    const QString caption = QString::fromStdString(form_.control(control::cmdRun).text);
+    const QString caption = shownCaption(form_.control(control::cmdRun));
     run->setText(stale ? caption + QStringLiteral("*") : caption);
     QFont font = run->font();
     font.setBold(stale);
