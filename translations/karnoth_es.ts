@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>karnoth::Chart</name>
+    <message>
+        <source>female pop. &gt;= 1 year (fecund in green)</source>
+        <translation>hembras &gt;= 1 año (fértiles en verde)</translation>
+    </message>
+    <message>
+        <source>sterilisations per year</source>
+        <translation>esterilizaciones/año</translation>
+    </message>
+</context>
+<context>
     <name>karnoth::InputCatalogue</name>
     <message>
         <source>adult survival</source>
@@ -594,7 +605,7 @@
     </message>
     <message>
         <source>%1 1-year old females abandoned per year</source>
-        <translation>%1 hembras de 1 año que se abandonan al año</translation>
+        <translation>%1 hembras de 1 año dejadas al año</translation>
     </message>
     <message>
         <source>juv survival, &lt; %1</source>

@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>karnoth::Chart</name>
+    <message>
+        <source>female pop. &gt;= 1 year (fecund in green)</source>
+        <translation>fêmeas &gt;= 1 ano (férteis em verde)</translation>
+    </message>
+    <message>
+        <source>sterilisations per year</source>
+        <translation>esterilizações/ano</translation>
+    </message>
+</context>
+<context>
     <name>karnoth::InputCatalogue</name>
     <message>
         <source>adult survival</source>

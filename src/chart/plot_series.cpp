@@ -3,6 +3,7 @@
 #include "chart/year_axis.h"
 #include "support/checked_math.h"
 #include "support/number_masks.h"
+#include "support/translate_noop.h"
 
 #include <cmath>
 #include <utility>
@@ -92,11 +93,11 @@ void PlotSeries(Canvas& canvas, const YearlySeries& series, Rgb colour, const Ch
     if (colour == kRed) {
         valueLabels(canvas, index, m, 0.0);
         canvas.mark({ChartPart::Kind::Caption, index});
-        printAt(canvas, 0.0, 15.0, "female pop. >= 1 year (fecund in green)");
+        printAt(canvas, 0.0, 15.0, KARNOTH_TRANSLATE_NOOP("karnoth::Chart", "female pop. >= 1 year (fecund in green)"));
     } else if (colour == kBlue) {
         valueLabels(canvas, index, m, width - 50.0);
         canvas.mark({ChartPart::Kind::Caption, index});
-        printAt(canvas, width - 100.0, 15.0, "sterilisations per year");
+        printAt(canvas, width - 100.0, 15.0, KARNOTH_TRANSLATE_NOOP("karnoth::Chart", "sterilisations per year"));
     }
 }
 

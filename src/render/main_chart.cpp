@@ -1,5 +1,6 @@
 #include "render/main_chart.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -197,7 +198,14 @@ MainChartLayout layoutMainChart(const std::vector<DrawOp>& ops, const QRectF& pa
             if (part.series == *gridSeries) layout.gridYs.push_back(layout.toPixels(0, part.anchor).y());
             layout.seriesTexts.push_back(textOf(op));
             break;
-        case ChartPart::Kind::Caption: layout.seriesTexts.push_back(textOf(op)); break;
+        case ChartPart::Kind::Caption: {
+            // The display list keeps the English; the picture shows the caption in the window's
+            // language.
+            MainChartLayout::Text caption = textOf(op);
+            caption.text = QCoreApplication::translate("karnoth::Chart", caption.text.toUtf8().constData());
+            layout.seriesTexts.push_back(caption);
+            break;
+        }
         case ChartPart::Kind::Unmarked:
             if (op.kind == DrawOp::Kind::Line)
                 layout.unmarkedLines.push_back({line, toQColor(op.colour)});

@@ -4,10 +4,12 @@
 
 #include "gui/language/window_language.h"
 #include "gui/widgets/caption_label.h"
+#include "gui/window/chart_view.h"
 #include "gui_fixture.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -128,6 +130,16 @@ private slots:
         QVERIFY2(
             widgetOf<CaptionLabel>(*window_, "lblCoverage")->text().startsWith(QStringLiteral("cobertura en la calle")),
             qPrintable(widgetOf<CaptionLabel>(*window_, "lblCoverage")->text()));
+        // The window's own captions and sentences, and the chart's axis captions; the window model
+        // and its display list keep the English the CLI prints.
+        QCOMPARE(widgetOf<QPushButton>(*window_, "cmdRun")->text(), QStringLiteral("Calcular"));
+        QCOMPARE(widgetOf<QLabel>(*window_, "Label13")->text(), QStringLiteral("callejeros"));
+        QVERIFY2(widgetOf<CaptionLabel>(*window_, "Label3")->text().startsWith(QStringLiteral("La simulación sugiere")),
+                 qPrintable(widgetOf<CaptionLabel>(*window_, "Label3")->text()));
+        QVERIFY(window_->form().caption("Label3").starts_with("The simulation suggests"));
+        QStringList texts;
+        for (const render::MainChartLayout::Text& text : window_->chart().chartLayout().seriesTexts) texts << text.text;
+        QVERIFY2(texts.contains(QStringLiteral("hembras >= 1 año (fértiles en verde)")), qPrintable(texts.join('|')));
     }
 
     void aFaultNamesTheInputInSpanish()
