@@ -24,5 +24,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # karnoth_<version>_<architecture>.deb
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${KARNOTH_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own words (standard buttons) in Spanish and Portuguese; Karnoth runs without them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_OUTPUT_FILE_PREFIX "${CMAKE_BINARY_DIR}")
 include(CPack)

@@ -16,7 +16,7 @@
     </message>
     <message>
         <source>sterilisations per year</source>
-        <translation>esterilizações/ano</translation>
+        <translation>castrações/ano</translation>
     </message>
 </context>
 <context>
@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>female pups per litter</source>
-        <translation>fêmeas por ninhada</translation>
+        <translation>filhotes fêmeas por ninhada</translation>
     </message>
     <message>
         <source>The female pups in one litter (the model counts females only).</source>
@@ -322,7 +322,7 @@
     </message>
     <message>
         <source>% owned dogs sterilised</source>
-        <translation>% com tutor esterilizados</translation>
+        <translation>% com tutor castrados</translation>
     </message>
     <message>
         <source>street dogs</source>
@@ -346,7 +346,7 @@
     </message>
     <message>
         <source>female pups per litter</source>
-        <translation>filhotes fêmeas por ninhada</translation>
+        <translation>fêmeas por ninhada</translation>
     </message>
     <message>
         <source>prob. pregnant</source>
@@ -374,7 +374,7 @@
     </message>
     <message>
         <source>sterilising starts in</source>
-        <translation>esterilização a partir de</translation>
+        <translation>castração a partir de</translation>
     </message>
     <message>
         <source>only 1-year olds</source>
@@ -625,11 +625,11 @@
     </message>
     <message>
         <source>%1 currently sterilised per year</source>
-        <translation>%1 esterilizadas por ano hoje</translation>
+        <translation>%1 castradas por ano hoje</translation>
     </message>
     <message>
         <source>%1 extra sterilisations in first year, %2 in owned (%3%), %4 in street population (%5%)</source>
-        <translation>%1 esterilizações a mais no 1.º ano, %2 com tutor (%3%), %4 na rua (%5%)</translation>
+        <translation>%1 castrações a mais no 1.º ano, %2 com tutor (%3%), %4 na rua (%5%)</translation>
     </message>
     <message>
         <source>The simulation suggests %1 females in the 2005 street population, of which %2% were surviving abandoned dogs, and that the year 2005 population was %3% of the year 2000 population</source>
