@@ -21,30 +21,6 @@ std::size_t rowCount(int ownedShareStep)
     return static_cast<std::size_t>(kAllShares / ownedShareStep + 1);
 }
 
-// The figures of one run that ended without a fault; the programme runs startYear..lastYear.
-PlanFigures figuresOf(const ModelResult& result, const PlanSettings& settings, int startYear, int lastYear,
-                      double baseline)
-{
-    PlanFigures figures;
-    figures.streetTotal = result.series.streetTotal[settings.targetYear];
-    figures.percentOfBaseline = 100.0 * figures.streetTotal / baseline;
-    for (int year = startYear; year <= settings.targetYear; ++year) {
-        figures.sterilisedOwned += result.programmeOwned[year];
-        figures.sterilisedStreet += result.programmeStreet[year];
-    }
-    figures.cost = settings.costOwned * figures.sterilisedOwned + settings.costStreet * figures.sterilisedStreet;
-    const YearlySeries& operations = result.series.extraSterilisations;
-    figures.operationsFirstYear = operations[startYear];
-    figures.operationsMeanPerYear = meanOver(operations, startYear, lastYear);
-    figures.streetCoverage = result.streetSterilisedShare[settings.targetYear];
-    return figures;
-}
-
-bool meetsTarget(double streetTotal, double baseline, double targetPercent)
-{
-    return streetTotal <= baseline * targetPercent / 100;
-}
-
 // One row per owned share: the first rate that meets the target, else the figures at rate 1000.
 std::vector<PlanRow> rowsOf(const std::vector<PlanCell>& cells, int ownedShareStep)
 {
@@ -81,6 +57,39 @@ std::optional<PlanCheapest> cheapestOf(const std::vector<PlanCell>& cells)
 }
 
 }  // namespace
+
+PlanFigures planFigures(const ModelResult& result, const PlanSettings& settings, const PlanBasis& basis)
+{
+    PlanFigures figures;
+    figures.streetTotal = result.series.streetTotal[settings.targetYear];
+    figures.percentOfBaseline = 100.0 * figures.streetTotal / basis.baseline;
+    for (int year = basis.startYear; year <= settings.targetYear; ++year) {
+        figures.sterilisedOwned += result.programmeOwned[year];
+        figures.sterilisedStreet += result.programmeStreet[year];
+    }
+    figures.cost = settings.costOwned * figures.sterilisedOwned + settings.costStreet * figures.sterilisedStreet;
+    const YearlySeries& operations = result.series.extraSterilisations;
+    figures.operationsFirstYear = operations[basis.startYear];
+    figures.operationsMeanPerYear = meanOver(operations, basis.startYear, basis.lastProgrammeYear);
+    figures.streetCoverage = result.streetSterilisedShare[settings.targetYear];
+    return figures;
+}
+
+bool meetsPlanTarget(double streetTotal, double baseline, double targetPercent)
+{
+    return streetTotal <= baseline * targetPercent / 100;
+}
+
+ModelInputs PlanBasis::cellInputs(int ownedShare, int rate) const
+{
+    ModelInputs inputs = taken;
+    if (operationsStep)
+        inputs.operationsPerYear = rate * *operationsStep;
+    else
+        inputs.programmeRate = rate;
+    inputs.ownedShare = ownedShare;
+    return inputs;
+}
 
 double operationsScanStep(double baseline)
 {
@@ -141,62 +150,66 @@ Plan unmadePlan(const PlanSettings& settings, std::string fault)
     return plan;
 }
 
-std::optional<Plan> makePlan(const PlanRequest& request, const BatchRunner& runner, const BatchControl& control)
+std::variant<PlanBasis, std::string> planBasis(const PlanRequest& request)
 {
-    const PlanSettings& settings = request.settings;
-    if (std::optional<std::string> problem = planSettingsProblem(settings)) throw std::invalid_argument(*problem);
-    const int startYear = request.inputs.programmeStart;
-    if (std::optional<std::string> problem = planYearsProblem(startYear, settings.targetYear))
-        return unmadePlan(settings, *problem);
-
-    const ModelInputs taken = asTheWindowRuns(request.inputs);
-    const bool scansOperations = taken.operationsPerYear.has_value();
-    ModelInputs atRateZero = taken;
+    PlanBasis basis;
+    basis.startYear = request.inputs.programmeStart;
+    if (std::optional<std::string> problem = planYearsProblem(basis.startYear, request.settings.targetYear))
+        return *problem;
+    basis.taken = asTheWindowRuns(request.inputs);
+    const bool scansOperations = basis.taken.operationsPerYear.has_value();
+    ModelInputs atRateZero = basis.taken;
     atRateZero.programmeRate = kLowestProgrammeRate;
     if (scansOperations) atRateZero.operationsPerYear = 0.0;
     ModelResult baselineRun;
     if (std::optional<Fault> fault = runModelInto(atRateZero, request.killedByYear, baselineRun))
-        return unmadePlan(settings, std::string(scansOperations ? "the run at 0 operations a year faults: "
-                                                                : "the run at programme rate 0 faults: ") +
-                                        fault->what());
-    const int baselineYear = startYear - 1;
-    const double baseline = baselineRun.series.streetTotal[baselineYear];
-    if (!(baseline > 0))
-        return unmadePlan(settings, "the baseline, the street total in " + std::to_string(baselineYear) +
-                                        (scansOperations ? " at 0 operations a year" : " at programme rate 0") +
-                                        ", is " + shortestText(baseline) + ", not above 0");
+        return std::string(scansOperations ? "the run at 0 operations a year faults: "
+                                           : "the run at programme rate 0 faults: ") +
+               fault->what();
+    basis.baselineYear = basis.startYear - 1;
+    basis.baseline = baselineRun.series.streetTotal[basis.baselineYear];
+    if (!(basis.baseline > 0))
+        return "the baseline, the street total in " + std::to_string(basis.baselineYear) +
+               (scansOperations ? " at 0 operations a year" : " at programme rate 0") + ", is " +
+               shortestText(basis.baseline) + ", not above 0";
     // The programme's years; a stop after 2050 ends with the table.
-    const int lastProgrammeYear = std::min(taken.programmeStop.value_or(kLastYear), kLastYear);
+    basis.lastProgrammeYear = std::min(basis.taken.programmeStop.value_or(kLastYear), kLastYear);
+    if (scansOperations) basis.operationsStep = operationsScanStep(basis.baseline);
+    return basis;
+}
+
+std::optional<Plan> makePlan(const PlanRequest& request, const BatchRunner& runner, const BatchControl& control)
+{
+    const PlanSettings& settings = request.settings;
+    if (std::optional<std::string> problem = planSettingsProblem(settings)) throw std::invalid_argument(*problem);
+    std::variant<PlanBasis, std::string> found = planBasis(request);
+    if (std::string* fault = std::get_if<std::string>(&found)) return unmadePlan(settings, std::move(*fault));
+    const PlanBasis& basis = std::get<PlanBasis>(found);
 
     Plan plan;
     plan.settings = settings;
-    plan.baselineYear = baselineYear;
-    plan.baseline = baseline;
-    if (scansOperations) plan.operationsStep = operationsScanStep(baseline);
+    plan.baselineYear = basis.baselineYear;
+    plan.baseline = basis.baseline;
+    plan.operationsStep = basis.operationsStep;
     const int step = settings.ownedShareStep;
     plan.cells.resize(rowCount(step) * kPlanRateCount);
-    // Each range keeps its own inputs and result, so a cell allocates nothing unless its run faults.
+    // Each range keeps its own result, so a cell allocates nothing unless its run faults.
     const bool finished = runner.forEachRange(
         plan.cells.size(),
         [&](std::size_t begin, std::size_t end) {
-            ModelInputs inputs = taken;
             ModelResult result;
             for (std::size_t i = begin; i < end; ++i) {
                 PlanCell& cell = plan.cells[i];
                 cell.ownedShare = static_cast<int>(i / kPlanRateCount) * step;
                 cell.rate = static_cast<int>(i % kPlanRateCount);
-                if (scansOperations)
-                    inputs.operationsPerYear = plan.scanValue(cell.rate);
-                else
-                    inputs.programmeRate = cell.rate;
-                inputs.ownedShare = cell.ownedShare;
+                const ModelInputs inputs = basis.cellInputs(cell.ownedShare, cell.rate);
                 if (std::optional<Fault> fault = runModelInto(inputs, request.killedByYear, result)) {
                     cell.fault = fault->what();
                     continue;
                 }
                 cell.valid = true;
-                cell.figures = figuresOf(result, settings, startYear, lastProgrammeYear, baseline);
-                cell.meetsTarget = meetsTarget(cell.figures.streetTotal, baseline, settings.targetPercent);
+                cell.figures = planFigures(result, settings, basis);
+                cell.meetsTarget = meetsPlanTarget(cell.figures.streetTotal, basis.baseline, settings.targetPercent);
             }
         },
         control);

@@ -25,6 +25,7 @@
 
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace karnoth {
@@ -133,6 +134,30 @@ std::optional<std::string> planYearsProblem(int startYear, int targetYear);
 
 // A plan that could not be made: the settings, the reason, nothing else.
 Plan unmadePlan(const PlanSettings& settings, std::string fault);
+
+// What every cell of a plan shares, from the window's run at rate 0 (0 operations a year in the
+// operations scan).
+struct PlanBasis {
+    ModelInputs taken;  // the request's inputs as the window runs them
+    int startYear = 0;  // the programme's first year
+    int baselineYear = 0;  // startYear - 1
+    double baseline = 0;  // the street total in baselineYear, above 0
+    int lastProgrammeYear = 0;  // its stop, or 2050
+    std::optional<double> operationsStep;  // as Plan::operationsStep
+
+    // The inputs of the cell at `ownedShare` and step `rate` of the scan.
+    ModelInputs cellInputs(int ownedShare, int rate) const;
+};
+
+// The basis of a plan, or why there is none: the years checked first (planYearsProblem), then the
+// run at rate 0 (its fault, or a baseline not above 0).
+std::variant<PlanBasis, std::string> planBasis(const PlanRequest& request);
+
+// streetTotal <= baseline x targetPercent / 100, in double precision.
+bool meetsPlanTarget(double streetTotal, double baseline, double targetPercent);
+
+// The figures of a run of one cell that ended without a fault.
+PlanFigures planFigures(const ModelResult& result, const PlanSettings& settings, const PlanBasis& basis);
 
 // The plan: the years checked first (planYearsProblem), then the run at rate 0 (its fault, or a
 // baseline not above 0, makes an unmade plan), then the grid through the batch runner, whose

@@ -1,7 +1,7 @@
 #include "analysis/uncertainty.h"
 
-#include "analysis/latin_hypercube.h"
 #include "analysis/random_stream.h"
+#include "analysis/replicate_draws.h"
 #include "analysis/shortest_text.h"
 #include "analysis/varied_inputs.h"
 #include "model/engine.h"
@@ -17,12 +17,6 @@ namespace {
 constexpr std::size_t kBandSeries = 3;  // streetTotal, streetBreeders, extraSterilisations
 constexpr std::size_t kValuesPerReplicate = kBandSeries * kYearCount;
 
-// A range with its Latin hypercube strata.
-struct SampledRange {
-    ParameterRange range;
-    std::vector<std::uint32_t> strata;
-};
-
 // What each replicate leaves behind, each in its own slots.
 struct Replicates {
     std::vector<float> values;  // kValuesPerReplicate per replicate: the three series by year
@@ -37,12 +31,7 @@ void runReplicate(const UncertaintyRequest& request, const std::vector<SampledRa
                   ModelResult& scratch, RunSeries& series, Replicates& out)
 {
     RandomStream stream(request.seed, StreamPurpose::replicate, k);
-    ModelInputs inputs = request.inputs;
-    for (const SampledRange& s : sampled)
-        setInputValue(
-            inputs, s.range.field,
-            latinHypercubeValue(s.range.low, s.range.high, s.strata[k], stream.uniform01(), request.replicates));
-    inputs = asTheWindowRuns(inputs);
+    ModelInputs inputs = replicateInputs(request, sampled, k, stream);
     const RunSeries* ran = &series;
     try {
         if (request.anchor) {
@@ -142,19 +131,19 @@ std::optional<std::string> rangeWithoutEffect(const UncertaintyRequest& request)
     return std::nullopt;
 }
 
+std::optional<std::string> uncertaintyRefusal(const UncertaintyRequest& request)
+{
+    if (std::optional<std::string> problem = uncertaintyProblem(request)) return problem;
+    return rangeWithoutEffect(request);
+}
+
 std::optional<UncertaintyResult> runUncertainty(const UncertaintyRequest& request, const BatchRunner& runner,
                                                 const BatchControl& control)
 {
-    if (std::optional<std::string> problem = uncertaintyProblem(request)) throw std::invalid_argument(*problem);
-    if (std::optional<std::string> problem = rangeWithoutEffect(request)) throw std::invalid_argument(*problem);
+    if (std::optional<std::string> problem = uncertaintyRefusal(request)) throw std::invalid_argument(*problem);
     const std::size_t n = request.replicates;
 
-    // The ranges in list order, so that a replicate's offsets do not depend on the order given.
-    std::vector<SampledRange> sampled;
-    for (std::size_t position = 0; position < kVariedInputs.size(); ++position)
-        for (const ParameterRange& range : request.ranges)
-            if (range.field == kVariedInputs[position])
-                sampled.push_back({range, latinHypercubeStrata(request.seed, position, n)});
+    const std::vector<SampledRange> sampled = sampledRanges(request);
 
     Replicates replicates{std::vector<float>(n * kValuesPerReplicate), std::vector<char>(n, 0), std::vector<char>(n, 0),
                           std::vector<std::string>(n)};

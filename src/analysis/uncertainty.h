@@ -119,7 +119,11 @@ std::optional<std::string> uncertaintyProblem(const UncertaintyRequest& request)
 // separate check from uncertaintyProblem, since it needs the window's inputs. nullopt when none.
 std::optional<std::string> rangeWithoutEffect(const UncertaintyRequest& request);
 
-// std::invalid_argument when uncertaintyProblem or rangeWithoutEffect finds a problem. Progress counts replicates;
+// Why the request is refused: uncertaintyProblem's reason, else rangeWithoutEffect's. nullopt when
+// it can be run.
+std::optional<std::string> uncertaintyRefusal(const UncertaintyRequest& request);
+
+// std::invalid_argument when uncertaintyRefusal finds a problem. Progress counts replicates;
 // nothing (nullopt) when stopped.
 std::optional<UncertaintyResult> runUncertainty(const UncertaintyRequest& request, const BatchRunner& runner,
                                                 const BatchControl& control = {});

@@ -19,8 +19,7 @@ std::optional<ReportedChance> chanceForReport(const UncertaintyRequest& settings
     chance.seed = request.seed;
     // The ranges were read for the inputs of their own time: an anchor or a range the report's
     // inputs no longer admit is said, not run.
-    std::optional<std::string> problem = uncertaintyProblem(request);
-    if (!problem) problem = rangeWithoutEffect(request);
+    std::optional<std::string> problem = uncertaintyRefusal(request);
     if (problem) {
         chance.fault = std::move(problem);
         return chance;

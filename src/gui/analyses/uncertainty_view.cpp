@@ -240,8 +240,7 @@ void UncertaintyView::compute(const WindowInputs& inputs)
                             "input a range, a year-to-year SD or whole dogs, and the bands follow."));
         return;
     }
-    std::optional<std::string> problem = uncertaintyProblem(request);
-    if (!problem) problem = rangeWithoutEffect(request);
+    std::optional<std::string> problem = uncertaintyRefusal(request);
     if (problem) {
         inputsRejected(QString::fromStdString(*problem));
         return;
