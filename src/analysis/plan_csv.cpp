@@ -36,11 +36,13 @@ void appendOperationsAndCoverage(std::string& csv, const std::optional<PlanFigur
 
 }  // namespace
 
-std::string planGridCsv(const Plan& plan)
+std::string planGridCsv(const Plan& plan, const RobustPlan* robust)
 {
+    const bool withProbability = robust && !robust->rows.empty();
     std::string csv = std::string("ownedShare,") + (plan.operationsStep ? "operations" : "rate") +
                       ",valid,streetTotal,percentOfBaseline,sterilisedOwned,sterilisedStreet,cost,meetsTarget,"
-                      "operationsFirstYear,operationsMeanPerYear,streetCoverage\n";
+                      "operationsFirstYear,operationsMeanPerYear,streetCoverage" +
+                      (robust ? ",probability\n" : "\n");
     csv.reserve(csv.size() + plan.cells.size() * 96);
     for (const PlanCell& cell : plan.cells) {
         csv += std::to_string(cell.ownedShare);
@@ -58,6 +60,10 @@ std::string planGridCsv(const Plan& plan)
         }
         csv += cell.meetsTarget ? ",1" : ",0";
         appendOperationsAndCoverage(csv, cell.valid ? std::optional(cell.figures) : std::nullopt);
+        if (robust) csv += ',';
+        if (withProbability)
+            if (const std::optional<double> probability = robust->probability(cell.ownedShare, cell.rate))
+                appendNumber(csv, *probability);
         csv += '\n';
     }
     return csv;

@@ -11,15 +11,19 @@
 //        faults too.
 // When the plan scans operations a year, "rate" is "operations" and "minimalRate" is
 // "minimalOperations", both in operations a year. streetCoverage is a share, 0..1.
+// With a robust plan of the same settings, the grid gains a last column "probability": the share of
+// the replicates that meet the target at that cell, 0..1 (empty where the share has no valid
+// replicate).
 // A plan that could not be made gives the header alone.
 
 #include "analysis/planner.h"
+#include "analysis/robust_planner.h"
 
 #include <string>
 
 namespace karnoth {
 
-std::string planGridCsv(const Plan& plan);
+std::string planGridCsv(const Plan& plan, const RobustPlan* robust = nullptr);
 std::string planTableCsv(const Plan& plan);
 
 }  // namespace karnoth

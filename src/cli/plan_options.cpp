@@ -109,11 +109,9 @@ std::string ratePercent(int rate)
     return text;
 }
 
-// Step `rate` of the plan's scan as shown: a per cent a year, or operations a year.
 std::string scanText(const Plan& plan, int rate)
 {
-    if (!plan.operationsStep) return ratePercent(rate);
-    return jsonNumber(plan.scanValue(rate)).dump() + "/yr";
+    return scanStepText(plan.operationsStep, rate);
 }
 
 std::string twoDecimals(double value)
@@ -211,10 +209,10 @@ void printCalibration(const PlanOptions::CalibrationEvent& event, std::ostream& 
         << (event.result->reached ? "" : "; the bar cannot reach the count") << "\n";
 }
 
-int writeGrid(const Plan& plan, const std::string& file)
+int writeGrid(const Plan& plan, const RobustPlan* robust, const std::string& file)
 {
     if (file == "-" && plan.fault) std::cerr << "karnoth-cli: no plan: " << *plan.fault << "\n";
-    return writeOutput(file, planGridCsv(plan));
+    return writeOutput(file, planGridCsv(plan, robust));
 }
 
 void addCalibrateEvent(CliSession& session, const std::shared_ptr<PlanOptions>& options, const OptionValue& value)
@@ -251,31 +249,42 @@ const std::pair<const char*, CalibratedInput> kAdjustedNames[]{{"abandoned", Cal
 
 }  // namespace
 
-Plan planAtWindow(Form1& form, const PlanSettings& settings, const BatchRunner& runner)
+std::string scanStepText(std::optional<double> operationsStep, int rate)
+{
+    if (!operationsStep) return ratePercent(rate);
+    return jsonNumber(rate * *operationsStep).dump() + "/yr";
+}
+
+std::variant<PlanRequest, std::string> planRequestAtWindow(Form1& form, const PlanSettings& settings)
 {
     const std::string startText = form.text(control::txtStart);
     const ParsedNumber start = parseNumber(startText);
     if (start.status == ParseStatus::NotANumber)
-        return unmadePlan(settings,
-                          "the programme's start year " + quotedForMessage(startText, 40) + " is not a number");
+        return "the programme's start year " + quotedForMessage(startText, 40) + " is not a number";
     const std::optional<std::int16_t> startYear = start.status == ParseStatus::Ok ? nearestInteger16(start.value)
                                                                                   : std::nullopt;
     if (!startYear)
-        return unmadePlan(settings, "the programme's start year " + quotedForMessage(startText, 40) + " lies outside " +
-                                        std::to_string(kFirstPlannableStart) + ".." + std::to_string(kLastYear));
-    if (std::optional<std::string> problem = planYearsProblem(*startYear, settings.targetYear))
-        return unmadePlan(settings, *problem);
+        return "the programme's start year " + quotedForMessage(startText, 40) + " lies outside " +
+               std::to_string(kFirstPlannableStart) + ".." + std::to_string(kLastYear);
+    if (std::optional<std::string> problem = planYearsProblem(*startYear, settings.targetYear)) return *problem;
     WindowInputs window;
     try {
         window = readWindowInputs(form);
     } catch (const Fault& fault) {
-        return unmadePlan(settings, std::string("the run at programme rate 0 faults: ") + fault.what());
+        return std::string("the run at programme rate 0 faults: ") + fault.what();
     }
-    // Nothing stops this batch, so a plan always comes back.
-    return *makePlan({window.inputs, window.killedByYear, settings}, runner);
+    return PlanRequest{window.inputs, window.killedByYear, settings};
 }
 
-GivenPlanSettings addPlanOptions(CLI::App& app, CliSession& session)
+Plan planAtWindow(Form1& form, const PlanSettings& settings, const BatchRunner& runner)
+{
+    std::variant<PlanRequest, std::string> request = planRequestAtWindow(form, settings);
+    if (std::string* fault = std::get_if<std::string>(&request)) return unmadePlan(settings, std::move(*fault));
+    // Nothing stops this batch, so a plan always comes back.
+    return *makePlan(std::get<PlanRequest>(request), runner);
+}
+
+GivenPlanSettings addPlanOptions(CLI::App& app, CliSession& session, std::shared_ptr<const GivenRobustPlan> robustPlan)
 {
     auto options = std::make_shared<PlanOptions>();
     CLI::Option* plan =
@@ -323,12 +332,15 @@ GivenPlanSettings addPlanOptions(CLI::App& app, CliSession& session)
         ->needs(plan);
     app.add_option_function<std::string>(
            "--plan-grid",
-           [&session, options](const std::string& file) {
+           [&session, options, robustPlan](const std::string& file) {
                if (file == "-") session.standardOutputTakenBy.push_back("--plan-grid -");
-               session.fileOutputs.push_back(
-                   [options, file](Form1& form) { return writeGrid(options->planFor(form), file); });
+               session.fileOutputs.push_back([options, robustPlan, file](Form1& form) {
+                   const RobustPlan* robust = *robustPlan ? (*robustPlan)(form) : nullptr;
+                   return writeGrid(options->planFor(form), robust, file);
+               });
            },
-           "write every cell of the plan's grid as CSV to FILE, or to standard output for -")
+           "write every cell of the plan's grid as CSV to FILE, or to standard output for -; with --robust-plan "
+           "it gains the column probability")
         ->type_name("FILE")
         ->needs(plan);
     app.add_option_function<std::string>(

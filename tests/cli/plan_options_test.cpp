@@ -130,5 +130,61 @@ TEST(PlanOptions, PlanRowsWithOperationsAndCoverage)
     }
 }
 
+// --robust-plan: without --uncertainty one replicate whose rates are the plan's own; with it, the
+// replicates asked for, the rows and cheapest in the plan's scan, and the grid's probability column.
+TEST(PlanOptions, RobustPlanJsonAndGridColumn)
+{
+    const TempDir dir;
+    for (const bool operations : {false, true}) {
+        SCOPED_TRACE(operations);
+        std::vector<std::string> arguments{"--plan", "2015:50", "--split-step", "50", "--robust-plan", "90", "--json"};
+        if (operations) arguments.insert(arguments.end(), {"--text", "txtOperations=100"});
+        const CliRun run = runCli(dir, arguments);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const nlohmann::json plan = nlohmann::json::parse(run.out)["plan"];
+        const nlohmann::json& robust = plan["robust"];
+        EXPECT_EQ(robust["confidence"], 90);
+        EXPECT_EQ(robust["replicates"], 1);
+        EXPECT_EQ(robust["faulted"], 0);
+        ASSERT_EQ(robust["rows"].size(), 3u) << robust.dump();
+        const char* minimal = operations ? "minimalOperations" : "minimalRate";
+        for (std::size_t i = 0; i < 3; ++i) {
+            EXPECT_EQ(robust["rows"][i]["ownedShare"], plan["rows"][i]["ownedShare"]);
+            EXPECT_EQ(robust["rows"][i][minimal], plan["rows"][i][minimal]) << robust.dump();
+            EXPECT_EQ(robust["rows"][i]["faulted"], 0);
+        }
+        ASSERT_TRUE(robust["cheapest"].is_object());
+        EXPECT_TRUE(robust["cheapest"].contains(operations ? "operations" : "rate"));
+    }
+
+    const CliRun varied = runCli(dir, {"--plan", "2015:50", "--split-step", "50", "--robust-plan", "80",
+                                       "--uncertainty", "50", "--vary", "txtAdultSurv=0.86:0.94", "--year-to-year",
+                                       "0.05", "--plan-grid", (dir.path() / "grid.csv").string(), "--json"});
+    ASSERT_EQ(varied.exitCode, 0) << varied.err;
+    const nlohmann::json robust = nlohmann::json::parse(varied.out)["plan"]["robust"];
+    EXPECT_EQ(robust["replicates"], 50);
+    EXPECT_TRUE(robust["rows"][0]["minimalRate"].is_number()) << robust.dump();
+    const std::string grid = dir.read("grid.csv");
+    EXPECT_NE(grid.find("streetCoverage,probability\n"), std::string::npos);
+    // Share 0 at rate 1000: every replicate meets the target.
+    EXPECT_NE(grid.find("\n0,1000,1,"), std::string::npos);
+    const std::size_t lastOfShareZero = grid.find("\n0,1000,1,");
+    EXPECT_EQ(grid.substr(grid.find('\n', lastOfShareZero + 1) - 2, 2), ",1");
+
+    const struct {
+        std::vector<std::string> arguments;
+        const char* message;
+    } refused[] = {
+        {{"--robust-plan", "90"}, "--plan"},
+        {{"--plan", "2015:50", "--robust-plan", "49"}, "50 to 99"},
+        {{"--plan", "2015:50", "--robust-plan", "ninety"}, "C"},
+    };
+    for (const auto& c : refused) {
+        const CliRun run = runCli(dir, c.arguments);
+        EXPECT_EQ(run.exitCode, 2) << c.arguments.back();
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
+}
+
 }  // namespace
 }  // namespace karnoth
