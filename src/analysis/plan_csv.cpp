@@ -36,6 +36,11 @@ void appendOperationsAndCoverage(std::string& csv, const std::optional<PlanFigur
 
 }  // namespace
 
+std::string planGridCsv(const Plan& plan)
+{
+    return planGridCsv(plan, nullptr);
+}
+
 std::string planGridCsv(const Plan& plan, const RobustPlan* robust)
 {
     const bool withProbability = robust && !robust->rows.empty();

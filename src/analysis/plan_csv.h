@@ -23,7 +23,8 @@
 
 namespace karnoth {
 
-std::string planGridCsv(const Plan& plan, const RobustPlan* robust = nullptr);
+std::string planGridCsv(const Plan& plan);
+std::string planGridCsv(const Plan& plan, const RobustPlan* robust);
 std::string planTableCsv(const Plan& plan);
 
 }  // namespace karnoth

@@ -23,16 +23,19 @@ constexpr std::int16_t kNeverMet = -1;
 constexpr std::int16_t kFaulted = -2;
 
 // What a replicate brings to every cell: its equilibrium and settings (the projection's start,
-// whatever the rate and share, since only the programme reads them), and its stream where its
-// years begin. No start when its preparation faults.
+// whatever the rate and share, since only the programme reads them), its stream where its years
+// begin, and its years before the programme, run once. No start when its preparation faults.
 struct ReplicateStart {
     std::optional<RunStart> start;
     std::optional<RandomStream> years;
+    std::optional<ProjectionInParts> past;  // to the year before the start; none when that met anything
 };
 
-// One run of a replicate at one cell: whether it faults, and if not its street totals.
+// One run of a replicate at one cell: whether it faults, and its street totals. A run that cannot
+// meet the target stops after the target year (`whole` false): what follows could only fault.
 struct CellRun {
     bool faulted = true;
+    bool whole = true;  // ran to 2050, or faulted
     double baseline = 0;  // street total in the year before the start
     double atTarget = 0;  // street total in the target year
 };
@@ -43,16 +46,50 @@ public:
         : request_(request), basis_(basis), chance_(chance)
     { }
 
-    CellRun run(const ReplicateStart& replicate, int ownedShare, int rate)
+    // The run at (ownedShare, rate); to 2050 when `whole`, else only as far as the target tells.
+    CellRun run(const ReplicateStart& replicate, int ownedShare, int rate, bool whole)
     {
-        CellRun cell;
-        if (!replicate.start) return cell;
-        RunStart start = *replicate.start;
-        start.settings.ownedShare = ownedShare;
+        if (!replicate.start) return {};
+        if (replicate.past) {
+            ProjectionInParts part = *replicate.past;
+            setCell(part.settings(), ownedShare, rate);
+            const int targetYear = request_.plan.settings.targetYear;
+            if (part.runTo(targetYear)) {
+                CellRun cell{false, false, part.streetTotal(basis_.baselineYear), part.streetTotal(targetYear)};
+                if (!whole && !reachesTarget(cell)) return cell;
+                if (part.runTo(kLastYear)) {
+                    cell.whole = true;
+                    return cell;
+                }
+            }
+        }
+        // The parts met something (a fault, most likely): the whole run tells what.
+        return wholeRun(replicate, ownedShare, rate);
+    }
+
+    bool meets(const CellRun& cell) const { return !cell.faulted && reachesTarget(cell); }
+
+private:
+    void setCell(ProjectionSettings& settings, int ownedShare, int rate) const
+    {
+        settings.ownedShare = ownedShare;
         if (basis_.operationsStep)
-            start.settings.operationsPerYear = rate * *basis_.operationsStep;
+            settings.operationsPerYear = rate * *basis_.operationsStep;
         else
-            start.settings.programmeRate = rate;
+            settings.programmeRate = rate;
+    }
+
+    // A street that died out before the start is already at its target.
+    bool reachesTarget(const CellRun& cell) const
+    {
+        return cell.baseline == 0 ||
+               meetsPlanTarget(cell.atTarget, cell.baseline, request_.plan.settings.targetPercent);
+    }
+
+    CellRun wholeRun(const ReplicateStart& replicate, int ownedShare, int rate)
+    {
+        RunStart start = *replicate.start;
+        setCell(start.settings, ownedShare, rate);
         const YearlySeries& killed = request_.plan.killedByYear;
         const RunSeries* series = &record_.series;
         try {
@@ -65,23 +102,12 @@ public:
                 project(start.equilibrium, start.settings, killed, record_);
             }
         } catch (const Fault&) {
-            return cell;
+            return {};
         }
-        cell.faulted = false;
-        cell.baseline = series->streetTotal[basis_.baselineYear];
-        cell.atTarget = series->streetTotal[request_.plan.settings.targetYear];
-        return cell;
+        return {false, true, series->streetTotal[basis_.baselineYear],
+                series->streetTotal[request_.plan.settings.targetYear]};
     }
 
-    bool meets(const CellRun& cell) const
-    {
-        if (cell.faulted) return false;
-        // A street that died out before the start is already at its target.
-        return cell.baseline == 0 ||
-               meetsPlanTarget(cell.atTarget, cell.baseline, request_.plan.settings.targetPercent);
-    }
-
-private:
     const RobustPlanRequest& request_;
     const PlanBasis& basis_;
     const YearlyChance& chance_;
@@ -95,12 +121,16 @@ std::int16_t minimalRateOf(ReplicateCells& cells, const ReplicateStart& replicat
 {
     if (atZero.faulted) return kFaulted;
     if (cells.meets(atZero)) return 0;
-    // The runs this search has made, so that no rate runs twice.
+    // The runs this search has made, so that no rate runs twice; whether a rate faults needs its
+    // whole run, whether it meets the target only what the target year tells.
     std::vector<std::pair<int, CellRun>> made{{kLowestProgrammeRate, atZero}};
-    const auto at = [&](int rate) -> const CellRun& {
-        for (const auto& [madeRate, cell] : made)
-            if (madeRate == rate) return cell;
-        made.emplace_back(rate, cells.run(replicate, ownedShare, rate));
+    const auto at = [&](int rate, bool whole = true) -> const CellRun& {
+        for (auto& [madeRate, cell] : made)
+            if (madeRate == rate) {
+                if (whole && !cell.whole) cell = cells.run(replicate, ownedShare, rate, true);
+                return cell;
+            }
+        made.emplace_back(rate, cells.run(replicate, ownedShare, rate, whole));
         return made.back().second;
     };
     // h: the highest rate that does not fault.
@@ -123,7 +153,7 @@ std::int16_t minimalRateOf(ReplicateCells& cells, const ReplicateStart& replicat
     int hi = highest;
     while (hi - lo > 1) {
         const int mid = lo + (hi - lo) / 2;
-        (cells.meets(at(mid)) ? hi : lo) = mid;
+        (cells.meets(at(mid, false)) ? hi : lo) = mid;
     }
     return static_cast<std::int16_t>(hi);
 }
@@ -250,13 +280,16 @@ std::optional<RobustPlan> makeRobustPlan(const RobustPlanRequest& request, const
                     inputs.programmeRate = kLowestProgrammeRate;
                     inputs.ownedShare = 0;
                     if (basis.operationsStep) inputs.operationsPerYear = 0.0;
+                    ReplicateStart& replicate = starts[k];
                     try {
-                        starts[k].start = prepareRun(inputs);
+                        replicate.start = prepareRun(inputs);
                     } catch (const Fault&) {
                         continue;
                     }
-                    starts[k].years = stream;
-                    atZero[k] = cells.run(starts[k], 0, kLowestProgrammeRate);
+                    replicate.years = stream;
+                    replicate.past.emplace(*replicate.start, request.plan.killedByYear, replicates.chance, stream);
+                    if (!replicate.past->runTo(basis.startYear - 1)) replicate.past.reset();
+                    atZero[k] = cells.run(replicate, 0, kLowestProgrammeRate, true);
                 }
             },
             progressFrom(0)))

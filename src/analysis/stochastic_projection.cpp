@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <variant>
 
 namespace karnoth {
 namespace {
@@ -145,7 +146,80 @@ void projectCounting(const RunStart& start, const YearlySeries& killedByYear, Co
     series = record.series;
 }
 
+// One kind of counts run in parts.
+template <class Counts>
+struct CountedParts {
+    Counts counts;
+    PopulationState equilibrium;
+    ProjectionSettings settings;
+    const YearlySeries* killedByYear;
+    yearly_steps::ProjectionPause<typename Counts::Count> pause;
+    ProjectionRecord record;
+    int nextYear = kFirstYear;
+
+    bool runTo(int lastYear)
+    {
+        try {
+            yearly_steps::projectYears<yearly_steps::FastStores, Counts, true>(equilibrium, settings, *killedByYear, counts, record,
+                                                                 {nextYear, lastYear}, &pause);
+        } catch (const yearly_steps::NotFinite&) {
+            return false;
+        } catch (const Fault&) {
+            return false;
+        }
+        nextYear = lastYear + 1;
+        return true;
+    }
+};
+
 }  // namespace
+
+struct ProjectionInParts::Parts {
+    std::variant<CountedParts<yearly_steps::SingleCounts>, CountedParts<VaryingSingles>, CountedParts<WholeCounts>>
+        kind;
+};
+
+ProjectionInParts::ProjectionInParts(const RunStart& start, const YearlySeries& killedByYear,
+                                     const YearlyChance& chance, const RandomStream& stream)
+{
+    const auto parts = [&](auto counts) {
+        using Counts = decltype(counts);
+        return std::make_unique<Parts>(
+            Parts{CountedParts<Counts>{counts, start.equilibrium, start.settings, &killedByYear, {}, {}}});
+    };
+    if (chance.wholeDogs)
+        parts_ = parts(WholeCounts{{stream, chance.yearToYearSd}});
+    else if (chance.any())
+        parts_ = parts(VaryingSingles{{}, {stream, chance.yearToYearSd}});
+    else
+        parts_ = parts(yearly_steps::SingleCounts{});
+}
+
+ProjectionInParts::ProjectionInParts(const ProjectionInParts& other) : parts_(std::make_unique<Parts>(*other.parts_))
+{ }
+
+ProjectionInParts& ProjectionInParts::operator=(const ProjectionInParts& other)
+{
+    *parts_ = *other.parts_;
+    return *this;
+}
+
+ProjectionInParts::~ProjectionInParts() = default;
+
+ProjectionSettings& ProjectionInParts::settings()
+{
+    return std::visit([](auto& kind) -> ProjectionSettings& { return kind.settings; }, parts_->kind);
+}
+
+bool ProjectionInParts::runTo(int lastYear)
+{
+    return std::visit([lastYear](auto& kind) { return kind.runTo(lastYear); }, parts_->kind);
+}
+
+float ProjectionInParts::streetTotal(int year) const
+{
+    return std::visit([year](const auto& kind) { return kind.record.series.streetTotal[year]; }, parts_->kind);
+}
 
 RunStart prepareRun(const ModelInputs& inputs)
 {

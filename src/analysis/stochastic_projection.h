@@ -27,6 +27,8 @@
 #include "model/run_series.h"
 #include "support/yearly_series.h"
 
+#include <memory>
+
 namespace karnoth {
 
 struct YearlyChance {
@@ -57,5 +59,33 @@ inline constexpr double kMostWholeDogs = 1e15;
 // kMostWholeDogs. `killedByYear` holds no negative count.
 void projectWithChance(const RunStart& start, const YearlySeries& killedByYear, const YearlyChance& chance,
                        RandomStream& stream, RunSeries& series);
+
+// The same run in parts, for analyses that run many programmes from one past: the years up to a
+// year, then on from there. A copy made between parts goes on independently, so the years before a
+// programme starts can be run once and each programme go on from a copy with its own settings.
+// Without chance the counts are the model's own (runModelInto's singles), with it as
+// projectWithChance counts them; either way each part runs the fast pass only, and a part that
+// meets anything (a fault, a number that is not finite) says so, for the caller to learn what the
+// whole run gives from projectWithChance or the model.
+class ProjectionInParts {
+public:
+    ProjectionInParts(const RunStart& start, const YearlySeries& killedByYear, const YearlyChance& chance,
+                      const RandomStream& stream);
+    ProjectionInParts(const ProjectionInParts&);
+    ProjectionInParts& operator=(const ProjectionInParts&);
+    ~ProjectionInParts();
+
+    // What the years not yet run read: the programme's rate, owned share and operations may change.
+    ProjectionSettings& settings();
+    // Runs the years after the last one run up to `lastYear` (at most 2050): false when they met
+    // anything, and then nothing more is to be read from this run.
+    bool runTo(int lastYear);
+    // A year already run.
+    float streetTotal(int year) const;
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
+};
 
 }  // namespace karnoth

@@ -292,26 +292,52 @@ inline void repeatYearBefore(ProjectionRecord& record, int offset)
         series->at1950Plus(offset) = series->at1950Plus(offset - 1);
 }
 
+// The years a projection runs: all of them, or a part when it runs in parts.
+struct YearSpan {
+    int first = kFirstYear;
+    int last = kLastYear;
+    bool whole() const { return first == kFirstYear && last == kLastYear; }
+};
+
+// Where a projection run in parts stands between them: the classes at the end of its last year and
+// the street total crowding reads next. With the same counts (the same stream), the next part goes
+// on exactly as one projection would.
+template <class Count>
+struct ProjectionPause {
+    Population<Count> population;
+    double crowdingTotal = 0;
+};
+
 // Projects `start`, the equilibrium, through 1950..2050 into `record`, and leaves the last year's
 // classes in `start` when the counts are singles. Faults: culling in 1950 (no count for 1949); a
 // cull with no fertile street dogs and no street yearlings in 2005, unless the counts make an
 // empty street an outcome (the cull then removes nothing, and the 2005 share is not recorded); a
 // step that removes more dogs than there are; overflow.
-template <class Stores, class Counts>
+//
+// In parts (`inParts`): `span` names the years this call runs; a part after the first goes on from
+// `pause`, and every part leaves its end there. A part fills and checks only its own years of
+// `record`. A whole run keeps its years constant, so that nothing of this costs it anything.
+template <class Stores, class Counts, bool inParts = false>
 void projectYears(PopulationState& start, const ProjectionSettings& in, const YearlySeries& killedByYear,
-                  Counts& counts, ProjectionRecord& record)
+                  Counts& counts, ProjectionRecord& record, YearSpan span = {},
+                  ProjectionPause<typename Counts::Count>* pause = nullptr)
 {
     using Count = typename Counts::Count;
     constexpr Stores stores{};
+    if constexpr (!inParts) span = YearSpan{};
     RunSeries& series = record.series;
     Population<Count> p;
-    for (int a = 0; a <= kOldestAge; ++a) {
-        p.ownedFertile[a] = Counts::fromModel(start.ownedFertile[a]);
-        p.ownedSterile[a] = Counts::fromModel(start.ownedSterile[a]);
-        p.streetFertile[a] = Counts::fromModel(start.streetFertile[a]);
-        p.streetSterile[a] = Counts::fromModel(start.streetSterile[a]);
+    if (inParts && span.first > kFirstYear) {
+        p = pause->population;
+    } else {
+        for (int a = 0; a <= kOldestAge; ++a) {
+            p.ownedFertile[a] = Counts::fromModel(start.ownedFertile[a]);
+            p.ownedSterile[a] = Counts::fromModel(start.ownedSterile[a]);
+            p.streetFertile[a] = Counts::fromModel(start.streetFertile[a]);
+            p.streetSterile[a] = Counts::fromModel(start.streetSterile[a]);
+        }
+        p.retainedYearlings = Counts::fromModel(start.retainedYearlings);
     }
-    p.retainedYearlings = Counts::fromModel(start.retainedYearlings);
     auto& of = p.ownedFertile;
     auto& os = p.ownedSterile;
     auto& sf = p.streetFertile;
@@ -347,8 +373,9 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
     std::array<double, kYearCount> streetSterilised;
     // The street total crowding reads: the year before's as stored, the equilibrium's in 1950.
     double crowdingTotal = in.density ? in.density->equilibriumTotal : 0.0;
+    if (inParts && span.first > kFirstYear) crowdingTotal = pause->crowdingTotal;
 
-    for (int Y = kFirstYear; Y <= kLastYear; ++Y) {
+    for (int Y = span.first; Y <= span.last; ++Y) {
         const int offset = Y - kFirstYear;
         const bool programmeRuns = in.programmeRuns(Y);
         const bool startYear = Y == in.programmeStart;
@@ -361,7 +388,7 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
         // or not, with the same count; not 2005, whose share of abandoned dogs is recorded), it
         // ends as that year did: its figures are that year's and the state stays.
         if constexpr (!Counts::varies) {
-            if (noticeRepeats && Y > kFirstYear && repeatsTheYearBefore(Y, in, killedByYear) &&
+            if (noticeRepeats && Y > span.first && repeatsTheYearBefore(Y, in, killedByYear) &&
                 (repeatedLastYear || p.sameClassesAs(lastYearsStart))) {
                 repeatYearBefore(record, offset);
                 streetSterilised[offset] = streetSterilised[offset - 1];
@@ -552,27 +579,42 @@ void projectYears(PopulationState& start, const ProjectionSettings& in, const Ye
             if (!std::isfinite(os[1])) [[unlikely]]
                 throw NotFinite{};
     }
+    // The offsets of the years this call ran.
+    const int firstOffset = span.first - kFirstYear;
+    const int endOffset = span.last - kFirstYear + 1;
     if (deferring) {
         std::array<float, kYearCount>& totals = series.streetTotal.values();
-        totals.fill(0);
+        std::fill(totals.begin() + firstOffset, totals.begin() + endOffset, 0.0f);
         for (const auto& classSums : streetClasses)
-            for (int offset = 0; offset < kYearCount; ++offset)
+            for (int offset = firstOffset; offset < endOffset; ++offset)
                 totals[offset] = static_cast<float>(double(totals[offset]) + classSums[offset]);
     }
-    for (int offset = 0; offset < kYearCount; ++offset) {
+    for (int offset = firstOffset; offset < endOffset; ++offset) {
         const double total = series.streetTotal.at1950Plus(offset);
         record.streetSterilisedShare.at1950Plus(offset) = total == 0
                                                               ? 0.0f
                                                               : static_cast<float>(streetSterilised[offset] / total);
     }
     if constexpr (Stores::fast) {
-        const bool finite = allFinite(series.streetTotal.values()) && allFinite(series.streetBreeders.values()) &&
-                            allFinite(series.extraSterilisations.values()) &&
-                            allFinite(series.ownedBreeders.values()) && allFinite(record.programmeOwned.values()) &&
-                            allFinite(record.programmeStreet.values()) && allFinite(of) && allFinite(os) &&
-                            allFinite(sf) && allFinite(ss) && std::isfinite(record.abandonedShare2005);
+        bool finite = allFinite(of) && allFinite(os) && allFinite(sf) && allFinite(ss);
+        if (!inParts || span.whole()) {
+            finite = finite && allFinite(series.streetTotal.values()) && allFinite(series.streetBreeders.values()) &&
+                     allFinite(series.extraSterilisations.values()) && allFinite(series.ownedBreeders.values()) &&
+                     allFinite(record.programmeOwned.values()) && allFinite(record.programmeStreet.values()) &&
+                     std::isfinite(record.abandonedShare2005);
+        } else {
+            const std::size_t years = static_cast<std::size_t>(endOffset - firstOffset);
+            for (const YearlySeries* s : {&series.streetTotal, &series.streetBreeders, &series.extraSterilisations,
+                                          &series.ownedBreeders, &record.programmeOwned, &record.programmeStreet})
+                finite = finite && allFinite(s->values().data() + firstOffset, years);
+            if (span.first <= 2005 && 2005 <= span.last) finite = finite && std::isfinite(record.abandonedShare2005);
+        }
         if (!finite) [[unlikely]]
             throw NotFinite{};
+    }
+    if (inParts) {
+        pause->population = p;
+        pause->crowdingTotal = crowdingTotal;
     }
     if constexpr (std::is_same_v<Count, float>) {
         start.ownedFertile = of;
