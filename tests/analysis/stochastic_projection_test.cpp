@@ -90,6 +90,40 @@ TEST(StochasticProjection, WithoutChanceItIsTheModelsOwnProjection)
     }
 }
 
+// A projection in parts is the whole one, single for single: cut in the year before the programme
+// starts (its settings only then set, as the planners set them) and again in 2020, without chance,
+// with a year-to-year SD and with whole dogs.
+TEST(StochasticProjection, InPartsItIsTheWholeRun)
+{
+    for (const Scenario& scenario : runningScenarios()) {
+        const int start = scenario.inputs.programmeStart;
+        const int firstCut = start > kFirstYear && start <= kLastYear ? start - 1 : 1990;
+        ModelInputs beforeTheProgramme = scenario.inputs;
+        if (firstCut == start - 1) {
+            beforeTheProgramme.programmeRate = 0;
+            beforeTheProgramme.ownedShare = 0;
+            if (beforeTheProgramme.operationsPerYear) beforeTheProgramme.operationsPerYear = 0.0;
+        }
+        const RunStart prepared = prepareRun(scenario.inputs);
+        for (const YearlyChance chance : {YearlyChance{}, YearlyChance{0.05, false}, YearlyChance{0.05, true}}) {
+            SCOPED_TRACE(std::string(scenario.name) + (chance.wholeDogs ? ", whole dogs" : chance.any() ? ", SD" : ""));
+            const YearlySeries whole = chance.any()
+                                           ? projected(scenario, chance).streetTotal
+                                           : runModel(scenario.inputs, scenario.killed).result().series.streetTotal;
+            const ProjectionInParts past(prepareRun(beforeTheProgramme), scenario.killed, chance,
+                                         RandomStream(1, StreamPurpose::replicate, 0));
+            ProjectionInParts part = past;
+            ASSERT_TRUE(part.runTo(firstCut));
+            ProjectionInParts onwards = part;
+            onwards.settings() = prepared.settings;
+            ASSERT_TRUE(onwards.runTo(2020));
+            ASSERT_TRUE(onwards.runTo(kLastYear));
+            for (int year = kFirstYear; year <= kLastYear; ++year)
+                ASSERT_EQ(year <= firstCut ? part.streetTotal(year) : onwards.streetTotal(year), whole[year]) << year;
+        }
+    }
+}
+
 TEST(StochasticProjection, FaultsWhereTheModelFaults)
 {
     struct Faulting {
