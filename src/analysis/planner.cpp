@@ -3,6 +3,7 @@
 #include "analysis/input_domains.h"
 #include "analysis/shortest_text.h"
 #include "model/engine.h"
+#include "model/rate_grid.h"
 #include "support/fault.h"
 #include "support/number_masks.h"
 
@@ -22,21 +23,18 @@ std::size_t rowCount(int ownedShareStep)
 }
 
 // The figures of one run that ended without a fault; the programme runs startYear..lastYear.
-PlanFigures figuresOf(const ModelResult& result, const PlanSettings& settings, int startYear, int lastYear,
+PlanFigures figuresOf(const RateGridRun& run, const PlanSettings& settings, int startYear, int lastYear,
                       double baseline)
 {
     PlanFigures figures;
-    figures.streetTotal = result.series.streetTotal[settings.targetYear];
+    figures.streetTotal = run.streetTotal;
     figures.percentOfBaseline = 100.0 * figures.streetTotal / baseline;
-    for (int year = startYear; year <= settings.targetYear; ++year) {
-        figures.sterilisedOwned += result.programmeOwned[year];
-        figures.sterilisedStreet += result.programmeStreet[year];
-    }
+    figures.sterilisedOwned = run.sterilisedOwned;
+    figures.sterilisedStreet = run.sterilisedStreet;
     figures.cost = settings.costOwned * figures.sterilisedOwned + settings.costStreet * figures.sterilisedStreet;
-    const YearlySeries& operations = result.series.extraSterilisations;
-    figures.operationsFirstYear = operations[startYear];
-    figures.operationsMeanPerYear = meanOver(operations, startYear, lastYear);
-    figures.streetCoverage = result.streetSterilisedShare[settings.targetYear];
+    figures.operationsFirstYear = run.operationsFirstYear;
+    figures.operationsMeanPerYear = run.operationsSum / (lastYear - startYear + 1);
+    figures.streetCoverage = run.streetSterilisedShare;
     return figures;
 }
 
@@ -175,27 +173,30 @@ std::optional<Plan> makePlan(const PlanRequest& request, const BatchRunner& runn
     if (scansOperations) plan.operationsStep = operationsScanStep(baseline);
     const int step = settings.ownedShareStep;
     plan.cells.resize(rowCount(step) * kPlanRateCount);
-    // Each range keeps its own inputs and result, so a cell allocates nothing unless its run faults.
+    // The runs share everything before the programme's start; each range projects its cells
+    // from there, several at once.
+    const RateGrid grid(taken, request.killedByYear, RateGridYears{settings.targetYear, lastProgrammeYear});
     const bool finished = runner.forEachRange(
         plan.cells.size(),
         [&](std::size_t begin, std::size_t end) {
-            ModelInputs inputs = taken;
-            ModelResult result;
+            std::vector<RateGridCell> gridCells(end - begin);
+            std::vector<RateGridRun> runs(end - begin);
             for (std::size_t i = begin; i < end; ++i) {
                 PlanCell& cell = plan.cells[i];
                 cell.ownedShare = static_cast<int>(i / kPlanRateCount) * step;
                 cell.rate = static_cast<int>(i % kPlanRateCount);
-                if (scansOperations)
-                    inputs.operationsPerYear = plan.scanValue(cell.rate);
-                else
-                    inputs.programmeRate = cell.rate;
-                inputs.ownedShare = cell.ownedShare;
-                if (std::optional<Fault> fault = runModelInto(inputs, request.killedByYear, result)) {
-                    cell.fault = fault->what();
+                gridCells[i - begin] = {plan.scanValue(cell.rate), static_cast<double>(cell.ownedShare)};
+            }
+            grid.run(gridCells, runs);
+            for (std::size_t i = begin; i < end; ++i) {
+                PlanCell& cell = plan.cells[i];
+                const RateGridRun& run = runs[i - begin];
+                if (run.fault) {
+                    cell.fault = run.fault->what();
                     continue;
                 }
                 cell.valid = true;
-                cell.figures = figuresOf(result, settings, startYear, lastProgrammeYear, baseline);
+                cell.figures = figuresOf(run, settings, startYear, lastProgrammeYear, baseline);
                 cell.meetsTarget = meetsTarget(cell.figures.streetTotal, baseline, settings.targetPercent);
             }
         },
