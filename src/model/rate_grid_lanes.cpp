@@ -3,6 +3,7 @@
 #include "model/yearly_steps.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <utility>
 
@@ -110,6 +111,8 @@ void projectBatch(const BatchStart& start, const ProjectionSettings& in, const Y
     const Doubles femalePupsPerLitter = everyLane<Doubles>(in.femalePupsPerLitter);
     const Doubles immigrants = everyLane<Doubles>(in.immigrantsPerYear);
     const Doubles firstYearMultiplier = everyLane<Doubles>(in.firstYearMultiplier);
+    const SingleMask withoutSign = everyLane<SingleMask>(0x7fffffff);
+    const SingleMask largeClass = everyLane<SingleMask>(std::bit_cast<std::int32_t>(1e30f));
     const Doubles ownedPart = T / hundred;
     const Doubles streetPart = one - T / hundred;
     const Singles retained = everyLane<Singles>(from.retainedYearlings);
@@ -139,6 +142,10 @@ void projectBatch(const BatchStart& start, const ProjectionSettings& in, const Y
                 streetJuvenile[lane] = in.density->juvenileSurvival(in.streetJuvenileSurvival, crowdingTotal[lane]);
         Singles programmeOwned{};
         Singles programmeStreet{};
+        // The sterilised street classes feed only the street total, read in the target year and,
+        // under crowding, every year: after the target year they are no longer followed.
+        const bool totalRead = in.density || Y == years.targetYear;
+        const bool sterilisedTracked = in.density || Y <= years.targetYear;
 
         // 1.-2. Owned ageing and recruits.
         ageClasses(of, adultSurvival, oldestOwnedRead);
@@ -175,7 +182,7 @@ void projectBatch(const BatchStart& start, const ProjectionSettings& in, const Y
 
         // 7.-8. Street ageing and recruits.
         ageClasses(sf, adultSurvival, kOldestAge);
-        ageClasses(ss, adultSurvival, kOldestAge);
+        if (sterilisedTracked) ageClasses(ss, adultSurvival, kOldestAge);
         sf[1] = narrow(streetJuvenile * wide(sf[0]) + wide(abandoned));
         // 9. The 2005 share of abandoned dogs divides by the street yearlings.
         if (Y == 2005) {
@@ -203,7 +210,7 @@ void projectBatch(const BatchStart& start, const ProjectionSettings& in, const Y
             const auto sterilise = [&](int a, Singles X) {
                 sf[a] = sf[a] - X;
                 unusual |= overdrawn(sf[a]);
-                ss[a] = ss[a] + X;
+                if (sterilisedTracked) ss[a] = ss[a] + X;
                 programmeStreet = programmeStreet + X;
             };
             if (!in.operationsPerYear) {
@@ -226,12 +233,28 @@ void projectBatch(const BatchStart& start, const ProjectionSettings& in, const Y
         // 13. Street births.
         const Singles streetBreeders = sumClasses(sf, R, L);
         sf[0] = narrow(femalePupsPerLitter * (probPregnant * wide(streetBreeders)));
-        // 14. Street females aged 1 to 10, each class's fertile and sterilised added in double first.
+        // 14. Street females aged 1 to 10, each class's fertile and sterilised added in double
+        // first. Crowding reads the total every year; otherwise only the target year's is read.
         Singles total{};
-        for (int a = 1; a <= kOldestAge; ++a) total = narrow(wide(total) + (wide(sf[a]) + wide(ss[a])));
-        crowdingTotal = wide(total);
-
-        unusual |= notFinite(total) | notFinite(streetBreeders) | notFinite(ownedBreeders) | notFinite(extra) |
+        if (totalRead) {
+            for (int a = 1; a <= kOldestAge; ++a) total = narrow(wide(total) + (wide(sf[a]) + wide(ss[a])));
+            crowdingTotal = wide(total);
+            unusual |= notFinite(total);
+        }
+        // Every other year's total is finite when every class lies within +-1e30, which is checked
+        // instead: twenty such classes cannot reach the largest single, and neither can sterilised
+        // classes no longer followed, which gain at most a fertile class and a half a year.
+        SingleMask largest{};  // the largest class's bits without the sign (a single's size orders so)
+        for (int a = 1; a <= kOldestAge; ++a) {
+            const SingleMask fertile = std::bit_cast<SingleMask>(sf[a]) & withoutSign;
+            largest = largest > fertile ? largest : fertile;
+            if (sterilisedTracked) {
+                const SingleMask sterilised = std::bit_cast<SingleMask>(ss[a]) & withoutSign;
+                largest = largest > sterilised ? largest : sterilised;
+            }
+        }
+        unusual |= largest >= largeClass;
+        unusual |= notFinite(streetBreeders) | notFinite(ownedBreeders) | notFinite(extra) |
                    notFinite(programmeOwned) | notFinite(programmeStreet) | notFinite(yearlings) | notFinite(os[1]);
         if (Y < in.programmeStart) continue;
         if (Y <= years.targetYear) {
