@@ -173,12 +173,21 @@ std::optional<Plan> makePlan(const PlanRequest& request, const BatchRunner& runn
     if (scansOperations) plan.operationsStep = operationsScanStep(baseline);
     const int step = settings.ownedShareStep;
     plan.cells.resize(rowCount(step) * kPlanRateCount);
-    // The runs share everything before the programme's start; each range projects its cells
-    // from there, several at once.
+    // The runs share everything before the programme's start; each block of cells, a whole number
+    // of the runs the grid projects together, is projected from there. Progress still counts cells.
     const RateGrid grid(taken, request.killedByYear, RateGridYears{settings.targetYear, lastProgrammeYear});
+    constexpr std::size_t kBlock = 8 * RateGrid::kRunsAtOnce;
+    const std::size_t cellCount = plan.cells.size();
+    BatchControl blockControl{control.stop, {}};
+    if (control.progress)
+        blockControl.progress = [&](std::size_t blocksDone, std::size_t) {
+            control.progress(std::min(blocksDone * kBlock, cellCount), cellCount);
+        };
     const bool finished = runner.forEachRange(
-        plan.cells.size(),
-        [&](std::size_t begin, std::size_t end) {
+        (cellCount + kBlock - 1) / kBlock,
+        [&](std::size_t firstBlock, std::size_t endBlock) {
+            const std::size_t begin = firstBlock * kBlock;
+            const std::size_t end = std::min(endBlock * kBlock, cellCount);
             std::vector<RateGridCell> gridCells(end - begin);
             std::vector<RateGridRun> runs(end - begin);
             for (std::size_t i = begin; i < end; ++i) {
@@ -200,7 +209,7 @@ std::optional<Plan> makePlan(const PlanRequest& request, const BatchRunner& runn
                 cell.meetsTarget = meetsTarget(cell.figures.streetTotal, baseline, settings.targetPercent);
             }
         },
-        control);
+        blockControl);
     if (!finished) return std::nullopt;
     plan.rows = rowsOf(plan.cells, step);
     plan.cheapest = cheapestOf(plan.cells);

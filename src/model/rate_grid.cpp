@@ -2,7 +2,6 @@
 
 #include "model/engine.h"
 #include "model/input_field.h"
-#include "model/rate_grid_lanes.h"
 #include "model/run_steps.h"
 #include "model/typed_inputs.h"
 
@@ -15,11 +14,13 @@ namespace {
 
 using rate_lanes::kLanes;
 
-// The lanes' build for this processor: AVX2's registers hold twice the lanes of SSE2's.
-rate_lanes::BatchProjector batchProjector()
+// The lanes' build: AVX2's registers hold twice the lanes of SSE2's.
+rate_lanes::BatchProjector batchProjector(LaneBuild lanes)
 {
 #ifdef KARNOTH_AVX2_LANES
-    if (__builtin_cpu_supports("avx2")) return rate_lanes::avx2::projectBatch;
+    if (lanes == LaneBuild::fastest && __builtin_cpu_supports("avx2")) return rate_lanes::avx2::projectBatch;
+#else
+    (void)lanes;
 #endif
     return rate_lanes::generic::projectBatch;
 }
@@ -41,8 +42,9 @@ RateGridRun rateGridRunOf(const ProjectionRecord& record, int startYear, const R
     return run;
 }
 
-RateGrid::RateGrid(const ModelInputs& inputs, const YearlySeries& killedByYear, const RateGridYears& years)
-    : inputs_(inputs), killedByYear_(killedByYear), years_(years)
+RateGrid::RateGrid(const ModelInputs& inputs, const YearlySeries& killedByYear, const RateGridYears& years,
+                   LaneBuild lanes)
+    : inputs_(inputs), killedByYear_(killedByYear), years_(years), project_(batchProjector(lanes))
 {
     const int startYear = inputs.programmeStart;
     if (startYear <= kFirstYear || years.targetYear < startYear || years.targetYear > kLastYear ||
@@ -70,7 +72,7 @@ RateGrid::RateGrid(const ModelInputs& inputs, const YearlySeries& killedByYear, 
     const rate_lanes::BatchStart fromEquilibrium{&prepared.equilibrium,
                                                  settings_.density ? settings_.density->equilibriumTotal : 0.0,
                                                  kFirstYear, startYear - 1};
-    batchProjector()(fromEquilibrium, settings_, killedByYear_, {years_.targetYear, years_.lastProgrammeYear},
+    project_(fromEquilibrium, settings_, killedByYear_, {years_.targetYear, years_.lastProgrammeYear},
                      before, &atStart);
     if (before.unusual[0]) return;  // every cell runs on its own
     atStart_ = atStart.state;
@@ -102,7 +104,6 @@ void RateGrid::run(std::span<const RateGridCell> cells, std::span<RateGridRun> r
         return;
     }
     const InputField scanned = scansOperations_ ? InputField::operationsPerYear : InputField::programmeRate;
-    const rate_lanes::BatchProjector project = batchProjector();
     const rate_lanes::BatchStart startOfProgramme{&atStart_, crowdingAtStart_, settings_.programmeStart, kLastYear};
     for (std::size_t begin = 0; begin < cells.size(); begin += kLanes) {
         const std::size_t count = std::min<std::size_t>(kLanes, cells.size() - begin);
@@ -120,7 +121,7 @@ void RateGrid::run(std::span<const RateGridCell> cells, std::span<RateGridRun> r
             (scansOperations_ ? batch.operations : batch.rate)[lane] = cell.rateOrOperations;
             batch.ownedShare[lane] = cell.ownedShare;
         }
-        project(startOfProgramme, settings_, killedByYear_, {years_.targetYear, years_.lastProgrammeYear}, batch,
+        project_(startOfProgramme, settings_, killedByYear_, {years_.targetYear, years_.lastProgrammeYear}, batch,
                 nullptr);
         for (std::size_t lane = 0; lane < count; ++lane) {
             RateGridRun& run = runs[begin + lane];

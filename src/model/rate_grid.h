@@ -10,6 +10,7 @@
 
 #include "model/model_inputs.h"
 #include "model/projection.h"
+#include "model/rate_grid_lanes.h"
 #include "support/fault.h"
 #include "support/yearly_series.h"
 
@@ -48,12 +49,20 @@ struct RateGridRun {
 // What the grid keeps of a single run's result (without a fault), in the same order of additions.
 RateGridRun rateGridRunOf(const ProjectionRecord& record, int startYear, const RateGridYears& years);
 
+// Which build of the lanes a grid runs: the fastest this processor has (AVX2 where it has it), or
+// the one every x86-64 processor has. Both give the same figures.
+enum class LaneBuild { fastest, everyProcessor };
+
 class RateGrid {
 public:
+    // Runs projected together: `run` costs least over a multiple of this many cells.
+    static constexpr std::size_t kRunsAtOnce = rate_lanes::kLanes;
+
     // Works out everything the runs share: the preparation at the inputs (with a rate, an owned
     // share and, when set, operations a year of 0) and the years before the programme's start.
     // Throws std::invalid_argument when the years are not as RateGridYears says.
-    RateGrid(const ModelInputs& inputs, const YearlySeries& killedByYear, const RateGridYears& years);
+    RateGrid(const ModelInputs& inputs, const YearlySeries& killedByYear, const RateGridYears& years,
+             LaneBuild lanes = LaneBuild::fastest);
 
     // The run of each cell into `runs` (as many as `cells`), as runModelInto at the inputs with the
     // cell's rate (or operations) and owned share would give it. May be called from many threads.
@@ -67,6 +76,7 @@ private:
     const YearlySeries& killedByYear_;
     RateGridYears years_;
     bool scansOperations_ = false;
+    rate_lanes::BatchProjector project_;
     // Set when the shared part ran cleanly: then the lanes start from the state at the start.
     bool shared_ = false;
     ProjectionSettings settings_;

@@ -127,7 +127,9 @@ std::vector<GridCase> gridCases()
     return cases;
 }
 
-TEST(RateGrid, EveryCellIsTheSingleRunBitForBit)
+class RateGridLanes : public testing::TestWithParam<LaneBuild> { };
+
+TEST_P(RateGridLanes, EveryCellIsTheSingleRunBitForBit)
 {
     for (const GridCase& c : gridCases()) {
         SCOPED_TRACE(c.name);
@@ -139,7 +141,7 @@ TEST(RateGrid, EveryCellIsTheSingleRunBitForBit)
         cells.push_back({-1, 50});
         cells.push_back({500, 100.5});
         std::vector<RateGridRun> runs(cells.size());
-        const RateGrid grid(c.inputs, c.killed, c.years);
+        const RateGrid grid(c.inputs, c.killed, c.years, GetParam());
         grid.run(cells, runs);
 
         int faults = 0;
@@ -159,6 +161,11 @@ TEST(RateGrid, EveryCellIsTheSingleRunBitForBit)
         EXPECT_EQ(faults > 2, c.someFault) << faults << " faults";
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(EachBuild, RateGridLanes, testing::Values(LaneBuild::fastest, LaneBuild::everyProcessor),
+                         [](const testing::TestParamInfo<LaneBuild>& info) {
+                             return info.param == LaneBuild::fastest ? "Fastest" : "EveryProcessor";
+                         });
 
 TEST(RateGrid, YearsTheGridCannotReadAreRefused)
 {
