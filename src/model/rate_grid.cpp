@@ -72,8 +72,8 @@ RateGrid::RateGrid(const ModelInputs& inputs, const YearlySeries& killedByYear, 
     const rate_lanes::BatchStart fromEquilibrium{&prepared.equilibrium,
                                                  settings_.density ? settings_.density->equilibriumTotal : 0.0,
                                                  kFirstYear, startYear - 1};
-    project_(fromEquilibrium, settings_, killedByYear_, {years_.targetYear, years_.lastProgrammeYear},
-                     before, &atStart);
+    project_(fromEquilibrium, settings_, killedByYear_, {years_.targetYear, years_.lastProgrammeYear}, before,
+             &atStart);
     if (before.unusual[0]) return;  // every cell runs on its own
     atStart_ = atStart.state;
     crowdingAtStart_ = atStart.crowdingTotal;
@@ -122,7 +122,7 @@ void RateGrid::run(std::span<const RateGridCell> cells, std::span<RateGridRun> r
             batch.ownedShare[lane] = cell.ownedShare;
         }
         project_(startOfProgramme, settings_, killedByYear_, {years_.targetYear, years_.lastProgrammeYear}, batch,
-                nullptr);
+                 nullptr);
         for (std::size_t lane = 0; lane < count; ++lane) {
             RateGridRun& run = runs[begin + lane];
             if (outsideRange[lane] || batch.unusual[lane]) {

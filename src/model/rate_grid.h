@@ -20,13 +20,6 @@
 
 namespace karnoth {
 
-// The years the grid reads of each run: the start is the inputs' programme start, and
-// 1951 <= start <= targetYear <= 2050, start <= lastProgrammeYear <= 2050.
-struct RateGridYears {
-    int targetYear = 0;  // the street total and its sterilised share are read in it
-    int lastProgrammeYear = 0;  // the operations a year are summed over start..lastProgrammeYear
-};
-
 // One run of the grid: the programme's rate (tenths of a per cent a year) or, when the inputs set
 // operations a year, the operations a year (female sterilisations); and the owned share (per cent).
 struct RateGridCell {

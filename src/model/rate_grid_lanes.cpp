@@ -87,7 +87,7 @@ void ageClasses(LaneClasses& classes, Doubles survival, int oldest)
 }  // namespace
 
 void projectBatch(const BatchStart& start, const ProjectionSettings& in, const YearlySeries& killedByYear,
-                  const ReadYears& years, LaneBatch& batch, BatchEnd* end)
+                  const RateGridYears& years, LaneBatch& batch, BatchEnd* end)
 {
     const PopulationState& from = *start.state;
     LaneClasses of, os, sf, ss;
@@ -254,8 +254,8 @@ void projectBatch(const BatchStart& start, const ProjectionSettings& in, const Y
             }
         }
         unusual |= largest >= largeClass;
-        unusual |= notFinite(streetBreeders) | notFinite(ownedBreeders) | notFinite(extra) |
-                   notFinite(programmeOwned) | notFinite(programmeStreet) | notFinite(yearlings) | notFinite(os[1]);
+        unusual |= notFinite(streetBreeders) | notFinite(ownedBreeders) | notFinite(extra) | notFinite(programmeOwned) |
+                   notFinite(programmeStreet) | notFinite(yearlings) | notFinite(os[1]);
         if (Y < in.programmeStart) continue;
         if (Y <= years.targetYear) {
             sterilisedOwned = sterilisedOwned + wide(programmeOwned);

@@ -2,8 +2,8 @@
 // A batch of a rate grid's runs projected together, one run per lane, from one state at the start
 // of a year: each lane does the very operations of a single run's fast pass (yearly_steps.h with
 // singles) in the same order, so its figures are that run's bit for bit. Where a single run would
-// fault, meet a value that is not finite or have to check a removal, the lane is marked unusual
-// instead, for the caller to run that cell on its own.
+// fault or meet a value that is not finite, the lane is marked unusual instead (as is one with a
+// class beyond 1e30 females, where a total might overflow), for the caller to run on its own.
 //
 // The same source is built twice: for every x86-64 processor, and for those with AVX2, whose
 // registers hold twice the lanes.
@@ -14,15 +14,20 @@
 
 #include <array>
 
+namespace karnoth {
+
+// The years a rate grid reads of each run: the start is the programme's start, and
+// 1951 <= start <= targetYear <= 2050, start <= lastProgrammeYear <= 2050.
+struct RateGridYears {
+    int targetYear = 0;  // the street total and its sterilised share are read in it
+    int lastProgrammeYear = 0;  // the operations a year are summed over start..lastProgrammeYear
+};
+
+}  // namespace karnoth
+
 namespace karnoth::rate_lanes {
 
 inline constexpr int kLanes = 8;
-
-// The years a batch reads figures in: the start is the settings' programme start.
-struct ReadYears {
-    int targetYear = 0;
-    int lastProgrammeYear = 0;
-};
 
 // Each lane's programme in, its figures (read from the programme's start on) out.
 struct LaneBatch {
@@ -50,7 +55,8 @@ struct BatchStart {
 };
 
 // Lane 0's state and crowding total after the last year; the classes no grid reads (owned ones
-// past the last breeding age, owned sterilised ones past 1) are left as they started.
+// past the last breeding age, owned sterilised ones past 1, sterilised street ones after the
+// target year without crowding) are left as they were.
 struct BatchEnd {
     PopulationState state;
     double crowdingTotal = 0;
@@ -59,15 +65,15 @@ struct BatchEnd {
 // `end`, when given, receives lane 0's state. The build for every x86-64 processor and the one
 // for processors with AVX2 (picked at run time by the caller).
 using BatchProjector = void (*)(const BatchStart& start, const ProjectionSettings& settings,
-                                const YearlySeries& killedByYear, const ReadYears& years, LaneBatch& batch,
+                                const YearlySeries& killedByYear, const RateGridYears& years, LaneBatch& batch,
                                 BatchEnd* end);
 namespace generic {
 void projectBatch(const BatchStart& start, const ProjectionSettings& settings, const YearlySeries& killedByYear,
-                  const ReadYears& years, LaneBatch& batch, BatchEnd* end);
+                  const RateGridYears& years, LaneBatch& batch, BatchEnd* end);
 }
 namespace avx2 {  // built on x86-64 only
 void projectBatch(const BatchStart& start, const ProjectionSettings& settings, const YearlySeries& killedByYear,
-                  const ReadYears& years, LaneBatch& batch, BatchEnd* end);
+                  const RateGridYears& years, LaneBatch& batch, BatchEnd* end);
 }
 
 }  // namespace karnoth::rate_lanes

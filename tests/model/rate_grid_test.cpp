@@ -85,7 +85,8 @@ std::vector<GridCase> gridCases()
     };
     add("defaults", 5);
     {
-        GridCase& culling = add("culling with counts, the programme starting among the culled years; high rates fault", 10);
+        GridCase& culling = add("culling with counts, the programme starting among the culled years; high rates fault",
+                                10);
         for (int year = 1989; year <= 2004; ++year) culling.killed[year] = 1000.0f + 250.0f * float(year % 5);
         culling.someFault = true;  // high rates leave fewer street dogs than a cull removes
         culling.inputs.programmeStart = 1998;
@@ -171,8 +172,8 @@ TEST(RateGrid, YearsTheGridCannotReadAreRefused)
 {
     const ModelInputs inputs;  // the programme starts in 2005
     const YearlySeries killed;
-    for (const RateGridYears years : {RateGridYears{2004, 2050}, RateGridYears{2051, 2050},
-                                      RateGridYears{2015, 2004}, RateGridYears{2015, 2051}})
+    for (const RateGridYears years :
+         {RateGridYears{2004, 2050}, RateGridYears{2051, 2050}, RateGridYears{2015, 2004}, RateGridYears{2015, 2051}})
         EXPECT_THROW(RateGrid(inputs, killed, years), std::invalid_argument) << years.targetYear;
     ModelInputs in1950 = inputs;
     in1950.programmeStart = 1950;
