@@ -16,7 +16,6 @@
 
 #include <optional>
 #include <span>
-#include <vector>
 
 namespace karnoth {
 
