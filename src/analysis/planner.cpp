@@ -3,6 +3,7 @@
 #include "analysis/input_domains.h"
 #include "analysis/shortest_text.h"
 #include "model/engine.h"
+#include "model/rate_grid.h"
 #include "support/fault.h"
 #include "support/number_masks.h"
 
@@ -58,21 +59,24 @@ std::optional<PlanCheapest> cheapestOf(const std::vector<PlanCell>& cells)
 
 }  // namespace
 
-PlanFigures planFigures(const ModelResult& result, const PlanSettings& settings, const PlanBasis& basis)
+PlanFigures planFigures(const RateGridRun& run, const PlanSettings& settings, const PlanBasis& basis)
 {
     PlanFigures figures;
-    figures.streetTotal = result.series.streetTotal[settings.targetYear];
+    figures.streetTotal = run.streetTotal;
     figures.percentOfBaseline = 100.0 * figures.streetTotal / basis.baseline;
-    for (int year = basis.startYear; year <= settings.targetYear; ++year) {
-        figures.sterilisedOwned += result.programmeOwned[year];
-        figures.sterilisedStreet += result.programmeStreet[year];
-    }
+    figures.sterilisedOwned = run.sterilisedOwned;
+    figures.sterilisedStreet = run.sterilisedStreet;
     figures.cost = settings.costOwned * figures.sterilisedOwned + settings.costStreet * figures.sterilisedStreet;
-    const YearlySeries& operations = result.series.extraSterilisations;
-    figures.operationsFirstYear = operations[basis.startYear];
-    figures.operationsMeanPerYear = meanOver(operations, basis.startYear, basis.lastProgrammeYear);
-    figures.streetCoverage = result.streetSterilisedShare[settings.targetYear];
+    figures.operationsFirstYear = run.operationsFirstYear;
+    figures.operationsMeanPerYear = run.operationsSum / (basis.lastProgrammeYear - basis.startYear + 1);
+    figures.streetCoverage = run.streetSterilisedShare;
     return figures;
+}
+
+PlanFigures planFigures(const ModelResult& result, const PlanSettings& settings, const PlanBasis& basis)
+{
+    return planFigures(rateGridRunOf(result, basis.startYear, {settings.targetYear, basis.lastProgrammeYear}), settings,
+                       basis);
 }
 
 bool meetsPlanTarget(double streetTotal, double baseline, double targetPercent)
@@ -193,26 +197,43 @@ std::optional<Plan> makePlan(const PlanRequest& request, const BatchRunner& runn
     plan.operationsStep = basis.operationsStep;
     const int step = settings.ownedShareStep;
     plan.cells.resize(rowCount(step) * kPlanRateCount);
-    // Each range keeps its own result, so a cell allocates nothing unless its run faults.
+    // The runs share everything before the programme's start; each block of cells, a whole number
+    // of the runs the grid projects together, is projected from there. Progress still counts cells.
+    const RateGrid grid(basis.taken, request.killedByYear, RateGridYears{settings.targetYear, basis.lastProgrammeYear});
+    constexpr std::size_t kBlock = 8 * RateGrid::kRunsAtOnce;
+    const std::size_t cellCount = plan.cells.size();
+    BatchControl blockControl{control.stop, {}};
+    if (control.progress)
+        blockControl.progress = [&](std::size_t blocksDone, std::size_t) {
+            control.progress(std::min(blocksDone * kBlock, cellCount), cellCount);
+        };
     const bool finished = runner.forEachRange(
-        plan.cells.size(),
-        [&](std::size_t begin, std::size_t end) {
-            ModelResult result;
+        (cellCount + kBlock - 1) / kBlock,
+        [&](std::size_t firstBlock, std::size_t endBlock) {
+            const std::size_t begin = firstBlock * kBlock;
+            const std::size_t end = std::min(endBlock * kBlock, cellCount);
+            std::vector<RateGridCell> gridCells(end - begin);
+            std::vector<RateGridRun> runs(end - begin);
             for (std::size_t i = begin; i < end; ++i) {
                 PlanCell& cell = plan.cells[i];
                 cell.ownedShare = static_cast<int>(i / kPlanRateCount) * step;
                 cell.rate = static_cast<int>(i % kPlanRateCount);
-                const ModelInputs inputs = basis.cellInputs(cell.ownedShare, cell.rate);
-                if (std::optional<Fault> fault = runModelInto(inputs, request.killedByYear, result)) {
-                    cell.fault = fault->what();
+                gridCells[i - begin] = {plan.scanValue(cell.rate), static_cast<double>(cell.ownedShare)};
+            }
+            grid.run(gridCells, runs);
+            for (std::size_t i = begin; i < end; ++i) {
+                PlanCell& cell = plan.cells[i];
+                const RateGridRun& run = runs[i - begin];
+                if (run.fault) {
+                    cell.fault = run.fault->what();
                     continue;
                 }
                 cell.valid = true;
-                cell.figures = planFigures(result, settings, basis);
+                cell.figures = planFigures(run, settings, basis);
                 cell.meetsTarget = meetsPlanTarget(cell.figures.streetTotal, basis.baseline, settings.targetPercent);
             }
         },
-        control);
+        blockControl);
     if (!finished) return std::nullopt;
     plan.rows = rowsOf(plan.cells, step);
     plan.cheapest = cheapestOf(plan.cells);

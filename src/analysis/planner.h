@@ -21,6 +21,8 @@
 #include "analysis/batch_runner.h"
 #include "catalogue/input_catalogue.h"
 #include "model/model_inputs.h"
+#include "model/model_result.h"
+#include "model/rate_grid.h"
 #include "support/yearly_series.h"
 
 #include <optional>
@@ -156,7 +158,9 @@ std::variant<PlanBasis, std::string> planBasis(const PlanRequest& request);
 // streetTotal <= baseline x targetPercent / 100, in double precision.
 bool meetsPlanTarget(double streetTotal, double baseline, double targetPercent);
 
-// The figures of a run of one cell that ended without a fault.
+// The figures of a run of one cell that ended without a fault, from the grid's reading of it or
+// from the single run's result.
+PlanFigures planFigures(const RateGridRun& run, const PlanSettings& settings, const PlanBasis& basis);
 PlanFigures planFigures(const ModelResult& result, const PlanSettings& settings, const PlanBasis& basis);
 
 // The plan: the years checked first (planYearsProblem), then the run at rate 0 (its fault, or a

@@ -1,11 +1,15 @@
 #include "analysis/planner.h"
 
+#include "analysis/input_domains.h"
 #include "analysis/tiny_town.h"
+#include "model/engine.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <string>
 
 namespace karnoth {
 namespace {
@@ -326,6 +330,73 @@ TEST(Planner, AStoppedPlanGivesNothingAndTheGridHasNoOtherCells)
     EXPECT_THROW(plan.cell(25, 0), std::out_of_range);
     EXPECT_THROW(plan.cell(0, 1001), std::out_of_range);
     EXPECT_THROW(unmadePlan(plan.settings, "no").cell(0, 0), std::out_of_range);
+}
+
+// Every cell of a plan is its own single run at the cell's rate (or operations) and owned share:
+// the figures as a plan reads them off that run's result, equal as doubles, and the same fault.
+TEST(Planner, EveryCellIsItsOwnSingleRun)
+{
+    struct Case {
+        const char* name;
+        ModelInputs inputs;
+        int targetYear;
+    };
+    std::vector<Case> cases(4, Case{"", ModelInputs{}, 2030});
+    cases[0].name = "defaults";
+    cases[1].name = "a first-year multiplier of 2, rates above half faulting";
+    cases[1].inputs.firstYearMultiplier = 2;
+    cases[2].name = "operations a year (capped by the fertile dogs, so none fault)";
+    cases[2].inputs.operationsPerYear = 5000.0;
+    cases[2].inputs.firstYearMultiplier = 2;
+    cases[3].name = "a programme that stops, only yearlings";
+    cases[3].inputs.programmeStop = 2020;
+    cases[3].inputs.onlyYearlings = true;
+    cases[3].targetYear = 2018;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PlanRequest request;
+        request.inputs = c.inputs;
+        request.settings.targetYear = c.targetYear;
+        request.settings.ownedShareStep = 50;
+        request.settings.costOwned = 3;
+        const Plan plan = planOf(request);
+        ASSERT_FALSE(plan.fault) << *plan.fault;
+        const int start = c.inputs.programmeStart;
+        const int last = std::min(c.inputs.programmeStop.value_or(kLastYear), kLastYear);
+        int faults = 0;
+        int differing = 0;
+        for (const PlanCell& cell : plan.cells) {
+            ModelInputs inputs = asTheWindowRuns(c.inputs);
+            if (plan.operationsStep)
+                inputs.operationsPerYear = plan.scanValue(cell.rate);
+            else
+                inputs.programmeRate = cell.rate;
+            inputs.ownedShare = cell.ownedShare;
+            ModelResult run;
+            const std::optional<Fault> fault = runModelInto(inputs, {}, run);
+            faults += fault.has_value();
+            bool same = cell.valid == !fault.has_value() && cell.fault == (fault ? fault->what() : "");
+            if (same && !fault) {
+                const PlanFigures& f = cell.figures;
+                double owned = 0, street = 0, operations = 0;
+                for (int year = start; year <= c.targetYear; ++year) {
+                    owned += run.programmeOwned[year];
+                    street += run.programmeStreet[year];
+                }
+                for (int year = start; year <= last; ++year) operations += run.series.extraSterilisations[year];
+                const double total = run.series.streetTotal[c.targetYear];
+                same = f.streetTotal == total && f.percentOfBaseline == 100.0 * total / *plan.baseline &&
+                       f.sterilisedOwned == owned && f.sterilisedStreet == street && f.cost == 3 * owned + street &&
+                       f.operationsFirstYear == run.series.extraSterilisations[start] &&
+                       f.operationsMeanPerYear == operations / (last - start + 1) &&
+                       f.streetCoverage == run.streetSterilisedShare[c.targetYear];
+            }
+            if (!same && ++differing <= 5)
+                ADD_FAILURE() << "share " << cell.ownedShare << ", rate " << cell.rate << " differs";
+        }
+        EXPECT_EQ(differing, 0);
+        EXPECT_EQ(faults > 0, c.inputs.firstYearMultiplier == 2 && !c.inputs.operationsPerYear) << faults;
+    }
 }
 
 }  // namespace
