@@ -20,9 +20,10 @@ struct RobustMapWords {
 
 // Where each band starts, as a probability.
 constexpr std::array<double, kProbabilityBandCount> kBandStarts{0, 0.5, 0.8, 0.9, 0.95};
-// Dark purple to light yellow: each lighter than the one before, so that they read in grey too.
+// Dark purple to light yellow: each at least 30 grey levels (of 255) lighter than the one before,
+// so that they read in grey too.
 const std::array<QColor, kProbabilityBandCount> kBandColours{QColor(0x44, 0x01, 0x54), QColor(0x3b, 0x52, 0x8b),
-                                                             QColor(0x21, 0x91, 0x8c), QColor(0x5e, 0xc9, 0x62),
+                                                             QColor(0x22, 0xa8, 0x84), QColor(0x7a, 0xd1, 0x51),
                                                              QColor(0xfd, 0xe7, 0x25)};
 const QColor kAxis(0x40, 0x40, 0x40);
 
