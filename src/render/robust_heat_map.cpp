@@ -13,9 +13,9 @@
 namespace karnoth::render {
 namespace {
 
-// The words of this drawing, in their own translation context.
+// The words of this drawing, in the context of the planner's other map, whose words it shares.
 struct RobustMapWords {
-    Q_DECLARE_TR_FUNCTIONS(karnoth::render::RobustHeatMap)
+    Q_DECLARE_TR_FUNCTIONS(karnoth::render::PlanHeatMap)
 };
 
 // Where each band starts, as a probability.

@@ -23,7 +23,7 @@ QTableWidgetItem* figureItem(const QString& text)
 PlanTable::PlanTable(QWidget* parent) : QTableWidget(0, kColumnCount, parent)
 {
     // Headings in two lines, so that each column's words fit its width on a small screen.
-    setHorizontalHeaderLabels({tr("Owned\nshare"), tr("Minimal\nrate"), tr("Rate at\nconfidence"), tr("Street\ntotal"),
+    setHorizontalHeaderLabels({tr("Owned\nshare"), tr("Minimal\nrate"), QString(), tr("Street\ntotal"),
                                tr("Sterilised\nowned"), tr("Sterilised\nstreet"), tr("Sterilised\nin all"), tr("Cost"),
                                tr("Operations\nfirst year"), tr("Operations a\nyear (mean)"),
                                tr("Street\ncoverage %")});
@@ -115,10 +115,10 @@ void PlanTable::showRobustRates()
 {
     setColumnHidden(RobustRate, !robust_);
     if (!robust_) return;
+    const QString confidence = QString::fromStdString(formatPlain(robust_->confidence));
     horizontalHeaderItem(RobustRate)
-        ->setText(tr("%1 at\n%2 %")
-                      .arg(robust_->operationsStep ? tr("Operations") : tr("Rate"))
-                      .arg(QString::fromStdString(formatPlain(robust_->confidence))));
+        ->setText(robust_->operationsStep ? tr("Operations at\n%1 %").arg(confidence)
+                                          : tr("Rate at\n%1 %").arg(confidence));
     const int step = robust_->settings.ownedShareStep;
     if (!plan_ || step <= 0) return;
     for (int r = 0; r < rowCount(); ++r) {
