@@ -417,11 +417,13 @@ void PlannerWindow::refreshRobustPlan()
     const std::optional<int> confidence = this->confidence();
     const std::optional<WindowInputs>& run = window_.form().lastRunInputs();
     if (!confidence || !run) {
-        // Without a run the plan's own map says why; the probabilities wait for the next run.
         robustJob_->cancel();
         robustComputationEnded();
         robustRequested_.reset();
-        if (!confidence) showRobustPlan(nullptr);
+        if (!confidence)
+            showRobustPlan(nullptr);
+        else  // the plan's own reason, which refreshPlan has just shown
+            showUnmadeRobustPlan(plan_->settings, *confidence, QString::fromStdString(plan_->fault.value_or("")));
         return;
     }
     const PlanSettings settings = window_.planSettingsFor(run->inputs.programmeStart);
