@@ -1120,7 +1120,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Confidence</source>
+        <source>Co&amp;nfidence</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1526,10 +1526,6 @@ por ano</translation>
         <translation>plano</translation>
     </message>
     <message>
-        <source>&amp;Street total</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Pro&amp;bability</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1539,6 +1535,10 @@ por ano</translation>
     </message>
     <message>
         <source>computing the probabilities: %p %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Street tota&amp;l</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -84,7 +84,7 @@ PlanSettingsBox::PlanSettingsBox(QWidget* parent) : QGroupBox(tr("Target and cos
     form->addRow(tr("Cost of one &street sterilisation"), costStreet_);
     form->addRow(tr("Owned-share s&tep"), step_);
     form->addRow(defaults_, following_);
-    form->addRow(tr("&Confidence"), confidence_);
+    form->addRow(tr("Co&nfidence"), confidence_);
 
     connect(targetYear_, &QSpinBox::valueChanged, this, &PlanSettingsBox::report);
     connect(targetPercent_, &QDoubleSpinBox::valueChanged, this, &PlanSettingsBox::report);

@@ -157,7 +157,7 @@ PlannerWindow::PlannerWindow(FormWindow& window)
     robustMap_->setObjectName(QStringLiteral("robustHeatMap"));
     maps_ = new QTabWidget;
     maps_->setObjectName(QStringLiteral("planMaps"));
-    maps_->addTab(heatMap_, tr("&Street total"));
+    maps_->addTab(heatMap_, tr("Street tota&l"));
     maps_->addTab(robustMap_, tr("Pro&bability"));
     maps_->setTabToolTip(1, tr("The share of the uncertainty settings' replicates that meet the target at each "
                                "rate and share; set a confidence to compute it."));
@@ -237,8 +237,8 @@ PlannerWindow::PlannerWindow(FormWindow& window)
     connect(robustJob_, &BackgroundJob::finished, this, &PlannerWindow::robustComputationEnded);
     connect(robustJob_, &BackgroundJob::failed, this, [this](const QString& message) {
         robustComputationEnded();
-        const std::optional<RobustKey> asked = std::exchange(robustRequested_,
-                                                             std::nullopt);  // the next change tries again
+        // The next change tries again.
+        const std::optional<RobustKey> asked = std::exchange(robustRequested_, std::nullopt);
         showUnmadeRobustPlan(asked ? asked->plan.settings : PlanSettings{},
                              asked ? asked->confidence : kDefaultConfidence, message);
     });
