@@ -1111,6 +1111,18 @@
         <source>(following the start year)</source>
         <translation>(sigue al año de inicio)</translation>
     </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For each owned share, the rate that meets the target in at least this share of the futures the uncertainty settings draw (Analysis → Uncertainty: ranges, year-to-year SD, whole dogs), shown as a map of probabilities. Off, or 50 to 99 %; 90 % until you set it when those settings draw anything.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co&amp;nfidence</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>karnoth::gui::PlanTable</name>
@@ -1226,6 +1238,20 @@ al año</translation>
         <source>rate %1</source>
         <translation>tasa %1</translation>
     </message>
+    <message>
+        <source>Operations at
+%1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate at
+%1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 replicates fault at rate 0 for this share and are left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>karnoth::gui::Planner</name>
@@ -1332,6 +1358,38 @@ al año</translation>
     <message>
         <source>%1 below the count of %2</source>
         <translation>%1 por debajo del recuento de %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished">ninguna</translation>
+    </message>
+    <message>
+        <source>every replicate faults at rate 0 for this share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>meets the target in %1 % of %2 valid replicates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 replicates fault at rate 0 and are left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No plan at %1 %: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheapest at %1 %: owned share %2 %, %3, cost %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No owned share meets the target in %1 % of the replicates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up to %1 of %2 replicates fault at rate 0 and are left out of their share.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1467,6 +1525,22 @@ al año</translation>
         <source>plan</source>
         <translation>plan</translation>
     </message>
+    <message>
+        <source>Pro&amp;bability</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The share of the uncertainty settings&apos; replicates that meet the target at each rate and share; set a confidence to compute it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>computing the probabilities: %p %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Street tota&amp;l</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>karnoth::gui::RangeInputs</name>
@@ -1552,6 +1626,21 @@ al año</translation>
     <message>
         <source>&amp;Place:</source>
         <translation>&amp;Lugar:</translation>
+    </message>
+</context>
+<context>
+    <name>karnoth::gui::RobustHeatMapView</name>
+    <message>
+        <source>Each cell is one programme: its yearly rate across, its share aimed at owned dogs up, shaded by the share of the uncertainty settings&apos; replicates that meet the target with it. Click a cell to set the main window&apos;s bars to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computing the probabilities…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>updating…</source>
+        <translation type="unfinished">actualizando…</translation>
     </message>
 </context>
 <context>
@@ -2345,6 +2434,42 @@ Rango: %4</translation>
     <message>
         <source>the run faults</source>
         <translation>la ejecución falla</translation>
+    </message>
+    <message>
+        <source>of replicates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1-%2 %</source>
+        <translation type="unfinished">%1 % {1-%2 ?}</translation>
+    </message>
+    <message>
+        <source>No plan at %1 %: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the window&apos;s run</source>
+        <translation type="unfinished">la ejecución de la ventana</translation>
+    </message>
+    <message>
+        <source>%1 replicates</source>
+        <translation type="unfinished">%1 réplicas</translation>
+    </message>
+    <message>
+        <source>Share of %1 that meet the target: at most %2 % of the baseline in %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rate reaching %1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cheapest at %1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no valid replicate</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -11,7 +11,7 @@
 // A plan that could not be made is painted as its reason.
 
 #include "analysis/planner.h"
-#include "render/heat_map_geometry.h"
+#include "render/heat_map_parts.h"
 #include "render/percent_scale.h"
 
 #include <QFont>
@@ -32,15 +32,6 @@ struct HeatMapMarks {
     // The window's programme rate (tenths of a per cent, 0..1000, or the operations scan's step) and
     // owned share (per cent).
     std::optional<QPointF> current;
-};
-
-// Where the parts of the heat map lie in the area it is painted in (pixels).
-struct HeatMapLayout {
-    QRectF title;  // one line above the map
-    QRectF plot;  // the cells
-    QRectF scale;  // the colour scale's bar, right of the plot
-    QRectF key;  // the key under the axis titles
-    HeatMapGeometry geometry;
 };
 
 // The layout of `plan`'s heat map in `area`, for texts in `font` on `device`.

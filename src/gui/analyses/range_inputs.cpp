@@ -1,6 +1,5 @@
 #include "gui/analyses/range_inputs.h"
 
-#include "analysis/input_domains.h"
 #include "analysis/varied_inputs.h"
 #include "catalogue/input_catalogue.h"
 #include "model/input_field.h"
@@ -44,14 +43,6 @@ QString shortText(double value)
     if (!std::isfinite(value)) return {};
     const double rounded = QString::number(value, 'g', 6).toDouble();
     return QString::fromStdString(formatPlain(rounded));
-}
-
-// An end's text as a number, or why it is none.
-std::optional<double> endOf(const QLineEdit& edit)
-{
-    const ParsedNumber parsed = parseNumber(edit.text().toStdString());
-    if (parsed.status != ParseStatus::Ok || !std::isfinite(parsed.value)) return std::nullopt;
-    return parsed.value;
 }
 
 }  // namespace
@@ -122,28 +113,6 @@ void RangeInputs::ticked(Row& row, bool on)
         row.high->setText(shortText(*row.value * (1 + kDefaultSpread)));
     }
     emit changed();
-}
-
-RangeInputs::Reading RangeInputs::read() const
-{
-    Reading reading;
-    for (const Row& row : rows_) {
-        if (!row.vary->isChecked()) continue;
-        const QString caption = captionOf(row.field);
-        const std::optional<double> low = endOf(*row.low);
-        const std::optional<double> high = endOf(*row.high);
-        if (!low || !high) {
-            const QLineEdit& bad = low ? *row.high : *row.low;
-            reading.problem = tr("The range of %1: \"%2\" is not a number.").arg(caption, bad.text());
-            return reading;
-        }
-        if (const std::optional<std::string> problem = variedRangeProblem(row.field, *low, *high)) {
-            reading.problem = QString::fromStdString(*problem);
-            return reading;
-        }
-        reading.ranges.push_back({row.field, *low, *high});
-    }
-    return reading;
 }
 
 std::map<std::string, KeptRange> RangeInputs::keptRanges() const

@@ -37,14 +37,9 @@ public:
     // Shows each input's value beside its row; the ends a ticked box fills come from it.
     void setCurrentValues(const ModelInputs& inputs);
 
-    struct Reading {
-        std::vector<ParameterRange> ranges;  // the ticked inputs, in the window's order
-        std::optional<QString> problem;  // the first unusable row, named by its caption
-    };
-    Reading read() const;
-
-    // The rows as the window keeps them, by control name (those ticked or with an end typed), and
-    // back: each kept row gets its ends and its tick without a changed(); the others stay as they are.
+    // The rows as the window keeps them, by control name (those ticked or with an end typed; read
+    // through readKeptRanges), and back: each kept row gets its ends and its tick without a changed(); the others stay
+    // as they are.
     std::map<std::string, KeptRange> keptRanges() const;
     void restoreRanges(const std::map<std::string, KeptRange>& ranges);
 

@@ -2,6 +2,7 @@
 
 #include "analysis/uncertainty_csv.h"
 #include "gui/analyses/band_chart_widget.h"
+#include "gui/analyses/kept_uncertainty.h"
 #include "gui/analyses/range_inputs.h"
 #include "gui/widgets/remembered_place.h"
 #include "gui/widgets/screen_fit.h"
@@ -25,6 +26,7 @@
 #include <QVBoxLayout>
 
 #include <limits>
+#include <variant>
 
 namespace karnoth::gui {
 namespace {
@@ -75,7 +77,7 @@ UncertaintyView::UncertaintyView(FormWindow& window) : AnalysisView(window, tr("
     if (const std::optional<UncertaintySettings>& kept = window.keptSettings().uncertainty) restoreSettings(*kept);
     // The window keeps what the user sets at once, for its session and its scenarios.
     const auto settingChanged = [this] {
-        this->window().keptSettings().uncertainty = settings();
+        this->window().keepUncertaintySettings(settings());
         refresh();
     };
     connect(ranges_, &RangeInputs::changed, this, settingChanged);
@@ -217,18 +219,12 @@ void UncertaintyView::compute(const WindowInputs& inputs)
     // Until these settings deliver, the report has no uncertainty of the user's to repeat.
     window().setComputedUncertainty(std::nullopt);
     ranges_->setCurrentValues(inputs.inputs);
-    const RangeInputs::Reading reading = ranges_->read();
-    if (reading.problem) {
-        inputsRejected(*reading.problem);
+    std::variant<UncertaintyRequest, QString> read = uncertaintyRequestOf(settings(), inputs);
+    if (const QString* problem = std::get_if<QString>(&read)) {
+        inputsRejected(*problem);
         return;
     }
-    UncertaintyRequest request;
-    request.inputs = inputs.inputs;
-    request.killedByYear = inputs.killedByYear;
-    request.replicates = static_cast<std::size_t>(replicates_->value());
-    request.seed = static_cast<std::uint64_t>(seed_->value());
-    request.ranges = reading.ranges;
-    request.chance = YearlyChance{yearToYear_->value(), wholeDogs_->isChecked()};
+    UncertaintyRequest request = std::get<UncertaintyRequest>(std::move(read));
     const PlanSettings plan = window().planSettingsFor(inputs.inputs.programmeStart);
     request.target = TargetRequest{plan.targetYear, plan.targetPercent};
     if (anchor_->isChecked())

@@ -1,5 +1,7 @@
 #include "gui/planner/plan_settings_box.h"
 
+#include "analysis/robust_planner.h"
+
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -10,6 +12,9 @@
 
 namespace karnoth::gui {
 namespace {
+
+// The confidence box's value that reads "off": one below the least confidence.
+constexpr int kConfidenceOffValue = static_cast<int>(kLeastConfidence) - 1;
 
 QDoubleSpinBox* costBox(const QString& tip)
 {
@@ -54,6 +59,17 @@ PlanSettingsBox::PlanSettingsBox(QWidget* parent) : QGroupBox(tr("Target and cos
     step_->setToolTip(tr("The grid's shares aimed at owned dogs run 0, step, 2 \u00d7 step, ... up to 100 %. A "
                          "smaller step means more rows and a longer computation."));
 
+    confidence_ = new QSpinBox;
+    confidence_->setObjectName(QStringLiteral("robustConfidence"));
+    confidence_->setRange(kConfidenceOffValue, static_cast<int>(kMostConfidence));
+    confidence_->setSpecialValueText(tr("off"));
+    confidence_->setSuffix(QStringLiteral(" %"));
+    confidence_->setKeyboardTracking(false);
+    confidence_->setToolTip(tr("For each owned share, the rate that meets the target in at least this share of the "
+                               "futures the uncertainty settings draw (Analysis \u2192 Uncertainty: ranges, "
+                               "year-to-year SD, whole dogs), shown as a map of probabilities. Off, or 50 to 99 %; "
+                               "90 % until you set it when those settings draw anything."));
+
     defaults_ = new QPushButton(tr("&Defaults"));
     defaults_->setObjectName(QStringLiteral("planDefaults"));
     defaults_->setToolTip(tr("Ten years after the programme's start, 50 %, costs 1 and 1, steps of 5 %; the target "
@@ -68,12 +84,14 @@ PlanSettingsBox::PlanSettingsBox(QWidget* parent) : QGroupBox(tr("Target and cos
     form->addRow(tr("Cost of one &street sterilisation"), costStreet_);
     form->addRow(tr("Owned-share s&tep"), step_);
     form->addRow(defaults_, following_);
+    form->addRow(tr("Co&nfidence"), confidence_);
 
     connect(targetYear_, &QSpinBox::valueChanged, this, &PlanSettingsBox::report);
     connect(targetPercent_, &QDoubleSpinBox::valueChanged, this, &PlanSettingsBox::report);
     connect(costOwned_, &QDoubleSpinBox::valueChanged, this, &PlanSettingsBox::report);
     connect(costStreet_, &QDoubleSpinBox::valueChanged, this, &PlanSettingsBox::report);
     connect(step_, &QComboBox::currentIndexChanged, this, &PlanSettingsBox::report);
+    connect(confidence_, &QSpinBox::valueChanged, this, [this] { emit confidenceEdited(confidence()); });
     connect(defaults_, &QPushButton::clicked, this, &PlanSettingsBox::defaultsRequested);
 }
 
@@ -101,6 +119,18 @@ PlanSettings PlanSettingsBox::settings() const
     settings.costStreet = costStreet_->value();
     settings.ownedShareStep = step_->currentData().toInt();
     return settings;
+}
+
+void PlanSettingsBox::showConfidence(std::optional<int> confidence)
+{
+    const QSignalBlocker blocker(confidence_);
+    confidence_->setValue(confidence.value_or(kConfidenceOffValue));
+}
+
+std::optional<int> PlanSettingsBox::confidence() const
+{
+    if (confidence_->value() == kConfidenceOffValue) return std::nullopt;
+    return confidence_->value();
 }
 
 void PlanSettingsBox::report()

@@ -1,6 +1,7 @@
 #include "gui/planner/plan_table.h"
 
 #include "gui/planner/plan_texts.h"
+#include "support/number_masks.h"
 
 #include <QHeaderView>
 
@@ -22,8 +23,8 @@ QTableWidgetItem* figureItem(const QString& text)
 PlanTable::PlanTable(QWidget* parent) : QTableWidget(0, kColumnCount, parent)
 {
     // Headings in two lines, so that each column's words fit its width on a small screen.
-    setHorizontalHeaderLabels({tr("Owned\nshare"), tr("Minimal\nrate"), tr("Street\ntotal"), tr("Sterilised\nowned"),
-                               tr("Sterilised\nstreet"), tr("Sterilised\nin all"), tr("Cost"),
+    setHorizontalHeaderLabels({tr("Owned\nshare"), tr("Minimal\nrate"), QString(), tr("Street\ntotal"),
+                               tr("Sterilised\nowned"), tr("Sterilised\nstreet"), tr("Sterilised\nin all"), tr("Cost"),
                                tr("Operations\nfirst year"), tr("Operations a\nyear (mean)"),
                                tr("Street\ncoverage %")});
     // Each column as wide as its heading and figures need, never cut: on a narrow screen the table
@@ -47,6 +48,7 @@ void PlanTable::setPlan(const std::shared_ptr<const Plan>& plan)
 {
     clearContents();
     cheapestRow_.reset();
+    plan_ = plan;
     const int rows = plan ? static_cast<int>(plan->rows.size()) : 0;
     setRowCount(rows);
     horizontalHeaderItem(MinimalRate)
@@ -83,6 +85,7 @@ void PlanTable::setPlan(const std::shared_ptr<const Plan>& plan)
         setItem(r, OperationsMeanPerYear, figureItem(wholeText(figures.operationsMeanPerYear)));
         setItem(r, StreetCoverage, figureItem(coveragePercentText(figures.streetCoverage)));
     }
+    showRobustRates();
     if (!plan || !plan->cheapest) return;
     const int row = plan->cheapest->ownedShare / plan->settings.ownedShareStep;
     cheapestRow_ = row;
@@ -99,6 +102,41 @@ void PlanTable::setPlan(const std::shared_ptr<const Plan>& plan)
         cell->setFont(bold);
         cell->setBackground(QColor(0xff, 0xe8, 0x99));
         cell->setToolTip(tip);
+    }
+}
+
+void PlanTable::setRobustPlan(const std::shared_ptr<const RobustPlan>& plan)
+{
+    robust_ = plan;
+    showRobustRates();
+}
+
+void PlanTable::showRobustRates()
+{
+    setColumnHidden(RobustRate, !robust_);
+    if (!robust_) return;
+    const QString confidence = QString::fromStdString(formatPlain(robust_->confidence));
+    horizontalHeaderItem(RobustRate)
+        ->setText(robust_->operationsStep ? tr("Operations at\n%1 %").arg(confidence)
+                                          : tr("Rate at\n%1 %").arg(confidence));
+    const int step = robust_->settings.ownedShareStep;
+    if (!plan_ || step <= 0) return;
+    for (int r = 0; r < rowCount(); ++r) {
+        // The rows of the two plans match while both were made for the same step; until the newer
+        // one arrives the cell stays empty rather than show another share's rate.
+        const int share = plan_->rows[static_cast<std::size_t>(r)].ownedShare;
+        const auto index = static_cast<std::size_t>(share / step);
+        if (index >= robust_->rows.size() || robust_->rows[index].ownedShare != share) {
+            setItem(r, RobustRate, figureItem(QString()));
+            continue;
+        }
+        const RobustRow& row = robust_->rows[index];
+        QTableWidgetItem* cell = figureItem(robustRateText(*robust_, row));
+        if (row.faulted > 0)
+            cell->setToolTip(tr("%1 of %2 replicates fault at rate 0 for this share and are left out.")
+                                 .arg(row.faulted)
+                                 .arg(row.faulted + row.valid));
+        setItem(r, RobustRate, cell);
     }
 }
 

@@ -6,9 +6,11 @@
 // the target shows "none" and the figures at rate 100 %; empty figures when that run faults too.
 // The row of the owned share of the cheapest programme on the whole grid is highlighted. Activating a row
 // (double-click, Enter) stands for choosing its share at its minimal rate. When the plan scans operations a year, the
-// rate is read as operations a year throughout.
+// rate is read as operations a year throughout. With a robust plan, the column beside the minimal
+// rate holds each share's robust minimal rate ("Rate at 90 %"); it is hidden otherwise.
 
 #include "analysis/planner.h"
+#include "analysis/robust_planner.h"
 
 #include <QTableWidget>
 
@@ -24,6 +26,7 @@ public:
     enum Column {
         OwnedShare,
         MinimalRate,  // or the minimal operations a year, when the plan scans them
+        RobustRate,  // the robust minimal rate at the robust plan's confidence
         StreetTotal,
         SterilisedOwned,
         SterilisedStreet,
@@ -37,11 +40,17 @@ public:
     explicit PlanTable(QWidget* parent = nullptr);
 
     void setPlan(const std::shared_ptr<const Plan>& plan);
+    // The robust plan whose rates the RobustRate column shows; nullptr hides it.
+    void setRobustPlan(const std::shared_ptr<const RobustPlan>& plan);
     // The highlighted row, nullopt when no programme meets the target.
     std::optional<int> cheapestRow() const { return cheapestRow_; }
 
 private:
+    void showRobustRates();
+
     std::optional<int> cheapestRow_;
+    std::shared_ptr<const Plan> plan_;
+    std::shared_ptr<const RobustPlan> robust_;
 };
 
 }  // namespace karnoth::gui

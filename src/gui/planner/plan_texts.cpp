@@ -20,9 +20,18 @@ QString oneDecimal(double value)
 }
 
 // Step `rate` of the scan in a sentence: "rate 13.6 %" or "1,200 operations".
+QString scanPhrase(std::optional<double> operationsStep, int rate)
+{
+    return operationsStep ? scanStepText(operationsStep, rate) : PlannerWords::tr("rate %1").arg(ratePercentText(rate));
+}
 QString scanPhrase(const Plan& plan, int rate)
 {
-    return plan.operationsStep ? scanValueText(plan, rate) : PlannerWords::tr("rate %1").arg(ratePercentText(rate));
+    return scanPhrase(plan.operationsStep, rate);
+}
+
+QString confidenceText(double confidence)
+{
+    return QString::fromStdString(formatPlain(confidence));
 }
 
 // The sterilisations and cost of a figure set, in one line each.
@@ -56,8 +65,13 @@ QString ratePercentText(int rate)
 
 QString scanValueText(const Plan& plan, int rate)
 {
-    if (!plan.operationsStep) return ratePercentText(rate);
-    return PlannerWords::tr("%1 operations").arg(wholeText(plan.scanValue(rate)));
+    return scanStepText(plan.operationsStep, rate);
+}
+
+QString scanStepText(std::optional<double> operationsStep, int rate)
+{
+    if (!operationsStep) return ratePercentText(rate);
+    return PlannerWords::tr("%1 operations").arg(wholeText(rate * *operationsStep));
 }
 
 QString coveragePercentText(double share)
@@ -122,6 +136,48 @@ QStringList planSummaryLines(const Plan& plan)
                      "That is above the minimal %1 of its share: a faster programme reaches the target with "
                      "fewer operations in all.")
                      .arg(scanPhrase(plan, *plan.rows[row].minimalRate));
+    return lines;
+}
+
+QString robustRateText(const RobustPlan& plan, const RobustRow& row)
+{
+    if (row.probability.empty()) return QStringLiteral("-");
+    return row.minimalRate ? scanStepText(plan.operationsStep, *row.minimalRate) : PlannerWords::tr("none");
+}
+
+QStringList robustCellDetailLines(const RobustPlan& plan, const RobustRow& row, int rate)
+{
+    QStringList lines{PlannerWords::tr("%1 a year, %2 % aimed at owned dogs")
+                          .arg(scanPhrase(plan.operationsStep, rate))
+                          .arg(row.ownedShare)};
+    if (row.probability.empty()) {
+        lines << PlannerWords::tr("every replicate faults at rate 0 for this share");
+        return lines;
+    }
+    lines << PlannerWords::tr("meets the target in %1 % of %2 valid replicates")
+                 .arg(oneDecimal(100 * row.probability[static_cast<std::size_t>(rate)]))
+                 .arg(row.valid);
+    if (row.faulted > 0) lines << PlannerWords::tr("%1 replicates fault at rate 0 and are left out").arg(row.faulted);
+    return lines;
+}
+
+QStringList robustSummaryLines(const RobustPlan& plan)
+{
+    const QString confidence = confidenceText(plan.confidence);
+    if (plan.fault)
+        return {PlannerWords::tr("No plan at %1 %: %2").arg(confidence, QString::fromStdString(*plan.fault))};
+    QStringList lines;
+    if (plan.cheapest)
+        lines << PlannerWords::tr("Cheapest at %1 %: owned share %2 %, %3, cost %4.")
+                     .arg(confidence)
+                     .arg(plan.cheapest->ownedShare)
+                     .arg(scanPhrase(plan.operationsStep, plan.cheapest->rate), wholeText(plan.cheapest->figures.cost));
+    else
+        lines << PlannerWords::tr("No owned share meets the target in %1 % of the replicates.").arg(confidence);
+    if (plan.faulted > 0)
+        lines << PlannerWords::tr("Up to %1 of %2 replicates fault at rate 0 and are left out of their share.")
+                     .arg(plan.faulted)
+                     .arg(plan.replicates);
     return lines;
 }
 

@@ -3,11 +3,13 @@
 #include "analysis/plan_csv.h"
 #include "app/form1.h"
 #include "catalogue/control_names.h"
+#include "gui/analyses/kept_uncertainty.h"
 #include "gui/planner/calibration_box.h"
 #include "gui/planner/plan_heat_map_view.h"
 #include "gui/planner/plan_settings_box.h"
 #include "gui/planner/plan_table.h"
 #include "gui/planner/plan_texts.h"
+#include "gui/planner/robust_heat_map_view.h"
 #include "gui/widgets/background_job.h"
 #include "gui/widgets/drawing_export.h"
 #include "gui/widgets/own_window.h"
@@ -35,12 +37,14 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 #include <utility>
+#include <variant>
 
 namespace karnoth::gui {
 namespace {
@@ -62,6 +66,9 @@ bool sameRequest(const PlanRequest& a, const PlanRequest& b)
 {
     return a.inputs == b.inputs && a.settings == b.settings && a.killedByYear.values() == b.killedByYear.values();
 }
+
+// The confidence until the user sets one, while the uncertainty settings draw anything, per cent.
+constexpr int kDefaultConfidence = 90;
 
 std::string controlName(std::string_view name)
 {
@@ -123,6 +130,7 @@ PlannerWindow::PlannerWindow(FormWindow& window)
     makeOwnWindow(*this);
     setWindowTitle(tr("Karnoth \u2014 Planner"));
     planJob_ = new BackgroundJob(this);
+    robustJob_ = new BackgroundJob(this);
     calibrationJob_ = new BackgroundJob(this);
 
     settingsBox_ = new PlanSettingsBox;
@@ -145,10 +153,18 @@ PlannerWindow::PlannerWindow(FormWindow& window)
     details_->setToolTip(tr("The figures of the cell under the pointer."));
     table_ = new PlanTable;
     table_->setObjectName(QStringLiteral("planTable"));
+    robustMap_ = new RobustHeatMapView;
+    robustMap_->setObjectName(QStringLiteral("robustHeatMap"));
+    maps_ = new QTabWidget;
+    maps_->setObjectName(QStringLiteral("planMaps"));
+    maps_->addTab(heatMap_, tr("Street tota&l"));
+    maps_->addTab(robustMap_, tr("Pro&bability"));
+    maps_->setTabToolTip(1, tr("The share of the uncertainty settings' replicates that meet the target at each "
+                               "rate and share; set a confidence to compute it."));
     auto* mapPane = new QWidget;
     auto* mapLayout = new QVBoxLayout(mapPane);
     mapLayout->setContentsMargins(0, 0, 0, 0);
-    mapLayout->addWidget(heatMap_, 1);
+    mapLayout->addWidget(maps_, 1);
     mapLayout->addWidget(details_);
     auto* splitter = new QSplitter(Qt::Vertical);
     splitter->addWidget(mapPane);
@@ -159,10 +175,15 @@ PlannerWindow::PlannerWindow(FormWindow& window)
     progress_->setObjectName(QStringLiteral("planProgress"));
     progress_->setFormat(tr("computing the grid: %p %"));
     progress_->setVisible(false);
+    robustProgress_ = new QProgressBar;
+    robustProgress_->setObjectName(QStringLiteral("robustProgress"));
+    robustProgress_->setFormat(tr("computing the probabilities: %p %"));
+    robustProgress_->setVisible(false);
     auto* results = new QVBoxLayout;
     results->addWidget(summary_);
     results->addWidget(splitter, 1);
     results->addWidget(progress_);
+    results->addWidget(robustProgress_);
 
     auto* body = new QHBoxLayout;
     body->addLayout(inputs);
@@ -198,6 +219,29 @@ PlannerWindow::PlannerWindow(FormWindow& window)
     connect(settingsBox_, &PlanSettingsBox::edited, this,
             [this](const PlanSettings& settings) { window_.setPlanSettings(settings); });
     connect(settingsBox_, &PlanSettingsBox::defaultsRequested, this, [this] { window_.setPlanSettings(std::nullopt); });
+    connect(settingsBox_, &PlanSettingsBox::confidenceEdited, this, [this](std::optional<int> confidence) {
+        window_.setChosenConfidence(confidence.value_or(FormWindow::kConfidenceOff));
+        // Turning it on is asking to see the probabilities.
+        maps_->setCurrentIndex(confidence ? 1 : 0);
+    });
+    connect(&window_, &FormWindow::chosenConfidenceChanged, this, &PlannerWindow::refresh);
+    connect(&window_, &FormWindow::uncertaintySettingsChanged, this, &PlannerWindow::refresh);
+    connect(robustMap_, &RobustHeatMapView::cellClicked, this, &PlannerWindow::chooseCell);
+    connect(robustMap_, &RobustHeatMapView::hovered, this, [this](const QString& text) {
+        details_->setText(QString(text).replace(QLatin1Char('\n'), QStringLiteral("; ")));
+    });
+    connect(robustJob_, &BackgroundJob::progressed, this, [this](std::size_t done, std::size_t total) {
+        robustProgress_->setRange(0, 1000);
+        robustProgress_->setValue(total == 0 ? 0 : static_cast<int>(1000.0 * static_cast<double>(done) / total));
+    });
+    connect(robustJob_, &BackgroundJob::finished, this, &PlannerWindow::robustComputationEnded);
+    connect(robustJob_, &BackgroundJob::failed, this, [this](const QString& message) {
+        robustComputationEnded();
+        // The next change tries again.
+        const std::optional<RobustKey> asked = std::exchange(robustRequested_, std::nullopt);
+        showUnmadeRobustPlan(asked ? asked->plan.settings : PlanSettings{},
+                             asked ? asked->confidence : kDefaultConfidence, message);
+    });
     connect(heatMap_, &PlanHeatMapView::cellClicked, this, &PlannerWindow::chooseCell);
     connect(table_, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
         // A row stands for its share at its minimal rate; a share that never meets the target has none.
@@ -263,6 +307,19 @@ bool PlannerWindow::isComputing() const
     return planJob_->isRunning();
 }
 
+bool PlannerWindow::isComputingRobust() const
+{
+    return robustJob_->isRunning();
+}
+
+std::optional<int> PlannerWindow::confidence() const
+{
+    if (const std::optional<int>& chosen = window_.chosenConfidence())
+        return *chosen == FormWindow::kConfidenceOff ? std::nullopt : chosen;
+    const std::optional<UncertaintySettings>& kept = window_.keptSettings().uncertainty;
+    return kept && drawsAnything(*kept) ? std::optional<int>(kDefaultConfidence) : std::nullopt;
+}
+
 void PlannerWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
@@ -274,6 +331,8 @@ void PlannerWindow::showSettings()
     const std::optional<WindowInputs>& run = window_.form().lastRunInputs();
     const int start = run ? run->inputs.programmeStart : ModelInputs{}.programmeStart;
     settingsBox_->showSettings(window_.planSettingsFor(start), !window_.planSettings());
+    settingsBox_->showConfidence(confidence());
+    maps_->setTabEnabled(1, confidence().has_value());
 }
 
 void PlannerWindow::updateMark()
@@ -282,17 +341,20 @@ void PlannerWindow::updateMark()
     const double share = form.control(control::vscTarget).value;
     if (!plan_ || !plan_->operationsStep) {
         heatMap_->setCurrent(QPointF(form.control(control::hscSterilise).value, share));
+        robustMap_->setCurrent(heatMap_->current());
         return;
     }
     // The scan's step the window's operations a year stand at; no mark while the text is no number.
     const ParsedNumber operations = parseNumber(form.text(control::txtOperations));
     if (operations.status != ParseStatus::Ok) {
         heatMap_->setCurrent(std::nullopt);
+        robustMap_->setCurrent(std::nullopt);
         return;
     }
     const double step = std::clamp(operations.value / *plan_->operationsStep, double(kLowestProgrammeRate),
                                    double(kHighestProgrammeRate));
     heatMap_->setCurrent(QPointF(step, share));
+    robustMap_->setCurrent(heatMap_->current());
 }
 
 void PlannerWindow::refresh()
@@ -305,6 +367,12 @@ void PlannerWindow::refresh()
         return;
     }
     outOfDate_ = false;
+    refreshPlan();
+    refreshRobustPlan();
+}
+
+void PlannerWindow::refreshPlan()
+{
     const std::optional<WindowInputs>& run = window_.form().lastRunInputs();
     if (!run) {
         planJob_->cancel();
@@ -344,6 +412,87 @@ void PlannerWindow::refresh()
         });
 }
 
+void PlannerWindow::refreshRobustPlan()
+{
+    const std::optional<int> confidence = this->confidence();
+    const std::optional<WindowInputs>& run = window_.form().lastRunInputs();
+    if (!confidence || !run) {
+        robustJob_->cancel();
+        robustComputationEnded();
+        robustRequested_.reset();
+        if (!confidence)
+            showRobustPlan(nullptr);
+        else  // the plan's own reason, which refreshPlan has just shown
+            showUnmadeRobustPlan(plan_->settings, *confidence, QString::fromStdString(plan_->fault.value_or("")));
+        return;
+    }
+    const PlanSettings settings = window_.planSettingsFor(run->inputs.programmeStart);
+    const UncertaintySettings kept = window_.keptSettings().uncertainty.value_or(UncertaintySettings{});
+    const RobustKey key{requestFor(*run, settings), kept, *confidence};
+    if (robustRequested_ && sameRequest(robustRequested_->plan, key.plan) &&
+        robustRequested_->uncertainty == key.uncertainty && robustRequested_->confidence == key.confidence)
+        return;
+    const auto refuse = [&](const QString& reason) {
+        robustJob_->cancel();
+        robustComputationEnded();
+        robustRequested_.reset();
+        showUnmadeRobustPlan(settings, *confidence, reason);
+    };
+    RobustPlanRequest request{key.plan, std::nullopt, static_cast<double>(*confidence)};
+    if (drawsAnything(kept)) {
+        std::variant<UncertaintyRequest, QString> read = uncertaintyRequestOf(kept, *run);
+        if (const QString* problem = std::get_if<QString>(&read)) return refuse(*problem);
+        request.uncertainty = std::get<UncertaintyRequest>(std::move(read));
+    }
+    if (const std::optional<std::string> problem = robustPlanProblem(request))
+        return refuse(QString::fromStdString(*problem));
+    robustRequested_ = key;
+    robustProgress_->setRange(0, 0);  // busy until the first progress arrives
+    robustProgress_->setVisible(true);
+    robustMap_->setUpdating(true);
+    robustJob_->start<std::shared_ptr<const RobustPlan>>(
+        [request, runner = runner_](std::stop_token stop,
+                                    const JobProgress& progress) -> std::shared_ptr<const RobustPlan> {
+            std::optional<RobustPlan> plan = makeRobustPlan(request, *runner, BatchControl{std::move(stop), progress});
+            if (!plan) return nullptr;  // stopped: never delivered
+            return std::make_shared<const RobustPlan>(std::move(*plan));
+        },
+        [this](std::shared_ptr<const RobustPlan> plan) {
+            if (plan) showRobustPlan(std::move(plan));
+        });
+}
+
+void PlannerWindow::robustComputationEnded()
+{
+    robustProgress_->setVisible(false);
+    robustMap_->setUpdating(false);
+}
+
+void PlannerWindow::showRobustPlan(std::shared_ptr<const RobustPlan> plan)
+{
+    robust_ = std::move(plan);
+    robustMap_->setPlan(robust_);
+    table_->setRobustPlan(robust_);
+    showSummary();
+    emit robustPlanShown();
+}
+
+void PlannerWindow::showUnmadeRobustPlan(const PlanSettings& settings, int confidence, const QString& reason)
+{
+    RobustPlan unmade;
+    unmade.settings = settings;
+    unmade.confidence = confidence;
+    unmade.fault = reason.toStdString();
+    showRobustPlan(std::make_shared<const RobustPlan>(std::move(unmade)));
+}
+
+void PlannerWindow::showSummary()
+{
+    QStringList lines = plan_ ? planSummaryLines(*plan_) : QStringList();
+    if (robust_) lines << robustSummaryLines(*robust_);
+    summary_->setText(lines.join(QLatin1Char('\n')));
+}
+
 void PlannerWindow::computationEnded()
 {
     progress_->setVisible(false);
@@ -356,7 +505,7 @@ void PlannerWindow::showPlan(std::shared_ptr<const Plan> plan)
     heatMap_->setPlan(plan_);
     updateMark();  // a plan that scans operations places the window's mark by them
     table_->setPlan(plan_);
-    summary_->setText(planSummaryLines(*plan_).join(QLatin1Char('\n')));
+    showSummary();
     details_->clear();
     emit planShown();
 }

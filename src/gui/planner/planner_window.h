@@ -10,10 +10,17 @@
 // rate and owned share to a clicked cell and matches the abandonment bar to a counted population,
 // each as one undoable step of the main window. Closing it hides it: its settings live in the
 // main window (FormWindow::planSettings), its plan is made again when it is opened.
+//
+// With a confidence set (off, or 50..99 %; until the user sets it, 90 % while the uncertainty
+// view's settings draw anything), it also computes the robust plan for the same inputs and the
+// uncertainty view's settings, in the background with a progress bar of its own, and shows it as a
+// map of probabilities (a second tab), a column of the table and a line under the summary.
 
 #include "analysis/batch_runner.h"
 #include "analysis/calibration.h"
 #include "analysis/planner.h"
+#include "analysis/robust_planner.h"
+#include "app/view_settings.h"
 #include "gui/window/window_extension.h"
 
 #include <QWidget>
@@ -24,6 +31,7 @@
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QTabWidget;
 
 namespace karnoth::gui {
 
@@ -33,6 +41,7 @@ class FormWindow;
 class PlanHeatMapView;
 class PlanSettingsBox;
 class PlanTable;
+class RobustHeatMapView;
 
 // "Planner..." and "Match a count..." in the window's Analysis menu.
 class PlannerActions : public QObject, public WindowExtension {
@@ -55,6 +64,10 @@ public:
     static PlannerWindow& of(FormWindow& window);
 
     PlanHeatMapView& heatMap() const { return *heatMap_; }
+    RobustHeatMapView& robustMap() const { return *robustMap_; }
+    // The plan's map and the map of probabilities, a tab each.
+    QTabWidget& maps() const { return *maps_; }
+    QProgressBar& robustProgressBar() const { return *robustProgress_; }
     PlanTable& table() const { return *table_; }
     PlanSettingsBox& settingsBox() const { return *settingsBox_; }
     CalibrationBox& calibrationBox() const { return *calibrationBox_; }
@@ -66,6 +79,11 @@ public:
     const std::shared_ptr<const Plan>& plan() const { return plan_; }
     // A plan is being computed.
     bool isComputing() const;
+    // The robust plan on show; nullptr while the confidence is off or before the first.
+    const std::shared_ptr<const RobustPlan>& robustPlan() const { return robust_; }
+    bool isComputingRobust() const;
+    // The confidence in force, per cent: the user's, or the default; none when off.
+    std::optional<int> confidence() const;
 
     // The exports; each returns false with a reason in `error`. The heat map has the size of the
     // view on screen (at least a readable minimum); the CSVs have the command line's columns.
@@ -87,6 +105,8 @@ public slots:
 signals:
     // A plan, or the reason there is none, is now on show.
     void planShown();
+    // A robust plan, the reason there is none, or none at all (the confidence off) is now on show.
+    void robustPlanShown();
     // A calibration ended: set, or refused with a reason.
     void calibrationShown();
 
@@ -97,6 +117,12 @@ private:
     explicit PlannerWindow(FormWindow& window);
     void buildExportButton(QPushButton* button);
     void refresh();
+    void refreshPlan();
+    void refreshRobustPlan();
+    void showRobustPlan(std::shared_ptr<const RobustPlan> plan);
+    void showUnmadeRobustPlan(const PlanSettings& settings, int confidence, const QString& reason);
+    void robustComputationEnded();
+    void showSummary();
     void showPlan(std::shared_ptr<const Plan> plan);
     void showUnmadePlan(const PlanSettings& settings, const QString& reason);
     void showSettings();
@@ -114,12 +140,24 @@ private:
     // What the plan on show, or the one being computed, was asked for.
     std::optional<PlanRequest> requested_;
     std::shared_ptr<const Plan> plan_;
+    BackgroundJob* robustJob_ = nullptr;
+    // What the robust plan on show, or the one being computed, was asked for.
+    struct RobustKey {
+        PlanRequest plan;
+        UncertaintySettings uncertainty;
+        int confidence = 0;
+    };
+    std::optional<RobustKey> robustRequested_;
+    std::shared_ptr<const RobustPlan> robust_;
     // The main window ran while the planner was hidden.
     bool outOfDate_ = true;
 
     PlanSettingsBox* settingsBox_ = nullptr;
     CalibrationBox* calibrationBox_ = nullptr;
     PlanHeatMapView* heatMap_ = nullptr;
+    RobustHeatMapView* robustMap_ = nullptr;
+    QTabWidget* maps_ = nullptr;
+    QProgressBar* robustProgress_ = nullptr;
     PlanTable* table_ = nullptr;
     QLabel* summary_ = nullptr;
     QLabel* details_ = nullptr;

@@ -529,6 +529,19 @@ void FormWindow::setPlanSettings(const std::optional<PlanSettings>& settings)
     emit planSettingsChanged();
 }
 
+void FormWindow::setChosenConfidence(std::optional<int> confidence)
+{
+    if (chosenConfidence_ == confidence) return;
+    chosenConfidence_ = confidence;
+    emit chosenConfidenceChanged();
+}
+
+void FormWindow::keepUncertaintySettings(const UncertaintySettings& settings)
+{
+    form_.keptSettings().uncertainty = settings;
+    emit uncertaintySettingsChanged();
+}
+
 void FormWindow::restoreAnalysisSettings(const SessionSettings& kept)
 {
     SessionSettings& settings = form_.keptSettings();
@@ -536,6 +549,7 @@ void FormWindow::restoreAnalysisSettings(const SessionSettings& kept)
     settings.uncertainty = kept.uncertainty;
     settings.report = kept.report;
     emit analysisSettingsRestored();
+    emit uncertaintySettingsChanged();
 }
 
 void FormWindow::setOpenedScenario(std::optional<OpenedScenario> scenario, bool modified)

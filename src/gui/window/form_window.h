@@ -84,6 +84,14 @@ public:
     const std::optional<PlanSettings>& planSettings() const { return planSettings_; }
     void setPlanSettings(const std::optional<PlanSettings>& settings);
     PlanSettings planSettingsFor(int programmeStart) const;
+    // The planner's confidence for plans that hold, as the user set it: per cent
+    // (kLeastConfidence..kMostConfidence), or kConfidenceOff; nullopt until the user sets it, and
+    // then the planner's default holds (PlannerWindow::confidence).
+    static constexpr int kConfidenceOff = 0;
+    const std::optional<int>& chosenConfidence() const { return chosenConfidence_; }
+    void setChosenConfidence(std::optional<int> confidence);
+    // Keeps the uncertainty view's settings for the session and the planner, and says so.
+    void keepUncertaintySettings(const UncertaintySettings& settings);
 
     // The window is now `scenario`'s (saved as it, or an opening undone), modified since or not; the
     // title follows.
@@ -108,6 +116,8 @@ public:
 
 signals:
     void planSettingsChanged();
+    void chosenConfidenceChanged();
+    void uncertaintySettingsChanged();
     // The analyses' kept settings were replaced: an open view shows them.
     void analysisSettingsRestored();
     // View > First year shown changed: every year axis redraws from Form1::firstYearShown().
@@ -156,6 +166,7 @@ private:
     FaultFrame* faultFrame_ = nullptr;
     QUndoStack* undoStack_ = nullptr;
     std::optional<PlanSettings> planSettings_;
+    std::optional<int> chosenConfidence_;
     std::optional<UncertaintyRequest> computedUncertainty_;
     InputHistory* history_ = nullptr;
     QAction* undoAction_ = nullptr;
