@@ -1113,15 +1113,15 @@
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>For each owned share, the rate that meets the target in at least this share of the futures the uncertainty settings draw (Analysis → Uncertainty: ranges, year-to-year SD, whole dogs), shown as a map of probabilities. Off, or 50 to 99 %; 90 % until you set it when those settings draw anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para cada parte con dueño, la tasa que cumple el objetivo en al menos esta parte de los futuros que sortean los ajustes de incertidumbre (Análisis → Incertidumbre: rangos, DE de un año a otro, perros enteros), mostrada como un mapa de probabilidades. No, o de 50 a 99 %; 90 % hasta que la fije, cuando esos ajustes sortean algo.</translation>
     </message>
     <message>
         <source>Co&amp;nfidence</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;nfianza</translation>
     </message>
 </context>
 <context>
@@ -1241,16 +1241,18 @@ al año</translation>
     <message>
         <source>Operations at
 %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Operaciones
+al %1 %</translation>
     </message>
     <message>
         <source>Rate at
 %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa al
+%1 %</translation>
     </message>
     <message>
         <source>%1 of %2 replicates fault at rate 0 for this share and are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 réplicas fallan a tasa 0 en esta parte y se dejan fuera.</translation>
     </message>
 </context>
 <context>
@@ -1361,35 +1363,35 @@ al año</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished">ninguna</translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <source>every replicate faults at rate 0 for this share</source>
-        <translation type="unfinished"></translation>
+        <translation>todas las réplicas fallan a tasa 0 en esta parte</translation>
     </message>
     <message>
         <source>meets the target in %1 % of %2 valid replicates</source>
-        <translation type="unfinished"></translation>
+        <translation>cumple el objetivo en el %1 % de %2 réplicas válidas</translation>
     </message>
     <message>
         <source>%1 replicates fault at rate 0 and are left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 réplicas fallan a tasa 0 y se dejan fuera</translation>
     </message>
     <message>
         <source>No plan at %1 %: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin plan al %1 %: %2</translation>
     </message>
     <message>
         <source>Cheapest at %1 %: owned share %2 %, %3, cost %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo más barato al %1 %: parte con dueño %2 %, %3, coste %4.</translation>
     </message>
     <message>
         <source>No owned share meets the target in %1 % of the replicates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna parte con dueño cumple el objetivo en el %1 % de las réplicas.</translation>
     </message>
     <message>
         <source>Up to %1 of %2 replicates fault at rate 0 and are left out of their share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasta %1 de %2 réplicas fallan a tasa 0 y se dejan fuera de su parte.</translation>
     </message>
 </context>
 <context>
@@ -1527,19 +1529,19 @@ al año</translation>
     </message>
     <message>
         <source>Pro&amp;bability</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;babilidad</translation>
     </message>
     <message>
         <source>The share of the uncertainty settings&apos; replicates that meet the target at each rate and share; set a confidence to compute it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La parte de las réplicas de los ajustes de incertidumbre que cumplen el objetivo en cada tasa y parte; fije una confianza para calcularla.</translation>
     </message>
     <message>
         <source>computing the probabilities: %p %</source>
-        <translation type="unfinished"></translation>
+        <translation>calculando las probabilidades: %p %</translation>
     </message>
     <message>
         <source>Street tota&amp;l</source>
-        <translation type="unfinished"></translation>
+        <translation>Tota&amp;l en la calle</translation>
     </message>
 </context>
 <context>
@@ -1632,15 +1634,15 @@ al año</translation>
     <name>karnoth::gui::RobustHeatMapView</name>
     <message>
         <source>Each cell is one programme: its yearly rate across, its share aimed at owned dogs up, shaded by the share of the uncertainty settings&apos; replicates that meet the target with it. Click a cell to set the main window&apos;s bars to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada celda es un programa: su tasa anual a lo ancho, su parte dirigida a perros con dueño hacia arriba, sombreada según la parte de las réplicas de los ajustes de incertidumbre que cumplen el objetivo con él. Pulse una celda para llevar a ella las barras de la ventana principal.</translation>
     </message>
     <message>
         <source>Computing the probabilities…</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculando las probabilidades…</translation>
     </message>
     <message>
         <source>updating…</source>
-        <translation type="unfinished">actualizando…</translation>
+        <translation>actualizando…</translation>
     </message>
 </context>
 <context>
@@ -2437,39 +2439,39 @@ Rango: %4</translation>
     </message>
     <message>
         <source>of replicates</source>
-        <translation type="unfinished"></translation>
+        <translation>de las réplicas</translation>
     </message>
     <message>
         <source>%1-%2 %</source>
-        <translation type="unfinished">%1 % {1-%2 ?}</translation>
+        <translation>%1-%2 %</translation>
     </message>
     <message>
         <source>No plan at %1 %: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin plan al %1 %: %2</translation>
     </message>
     <message>
         <source>the window&apos;s run</source>
-        <translation type="unfinished">la ejecución de la ventana</translation>
+        <translation>la ejecución de la ventana</translation>
     </message>
     <message>
         <source>%1 replicates</source>
-        <translation type="unfinished">%1 réplicas</translation>
+        <translation>%1 réplicas</translation>
     </message>
     <message>
         <source>Share of %1 that meet the target: at most %2 % of the baseline in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Parte de %1 que cumplen el objetivo: como mucho el %2 % de la base en %3</translation>
     </message>
     <message>
         <source>rate reaching %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>tasa que llega al %1 %</translation>
     </message>
     <message>
         <source>cheapest at %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>lo más barato al %1 %</translation>
     </message>
     <message>
         <source>no valid replicate</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna réplica válida</translation>
     </message>
 </context>
 <context>

@@ -1113,15 +1113,15 @@
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>não</translation>
     </message>
     <message>
         <source>For each owned share, the rate that meets the target in at least this share of the futures the uncertainty settings draw (Analysis → Uncertainty: ranges, year-to-year SD, whole dogs), shown as a map of probabilities. Off, or 50 to 99 %; 90 % until you set it when those settings draw anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para cada parcela com dono, a taxa que atinge a meta em pelo menos esta parcela dos futuros sorteados pelos ajustes de incerteza (Análise → Incerteza: intervalos, DP de um ano para outro, cães inteiros), mostrada como um mapa de probabilidades. Não, ou de 50 a 99 %; 90 % até que você a defina, quando esses ajustes sorteiam algo.</translation>
     </message>
     <message>
         <source>Co&amp;nfidence</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;nfiança</translation>
     </message>
 </context>
 <context>
@@ -1241,16 +1241,18 @@ por ano</translation>
     <message>
         <source>Operations at
 %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Operações
+a %1 %</translation>
     </message>
     <message>
         <source>Rate at
 %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa a
+%1 %</translation>
     </message>
     <message>
         <source>%1 of %2 replicates fault at rate 0 for this share and are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 réplicas falham à taxa 0 nesta parcela e ficam de fora.</translation>
     </message>
 </context>
 <context>
@@ -1361,35 +1363,35 @@ por ano</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished">nenhuma</translation>
+        <translation>nenhuma</translation>
     </message>
     <message>
         <source>every replicate faults at rate 0 for this share</source>
-        <translation type="unfinished"></translation>
+        <translation>todas as réplicas falham à taxa 0 nesta parcela</translation>
     </message>
     <message>
         <source>meets the target in %1 % of %2 valid replicates</source>
-        <translation type="unfinished"></translation>
+        <translation>atinge a meta em %1 % de %2 réplicas válidas</translation>
     </message>
     <message>
         <source>%1 replicates fault at rate 0 and are left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 réplicas falham à taxa 0 e ficam de fora</translation>
     </message>
     <message>
         <source>No plan at %1 %: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem plano a %1 %: %2</translation>
     </message>
     <message>
         <source>Cheapest at %1 %: owned share %2 %, %3, cost %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais barato a %1 %: parcela com dono %2 %, %3, custo %4.</translation>
     </message>
     <message>
         <source>No owned share meets the target in %1 % of the replicates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma parcela com dono atinge a meta em %1 % das réplicas.</translation>
     </message>
     <message>
         <source>Up to %1 of %2 replicates fault at rate 0 and are left out of their share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Até %1 de %2 réplicas falham à taxa 0 e ficam de fora da sua parcela.</translation>
     </message>
 </context>
 <context>
@@ -1527,19 +1529,19 @@ por ano</translation>
     </message>
     <message>
         <source>Pro&amp;bability</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;babilidade</translation>
     </message>
     <message>
         <source>The share of the uncertainty settings&apos; replicates that meet the target at each rate and share; set a confidence to compute it.</source>
-        <translation type="unfinished"></translation>
+        <translation>A parcela das réplicas dos ajustes de incerteza que atingem a meta em cada taxa e parcela; defina uma confiança para calculá-la.</translation>
     </message>
     <message>
         <source>computing the probabilities: %p %</source>
-        <translation type="unfinished"></translation>
+        <translation>calculando as probabilidades: %p %</translation>
     </message>
     <message>
         <source>Street tota&amp;l</source>
-        <translation type="unfinished"></translation>
+        <translation>Tota&amp;l na rua</translation>
     </message>
 </context>
 <context>
@@ -1632,15 +1634,15 @@ por ano</translation>
     <name>karnoth::gui::RobustHeatMapView</name>
     <message>
         <source>Each cell is one programme: its yearly rate across, its share aimed at owned dogs up, shaded by the share of the uncertainty settings&apos; replicates that meet the target with it. Click a cell to set the main window&apos;s bars to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada célula é um programa: a sua taxa anual na horizontal, a sua parcela voltada a cães com dono na vertical, sombreada pela parcela das réplicas dos ajustes de incerteza que atingem a meta com ele. Clique numa célula para levar a ela as barras da janela principal.</translation>
     </message>
     <message>
         <source>Computing the probabilities…</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculando as probabilidades…</translation>
     </message>
     <message>
         <source>updating…</source>
-        <translation type="unfinished">atualizando…</translation>
+        <translation>atualizando…</translation>
     </message>
 </context>
 <context>
@@ -2437,39 +2439,39 @@ Faixa: %4</translation>
     </message>
     <message>
         <source>of replicates</source>
-        <translation type="unfinished"></translation>
+        <translation>das réplicas</translation>
     </message>
     <message>
         <source>%1-%2 %</source>
-        <translation type="unfinished">%1 % {1-%2 ?}</translation>
+        <translation>%1-%2 %</translation>
     </message>
     <message>
         <source>No plan at %1 %: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem plano a %1 %: %2</translation>
     </message>
     <message>
         <source>the window&apos;s run</source>
-        <translation type="unfinished">a execução da janela</translation>
+        <translation>a execução da janela</translation>
     </message>
     <message>
         <source>%1 replicates</source>
-        <translation type="unfinished">%1 réplicas</translation>
+        <translation>%1 réplicas</translation>
     </message>
     <message>
         <source>Share of %1 that meet the target: at most %2 % of the baseline in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcela de %1 que atingem a meta: no máximo %2 % da base em %3</translation>
     </message>
     <message>
         <source>rate reaching %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>taxa que chega a %1 %</translation>
     </message>
     <message>
         <source>cheapest at %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>mais barato a %1 %</translation>
     </message>
     <message>
         <source>no valid replicate</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhuma réplica válida</translation>
     </message>
 </context>
 <context>
