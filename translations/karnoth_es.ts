@@ -2832,6 +2832,46 @@ Rango: %4</translation>
         <source>Chance of success: allowing for what is uncertain (%1), the programme meets the target in %2 % of %3 valid replicates (of %4, seed %5).</source>
         <translation>Probabilidad de éxito: teniendo en cuenta lo que es incierto (%1), el programa cumple la meta en el %2 % de %3 réplicas válidas (de %4, semilla %5).</translation>
     </message>
+    <message>
+        <source>in %1 % of futures</source>
+        <translation>en el %1 % de los futuros</translation>
+    </message>
+    <message>
+        <source>no valid replicate</source>
+        <translation>ninguna réplica válida</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>No plan that holds in %1 % of futures: %2.</source>
+        <translation>No hay plan que se cumpla en el %1 % de los futuros: %2.</translation>
+    </message>
+    <message>
+        <source>Plans that hold: with nothing uncertain set, the window&apos;s run alone decides, so the rates that hold are the minimal rates.</source>
+        <translation>Planes que se cumplen: sin nada incierto fijado, decide solo la ejecución de la ventana, así que las tasas que se cumplen son las tasas mínimas.</translation>
+    </message>
+    <message>
+        <source>Plans that hold: for each owned share, the lowest rate at which at least %1 % of %2 futures drawn from the uncertainty settings meet the target.</source>
+        <translation>Planes que se cumplen: para cada parte con dueño, la tasa más baja con la que al menos el %1 % de %2 futuros sorteados con los ajustes de incertidumbre cumplen el objetivo.</translation>
+    </message>
+    <message>
+        <source>Up to %1 of them fault at rate 0 and are left out of their share.</source>
+        <translation>Hasta %1 de ellos fallan a tasa 0 y se dejan fuera de su parte.</translation>
+    </message>
+    <message>
+        <source>rate %1</source>
+        <translation>tasa %1</translation>
+    </message>
+    <message>
+        <source>Cheapest that holds: owned share %1 %, %2, cost %3.</source>
+        <translation>Lo más barato que se cumple: parte con dueño %1 %, %2, coste %3.</translation>
+    </message>
+    <message>
+        <source>No owned share meets the target in %1 % of futures.</source>
+        <translation>Ninguna parte con dueño cumple el objetivo en el %1 % de los futuros.</translation>
+    </message>
 </context>
 <context>
     <name>karnoth::render::Tornado</name>

@@ -2832,6 +2832,46 @@ Faixa: %4</translation>
         <source>Chance of success: allowing for what is uncertain (%1), the programme meets the target in %2 % of %3 valid replicates (of %4, seed %5).</source>
         <translation>Chance de sucesso: considerando o que é incerto (%1), o programa atinge a meta em %2 % de %3 réplicas válidas (de %4, semente %5).</translation>
     </message>
+    <message>
+        <source>in %1 % of futures</source>
+        <translation>em %1 % dos futuros</translation>
+    </message>
+    <message>
+        <source>no valid replicate</source>
+        <translation>nenhuma réplica válida</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>No plan that holds in %1 % of futures: %2.</source>
+        <translation>Não há plano que se mantenha em %1 % dos futuros: %2.</translation>
+    </message>
+    <message>
+        <source>Plans that hold: with nothing uncertain set, the window&apos;s run alone decides, so the rates that hold are the minimal rates.</source>
+        <translation>Planos que se mantêm: sem nada incerto definido, decide só a execução da janela, então as taxas que se mantêm são as taxas mínimas.</translation>
+    </message>
+    <message>
+        <source>Plans that hold: for each owned share, the lowest rate at which at least %1 % of %2 futures drawn from the uncertainty settings meet the target.</source>
+        <translation>Planos que se mantêm: para cada parcela com dono, a menor taxa com a qual pelo menos %1 % de %2 futuros sorteados pelos ajustes de incerteza atingem a meta.</translation>
+    </message>
+    <message>
+        <source>Up to %1 of them fault at rate 0 and are left out of their share.</source>
+        <translation>Até %1 deles falham à taxa 0 e ficam de fora da sua parcela.</translation>
+    </message>
+    <message>
+        <source>rate %1</source>
+        <translation>taxa %1</translation>
+    </message>
+    <message>
+        <source>Cheapest that holds: owned share %1 %, %2, cost %3.</source>
+        <translation>Mais barato que se mantém: parcela com dono %1 %, %2, custo %3.</translation>
+    </message>
+    <message>
+        <source>No owned share meets the target in %1 % of futures.</source>
+        <translation>Nenhuma parcela com dono atinge a meta em %1 % dos futuros.</translation>
+    </message>
 </context>
 <context>
     <name>karnoth::render::Tornado</name>

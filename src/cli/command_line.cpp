@@ -21,7 +21,7 @@ void addCommandLineOptions(CLI::App& app, CliSession& session)
     const GivenUncertainty uncertainty = addUncertaintyOptions(app, session, planSettings);
     *robustPlan = addRobustPlanOptions(app, session, planSettings, uncertainty);
     const ComparedFiles compared = addScenarioOptions(app, session);
-    addReportOptions(app, session, planSettings, compared, uncertainty);
+    addReportOptions(app, session, planSettings, compared, uncertainty, *robustPlan);
 }
 
 }  // namespace karnoth

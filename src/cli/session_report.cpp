@@ -46,7 +46,7 @@ bool reportsAvailable()
 
 int writeSessionReport(Form1& form, const std::string& file, const std::optional<PlanSettings>& planSettings,
                        const std::vector<std::string>& compared, const std::optional<UncertaintyRequest>& uncertainty,
-                       std::ostream& err)
+                       const RobustPlan* robust, std::ostream& err)
 {
     const std::unique_ptr<QGuiApplication> application = guiApplication();
     std::vector<ListedScenario> listed{ListedScenario::ofWindow("current")};
@@ -65,6 +65,7 @@ int writeSessionReport(Form1& form, const std::string& file, const std::optional
     request.details = form.keptSettings().report.value_or(ReportDetails{});
     GatheredReport gathered = gatherReport(run, std::move(listed), request.target, run.firstYearShown());
     render::ReportContent content = render::reportContent(gathered.window, std::move(gathered.comparison), request);
+    if (robust) content.robust = *robust;
     if (uncertainty && content.programme && run.lastRunInputs())
         content.chance = chanceForReport(*uncertainty, *run.lastRunInputs(), request.target, BatchRunner());
     QString error;

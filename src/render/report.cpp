@@ -377,6 +377,16 @@ void paintPlan(QPainter& painter, PageFlow& flow, const ReportContent& content)
     const Plan& plan = *content.plan;
     for (const QString& line : planSummaryLines(plan)) flow.paragraph(line, reportFont(9), mm(0.8));
     if (plan.fault) return;
+    // The rates that hold go in a column of their own when they belong to the same grid.
+    const RobustPlan* robust = content.robust && !content.robust->fault &&
+                                       content.robust->rows.size() == plan.rows.size()
+                                   ? &*content.robust
+                                   : nullptr;
+    if (content.robust)
+        for (const QString& line : robustSummaryLines(*content.robust)) flow.paragraph(line, reportFont(9), mm(0.8));
+    const auto scanShown = [&](int rate) {
+        return plan.operationsStep ? grouped(plan.scanValue(rate)) : ratePercent(rate);
+    };
     ReportTable table;
     table.headings = {ReportWords::tr("owned share"),
                       plan.operationsStep ? ReportWords::tr("minimal operations a year")
@@ -387,8 +397,14 @@ void paintPlan(QPainter& painter, PageFlow& flow, const ReportContent& content)
                       ReportWords::tr("cost")};
     table.widths = {1, 1.2, 1.3, 1.3, 1.3, 1.3};
     table.rightAligned = {true, true, true, true, true, true};
+    if (robust) {
+        table.headings.insert(2, ReportWords::tr("in %1 % of futures").arg(plain(robust->confidence)));
+        table.widths.insert(table.widths.begin() + 2, 1.2);
+        table.rightAligned.push_back(true);
+    }
     table.spanLoneSecondCell = true;
-    for (const PlanRow& row : plan.rows) {
+    for (std::size_t r = 0; r < plan.rows.size(); ++r) {
+        const PlanRow& row = plan.rows[r];
         const QString share = QStringLiteral("%1 %").arg(row.ownedShare);
         if (!row.figures) {
             const QString none = plan.operationsStep ? ReportWords::tr("none: the run at %1 operations a year faults")
@@ -401,11 +417,20 @@ void paintPlan(QPainter& painter, PageFlow& flow, const ReportContent& content)
             plan.operationsStep
                 ? ReportWords::tr("none (at %1 a year)").arg(grouped(plan.scanValue(kHighestProgrammeRate)))
                 : ReportWords::tr("none (at 100 %)");
-        const QString rate = !row.minimalRate      ? none
-                             : plan.operationsStep ? grouped(plan.scanValue(*row.minimalRate))
-                                                   : ratePercent(*row.minimalRate);
-        table.rows.push_back({share, rate, grouped(row.figures->streetTotal), grouped(row.figures->sterilisedOwned),
-                              grouped(row.figures->sterilisedStreet), grouped(row.figures->cost)});
+        const QString rate = row.minimalRate ? scanShown(*row.minimalRate) : none;
+        QStringList cells{share,
+                          rate,
+                          grouped(row.figures->streetTotal),
+                          grouped(row.figures->sterilisedOwned),
+                          grouped(row.figures->sterilisedStreet),
+                          grouped(row.figures->cost)};
+        if (robust) {
+            const RobustRow& held = robust->rows[r];
+            cells.insert(2, held.probability.empty() ? ReportWords::tr("no valid replicate")
+                            : held.minimalRate       ? scanShown(*held.minimalRate)
+                                                     : ReportWords::tr("none"));
+        }
+        table.rows.push_back(cells);
     }
     const QFont font = reportFont(8);
     flow.keep(reportTableHeight(table, flow.width(), font, painter.device()));
@@ -459,6 +484,35 @@ void paintComparison(QPainter& painter, PageFlow& flow, const ReportContent& con
 }
 
 }  // namespace
+
+QStringList robustSummaryLines(const RobustPlan& plan)
+{
+    const QString confidence = plain(plan.confidence);
+    if (plan.fault)
+        return {ReportWords::tr("No plan that holds in %1 % of futures: %2.")
+                    .arg(confidence, QString::fromStdString(*plan.fault))};
+    QStringList lines;
+    lines << (plan.replicates == 1
+                  ? ReportWords::tr("Plans that hold: with nothing uncertain set, the window's run alone decides, so "
+                                    "the rates that hold are the minimal rates.")
+                  : ReportWords::tr("Plans that hold: for each owned share, the lowest rate at which at least %1 % of "
+                                    "%2 futures drawn from the uncertainty settings meet the target.")
+                        .arg(confidence)
+                        .arg(plan.replicates));
+    if (plan.faulted > 0)
+        lines << ReportWords::tr("Up to %1 of them fault at rate 0 and are left out of their share.").arg(plan.faulted);
+    const auto scanShown = [&](int rate) {
+        return plan.operationsStep ? ReportWords::tr("%1 operations a year").arg(grouped(rate * *plan.operationsStep))
+                                   : ReportWords::tr("rate %1").arg(ratePercent(rate));
+    };
+    if (plan.cheapest)
+        lines << ReportWords::tr("Cheapest that holds: owned share %1 %, %2, cost %3.")
+                     .arg(plan.cheapest->ownedShare)
+                     .arg(scanShown(plan.cheapest->rate), grouped(plan.cheapest->figures.cost));
+    else
+        lines << ReportWords::tr("No owned share meets the target in %1 % of futures.").arg(confidence);
+    return lines;
+}
 
 QStringList planSummaryLines(const Plan& plan)
 {

@@ -11,6 +11,7 @@
 
 #include "analysis/comparison_table.h"
 #include "analysis/planner.h"
+#include "analysis/robust_planner.h"
 #include "app/report_chance.h"
 #include "app/report_details.h"
 #include "chart/recording_canvas.h"
@@ -68,6 +69,9 @@ struct ReportContent {
     bool logScale = false;
     int firstYearShown = kFirstYear;  // where the chart's years start
     std::optional<Plan> plan;  // the planner's table for the window's inputs; nullopt: not made
+    // The plan that holds for the same inputs, when the planner computed one: its rates go beside
+    // the table's.
+    std::optional<RobustPlan> robust;
     // The window's programme rate (tenths of a per cent) and owned share (per cent), marked on the
     // planner's heat map.
     std::optional<QPointF> planMark;
@@ -87,5 +91,9 @@ bool writeReport(const QString& path, const ReportContent& content, QString& err
 // year, sterilisations owned and street, cost. Its lines of words (target, baseline, cheapest, or
 // why no plan was made) come from planSummaryLines.
 QStringList planSummaryLines(const Plan& plan);
+
+// The report's sentences on a plan that holds: what its rates mean, the replicates left out, its
+// cheapest programme, or why there is none.
+QStringList robustSummaryLines(const RobustPlan& plan);
 
 }  // namespace karnoth::render

@@ -64,7 +64,7 @@ TEST(ReportOptions, WithoutAPlanTheReportUsesThePlannersDefaults)
 }
 
 // An opened scenario's report details head the report; with --uncertainty its summary gives the
-// chance of meeting the plan's target.
+// chance of meeting the plan's target, and with --robust-plan the rates that hold stand in the table.
 TEST(ReportOptions, TheDetailsHeadTheReportAndUncertaintyGivesTheChance)
 {
     const TempDir dir;
@@ -76,14 +76,18 @@ TEST(ReportOptions, TheDetailsHeadTheReportAndUncertaintyGivesTheChance)
                      R"( "place": "Townsville"})");
     dir.write("town.karnoth", json);
     const CliRun run = runCli(dir, {"--load-scenario", scenario, "--plan", "2036:60", "--uncertainty", "100", "--vary",
-                                    "txtAdultSurv=0.85:0.95", "--report", dir.file("chance.pdf").string()});
+                                    "txtAdultSurv=0.85:0.95", "--robust-plan", "80", "--report",
+                                    dir.file("chance.pdf").string()});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     if (std::string(KARNOTH_PDFTOTEXT).empty()) GTEST_SKIP() << "no pdftotext to read the report back";
     const std::string text = pdfText(dir, "chance.pdf");
     for (const char* part : {"Dogs of Townsville A. Vet, Vet service, Townsville Made with Karnoth",
                              "Chance of success: allowing for what is uncertain (adult survival 0.85 to 0.95), the "
                              "programme meets the target in",
-                             "valid replicates (of 100, seed 1)"})
+                             "valid replicates (of 100, seed 1)",
+                             "Plans that hold: for each owned share, the lowest rate at which at least 80 % of 100 "
+                             "futures drawn from the uncertainty settings meet the target.",
+                             "minimal rate in 80 % of"})
         EXPECT_TRUE(contains(text, part)) << part << "\n in: " << text.substr(0, 3000);
     EXPECT_FALSE(contains(text, "Karnoth report: current"));
 }

@@ -471,6 +471,7 @@ void PlannerWindow::robustComputationEnded()
 void PlannerWindow::showRobustPlan(std::shared_ptr<const RobustPlan> plan)
 {
     robust_ = std::move(plan);
+    window_.setComputedConfidence(robust_ ? std::optional<int>(static_cast<int>(robust_->confidence)) : std::nullopt);
     robustMap_->setPlan(robust_);
     table_->setRobustPlan(robust_);
     showSummary();

@@ -1,9 +1,11 @@
 #include "gui/scenarios/scenario_tools.h"
 
+#include "analysis/robust_planner.h"
 #include "app/report_gathering.h"
 
 #include "app/report_chance.h"
 #include "app/scenario_file.h"
+#include "gui/analyses/kept_uncertainty.h"
 #include "gui/scenarios/report_details_dialog.h"
 #include "gui/scenarios/scenario_details_dialog.h"
 #include "gui/scenarios/scenario_list.h"
@@ -28,6 +30,29 @@
 
 namespace karnoth::gui {
 namespace {
+
+// The plan that holds for `plan` at `confidence` with the uncertainty view's kept settings, or a
+// plan saying why there is none; nothing when stopped.
+std::optional<RobustPlan> heldPlan(const PlanRequest& plan, const WindowInputs& read, const UncertaintySettings& kept,
+                                   int confidence, const BatchControl& control)
+{
+    RobustPlanRequest request{plan, std::nullopt, static_cast<double>(confidence)};
+    std::optional<std::string> problem;
+    if (drawsAnything(kept)) {
+        std::variant<UncertaintyRequest, QString> uncertainty = uncertaintyRequestOf(kept, read);
+        if (const QString* reason = std::get_if<QString>(&uncertainty))
+            problem = reason->toStdString();
+        else
+            request.uncertainty = std::get<UncertaintyRequest>(std::move(uncertainty));
+    }
+    if (!problem) problem = robustPlanProblem(request);
+    if (!problem) return makeRobustPlan(request, BatchRunner(), control);
+    RobustPlan unmade;
+    unmade.settings = plan.settings;
+    unmade.confidence = confidence;
+    unmade.fault = std::move(problem);
+    return unmade;
+}
 
 constexpr int kNoticeMilliseconds = 30000;
 
@@ -266,8 +291,11 @@ void ScenarioTools::exportReport(const QString& path)
     std::optional<PlanRequest> plan;
     std::string unplanned;
     const std::optional<WindowInputs>& read = form.lastRunInputs();
-    // The uncertainty the user computed, repeated for the report's own inputs and target.
+    // The uncertainty the user computed, repeated for the report's own inputs and target; so is the
+    // plan that holds, with the uncertainty view's kept settings.
     std::optional<UncertaintyRequest> uncertainty;
+    const std::optional<int> confidence = window_.computedConfidence();
+    const UncertaintySettings kept = window_.keptSettings().uncertainty.value_or(UncertaintySettings{});
     if (read) {
         plan = PlanRequest{read->inputs, read->killedByYear, request.target};
         uncertainty = window_.computedUncertainty();
@@ -278,8 +306,8 @@ void ScenarioTools::exportReport(const QString& path)
 
     window_.showNotice(tr("Writing the report..."), 0);
     reportJob_->start<ReportOutcome>(
-        [content, plan, unplanned, target, path, uncertainty, read](std::stop_token stop,
-                                                                    const JobProgress& progress) mutable {
+        [content, plan, unplanned, target, path, uncertainty, read, confidence,
+         kept](std::stop_token stop, const JobProgress& progress) mutable {
             if (!plan)
                 content.plan = unmadePlan(target, unplanned);
             else if (const std::optional<std::string> problem = planSettingsProblem(target))
@@ -288,6 +316,10 @@ void ScenarioTools::exportReport(const QString& path)
                 std::optional<Plan> made = makePlan(*plan, BatchRunner(), BatchControl{stop, progress});
                 if (!made) return ReportOutcome{false, QString()};
                 content.plan = std::move(*made);
+            }
+            if (confidence && plan && !content.plan->fault) {
+                content.robust = heldPlan(*plan, *read, kept, *confidence, BatchControl{stop, progress});
+                if (!content.robust) return ReportOutcome{false, QString()};
             }
             if (uncertainty && content.programme) {
                 content.chance = chanceForReport(*uncertainty, *read, target, BatchRunner(),

@@ -110,6 +110,11 @@ public:
         computedUncertainty_ = std::move(request);
     }
 
+    // The confidence of the plan that holds the planner last showed, which the report repeats for
+    // its own inputs with the uncertainty view's kept settings; none while the planner shows none.
+    const std::optional<int>& computedConfidence() const { return computedConfidence_; }
+    void setComputedConfidence(std::optional<int> confidence) { computedConfidence_ = confidence; }
+
     QMenu* fileMenu() const { return fileMenu_; }
     // Where the analyses' views add their actions.
     QMenu* analysisMenu() const { return analysisMenu_; }
@@ -167,6 +172,7 @@ private:
     QUndoStack* undoStack_ = nullptr;
     std::optional<PlanSettings> planSettings_;
     std::optional<int> chosenConfidence_;
+    std::optional<int> computedConfidence_;
     std::optional<UncertaintyRequest> computedUncertainty_;
     InputHistory* history_ = nullptr;
     QAction* undoAction_ = nullptr;
