@@ -1,6 +1,7 @@
 // Opening a scenario in Form1, and the window as a scenario.
 
 #include "app/form1.h"
+#include "app/session_file.h"
 #include "catalogue/control_names.h"
 #include "panel/change_handlers.h"
 #include "panel/indicators.h"
@@ -37,11 +38,7 @@ std::optional<std::string> Form1::openScenario(const Scenario& scenario, const s
     asEvent([this] { ShowJuvThreshold(*this); });
     asEvent([this] { cmdRun_Click(*this); });
     setOpenedScenario(OpenedScenario{scenario.name, scenario.notes, file}, false);
-    // What a scenario does not hold (an older one, or one saved before the views were used) stays as
-    // it was.
-    if (scenario.sensitivity) keptSettings_.sensitivity = scenario.sensitivity;
-    if (scenario.uncertainty) keptSettings_.uncertainty = scenario.uncertainty;
-    if (scenario.report) keptSettings_.report = scenario.report;
+    keptSettings_ = withScenarioSettings(std::move(keptSettings_), scenario);
 
     // The run read killed.txt; the scenario's own records are only a record of what it was.
     std::optional<YearlySeries> fileCounts;

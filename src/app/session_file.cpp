@@ -24,6 +24,14 @@ SessionSettings sessionSettingsOf(const Scenario& session)
                            session.windows, session.firstYearShown, session.language};
 }
 
+SessionSettings withScenarioSettings(SessionSettings kept, const Scenario& scenario)
+{
+    if (scenario.sensitivity) kept.sensitivity = scenario.sensitivity;
+    if (scenario.uncertainty) kept.uncertainty = scenario.uncertainty;
+    if (scenario.report) kept.report = scenario.report;
+    return kept;
+}
+
 void keepSessionSettings(Scenario& session, const SessionSettings& settings)
 {
     session.planner = settings.planner;

@@ -39,6 +39,10 @@ std::optional<Scenario> readSessionFile(const std::filesystem::path& directory);
 void writeSessionFile(const std::filesystem::path& directory, const Scenario& session);
 
 SessionSettings sessionSettingsOf(const Scenario& session);
+
+// `kept` with the analyses' settings and report details `scenario` holds in place of its own; what
+// the scenario does not hold (an older one, or one saved before the views were used) stays.
+SessionSettings withScenarioSettings(SessionSettings kept, const Scenario& scenario);
 void keepSessionSettings(Scenario& session, const SessionSettings& settings);
 
 }  // namespace karnoth

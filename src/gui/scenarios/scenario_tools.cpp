@@ -5,6 +5,7 @@
 
 #include "app/report_chance.h"
 #include "app/scenario_file.h"
+#include "app/session_file.h"
 #include "gui/analyses/kept_uncertainty.h"
 #include "gui/scenarios/report_details_dialog.h"
 #include "gui/scenarios/scenario_details_dialog.h"
@@ -224,10 +225,7 @@ bool ScenarioTools::openScenarioFile(const QString& path, QString& error)
     // The analyses' settings and report details the scenario holds replace the window's; those it
     // lacks stay as they are.
     const SessionSettings keptBefore = window_.keptSettings();
-    SessionSettings keptOpened = keptBefore;
-    if (scenario.sensitivity) keptOpened.sensitivity = scenario.sensitivity;
-    if (scenario.uncertainty) keptOpened.uncertainty = scenario.uncertainty;
-    if (scenario.report) keptOpened.report = scenario.report;
+    const SessionSettings keptOpened = withScenarioSettings(keptBefore, scenario);
 
     // The step is redone and undone in turn; the first call of the applier is the opening.
     auto opening = std::make_shared<bool>(false);
