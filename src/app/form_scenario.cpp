@@ -60,6 +60,7 @@ Scenario Form1::currentScenario(const std::string& name) const
     scenario.sensitivity = keptSettings_.sensitivity;
     scenario.uncertainty = keptSettings_.uncertainty;
     scenario.report = keptSettings_.report;
+    scenario.confidence = keptSettings_.confidence;
     if (std::optional<std::vector<KilledRecord>> records = readKilledRecordList(killedFilePath()))
         scenario.killed = std::move(*records);
     return scenario;

@@ -275,6 +275,22 @@ public:
         scenario.report = details;
     }
 
+    void readConfidence(const Json& root, Scenario& scenario) const
+    {
+        const auto section = root.find("robustPlan");
+        if (section == root.end() || section->is_null()) return;
+        if (!section->is_object()) bad("\"robustPlan\"", "is not an object");
+        const auto it = section->find("confidence");
+        if (it == section->end() || it->is_null()) return;
+        if (it->is_string() && it->get<std::string>() == "off") {
+            scenario.confidence = kConfidenceOff;
+            return;
+        }
+        if (!it->is_number_integer() || it->get<long long>() < 50 || it->get<long long>() > 99)
+            bad("robustPlan \"confidence\"", shown(*it) + " is not a whole per cent from 50 to 99 or \"off\"");
+        scenario.confidence = it->get<int>();
+    }
+
     void readView(const Json& root, Scenario& scenario) const
     {
         const auto section = root.find("view");
@@ -431,6 +447,7 @@ Scenario parseScenario(std::string_view json, std::string_view shownName, std::s
         reader.readSensitivity(root, scenario);
         reader.readUncertainty(root, scenario);
         reader.readReport(root, scenario);
+        reader.readConfidence(root, scenario);
         reader.readView(root, scenario);
         Reader::readWindows(root, scenario);
         if (const auto language = root.find("language"); language != root.end() && !language->is_null())
@@ -503,6 +520,9 @@ std::string formatScenario(const Scenario& scenario)
                           {"author", report->author},
                           {"organisation", report->organisation},
                           {"place", report->place}};
+    if (scenario.confidence)
+        root["robustPlan"] = {
+            {"confidence", *scenario.confidence == kConfidenceOff ? Json("off") : Json(*scenario.confidence)}};
     if (scenario.firstYearShown)
         root["view"] = {{"firstYearShown",
                          *scenario.firstYearShown == FirstYearShown::Year1950 ? kFirstYear1950 : kTenYearsBeforeStart}};

@@ -14,13 +14,15 @@
 //                    "ranges": {"txtAdultSurv": {"varied": true, "low": "0.85", "high": "0.95"}}},
 //    "report": {"title": "Sterilising from 2026", "author": "A. Vet", "organisation": "Town council",
 //               "place": "Townsville"},
+//    "robustPlan": {"confidence": 90},
 //    "view": {"firstYearShown": "tenYearsBeforeStart"},
 //    "windows": {"main": {"x": 10, "y": 20, "width": 1009, "height": 720, "maximised": false}},
 //    "language": "es"}
 //
 // `inputs` holds every text box (its text exactly as typed), scroll bar and check box by control
-// name. name, notes, saved, killed, planner (and its ownedShareStep), sensitivity, uncertainty and
-// report (each of its texts) are optional (older programs ignore the last three); view, windows
+// name. name, notes, saved, killed, planner (and its ownedShareStep), sensitivity, uncertainty,
+// report (each of its texts) and robustPlan (the planner's confidence, per cent 50..99, or "off")
+// are optional (older programs ignore the last four); view, windows
 // and language are the window's session file's only. A window entry that is not whole numbers with a positive
 // size is left out, as if the window had never been placed, never a fault; the name defaults to
 // the file's base name; unknown top-level keys are ignored. Version 1 files, from before the five
@@ -51,6 +53,9 @@ struct PlannerSettings {
     friend bool operator==(const PlannerSettings&, const PlannerSettings&) = default;
 };
 
+// The planner's confidence for plans that hold when the user turned it off.
+inline constexpr int kConfidenceOff = 0;
+
 struct Scenario {
     std::string name;
     std::string notes;
@@ -62,6 +67,8 @@ struct Scenario {
     std::optional<SensitivitySettings> sensitivity;
     std::optional<UncertaintySettings> uncertainty;
     std::optional<ReportDetails> report;  // what heads its report
+    // The planner's confidence for plans that hold, per cent 50..99, or kConfidenceOff.
+    std::optional<int> confidence;
     std::map<std::string, WindowPlace> windows;  // where the windows were, by key; the session's only
     std::optional<FirstYearShown> firstYearShown;  // the session's only
     std::optional<LanguageSettings> language;

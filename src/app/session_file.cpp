@@ -20,8 +20,8 @@ void writeSessionFile(const std::filesystem::path& directory, const Scenario& se
 
 SessionSettings sessionSettingsOf(const Scenario& session)
 {
-    return SessionSettings{session.planner, session.sensitivity,    session.uncertainty, session.report,
-                           session.windows, session.firstYearShown, session.language};
+    return SessionSettings{session.planner,    session.sensitivity, session.uncertainty,    session.report,
+                           session.confidence, session.windows,     session.firstYearShown, session.language};
 }
 
 SessionSettings withScenarioSettings(SessionSettings kept, const Scenario& scenario)
@@ -29,6 +29,7 @@ SessionSettings withScenarioSettings(SessionSettings kept, const Scenario& scena
     if (scenario.sensitivity) kept.sensitivity = scenario.sensitivity;
     if (scenario.uncertainty) kept.uncertainty = scenario.uncertainty;
     if (scenario.report) kept.report = scenario.report;
+    if (scenario.confidence) kept.confidence = scenario.confidence;
     return kept;
 }
 
@@ -38,6 +39,7 @@ void keepSessionSettings(Scenario& session, const SessionSettings& settings)
     session.sensitivity = settings.sensitivity;
     session.uncertainty = settings.uncertainty;
     session.report = settings.report;
+    session.confidence = settings.confidence;
     session.windows = settings.windows;
     session.firstYearShown = settings.firstYearShown;
     session.language = settings.language;

@@ -23,6 +23,7 @@ struct SessionSettings {
     std::optional<SensitivitySettings> sensitivity;
     std::optional<UncertaintySettings> uncertainty;
     std::optional<ReportDetails> report;
+    std::optional<int> confidence;  // the planner's, per cent 50..99 or kConfidenceOff
     std::map<std::string, WindowPlace> windows;  // by the window's stable key ("main", "planner", ...)
     std::optional<FirstYearShown> firstYearShown;
     std::optional<LanguageSettings> language;

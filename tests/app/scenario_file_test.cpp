@@ -92,8 +92,11 @@ TEST_F(FormTest, ThePlannersStepAndTheAnalysesSettingsGoThereAndBack)
     saved.uncertainty = UncertaintySettings{
         {{"txtJuvSurv", {true, "0.05", "0.15"}}, {"txtCapacity", {false, "", "9e3"}}}, 0.125, true, 500, 2147483647};
     saved.report = ReportDetails{"Esterilización 2026–2035", "A. Vet", "", "São Paulo"};
-    writeScenarioFile(dir.file("kept.karnoth"), saved);
-    EXPECT_EQ(readScenarioFile(dir.file("kept.karnoth")), saved);
+    for (const int confidence : {80, kConfidenceOff}) {
+        saved.confidence = confidence;
+        writeScenarioFile(dir.file("kept.karnoth"), saved);
+        EXPECT_EQ(readScenarioFile(dir.file("kept.karnoth")), saved) << confidence;
+    }
 }
 
 // Report details travel with the window's state: saved from what is kept, opened into it, and a
@@ -245,6 +248,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadScenario{"ReportTitleTooLong",
                     scenarioFileJson(windowInputsJson(), ", \"report\": {\"title\": \"" + repeated("é", 201) + "\"}"),
                     "report \"title\" is longer than 200 characters"},
+        BadScenario{"ConfidenceBelowFifty",
+                    scenarioFileJson(windowInputsJson(), R"(, "robustPlan": {"confidence": 49})"),
+                    "robustPlan \"confidence\" 49 is not a whole per cent from 50 to 99 or \"off\""},
+        BadScenario{"ConfidenceNotWhole",
+                    scenarioFileJson(windowInputsJson(), R"(, "robustPlan": {"confidence": 90.5})"),
+                    "robustPlan \"confidence\" 90.5 is not a whole per cent"},
         // Inputs that used to crash or flood the message.
         BadScenario{"NumberBeyondADouble", scenarioFileJson(windowInputsJson(), R"(, "x": 1e400)"),
                     "the number \"1e400\" is beyond the largest number"},

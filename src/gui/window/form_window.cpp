@@ -531,8 +531,8 @@ void FormWindow::setPlanSettings(const std::optional<PlanSettings>& settings)
 
 void FormWindow::setChosenConfidence(std::optional<int> confidence)
 {
-    if (chosenConfidence_ == confidence) return;
-    chosenConfidence_ = confidence;
+    if (form_.keptSettings().confidence == confidence) return;
+    form_.keptSettings().confidence = confidence;
     emit chosenConfidenceChanged();
 }
 
@@ -548,8 +548,11 @@ void FormWindow::restoreAnalysisSettings(const SessionSettings& kept)
     settings.sensitivity = kept.sensitivity;
     settings.uncertainty = kept.uncertainty;
     settings.report = kept.report;
+    const bool confidenceChanged = settings.confidence != kept.confidence;
+    settings.confidence = kept.confidence;
     emit analysisSettingsRestored();
     emit uncertaintySettingsChanged();
+    if (confidenceChanged) emit chosenConfidenceChanged();
 }
 
 void FormWindow::setOpenedScenario(std::optional<OpenedScenario> scenario, bool modified)

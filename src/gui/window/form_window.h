@@ -86,9 +86,10 @@ public:
     PlanSettings planSettingsFor(int programmeStart) const;
     // The planner's confidence for plans that hold, as the user set it: per cent
     // (kLeastConfidence..kMostConfidence), or kConfidenceOff; nullopt until the user sets it, and
-    // then the planner's default holds (PlannerWindow::confidence).
-    static constexpr int kConfidenceOff = 0;
-    const std::optional<int>& chosenConfidence() const { return chosenConfidence_; }
+    // then the planner's default holds (PlannerWindow::confidence). Kept in the session and in
+    // scenarios.
+    static constexpr int kConfidenceOff = karnoth::kConfidenceOff;
+    const std::optional<int>& chosenConfidence() const { return form_.keptSettings().confidence; }
     void setChosenConfidence(std::optional<int> confidence);
     // Keeps the uncertainty view's settings for the session and the planner, and says so.
     void keepUncertaintySettings(const UncertaintySettings& settings);
@@ -171,7 +172,6 @@ private:
     FaultFrame* faultFrame_ = nullptr;
     QUndoStack* undoStack_ = nullptr;
     std::optional<PlanSettings> planSettings_;
-    std::optional<int> chosenConfidence_;
     std::optional<int> computedConfidence_;
     std::optional<UncertaintyRequest> computedUncertainty_;
     InputHistory* history_ = nullptr;
