@@ -160,8 +160,8 @@ struct CountedParts {
     bool runTo(int lastYear)
     {
         try {
-            yearly_steps::projectYears<yearly_steps::FastStores, Counts, true>(equilibrium, settings, *killedByYear, counts, record,
-                                                                 {nextYear, lastYear}, &pause);
+            yearly_steps::projectYears<yearly_steps::FastStores, Counts, true>(
+                equilibrium, settings, *killedByYear, counts, record, {nextYear, lastYear}, &pause);
         } catch (const yearly_steps::NotFinite&) {
             return false;
         } catch (const Fault&) {
@@ -195,8 +195,8 @@ ProjectionInParts::ProjectionInParts(const RunStart& start, const YearlySeries& 
         parts_ = parts(yearly_steps::SingleCounts{});
 }
 
-ProjectionInParts::ProjectionInParts(const ProjectionInParts& other) : parts_(std::make_unique<Parts>(*other.parts_))
-{ }
+ProjectionInParts::ProjectionInParts(const ProjectionInParts& other)
+    : parts_(std::make_unique<Parts>(*other.parts_)) { }
 
 ProjectionInParts& ProjectionInParts::operator=(const ProjectionInParts& other)
 {
