@@ -1002,6 +1002,13 @@
     </message>
 </context>
 <context>
+    <name>karnoth::gui::GridMapView</name>
+    <message>
+        <source>updating…</source>
+        <translation>atualizando…</translation>
+    </message>
+</context>
+<context>
     <name>karnoth::gui::HelpDialog</name>
     <message>
         <source>About the model</source>
@@ -1039,10 +1046,6 @@
     <message>
         <source>Computing the plan…</source>
         <translation>Calculando o plano…</translation>
-    </message>
-    <message>
-        <source>updating…</source>
-        <translation>atualizando…</translation>
     </message>
     <message>
         <source>The heat map could not be saved as %1.</source>
@@ -1639,10 +1642,6 @@ a %1 %</translation>
     <message>
         <source>Computing the probabilities…</source>
         <translation>Calculando as probabilidades…</translation>
-    </message>
-    <message>
-        <source>updating…</source>
-        <translation>atualizando…</translation>
     </message>
 </context>
 <context>
