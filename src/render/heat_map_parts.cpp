@@ -167,6 +167,22 @@ void paintBoundaryLines(QPainter& painter, const std::vector<QLineF>& lines)
     painter.drawLines(lines.data(), static_cast<int>(lines.size()));
 }
 
+void paintPlotMarks(QPainter& painter, const HeatMapLayout& layout, const std::vector<QLineF>& boundary,
+                    std::optional<QPointF> current, const std::optional<PlanCheapest>& cheapest)
+{
+    painter.save();
+    painter.setClipRect(layout.plot.adjusted(-kMarkRadius - 2, -kMarkRadius - 2, kMarkRadius + 2, kMarkRadius + 2),
+                        Qt::IntersectClip);
+    paintBoundaryLines(painter, boundary);
+    if (current) {
+        const double rate = std::clamp(current->x(), double(kLowestProgrammeRate), double(kHighestProgrammeRate));
+        const double share = std::clamp(current->y(), 0.0, double(kAllShares));
+        paintRing(painter, layout.geometry.toPixels(rate, share));
+    }
+    if (cheapest) paintDiamond(painter, layout.geometry.toPixels(cheapest->rate, cheapest->ownedShare));
+    painter.restore();
+}
+
 void paintHatchedSample(QPainter& painter, const QRectF& box)
 {
     const QRectF square(box.center().x() - box.height() / 2, box.top(), box.height(), box.height());

@@ -5,6 +5,7 @@
 // of cells without a result, the dashed line with a white edge along a boundary, and the key. Every
 // part keeps its meaning in black and white: shapes, hatching and line styles, never colour alone.
 
+#include "analysis/planner.h"
 #include "render/heat_map_geometry.h"
 
 #include <QFontMetricsF>
@@ -55,6 +56,11 @@ void paintDiamond(QPainter& painter, const QPointF& centre);
 void paintHatching(QPainter& painter, const QPainterPath& area);
 // Dashed black over a white edge: it shows on the light and the dark end of a scale.
 void paintBoundaryLines(QPainter& painter, const std::vector<QLineF>& lines);
+// Over the plot, clipped to it with room for the marks: `boundary`, the window's own setting
+// (`current`: rate or scan step, owned share) as a ring, clamped to the grid, and the cheapest
+// programme as a diamond.
+void paintPlotMarks(QPainter& painter, const HeatMapLayout& layout, const std::vector<QLineF>& boundary,
+                    std::optional<QPointF> current, const std::optional<PlanCheapest>& cheapest);
 // A hatched square with a frame, as the key shows cells without a result.
 void paintHatchedSample(QPainter& painter, const QRectF& box);
 

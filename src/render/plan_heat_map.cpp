@@ -189,17 +189,7 @@ void paintPlanHeatMap(QPainter& painter, const QRectF& area, const Plan& plan, c
     paintHeatMapAxes(painter, layout, plan.operationsStep, metrics);
     paintScale(painter, layout, scale, plan.settings.targetPercent, metrics);
 
-    painter.save();
-    painter.setClipRect(layout.plot.adjusted(-kMarkRadius - 2, -kMarkRadius - 2, kMarkRadius + 2, kMarkRadius + 2),
-                        Qt::IntersectClip);
-    paintBoundaryLines(painter, targetContour(plan, layout.geometry));
-    if (marks.current) {
-        const double rate = std::clamp(marks.current->x(), double(kLowestProgrammeRate), double(kHighestProgrammeRate));
-        const double share = std::clamp(marks.current->y(), 0.0, double(kAllShares));
-        paintRing(painter, layout.geometry.toPixels(rate, share));
-    }
-    if (plan.cheapest) paintDiamond(painter, layout.geometry.toPixels(plan.cheapest->rate, plan.cheapest->ownedShare));
-    painter.restore();
+    paintPlotMarks(painter, layout, targetContour(plan, layout.geometry), marks.current, plan.cheapest);
 
     paintHeatMapKey(
         painter, layout, heatMapKeyEntries(plan),

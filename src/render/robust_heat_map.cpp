@@ -210,17 +210,7 @@ void paintRobustHeatMap(QPainter& painter, const QRectF& area, const RobustPlan&
     paintHeatMapAxes(painter, layout, plan.operationsStep, metrics);
     paintBands(painter, layout, metrics);
 
-    painter.save();
-    painter.setClipRect(layout.plot.adjusted(-kMarkRadius - 2, -kMarkRadius - 2, kMarkRadius + 2, kMarkRadius + 2),
-                        Qt::IntersectClip);
-    paintBoundaryLines(painter, robustBoundary(plan, layout.geometry));
-    if (marks.current) {
-        const double rate = std::clamp(marks.current->x(), double(kLowestProgrammeRate), double(kHighestProgrammeRate));
-        const double share = std::clamp(marks.current->y(), 0.0, double(kAllShares));
-        paintRing(painter, layout.geometry.toPixels(rate, share));
-    }
-    if (plan.cheapest) paintDiamond(painter, layout.geometry.toPixels(plan.cheapest->rate, plan.cheapest->ownedShare));
-    painter.restore();
+    paintPlotMarks(painter, layout, robustBoundary(plan, layout.geometry), marks.current, plan.cheapest);
 
     paintHeatMapKey(
         painter, layout, robustHeatMapKeyEntries(plan),
