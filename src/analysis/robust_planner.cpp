@@ -147,8 +147,9 @@ std::int16_t minimalRateOf(ReplicateCells& cells, const ReplicateStart& replicat
     if (!cells.meets(at(highest))) return kNeverMet;
     // Bisection keeping "does not meet at lo, meets at hi". Where meeting rises steadily with the
     // rate, hi ends at the smallest rate that meets. Where it does not (the street total need not
-    // fall steadily), hi ends at a rate that meets with the rate one below not meeting: the lowest
-    // such edge the halving comes across, which may lie above a lower rate that also meets.
+    // fall steadily), hi still ends at a rate that meets with the rate one below not meeting, but
+    // at whichever such edge lies inside the brackets the halving chose, which may be above a
+    // lower rate that also meets.
     int lo = kLowestProgrammeRate;
     int hi = highest;
     while (hi - lo > 1) {
