@@ -167,6 +167,20 @@ void paintBoundaryLines(QPainter& painter, const std::vector<QLineF>& lines)
     painter.drawLines(lines.data(), static_cast<int>(lines.size()));
 }
 
+void paintKeySample(QPainter& painter, int entry, const QRectF& box, Qt::Orientation line)
+{
+    const QPointF centre = box.center();
+    switch (entry) {
+    case 0:
+        paintBoundaryLines(painter, {line == Qt::Horizontal ? QLineF(box.left(), centre.y(), box.right(), centre.y())
+                                                            : QLineF(centre.x(), box.top(), centre.x(), box.bottom())});
+        break;
+    case 1: paintRing(painter, centre); break;
+    case 2: paintDiamond(painter, centre); break;
+    default: paintHatchedSample(painter, box); break;
+    }
+}
+
 void paintPlotMarks(QPainter& painter, const HeatMapLayout& layout, const std::vector<QLineF>& boundary,
                     std::optional<QPointF> current, const std::optional<PlanCheapest>& cheapest)
 {

@@ -64,6 +64,11 @@ void paintPlotMarks(QPainter& painter, const HeatMapLayout& layout, const std::v
 // A hatched square with a frame, as the key shows cells without a result.
 void paintHatchedSample(QPainter& painter, const QRectF& box);
 
+// Entry `entry` of a map's key, whose entries are in this order: the map's line (across for a
+// contour, upright for a rate per share, as `line` says), the window's setting, the cheapest
+// programme, cells without a result.
+void paintKeySample(QPainter& painter, int entry, const QRectF& box, Qt::Orientation line);
+
 // The key's entries left to right, wrapping at the key's width; `sample` paints entry i's sample
 // in its box.
 void paintHeatMapKey(QPainter& painter, const HeatMapLayout& layout, const QStringList& entries,

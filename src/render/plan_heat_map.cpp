@@ -8,7 +8,6 @@
 #include <QPainterPath>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <vector>
 
@@ -31,27 +30,10 @@ QString plain(double value)
 
 const QColor kAxis(0x40, 0x40, 0x40);
 
-enum class KeySample { Contour, Current, Cheapest, Invalid };
-constexpr std::array<KeySample, 4> kKeySamples{KeySample::Contour, KeySample::Current, KeySample::Cheapest,
-                                               KeySample::Invalid};
-
 // The widest label of the colour scale.
 double scaleLabelWidth(const PercentScale& scale, const QFontMetricsF& metrics)
 {
     return metrics.horizontalAdvance(plain(scale.upper()) + QStringLiteral(" %"));
-}
-
-void paintKeySample(QPainter& painter, KeySample sample, const QRectF& box)
-{
-    const QPointF centre = box.center();
-    switch (sample) {
-    case KeySample::Contour:
-        paintBoundaryLines(painter, {QLineF(box.left(), centre.y(), box.right(), centre.y())});
-        break;
-    case KeySample::Current: paintRing(painter, centre); break;
-    case KeySample::Cheapest: paintDiamond(painter, centre); break;
-    case KeySample::Invalid: paintHatchedSample(painter, box); break;
-    }
 }
 
 // The cells, run by run along each row: neighbours in the same band make one rectangle, and the
@@ -193,10 +175,7 @@ void paintPlanHeatMap(QPainter& painter, const QRectF& area, const Plan& plan, c
 
     paintHeatMapKey(
         painter, layout, heatMapKeyEntries(plan),
-        [&painter](int entry, const QRectF& box) {
-            paintKeySample(painter, kKeySamples[static_cast<std::size_t>(entry)], box);
-        },
-        metrics);
+        [&painter](int entry, const QRectF& box) { paintKeySample(painter, entry, box, Qt::Horizontal); }, metrics);
     painter.restore();
 }
 

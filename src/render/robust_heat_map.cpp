@@ -27,10 +27,6 @@ const std::array<QColor, kProbabilityBandCount> kBandColours{QColor(0x44, 0x01, 
                                                              QColor(0xfd, 0xe7, 0x25)};
 const QColor kAxis(0x40, 0x40, 0x40);
 
-enum class KeySample { Boundary, Current, Cheapest, Invalid };
-constexpr std::array<KeySample, 4> kKeySamples{KeySample::Boundary, KeySample::Current, KeySample::Cheapest,
-                                               KeySample::Invalid};
-
 QString confidenceText(double confidence)
 {
     return QString::fromStdString(formatPlain(confidence));
@@ -96,19 +92,6 @@ void paintBands(QPainter& painter, const HeatMapLayout& layout, const QFontMetri
         QPointF(std::min(bar.left(), layout.key.right() - metrics.horizontalAdvance(heading) - kMapPadding),
                 bar.top() - kMapPadding - metrics.descent()),
         heading);
-}
-
-void paintKeySample(QPainter& painter, KeySample sample, const QRectF& box)
-{
-    const QPointF centre = box.center();
-    switch (sample) {
-    case KeySample::Boundary:
-        paintBoundaryLines(painter, {QLineF(centre.x(), box.top(), centre.x(), box.bottom())});
-        break;
-    case KeySample::Current: paintRing(painter, centre); break;
-    case KeySample::Cheapest: paintDiamond(painter, centre); break;
-    case KeySample::Invalid: paintHatchedSample(painter, box); break;
-    }
 }
 
 }  // namespace
@@ -214,10 +197,7 @@ void paintRobustHeatMap(QPainter& painter, const QRectF& area, const RobustPlan&
 
     paintHeatMapKey(
         painter, layout, robustHeatMapKeyEntries(plan),
-        [&painter](int entry, const QRectF& box) {
-            paintKeySample(painter, kKeySamples[static_cast<std::size_t>(entry)], box);
-        },
-        metrics);
+        [&painter](int entry, const QRectF& box) { paintKeySample(painter, entry, box, Qt::Vertical); }, metrics);
     painter.restore();
 }
 
