@@ -7,11 +7,6 @@ constexpr std::uint64_t kGolden = 0x9e3779b97f4a7c15u;  // 2^64 / golden ratio, 
 
 __extension__ typedef unsigned __int128 Wide;  // the 128-bit product of two words
 
-constexpr std::uint64_t rotateLeft(std::uint64_t value, int bits)
-{
-    return (value << bits) | (value >> (64 - bits));
-}
-
 }  // namespace
 
 std::uint64_t mix64(std::uint64_t value)
@@ -30,19 +25,6 @@ RandomStream::RandomStream(std::uint64_t seed, StreamPurpose purpose, std::uint6
         key += kGolden;
         word = mix64(key);
     }
-}
-
-RandomStream::result_type RandomStream::operator()()
-{
-    const std::uint64_t result = rotateLeft(state_[0] + state_[3], 23) + state_[0];
-    const std::uint64_t shifted = state_[1] << 17;
-    state_[2] ^= state_[0];
-    state_[3] ^= state_[1];
-    state_[1] ^= state_[2];
-    state_[0] ^= state_[3];
-    state_[2] ^= shifted;
-    state_[3] = rotateLeft(state_[3], 45);
-    return result;
 }
 
 std::uint64_t RandomStream::below(std::uint64_t bound)

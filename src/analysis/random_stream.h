@@ -28,7 +28,19 @@ public:
 
     static constexpr result_type min() { return 0; }
     static constexpr result_type max() { return std::numeric_limits<result_type>::max(); }
-    result_type operator()();
+    // xoshiro256++'s step: inline, since every draw of a whole dog takes one or more.
+    result_type operator()()
+    {
+        const std::uint64_t result = rotateLeft(state_[0] + state_[3], 23) + state_[0];
+        const std::uint64_t shifted = state_[1] << 17;
+        state_[2] ^= state_[0];
+        state_[3] ^= state_[1];
+        state_[1] ^= state_[2];
+        state_[0] ^= state_[3];
+        state_[2] ^= shifted;
+        state_[3] = rotateLeft(state_[3], 45);
+        return result;
+    }
 
     // Uniform in [0, 1), a multiple of 2^-53.
     double uniform01() { return static_cast<double>((*this)() >> 11) * 0x1.0p-53; }
@@ -36,6 +48,11 @@ public:
     std::uint64_t below(std::uint64_t bound);
 
 private:
+    static constexpr std::uint64_t rotateLeft(std::uint64_t value, int bits)
+    {
+        return (value << bits) | (value >> (64 - bits));
+    }
+
     std::uint64_t state_[4];
 };
 

@@ -1,5 +1,7 @@
 #include "analysis/samplers.h"
 
+#include <boost/random/binomial_distribution.hpp>
+#include <boost/random/poisson_distribution.hpp>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -67,6 +69,65 @@ TEST(Samplers, BinomialEdgesNeedNoDraw)
     EXPECT_EQ(binomial(stream, 50, 0), 0);
     EXPECT_EQ(binomial(stream, 50, 1), 50);
     EXPECT_EQ(binomial(stream, 50, 1.5), 50);  // a share above 1 takes every dog
+}
+
+// The samplers are built with flags of their own for speed (no errno, no trapping): every draw,
+// and where the stream is left after it, must still be what Boost's class gives built plainly, or
+// a seed would stop repeating the analyses a user kept. Counts and chances cover inversion and
+// rejection either side of 1/2 and near the switch between them, rejection's short walk to the
+// mode and its logarithmic test (large n p q), many counts and chances drawn at random, and Poisson
+// means either side of its switch.
+TEST(Samplers, DrawsAreBoostsOwn)
+{
+    // 200 draws from one stream each way, then the next word of each stream.
+    const auto expectSame = [](std::uint64_t index, const std::string& what, const auto& ours, const auto& boosts) {
+        RandomStream ourStream(21, StreamPurpose::replicate, index);
+        RandomStream boostStream = ourStream;
+        for (int i = 0; i < 200; ++i) ASSERT_EQ(ours(ourStream), boosts(boostStream)) << what << " draw " << i;
+        ASSERT_EQ(ourStream(), boostStream()) << what;
+    };
+    const auto sameBinomials = [&](std::int64_t count, double probability, std::uint64_t index) {
+        expectSame(
+            index, "Binomial(" + std::to_string(count) + ", " + std::to_string(probability) + ")",
+            [&](RandomStream& stream) { return binomial(stream, count, probability); },
+            [&](RandomStream& stream) {
+                return boost::random::binomial_distribution<std::int64_t, double>(count, probability)(stream);
+            });
+    };
+    const BinomialCase cases[] = {{1, 0.5},
+                                  {3, 0.5},
+                                  {20, 0.3},
+                                  {20, 0.7},
+                                  {21, 0.5},
+                                  {109, 0.1},
+                                  {110, 0.1},
+                                  {110, 0.9},
+                                  {1000, 0.004},
+                                  {37, 0.5},
+                                  {5000, 0.3},
+                                  {5000, 0.7},
+                                  {100000, 0.9},
+                                  {3000000, 0.999},
+                                  {1000000, 0.3},
+                                  {1000000, 0.5},
+                                  {1000000000000, 0.2},
+                                  {60, 0.95},
+                                  {200, 0.06}};
+    std::uint64_t index = 0;
+    for (const BinomialCase& c : cases) sameBinomials(c.count, c.probability, index++);
+    RandomStream pick(22, StreamPurpose::replicate, 0);
+    for (int i = 0; i < 3000; ++i) {
+        const auto count = static_cast<std::int64_t>(pick.below(i % 3 == 0 ? 100 : i % 3 == 1 ? 10000 : 10000000));
+        sameBinomials(count + 1, pick.uniform01(), index++);
+    }
+    // Poisson: inversion below a mean of 10, transformed rejection from 10 on.
+    for (double mean : {0.3, 4.0, 9.99, 10.0, 31.5, 2500.0, 4e6, 1e12})
+        expectSame(
+            index++, "Poisson(" + std::to_string(mean) + ")",
+            [&](RandomStream& stream) { return poisson(stream, mean); },
+            [&](RandomStream& stream) {
+                return boost::random::poisson_distribution<std::int64_t, double>(mean)(stream);
+            });
 }
 
 // Binomial(3, 1/2) gives 0..3 with chances 1/8, 3/8, 3/8, 1/8: each frequency within 5 standard
