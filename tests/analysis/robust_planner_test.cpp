@@ -179,7 +179,9 @@ TEST(RobustPlanner, ProbabilitiesRiseWithTheRateAndDoNotDependOnTheThreads)
         if (!row.minimalRate) continue;
         ++withRate;
         EXPECT_GE(row.probability[*row.minimalRate], 0.8);
-        if (*row.minimalRate > 0) EXPECT_LT(row.probability[*row.minimalRate - 1], 0.8);
+        if (*row.minimalRate > 0) {
+            EXPECT_LT(row.probability[*row.minimalRate - 1], 0.8);
+        }
     }
     EXPECT_GE(withRate, 3);
     for (int threads : {2, 4}) {
