@@ -289,7 +289,10 @@ std::optional<RobustPlan> makeRobustPlan(const RobustPlanRequest& request, const
                     }
                     replicate.years = stream;
                     replicate.past.emplace(*replicate.start, request.plan.killedByYear, replicates.chance, stream);
-                    if (!replicate.past->runTo(basis.startYear - 1)) replicate.past.reset();
+                    if (replicate.past->runTo(basis.startYear - 1))
+                        replicate.past->drawChanceAhead();
+                    else
+                        replicate.past.reset();
                     atZero[k] = cells.run(replicate, 0, kLowestProgrammeRate, true);
                 }
             },

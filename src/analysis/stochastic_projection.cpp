@@ -9,8 +9,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <string>
+#include <type_traits>
 #include <variant>
+#include <vector>
 
 namespace karnoth {
 namespace {
@@ -30,7 +33,11 @@ struct ReplicateChance {
     YearSurvival survivals(const ProjectionSettings& in, float firstYearSurvival)
     {
         if (!(yearToYearSd > 0)) return {in.adultSurvival, in.streetJuvenileSurvival, firstYearSurvival};
-        const double factor = normal(stream, 1.0, yearToYearSd);
+        return survivalsWith(normal(stream, 1.0, yearToYearSd), in, firstYearSurvival);
+    }
+
+    static YearSurvival survivalsWith(double factor, const ProjectionSettings& in, float firstYearSurvival)
+    {
         const auto clipped = [](double value) { return std::clamp(value, 0.0, 1.0); };
         const double ownedFirstYear = firstYearSurvival * factor;
         return {clipped(in.adultSurvival * factor), clipped(in.streetJuvenileSurvival * factor),
@@ -38,11 +45,20 @@ struct ReplicateChance {
     }
 };
 
-// Counts as the model keeps them: singles, each step rounding as the model's own run does.
+// Counts as the model keeps them: singles, each step rounding as the model's own run does. Their
+// only draw is each year's factor, whatever the counts, so a replicate's later factors can be
+// drawn once for all the programmes that go on from one past (`knownFactors`, the next year's
+// first; none while they are drawn as the years run).
 struct VaryingSingles : yearly_steps::SingleCounts, ReplicateChance {
     using ReplicateChance::emptyStreetIsOutcome;
-    using ReplicateChance::survivals;
     using ReplicateChance::varies;
+    const double* knownFactors = nullptr;
+
+    YearSurvival survivals(const ProjectionSettings& in, float firstYearSurvival)
+    {
+        if (!knownFactors) return ReplicateChance::survivals(in, firstYearSurvival);
+        return survivalsWith(*knownFactors++, in, firstYearSurvival);
+    }
 };
 
 // Whole animals in doubles (exact up to kMostWholeDogs), every event drawn.
@@ -156,6 +172,20 @@ struct CountedParts {
     yearly_steps::ProjectionPause<typename Counts::Count> pause;
     ProjectionRecord record;
     int nextYear = kFirstYear;
+    std::shared_ptr<const std::vector<double>> laterFactors;  // from nextYear on, where drawn ahead
+
+    void drawChanceAhead()
+    {
+        if constexpr (std::is_same_v<Counts, VaryingSingles>) {
+            if (!(counts.yearToYearSd > 0) || counts.knownFactors) return;
+            RandomStream stream = counts.stream;
+            auto factors = std::make_shared<std::vector<double>>();
+            for (int year = nextYear; year <= kLastYear; ++year)
+                factors->push_back(normal(stream, 1.0, counts.yearToYearSd));
+            laterFactors = std::move(factors);
+            counts.knownFactors = laterFactors->data();
+        }
+    }
 
     bool runTo(int lastYear)
     {
@@ -184,8 +214,8 @@ ProjectionInParts::ProjectionInParts(const RunStart& start, const YearlySeries& 
 {
     const auto parts = [&](auto counts) {
         using Counts = decltype(counts);
-        return std::make_unique<Parts>(
-            Parts{CountedParts<Counts>{counts, start.equilibrium, start.settings, &killedByYear, {}, {}}});
+        return std::make_unique<Parts>(Parts{
+            CountedParts<Counts>{counts, start.equilibrium, start.settings, &killedByYear, {}, {}, kFirstYear, {}}});
     };
     if (chance.wholeDogs)
         parts_ = parts(WholeCounts{{stream, chance.yearToYearSd}});
@@ -214,6 +244,11 @@ ProjectionSettings& ProjectionInParts::settings()
 bool ProjectionInParts::runTo(int lastYear)
 {
     return std::visit([lastYear](auto& kind) { return kind.runTo(lastYear); }, parts_->kind);
+}
+
+void ProjectionInParts::drawChanceAhead()
+{
+    std::visit([](auto& kind) { kind.drawChanceAhead(); }, parts_->kind);
 }
 
 float ProjectionInParts::streetTotal(int year) const

@@ -80,6 +80,10 @@ public:
     // Runs the years after the last one run up to `lastYear` (at most 2050): false when they met
     // anything, and then nothing more is to be read from this run.
     bool runTo(int lastYear);
+    // Where the years' only draws are their survival factors (singles with a year-to-year SD), draws
+    // those of the years not yet run now, from the same stream, so that copies made from here on
+    // share them rather than each drawing them again. Nothing otherwise.
+    void drawChanceAhead();
     // A year already run.
     float streetTotal(int year) const;
 

@@ -114,6 +114,7 @@ TEST(StochasticProjection, InPartsItIsTheWholeRun)
                                          RandomStream(1, StreamPurpose::replicate, 0));
             ProjectionInParts part = past;
             ASSERT_TRUE(part.runTo(firstCut));
+            part.drawChanceAhead();
             ProjectionInParts onwards = part;
             onwards.settings() = prepared.settings;
             ASSERT_TRUE(onwards.runTo(2020));
