@@ -51,7 +51,12 @@ public:
     {
         if (!replicate.start) return {};
         if (replicate.past) {
-            ProjectionInParts part = *replicate.past;
+            // Into the last run's parts: a copy, without allocating for every run.
+            if (part_)
+                *part_ = *replicate.past;
+            else
+                part_.emplace(*replicate.past);
+            ProjectionInParts& part = *part_;
             setCell(part.settings(), ownedShare, rate);
             const int targetYear = request_.plan.settings.targetYear;
             if (part.runTo(targetYear)) {
@@ -113,6 +118,7 @@ private:
     const YearlyChance& chance_;
     ProjectionRecord record_;
     RunSeries chanceSeries_;
+    std::optional<ProjectionInParts> part_;
 };
 
 // Replicate k's minimal rate for one share, from its run at rate 0 (which no share changes).
