@@ -167,20 +167,6 @@ void paintBoundaryLines(QPainter& painter, const std::vector<QLineF>& lines)
     painter.drawLines(lines.data(), static_cast<int>(lines.size()));
 }
 
-void paintKeySample(QPainter& painter, int entry, const QRectF& box, Qt::Orientation line)
-{
-    const QPointF centre = box.center();
-    switch (entry) {
-    case 0:
-        paintBoundaryLines(painter, {line == Qt::Horizontal ? QLineF(box.left(), centre.y(), box.right(), centre.y())
-                                                            : QLineF(centre.x(), box.top(), centre.x(), box.bottom())});
-        break;
-    case 1: paintRing(painter, centre); break;
-    case 2: paintDiamond(painter, centre); break;
-    default: paintHatchedSample(painter, box); break;
-    }
-}
-
 void paintPlotMarks(QPainter& painter, const HeatMapLayout& layout, const std::vector<QLineF>& boundary,
                     std::optional<QPointF> current, const std::optional<PlanCheapest>& cheapest)
 {
@@ -197,6 +183,12 @@ void paintPlotMarks(QPainter& painter, const HeatMapLayout& layout, const std::v
     painter.restore();
 }
 
+namespace {
+
+// A map's key entries, in the order its texts come.
+enum class KeyEntry { line, current, cheapest, noResult };
+
+// A hatched square with a frame, as the key shows cells without a result.
 void paintHatchedSample(QPainter& painter, const QRectF& box)
 {
     const QRectF square(box.center().x() - box.height() / 2, box.top(), box.height(), box.height());
@@ -208,8 +200,24 @@ void paintHatchedSample(QPainter& painter, const QRectF& box)
     painter.drawRect(square);
 }
 
-void paintHeatMapKey(QPainter& painter, const HeatMapLayout& layout, const QStringList& entries,
-                     const std::function<void(int, const QRectF&)>& sample, const QFontMetricsF& metrics)
+void paintKeySample(QPainter& painter, KeyEntry entry, const QRectF& box, Qt::Orientation line)
+{
+    const QPointF centre = box.center();
+    switch (entry) {
+    case KeyEntry::line:
+        paintBoundaryLines(painter, {line == Qt::Horizontal ? QLineF(box.left(), centre.y(), box.right(), centre.y())
+                                                            : QLineF(centre.x(), box.top(), centre.x(), box.bottom())});
+        break;
+    case KeyEntry::current: paintRing(painter, centre); break;
+    case KeyEntry::cheapest: paintDiamond(painter, centre); break;
+    case KeyEntry::noResult: paintHatchedSample(painter, box); break;
+    }
+}
+
+}  // namespace
+
+void paintHeatMapKey(QPainter& painter, const HeatMapLayout& layout, const QStringList& entries, Qt::Orientation line,
+                     const QFontMetricsF& metrics)
 {
     const KeyFlow flow = flowKey(entries, layout.key.width(), metrics);
     for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -217,7 +225,7 @@ void paintHeatMapKey(QPainter& painter, const HeatMapLayout& layout, const QStri
         const QRectF box(topLeft.x(), topLeft.y() + (metrics.lineSpacing() - metrics.height()) / 2 + 2, kKeySwatch,
                          metrics.height() - 4);
         painter.save();
-        sample(static_cast<int>(i), box);
+        paintKeySample(painter, static_cast<KeyEntry>(i), box, line);
         painter.restore();
         painter.setPen(Qt::black);
         painter.drawText(QPointF(topLeft.x() + kKeySwatch + kMapPadding, topLeft.y() + metrics.ascent()), entries[i]);

@@ -14,7 +14,6 @@
 #include <QRectF>
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -61,17 +60,10 @@ void paintBoundaryLines(QPainter& painter, const std::vector<QLineF>& lines);
 // programme as a diamond.
 void paintPlotMarks(QPainter& painter, const HeatMapLayout& layout, const std::vector<QLineF>& boundary,
                     std::optional<QPointF> current, const std::optional<PlanCheapest>& cheapest);
-// A hatched square with a frame, as the key shows cells without a result.
-void paintHatchedSample(QPainter& painter, const QRectF& box);
-
-// Entry `entry` of a map's key, whose entries are in this order: the map's line (across for a
-// contour, upright for a rate per share, as `line` says), the window's setting, the cheapest
-// programme, cells without a result.
-void paintKeySample(QPainter& painter, int entry, const QRectF& box, Qt::Orientation line);
-
-// The key's entries left to right, wrapping at the key's width; `sample` paints entry i's sample
-// in its box.
-void paintHeatMapKey(QPainter& painter, const HeatMapLayout& layout, const QStringList& entries,
-                     const std::function<void(int, const QRectF&)>& sample, const QFontMetricsF& metrics);
+// The key's four entries left to right, wrapping at the key's width, each after its sample: the
+// map's line (across for a contour, upright for a rate per share, as `line` says), the window's
+// setting, the cheapest programme, cells without a result.
+void paintHeatMapKey(QPainter& painter, const HeatMapLayout& layout, const QStringList& entries, Qt::Orientation line,
+                     const QFontMetricsF& metrics);
 
 }  // namespace karnoth::render

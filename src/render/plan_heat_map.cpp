@@ -173,9 +173,7 @@ void paintPlanHeatMap(QPainter& painter, const QRectF& area, const Plan& plan, c
 
     paintPlotMarks(painter, layout, targetContour(plan, layout.geometry), marks.current, plan.cheapest);
 
-    paintHeatMapKey(
-        painter, layout, heatMapKeyEntries(plan),
-        [&painter](int entry, const QRectF& box) { paintKeySample(painter, entry, box, Qt::Horizontal); }, metrics);
+    paintHeatMapKey(painter, layout, heatMapKeyEntries(plan), Qt::Horizontal, metrics);
     painter.restore();
 }
 

@@ -195,9 +195,7 @@ void paintRobustHeatMap(QPainter& painter, const QRectF& area, const RobustPlan&
 
     paintPlotMarks(painter, layout, robustBoundary(plan, layout.geometry), marks.current, plan.cheapest);
 
-    paintHeatMapKey(
-        painter, layout, robustHeatMapKeyEntries(plan),
-        [&painter](int entry, const QRectF& box) { paintKeySample(painter, entry, box, Qt::Vertical); }, metrics);
+    paintHeatMapKey(painter, layout, robustHeatMapKeyEntries(plan), Qt::Vertical, metrics);
     painter.restore();
 }
 
